@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+
+namespace modStakewell {
+
+// The texts of the input fields that the recalculation reads.
+struct RecalcInputs {
+    std::string tbxEarthRes;
+    std::string tbxElectLen;
+    std::string tbxElectDia;
+    std::string tbxNumElect;
+    std::string tbxWireLen;
+    std::string tbxWireDia;
+    std::string tbxWireDepth;
+    std::string tbx4ptE2;
+    std::string tbxMVal;
+};
+
+// The texts of the result labels that the recalculation writes.
+struct RecalcLabels {
+    std::string lbOneElectRes;
+    std::string lbLinearSpace;
+    std::string lbLinearElect;
+    std::string lbLinearWire;
+    std::string LbLinearMutual;
+    std::string lbLinearTotal;
+    std::string lbRectSpace;
+    std::string lbRectElect;
+    std::string lbRectWire;
+    std::string lbRectMutual;
+    std::string lbRectTotal;
+    std::string lbP1;
+    std::string lbP2;
+    std::string lbEarthRes;
+};
+
+// Recomputes every result from the input texts. The eleven design labels are
+// always rewritten (empty for a step that faulted); the three four-point
+// labels keep their previous text when their step faults, so `labels` is
+// read as well as written.
+void Recalculate(const RecalcInputs& inputs, RecalcLabels& labels);
+
+} // namespace modStakewell

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace modStakewell {
+
+// One fall-of-potential reading: distance of P2 from E1 and the resistance there.
+struct FOPPoint {
+    double Feet = 0.0;
+    double Ohms = 0.0;
+    friend bool operator==(const FOPPoint&, const FOPPoint&) = default;
+};
+
+// Largest number of measured points: the count and the current index are 16-bit.
+inline constexpr int MaxFOPPoints = 32767;
+
+// Sorts by Feet only, producing exactly the order of a bubble sort over the
+// whole array (ascending: equal distances never exchanged; descending: equal
+// neighbours exchanged on every comparison), in O(n log n).
+void SortFOPPoints(std::vector<FOPPoint>& points, bool bDescending);
+
+// The fall-of-potential test data. Element 0 of FOPPoints is the origin; the
+// measured points are 1..PointCount().
+struct FallOfPotential {
+    std::vector<FOPPoint> FOPPoints{FOPPoint{}};
+    std::int16_t FOPCurrent = 0;
+    double FOPE2Distance = 0.0;
+    double FOPE1Position = 0.0;
+
+    int PointCount() const { return static_cast<int>(FOPPoints.size()) - 1; }
+    const FOPPoint& CurrentPoint() const { return FOPPoints[FOPCurrent]; }
+
+    // Each returns true when the list or the current point changed, that is
+    // when the caller must refresh the display.
+    bool AddPoint(double feet, double ohms);
+    bool RemovePoint();
+    void ClearAll();
+    bool Browse(int scrollValue);
+};
+
+} // namespace modStakewell

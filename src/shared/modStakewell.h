@@ -1,0 +1,39 @@
+#pragma once
+
+#include "shared/FopPoints.h"
+
+#include <cstdint>
+
+namespace modStakewell {
+
+// Plot extents and the picture's user scale left by the last drawing of the
+// fall-of-potential graph; the mouse read-out uses them.
+struct PlotExtents {
+    double MaxOhms = 0.0;
+    double MinOhms = 0.0;
+    double MaxFeet = 0.0;
+    double MinFeet = 0.0;
+    float PlotLeft = 0.0F;
+    float PlotTop = 0.0F;
+    float PlotRight = 0.0F;
+    float PlotBottom = 0.0F;
+};
+
+// Outer placement of the graph window in twips, kept across runs.
+struct GraphPlacement {
+    std::int32_t GraphTop = 0;
+    std::int32_t GraphLeft = 0;
+    std::int32_t GraphWidth = 0;
+    std::int32_t GraphHeight = 0;
+};
+
+// The state the main window and the graph window share. One instance lives
+// as long as the main window; the graph window holds a reference to it.
+struct SharedState {
+    bool bLoadingData = false;
+    FallOfPotential fop;
+    PlotExtents plot;
+    GraphPlacement graph;
+};
+
+} // namespace modStakewell
