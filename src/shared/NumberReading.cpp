@@ -1,1 +1,157 @@
 #include "shared/NumberReading.h"
+
+#include <cfloat>
+#include <charconv>
+#include <optional>
+#include <string>
+
+namespace modStakewell {
+namespace {
+
+// Walks a text while skipping the blanks a person may have typed between
+// digits; any other character that does not fit ends the number.
+class BlankSkippingCursor {
+public:
+    explicit BlankSkippingCursor(std::string_view text) : text_(text) { SkipBlanks(); }
+
+    char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+    void Advance() {
+        ++pos_;
+        SkipBlanks();
+    }
+    bool Take(char wanted) {
+        if (Peek() != wanted) {
+            return false;
+        }
+        Advance();
+        return true;
+    }
+
+private:
+    void SkipBlanks() {
+        while (pos_ < text_.size() &&
+               (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\n')) {
+            ++pos_;
+        }
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+
+int DigitValue(char c, int radix) {
+    int value = radix;
+    if (c >= '0' && c <= '9') {
+        value = c - '0';
+    } else if (c >= 'a' && c <= 'f') {
+        value = c - 'a' + 10;
+    } else if (c >= 'A' && c <= 'F') {
+        value = c - 'A' + 10;
+    }
+    return value < radix ? value : -1;
+}
+
+double ReadRadixInteger(BlankSkippingCursor& cursor, int radix) {
+    double value = 0.0;
+    for (int digit = DigitValue(cursor.Peek(), radix); digit >= 0;
+         digit = DigitValue(cursor.Peek(), radix)) {
+        value = value * radix + digit;
+        cursor.Advance();
+    }
+    return value > DBL_MAX ? DBL_MAX : value;
+}
+
+// Keeps the exponent bounded so that a long run of exponent digits cannot
+// overflow; anything this large is out of the double range anyway.
+constexpr int ExponentLimit = 100000;
+
+double ReadDecimal(BlankSkippingCursor& cursor) {
+    std::string digits;
+    if (cursor.Peek() == '-' || cursor.Peek() == '+') {
+        if (cursor.Peek() == '-') {
+            digits += '-';
+        }
+        cursor.Advance();
+    }
+    bool anyDigit = false;
+    // Power of ten of the first non-zero digit, to tell an overflow from an
+    // underflow when the value does not fit a double.
+    std::optional<int> leadingPower;
+    std::string integerPart;
+    while (IsDecimalDigit(cursor.Peek())) {
+        integerPart += cursor.Peek();
+        anyDigit = true;
+        cursor.Advance();
+    }
+    digits += integerPart;
+    if (const auto first = integerPart.find_first_not_of('0'); first != std::string::npos) {
+        leadingPower = static_cast<int>(integerPart.size() - first) - 1;
+    }
+    if (cursor.Take('.')) {
+        digits += '.';
+        int fractionDigits = 0;
+        while (IsDecimalDigit(cursor.Peek())) {
+            ++fractionDigits;
+            if (cursor.Peek() != '0' && !leadingPower) {
+                leadingPower = -fractionDigits;
+            }
+            digits += cursor.Peek();
+            anyDigit = true;
+            cursor.Advance();
+        }
+    }
+    if (!anyDigit) {
+        return 0.0;
+    }
+    int exponent = 0;
+    if (cursor.Peek() == 'E' || cursor.Peek() == 'e') {
+        cursor.Advance();
+        bool negative = false;
+        if (cursor.Peek() == '-' || cursor.Peek() == '+') {
+            negative = cursor.Peek() == '-';
+            cursor.Advance();
+        }
+        while (IsDecimalDigit(cursor.Peek())) {
+            if (exponent < ExponentLimit) {
+                exponent = exponent * 10 + (cursor.Peek() - '0');
+            }
+            cursor.Advance();
+        }
+        if (negative) {
+            exponent = -exponent;
+        }
+    }
+    digits += 'e';
+    digits += std::to_string(exponent);
+
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        const bool negative = digits.front() == '-';
+        const bool tooLarge = leadingPower && *leadingPower + exponent > 0;
+        value = tooLarge ? DBL_MAX : 0.0;
+        return negative ? -value : value;
+    }
+    return value;
+}
+
+} // namespace
+
+double ReadNumber(std::string_view text) {
+    BlankSkippingCursor cursor(text);
+    if (cursor.Peek() == '&') {
+        cursor.Advance();
+        if (cursor.Take('H') || cursor.Take('h')) {
+            return ReadRadixInteger(cursor, 16);
+        }
+        if (cursor.Take('O') || cursor.Take('o')) {
+            return ReadRadixInteger(cursor, 8);
+        }
+        return 0.0;
+    }
+    return ReadDecimal(cursor);
+}
+
+} // namespace modStakewell
