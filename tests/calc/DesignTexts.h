@@ -1,0 +1,14 @@
+#pragma once
+
+#include "calc/Recalculate.h"
+
+#include <array>
+#include <string>
+
+// The eleven design labels in display order, for comparing against a row of
+// expected texts.
+inline std::array<std::string, 11> DesignLabelTexts(const modStakewell::RecalcLabels& l) {
+    return {l.lbOneElectRes, l.lbLinearSpace, l.lbLinearElect, l.lbLinearWire,
+            l.LbLinearMutual, l.lbLinearTotal, l.lbRectSpace,   l.lbRectElect,
+            l.lbRectWire,    l.lbRectMutual,  l.lbRectTotal};
+}
