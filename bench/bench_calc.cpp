@@ -7,8 +7,8 @@ namespace {
 
 // A full recalculation from the nine field texts to all fourteen label texts.
 void RecalculateFromTexts(benchmark::State& state) {
-    modStakewell::RecalcInputs in{"100", "10", "0.625", std::to_string(state.range(0)), "60",
-                                  "0.1019", "2.5", "100", "10"};
+    modStakewell::RecalcInputs in{
+        "100", "10", "0.625", std::to_string(state.range(0)), "60", "0.1019", "2.5", "100", "10"};
     modStakewell::RecalcLabels labels;
     for (auto _ : state) {
         modStakewell::Recalculate(in, labels);

@@ -7,8 +7,7 @@ namespace modStakewell {
 double CheckedArithmetic::Checked(double result, double a, double b) {
     const bool invalid = std::isnan(result) && !std::isnan(a) && !std::isnan(b);
     // From finite operands an infinite result is an overflow or a division by zero.
-    const bool overflowOrDivideByZero =
-        std::isinf(result) && std::isfinite(a) && std::isfinite(b);
+    const bool overflowOrDivideByZero = std::isinf(result) && std::isfinite(a) && std::isfinite(b);
     faulted_ = faulted_ || invalid || overflowOrDivideByZero;
     return result;
 }

@@ -9,9 +9,9 @@ namespace {
 
 // Unit conversions folded into the classical closed-form formulas; these
 // decimal literals, not their derivations, are what the results depend on.
-constexpr double RodLogFactor = 35.316;      // 4L/a with the -1 taken into the log
-constexpr double TwoPiFeetToMetres = 1.915;  // 2*pi*0.3048
-constexpr double PiFeetToMetres = 0.9576;    // pi*0.3048
+constexpr double RodLogFactor = 35.316;     // 4L/a with the -1 taken into the log
+constexpr double TwoPiFeetToMetres = 1.915; // 2*pi*0.3048
+constexpr double PiFeetToMetres = 0.9576;   // pi*0.3048
 constexpr double StraightWireFactor = 2.549;
 constexpr double RingWireFactor = 4.411;
 constexpr double RingMutualFactor = 3.461;
@@ -19,7 +19,7 @@ constexpr double Pi = 3.14159;
 
 // A step computes its result or abandons at an inner checkpoint (nullopt),
 // in which case the result keeps its starting value of 0.
-using StepBody = std::optional<double> (*)(CheckedArithmetic&, const DesignInputs&,
+using StepBody = std::optional<double> (*)(CheckedArithmetic&, const DesignInputs& /*in*/,
                                            const DesignResults&);
 
 StepResult RunStep(StepBody body, const DesignInputs& in, const DesignResults& sofar) {
@@ -33,7 +33,7 @@ StepResult RunStep(StepBody body, const DesignInputs& in, const DesignResults& s
 }
 
 std::optional<double> OneElectrode(CheckedArithmetic& fp, const DesignInputs& in,
-                                   const DesignResults&) {
+                                   const DesignResults& /*results*/) {
     const double ratio = fp.Div(fp.Mul(in.L, RodLogFactor), in.d);
     if (fp.Faulted()) {
         return std::nullopt;
@@ -46,7 +46,7 @@ std::optional<double> OneElectrode(CheckedArithmetic& fp, const DesignInputs& in
 }
 
 std::optional<double> LinearSpacing(CheckedArithmetic& fp, const DesignInputs& in,
-                                    const DesignResults&) {
+                                    const DesignResults& /*results*/) {
     return fp.Div(in.Lw, static_cast<float>(in.N - 1));
 }
 
@@ -86,12 +86,12 @@ std::optional<double> WireResistance(CheckedArithmetic& fp, const DesignInputs& 
 }
 
 std::optional<double> LinearWire(CheckedArithmetic& fp, const DesignInputs& in,
-                                 const DesignResults&) {
+                                 const DesignResults& /*results*/) {
     return WireResistance(fp, in, StraightWireFactor);
 }
 
 std::optional<double> PolygonWire(CheckedArithmetic& fp, const DesignInputs& in,
-                                  const DesignResults&) {
+                                  const DesignResults& /*results*/) {
     return WireResistance(fp, in, RingWireFactor);
 }
 
@@ -109,12 +109,12 @@ std::optional<double> MutualResistance(CheckedArithmetic& fp, const DesignInputs
 }
 
 std::optional<double> LinearMutual(CheckedArithmetic& fp, const DesignInputs& in,
-                                   const DesignResults&) {
+                                   const DesignResults& /*results*/) {
     return MutualResistance(fp, in, fp.Mul(2.0, in.Lw));
 }
 
 std::optional<double> PolygonMutual(CheckedArithmetic& fp, const DesignInputs& in,
-                                    const DesignResults&) {
+                                    const DesignResults& /*results*/) {
     return MutualResistance(fp, in, fp.Mul(in.Lw, RingMutualFactor));
 }
 
@@ -133,18 +133,18 @@ std::optional<double> CombinedTotal(CheckedArithmetic& fp, double wire, double e
     return fp.Div(numerator, denominator);
 }
 
-std::optional<double> LinearTotal(CheckedArithmetic& fp, const DesignInputs&,
+std::optional<double> LinearTotal(CheckedArithmetic& fp, const DesignInputs& /*in*/,
                                   const DesignResults& r) {
     return CombinedTotal(fp, r.Rw.value, r.Re.value, r.Rm.value);
 }
 
-std::optional<double> PolygonTotal(CheckedArithmetic& fp, const DesignInputs&,
+std::optional<double> PolygonTotal(CheckedArithmetic& fp, const DesignInputs& /*in*/,
                                    const DesignResults& r) {
     return CombinedTotal(fp, r.Rw2.value, r.Re2.value, r.Rm2.value);
 }
 
 std::optional<double> PolygonSpacing(CheckedArithmetic& fp, const DesignInputs& in,
-                                     const DesignResults&) {
+                                     const DesignResults& /*results*/) {
     return fp.Div(in.Lw, static_cast<float>(in.N));
 }
 

@@ -6,13 +6,13 @@ namespace modStakewell {
 
 // The seven design inputs in the precision the model holds them.
 struct DesignInputs {
-    float rho = 0.0F;         // earth resistivity, ohm-metres
-    float L = 0.0F;           // electrode length, feet
-    float d = 0.0F;           // electrode diameter, inches
-    std::int16_t N = 0;       // number of electrodes
-    float Lw = 0.0F;          // total wire length, feet
-    float dw = 0.0F;          // wire diameter, inches
-    float h = 0.0F;           // wire depth, feet
+    float rho = 0.0F;   // earth resistivity, ohm-metres
+    float L = 0.0F;     // electrode length, feet
+    float d = 0.0F;     // electrode diameter, inches
+    std::int16_t N = 0; // number of electrodes
+    float Lw = 0.0F;    // total wire length, feet
+    float dw = 0.0F;    // wire diameter, inches
+    float h = 0.0F;     // wire depth, feet
 };
 
 // One stored result and whether its own step faulted (its label is then empty).
@@ -22,8 +22,8 @@ struct StepResult {
 };
 
 struct DesignResults {
-    StepResult R1;  // one electrode
-    StepResult S;   // linear spacing
+    StepResult R1; // one electrode
+    StepResult S;  // linear spacing
     float HarmonicSum = 0.0F;
     StepResult Re;  // linear electrodes
     StepResult Rw;  // linear wire

@@ -11,7 +11,9 @@
 namespace modStakewell {
 namespace {
 
-float ReadSingle(const std::string& text) { return static_cast<float>(ReadNumber(text)); }
+float ReadSingle(const std::string& text) {
+    return static_cast<float>(ReadNumber(text));
+}
 
 // The count is a 16-bit integer rounded half to even; a count typed beyond the
 // 16-bit range is held at the nearest limit, and a negative count means one.
@@ -19,8 +21,8 @@ std::int16_t ReadElectrodeCount(const std::string& text) {
     const double rounded = std::nearbyint(ReadNumber(text));
     constexpr double lowest = std::numeric_limits<std::int16_t>::min();
     constexpr double highest = std::numeric_limits<std::int16_t>::max();
-    const auto count =
-        static_cast<std::int16_t>(rounded < lowest ? lowest : (rounded > highest ? highest : rounded));
+    const auto count = static_cast<std::int16_t>(
+        rounded < lowest ? lowest : (rounded > highest ? highest : rounded));
     return count < 0 ? std::int16_t{1} : count;
 }
 

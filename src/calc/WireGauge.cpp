@@ -73,6 +73,8 @@ std::string DiameterToGauge(double diameter) {
     return IntegerText(static_cast<std::int64_t>(std::floor(n)));
 }
 
-double LogN(double x, std::int16_t base) { return std::log(x) / std::log(static_cast<double>(base)); }
+double LogN(double x, std::int16_t base) {
+    return std::log(x) / std::log(static_cast<double>(base));
+}
 
 } // namespace modStakewell

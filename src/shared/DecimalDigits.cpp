@@ -10,7 +10,8 @@ DecimalDigits SignificantDigits(double magnitude, int significantDigits) {
     std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                       std::chars_format::scientific, significantDigits - 1);
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const std::string_view text(buffer.data(),
+                                static_cast<std::size_t>(result.ptr - buffer.data()));
     const auto exponentAt = text.find('e');
     DecimalDigits out;
     for (const char c : text.substr(0, exponentAt)) {

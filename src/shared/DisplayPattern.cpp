@@ -110,8 +110,9 @@ std::string FormatPattern(double value, std::string_view pattern) {
         RoundMagnitude(std::fabs(value), shape.requiredDecimals + shape.optionalDecimals);
 
     const auto firstNonZero = rounded.integerPart.find_first_not_of('0');
-    std::string integerPart =
-        firstNonZero == std::string::npos ? std::string() : rounded.integerPart.substr(firstNonZero);
+    std::string integerPart = firstNonZero == std::string::npos
+                                  ? std::string()
+                                  : rounded.integerPart.substr(firstNonZero);
     if (integerPart.size() < static_cast<std::size_t>(shape.minIntegerDigits)) {
         integerPart.insert(0, shape.minIntegerDigits - integerPart.size(), '0');
     }

@@ -39,7 +39,9 @@ private:
     std::size_t pos_ = 0;
 };
 
-bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDecimalDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int DigitValue(char c, int radix) {
     int value = radix;

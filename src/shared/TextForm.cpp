@@ -35,7 +35,9 @@ std::string GeneralText(double value, int precision) {
         const std::string power = std::to_string(std::abs(exponent));
         text.append(power.size() < 2 ? 1 : 0, '0').append(power);
     } else if (parts.pointPosition <= 0) {
-        text.append("0.").append(static_cast<std::size_t>(-parts.pointPosition), '0').append(digits);
+        text.append("0.")
+            .append(static_cast<std::size_t>(-parts.pointPosition), '0')
+            .append(digits);
     } else {
         const auto point = static_cast<std::size_t>(parts.pointPosition);
         text.append(digits, 0, point);
@@ -50,10 +52,16 @@ std::string GeneralText(double value, int precision) {
 
 } // namespace
 
-std::string DoubleText(double value) { return GeneralText(value, 15); }
+std::string DoubleText(double value) {
+    return GeneralText(value, 15);
+}
 
-std::string SingleText(float value) { return GeneralText(value, 7); }
+std::string SingleText(float value) {
+    return GeneralText(value, 7);
+}
 
-std::string IntegerText(std::int64_t value) { return std::to_string(value); }
+std::string IntegerText(std::int64_t value) {
+    return std::to_string(value);
+}
 
 } // namespace modStakewell

@@ -8,7 +8,7 @@
 // The eleven design labels in display order, for comparing against a row of
 // expected texts.
 inline std::array<std::string, 11> DesignLabelTexts(const modStakewell::RecalcLabels& l) {
-    return {l.lbOneElectRes, l.lbLinearSpace, l.lbLinearElect, l.lbLinearWire,
+    return {l.lbOneElectRes,  l.lbLinearSpace, l.lbLinearElect, l.lbLinearWire,
             l.LbLinearMutual, l.lbLinearTotal, l.lbRectSpace,   l.lbRectElect,
-            l.lbRectWire,    l.lbRectMutual,  l.lbRectTotal};
+            l.lbRectWire,     l.lbRectMutual,  l.lbRectTotal};
 }

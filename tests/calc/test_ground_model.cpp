@@ -18,7 +18,9 @@ RecalcInputs Inputs(const char* rho, const char* L, const char* d, const char* N
     return RecalcInputs{rho, L, d, N, Lw, dw, h, "50", ""};
 }
 
-RecalcInputs FirstSet() { return Inputs("100", "10", "0.625", "4", "60", "0.1019", "2.5"); }
+RecalcInputs FirstSet() {
+    return Inputs("100", "10", "0.625", "4", "60", "0.1019", "2.5");
+}
 
 RecalcInputs FirstSetWith(std::string RecalcInputs::*field, const char* text) {
     RecalcInputs in = FirstSet();
@@ -63,16 +65,13 @@ const DesignCase designCases[] = {
      {"33.091", "-60.00", "", "9.945", "4.325", "", "", "", "10.899", "5.279", "-81.893"}},
     {"ZeroElectrodeDiameter",
      FirstSetWith(&RecalcInputs::tbxElectDia, "0"),
-     {"", "20.00", "1.414", "9.945", "4.325", "-1.713", "15.00", "", "10.899", "5.279",
-      "-81.893"}},
+     {"", "20.00", "1.414", "9.945", "4.325", "-1.713", "15.00", "", "10.899", "5.279", "-81.893"}},
     {"ZeroWireDepth",
      FirstSetWith(&RecalcInputs::tbxWireDepth, "0"),
-     {"33.091", "20.00", "9.687", "", "4.325", "-18.036", "15.00", "9.900", "", "5.279",
-      "42.294"}},
+     {"33.091", "20.00", "9.687", "", "4.325", "-18.036", "15.00", "9.900", "", "5.279", "42.294"}},
     {"ZeroWireDiameter",
      FirstSetWith(&RecalcInputs::tbxWireDia, "0"),
-     {"33.091", "20.00", "9.687", "", "4.325", "-18.036", "15.00", "9.900", "", "5.279",
-      "42.294"}},
+     {"33.091", "20.00", "9.687", "", "4.325", "-18.036", "15.00", "9.900", "", "5.279", "42.294"}},
     {"LargestCount",
      FirstSetWith(&RecalcInputs::tbxNumElect, "32767"),
      {"33.091", "0.00", "17.361", "9.945", "4.325", "8.252", "0.00", "17.313", "10.899", "5.279",

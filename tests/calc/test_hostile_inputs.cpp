@@ -22,11 +22,11 @@ public:
 
     std::string Next() {
         static const std::vector<std::string> pieces = {
-            "",      " ",     "\t",   "\n",   "0",     "1",      "7",     "9",    ".",
-            "-",     "+",     "E",    "e",    "E+",    "E-",     "308",   "39",   "38",
-            "999",   ",",     "5",    "&H",   "&O",    "FF",     "7777",  "abc",  "%",
-            "1E38",  "3.4E38", "1E-45", "-0",  "32767", "32768",  "-32769", "0.1019", "1,5",
-            "\xc3\xa9", "\xff",  "NaN",  "inf", "1E999", "-1E999"};
+            "",         " ",      "\t",    "\n",  "0",     "1",     "7",      "9",      ".",
+            "-",        "+",      "E",     "e",   "E+",    "E-",    "308",    "39",     "38",
+            "999",      ",",      "5",     "&H",  "&O",    "FF",    "7777",   "abc",    "%",
+            "1E38",     "3.4E38", "1E-45", "-0",  "32767", "32768", "-32769", "0.1019", "1,5",
+            "\xc3\xa9", "\xff",   "NaN",   "inf", "1E999", "-1E999"};
         std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
         std::uniform_int_distribution<int> length(0, 6);
         std::string text;
@@ -52,9 +52,8 @@ TEST(HostileInputs, RecalculateOnlyShowsTextsItsPatternsCanProduce) {
     HostileTexts texts(2024);
     RecalcLabels labels;
     for (int i = 0; i < 5000; ++i) {
-        const RecalcInputs in{texts.Next(), texts.Next(), texts.Next(),
-                              texts.Next(), texts.Next(), texts.Next(),
-                              texts.Next(), texts.Next(), texts.Next()};
+        const RecalcInputs in{texts.Next(), texts.Next(), texts.Next(), texts.Next(), texts.Next(),
+                              texts.Next(), texts.Next(), texts.Next(), texts.Next()};
         modStakewell::Recalculate(in, labels);
         const auto design = DesignLabelTexts(labels);
         for (std::size_t k = 0; k < design.size(); ++k) {
@@ -66,8 +65,8 @@ TEST(HostileInputs, RecalculateOnlyShowsTextsItsPatternsCanProduce) {
         ExpectMatches(labels.lbEarthRes, resistivity, "lbEarthRes");
         if (HasFailure()) {
             FAIL() << "inputs: " << in.tbxEarthRes << " | " << in.tbxElectLen << " | "
-                   << in.tbxElectDia << " | " << in.tbxNumElect << " | " << in.tbxWireLen
-                   << " | " << in.tbxWireDia << " | " << in.tbxWireDepth;
+                   << in.tbxElectDia << " | " << in.tbxNumElect << " | " << in.tbxWireLen << " | "
+                   << in.tbxWireDia << " | " << in.tbxWireDepth;
         }
     }
 }

@@ -46,18 +46,18 @@ TEST_P(DiameterToGaugeTest, GivesTheGaugeText) {
         << "diameter " << GetParam().diameter;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, DiameterToGaugeTest,
-    ::testing::Values(DiameterCase{0.1, "10"}, DiameterCase{0.1019, "9"},
-                      DiameterCase{0.25, "2"}, DiameterCase{0.2893, "0"},
-                      DiameterCase{0.3249, "0"}, DiameterCase{0.3648, "00"},
-                      DiameterCase{0.4096, "000"}, DiameterCase{0.46, "0000"},
-                      DiameterCase{0.47, "0000"}, DiameterCase{0.5, "0000+"},
-                      DiameterCase{1.0, "0000+"}, DiameterCase{0.005, "36"},
-                      DiameterCase{0.0001, "69"}, DiameterCase{0.0, "err"},
-                      DiameterCase{-0.1, "err"}, DiameterCase{NAN, "err"},
-                      DiameterCase{DBL_MAX, "0000+"}, DiameterCase{INFINITY, "0000+"},
-                      DiameterCase{5e-324, "6411"}));
+INSTANTIATE_TEST_SUITE_P(Table, DiameterToGaugeTest,
+                         ::testing::Values(DiameterCase{0.1, "10"}, DiameterCase{0.1019, "9"},
+                                           DiameterCase{0.25, "2"}, DiameterCase{0.2893, "0"},
+                                           DiameterCase{0.3249, "0"}, DiameterCase{0.3648, "00"},
+                                           DiameterCase{0.4096, "000"}, DiameterCase{0.46, "0000"},
+                                           DiameterCase{0.47, "0000"}, DiameterCase{0.5, "0000+"},
+                                           DiameterCase{1.0, "0000+"}, DiameterCase{0.005, "36"},
+                                           DiameterCase{0.0001, "69"}, DiameterCase{0.0, "err"},
+                                           DiameterCase{-0.1, "err"}, DiameterCase{NAN, "err"},
+                                           DiameterCase{DBL_MAX, "0000+"},
+                                           DiameterCase{INFINITY, "0000+"},
+                                           DiameterCase{5e-324, "6411"}));
 
 TEST(WireGauge, RoundTripIsNotTheIdentity) {
     EXPECT_EQ(DiameterToGauge(0.1019), "9");

@@ -21,16 +21,16 @@ TEST_P(DisplayPatternTest, FormatsAsAPersonReadsIt) {
         << c.value << " through " << c.pattern;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ohms, DisplayPatternTest,
-    ::testing::Values(PatternCase{33.09099, "##0.000", "33.091"},
-                      PatternCase{0.5, "##0.000", "0.500"},
-                      PatternCase{1234.5, "##0.000", "1234.500"},
-                      PatternCase{-81.8934, "##0.000", "-81.893"},
-                      PatternCase{0.0625, "##0.000", "0.063"},
-                      PatternCase{-0.0004, "##0.000", "0.000"},
-                      PatternCase{999.9996, "##0.000", "1000.000"},
-                      PatternCase{1e20, "##0.000", "100000000000000000000.000"}));
+INSTANTIATE_TEST_SUITE_P(Ohms, DisplayPatternTest,
+                         ::testing::Values(PatternCase{33.09099, "##0.000", "33.091"},
+                                           PatternCase{0.5, "##0.000", "0.500"},
+                                           PatternCase{1234.5, "##0.000", "1234.500"},
+                                           PatternCase{-81.8934, "##0.000", "-81.893"},
+                                           PatternCase{0.0625, "##0.000", "0.063"},
+                                           PatternCase{-0.0004, "##0.000", "0.000"},
+                                           PatternCase{999.9996, "##0.000", "1000.000"},
+                                           PatternCase{1e20, "##0.000",
+                                                       "100000000000000000000.000"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Feet, DisplayPatternTest,
@@ -40,29 +40,30 @@ INSTANTIATE_TEST_SUITE_P(
                       PatternCase{31.0, "#0.0", "31.0"}, PatternCase{0.31, "#0.0", "0.3"},
                       PatternCase{62.0, "#0.0", "62.0"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    FourPoint, DisplayPatternTest,
-    ::testing::Values(PatternCase{0.3333, "##.0", ".3"}, PatternCase{0.0, "##.0", ".0"},
-                      PatternCase{16.6667, "##.0", "16.7"}, PatternCase{100.0, "##.0", "100.0"},
-                      PatternCase{-16.6667, "##.0", "-16.7"},
-                      PatternCase{19151.1326, "#,##0.00", "19,151.13"},
-                      PatternCase{638.3711, "#,##0.00", "638.37"},
-                      PatternCase{0.0, "#,##0.00", "0.00"},
-                      PatternCase{1234567.891, "#,##0.00", "1,234,567.89"},
-                      PatternCase{-999.999, "#,##0.00", "-1,000.00"}));
+INSTANTIATE_TEST_SUITE_P(FourPoint, DisplayPatternTest,
+                         ::testing::Values(PatternCase{0.3333, "##.0", ".3"},
+                                           PatternCase{0.0, "##.0", ".0"},
+                                           PatternCase{16.6667, "##.0", "16.7"},
+                                           PatternCase{100.0, "##.0", "100.0"},
+                                           PatternCase{-16.6667, "##.0", "-16.7"},
+                                           PatternCase{19151.1326, "#,##0.00", "19,151.13"},
+                                           PatternCase{638.3711, "#,##0.00", "638.37"},
+                                           PatternCase{0.0, "#,##0.00", "0.00"},
+                                           PatternCase{1234567.891, "#,##0.00", "1,234,567.89"},
+                                           PatternCase{-999.999, "#,##0.00", "-1,000.00"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    Fraction, DisplayPatternTest,
-    ::testing::Values(PatternCase{0.625, "##0.0##", "0.625"}, PatternCase{0.5, "##0.0##", "0.5"},
-                      PatternCase{3.0, "##0.0##", "3.0"},
-                      PatternCase{2.0 / 3.0, "##0.0##", "0.667"},
-                      PatternCase{15.0 / 16.0, "##0.0##", "0.938"},
-                      PatternCase{1.0 / 16.0, "##0.0##", "0.063"},
-                      PatternCase{12345.0, "##0.0##", "12345.0"},
-                      PatternCase{1.0005, "##0.0##", "1.001"},
-                      PatternCase{-0.625, "##0.0##", "-0.625"},
-                      PatternCase{5.0 / 16.0, "##0.0##", "0.313"},
-                      PatternCase{0.0, "##0.0##", "0.0"}));
+INSTANTIATE_TEST_SUITE_P(Fraction, DisplayPatternTest,
+                         ::testing::Values(PatternCase{0.625, "##0.0##", "0.625"},
+                                           PatternCase{0.5, "##0.0##", "0.5"},
+                                           PatternCase{3.0, "##0.0##", "3.0"},
+                                           PatternCase{2.0 / 3.0, "##0.0##", "0.667"},
+                                           PatternCase{15.0 / 16.0, "##0.0##", "0.938"},
+                                           PatternCase{1.0 / 16.0, "##0.0##", "0.063"},
+                                           PatternCase{12345.0, "##0.0##", "12345.0"},
+                                           PatternCase{1.0005, "##0.0##", "1.001"},
+                                           PatternCase{-0.625, "##0.0##", "-0.625"},
+                                           PatternCase{5.0 / 16.0, "##0.0##", "0.313"},
+                                           PatternCase{0.0, "##0.0##", "0.0"}));
 
 INSTANTIATE_TEST_SUITE_P(
     PercentAndDiameter, DisplayPatternTest,

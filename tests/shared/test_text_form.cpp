@@ -28,12 +28,12 @@ TEST_P(DoubleTextTest, WritesThePlainForm) {
 INSTANTIATE_TEST_SUITE_P(
     Table, DoubleTextTest,
     ::testing::Values(DoubleCase{50.0, "50"}, DoubleCase{0.625, "0.625"}, DoubleCase{0.0, "0"},
-                      DoubleCase{-0.0, "0"}, DoubleCase{-12.5, "-12.5"},
-                      DoubleCase{0.1, "0.1"}, DoubleCase{1.0 / 3.0, "0.333333333333333"},
-                      DoubleCase{123456789012345.0, "123456789012345"},
-                      DoubleCase{1e15, "1E+15"}, DoubleCase{1.5e20, "1.5E+20"},
-                      DoubleCase{0.00001, "0.00001"}, DoubleCase{0.000001, "1E-06"},
-                      DoubleCase{-2.5e-300, "-2.5E-300"}, DoubleCase{DBL_MAX, "1.79769313486232E+308"}));
+                      DoubleCase{-0.0, "0"}, DoubleCase{-12.5, "-12.5"}, DoubleCase{0.1, "0.1"},
+                      DoubleCase{1.0 / 3.0, "0.333333333333333"},
+                      DoubleCase{123456789012345.0, "123456789012345"}, DoubleCase{1e15, "1E+15"},
+                      DoubleCase{1.5e20, "1.5E+20"}, DoubleCase{0.00001, "0.00001"},
+                      DoubleCase{0.000001, "1E-06"}, DoubleCase{-2.5e-300, "-2.5E-300"},
+                      DoubleCase{DBL_MAX, "1.79769313486232E+308"}));
 
 TEST(SingleText, WritesAtMostSevenDigits) {
     EXPECT_EQ(SingleText(0.1019F), "0.1019");
