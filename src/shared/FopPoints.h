@@ -17,7 +17,10 @@ inline constexpr int MaxFOPPoints = 32767;
 
 // Sorts by Feet only, producing exactly the order of a bubble sort over the
 // whole array (ascending: equal distances never exchanged; descending: equal
-// neighbours exchanged on every comparison), in O(n log n).
+// neighbours exchanged on every comparison), in O(n log n). Removal relies on
+// where the descending pass leaves points of equal distance, so that order is
+// reproduced too, not just any descending order. No Feet may be NaN: Add
+// refuses it and the number reading never yields it.
 void SortFOPPoints(std::vector<FOPPoint>& points, bool bDescending);
 
 // The fall-of-potential test data. Element 0 of FOPPoints is the origin; the
@@ -32,10 +35,18 @@ struct FallOfPotential {
     const FOPPoint& CurrentPoint() const { return FOPPoints[FOPCurrent]; }
 
     // Each returns true when the list or the current point changed, that is
-    // when the caller must refresh the display.
+    // when the caller must refresh the display. A refused entry changes
+    // nothing: a resistance not above 0, a distance not strictly between E1
+    // and E2, NaN, or a list that already holds MaxFOPPoints points.
     bool AddPoint(double feet, double ohms);
+    // Takes out the current point (nothing when the origin is current). The
+    // marker the point is overwritten with singles it out only while every
+    // other distance is above the marker's, as in every list built by Add; a
+    // loaded list holding such a distance has the current point erased directly.
     bool RemovePoint();
     void ClearAll();
+    // Selects the point at the scroll bar's value; a value outside
+    // 0..PointCount() is refused.
     bool Browse(int scrollValue);
 };
 
