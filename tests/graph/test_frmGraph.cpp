@@ -1,1 +1,385 @@
+#include "graph/GraphWindowHost.h"
+#include "graph/PlotPicture.h"
+#include "graph/frmGraph.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QTest>
+
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+using modStakewell::FOPPoint;
+
+// Runs the graph's part of the main window's refresh, counting the calls.
+class GraphWindowTest : public testing::Test {
+protected:
+    GraphWindowTest()
+        : host(state, [this] {
+              ++refreshes;
+              frmGraph& graph = host.Window();
+              graph.ClearGraph();
+              graph.ComputePlotExtents();
+              graph.DrawGraph();
+          }) {}
+
+    void TearDown() override { host.Close(); }
+
+    void SetReadings(const std::vector<FOPPoint>& measured, double e2, int current) {
+        state.fop.FOPPoints.assign(1, FOPPoint{});
+        state.fop.FOPPoints.insert(state.fop.FOPPoints.end(), measured.begin(), measured.end());
+        state.fop.FOPE2Distance = e2;
+        state.fop.FOPCurrent = static_cast<std::int16_t>(current);
+    }
+
+    void Refresh() {
+        frmGraph& graph = host.Window();
+        graph.ClearGraph();
+        graph.ComputePlotExtents();
+        graph.DrawGraph();
+    }
+
+    PlotPicture& Picture() { return *host.Window().findChild<PlotPicture*>("FOPGraph"); }
+    QString PanelText(const char* name) { return host.Window().findChild<QLabel*>(name)->text(); }
+
+    // The picture pixel of a user-scale point, from the limits of the last drawing.
+    QPoint PixelOf(double x, double y) {
+        const auto& plot = state.plot;
+        const QSize size = Picture().size();
+        const double px = (x - plot.PlotLeft) / (plot.PlotRight - plot.PlotLeft) * size.width();
+        const double py = (y - plot.PlotTop) / (plot.PlotBottom - plot.PlotTop) * size.height();
+        return {static_cast<int>(std::floor(px)), static_cast<int>(std::floor(py))};
+    }
+
+    QColor Pixel(QPoint at) { return Picture().Canvas().pixelColor(at); }
+
+    // True when some pixel within one of `at` (horizontally) matches.
+    template <typename Predicate> bool NearColumn(QPoint at, Predicate matches) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            if (matches(Pixel(at + QPoint(dx, 0)))) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    template <typename Predicate> bool NearRow(QPoint at, Predicate matches) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            if (matches(Pixel(at + QPoint(0, dy)))) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    void MoveMouse(QPointF position) {
+        QMouseEvent move(QEvent::MouseMove, position, Picture().mapToGlobal(position), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&Picture(), &move);
+    }
+
+    int OuterHeightTwipsAtMinimum() { return host.Window().TitleBarHeight() * 15 + 3900; }
+
+    static bool Reddish(const QColor& c) { return c.red() > 200 && c.green() < 140; }
+    static bool Whitish(const QColor& c) {
+        return c.red() > 0xE0 && c.green() > 0xE0 && c.blue() > 0xE0;
+    }
+    static bool Greenish(const QColor& c) { return c.green() > 200 && c.red() < 140; }
+    static bool Blackish(const QColor& c) {
+        return c.red() < 40 && c.green() < 40 && c.blue() < 40;
+    }
+
+    modStakewell::SharedState state;
+    int refreshes = 0;
+    GraphWindowHost host;
+};
+
+TEST_F(GraphWindowTest, WorkedExampleDrawsGridRedLineAndPoints) {
+    SetReadings({{10, 8}, {20, 6}, {30, 5}}, 50, 1);
+    host.Window().resize(640, 480);
+    Refresh();
+    const int midHeight = Picture().height() / 2;
+    for (const double feet : {11.0, 15.0, 19.0, 23.0, 27.0}) {
+        const QPoint column = PixelOf(1000 * feet, 0);
+        EXPECT_TRUE(NearColumn({column.x(), midHeight}, Whitish)) << feet << " ft";
+    }
+    EXPECT_TRUE(NearColumn({PixelOf(31000, 0).x(), midHeight}, Reddish));
+    for (const double ohms : {6.0, 7.0}) {
+        const QPoint row = PixelOf(0, 1000 * ohms);
+        EXPECT_TRUE(NearRow({Picture().width() / 3, row.y()}, Whitish)) << ohms << " ohms";
+    }
+    EXPECT_TRUE(Blackish(Pixel(PixelOf(20000, 6000))));
+    EXPECT_TRUE(Reddish(Pixel(PixelOf(10000, 8000) + QPoint(0, 1))));
+    // A grid label sits right of its line, below the top edge.
+    const QPoint label = PixelOf(19000, 0);
+    bool dark = false;
+    for (int x = label.x() + 2; x < label.x() + 20; ++x) {
+        for (int y = 1; y < 14; ++y) {
+            dark = dark || Blackish(Pixel({x, y}));
+        }
+    }
+    EXPECT_TRUE(dark);
+}
+
+TEST_F(GraphWindowTest, EqualResistancesKeepAHeightAndDrawTheSixOhmLine) {
+    SetReadings({{10, 5}, {20, 5}}, 30, 1);
+    Refresh();
+    EXPECT_DOUBLE_EQ(state.plot.MaxOhms, 6.25);
+    EXPECT_GT(state.plot.PlotTop, state.plot.PlotBottom);
+    const QPoint row = PixelOf(0, 6000);
+    EXPECT_TRUE(NearRow({Picture().width() / 3, row.y()}, Whitish));
+}
+
+TEST_F(GraphWindowTest, FewerThanTwoPointsLeaveThePictureBlank) {
+    for (const auto& measured : {std::vector<FOPPoint>{}, std::vector<FOPPoint>{{10, 5}}}) {
+        SetReadings(measured, 50, 0);
+        Refresh();
+        const QImage& canvas = Picture().Canvas();
+        const QColor background = PlotPicture::Background();
+        bool blank = true;
+        for (int y = 0; y < canvas.height(); y += 3) {
+            for (int x = 0; x < canvas.width(); x += 3) {
+                blank = blank && canvas.pixelColor(x, y) == background;
+            }
+        }
+        EXPECT_TRUE(blank) << measured.size() << " points";
+    }
+}
+
+TEST_F(GraphWindowTest, ReadOutWorksWithNoDrawingYet) {
+    SetReadings({{10, 5}}, 50, 1);
+    host.Window();
+    refreshes = 0;
+    MoveMouse({30, 40});
+    EXPECT_EQ(PanelText("Panel_1"), "0 Feet");
+    EXPECT_EQ(PanelText("Panel_2"), "0 Ohms");
+    EXPECT_EQ(refreshes, 1);
+}
+
+TEST_F(GraphWindowTest, ReadOutKeepsTheLastLimitsAfterThePlotGoesBlank) {
+    SetReadings({{10, 8}, {20, 6}, {30, 5}}, 50, 1);
+    Refresh();
+    SetReadings({{10, 8}}, 50, 1);
+    refreshes = 0;
+    const QPointF middle(Picture().width() / 2.0, Picture().height() / 2.0);
+    MoveMouse(middle);
+    EXPECT_EQ(refreshes, 1);
+    // Half way between 8065 and 33435 thousandths of a foot, 4970.3 and 8029.7 of an ohm.
+    EXPECT_EQ(PanelText("Panel_1"), "20.75 Feet");
+    EXPECT_EQ(PanelText("Panel_2"), "6.5 Ohms");
+    EXPECT_TRUE(NearRow(middle.toPoint() + QPoint(-20, 0), Greenish));
+    EXPECT_TRUE(NearColumn(middle.toPoint() + QPoint(0, -20), Greenish));
+}
+
+TEST_F(GraphWindowTest, MouseMoveRefreshesOnceThenDrawsTheCrossHair) {
+    SetReadings({{10, 8}, {20, 6}, {30, 5}}, 50, 1);
+    Refresh();
+    refreshes = 0;
+    const QPoint at = PixelOf(25000, 7000);
+    MoveMouse(at);
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_TRUE(PanelText("Panel_1").endsWith(" Feet"));
+    EXPECT_NEAR(PanelText("Panel_1").split(' ')[0].toDouble(), 25.0, 0.1);
+    EXPECT_NEAR(PanelText("Panel_2").split(' ')[0].toDouble(), 7.0, 0.02);
+    // The cross-hair survives the refresh because it is drawn after it.
+    EXPECT_TRUE(NearColumn(at + QPoint(0, 15), Greenish));
+    EXPECT_TRUE(NearRow(at + QPoint(15, 0), Greenish));
+    // The next refresh erases it.
+    Refresh();
+    EXPECT_FALSE(NearColumn(at + QPoint(0, 15), Greenish));
+}
+
+TEST_F(GraphWindowTest, OriginAsCurrentPointIsDrawnAtZero) {
+    SetReadings({{-5, -5}, {10, 10}}, 10, 0);
+    Refresh();
+    EXPECT_TRUE(Reddish(Pixel(PixelOf(0, 0) + QPoint(1, 1))));
+}
+
+TEST_F(GraphWindowTest, CurrentPointIsRedAndOthersBlack) {
+    SetReadings({{10, 8}, {20, 6}, {30, 5}}, 50, 2);
+    Refresh();
+    EXPECT_TRUE(Reddish(Pixel(PixelOf(20000, 6000))));
+    EXPECT_TRUE(Blackish(Pixel(PixelOf(30000, 5000) + QPoint(-1, -1))));
+}
+
+TEST_F(GraphWindowTest, AbsurdReadingsDrawWithoutHanging) {
+    SetReadings({{1.0e300, -1.0e300}, {-1.0e300, 1.0e300}, {1e-300, 0}}, 1.0e308, 2);
+    Refresh();
+    SetReadings({{1, 1}, {1 + 1e-12, 1 + 1e-12}}, 2, 1);
+    Refresh();
+    MoveMouse({10, 10});
+    SUCCEED();
+}
+
+TEST_F(GraphWindowTest, FirstCreationUsesTheTopLeftCornerAndTheMinimumSize) {
+    frmGraph& graph = host.Window();
+    EXPECT_FALSE(graph.isVisible());
+    EXPECT_EQ(graph.windowTitle(), "Fall of Potential");
+    EXPECT_EQ(state.graph.GraphLeft, 0);
+    EXPECT_EQ(state.graph.GraphTop, 0);
+    EXPECT_EQ(state.graph.GraphWidth, 5460);
+    EXPECT_EQ(state.graph.GraphHeight, OuterHeightTwipsAtMinimum());
+}
+
+TEST_F(GraphWindowTest, CreationRefreshesUnlessLoading) {
+    host.Window();
+    EXPECT_EQ(refreshes, 1);
+    GraphWindowHost loading(state, [this] { ++refreshes; });
+    state.bLoadingData = true;
+    loading.Window();
+    EXPECT_EQ(refreshes, 1);
+}
+
+TEST_F(GraphWindowTest, StoredPlacementIsAppliedAndReadBack) {
+    state.graph = {1500, 3000, 9000, 7500};
+    host.Window();
+    EXPECT_EQ(state.graph.GraphTop, 1500);
+    EXPECT_EQ(state.graph.GraphLeft, 3000);
+    EXPECT_EQ(state.graph.GraphWidth, 9000);
+    EXPECT_EQ(state.graph.GraphHeight, 7500);
+}
+
+struct SnapCase {
+    int width;
+    int height;
+    bool snapsWidth;
+    bool snapsHeight;
+};
+
+class GraphResizeTest : public GraphWindowTest, public testing::WithParamInterface<SnapCase> {};
+
+TEST_P(GraphResizeTest, SnapsToTheMinimumAndRecordsThePlacement) {
+    const SnapCase& c = GetParam();
+    host.Show();
+    frmGraph& graph = host.Window();
+    graph.resize(800, 600);
+    QCoreApplication::processEvents();
+    refreshes = 0;
+    graph.resize(c.width, c.height);
+    QCoreApplication::processEvents();
+    const QRect outer = graph.frameGeometry();
+    if (c.snapsWidth) {
+        EXPECT_EQ(outer.width() * 15, 5460);
+    } else {
+        EXPECT_EQ(graph.width(), c.width);
+    }
+    if (c.snapsHeight) {
+        EXPECT_EQ(outer.height() * 15, OuterHeightTwipsAtMinimum());
+    } else {
+        EXPECT_EQ(graph.height(), c.height);
+    }
+    EXPECT_EQ(state.graph.GraphLeft, outer.left() * 15);
+    EXPECT_EQ(state.graph.GraphTop, outer.top() * 15);
+    EXPECT_EQ(state.graph.GraphWidth, outer.width() * 15);
+    EXPECT_EQ(state.graph.GraphHeight, outer.height() * 15);
+    EXPECT_GE(refreshes, 1);
+    const QRect picture = Picture().geometry();
+    EXPECT_GT(picture.width(), 0);
+    EXPECT_GT(picture.height(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, GraphResizeTest,
+                         testing::Values(SnapCase{10, 10, true, true},
+                                         SnapCase{600, 50, false, true},
+                                         SnapCase{100, 450, true, false},
+                                         SnapCase{640, 480, false, false}));
+
+TEST_F(GraphWindowTest, ResizeWhileLoadingDoesNotRefresh) {
+    host.Show();
+    state.bLoadingData = true;
+    refreshes = 0;
+    host.Window().resize(700, 500);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(refreshes, 0);
+    EXPECT_EQ(state.graph.GraphWidth, host.Window().frameGeometry().width() * 15);
+}
+
+TEST_F(GraphWindowTest, ResizeFromWithinTheRefreshIsIgnored) {
+    int nested = 0;
+    GraphWindowHost resizing(state, [&] {
+        ++nested;
+        resizing.Window().resize(500 + nested, 400);
+    });
+    resizing.Show();
+    QCoreApplication::processEvents();
+    EXPECT_LT(nested, 10);
+    resizing.Close();
+}
+
+TEST_F(GraphWindowTest, ShowAndHideFollowTheTab) {
+    host.Show();
+    EXPECT_TRUE(host.Window().isVisible());
+    EXPECT_TRUE(host.Window().isWindow());
+    host.Hide();
+    EXPECT_TRUE(host.Exists());
+    EXPECT_FALSE(host.Window().isVisible());
+    host.Show();
+    EXPECT_TRUE(host.Window().isVisible());
+}
+
+TEST_F(GraphWindowTest, HideBeforeAnyUseCreatesItHidden) {
+    EXPECT_FALSE(host.Exists());
+    host.Hide();
+    EXPECT_TRUE(host.Exists());
+    EXPECT_FALSE(host.Window().isVisible());
+}
+
+TEST_F(GraphWindowTest, ClosedWindowKeepsItsPlacementAndComesBackHidden) {
+    host.Show();
+    frmGraph* first = &host.Window();
+    first->setGeometry(200, 150, 500, 400);
+    QCoreApplication::processEvents();
+    const QRect placed = first->geometry();
+    const QRect outer = first->frameGeometry();
+    first->close();
+    EXPECT_FALSE(host.Exists());
+    const modStakewell::GraphPlacement closedAt{outer.top() * 15, outer.left() * 15,
+                                                outer.width() * 15, outer.height() * 15};
+    EXPECT_EQ(state.graph.GraphTop, closedAt.GraphTop);
+    EXPECT_EQ(state.graph.GraphLeft, closedAt.GraphLeft);
+    EXPECT_EQ(state.graph.GraphWidth, closedAt.GraphWidth);
+    EXPECT_EQ(state.graph.GraphHeight, closedAt.GraphHeight);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    SetReadings({{10, 8}, {20, 6}, {30, 5}}, 50, 1);
+    Refresh(); // browsing on the main window touches the graph again
+    EXPECT_TRUE(host.Exists());
+    EXPECT_NE(&host.Window(), nullptr);
+    EXPECT_FALSE(host.Window().isVisible());
+    EXPECT_EQ(state.graph.GraphLeft, closedAt.GraphLeft);
+    EXPECT_EQ(state.graph.GraphHeight, closedAt.GraphHeight);
+    host.Show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(host.Window().isVisible());
+    EXPECT_EQ(host.Window().geometry(), placed);
+}
+
+TEST_F(GraphWindowTest, ProgramEndClosesAndRecordsThePlacement) {
+    state.graph = {750, 1500, 9000, 7500};
+    host.Show();
+    host.Window().move(300, 240);
+    QCoreApplication::processEvents();
+    const QRect outer = host.Window().frameGeometry();
+    host.Close();
+    EXPECT_FALSE(host.Exists());
+    EXPECT_EQ(state.graph.GraphLeft, 300 * 15);
+    EXPECT_EQ(state.graph.GraphTop, 240 * 15);
+    EXPECT_EQ(state.graph.GraphWidth, outer.width() * 15);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(GraphWindowTest, StatusBarHasTwoPanels) {
+    const auto* statusBar = host.Window().findChild<QStatusBar*>("StatusBar1");
+    ASSERT_NE(statusBar, nullptr);
+    EXPECT_NE(statusBar->findChild<QLabel*>("Panel_1"), nullptr);
+    EXPECT_NE(statusBar->findChild<QLabel*>("Panel_2"), nullptr);
+    EXPECT_NE(host.Window().findChild<QWidget*>("Frame_6"), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,97 @@
+#include "graph/GraphWindowHost.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+enum class Survey { Curve, Scatter };
+
+// The largest list the program accepts, the current point half way along:
+// either a resistance curve that rises and flattens, or readings scattered
+// over the whole plot so that hardly two share a pixel.
+void FillLargestSurvey(modStakewell::SharedState& state, Survey survey) {
+    auto& fop = state.fop;
+    fop.FOPPoints.assign(1, modStakewell::FOPPoint{});
+    const int n = modStakewell::MaxFOPPoints;
+    std::uint32_t noise = 12345;
+    for (int i = 1; i <= n; ++i) {
+        const double feet = 900.0 * i / n;
+        noise = noise * 1664525U + 1013904223U;
+        const double ohms = survey == Survey::Curve
+                                ? 2.0 + 7.0 * (1.0 - std::exp(-feet / 150.0))
+                                : 2.0 + 7.0 * static_cast<double>(noise >> 8) / (1U << 24);
+        fop.FOPPoints.push_back({feet, ohms});
+    }
+    fop.FOPE2Distance = 1000.0;
+    fop.FOPCurrent = static_cast<std::int16_t>(n / 2);
+}
+
+class ShownGraph {
+public:
+    explicit ShownGraph(Survey survey) : host(state, [this] { Refresh(); }) {
+        FillLargestSurvey(state, survey);
+        state.graph = {1500, 1500, 9600, 7200}; // 640 x 480 pixels
+        host.Show();
+        QCoreApplication::processEvents();
+    }
+
+    void Refresh() {
+        frmGraph& graph = host.Window();
+        graph.ClearGraph();
+        graph.ComputePlotExtents();
+        graph.DrawGraph();
+    }
+
+    modStakewell::SharedState state;
+    GraphWindowHost host;
+};
+
+void BM_ExtentsAndDraw(benchmark::State& bench) {
+    ShownGraph shown(static_cast<Survey>(bench.range(0)));
+    frmGraph& graph = shown.host.Window();
+    for (auto _ : bench) {
+        graph.ComputePlotExtents();
+        graph.DrawGraph();
+    }
+    shown.host.Close();
+}
+BENCHMARK(BM_ExtentsAndDraw)
+    ->ArgName("scatter")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+
+void BM_WholeGraphRefresh(benchmark::State& bench) {
+    ShownGraph shown(Survey::Curve);
+    for (auto _ : bench) {
+        shown.Refresh();
+    }
+    shown.host.Close();
+}
+BENCHMARK(BM_WholeGraphRefresh)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,127 @@
+#include "graph/PlotScale.h"
+
+#include "shared/TextForm.h"
+
+#include <cmath>
+#include <limits>
+
+namespace PlotScale {
+
+using modStakewell::FallOfPotential;
+using modStakewell::PlotExtents;
+
+float ToSingle(double value) {
+    constexpr double largest = std::numeric_limits<float>::max();
+    if (value > largest) {
+        return std::numeric_limits<float>::infinity();
+    }
+    if (value < -largest) {
+        return -std::numeric_limits<float>::infinity();
+    }
+    return static_cast<float>(value);
+}
+
+PlotSpans ComputeExtents(const FallOfPotential& fop, PlotExtents& plot) {
+    plot.MaxOhms = -999.0;
+    plot.MaxFeet = -999.0;
+    plot.MinOhms = 9999.0;
+    plot.MinFeet = 9999.0;
+    for (std::size_t i = 1; i < fop.FOPPoints.size(); ++i) {
+        const auto& point = fop.FOPPoints[i];
+        if (point.Ohms > plot.MaxOhms) {
+            plot.MaxOhms = point.Ohms;
+        }
+        if (point.Feet > plot.MaxFeet) {
+            plot.MaxFeet = point.Feet;
+        }
+        if (point.Ohms < plot.MinOhms) {
+            plot.MinOhms = point.Ohms;
+        }
+        if (point.Feet < plot.MinFeet) {
+            plot.MinFeet = point.Feet;
+        }
+    }
+    if (plot.MaxOhms == 0.0) {
+        plot.MaxOhms = 1.0;
+    }
+    if (plot.MaxFeet == 0.0) {
+        plot.MaxFeet = 1.0;
+    }
+    const double p = 0.62 * fop.FOPE2Distance;
+    if (p > plot.MaxFeet) {
+        plot.MaxFeet = 0.63 * fop.FOPE2Distance;
+    }
+    if (p < plot.MinFeet) {
+        plot.MinFeet = 0.61 * fop.FOPE2Distance;
+    }
+    const PlotSpans spans{plot.MaxOhms - plot.MinOhms, plot.MaxFeet - plot.MinFeet};
+    if (spans.Ohms == 0.0) {
+        plot.MaxOhms *= 1.25;
+    }
+    if (spans.Feet == 0.0) {
+        plot.MaxFeet *= 1.25;
+    }
+    return spans;
+}
+
+void ComputeLimits(PlotExtents& plot) {
+    const double feetSpan = plot.MaxFeet - plot.MinFeet;
+    const float feetPad = ToSingle(0.1 * feetSpan - 0.01 * feetSpan);
+    plot.PlotLeft = ToSingle(1000.0 * (plot.MinFeet - feetPad));
+    plot.PlotRight = ToSingle(1000.0 * (feetPad + plot.MaxFeet));
+
+    const double ohmsSpan = plot.MaxOhms - plot.MinOhms;
+    const float ohmsPad = ToSingle(0.0001 * ohmsSpan - 0.01 * ohmsSpan);
+    plot.PlotTop = ToSingle(1000.0 * (plot.MaxOhms - ohmsPad));
+    plot.PlotBottom = ToSingle(1000.0 * (ohmsPad + plot.MinOhms));
+}
+
+std::vector<GridLine> GridLines(double minValue, double maxValue, double span) {
+    const double last = std::trunc(maxValue);
+    // nearbyint follows the default rounding mode: halves go to the even neighbour.
+    const double step = std::nearbyint(span / 5.0);
+    const bool descending = step < 0.0;
+    std::vector<GridLine> lines;
+    double value = std::trunc(minValue) + 1.0;
+    while (lines.size() < static_cast<std::size_t>(MaxGridLines) &&
+           (descending ? value >= last : value <= last)) {
+        lines.push_back(GridLine{value, GridLabel(value)});
+        value += step;
+    }
+    return lines;
+}
+
+std::string GridLabel(double value) {
+    // Adding zero turns a negative zero into the zero it reads as.
+    const double whole = value + 0.0;
+    return (whole >= 0.0 ? " " : "") + modStakewell::DoubleText(whole);
+}
+
+double SixtyTwoPercentX(const FallOfPotential& fop) {
+    return (fop.FOPE2Distance - fop.FOPE1Position) * 620.0 + fop.FOPE1Position * 1000.0;
+}
+
+UserPoint PixelToUser(const PlotExtents& plot, double px, double py, double width, double height) {
+    const double fx = width > 0.0 ? px / width : 0.0;
+    const double fy = height > 0.0 ? py / height : 0.0;
+    const double left = plot.PlotLeft;
+    const double top = plot.PlotTop;
+    return UserPoint{ToSingle(left + fx * (static_cast<double>(plot.PlotRight) - left)),
+                     ToSingle(top + fy * (static_cast<double>(plot.PlotBottom) - top))};
+}
+
+std::string FeetReadout(float x) {
+    return modStakewell::SingleText(x / 1000.0F) + " Feet";
+}
+
+std::string OhmsReadout(float y) {
+    return modStakewell::SingleText(y / 1000.0F) + " Ohms";
+}
+
+bool HasUsableScale(const PlotExtents& plot) {
+    const double width = static_cast<double>(plot.PlotRight) - plot.PlotLeft;
+    const double height = static_cast<double>(plot.PlotBottom) - plot.PlotTop;
+    return std::isfinite(width) && std::isfinite(height) && width != 0.0 && height != 0.0;
+}
+
+} // namespace PlotScale

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "shared/modStakewell.h"
+
+#include <string>
+#include <vector>
+
+// The arithmetic of the fall-of-potential plot, kept free of any drawing so it
+// can be checked number by number.
+namespace PlotScale {
+
+// The ohm and foot spans taken before a zero span is widened; the grid steps
+// are derived from these, not from the widened extents.
+struct PlotSpans {
+    double Ohms = 0.0;
+    double Feet = 0.0;
+};
+
+struct GridLine {
+    double Value = 0.0; // whole feet or whole ohms
+    std::string Label;
+};
+
+struct UserPoint {
+    float X = 0.0F;
+    float Y = 0.0F;
+};
+
+inline constexpr int MaxGridLines = 6;
+
+// Narrows like the hardware does: out-of-range magnitudes become infinities.
+float ToSingle(double value);
+
+// Extents of points 1..n into MaxOhms/MinOhms/MaxFeet/MinFeet.
+PlotSpans ComputeExtents(const modStakewell::FallOfPotential& fop, modStakewell::PlotExtents& plot);
+
+// PlotLeft/Top/Right/Bottom from the extents, with the single-precision pads.
+void ComputeLimits(modStakewell::PlotExtents& plot);
+
+// The whole-number grid lines between minValue and maxValue; never more than
+// MaxGridLines, whatever the step (a zero step repeats the first line).
+std::vector<GridLine> GridLines(double minValue, double maxValue, double span);
+
+// Grid label text: a non-negative number carries one leading blank.
+std::string GridLabel(double value);
+
+// Horizontal user position of the 62% line.
+double SixtyTwoPercentX(const modStakewell::FallOfPotential& fop);
+
+// The user-scale point under a pixel of a picture of the given size, with
+// the limits of the last drawing (all zero before any).
+UserPoint PixelToUser(const modStakewell::PlotExtents& plot, double px, double py, double width,
+                      double height);
+
+std::string FeetReadout(float x);
+std::string OhmsReadout(float y);
+
+// True when the limits describe a drawable, finite, non-degenerate scale.
+bool HasUsableScale(const modStakewell::PlotExtents& plot);
+
+} // namespace PlotScale

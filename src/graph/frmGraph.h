@@ -1,0 +1,71 @@
+#pragma once
+
+#include "graph/PlotScale.h"
+#include "shared/modStakewell.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QPointF;
+
+namespace Ui {
+class frmGraph;
+}
+
+// The fall-of-potential plot window. It draws only when the main window's
+// refresh asks it to, and hands every mouse move back to that refresh so the
+// cross-hair is always painted over an up-to-date plot.
+class frmGraph : public QWidget {
+    Q_OBJECT
+
+public:
+    // Takes the stored placement. The refresh a new window's first resize
+    // calls for is left to the owner: it reaches this window through the
+    // owner, which cannot hand it out before construction ends.
+    frmGraph(modStakewell::SharedState& state, std::function<void()> updateFop,
+             QWidget* parent = nullptr);
+    ~frmGraph() override;
+    frmGraph(const frmGraph&) = delete;
+    frmGraph& operator=(const frmGraph&) = delete;
+    frmGraph(frmGraph&&) = delete;
+    frmGraph& operator=(frmGraph&&) = delete;
+
+    // Caption height in pixels: the real one once the window system has framed
+    // the window, the style's before that.
+    int TitleBarHeight() const;
+
+    void ClearGraph();
+    void ComputePlotExtents();
+    void DrawGraph();
+
+    // True once the user (or the program end) has closed this window; the host
+    // then replaces it by a fresh hidden one.
+    bool IsClosed() const { return bClosed; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ApplyStoredPlacement();
+    void Form_Resize();
+    void LayOutControls();
+    void TakePlacement();
+    QMargins FrameMargins() const;
+    QRect OuterGeometry() const;
+    QSize MinimumOuterSize() const;
+    void FOPGraph_MouseMove(const QPointF& position);
+    void DrawCrossHair(float x, float y);
+
+    std::unique_ptr<Ui::frmGraph> ui;
+    QLabel* Panel_1 = nullptr;
+    QLabel* Panel_2 = nullptr;
+    modStakewell::SharedState& state;
+    std::function<void()> updateFop;
+    PlotScale::PlotSpans spans;
+    bool bInResize = false;
+    bool bClosed = false;
+};
