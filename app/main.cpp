@@ -1,10 +1,11 @@
+#include "mainwindow/frmMain.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Stakewell"));
+    QApplication::setApplicationName(QStringLiteral("Stakewell"));
+    frmMain window;
     window.show();
     return QApplication::exec();
 }

@@ -1,2 +1,156 @@
+#include "mainwindow/frmMain.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+
 #include <benchmark/benchmark.h>
-BENCHMARK_MAIN();
+
+#include <array>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace {
+
+void Press(QLineEdit* field, int key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(field, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(field, &release);
+}
+
+// One keystroke in the electrode-length field, from the key event to all
+// fourteen result labels rewritten. Keys alternate between typing a digit
+// and taking it back, so every keystroke changes the results.
+void BM_ElectrodeLengthKeystroke(benchmark::State& state) {
+    frmMain window;
+    window.show();
+    const std::array<std::pair<const char*, const char*>, 9> design = {{
+        {"tbxEarthRes", "100"},
+        {"tbxElectLen", "10"},
+        {"tbxElectDia", "0.625"},
+        {"tbxNumElect", "4"},
+        {"tbxWireLen", "60"},
+        {"tbxWireDia", "0.1019"},
+        {"tbxWireDepth", "2.5"},
+        {"tbxMVal", "10"},
+        {"tbx4ptE2", "100"},
+    }};
+    for (const auto& [name, text] : design) {
+        window.findChild<QLineEdit*>(name)->setText(text);
+    }
+    auto* field = window.findChild<QLineEdit*>("tbxElectLen");
+    field->end(false);
+    bool typed = false;
+    for (auto _ : state) {
+        if (typed) {
+            Press(field, Qt::Key_Backspace, QString());
+        } else {
+            Press(field, Qt::Key_2, QStringLiteral("2"));
+        }
+        typed = !typed;
+    }
+}
+BENCHMARK(BM_ElectrodeLengthKeystroke)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The main window on its fall-of-potential page, graph shown, holding the
+// largest survey the program accepts: a curve that rises and flattens, with
+// every distance read several times over.
+class LargestSurveyWindow {
+public:
+    explicit LargestSurveyWindow(int measuredPoints) {
+        window.findChild<QLineEdit*>("tbxFOPE2")->setText(QStringLiteral("1000"));
+        window.show();
+        window.findChild<QTabWidget*>("TabStrip1")->setCurrentIndex(4);
+        auto& points = window.State().fop.FOPPoints;
+        points.assign(1, modStakewell::FOPPoint{});
+        for (int i = 1; i <= measuredPoints; ++i) {
+            const double feet = 1.0 + std::floor(i / 40.0) * 0.5;
+            points.push_back({feet, 2.0 + 7.0 * (1.0 - std::exp(-feet / 150.0)) + i * 1e-6});
+        }
+        window.State().fop.FOPCurrent = static_cast<std::int16_t>(measuredPoints);
+        window.UpdateFOP();
+        QCoreApplication::processEvents();
+        saved = points;
+    }
+
+    void Select(int index) { window.findChild<QScrollBar*>("HScroll1")->setValue(index); }
+    void Click(const char* button) { window.findChild<QPushButton*>(button)->click(); }
+    void Restore(int current) {
+        window.State().fop.FOPPoints = saved;
+        window.State().fop.FOPCurrent = static_cast<std::int16_t>(current);
+    }
+
+    frmMain window;
+    std::vector<modStakewell::FOPPoint> saved;
+};
+
+void BM_FopRefresh(benchmark::State& state) {
+    LargestSurveyWindow survey(modStakewell::MaxFOPPoints);
+    for (auto _ : state) {
+        survey.window.UpdateFOP();
+    }
+}
+BENCHMARK(BM_FopRefresh)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_FopBrowse(benchmark::State& state) {
+    LargestSurveyWindow survey(modStakewell::MaxFOPPoints);
+    int index = 0;
+    for (auto _ : state) {
+        survey.Select(index);
+        index = (index + 997) % modStakewell::MaxFOPPoints;
+    }
+}
+BENCHMARK(BM_FopBrowse)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_FopAdd(benchmark::State& state) {
+    LargestSurveyWindow survey(modStakewell::MaxFOPPoints - 1);
+    for (auto _ : state) {
+        state.PauseTiming();
+        survey.Restore(1);
+        survey.window.findChild<QLineEdit*>("tbxFOPP2Feet")->setText(QStringLiteral("300"));
+        survey.window.findChild<QLineEdit*>("tbxFOPP2Ohms")->setText(QStringLiteral("7.5"));
+        state.ResumeTiming();
+        survey.Click("cmdFOPAdd");
+    }
+}
+BENCHMARK(BM_FopAdd)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Arg: which point is removed, 1 (first), half way, or the last.
+void BM_FopRemove(benchmark::State& state) {
+    LargestSurveyWindow survey(modStakewell::MaxFOPPoints);
+    const auto current = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        survey.Restore(current);
+        state.ResumeTiming();
+        survey.Click("cmdFOPRemove");
+    }
+}
+BENCHMARK(BM_FopRemove)
+    ->Arg(1)
+    ->Arg(modStakewell::MaxFOPPoints / 2)
+    ->Arg(modStakewell::MaxFOPPoints)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

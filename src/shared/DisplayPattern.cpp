@@ -122,7 +122,7 @@ std::string FormatPattern(double value, std::string_view pattern) {
         fraction.pop_back();
     }
     if (integerPart.empty() && fraction.empty()) {
-        integerPart = "0";
+        integerPart.push_back('0');
     }
 
     // A value that rounds to zero shows no sign: "-0.00" would read as a

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "calc/Recalculate.h"
+#include "shared/modStakewell.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+class GraphWindowHost;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+namespace Ui {
+class frmMain;
+}
+
+// The calculator's working window: six tab pages of inputs and results, the
+// fall-of-potential browser and the four command buttons. Every change of an
+// input text recalculates all results at once.
+class frmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+    frmMain(const frmMain&) = delete;
+    frmMain& operator=(const frmMain&) = delete;
+    frmMain(frmMain&&) = delete;
+    frmMain& operator=(frmMain&&) = delete;
+
+    // Refreshes the fall-of-potential labels, the scroll bar and the graph
+    // from the shared point list.
+    void UpdateFOP();
+
+    // Caption height in pixels, read afresh on every call.
+    int TitleBarHeight() const;
+
+    modStakewell::SharedState& State() { return state; }
+
+signals:
+    // Emitted at the end of every recalculation.
+    void Recalculated();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ConnectHandlers();
+    void ApplyFractionalFontSizes();
+    void FitLabelsToCaptions();
+    void ShowPage(int index);
+    void Recalculate();
+    void RecalculateUnlessLoading();
+
+    void TabStrip1_Click();
+    void InputField_Change();
+    void tbxWireDia_Change();
+    void tbxWireAWG_Change();
+    void WireSize_0_Click();
+    void WireSize_1_Click();
+    void WireLength_0_Click();
+    void WireLength_1_Click();
+    void Fraction_Change();
+    void lbResult_Click();
+    void cmdFOPAdd_Click();
+    void cmdFOPRemove_Click();
+    void cmdFOPClear_Click();
+    void HScroll1_Change(int value);
+    void tbxFOPE2_Change();
+    void cmdEnd_Click();
+
+    using InputField = std::pair<std::string modStakewell::RecalcInputs::*, const QLineEdit*>;
+    using ResultLabel = std::pair<std::string modStakewell::RecalcLabels::*, QLabel*>;
+
+    std::unique_ptr<Ui::frmMain> ui;
+    modStakewell::SharedState state;
+    std::unique_ptr<GraphWindowHost> graph;
+    std::array<QGroupBox*, 6> Frame{};
+    std::vector<InputField> recalcInputs;
+    std::vector<ResultLabel> recalcLabels;
+    bool InWireUpdate = false;
+};

@@ -1,0 +1,83 @@
+#include "MainWindowDriver.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+MainWindowDriver::MainWindowDriver() : window(std::make_unique<frmMain>()) {
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+}
+
+QWidget* MainWindowDriver::Control(const QString& name) const {
+    auto* control = window->findChild<QWidget*>(name);
+    EXPECT_NE(control, nullptr) << name.toStdString();
+    return control;
+}
+
+QLineEdit* MainWindowDriver::Field(const QString& name) const {
+    auto* field = window->findChild<QLineEdit*>(name);
+    EXPECT_NE(field, nullptr) << name.toStdString();
+    return field;
+}
+
+QLabel* MainWindowDriver::Label(const QString& name) const {
+    auto* label = window->findChild<QLabel*>(name);
+    EXPECT_NE(label, nullptr) << name.toStdString();
+    return label;
+}
+
+void MainWindowDriver::Type(const QString& name, const QString& text) {
+    QLineEdit* field = Field(name);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+}
+
+void MainWindowDriver::Append(const QString& name, const QString& text) {
+    QLineEdit* field = Field(name);
+    QTest::keyClick(field, Qt::Key_End);
+    QTest::keyClicks(field, text);
+}
+
+void MainWindowDriver::Backspace(const QString& name) {
+    QLineEdit* field = Field(name);
+    QTest::keyClick(field, Qt::Key_End);
+    QTest::keyClick(field, Qt::Key_Backspace);
+}
+
+void MainWindowDriver::Click(const QString& name) {
+    QWidget* control = Control(name);
+    QPoint where = control->rect().center();
+    // An option button answers only on its indicator and caption.
+    if (qobject_cast<QRadioButton*>(control) != nullptr) {
+        where.setX(control->height() / 2);
+    }
+    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, where);
+}
+
+void MainWindowDriver::SelectTab(int index) {
+    auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("TabStrip1"));
+    QTabBar* bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index - 1).center());
+}
+
+QString MainWindowDriver::Text(const QString& name) const {
+    if (auto* field = window->findChild<QLineEdit*>(name)) {
+        return field->text();
+    }
+    if (auto* label = window->findChild<QLabel*>(name)) {
+        return label->text();
+    }
+    if (auto* button = window->findChild<QAbstractButton*>(name)) {
+        return button->text();
+    }
+    ADD_FAILURE() << "no control " << name.toStdString();
+    return {};
+}

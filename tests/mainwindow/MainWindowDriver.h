@@ -1,0 +1,35 @@
+#pragma once
+
+#include "mainwindow/frmMain.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QString>
+
+#include <memory>
+
+// Works the real main window the way a user does: key by key into named
+// fields, mouse clicks on named controls, and reads back what is shown.
+class MainWindowDriver {
+public:
+    MainWindowDriver();
+
+    frmMain& Window() { return *window; }
+
+    QWidget* Control(const QString& name) const;
+    QLineEdit* Field(const QString& name) const;
+    QLabel* Label(const QString& name) const;
+
+    // Empties the field with the keyboard, then types `text` one key at a time.
+    void Type(const QString& name, const QString& text);
+    // Types further keys after what the field already holds.
+    void Append(const QString& name, const QString& text);
+    void Backspace(const QString& name);
+    void Click(const QString& name);
+    void SelectTab(int index);
+
+    QString Text(const QString& name) const;
+
+private:
+    std::unique_ptr<frmMain> window;
+};

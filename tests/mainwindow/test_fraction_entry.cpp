@@ -1,0 +1,113 @@
+#include "MainWindowDriver.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct FractionCase {
+    const char* numerator;
+    const char* denominator;
+    const char* shown;
+};
+
+class FractionTyping : public testing::TestWithParam<FractionCase> {};
+
+TEST_P(FractionTyping, ShowsTheQuotientRoundedToThreeDecimals) {
+    MainWindowDriver form;
+    const FractionCase& c = GetParam();
+    form.Type("tbxNumer", c.numerator);
+    form.Type("tbxDenom", c.denominator);
+    EXPECT_EQ(form.Text("lbResult").toStdString(), c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WorkedExamples, FractionTyping,
+    testing::Values(FractionCase{"5", "8", "0.625"}, FractionCase{"1", "2", "0.5"},
+                    FractionCase{"3", "1", "3.0"}, FractionCase{"2", "3", "0.667"},
+                    FractionCase{"15", "16", "0.938"}, FractionCase{"1", "16", "0.063"},
+                    FractionCase{"12345", "1", "12345.0"}, FractionCase{"0", "8", "0.0"},
+                    FractionCase{"-5", "8", "-0.625"}, FractionCase{"5", "-8", "-0.625"},
+                    FractionCase{"0", "-8", "0.0"}, FractionCase{"x", "8", "0.0"},
+                    FractionCase{"5", "", "?"}, FractionCase{"5", "0", "?"},
+                    FractionCase{"5", "0.0", "?"}, FractionCase{"5", "a", "?"},
+                    FractionCase{"1E300", "1E-300", "?"}));
+
+TEST(FractionEntry, DeletingTheLastDenominatorDigitShowsAQuestionMarkAtOnce) {
+    MainWindowDriver form;
+    form.Backspace("tbxDenom");
+    EXPECT_EQ(form.Text("lbResult"), "?");
+}
+
+TEST(FractionEntry, RetypingTheDenominatorUpdatesOnEveryKey) {
+    MainWindowDriver form;
+    form.Type("tbxDenom", "");
+    EXPECT_EQ(form.Text("lbResult"), "?");
+    form.Append("tbxDenom", "1");
+    EXPECT_EQ(form.Text("lbResult"), "5.0");
+    form.Append("tbxDenom", "6");
+    EXPECT_EQ(form.Text("lbResult"), "0.313");
+}
+
+TEST(FractionEntry, ClickCopiesTheShownValueIntoTheDiameterAndRecalculates) {
+    MainWindowDriver form;
+    form.Type("tbxEarthRes", "100");
+    form.Type("tbxElectLen", "10");
+    QSignalSpy spy(&form.Window(), &frmMain::Recalculated);
+    form.Click("lbResult");
+    EXPECT_EQ(form.Text("tbxElectDia"), "0.625");
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(form.Text("lbOneElectRes"), "33.091");
+
+    form.Click("lbResult");
+    EXPECT_EQ(form.Text("tbxElectDia"), "0.625");
+    EXPECT_EQ(form.Text("lbOneElectRes"), "33.091");
+}
+
+TEST(FractionEntry, CopyTakesTheRoundedValueNotTheFullQuotient) {
+    MainWindowDriver form;
+    form.Type("tbxNumer", "1");
+    form.Type("tbxDenom", "3");
+    form.Click("lbResult");
+    EXPECT_EQ(form.Text("tbxElectDia"), "0.333");
+}
+
+TEST(FractionEntry, DoubleClickCopiesToo) {
+    MainWindowDriver form;
+    form.Type("tbxDenom", "16");
+    QLabel* result = form.Label("lbResult");
+    // A double-click arrives as a click, then a second press that is the
+    // double-click, then its release.
+    const QPoint centre = result->rect().center();
+    QTest::mouseClick(result, Qt::LeftButton, Qt::NoModifier, centre);
+    form.Type("tbxElectDia", "");
+    QTest::mouseDClick(result, Qt::LeftButton, Qt::NoModifier, centre);
+    QTest::mouseRelease(result, Qt::LeftButton, Qt::NoModifier, centre);
+    EXPECT_EQ(form.Text("tbxElectDia"), "0.313");
+}
+
+TEST(FractionEntry, ClickOnQuestionMarkLeavesTheDiameterAlone) {
+    MainWindowDriver form;
+    form.Type("tbxElectDia", "0.75");
+    form.Type("tbxDenom", "0");
+    ASSERT_EQ(form.Text("lbResult"), "?");
+    QSignalSpy spy(&form.Window(), &frmMain::Recalculated);
+    form.Click("lbResult");
+    EXPECT_EQ(form.Text("tbxElectDia"), "0.75");
+    EXPECT_EQ(spy.count(), 0);
+}
+
+TEST(FractionEntry, FractionBoxesDoNotRecalculate) {
+    MainWindowDriver form;
+    QSignalSpy spy(&form.Window(), &frmMain::Recalculated);
+    form.Type("tbxNumer", "3");
+    form.Type("tbxDenom", "4");
+    EXPECT_EQ(spy.count(), 0);
+    EXPECT_EQ(form.Text("tbxElectDia"), "");
+}
+
+} // namespace
