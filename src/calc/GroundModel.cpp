@@ -32,9 +32,11 @@ StepResult RunStep(StepBody body, const DesignInputs& in, const DesignResults& s
     return {stored, fp.Faulted()};
 }
 
-std::optional<double> OneElectrode(CheckedArithmetic& fp, const DesignInputs& in,
-                                   const DesignResults& /*results*/) {
-    const double ratio = fp.Div(fp.Mul(in.L, RodLogFactor), in.d);
+// ln(numerator / denominator) with a checkpoint after the quotient and one on
+// the logarithm's argument; nullopt abandons the step.
+std::optional<double> CheckedLogOfQuotient(CheckedArithmetic& fp, double numerator,
+                                           double denominator) {
+    const double ratio = fp.Div(numerator, denominator);
     if (fp.Faulted()) {
         return std::nullopt;
     }
@@ -42,7 +44,17 @@ std::optional<double> OneElectrode(CheckedArithmetic& fp, const DesignInputs& in
     if (fp.Faulted()) {
         return std::nullopt;
     }
-    return fp.Mul(fp.Div(in.rho, fp.Mul(in.L, TwoPiFeetToMetres)), logarithm);
+    return logarithm;
+}
+
+std::optional<double> OneElectrode(CheckedArithmetic& fp, const DesignInputs& in,
+                                   const DesignResults& /*results*/) {
+    const std::optional<double> logarithm =
+        CheckedLogOfQuotient(fp, fp.Mul(in.L, RodLogFactor), in.d);
+    if (!logarithm) {
+        return std::nullopt;
+    }
+    return fp.Mul(fp.Div(in.rho, fp.Mul(in.L, TwoPiFeetToMetres)), *logarithm);
 }
 
 std::optional<double> LinearSpacing(CheckedArithmetic& fp, const DesignInputs& in,
@@ -74,15 +86,11 @@ std::optional<double> WireResistance(CheckedArithmetic& fp, const DesignInputs& 
     if (fp.Faulted()) {
         return std::nullopt;
     }
-    const double ratio = fp.Div(scaledLength, root);
-    if (fp.Faulted()) {
+    const std::optional<double> logarithm = CheckedLogOfQuotient(fp, scaledLength, root);
+    if (!logarithm) {
         return std::nullopt;
     }
-    const double logarithm = fp.Log(ratio);
-    if (fp.Faulted()) {
-        return std::nullopt;
-    }
-    return fp.Mul(fp.Div(in.rho, fp.Mul(in.Lw, PiFeetToMetres)), logarithm);
+    return fp.Mul(fp.Div(in.rho, fp.Mul(in.Lw, PiFeetToMetres)), *logarithm);
 }
 
 std::optional<double> LinearWire(CheckedArithmetic& fp, const DesignInputs& in,
@@ -97,15 +105,11 @@ std::optional<double> PolygonWire(CheckedArithmetic& fp, const DesignInputs& in,
 
 std::optional<double> MutualResistance(CheckedArithmetic& fp, const DesignInputs& in,
                                        double scaledWireLength) {
-    const double ratio = fp.Div(scaledWireLength, in.L);
-    if (fp.Faulted()) {
+    const std::optional<double> logarithm = CheckedLogOfQuotient(fp, scaledWireLength, in.L);
+    if (!logarithm) {
         return std::nullopt;
     }
-    const double logarithm = fp.Log(ratio);
-    if (fp.Faulted()) {
-        return std::nullopt;
-    }
-    return fp.Mul(fp.Div(in.rho, fp.Mul(in.Lw, PiFeetToMetres)), logarithm);
+    return fp.Mul(fp.Div(in.rho, fp.Mul(in.Lw, PiFeetToMetres)), *logarithm);
 }
 
 std::optional<double> LinearMutual(CheckedArithmetic& fp, const DesignInputs& in,
@@ -150,12 +154,8 @@ std::optional<double> PolygonSpacing(CheckedArithmetic& fp, const DesignInputs& 
 
 std::optional<double> PolygonElectrodes(CheckedArithmetic& fp, const DesignInputs& in,
                                         const DesignResults& r) {
-    const double rodRatio = fp.Div(fp.Mul(in.L, RodLogFactor), in.d);
-    if (fp.Faulted()) {
-        return std::nullopt;
-    }
-    const double rodLog = fp.Log(rodRatio);
-    if (fp.Faulted()) {
+    const std::optional<double> rodLog = CheckedLogOfQuotient(fp, fp.Mul(in.L, RodLogFactor), in.d);
+    if (!rodLog) {
         return std::nullopt;
     }
     const double loopLog = fp.Log(fp.Div(2 * static_cast<int>(in.N), Pi));
@@ -167,7 +167,7 @@ std::optional<double> PolygonElectrodes(CheckedArithmetic& fp, const DesignInput
     if (fp.Faulted()) {
         return std::nullopt;
     }
-    return fp.Mul(factor, fp.Add(fp.Mul(lengthOverSpacing, loopLog), rodLog));
+    return fp.Mul(factor, fp.Add(fp.Mul(lengthOverSpacing, loopLog), *rodLog));
 }
 
 } // namespace
