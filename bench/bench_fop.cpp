@@ -26,13 +26,14 @@ constexpr double MiddleDistance = 200.0;
 FallOfPotential SortedList(int count) {
     FallOfPotential fop;
     fop.FOPE2Distance = E2;
+    std::vector<FOPPoint> points{FOPPoint{}};
     for (int i = 0; i < count; ++i) {
         const double feet = 0.5 + 0.5 * static_cast<double>((i * 7919) % 800);
-        fop.FOPPoints.push_back({feet, 25.0 - feet / 20.0 + 0.001 * (i % 97)});
+        points.push_back({feet, 25.0 - feet / 20.0 + 0.001 * (i % 97)});
     }
-    std::stable_sort(fop.FOPPoints.begin(), fop.FOPPoints.end(),
+    std::stable_sort(points.begin(), points.end(),
                      [](const FOPPoint& a, const FOPPoint& b) { return a.Feet < b.Feet; });
-    fop.FOPCurrent = static_cast<std::int16_t>(count);
+    fop.Replace(std::move(points), count);
     return fop;
 }
 
@@ -65,7 +66,7 @@ template <typename Remove> void TimeRemove(benchmark::State& state, Remove remov
     for (auto _ : state) {
         state.PauseTiming();
         FallOfPotential fop = Full();
-        fop.FOPCurrent = static_cast<std::int16_t>(CurrentFor(state.range(0)));
+        fop.Browse(CurrentFor(state.range(0)));
         state.ResumeTiming();
         benchmark::DoNotOptimize(remove(fop));
         benchmark::ClobberMemory();

@@ -16,7 +16,7 @@ enum class Survey { Curve, Scatter };
 // over the whole plot so that hardly two share a pixel.
 void FillLargestSurvey(modStakewell::SharedState& state, Survey survey) {
     auto& fop = state.fop;
-    fop.FOPPoints.assign(1, modStakewell::FOPPoint{});
+    std::vector<modStakewell::FOPPoint> points{modStakewell::FOPPoint{}};
     const int n = modStakewell::MaxFOPPoints;
     std::uint32_t noise = 12345;
     for (int i = 1; i <= n; ++i) {
@@ -25,10 +25,10 @@ void FillLargestSurvey(modStakewell::SharedState& state, Survey survey) {
         const double ohms = survey == Survey::Curve
                                 ? 2.0 + 7.0 * (1.0 - std::exp(-feet / 150.0))
                                 : 2.0 + 7.0 * static_cast<double>(noise >> 8) / (1U << 24);
-        fop.FOPPoints.push_back({feet, ohms});
+        points.push_back({feet, ohms});
     }
+    fop.Replace(std::move(points), n / 2);
     fop.FOPE2Distance = 1000.0;
-    fop.FOPCurrent = static_cast<std::int16_t>(n / 2);
 }
 
 class ShownGraph {

@@ -66,24 +66,20 @@ public:
         window.findChild<QLineEdit*>("tbxFOPE2")->setText(QStringLiteral("1000"));
         window.show();
         window.findChild<QTabWidget*>("TabStrip1")->setCurrentIndex(4);
-        auto& points = window.State().fop.FOPPoints;
-        points.assign(1, modStakewell::FOPPoint{});
+        std::vector<modStakewell::FOPPoint> points{modStakewell::FOPPoint{}};
         for (int i = 1; i <= measuredPoints; ++i) {
             const double feet = 1.0 + std::floor(i / 40.0) * 0.5;
             points.push_back({feet, 2.0 + 7.0 * (1.0 - std::exp(-feet / 150.0)) + i * 1e-6});
         }
-        window.State().fop.FOPCurrent = static_cast<std::int16_t>(measuredPoints);
+        saved = points;
+        window.State().fop.Replace(std::move(points), measuredPoints);
         window.UpdateFOP();
         QCoreApplication::processEvents();
-        saved = points;
     }
 
     void Select(int index) { window.findChild<QScrollBar*>("HScroll1")->setValue(index); }
     void Click(const char* button) { window.findChild<QPushButton*>(button)->click(); }
-    void Restore(int current) {
-        window.State().fop.FOPPoints = saved;
-        window.State().fop.FOPCurrent = static_cast<std::int16_t>(current);
-    }
+    void Restore(int current) { window.State().fop.Replace(saved, current); }
 
     frmMain window;
     std::vector<modStakewell::FOPPoint> saved;

@@ -21,7 +21,7 @@ frmGraph& GraphWindowHost::Window() {
         // The first resize of a new window refreshes the plot. It runs here,
         // once the window is reachable, because the refresh comes straight
         // back to Window().
-        if (!state.bLoadingData) {
+        if (!state.LoadingData()) {
             updateFop();
         }
     }

@@ -26,8 +26,8 @@ PlotSpans ComputeExtents(const FallOfPotential& fop, PlotExtents& plot) {
     plot.MaxFeet = -999.0;
     plot.MinOhms = 9999.0;
     plot.MinFeet = 9999.0;
-    for (std::size_t i = 1; i < fop.FOPPoints.size(); ++i) {
-        const auto& point = fop.FOPPoints[i];
+    for (std::size_t i = 1; i < fop.FOPPoints().size(); ++i) {
+        const auto& point = fop.FOPPoints()[i];
         if (point.Ohms > plot.MaxOhms) {
             plot.MaxOhms = point.Ohms;
         }

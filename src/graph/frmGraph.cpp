@@ -1,6 +1,8 @@
 #include "graph/frmGraph.h"
 
 #include "graph/PlotPicture.h"
+#include "graph/ScreenPlacement.h"
+#include "shared/Twips.h"
 #include "ui_frmGraph.h"
 
 #include <QCloseEvent>
@@ -10,16 +12,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <utility>
 
 namespace {
 
 using modStakewell::PlotExtents;
 
-constexpr double TwipsPerPixel = 15.0;
-constexpr int MinimumOuterWidthTwips = 5460;
-constexpr int MinimumOuterHeightTwips = 3900; // plus the caption
+using modStakewell::PixelsFromTwips;
+using modStakewell::TwipsFromPixels;
+using modStakewell::TwipsPerPixel;
 // A stored placement from a foreign data file may ask for any size; the window
 // system cannot show more than this anyway.
 constexpr int LargestWindowSide = 16384;
@@ -32,22 +33,11 @@ const QColor White{0xFF, 0xFF, 0xFF};
 const QColor Red{0xFF, 0x00, 0x00};
 const QColor Green{0x00, 0xFF, 0x00};
 
-int PixelsFromTwips(std::int32_t twips) {
-    return static_cast<int>(std::nearbyint(twips / TwipsPerPixel));
-}
-
 int PixelsHalfEven(double pixels) {
     if (!(pixels > 0.0)) {
         return 0;
     }
     return static_cast<int>(std::nearbyint(std::min(pixels, double{LargestWindowSide})));
-}
-
-std::int32_t TwipsFromPixels(int pixels) {
-    const double twips = std::nearbyint(pixels * TwipsPerPixel);
-    return static_cast<std::int32_t>(std::clamp(twips,
-                                                double{std::numeric_limits<std::int32_t>::min()},
-                                                double{std::numeric_limits<std::int32_t>::max()}));
 }
 
 QPen CosmeticPen(const QColor& colour, int width) {
@@ -210,8 +200,8 @@ int frmGraph::TitleBarHeight() const {
 
 QSize frmGraph::MinimumOuterSize() const {
     const double caption = TitleBarHeight() * TwipsPerPixel;
-    return {PixelsHalfEven(MinimumOuterWidthTwips / TwipsPerPixel),
-            PixelsHalfEven((caption + MinimumOuterHeightTwips) / TwipsPerPixel)};
+    return {PixelsHalfEven(modStakewell::WindowWidthTwips / TwipsPerPixel),
+            PixelsHalfEven((caption + modStakewell::WindowHeightTwips) / TwipsPerPixel)};
 }
 
 QRect frmGraph::OuterGeometry() const {
@@ -227,12 +217,13 @@ void frmGraph::ApplyStoredPlacement() {
     const auto& placement = state.graph;
     const QSize outer(PixelsFromTwips(placement.GraphWidth),
                       PixelsFromTwips(placement.GraphHeight));
-    // Moving an unframed window places its frame, wherever the window system
-    // later puts the client area.
-    move(PixelsFromTwips(placement.GraphLeft), PixelsFromTwips(placement.GraphTop));
     resize(outer.shrunkBy(margins)
                .expandedTo(clientMinimum)
                .boundedTo(QSize(LargestWindowSide, LargestWindowSide)));
+    // Moving an unframed window places its frame, wherever the window system
+    // later puts the client area.
+    const QPoint stored(PixelsFromTwips(placement.GraphLeft), PixelsFromTwips(placement.GraphTop));
+    move(OnNearestScreen(QRect(stored, size().grownBy(margins))));
     LayOutControls();
     TakePlacement();
     bInResize = false;
@@ -260,7 +251,7 @@ void frmGraph::Form_Resize() {
     }
     LayOutControls();
     TakePlacement();
-    if (!state.bLoadingData) {
+    if (!state.LoadingData()) {
         updateFop();
     }
     bInResize = false;
@@ -350,11 +341,11 @@ void frmGraph::DrawGraph() {
     std::vector<QPointF> measured;
     measured.reserve(static_cast<std::size_t>(n));
     for (int i = 1; i <= n; ++i) {
-        measured.push_back(UserPointOf(fop.FOPPoints[static_cast<std::size_t>(i)]));
+        measured.push_back(UserPointOf(fop.FOPPoints()[static_cast<std::size_t>(i)]));
     }
     painter.Dots(measured, Black, 4);
 
-    if (fop.FOPCurrent >= 0 && fop.FOPCurrent <= n) {
+    if (fop.FOPCurrent() >= 0 && fop.FOPCurrent() <= n) {
         painter.Dots({UserPointOf(fop.CurrentPoint())}, Red, 6);
     }
     picture.Publish();

@@ -3,11 +3,13 @@
 #include "ui_frmMain.h"
 
 #include "calc/WireGauge.h"
+#include "files/DataFile.h"
 #include "graph/GraphWindowHost.h"
 #include "mainwindow/CompactTabStyle.h"
 #include "shared/DisplayPattern.h"
 #include "shared/NumberReading.h"
 #include "shared/TextForm.h"
+#include "shared/Twips.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -17,17 +19,17 @@
 #include <QTabBar>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
 using modStakewell::RecalcInputs;
 using modStakewell::RecalcLabels;
 
-constexpr int TwipsPerPixel = 15;
-constexpr int ClientWidthTwips = 5460;
-constexpr int ClientHeightTwips = 3900;
-constexpr QPoint PageInView{240 / TwipsPerPixel, 360 / TwipsPerPixel};
-constexpr QPoint PageOutOfSight{240 / TwipsPerPixel, 5000 / TwipsPerPixel};
+using modStakewell::PixelsFromTwips;
+
+const QPoint PageInView{PixelsFromTwips(240), PixelsFromTwips(360)};
+const QPoint PageOutOfSight{PixelsFromTwips(240), PixelsFromTwips(5000)};
 constexpr int FallOfPotentialPage = 5;
 
 // The form asks for the classic 8 pt dialog face. Where it is not installed,
@@ -65,9 +67,10 @@ QIcon ProgramIcon() {
 
 } // namespace
 
-frmMain::frmMain(QWidget* parent)
+frmMain::frmMain(QString lastConfigFile, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmMain>()),
-      graph(std::make_unique<GraphWindowHost>(state, [this] { UpdateFOP(); })) {
+      graph(std::make_unique<GraphWindowHost>(state, [this] { UpdateFOP(); })),
+      lastConfigFile(std::move(lastConfigFile)) {
     Q_INIT_RESOURCE(stakewell);
     SubstituteDialogFont();
     ui->setupUi(this);
@@ -86,7 +89,8 @@ frmMain::frmMain(QWidget* parent)
         page->raise();
     }
     ShowPage(1);
-    setFixedSize(ClientWidthTwips / TwipsPerPixel, ClientHeightTwips / TwipsPerPixel);
+    setFixedSize(PixelsFromTwips(modStakewell::WindowWidthTwips),
+                 PixelsFromTwips(modStakewell::WindowHeightTwips));
 
     recalcInputs = {
         {&RecalcInputs::tbxEarthRes, ui->tbxEarthRes},
@@ -116,8 +120,13 @@ frmMain::frmMain(QWidget* parent)
         {&RecalcLabels::lbEarthRes, ui->lbEarthRes},
     };
 
+    for (const char* name : stakewellFiles::StoredFieldNames) {
+        storedFields.push_back(findChild<QLineEdit*>(QLatin1String(name)));
+    }
+
     ConnectHandlers();
     ui->cmdEnd->setFocus();
+    RestoreLastRun();
 }
 
 frmMain::~frmMain() = default;
@@ -155,6 +164,18 @@ void frmMain::ConnectHandlers() {
     connect(ui->tbxFOPE2, &QLineEdit::textChanged, this, &frmMain::tbxFOPE2_Change);
 
     connect(ui->cmdEnd, &QPushButton::clicked, this, &frmMain::cmdEnd_Click);
+    connect(ui->cmdLoadData, &QPushButton::clicked, this, [this] {
+        QString fileName;
+        LoadDataFile(fileName);
+    });
+    connect(ui->cmdSaveData, &QPushButton::clicked, this, [this] {
+        QString fileName;
+        SaveDataFile(fileName);
+    });
+    connect(ui->cmdSaveText, &QPushButton::clicked, this, [this] {
+        QString fileName;
+        SaveTextReport(fileName);
+    });
 }
 
 // A form stores whole point sizes only.
@@ -191,7 +212,13 @@ int frmMain::TitleBarHeight() const {
     return style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
 }
 
+// Closing is never refused: a state that cannot be kept is reported, and the
+// windows close all the same.
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (!lastConfigFile.isEmpty()) {
+        QString fileName = lastConfigFile;
+        SaveDataFile(fileName);
+    }
     graph->Close();
     event->accept();
 }
@@ -232,7 +259,7 @@ void frmMain::Recalculate() {
 }
 
 void frmMain::RecalculateUnlessLoading() {
-    if (!state.bLoadingData) {
+    if (!state.LoadingData()) {
         Recalculate();
     }
 }
@@ -345,12 +372,12 @@ void frmMain::UpdateFOP() {
     graph->Window().ClearGraph();
 
     const int count = fop.PointCount();
-    ui->lbPoint->setText(QStringLiteral("Point %1 of %2").arg(fop.FOPCurrent).arg(count));
+    ui->lbPoint->setText(QStringLiteral("Point %1 of %2").arg(fop.FOPCurrent()).arg(count));
     if (count == 0) {
         ui->lbDistPct->setText(QStringLiteral("0.0%"));
     } else {
         ui->lbDistPct->setText(
-            FormatPattern(static_cast<double>(fop.FOPCurrent) / count, "##0.0%"));
+            FormatPattern(static_cast<double>(fop.FOPCurrent()) / count, "##0.0%"));
         const modStakewell::FOPPoint& current = fop.CurrentPoint();
         ui->tbxFOPP2Feet->setText(QString::fromStdString(modStakewell::DoubleText(current.Feet)));
         ui->tbxFOPP2Ohms->setText(QString::fromStdString(modStakewell::DoubleText(current.Ohms)));
@@ -365,7 +392,7 @@ void frmMain::UpdateFOP() {
         const QSignalBlocker quiet(ui->HScroll1);
         ui->HScroll1->setMaximum(count);
         ui->HScroll1->setMinimum(0);
-        ui->HScroll1->setValue(fop.FOPCurrent);
+        ui->HScroll1->setValue(fop.FOPCurrent());
     }
     graph->Window().DrawGraph();
 }

@@ -7,11 +7,13 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 class GraphWindowHost;
+class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -20,6 +22,11 @@ namespace Ui {
 class frmMain;
 }
 
+namespace stakewellFiles {
+struct DataFileContent;
+struct ReportContent;
+} // namespace stakewellFiles
+
 // The calculator's working window: six tab pages of inputs and results, the
 // fall-of-potential browser and the four command buttons. Every change of an
 // input text recalculates all results at once.
@@ -27,7 +34,10 @@ class frmMain : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmMain(QWidget* parent = nullptr);
+    // With a lastConfigFile the window starts from the state it holds and
+    // writes its own state back into it at every close; without one it
+    // starts afresh and keeps nothing.
+    explicit frmMain(QString lastConfigFile = {}, QWidget* parent = nullptr);
     ~frmMain() override;
     frmMain(const frmMain&) = delete;
     frmMain& operator=(const frmMain&) = delete;
@@ -42,6 +52,14 @@ public:
     int TitleBarHeight() const;
 
     modStakewell::SharedState& State() { return state; }
+
+    // Each asks for the file name when fileName is empty and leaves the name
+    // used in it (empty when nothing was chosen). A file that cannot be read
+    // changes nothing; one that cannot be written leaves the old file whole.
+    // Either is reported in a message naming the file.
+    void LoadDataFile(QString& fileName);
+    void SaveDataFile(QString& fileName);
+    void SaveTextReport(QString& fileName);
 
 signals:
     // Emitted at the end of every recalculation.
@@ -75,6 +93,15 @@ private:
     void tbxFOPE2_Change();
     void cmdEnd_Click();
 
+    void RestoreLastRun();
+    std::optional<QString> ReadDataFileInto(const QString& fileName);
+    void ApplyDataFile(const stakewellFiles::DataFileContent& content);
+    stakewellFiles::DataFileContent CurrentDataFile() const;
+    stakewellFiles::ReportContent CurrentReport() const;
+    QString AskOpenFileName(QFileDialog& CommonDialog1);
+    QString AskSaveFileName(QFileDialog& CommonDialog1);
+    void ReportFileProblem(const QString& action, const QString& fileName, const QString& reason);
+
     using InputField = std::pair<std::string modStakewell::RecalcInputs::*, const QLineEdit*>;
     using ResultLabel = std::pair<std::string modStakewell::RecalcLabels::*, QLabel*>;
 
@@ -84,5 +111,7 @@ private:
     std::array<QGroupBox*, 6> Frame{};
     std::vector<InputField> recalcInputs;
     std::vector<ResultLabel> recalcLabels;
+    std::vector<QLineEdit*> storedFields;
+    QString lastConfigFile;
     bool InWireUpdate = false;
 };

@@ -233,42 +233,52 @@ bool FallOfPotential::AddPoint(double feet, double ohms) {
     if (!accepted) {
         return false;
     }
-    FOPPoints.push_back({feet, ohms});
-    SortFOPPoints(FOPPoints, false);
-    FOPCurrent = static_cast<std::int16_t>(PointCount());
+    points.push_back({feet, ohms});
+    SortFOPPoints(points, false);
+    current = static_cast<std::int16_t>(PointCount());
     return true;
 }
 
 bool FallOfPotential::RemovePoint() {
-    if (FOPCurrent < 1 || FOPCurrent > PointCount()) {
+    if (current < 1 || current > PointCount()) {
         return false;
     }
-    const auto current = FOPPoints.begin() + FOPCurrent;
+    const auto removed = points.begin() + current;
     const auto atOrBelowMarker = [](const FOPPoint& p) { return p.Feet <= RemovalMarker.Feet; };
-    const bool markerSinglesOut = std::none_of(FOPPoints.begin(), current, atOrBelowMarker) &&
-                                  std::none_of(current + 1, FOPPoints.end(), atOrBelowMarker);
+    const bool markerSinglesOut = std::none_of(points.begin(), removed, atOrBelowMarker) &&
+                                  std::none_of(removed + 1, points.end(), atOrBelowMarker);
     if (markerSinglesOut) {
-        *current = RemovalMarker;
-        SortFOPPoints(FOPPoints, true);
-        FOPPoints.pop_back();
+        *removed = RemovalMarker;
+        SortFOPPoints(points, true);
+        points.pop_back();
     } else {
-        FOPPoints.erase(current);
+        points.erase(removed);
     }
-    SortFOPPoints(FOPPoints, false);
-    FOPCurrent = static_cast<std::int16_t>(std::min<int>(FOPCurrent, PointCount()));
+    SortFOPPoints(points, false);
+    current = static_cast<std::int16_t>(std::min<int>(current, PointCount()));
     return true;
 }
 
 void FallOfPotential::ClearAll() {
-    FOPPoints.assign(1, FOPPoint{});
-    FOPCurrent = 0;
+    points.assign(1, FOPPoint{});
+    current = 0;
+}
+
+void FallOfPotential::Replace(std::vector<FOPPoint> newPoints, int newCurrent) {
+    if (newPoints.empty()) {
+        newPoints.emplace_back();
+    }
+    newPoints.resize(std::min<std::size_t>(newPoints.size(), MaxFOPPoints + 1));
+    newPoints.front() = FOPPoint{};
+    points = std::move(newPoints);
+    current = static_cast<std::int16_t>(std::clamp(newCurrent, 0, PointCount()));
 }
 
 bool FallOfPotential::Browse(int scrollValue) {
-    if (scrollValue < 0 || scrollValue > PointCount() || scrollValue == FOPCurrent) {
+    if (scrollValue < 0 || scrollValue > PointCount() || scrollValue == current) {
         return false;
     }
-    FOPCurrent = static_cast<std::int16_t>(scrollValue);
+    current = static_cast<std::int16_t>(scrollValue);
     return true;
 }
 

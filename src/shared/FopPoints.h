@@ -25,14 +25,17 @@ void SortFOPPoints(std::vector<FOPPoint>& points, bool bDescending);
 
 // The fall-of-potential test data. Element 0 of FOPPoints is the origin; the
 // measured points are 1..PointCount().
-struct FallOfPotential {
-    std::vector<FOPPoint> FOPPoints{FOPPoint{}};
-    std::int16_t FOPCurrent = 0;
+// The list and the current index change only through the operations below,
+// which keep FOPCurrent within 0..PointCount() and element 0 the origin.
+class FallOfPotential {
+public:
     double FOPE2Distance = 0.0;
     double FOPE1Position = 0.0;
 
-    int PointCount() const { return static_cast<int>(FOPPoints.size()) - 1; }
-    const FOPPoint& CurrentPoint() const { return FOPPoints[FOPCurrent]; }
+    const std::vector<FOPPoint>& FOPPoints() const { return points; }
+    std::int16_t FOPCurrent() const { return current; }
+    int PointCount() const { return static_cast<int>(points.size()) - 1; }
+    const FOPPoint& CurrentPoint() const { return points[static_cast<std::size_t>(current)]; }
 
     // Each returns true when the list or the current point changed, that is
     // when the caller must refresh the display. A refused entry changes
@@ -48,6 +51,14 @@ struct FallOfPotential {
     // Selects the point at the scroll bar's value; a value outside
     // 0..PointCount() is refused.
     bool Browse(int scrollValue);
+    // Takes a whole list, as a data file or an undo brings it: element 0 is
+    // made the origin again, the list is cut at MaxFOPPoints measured points
+    // and the current index is held within it. The order is kept as given.
+    void Replace(std::vector<FOPPoint> newPoints, int newCurrent);
+
+private:
+    std::vector<FOPPoint> points{FOPPoint{}};
+    std::int16_t current = 0;
 };
 
 } // namespace modStakewell

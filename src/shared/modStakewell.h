@@ -29,11 +29,34 @@ struct GraphPlacement {
 
 // The state the main window and the graph window share. One instance lives
 // as long as the main window; the graph window holds a reference to it.
-struct SharedState {
-    bool bLoadingData = false;
+class SharedState {
+public:
     FallOfPotential fop;
     PlotExtents plot;
     GraphPlacement graph;
+
+    // True while a data file is being applied: the change handlers then leave
+    // the recalculation and the graph refresh to the end of the load.
+    bool LoadingData() const { return bLoadingData; }
+
+private:
+    friend class LoadingDataGuard;
+    bool bLoadingData = false;
+};
+
+// Marks a data-file load for its whole extent; the flag is clear again however
+// the load ends, by return or by exception.
+class LoadingDataGuard {
+public:
+    explicit LoadingDataGuard(SharedState& state) : state(state) { state.bLoadingData = true; }
+    ~LoadingDataGuard() { state.bLoadingData = false; }
+    LoadingDataGuard(const LoadingDataGuard&) = delete;
+    LoadingDataGuard& operator=(const LoadingDataGuard&) = delete;
+    LoadingDataGuard(LoadingDataGuard&&) = delete;
+    LoadingDataGuard& operator=(LoadingDataGuard&&) = delete;
+
+private:
+    SharedState& state;
 };
 
 } // namespace modStakewell

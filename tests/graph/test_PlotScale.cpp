@@ -14,7 +14,9 @@ using modStakewell::PlotExtents;
 
 FallOfPotential Readings(std::vector<FOPPoint> measured, double e2) {
     FallOfPotential fop;
-    fop.FOPPoints.insert(fop.FOPPoints.end(), measured.begin(), measured.end());
+    std::vector<FOPPoint> points{FOPPoint{}};
+    points.insert(points.end(), measured.begin(), measured.end());
+    fop.Replace(std::move(points), 0);
     fop.FOPE2Distance = e2;
     return fop;
 }

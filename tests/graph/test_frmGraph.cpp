@@ -32,10 +32,10 @@ protected:
     void TearDown() override { host.Close(); }
 
     void SetReadings(const std::vector<FOPPoint>& measured, double e2, int current) {
-        state.fop.FOPPoints.assign(1, FOPPoint{});
-        state.fop.FOPPoints.insert(state.fop.FOPPoints.end(), measured.begin(), measured.end());
+        std::vector<FOPPoint> points{FOPPoint{}};
+        points.insert(points.end(), measured.begin(), measured.end());
+        state.fop.Replace(std::move(points), current);
         state.fop.FOPE2Distance = e2;
-        state.fop.FOPCurrent = static_cast<std::int16_t>(current);
     }
 
     void Refresh() {
@@ -231,7 +231,7 @@ TEST_F(GraphWindowTest, CreationRefreshesUnlessLoading) {
     host.Window();
     EXPECT_EQ(refreshes, 1);
     GraphWindowHost loading(state, [this] { ++refreshes; });
-    state.bLoadingData = true;
+    const modStakewell::LoadingDataGuard loadingData(state);
     loading.Window();
     EXPECT_EQ(refreshes, 1);
 }
@@ -292,7 +292,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, GraphResizeTest,
 
 TEST_F(GraphWindowTest, ResizeWhileLoadingDoesNotRefresh) {
     host.Show();
-    state.bLoadingData = true;
+    const modStakewell::LoadingDataGuard loadingData(state);
     refreshes = 0;
     host.Window().resize(700, 500);
     QCoreApplication::processEvents();

@@ -104,13 +104,14 @@ TEST(Recalculation, EveryKeystrokeInAFieldRecalculatesOnce) {
 TEST(Recalculation, WhileADataFileIsAppliedFieldsDoNotRecalculate) {
     MainWindowDriver form;
     QSignalSpy spy(&form.Window(), &frmMain::Recalculated);
-    form.Window().State().bLoadingData = true;
-    form.Type("tbxEarthRes", "100");
-    form.Type("tbxWireDia", "0.1019");
+    {
+        const modStakewell::LoadingDataGuard loadingData(form.Window().State());
+        form.Type("tbxEarthRes", "100");
+        form.Type("tbxWireDia", "0.1019");
+    }
     EXPECT_EQ(spy.count(), 0);
     EXPECT_EQ(form.Text("lbOneElectRes"), "");
     EXPECT_EQ(form.Text("tbxWireAWG"), "9") << "the conversion still runs";
-    form.Window().State().bLoadingData = false;
 }
 
 TEST(Recalculation, BetweenElectrodesBoxesRecalculateWithoutChangingAnyResult) {

@@ -43,22 +43,26 @@ inline bool AddPoint(FallOfPotential& fop, double feet, double ohms) {
         fop.PointCount() >= modStakewell::MaxFOPPoints) {
         return false;
     }
-    fop.FOPPoints.push_back({feet, ohms});
-    reference::SortFOPPoints(fop.FOPPoints, false);
-    fop.FOPCurrent = static_cast<std::int16_t>(fop.PointCount());
+    std::vector<FOPPoint> points = fop.FOPPoints();
+    points.push_back({feet, ohms});
+    reference::SortFOPPoints(points, false);
+    const int last = static_cast<int>(points.size()) - 1;
+    fop.Replace(std::move(points), last);
     return true;
 }
 
 // Every distance in the list must be above -1, as Add keeps it.
 inline bool RemovePoint(FallOfPotential& fop) {
-    if (fop.FOPCurrent < 1 || fop.PointCount() < 1) {
+    if (fop.FOPCurrent() < 1 || fop.PointCount() < 1) {
         return false;
     }
-    fop.FOPPoints[static_cast<std::size_t>(fop.FOPCurrent)] = {-1.0, -1.0};
-    reference::SortFOPPoints(fop.FOPPoints, true);
-    fop.FOPPoints.pop_back();
-    reference::SortFOPPoints(fop.FOPPoints, false);
-    fop.FOPCurrent = static_cast<std::int16_t>(std::min<int>(fop.FOPCurrent, fop.PointCount()));
+    std::vector<FOPPoint> points = fop.FOPPoints();
+    points[static_cast<std::size_t>(fop.FOPCurrent())] = {-1.0, -1.0};
+    reference::SortFOPPoints(points, true);
+    points.pop_back();
+    reference::SortFOPPoints(points, false);
+    const int last = static_cast<int>(points.size()) - 1;
+    fop.Replace(std::move(points), std::min<int>(fop.FOPCurrent(), last));
     return true;
 }
 

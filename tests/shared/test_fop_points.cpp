@@ -51,8 +51,9 @@ FallOfPotential WithE2(double e2) {
 
 FallOfPotential Loaded(const std::vector<FOPPoint>& measured, int current, double e2 = 50.0) {
     FallOfPotential fop = WithE2(e2);
-    fop.FOPPoints.insert(fop.FOPPoints.end(), measured.begin(), measured.end());
-    fop.FOPCurrent = static_cast<std::int16_t>(current);
+    std::vector<FOPPoint> points{FOPPoint{}};
+    points.insert(points.end(), measured.begin(), measured.end());
+    fop.Replace(std::move(points), current);
     return fop;
 }
 
@@ -167,9 +168,9 @@ TEST(SortFOPPoints, MatchesTheBubbleSortOnLongerLists) {
 
 TEST(FallOfPotential, StartsWithTheOriginAlone) {
     const FallOfPotential fop;
-    EXPECT_EQ(fop.FOPPoints, std::vector<FOPPoint>{FOPPoint{}});
+    EXPECT_EQ(fop.FOPPoints(), std::vector<FOPPoint>{FOPPoint{}});
     EXPECT_EQ(fop.PointCount(), 0);
-    EXPECT_EQ(fop.FOPCurrent, 0);
+    EXPECT_EQ(fop.FOPCurrent(), 0);
 }
 
 TEST(FallOfPotential, ClearAllLeavesTheOriginAloneAndSelectsIt) {
@@ -177,8 +178,8 @@ TEST(FallOfPotential, ClearAllLeavesTheOriginAloneAndSelectsIt) {
     ASSERT_TRUE(fop.AddPoint(10.0, 8.0));
     ASSERT_TRUE(fop.AddPoint(20.0, 6.0));
     fop.ClearAll();
-    EXPECT_EQ(fop.FOPPoints, std::vector<FOPPoint>{FOPPoint{}});
-    EXPECT_EQ(fop.FOPCurrent, 0);
+    EXPECT_EQ(fop.FOPPoints(), std::vector<FOPPoint>{FOPPoint{}});
+    EXPECT_EQ(fop.FOPCurrent(), 0);
 }
 
 struct RefusedCase {
@@ -199,11 +200,11 @@ TEST_P(RefusedAddTest, ChangesNothing) {
     FallOfPotential fop = WithE2(50.0);
     ASSERT_TRUE(fop.AddPoint(20.0, 6.0));
     ASSERT_TRUE(fop.Browse(0));
-    const std::vector<FOPPoint> before = fop.FOPPoints;
+    const std::vector<FOPPoint> before = fop.FOPPoints();
 
     EXPECT_FALSE(fop.AddPoint(GetParam().feet, GetParam().ohms));
-    EXPECT_EQ(fop.FOPPoints, before);
-    EXPECT_EQ(fop.FOPCurrent, 0);
+    EXPECT_EQ(fop.FOPPoints(), before);
+    EXPECT_EQ(fop.FOPCurrent(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -232,10 +233,10 @@ TEST(FallOfPotential, KeepsPointsSortedAndSelectsTheFarthestAfterEachAdd) {
     const std::vector<double> added{30.0, 10.0, 20.0};
     for (std::size_t i = 0; i < added.size(); ++i) {
         ASSERT_TRUE(fop.AddPoint(added[i], 5.0));
-        EXPECT_EQ(fop.FOPCurrent, static_cast<int>(i) + 1);
+        EXPECT_EQ(fop.FOPCurrent(), static_cast<int>(i) + 1);
         EXPECT_EQ(fop.CurrentPoint().Feet, 30.0);
     }
-    EXPECT_EQ(FeetOf(fop.FOPPoints), (std::vector<double>{0.0, 10.0, 20.0, 30.0}));
+    EXPECT_EQ(FeetOf(fop.FOPPoints()), (std::vector<double>{0.0, 10.0, 20.0, 30.0}));
 }
 
 TEST(FallOfPotential, PlacesASecondPointAtAnExistingDistanceAfterTheFirst) {
@@ -243,7 +244,7 @@ TEST(FallOfPotential, PlacesASecondPointAtAnExistingDistanceAfterTheFirst) {
     ASSERT_TRUE(fop.AddPoint(20.0, 1.0));
     ASSERT_TRUE(fop.AddPoint(10.0, 2.0));
     ASSERT_TRUE(fop.AddPoint(20.0, 3.0));
-    EXPECT_EQ(OhmsOf(fop.FOPPoints), (std::vector<double>{0.0, 2.0, 1.0, 3.0}));
+    EXPECT_EQ(OhmsOf(fop.FOPPoints()), (std::vector<double>{0.0, 2.0, 1.0, 3.0}));
 }
 
 TEST(FallOfPotential, RefusesAnAddOnceTheListIsFull) {
@@ -255,11 +256,11 @@ TEST(FallOfPotential, RefusesAnAddOnceTheListIsFull) {
     FallOfPotential fop = Loaded(Numbered(feet), 1);
     ASSERT_TRUE(fop.AddPoint(5.0, 0.5));
     EXPECT_EQ(fop.PointCount(), MaxFOPPoints);
-    EXPECT_EQ(fop.FOPCurrent, MaxFOPPoints);
+    EXPECT_EQ(fop.FOPCurrent(), MaxFOPPoints);
 
-    const std::vector<FOPPoint> full = fop.FOPPoints;
+    const std::vector<FOPPoint> full = fop.FOPPoints();
     EXPECT_FALSE(fop.AddPoint(5.0, 0.5));
-    EXPECT_EQ(fop.FOPPoints, full);
+    EXPECT_EQ(fop.FOPPoints(), full);
     EXPECT_TRUE(fop.RemovePoint());
     EXPECT_EQ(fop.PointCount(), MaxFOPPoints - 1);
 }
@@ -286,8 +287,8 @@ TEST_P(RemoveTest, TakesOutTheCurrentPoint) {
     }
     FallOfPotential fop = Loaded(measured, c.current);
     EXPECT_TRUE(fop.RemovePoint());
-    EXPECT_EQ(OhmsOf(fop.FOPPoints), c.expectedOhms);
-    EXPECT_EQ(fop.FOPCurrent, c.expectedCurrent);
+    EXPECT_EQ(OhmsOf(fop.FOPPoints()), c.expectedOhms);
+    EXPECT_EQ(fop.FOPCurrent(), c.expectedCurrent);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -308,15 +309,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FallOfPotential, RemoveDoesNothingWithTheOriginSelected) {
     FallOfPotential fop = Loaded(Numbered({10, 20}), 0);
-    const std::vector<FOPPoint> before = fop.FOPPoints;
+    const std::vector<FOPPoint> before = fop.FOPPoints();
     EXPECT_FALSE(fop.RemovePoint());
-    EXPECT_EQ(fop.FOPPoints, before);
+    EXPECT_EQ(fop.FOPPoints(), before);
 }
 
 TEST(FallOfPotential, RemoveDoesNothingOnAnEmptyList) {
     FallOfPotential fop = WithE2(50.0);
     EXPECT_FALSE(fop.RemovePoint());
-    EXPECT_EQ(fop.FOPPoints, std::vector<FOPPoint>{FOPPoint{}});
+    EXPECT_EQ(fop.FOPPoints(), std::vector<FOPPoint>{FOPPoint{}});
 }
 
 TEST(FallOfPotential, BrowseSelectsOnlyAnotherExistingPoint) {
@@ -328,15 +329,15 @@ TEST(FallOfPotential, BrowseSelectsOnlyAnotherExistingPoint) {
     EXPECT_EQ(fop.CurrentPoint().Feet, 20.0);
     EXPECT_FALSE(fop.Browse(4));
     EXPECT_FALSE(fop.Browse(-1));
-    EXPECT_EQ(fop.FOPCurrent, 2);
+    EXPECT_EQ(fop.FOPCurrent(), 2);
 }
 
 TEST(FallOfPotential, ALoadedDescendingListKeepsItsOrderUntilAnAdd) {
     FallOfPotential fop = Loaded(Numbered({30, 20, 10}), 3);
     ASSERT_TRUE(fop.Browse(1));
-    EXPECT_EQ(FeetOf(fop.FOPPoints), (std::vector<double>{0, 30, 20, 10}));
+    EXPECT_EQ(FeetOf(fop.FOPPoints()), (std::vector<double>{0, 30, 20, 10}));
     ASSERT_TRUE(fop.AddPoint(15.0, 9.0));
-    EXPECT_EQ(FeetOf(fop.FOPPoints), (std::vector<double>{0, 10, 15, 20, 30}));
+    EXPECT_EQ(FeetOf(fop.FOPPoints()), (std::vector<double>{0, 10, 15, 20, 30}));
 }
 
 // Random sessions of adds, removes, browsing and clearing, run once with the
@@ -378,8 +379,9 @@ TEST(FallOfPotential, SessionsMatchTheBubbleSortStepByStep) {
                 slow.ClearAll();
             }
             ASSERT_EQ(fastChanged, slowChanged) << "session " << session << ", step " << step;
-            ASSERT_EQ(fast.FOPPoints, slow.FOPPoints) << "session " << session << ", step " << step;
-            ASSERT_EQ(fast.FOPCurrent, slow.FOPCurrent);
+            ASSERT_EQ(fast.FOPPoints(), slow.FOPPoints())
+                << "session " << session << ", step " << step;
+            ASSERT_EQ(fast.FOPCurrent(), slow.FOPCurrent());
         }
     }
 }

@@ -1,0 +1,111 @@
+#include "files/DataFile.h"
+
+#include "files/XmlValueStore.h"
+#include "shared/NumberReading.h"
+#include "shared/TextForm.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace stakewellFiles {
+namespace {
+
+using modStakewell::FOPPoint;
+
+// Paths are built from the program's title so that one file can sit beside
+// other programs' values without clashing.
+QString FullPath(const QString& item) {
+    return QStringLiteral("Data/Stakewell") + item;
+}
+
+constexpr std::array<const char*, StoredFieldNames.size()> FieldItems{
+    "/Earth_Restivity",  "/Electrode/Length", "/Electrode/Diameter",
+    "/Electrode/Number", "/Wire/Length",      "/Wire/Diameter",
+    "/Wire/Depth",       "/4Pt/MVal",         "/4Pt/E2"};
+
+QString OhmsItem(int index) {
+    return QStringLiteral("/FOP/Ohms-%1").arg(index);
+}
+
+QString FeetItem(int index) {
+    return QStringLiteral("/FOP/Feet-%1").arg(index);
+}
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+double Number(const XmlValueStore& store, const QString& item) {
+    return modStakewell::ReadNumber(store.GetValue(FullPath(item)).toStdString());
+}
+
+void SetFields(XmlValueStore& store, const DataFileContent& content, std::size_t from,
+               std::size_t to) {
+    for (std::size_t i = from; i < to; ++i) {
+        store.SetValue(FullPath(QLatin1String(FieldItems[i])), content.FieldTexts[i]);
+    }
+}
+
+void GetFields(const XmlValueStore& store, DataFileContent& content, std::size_t from,
+               std::size_t to) {
+    for (std::size_t i = from; i < to; ++i) {
+        content.FieldTexts[i] = store.GetValue(FullPath(QLatin1String(FieldItems[i])));
+    }
+}
+
+} // namespace
+
+std::int32_t WholeNumber(const QString& text) {
+    const double rounded = std::nearbyint(modStakewell::ReadNumber(text.toStdString()));
+    return static_cast<std::int32_t>(std::clamp(rounded,
+                                                double{std::numeric_limits<std::int32_t>::min()},
+                                                double{std::numeric_limits<std::int32_t>::max()}));
+}
+
+void WriteDataFile(XmlValueStore& store, const DataFileContent& content) {
+    const auto single = [](std::int32_t twips) {
+        return Text(modStakewell::SingleText(static_cast<float>(twips)));
+    };
+    const auto integer = [](std::int64_t value) { return Text(modStakewell::IntegerText(value)); };
+    store.SetValue(FullPath(QStringLiteral("/frmMain/Top")), single(content.MainTop));
+    store.SetValue(FullPath(QStringLiteral("/frmMain/Left")), single(content.MainLeft));
+    store.SetValue(FullPath(QStringLiteral("/frmGraph/Top")), integer(content.Graph.GraphTop));
+    store.SetValue(FullPath(QStringLiteral("/frmGraph/Left")), integer(content.Graph.GraphLeft));
+    store.SetValue(FullPath(QStringLiteral("/frmGraph/Height")),
+                   integer(content.Graph.GraphHeight));
+    store.SetValue(FullPath(QStringLiteral("/frmGraph/Width")), integer(content.Graph.GraphWidth));
+    SetFields(store, content, 0, DesignFieldCount);
+    store.SetValue(FullPath(QStringLiteral("/FOP/iPts")), integer(content.PointCount()));
+    for (int i = 0; i <= content.PointCount(); ++i) {
+        const FOPPoint& point = content.FOPPoints[static_cast<std::size_t>(i)];
+        store.SetValue(FullPath(OhmsItem(i)), Text(modStakewell::DoubleText(point.Ohms)));
+        store.SetValue(FullPath(FeetItem(i)), Text(modStakewell::DoubleText(point.Feet)));
+    }
+    SetFields(store, content, DesignFieldCount, StoredFieldNames.size());
+}
+
+DataFileContent ReadDataFile(const XmlValueStore& store) {
+    DataFileContent content;
+    const auto whole = [&store](const QString& item) {
+        return WholeNumber(store.GetValue(FullPath(item)));
+    };
+    content.MainTop = whole(QStringLiteral("/frmMain/Top"));
+    content.MainLeft = whole(QStringLiteral("/frmMain/Left"));
+    content.Graph.GraphTop = whole(QStringLiteral("/frmGraph/Top"));
+    content.Graph.GraphLeft = whole(QStringLiteral("/frmGraph/Left"));
+    content.Graph.GraphHeight = whole(QStringLiteral("/frmGraph/Height"));
+    content.Graph.GraphWidth = whole(QStringLiteral("/frmGraph/Width"));
+    GetFields(store, content, 0, DesignFieldCount);
+    const int count = std::clamp(whole(QStringLiteral("/FOP/iPts")), 0, modStakewell::MaxFOPPoints);
+    content.FOPPoints.assign(static_cast<std::size_t>(count) + 1, FOPPoint{});
+    for (int i = 1; i <= count; ++i) {
+        FOPPoint& point = content.FOPPoints[static_cast<std::size_t>(i)];
+        point.Ohms = Number(store, OhmsItem(i));
+        point.Feet = Number(store, FeetItem(i));
+    }
+    GetFields(store, content, DesignFieldCount, StoredFieldNames.size());
+    return content;
+}
+
+} // namespace stakewellFiles

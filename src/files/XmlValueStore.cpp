@@ -1,0 +1,198 @@
+#include "files/XmlValueStore.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+namespace {
+
+const QString RootElement = QStringLiteral("stakewell-data");
+const QString ValueElement = QStringLiteral("value");
+const QString PathAttribute = QStringLiteral("path");
+const QString EncodingAttribute = QStringLiteral("encoding");
+// Texts that XML cannot carry as character data (a carriage return would be
+// read back as a line feed; most control characters and unpaired surrogates
+// are not allowed at all) are stored as their UTF-16 code units in base64.
+const QString Base64Utf16 = QStringLiteral("base64-utf16le");
+
+// Bounds the text that declared entities may expand to, so a nested
+// "billion laughs" declaration fails fast instead of exhausting memory.
+constexpr int EntityExpansionLimit = 4096;
+
+bool AllowedAsCharacterData(QStringView text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i].unicode();
+        if (QChar::isHighSurrogate(unit)) {
+            if (i + 1 >= text.size() || !QChar::isLowSurrogate(text[i + 1].unicode())) {
+                return false;
+            }
+            ++i;
+            continue;
+        }
+        const bool allowed = unit == u'\t' || unit == u'\n' || (unit >= 0x20 && unit < 0xD800) ||
+                             (unit >= 0xE000 && unit <= 0xFFFD);
+        if (!allowed) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QByteArray Utf16LittleEndian(const QString& text) {
+    QByteArray bytes;
+    bytes.reserve(text.size() * 2);
+    for (const QChar c : text) {
+        bytes.append(static_cast<char>(c.unicode() & 0xFF));
+        bytes.append(static_cast<char>(c.unicode() >> 8));
+    }
+    return bytes;
+}
+
+std::optional<QString> FromUtf16LittleEndian(const QByteArray& bytes) {
+    if (bytes.size() % 2 != 0) {
+        return std::nullopt;
+    }
+    QString text;
+    text.reserve(bytes.size() / 2);
+    for (qsizetype i = 0; i < bytes.size(); i += 2) {
+        const auto low = static_cast<unsigned char>(bytes[i]);
+        const auto high = static_cast<unsigned char>(bytes[i + 1]);
+        text.append(QChar(static_cast<char16_t>(low | (high << 8))));
+    }
+    return text;
+}
+
+QString Located(const QXmlStreamReader& reader, const QString& reason) {
+    return QStringLiteral("%1 (line %2, column %3)")
+        .arg(reason)
+        .arg(reader.lineNumber())
+        .arg(reader.columnNumber());
+}
+
+} // namespace
+
+std::optional<QString> XmlValueStore::Read() {
+    values.clear();
+    order.clear();
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return file.errorString();
+    }
+    if (file.size() > MaxFileBytes) {
+        return QStringLiteral("the file is larger than %1 MB, more than any data file holds")
+            .arg(MaxFileBytes / (1024 * 1024));
+    }
+    // A device may report no size; read one byte past the limit to tell.
+    const QByteArray document = file.read(MaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        return file.errorString();
+    }
+    if (document.size() > MaxFileBytes) {
+        return QStringLiteral("the file is larger than %1 MB, more than any data file holds")
+            .arg(MaxFileBytes / (1024 * 1024));
+    }
+    std::optional<QString> problem = Parse(document);
+    if (problem) {
+        values.clear();
+        order.clear();
+    }
+    return problem;
+}
+
+std::optional<QString> XmlValueStore::Parse(const QByteArray& document) {
+    QXmlStreamReader reader(document);
+    reader.setEntityExpansionLimit(EntityExpansionLimit);
+    if (!reader.readNextStartElement()) {
+        return Located(reader, reader.hasError() ? reader.errorString()
+                                                 : QStringLiteral("the file holds no XML element"));
+    }
+    if (reader.name() != RootElement) {
+        return Located(reader, QStringLiteral("this XML file is not a Stakewell data file"));
+    }
+    while (reader.readNextStartElement()) {
+        if (reader.name() != ValueElement) {
+            reader.skipCurrentElement();
+            continue;
+        }
+        const QXmlStreamAttributes attributes = reader.attributes();
+        const QString path = attributes.value(PathAttribute).toString();
+        const QString encoding = attributes.value(EncodingAttribute).toString();
+        QString text = reader.readElementText();
+        if (reader.hasError()) {
+            break;
+        }
+        if (encoding == Base64Utf16) {
+            const auto decoded = QByteArray::fromBase64Encoding(
+                text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+            std::optional<QString> unpacked =
+                decoded ? FromUtf16LittleEndian(*decoded) : std::nullopt;
+            if (!unpacked) {
+                return Located(reader, QStringLiteral("a value's encoded text is damaged"));
+            }
+            text = *unpacked;
+        } else if (!encoding.isEmpty()) {
+            return Located(reader,
+                           QStringLiteral("a value has the unknown encoding \"%1\"").arg(encoding));
+        }
+        SetValue(path, text);
+    }
+    if (!reader.hasError()) {
+        // Anything after the root element must still be well-formed.
+        while (!reader.atEnd()) {
+            reader.readNext();
+        }
+    }
+    if (reader.hasError()) {
+        return Located(reader, reader.errorString());
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> XmlValueStore::Write() const {
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.errorString();
+    }
+    QXmlStreamWriter writer(&file);
+    writer.setAutoFormatting(true);
+    writer.writeStartDocument();
+    writer.writeStartElement(RootElement);
+    for (const QString& path : order) {
+        const QString& value = values[path];
+        writer.writeStartElement(ValueElement);
+        writer.writeAttribute(PathAttribute, path);
+        if (AllowedAsCharacterData(value)) {
+            writer.writeCharacters(value);
+        } else {
+            writer.writeAttribute(EncodingAttribute, Base64Utf16);
+            writer.writeCharacters(QString::fromLatin1(Utf16LittleEndian(value).toBase64()));
+        }
+        writer.writeEndElement();
+    }
+    writer.writeEndElement();
+    writer.writeEndDocument();
+    if (writer.hasError()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason.isEmpty() ? QStringLiteral("the data could not be written") : reason;
+    }
+    if (!file.commit()) {
+        return file.errorString();
+    }
+    return std::nullopt;
+}
+
+QString XmlValueStore::GetValue(const QString& path) const {
+    return values.value(path);
+}
+
+void XmlValueStore::SetValue(const QString& path, const QString& value) {
+    auto found = values.find(path);
+    if (found == values.end()) {
+        values.insert(path, value);
+        order.append(path);
+    } else {
+        *found = value;
+    }
+}

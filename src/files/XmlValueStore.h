@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+#include <optional>
+
+// Text values under slash-separated paths, kept in one XML file. Paths are
+// stored as attribute values, so any component works ("4Pt", "Ohms-0"), and
+// every text comes back exactly as it was set, whatever characters it holds.
+// Reading and writing are whole-file operations: the file is never open
+// between them.
+class XmlValueStore {
+public:
+    // A larger file is refused unread. The largest real file (32767 points)
+    // is about 4 MB, so this leaves ample room without letting a hostile file
+    // make the program allocate without bound.
+    static constexpr qint64 MaxFileBytes = 32 * 1024 * 1024;
+
+    void FileName(const QString& fileName) { name = fileName; }
+    const QString& FileName() const { return name; }
+
+    // Reads the named file. On failure the store holds nothing and the reason
+    // is returned, with the line and column of an XML error.
+    std::optional<QString> Read();
+    // Writes every value into the named file at once; the old file stays
+    // untouched unless the whole new one could be written.
+    std::optional<QString> Write() const;
+
+    // The empty text for a path the store does not hold.
+    QString GetValue(const QString& path) const;
+    void SetValue(const QString& path, const QString& value);
+
+private:
+    std::optional<QString> Parse(const QByteArray& document);
+
+    QString name;
+    QHash<QString, QString> values;
+    // Written in the order they were first set, so the file reads like the
+    // window it came from.
+    QList<QString> order;
+};

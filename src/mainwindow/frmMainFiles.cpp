@@ -1,0 +1,236 @@
+// The main window's data files, text report and last-run state.
+#include "mainwindow/frmMain.h"
+
+#include "ui_frmMain.h"
+
+#include "files/DataFile.h"
+#include "files/LastRun.h"
+#include "files/TextReport.h"
+#include "files/XmlValueStore.h"
+#include "graph/GraphWindowHost.h"
+#include "graph/ScreenPlacement.h"
+#include "shared/Twips.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QTimer>
+
+namespace {
+
+using stakewellFiles::DataFileContent;
+using stakewellFiles::DesignFieldCount;
+
+// A chosen save name longer than this is cut and given the default extension,
+// so that every name the program writes stays within what older file systems
+// and tools accept.
+constexpr qsizetype LongestSaveName = 200;
+// A report name no longer than this, blanks aside, cannot be a real file name
+// with its extension.
+constexpr qsizetype ShortestReportName = 4;
+
+struct DialogSettings {
+    QString title;
+    QString filter;
+    QString defaultSuffix;
+    QFileDialog::AcceptMode mode;
+};
+
+const DialogSettings LoadDataDialog{QStringLiteral("Read Data From File"),
+                                    QStringLiteral("Data File (*.xml)"), QStringLiteral("xml"),
+                                    QFileDialog::AcceptOpen};
+const DialogSettings SaveDataDialog{QStringLiteral("Save Data To File"),
+                                    QStringLiteral("Data File (*.xml)"), QStringLiteral("xml"),
+                                    QFileDialog::AcceptSave};
+const DialogSettings SaveTextDialog{QStringLiteral("Save Text To File"),
+                                    QStringLiteral("Text File (*.txt)"), QStringLiteral("txt"),
+                                    QFileDialog::AcceptSave};
+
+// Opening asks for an existing file; saving asks before replacing one.
+void Configure(QFileDialog& dialog, const DialogSettings& settings) {
+    dialog.setObjectName(QStringLiteral("CommonDialog1"));
+    dialog.setWindowTitle(settings.title);
+    dialog.setNameFilter(settings.filter);
+    dialog.setDefaultSuffix(settings.defaultSuffix);
+    dialog.setDirectory(QDir::currentPath());
+    dialog.setAcceptMode(settings.mode);
+    dialog.setFileMode(settings.mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                                : QFileDialog::AnyFile);
+}
+
+QString TrimmedOfBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ') {
+        ++first;
+    }
+    while (last > first && text[last - 1] == u' ') {
+        --last;
+    }
+    return text.mid(first, last - first);
+}
+
+QString Shown(const QString& fileName) {
+    return QDir::toNativeSeparators(fileName);
+}
+
+} // namespace
+
+QString frmMain::AskOpenFileName(QFileDialog& CommonDialog1) {
+    CommonDialog1.selectFile(QString());
+    if (CommonDialog1.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return CommonDialog1.selectedFiles().value(0);
+}
+
+QString frmMain::AskSaveFileName(QFileDialog& CommonDialog1) {
+    QString fileName = AskOpenFileName(CommonDialog1);
+    if (fileName.size() > LongestSaveName) {
+        fileName = fileName.left(LongestSaveName) + u'.' + CommonDialog1.defaultSuffix();
+        CommonDialog1.selectFile(fileName);
+    }
+    return fileName;
+}
+
+void frmMain::LoadDataFile(QString& fileName) {
+    if (fileName.isEmpty()) {
+        QFileDialog CommonDialog1(this);
+        Configure(CommonDialog1, LoadDataDialog);
+        fileName = AskOpenFileName(CommonDialog1);
+    }
+    if (fileName.isEmpty() || !QFileInfo::exists(fileName)) {
+        fileName.clear();
+        return;
+    }
+    if (const std::optional<QString> problem = ReadDataFileInto(fileName)) {
+        ReportFileProblem(QStringLiteral("read data from"), fileName, *problem);
+    }
+}
+
+// The whole file is read and checked before anything is applied, so a file
+// that cannot be used leaves the window exactly as it was.
+std::optional<QString> frmMain::ReadDataFileInto(const QString& fileName) {
+    XmlValueStore store;
+    store.FileName(fileName);
+    if (std::optional<QString> problem = store.Read()) {
+        return problem;
+    }
+    ApplyDataFile(stakewellFiles::ReadDataFile(store));
+    return std::nullopt;
+}
+
+// Each field's change handler runs as its text is set and still keeps the
+// wire gauge in step with the diameter; the recalculation and the refresh run
+// once, at the end.
+void frmMain::ApplyDataFile(const DataFileContent& content) {
+    const modStakewell::LoadingDataGuard loading(state);
+    const QPoint stored(modStakewell::PixelsFromTwips(content.MainLeft),
+                        modStakewell::PixelsFromTwips(content.MainTop));
+    move(OnNearestScreen(QRect(stored, frameGeometry().size())));
+    state.graph = content.Graph;
+    for (std::size_t i = 0; i < DesignFieldCount; ++i) {
+        storedFields[i]->setText(content.FieldTexts[i]);
+    }
+    state.fop.Replace(content.FOPPoints, content.PointCount());
+    for (std::size_t i = DesignFieldCount; i < storedFields.size(); ++i) {
+        storedFields[i]->setText(content.FieldTexts[i]);
+    }
+    Recalculate();
+    UpdateFOP();
+}
+
+DataFileContent frmMain::CurrentDataFile() const {
+    DataFileContent content;
+    content.MainTop = modStakewell::TwipsFromPixels(pos().y());
+    content.MainLeft = modStakewell::TwipsFromPixels(pos().x());
+    content.Graph = state.graph;
+    for (std::size_t i = 0; i < storedFields.size(); ++i) {
+        content.FieldTexts[i] = storedFields[i]->text();
+    }
+    content.FOPPoints = state.fop.FOPPoints();
+    return content;
+}
+
+void frmMain::SaveDataFile(QString& fileName) {
+    if (fileName.isEmpty()) {
+        QFileDialog CommonDialog1(this);
+        Configure(CommonDialog1, SaveDataDialog);
+        fileName = AskSaveFileName(CommonDialog1);
+    }
+    if (fileName.isEmpty()) {
+        return;
+    }
+    XmlValueStore store;
+    store.FileName(fileName);
+    stakewellFiles::WriteDataFile(store, CurrentDataFile());
+    if (const std::optional<QString> problem = store.Write()) {
+        ReportFileProblem(QStringLiteral("save data to"), fileName, *problem);
+    }
+}
+
+stakewellFiles::ReportContent frmMain::CurrentReport() const {
+    stakewellFiles::ReportContent report;
+    for (std::size_t i = 0; i < report.Inputs.size(); ++i) {
+        report.Inputs[i] = storedFields[i]->text();
+    }
+    report.lbOneElectRes = ui->lbOneElectRes->text();
+    report.Linear = {ui->lbLinearSpace->text(), ui->lbLinearElect->text(), ui->lbLinearWire->text(),
+                     ui->LbLinearMutual->text(), ui->lbLinearTotal->text()};
+    report.Rectangular = {ui->lbRectSpace->text(), ui->lbRectElect->text(), ui->lbRectWire->text(),
+                          ui->lbRectMutual->text(), ui->lbRectTotal->text()};
+    report.FallOfPotential = &state.fop;
+    return report;
+}
+
+void frmMain::SaveTextReport(QString& fileName) {
+    if (fileName.isEmpty()) {
+        QFileDialog CommonDialog1(this);
+        Configure(CommonDialog1, SaveTextDialog);
+        fileName = AskSaveFileName(CommonDialog1);
+    }
+    if (TrimmedOfBlanks(fileName).size() <= ShortestReportName) {
+        return;
+    }
+    const QByteArray report = stakewellFiles::TextReport(CurrentReport());
+    QSaveFile file(fileName);
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(report) == report.size() && file.commit();
+    if (!written) {
+        ReportFileProblem(QStringLiteral("save the report to"), fileName, file.errorString());
+    }
+}
+
+void frmMain::ReportFileProblem(const QString& action, const QString& fileName,
+                                const QString& reason) {
+    QMessageBox::warning(
+        this, QStringLiteral("Stakewell"),
+        QStringLiteral("Could not %1 \"%2\":\n%3.").arg(action, Shown(fileName), reason));
+}
+
+void frmMain::RestoreLastRun() {
+    if (lastConfigFile.isEmpty() || !QFileInfo::exists(lastConfigFile)) {
+        return;
+    }
+    const std::optional<QString> problem = ReadDataFileInto(lastConfigFile);
+    if (!problem) {
+        return;
+    }
+    QString notice =
+        QStringLiteral("The state of the last run could not be read from \"%1\":\n%2.\n\n")
+            .arg(Shown(lastConfigFile), *problem);
+    if (const std::optional<QString> keptAs = stakewellFiles::SetAsideUnreadable(lastConfigFile)) {
+        notice += QStringLiteral("The file has been kept as \"%1\". Stakewell starts afresh.")
+                      .arg(Shown(*keptAs));
+    } else {
+        notice += QStringLiteral("It could not be moved aside, so this run's state will not be "
+                                 "written over it. Stakewell starts afresh.");
+        lastConfigFile.clear();
+    }
+    // Told once the window is up, so the message has the window to stand on.
+    QTimer::singleShot(0, this, [this, notice] {
+        QMessageBox::warning(this, QStringLiteral("Stakewell"), notice);
+    });
+}
