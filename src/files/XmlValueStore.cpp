@@ -5,6 +5,8 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
+
 namespace {
 
 const QString RootElement = QStringLiteral("stakewell-data");
@@ -63,6 +65,41 @@ std::optional<QString> FromUtf16LittleEndian(const QByteArray& bytes) {
     return text;
 }
 
+// The text of the current element. An entity the reader cannot resolve
+// (one that names an outside file) is an error, not silently left out.
+std::optional<QString> ElementText(QXmlStreamReader& reader) {
+    QString text;
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::Characters:
+            text += reader.text();
+            break;
+        case QXmlStreamReader::EndElement:
+            return text;
+        case QXmlStreamReader::EntityReference:
+            reader.raiseError(
+                QStringLiteral("the file refers to the entity \"%1\", which is not read")
+                    .arg(reader.name()));
+            return std::nullopt;
+        case QXmlStreamReader::StartElement:
+            reader.raiseError(QStringLiteral("a value holds an element"));
+            return std::nullopt;
+        default:
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
+// The reader leaves such entities out rather than fetch them; a data file
+// that relies on one is not what it seems.
+bool DeclaresOutsideEntity(const QXmlStreamReader& reader) {
+    const QXmlStreamEntityDeclarations declarations = reader.entityDeclarations();
+    return std::any_of(declarations.begin(), declarations.end(), [](const auto& entity) {
+        return !entity.systemId().isEmpty() || !entity.publicId().isEmpty();
+    });
+}
+
 QString Located(const QXmlStreamReader& reader, const QString& reason) {
     return QStringLiteral("%1 (line %2, column %3)")
         .arg(reason)
@@ -103,7 +140,13 @@ std::optional<QString> XmlValueStore::Read() {
 std::optional<QString> XmlValueStore::Parse(const QByteArray& document) {
     QXmlStreamReader reader(document);
     reader.setEntityExpansionLimit(EntityExpansionLimit);
-    if (!reader.readNextStartElement()) {
+    while (!reader.atEnd() && reader.readNext() != QXmlStreamReader::StartElement) {
+        if (reader.tokenType() == QXmlStreamReader::DTD && DeclaresOutsideEntity(reader)) {
+            return Located(reader, QStringLiteral("the file declares an entity read from "
+                                                  "elsewhere, which a data file never does"));
+        }
+    }
+    if (!reader.isStartElement()) {
         return Located(reader, reader.hasError() ? reader.errorString()
                                                  : QStringLiteral("the file holds no XML element"));
     }
@@ -118,10 +161,11 @@ std::optional<QString> XmlValueStore::Parse(const QByteArray& document) {
         const QXmlStreamAttributes attributes = reader.attributes();
         const QString path = attributes.value(PathAttribute).toString();
         const QString encoding = attributes.value(EncodingAttribute).toString();
-        QString text = reader.readElementText();
-        if (reader.hasError()) {
+        std::optional<QString> read = ElementText(reader);
+        if (!read) {
             break;
         }
+        QString text = std::move(*read);
         if (encoding == Base64Utf16) {
             const auto decoded = QByteArray::fromBase64Encoding(
                 text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);

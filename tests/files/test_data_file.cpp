@@ -1,0 +1,94 @@
+#include "files/DataFile.h"
+#include "files/XmlValueStore.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using modStakewell::FOPPoint;
+using stakewellFiles::DataFileContent;
+using stakewellFiles::ReadDataFile;
+using stakewellFiles::WriteDataFile;
+
+QString Item(const char* item) {
+    return QStringLiteral("Data/Stakewell") + QLatin1String(item);
+}
+
+TEST(DataFile, NoPointsWriteTheCountZeroAndTheOriginPair) {
+    XmlValueStore store;
+    WriteDataFile(store, DataFileContent{});
+    EXPECT_EQ(store.GetValue(Item("/FOP/iPts")), "0");
+    EXPECT_EQ(store.GetValue(Item("/FOP/Ohms-0")), "0");
+    EXPECT_EQ(store.GetValue(Item("/FOP/Feet-0")), "0");
+    EXPECT_EQ(ReadDataFile(store).FOPPoints, std::vector<FOPPoint>{FOPPoint{}});
+}
+
+TEST(DataFile, ThreePointsWriteFourPairsAndReadBackThreeInFileOrder) {
+    DataFileContent content;
+    content.FOPPoints = {{}, {30.0, 3.5}, {10.0, 1.25}, {20.0, 2.0}};
+    content.MainTop = 1230;
+    content.Graph = {1500, -300, 9000, 7500};
+    XmlValueStore store;
+    WriteDataFile(store, content);
+    EXPECT_EQ(store.GetValue(Item("/FOP/iPts")), "3");
+    EXPECT_EQ(store.GetValue(Item("/FOP/Feet-3")), "20");
+    EXPECT_EQ(store.GetValue(Item("/FOP/Ohms-2")), "1.25");
+    EXPECT_EQ(store.GetValue(Item("/frmMain/Top")), "1230");
+    EXPECT_EQ(store.GetValue(Item("/frmGraph/Left")), "-300");
+
+    // The origin pair is written but never read: it is the origin again.
+    store.SetValue(Item("/FOP/Ohms-0"), QStringLiteral("99"));
+    const DataFileContent read = ReadDataFile(store);
+    EXPECT_EQ(read.FOPPoints, content.FOPPoints);
+    EXPECT_EQ(read.Graph.GraphLeft, -300);
+    EXPECT_EQ(read.MainTop, 1230);
+}
+
+struct NumberCase {
+    const char* name;
+    const char* text;
+    std::int32_t whole;
+    int pointCount;
+};
+
+class StoredNumber : public testing::TestWithParam<NumberCase> {};
+
+// Positions round half to even and stay within 32 bits; a point count is held
+// to what the list can hold, and points beyond the file's pairs read as zero.
+TEST_P(StoredNumber, IsRoundedAndHeldWithinRange) {
+    const NumberCase& c = GetParam();
+    EXPECT_EQ(stakewellFiles::WholeNumber(QLatin1String(c.text)), c.whole);
+    XmlValueStore store;
+    store.SetValue(Item("/FOP/iPts"), QLatin1String(c.text));
+    const DataFileContent read = ReadDataFile(store);
+    EXPECT_EQ(read.PointCount(), c.pointCount);
+    EXPECT_EQ(read.FOPPoints.back(), FOPPoint{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, StoredNumber,
+    testing::Values(NumberCase{"HalfDown", "1234.5", 1234, 1234},
+                    NumberCase{"HalfUp", "1235.5", 1236, 1236}, NumberCase{"Negative", "-5", -5, 0},
+                    NumberCase{"BeyondTheList", "99999", 99999, 32767},
+                    NumberCase{"Full", "32767", 32767, 32767},
+                    NumberCase{"NotANumber", "abc", 0, 0}, NumberCase{"Missing", "", 0, 0},
+                    NumberCase{"Huge", "1E99", 2147483647, 32767},
+                    NumberCase{"HugeNegative", "-1E99", -2147483647 - 1, 0}),
+    [](const testing::TestParamInfo<NumberCase>& info) { return std::string(info.param.name); });
+
+TEST(DataFile, FieldTextsTravelUnchangedAndMissingOnesReadEmpty) {
+    DataFileContent content;
+    content.FieldTexts = {"100", " 10 ft", "5/8", "4", "", "0.2043", "1,5", "25", "abc"};
+    XmlValueStore store;
+    WriteDataFile(store, content);
+    EXPECT_EQ(store.GetValue(Item("/Earth_Restivity")), "100");
+    EXPECT_EQ(store.GetValue(Item("/4Pt/MVal")), "25");
+    EXPECT_EQ(store.GetValue(Item("/4Pt/E2")), "abc");
+    EXPECT_EQ(ReadDataFile(store).FieldTexts, content.FieldTexts);
+    EXPECT_EQ(ReadDataFile(XmlValueStore{}).FieldTexts, DataFileContent{}.FieldTexts);
+}
+
+} // namespace

@@ -1,0 +1,93 @@
+#include "files/TextReport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using stakewellFiles::ReportContent;
+
+const char* const Head = "\r\n"
+                         "Ground System Conductivity Design\r\n"
+                         "\r\n"
+                         "Input Data:\r\n";
+
+const char* const Results = "\r\n"
+                            "-------------------------------------------------------\r\n"
+                            "Results:\r\n"
+                            "\r\n"
+                            "Single Electrode Resistance = 25.6 Ohms\r\n"
+                            "\r\n"
+                            "------------- Linear Case -------------------------------\r\n"
+                            "Electrode spacing    = 10.00 feet\r\n"
+                            "Electrode resistance = 7.1 Ohms\r\n"
+                            "Wire resistance      = 8.2 Ohms\r\n"
+                            "Mutual resistance    = 1.3 Ohms\r\n"
+                            "Total resistance     = 4.4 Ohms\r\n"
+                            "\r\n"
+                            "------------- Rectangular Case --------------------------\r\n"
+                            "Electrode spacing    = 7.50 feet\r\n"
+                            "Electrode resistance = 6.1 Ohms\r\n"
+                            "Wire resistance      =  Ohms\r\n"
+                            "Mutual resistance    = 1.1 Ohms\r\n"
+                            "Total resistance     = 3.9 Ohms\r\n"
+                            "-------------------------------------------------------\r\n";
+
+ReportContent Content(const modStakewell::FallOfPotential* fop) {
+    ReportContent content;
+    content.Inputs = {QStringLiteral("100 Ω·m"),
+                      QStringLiteral("10"),
+                      QStringLiteral("5/8"),
+                      QStringLiteral("4"),
+                      QStringLiteral("40"),
+                      QStringLiteral("0.2043"),
+                      QString()};
+    content.lbOneElectRes = QStringLiteral("25.6");
+    content.Linear = {"10.00", "7.1", "8.2", "1.3", "4.4"};
+    content.Rectangular = {"7.50", "6.1", "", "1.1", "3.9"};
+    content.FallOfPotential = fop;
+    return content;
+}
+
+std::string Inputs() {
+    return "   Earth Restivity      = 100 \xCE\xA9\xC2\xB7m meter-Ohms\r\n"
+           "   Electrode Length     = 10 feet\r\n"
+           "   Electrode Diameter   = 5/8 inches\r\n"
+           "   Number of Electrodes = 4\r\n"
+           "   Wire Length          = 40 feet\r\n"
+           "   Wire Diameter        = 0.2043 inches\r\n"
+           "   Wire Depth           =  feet\r\n";
+}
+
+modStakewell::FallOfPotential Readings(int count) {
+    modStakewell::FallOfPotential fop;
+    fop.FOPE2Distance = 100.0;
+    const double feet[] = {10.0, 20.0};
+    const double ohms[] = {5.0, 7.5};
+    for (int i = 0; i < count; ++i) {
+        fop.AddPoint(feet[i], ohms[i]);
+    }
+    return fop;
+}
+
+TEST(TextReport, WithoutReadingsEndsAfterTheResults) {
+    const std::string expected = std::string(Head) + Inputs() + Results;
+    EXPECT_EQ(stakewellFiles::TextReport(Content(nullptr)).toStdString(), expected);
+    const modStakewell::FallOfPotential one = Readings(1);
+    EXPECT_EQ(stakewellFiles::TextReport(Content(&one)).toStdString(), expected);
+}
+
+TEST(TextReport, TwoReadingsAddTheFallOfPotentialSection) {
+    const modStakewell::FallOfPotential two = Readings(2);
+    const std::string expected = std::string(Head) + Inputs() + Results +
+                                 "----------- Fall of Potential Case ----------------------\r\n"
+                                 "E1(P1)= 0 feet\r\n"
+                                 "P2 = 10 Feet  5 Ohms\r\n"
+                                 "P2 = 20 Feet  7.5 Ohms\r\n"
+                                 "E2    = 100 feet\r\n"
+                                 "-------------------------------------------------------\r\n";
+    EXPECT_EQ(stakewellFiles::TextReport(Content(&two)).toStdString(), expected);
+}
+
+} // namespace

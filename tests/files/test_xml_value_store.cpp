@@ -1,0 +1,136 @@
+#include "files/XmlValueStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+QString Written(const QTemporaryDir& folder, const QByteArray& bytes) {
+    const QString name = folder.filePath(QStringLiteral("data.xml"));
+    QFile file(name);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return name;
+}
+
+struct TextCase {
+    const char* name;
+    QString text;
+};
+
+class StoredText : public testing::TestWithParam<TextCase> {};
+
+// Every text a field can hold comes back unchanged, under paths whose parts
+// could not be XML element names.
+TEST_P(StoredText, ComesBackUnchanged) {
+    QTemporaryDir folder;
+    const QString fileName = folder.filePath(QStringLiteral("data.xml"));
+    const QStringList paths{QStringLiteral("Data/Stakewell/4Pt/E2"),
+                            QStringLiteral("Data/Stakewell/FOP/Ohms-0"),
+                            QStringLiteral("Data/Stakewell/Earth_Restivity")};
+    XmlValueStore out;
+    out.FileName(fileName);
+    for (const QString& path : paths) {
+        out.SetValue(path, path + GetParam().text);
+    }
+    ASSERT_EQ(out.Write(), std::nullopt);
+
+    XmlValueStore in;
+    in.FileName(fileName);
+    ASSERT_EQ(in.Read(), std::nullopt);
+    for (const QString& path : paths) {
+        EXPECT_EQ(in.GetValue(path).toStdU16String(), (path + GetParam().text).toStdU16String());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, StoredText,
+    testing::Values(TextCase{"Empty", QString()},
+                    TextCase{"Metacharacters", QStringLiteral("\"'<&>]]>&amp;")},
+                    TextCase{"BlanksAtBothEnds", QStringLiteral("  12  \t")},
+                    TextCase{"LineBreaks", QStringLiteral("a\nb\r\nc\rd")},
+                    TextCase{"NonAscii", QStringLiteral("Ω·m 100 – ünïcödé 😀")},
+                    TextCase{"ControlCharacters", QStringLiteral("a\x01") + QChar(0x1F)},
+                    TextCase{"UnpairedSurrogate", QStringLiteral("x") + QChar(0xD800)}),
+    [](const testing::TestParamInfo<TextCase>& info) { return std::string(info.param.name); });
+
+struct BadFile {
+    const char* name;
+    QByteArray bytes;
+    const char* reasonContains;
+};
+
+class UnreadableFile : public testing::TestWithParam<BadFile> {};
+
+TEST_P(UnreadableFile, IsRefusedWithAReasonAndYieldsNothing) {
+    QTemporaryDir folder;
+    XmlValueStore store;
+    store.FileName(Written(folder, GetParam().bytes));
+    const std::optional<QString> problem = store.Read();
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_TRUE(problem->contains(QLatin1String(GetParam().reasonContains)))
+        << problem->toStdString();
+    EXPECT_EQ(store.GetValue(QStringLiteral("Data/Stakewell/frmMain/Top")), QString());
+}
+
+const QByteArray Good = "<?xml version=\"1.0\"?><stakewell-data>"
+                        "<value path=\"Data/Stakewell/frmMain/Top\">15</value>"
+                        "<value path=\"Data/Stakewell/frmMain/Left\">30</value></stakewell-data>";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, UnreadableFile,
+    testing::Values(
+        BadFile{"Truncated", Good.left(Good.size() - 30), "line 1, column"},
+        BadFile{"NotXml", "Top=15\nLeft=30\n", "line 1, column"}, BadFile{"Empty", "", "line"},
+        BadFile{"AnotherXmlDocument", "<html><body/></html>", "not a Stakewell data file"},
+        BadFile{"EntityBomb",
+                "<?xml version=\"1.0\"?><!DOCTYPE s [<!ENTITY a \"aaaaaaaaaa\">"
+                "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
+                "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
+                "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">"
+                "<!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">]><stakewell-data>"
+                "<value path=\"Data/Stakewell/frmMain/Top\">&e;</value></stakewell-data>",
+                "expansion limit"},
+        BadFile{"ExternalEntity",
+                "<?xml version=\"1.0\"?><!DOCTYPE s [<!ENTITY x SYSTEM \"/etc/hostname\">]>"
+                "<stakewell-data><value path=\"Data/Stakewell/frmMain/Top\">&x;</value>"
+                "</stakewell-data>",
+                "read from elsewhere"},
+        BadFile{"DamagedEncodedText",
+                "<stakewell-data><value path=\"Data/Stakewell/frmMain/Top\" "
+                "encoding=\"base64-utf16le\">!!!</value></stakewell-data>",
+                "damaged"},
+        BadFile{"OverTheSizeLimit",
+                Good.left(Good.size() - 17) + QByteArray(XmlValueStore::MaxFileBytes, ' ') +
+                    "</stakewell-data>",
+                "larger than"}),
+    [](const testing::TestParamInfo<BadFile>& info) { return std::string(info.param.name); });
+
+TEST(XmlValueStore, AMissingFileIsReported) {
+    XmlValueStore store;
+    store.FileName(QStringLiteral("/nonexistent/folder/data.xml"));
+    EXPECT_TRUE(store.Read().has_value());
+}
+
+// A file that cannot be replaced stays exactly as it was.
+TEST(XmlValueStore, AFailedWriteLeavesTheOldFileWhole) {
+    QTemporaryDir folder;
+    const QString blocked = folder.filePath(QStringLiteral("occupied.xml"));
+    ASSERT_TRUE(QDir().mkpath(blocked + QStringLiteral("/keep")));
+    XmlValueStore store;
+    store.FileName(blocked);
+    store.SetValue(QStringLiteral("Data/Stakewell/frmMain/Top"), QStringLiteral("15"));
+    EXPECT_TRUE(store.Write().has_value());
+    EXPECT_TRUE(QDir(blocked + QStringLiteral("/keep")).exists());
+
+    store.FileName(folder.filePath(QStringLiteral("no-such-folder/data.xml")));
+    EXPECT_TRUE(store.Write().has_value());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
+}
+
+} // namespace

@@ -1,0 +1,52 @@
+#include "ModalAnswerer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include <utility>
+
+#include <gtest/gtest.h>
+
+ModalAnswerer::ModalAnswerer(std::function<void(QFileDialog&)> onFileDialog)
+    : onFileDialog(std::move(onFileDialog)) {
+    timer.setInterval(10);
+    connect(&timer, &QTimer::timeout, this, &ModalAnswerer::AnswerNext);
+    timer.start();
+}
+
+ModalAnswerer::~ModalAnswerer() = default;
+
+void ModalAnswerer::Cancel(QFileDialog& dialog) {
+    dialog.reject();
+}
+
+std::function<void(QFileDialog&)> ModalAnswerer::Choose(const QString& fileName) {
+    return [fileName](QFileDialog& dialog) {
+        // Typed into the name box, as a user does: selectFile() leaves a
+        // focused name box alone, and the dialog then has nothing to accept.
+        auto* nameBox = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(nameBox, nullptr);
+        nameBox->setText(fileName);
+        // Accepting as the dialog's own button does, overwrite question included.
+        static_cast<QDialog&>(dialog).accept();
+    };
+}
+
+void ModalAnswerer::AnswerNext() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        // The file dialog's own question whether to replace a file is
+        // answered yes; the program's messages are read and closed.
+        if (qobject_cast<QFileDialog*>(box->parentWidget()) != nullptr) {
+            box->button(QMessageBox::Yes)->click();
+            return;
+        }
+        messages.append(box->text());
+        box->done(QMessageBox::Ok);
+    } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+        onFileDialog(*dialog);
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+
+class QFileDialog;
+class QMessageBox;
+
+// Answers the program's modal dialogs as a user would, so that no test ever
+// waits on one: each file dialog is handed to `onFileDialog`, and every
+// message box is read and closed with its default button.
+class ModalAnswerer : public QObject {
+public:
+    explicit ModalAnswerer(std::function<void(QFileDialog&)> onFileDialog = Cancel);
+    ~ModalAnswerer() override;
+    ModalAnswerer(const ModalAnswerer&) = delete;
+    ModalAnswerer& operator=(const ModalAnswerer&) = delete;
+    ModalAnswerer(ModalAnswerer&&) = delete;
+    ModalAnswerer& operator=(ModalAnswerer&&) = delete;
+
+    static void Cancel(QFileDialog& dialog);
+    // Types the name into the dialog and accepts it; a question whether to
+    // replace an existing file is answered yes.
+    static std::function<void(QFileDialog&)> Choose(const QString& fileName);
+
+    const QStringList& Messages() const { return messages; }
+
+private:
+    void AnswerNext();
+
+    std::function<void(QFileDialog&)> onFileDialog;
+    QStringList messages;
+    QTimer timer;
+};

@@ -1,0 +1,133 @@
+#include "ModalAnswerer.h"
+
+#include "files/DataFile.h"
+#include "files/LastRun.h"
+#include "files/XmlValueStore.h"
+#include "mainwindow/frmMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using stakewellFiles::DataFileContent;
+
+class LastRun : public testing::Test {
+protected:
+    QString LastConfig() const { return folder.filePath(QStringLiteral("LastConfig.xml")); }
+
+    // Every value of a data file, path by path.
+    static QStringList Values(const QString& fileName) {
+        XmlValueStore store;
+        store.FileName(fileName);
+        EXPECT_EQ(store.Read(), std::nullopt);
+        QStringList values;
+        const DataFileContent content = stakewellFiles::ReadDataFile(store);
+        values << QString::number(content.MainTop) << QString::number(content.MainLeft)
+               << QString::number(content.Graph.GraphTop)
+               << QString::number(content.Graph.GraphWidth)
+               << QString::number(content.PointCount());
+        for (const QString& text : content.FieldTexts) {
+            values << text;
+        }
+        for (const auto& point : content.FOPPoints) {
+            values << QString::number(point.Feet, 'g', 17) << QString::number(point.Ohms, 'g', 17);
+        }
+        return values;
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(LastRun, AFirstRunClosedWithoutEditsKeepsTheInitialTexts) {
+    QStringList initial;
+    {
+        frmMain window(LastConfig());
+        for (const char* name : stakewellFiles::StoredFieldNames) {
+            initial << window.findChild<QLineEdit*>(QLatin1String(name))->text();
+        }
+        window.close();
+    }
+    XmlValueStore store;
+    store.FileName(LastConfig());
+    ASSERT_EQ(store.Read(), std::nullopt);
+    const DataFileContent saved = stakewellFiles::ReadDataFile(store);
+    EXPECT_EQ(QStringList(saved.FieldTexts.begin(), saved.FieldTexts.end()), initial);
+    EXPECT_EQ(store.GetValue(QStringLiteral("Data/Stakewell/FOP/iPts")), "0");
+    EXPECT_EQ(store.GetValue(QStringLiteral("Data/Stakewell/FOP/Feet-0")), "0");
+    EXPECT_EQ(store.GetValue(QStringLiteral("Data/Stakewell/frmGraph/Width")), "0");
+}
+
+// Started from another working directory, the program still finds the file
+// beside it, and a start followed at once by a close writes back what it read.
+TEST_F(LastRun, AStartThenACloseWritesBackWhatItRead) {
+    DataFileContent content;
+    content.MainTop = 300;
+    content.MainLeft = 450;
+    content.Graph = {1500, 3000, 9000, 7500};
+    content.FieldTexts = {"100", "10", "5/8", "4", "", "0.2043", " 2 ", "25", "Ω"};
+    content.FOPPoints = {{}, {30.0, 9.5}, {10.0, 4.0}};
+    {
+        XmlValueStore store;
+        store.FileName(LastConfig());
+        stakewellFiles::WriteDataFile(store, content);
+        ASSERT_EQ(store.Write(), std::nullopt);
+    }
+    const QStringList before = Values(LastConfig());
+
+    QTemporaryDir elsewhere;
+    const QString home = QDir::currentPath();
+    QDir::setCurrent(elsewhere.path());
+    EXPECT_EQ(stakewellFiles::LastConfigFileName(folder.path(), elsewhere.path()), LastConfig());
+    {
+        frmMain window(LastConfig());
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        window.close();
+    }
+    QDir::setCurrent(home);
+    EXPECT_EQ(Values(LastConfig()), before);
+    EXPECT_FALSE(QFileInfo::exists(elsewhere.filePath(QStringLiteral("LastConfig.xml"))));
+}
+
+TEST_F(LastRun, AnUnwritableProgramFolderKeepsTheFileInTheUserConfiguration) {
+    const QString config = folder.filePath(QStringLiteral("config/Stakewell"));
+    EXPECT_EQ(stakewellFiles::LastConfigFileName(QStringLiteral("/no/such/program/folder"), config),
+              config + QStringLiteral("/LastConfig.xml"));
+    EXPECT_TRUE(QDir(config).exists());
+}
+
+// The unreadable file is kept for the user, who is told once; the program
+// starts afresh and its close writes a new file beside the kept one.
+TEST_F(LastRun, AnUnreadableFileIsSetAsideAndReportedOnce) {
+    const QByteArray damaged = "<stakewell-data><value path=\"Data/Stakewell/Earth_Restivity\">1";
+    {
+        QFile file(LastConfig());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(damaged);
+    }
+    ModalAnswerer answerer;
+    {
+        frmMain window(LastConfig());
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QTRY_COMPARE(answerer.Messages().size(), 1);
+        EXPECT_TRUE(answerer.Messages().front().contains(LastConfig()));
+        EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("tbxEarthRes"))->text(), "");
+        window.close();
+    }
+    QFile kept(folder.filePath(QStringLiteral("LastConfig.unreadable.xml")));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), damaged);
+    XmlValueStore fresh;
+    fresh.FileName(LastConfig());
+    EXPECT_EQ(fresh.Read(), std::nullopt);
+    EXPECT_EQ(answerer.Messages().size(), 1);
+}
+
+} // namespace
