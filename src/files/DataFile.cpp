@@ -25,11 +25,11 @@ constexpr std::array<const char*, StoredFieldNames.size()> FieldItems{
     "/Wire/Depth",       "/4Pt/MVal",         "/4Pt/E2"};
 
 QString OhmsItem(int index) {
-    return QStringLiteral("/FOP/Ohms-%1").arg(index);
+    return QStringLiteral("/FOP/Ohms-") + QString::number(index);
 }
 
 QString FeetItem(int index) {
-    return QStringLiteral("/FOP/Feet-%1").arg(index);
+    return QStringLiteral("/FOP/Feet-") + QString::number(index);
 }
 
 QString Text(const std::string& text) {

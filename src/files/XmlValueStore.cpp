@@ -6,12 +6,17 @@
 #include <QXmlStreamWriter>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
 const QString RootElement = QStringLiteral("stakewell-data");
+// A path's parts before its last are nested groups, so a point's value costs
+// only its own name: a file with the largest survey stays near 2.5 MB and
+// reads fast. Names are attribute values, so any part works ("4Pt", "Ohms-0").
+const QString GroupElement = QStringLiteral("group");
 const QString ValueElement = QStringLiteral("value");
-const QString PathAttribute = QStringLiteral("path");
+const QString NameAttribute = QStringLiteral("name");
 const QString EncodingAttribute = QStringLiteral("encoding");
 // Texts that XML cannot carry as character data (a carriage return would be
 // read back as a line feed; most control characters and unpaired surrogates
@@ -91,6 +96,25 @@ std::optional<QString> ElementText(QXmlStreamReader& reader) {
     return std::nullopt;
 }
 
+// The text of a value element, decoded where it was stored encoded.
+std::optional<QString> ValueText(QXmlStreamReader& reader, QStringView encoding) {
+    std::optional<QString> text = ElementText(reader);
+    if (!text || encoding.isEmpty()) {
+        return text;
+    }
+    if (encoding != Base64Utf16) {
+        reader.raiseError(QStringLiteral("a value has the unknown encoding \"%1\"").arg(encoding));
+        return std::nullopt;
+    }
+    const auto decoded =
+        QByteArray::fromBase64Encoding(text->toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    std::optional<QString> unpacked = decoded ? FromUtf16LittleEndian(*decoded) : std::nullopt;
+    if (!unpacked) {
+        reader.raiseError(QStringLiteral("a value's encoded text is damaged"));
+    }
+    return unpacked;
+}
+
 // The reader leaves such entities out rather than fetch them; a data file
 // that relies on one is not what it seems.
 bool DeclaresOutsideEntity(const QXmlStreamReader& reader) {
@@ -98,6 +122,18 @@ bool DeclaresOutsideEntity(const QXmlStreamReader& reader) {
     return std::any_of(declarations.begin(), declarations.end(), [](const auto& entity) {
         return !entity.systemId().isEmpty() || !entity.publicId().isEmpty();
     });
+}
+
+void WriteValue(QXmlStreamWriter& writer, QStringView name, const QString& value) {
+    writer.writeStartElement(ValueElement);
+    writer.writeAttribute(NameAttribute, name.toString());
+    if (AllowedAsCharacterData(value)) {
+        writer.writeCharacters(value);
+    } else {
+        writer.writeAttribute(EncodingAttribute, Base64Utf16);
+        writer.writeCharacters(QString::fromLatin1(Utf16LittleEndian(value).toBase64()));
+    }
+    writer.writeEndElement();
 }
 
 QString Located(const QXmlStreamReader& reader, const QString& reason) {
@@ -153,33 +189,33 @@ std::optional<QString> XmlValueStore::Parse(const QByteArray& document) {
     if (reader.name() != RootElement) {
         return Located(reader, QStringLiteral("this XML file is not a Stakewell data file"));
     }
-    while (reader.readNextStartElement()) {
-        if (reader.name() != ValueElement) {
-            reader.skipCurrentElement();
-            continue;
-        }
-        const QXmlStreamAttributes attributes = reader.attributes();
-        const QString path = attributes.value(PathAttribute).toString();
-        const QString encoding = attributes.value(EncodingAttribute).toString();
-        std::optional<QString> read = ElementText(reader);
-        if (!read) {
-            break;
-        }
-        QString text = std::move(*read);
-        if (encoding == Base64Utf16) {
-            const auto decoded = QByteArray::fromBase64Encoding(
-                text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-            std::optional<QString> unpacked =
-                decoded ? FromUtf16LittleEndian(*decoded) : std::nullopt;
-            if (!unpacked) {
-                return Located(reader, QStringLiteral("a value's encoded text is damaged"));
+    // About one value for every 40 bytes of a real file.
+    values.reserve(document.size() / 40);
+    // The path of each open group, ending in "/".
+    std::vector<QString> groups{QString()};
+    while (!reader.atEnd() && !reader.hasError()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::EndElement) {
+            groups.pop_back();
+            if (groups.empty()) {
+                break;
             }
-            text = *unpacked;
-        } else if (!encoding.isEmpty()) {
-            return Located(reader,
-                           QStringLiteral("a value has the unknown encoding \"%1\"").arg(encoding));
+        } else if (token == QXmlStreamReader::StartElement) {
+            const QXmlStreamAttributes attributes = reader.attributes();
+            QString path = groups.back();
+            path += attributes.value(NameAttribute);
+            if (reader.name() == GroupElement) {
+                groups.push_back(path + u'/');
+            } else if (reader.name() == ValueElement) {
+                std::optional<QString> text =
+                    ValueText(reader, attributes.value(EncodingAttribute));
+                if (text) {
+                    SetValue(path, *text);
+                }
+            } else {
+                reader.skipCurrentElement();
+            }
         }
-        SetValue(path, text);
     }
     if (!reader.hasError()) {
         // Anything after the root element must still be well-formed.
@@ -200,21 +236,26 @@ std::optional<QString> XmlValueStore::Write() const {
     }
     QXmlStreamWriter writer(&file);
     writer.setAutoFormatting(true);
+    writer.setAutoFormattingIndent(1);
     writer.writeStartDocument();
     writer.writeStartElement(RootElement);
+    QList<QStringView> open;
     for (const QString& path : order) {
-        const QString& value = values[path];
-        writer.writeStartElement(ValueElement);
-        writer.writeAttribute(PathAttribute, path);
-        if (AllowedAsCharacterData(value)) {
-            writer.writeCharacters(value);
-        } else {
-            writer.writeAttribute(EncodingAttribute, Base64Utf16);
-            writer.writeCharacters(QString::fromLatin1(Utf16LittleEndian(value).toBase64()));
+        QList<QStringView> parts = QStringView(path).split(u'/');
+        const QStringView leaf = parts.takeLast();
+        qsizetype shared = 0;
+        while (shared < open.size() && shared < parts.size() && open[shared] == parts[shared]) {
+            ++shared;
         }
-        writer.writeEndElement();
+        for (; open.size() > shared; open.removeLast()) {
+            writer.writeEndElement();
+        }
+        for (; open.size() < parts.size(); open.append(parts[open.size()])) {
+            writer.writeStartElement(GroupElement);
+            writer.writeAttribute(NameAttribute, parts[open.size()].toString());
+        }
+        WriteValue(writer, leaf, values[path]);
     }
-    writer.writeEndElement();
     writer.writeEndDocument();
     if (writer.hasError()) {
         const QString reason = file.errorString();

@@ -78,9 +78,10 @@ TEST_P(UnreadableFile, IsRefusedWithAReasonAndYieldsNothing) {
     EXPECT_EQ(store.GetValue(QStringLiteral("Data/Stakewell/frmMain/Top")), QString());
 }
 
-const QByteArray Good = "<?xml version=\"1.0\"?><stakewell-data>"
-                        "<value path=\"Data/Stakewell/frmMain/Top\">15</value>"
-                        "<value path=\"Data/Stakewell/frmMain/Left\">30</value></stakewell-data>";
+const QByteArray Good = "<?xml version=\"1.0\"?><stakewell-data><group name=\"Data\">"
+                        "<group name=\"Stakewell\"><group name=\"frmMain\">"
+                        "<value name=\"Top\">15</value><value name=\"Left\">30</value>"
+                        "</group></group></group></stakewell-data>";
 
 INSTANTIATE_TEST_SUITE_P(
     Files, UnreadableFile,
@@ -94,16 +95,16 @@ INSTANTIATE_TEST_SUITE_P(
                 "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
                 "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">"
                 "<!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">]><stakewell-data>"
-                "<value path=\"Data/Stakewell/frmMain/Top\">&e;</value></stakewell-data>",
+                "<value name=\"Top\">&e;</value></stakewell-data>",
                 "expansion limit"},
         BadFile{"ExternalEntity",
                 "<?xml version=\"1.0\"?><!DOCTYPE s [<!ENTITY x SYSTEM \"/etc/hostname\">]>"
-                "<stakewell-data><value path=\"Data/Stakewell/frmMain/Top\">&x;</value>"
+                "<stakewell-data><value name=\"Top\">&x;</value>"
                 "</stakewell-data>",
                 "read from elsewhere"},
         BadFile{"DamagedEncodedText",
-                "<stakewell-data><value path=\"Data/Stakewell/frmMain/Top\" "
-                "encoding=\"base64-utf16le\">!!!</value></stakewell-data>",
+                "<stakewell-data><value name=\"Top\" encoding=\"base64-utf16le\">!!!</value>"
+                "</stakewell-data>",
                 "damaged"},
         BadFile{"OverTheSizeLimit",
                 Good.left(Good.size() - 17) + QByteArray(XmlValueStore::MaxFileBytes, ' ') +

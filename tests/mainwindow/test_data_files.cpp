@@ -270,8 +270,9 @@ QByteArray Saved(const DataFileContent& content) {
 }
 
 QByteArray WithCount(const char* count) {
-    return QByteArray("<stakewell-data><value path=\"Data/Stakewell/FOP/iPts\">") + count +
-           "</value></stakewell-data>";
+    return QByteArray("<stakewell-data><group name=\"Data\"><group name=\"Stakewell\">"
+                      "<group name=\"FOP\"><value name=\"iPts\">") +
+           count + "</value></group></group></group></stakewell-data>";
 }
 
 DataFileContent Survey(int points) {
@@ -297,7 +298,7 @@ INSTANTIATE_TEST_SUITE_P(
                                         ref.repeated(10) + "\">";
                         }
                         return "<!DOCTYPE s [" + entities +
-                               "]><stakewell-data><value path=\"x\">&e7;</value></stakewell-data>";
+                               "]><stakewell-data><value name=\"x\">&e7;</value></stakewell-data>";
                     },
                     -1},
         HostileCase{"OverTheSizeLimit",
@@ -306,9 +307,10 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"WrongTypes",
                     [] {
                         return QByteArray(
-                            "<stakewell-data><value path=\"Data/Stakewell/FOP/iPts\">two</value>"
-                            "<value path=\"Data/Stakewell/frmMain/Top\">high</value>"
-                            "</stakewell-data>");
+                            "<stakewell-data><group name=\"Data\"><group name=\"Stakewell\">"
+                            "<group name=\"FOP\"><value name=\"iPts\">two</value></group>"
+                            "<group name=\"frmMain\"><value name=\"Top\">high</value></group>"
+                            "</group></group></stakewell-data>");
                     },
                     0},
         HostileCase{"MissingItems", [] { return QByteArray("<stakewell-data/>"); }, 0},
