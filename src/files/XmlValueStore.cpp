@@ -136,7 +136,10 @@ void WriteValue(QXmlStreamWriter& writer, QStringView name, const QString& value
     writer.writeEndElement();
 }
 
-QString Located(const QXmlStreamReader& reader, const QString& reason) {
+QString Located(const QXmlStreamReader& reader, QString reason) {
+    if (reason.endsWith(u'.')) {
+        reason.chop(1);
+    }
     return QStringLiteral("%1 (line %2, column %3)")
         .arg(reason)
         .arg(reader.lineNumber())

@@ -5,16 +5,16 @@
 
 #include <optional>
 
-// Text values under slash-separated paths, kept in one XML file. Paths are
-// stored as attribute values, so any component works ("4Pt", "Ohms-0"), and
+// Text values under slash-separated paths, kept in one XML file. Path parts
+// are stored as attribute values, so any part works ("4Pt", "Ohms-0"), and
 // every text comes back exactly as it was set, whatever characters it holds.
 // Reading and writing are whole-file operations: the file is never open
 // between them.
 class XmlValueStore {
 public:
     // A larger file is refused unread. The largest real file (32767 points)
-    // is about 4 MB, so this leaves ample room without letting a hostile file
-    // make the program allocate without bound.
+    // is about 3.5 MB, so this leaves ample room without letting a hostile
+    // file make the program allocate without bound.
     static constexpr qint64 MaxFileBytes = 32 * 1024 * 1024;
 
     void FileName(const QString& fileName) { name = fileName; }
