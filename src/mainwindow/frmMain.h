@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/Recalculate.h"
+#include "shared/FopHistory.h"
 #include "shared/modStakewell.h"
 
 #include <QWidget>
@@ -52,6 +53,12 @@ protected:
 
 private:
     void ConnectHandlers();
+    void SetUpFieldUse();
+    void ConnectFieldKeys();
+    void SwitchPage(int step);
+    void ShowAddRefusal(modStakewell::AddRefusal refusal);
+    void UndoFOP();
+    void RedoFOP();
     void ApplyFractionalFontSizes();
     void FitLabelsToCaptions();
     void ShowPage(int index);
@@ -84,5 +91,6 @@ private:
     std::array<QGroupBox*, 6> Frame{};
     std::vector<InputField> recalcInputs;
     std::vector<ResultLabel> recalcLabels;
+    modStakewell::FopHistory fopHistory;
     bool InWireUpdate = false;
 };
