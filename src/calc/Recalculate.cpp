@@ -15,6 +15,20 @@ float ReadSingle(const std::string& text) {
     return static_cast<float>(ReadNumber(text));
 }
 
+// Out-of-range magnitudes become infinities, as an input beyond the single
+// range does.
+float ToSingle(double value) {
+    constexpr double largest = std::numeric_limits<float>::max();
+    if (std::abs(value) > largest) {
+        return std::copysign(std::numeric_limits<float>::infinity(), static_cast<float>(value));
+    }
+    return static_cast<float>(value);
+}
+
+float WireLength(float spanLength, int spans) {
+    return ToSingle(static_cast<double>(spans) * spanLength);
+}
+
 // The count is a 16-bit integer rounded half to even; a count typed beyond the
 // 16-bit range is held at the nearest limit, and a negative count means one.
 std::int16_t ReadElectrodeCount(const std::string& text) {
@@ -24,6 +38,24 @@ std::int16_t ReadElectrodeCount(const std::string& text) {
     const auto count = static_cast<std::int16_t>(
         rounded < lowest ? lowest : (rounded > highest ? highest : rounded));
     return count < 0 ? std::int16_t{1} : count;
+}
+
+// The two arrangements share no step but the single electrode, so each takes
+// its results from a run of the whole model with its own wire length.
+DesignResults ComputeBetweenElectrodes(const DesignInputs& in, const WireBetweenInputs& between) {
+    DesignInputs line = in;
+    line.Lw = WireLength(ReadSingle(between.tbxWireBetween_0), in.N - 1);
+    DesignInputs polygon = in;
+    polygon.Lw = WireLength(ReadSingle(between.tbxWireBetween_1), in.N);
+    const DesignResults linear = ComputeDesign(line);
+    DesignResults r = ComputeDesign(polygon);
+    r.S = linear.S;
+    r.HarmonicSum = linear.HarmonicSum;
+    r.Re = linear.Re;
+    r.Rw = linear.Rw;
+    r.Rm = linear.Rm;
+    r.Rt = linear.Rt;
+    return r;
 }
 
 std::string Shown(const StepResult& result, std::string_view pattern) {
@@ -39,7 +71,8 @@ void WriteFourPoint(const std::optional<double>& value, std::string_view prefix,
 
 } // namespace
 
-void Recalculate(const RecalcInputs& inputs, RecalcLabels& labels) {
+void Recalculate(const RecalcInputs& inputs, RecalcLabels& labels,
+                 const std::optional<WireBetweenInputs>& between) {
     DesignInputs in;
     in.rho = ReadSingle(inputs.tbxEarthRes);
     in.L = ReadSingle(inputs.tbxElectLen);
@@ -49,7 +82,7 @@ void Recalculate(const RecalcInputs& inputs, RecalcLabels& labels) {
     in.dw = ReadSingle(inputs.tbxWireDia);
     in.h = ReadSingle(inputs.tbxWireDepth);
 
-    const DesignResults r = ComputeDesign(in);
+    const DesignResults r = between ? ComputeBetweenElectrodes(in, *between) : ComputeDesign(in);
     constexpr std::string_view ohms = "##0.000";
     constexpr std::string_view feet = "#0.00";
     labels.lbOneElectRes = Shown(r.R1, ohms);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace modStakewell {
@@ -15,6 +16,14 @@ struct RecalcInputs {
     std::string tbxWireDepth;
     std::string tbx4ptE2;
     std::string tbxMVal;
+};
+
+// The wire given as its length between electrodes: the line arrangement's
+// wire is then (N - 1) spans of the first box, the polygon's N spans of the
+// second, in place of the total length.
+struct WireBetweenInputs {
+    std::string tbxWireBetween_0;
+    std::string tbxWireBetween_1;
 };
 
 // The texts of the result labels that the recalculation writes.
@@ -39,6 +48,7 @@ struct RecalcLabels {
 // always rewritten (empty for a step that faulted); the three four-point
 // labels keep their previous text when their step faults, so `labels` is
 // read as well as written.
-void Recalculate(const RecalcInputs& inputs, RecalcLabels& labels);
+void Recalculate(const RecalcInputs& inputs, RecalcLabels& labels,
+                 const std::optional<WireBetweenInputs>& between = std::nullopt);
 
 } // namespace modStakewell

@@ -3,6 +3,7 @@
 #include "shared/NumberReading.h"
 #include "shared/TextForm.h"
 
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -17,6 +18,19 @@ std::string_view TrimSpaces(std::string_view text) {
         return {};
     }
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Engineers write the ought sizes "1/0" to "4/0" and put a "#" before a
+// gauge; both are brought to the plain form the conversion reads.
+std::string_view PlainGauge(std::string_view gauge) {
+    if (gauge.starts_with('#')) {
+        gauge = TrimSpaces(gauge.substr(1));
+    }
+    constexpr std::array<std::string_view, 4> oughtNames{"0", "00", "000", "0000"};
+    if (gauge.size() == 3 && gauge.ends_with("/0") && gauge[0] >= '1' && gauge[0] <= '4') {
+        return oughtNames.at(static_cast<std::size_t>(gauge[0] - '1'));
+    }
+    return gauge;
 }
 
 // Gauge numbers are 16-bit; anything typed beyond is held at the nearest limit.
@@ -38,8 +52,15 @@ std::int16_t GaugeNumber(std::string_view gauge) {
 
 } // namespace
 
+GaugeRead ReadGauge(std::string_view gauge) {
+    const std::string_view plain = PlainGauge(TrimSpaces(gauge));
+    const bool oughtName = plain == "00" || plain == "000" || plain == "0000";
+    const NumberRead read = ReadLeadingNumber(plain);
+    return {GaugeNumber(plain), oughtName || read.anyDigit, oughtName || read.readInFull};
+}
+
 float GaugeToDiameter(std::string_view gauge) {
-    const int n = GaugeNumber(TrimSpaces(gauge));
+    const int n = ReadGauge(gauge).number;
     const double exponent = static_cast<double>(36 - n) / 39.0;
     const double diameter = std::pow(92.0, exponent) * 0.005;
     // Very thick "gauges" are held at the largest single rather than infinity.

@@ -1,9 +1,42 @@
 #include "graph/GraphWindowHost.h"
 
+#include <QScreen>
+
+#include <algorithm>
 #include <utility>
 
-GraphWindowHost::GraphWindowHost(modStakewell::SharedState& state, std::function<void()> updateFop)
-    : state(state), updateFop(std::move(updateFop)) {}
+namespace {
+
+constexpr int Gap = 8;
+
+bool NoStoredPlacement(const modStakewell::GraphPlacement& placement) {
+    return placement.GraphTop == 0 && placement.GraphLeft == 0 && placement.GraphWidth == 0 &&
+           placement.GraphHeight == 0;
+}
+
+// The outer top-left corner for a window of `size` next to `neighbour`: to
+// its right, else to its left, else below it, kept on the screen as far as
+// the window fits there.
+QPoint BesidePosition(const QRect& neighbour, const QSize& size, const QRect& screen) {
+    int left = neighbour.right() + 1 + Gap;
+    int top = neighbour.top();
+    if (left + size.width() - 1 > screen.right()) {
+        left = neighbour.left() - Gap - size.width();
+        if (left < screen.left()) {
+            left = neighbour.left();
+            top = neighbour.bottom() + 1 + Gap;
+        }
+    }
+    left = std::max(screen.left(), std::min(left, screen.right() + 1 - size.width()));
+    top = std::max(screen.top(), std::min(top, screen.bottom() + 1 - size.height()));
+    return {left, top};
+}
+
+} // namespace
+
+GraphWindowHost::GraphWindowHost(modStakewell::SharedState& state, std::function<void()> updateFop,
+                                 const QWidget* neighbour)
+    : state(state), updateFop(std::move(updateFop)), neighbour(neighbour) {}
 
 GraphWindowHost::~GraphWindowHost() {
     delete window.data();
@@ -15,6 +48,7 @@ bool GraphWindowHost::Exists() const {
 
 frmGraph& GraphWindowHost::Window() {
     if (!Exists()) {
+        placeBesideNeighbour = NoStoredPlacement(state.graph);
         // A window the user closed is already scheduled for deletion.
         window = new frmGraph(state, updateFop);
         window->setAttribute(Qt::WA_DeleteOnClose);
@@ -30,6 +64,14 @@ frmGraph& GraphWindowHost::Window() {
 
 void GraphWindowHost::Show() {
     frmGraph& graph = Window();
+    if (placeBesideNeighbour && neighbour != nullptr && neighbour->isVisible()) {
+        const QScreen* screen = neighbour->screen();
+        const QRect available =
+            screen != nullptr ? screen->availableGeometry() : neighbour->frameGeometry();
+        graph.MoveTo(
+            BesidePosition(neighbour->frameGeometry(), graph.OuterPlacement().size(), available));
+    }
+    placeBesideNeighbour = false;
     graph.show();
     graph.raise();
     graph.activateWindow();

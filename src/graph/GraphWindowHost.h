@@ -9,10 +9,12 @@
 
 // Owns the graph window's lifecycle: it comes into being hidden the first time
 // anything touches it, and a window the user closed is replaced by a fresh
-// hidden one at the placement it was closed at.
+// hidden one at the placement it was closed at. Without any stored placement
+// it first opens beside `neighbour` rather than over it.
 class GraphWindowHost {
 public:
-    GraphWindowHost(modStakewell::SharedState& state, std::function<void()> updateFop);
+    GraphWindowHost(modStakewell::SharedState& state, std::function<void()> updateFop,
+                    const QWidget* neighbour = nullptr);
     ~GraphWindowHost();
     GraphWindowHost(const GraphWindowHost&) = delete;
     GraphWindowHost& operator=(const GraphWindowHost&) = delete;
@@ -28,5 +30,7 @@ public:
 private:
     modStakewell::SharedState& state;
     std::function<void()> updateFop;
+    const QWidget* neighbour;
     QPointer<frmGraph> window;
+    bool placeBesideNeighbour = false;
 };

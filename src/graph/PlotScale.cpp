@@ -21,6 +21,10 @@ float ToSingle(double value) {
     return static_cast<float>(value);
 }
 
+bool Placeable(double value) {
+    return std::abs(value) <= LargestPlaceable;
+}
+
 PlotSpans ComputeExtents(const FallOfPotential& fop, PlotExtents& plot) {
     plot.MaxOhms = -999.0;
     plot.MaxFeet = -999.0;
@@ -28,6 +32,9 @@ PlotSpans ComputeExtents(const FallOfPotential& fop, PlotExtents& plot) {
     plot.MinFeet = 9999.0;
     for (std::size_t i = 1; i < fop.FOPPoints().size(); ++i) {
         const auto& point = fop.FOPPoints()[i];
+        if (!Placeable(point.Feet) || !Placeable(point.Ohms)) {
+            continue;
+        }
         if (point.Ohms > plot.MaxOhms) {
             plot.MaxOhms = point.Ohms;
         }
@@ -48,11 +55,13 @@ PlotSpans ComputeExtents(const FallOfPotential& fop, PlotExtents& plot) {
         plot.MaxFeet = 1.0;
     }
     const double p = 0.62 * fop.FOPE2Distance;
-    if (p > plot.MaxFeet) {
-        plot.MaxFeet = 0.63 * fop.FOPE2Distance;
-    }
-    if (p < plot.MinFeet) {
-        plot.MinFeet = 0.61 * fop.FOPE2Distance;
+    if (Placeable(fop.FOPE2Distance)) {
+        if (p > plot.MaxFeet) {
+            plot.MaxFeet = 0.63 * fop.FOPE2Distance;
+        }
+        if (p < plot.MinFeet) {
+            plot.MinFeet = 0.61 * fop.FOPE2Distance;
+        }
     }
     const PlotSpans spans{plot.MaxOhms - plot.MinOhms, plot.MaxFeet - plot.MinFeet};
     if (spans.Ohms == 0.0) {
@@ -74,6 +83,17 @@ void ComputeLimits(PlotExtents& plot) {
     const float ohmsPad = ToSingle(0.0001 * ohmsSpan - 0.01 * ohmsSpan);
     plot.PlotTop = ToSingle(1000.0 * (plot.MaxOhms - ohmsPad));
     plot.PlotBottom = ToSingle(1000.0 * (ohmsPad + plot.MinOhms));
+
+    // Far from zero a span can be finer than single precision resolves; the
+    // plot then keeps the narrowest extent it can show rather than none.
+    if (plot.PlotLeft == plot.PlotRight) {
+        plot.PlotLeft = std::nextafter(plot.PlotLeft, -std::numeric_limits<float>::infinity());
+        plot.PlotRight = std::nextafter(plot.PlotRight, std::numeric_limits<float>::infinity());
+    }
+    if (plot.PlotTop == plot.PlotBottom) {
+        plot.PlotTop = std::nextafter(plot.PlotTop, std::numeric_limits<float>::infinity());
+        plot.PlotBottom = std::nextafter(plot.PlotBottom, -std::numeric_limits<float>::infinity());
+    }
 }
 
 std::vector<GridLine> GridLines(double minValue, double maxValue, double span) {

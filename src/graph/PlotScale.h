@@ -31,7 +31,14 @@ inline constexpr int MaxGridLines = 6;
 // Narrows like the hardware does: out-of-range magnitudes become infinities.
 float ToSingle(double value);
 
-// Extents of points 1..n into MaxOhms/MinOhms/MaxFeet/MinFeet.
+// Largest distance or resistance the plot places. Beyond it a reading's
+// position in thousandths, with the margins around it, would leave the single
+// range and take every other reading off the plot with it.
+inline constexpr double LargestPlaceable = 1.0e30;
+bool Placeable(double value);
+
+// Extents of points 1..n into MaxOhms/MinOhms/MaxFeet/MinFeet; readings and an
+// E2 distance that cannot be placed are left out.
 PlotSpans ComputeExtents(const modStakewell::FallOfPotential& fop, modStakewell::PlotExtents& plot);
 
 // PlotLeft/Top/Right/Bottom from the extents, with the single-precision pads.

@@ -70,7 +70,13 @@ public:
         painter.setRenderHint(QPainter::TextAntialiasing);
     }
 
-    void SetPen(const QPen& pen) { painter.setPen(pen); }
+    // Widths are in screen pixels of a plain screen; on a dense screen every
+    // line keeps its look by covering as many device pixels as it needs.
+    void SetPen(const QPen& pen) {
+        QPen scaled = pen;
+        scaled.setWidthF(pen.widthF() * canvas.devicePixelRatio());
+        painter.setPen(scaled);
+    }
     void SetFont(const QFont& font) { painter.setFont(font); }
 
     void Line(double x1, double y1, double x2, double y2) {
@@ -89,7 +95,7 @@ public:
         }
     }
 
-    // Round dots `width` device pixels across. A survey can hold tens of
+    // Round dots `width` pixels of a plain screen across. A survey can hold tens of
     // thousands of readings, most sharing a pixel with a neighbour, so each
     // dot is stamped from one pre-drawn image and each pixel only once.
     void Dots(const std::vector<QPointF>& userPoints, const QColor& colour, int width) {
@@ -122,14 +128,15 @@ public:
 
 private:
     static QImage DotImage(const QColor& colour, int width, qreal ratio) {
-        const int side = width + 2; // room for the antialiased rim
+        const double across = width * ratio;
+        const int side = static_cast<int>(std::ceil(across)) + 2; // room for the antialiased rim
         QImage dot(side, side, QImage::Format_ARGB32_Premultiplied);
         dot.fill(Qt::transparent);
         QPainter dotPainter(&dot);
         dotPainter.setRenderHint(QPainter::Antialiasing);
         dotPainter.setPen(Qt::NoPen);
         dotPainter.setBrush(colour);
-        dotPainter.drawEllipse(QRectF(1.0, 1.0, width, width));
+        dotPainter.drawEllipse(QRectF(1.0, 1.0, across, across));
         dotPainter.end();
         dot.setDevicePixelRatio(ratio);
         return dot;
@@ -278,6 +285,15 @@ void frmGraph::TakePlacement() {
     state.graph.GraphLeft = TwipsFromPixels(outer.left());
     state.graph.GraphWidth = TwipsFromPixels(outer.width());
     state.graph.GraphHeight = TwipsFromPixels(outer.height());
+}
+
+QRect frmGraph::OuterPlacement() const {
+    return OuterGeometry();
+}
+
+void frmGraph::MoveTo(const QPoint& outerTopLeft) {
+    move(outerTopLeft);
+    TakePlacement();
 }
 
 void frmGraph::closeEvent(QCloseEvent* event) {

@@ -37,6 +37,11 @@ public:
     // the window, the style's before that.
     int TitleBarHeight() const;
 
+    // The window's outer rectangle, frame included, in screen pixels.
+    QRect OuterPlacement() const;
+    // Moves the window's outer top-left corner there and keeps the placement.
+    void MoveTo(const QPoint& outerTopLeft);
+
     void ClearGraph();
     void ComputePlotExtents();
     void DrawGraph();

@@ -6,6 +6,10 @@
 #include "files/DataFile.h"
 #include "graph/GraphWindowHost.h"
 #include "mainwindow/CompactTabStyle.h"
+#include "mainwindow/FocusMark.h"
+#include "mainwindow/InputHint.h"
+#include "mainwindow/LabelFitter.h"
+#include "mainwindow/UndoKeyHandOver.h"
 #include "shared/DisplayPattern.h"
 #include "shared/NumberReading.h"
 #include "shared/TextForm.h"
@@ -14,9 +18,11 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QIcon>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTabBar>
+#include <QToolTip>
 
 #include <cmath>
 #include <utility>
@@ -69,7 +75,7 @@ QIcon ProgramIcon() {
 
 frmMain::frmMain(QString lastConfigFile, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmMain>()),
-      graph(std::make_unique<GraphWindowHost>(state, [this] { UpdateFOP(); })),
+      graph(std::make_unique<GraphWindowHost>(state, [this] { UpdateFOP(); }, this)),
       lastConfigFile(std::move(lastConfigFile)) {
     Q_INIT_RESOURCE(stakewell);
     SubstituteDialogFont();
@@ -125,6 +131,7 @@ frmMain::frmMain(QString lastConfigFile, QWidget* parent)
     }
 
     ConnectHandlers();
+    SetUpFieldUse();
     ui->cmdEnd->setFocus();
     RestoreLastRun();
 }
@@ -223,11 +230,17 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// A page out of sight is hidden as well as moved, so that its controls leave
+// the keyboard order and no keystroke can change a field the user cannot see.
 void frmMain::ShowPage(int index) {
     for (QGroupBox* page : Frame) {
         page->move(PageOutOfSight);
     }
-    Frame.at(index - 1)->move(PageInView);
+    QGroupBox* shown = Frame.at(index - 1);
+    shown->move(PageInView);
+    for (QGroupBox* page : Frame) {
+        page->setVisible(page == shown);
+    }
 }
 
 void frmMain::TabStrip1_Click() {
@@ -249,7 +262,12 @@ void frmMain::Recalculate() {
     for (const auto& [member, label] : recalcLabels) {
         labels.*member = label->text().toStdString();
     }
-    modStakewell::Recalculate(inputs, labels);
+    std::optional<modStakewell::WireBetweenInputs> between;
+    if (ui->WireLength_1->isChecked()) {
+        between = modStakewell::WireBetweenInputs{ui->tbxWireBetween_0->text().toStdString(),
+                                                  ui->tbxWireBetween_1->text().toStdString()};
+    }
+    modStakewell::Recalculate(inputs, labels, between);
     for (const auto& [member, label] : recalcLabels) {
         label->setText(QString::fromStdString(labels.*member));
     }
@@ -338,19 +356,31 @@ void frmMain::lbResult_Click() {
 }
 
 void frmMain::cmdFOPAdd_Click() {
-    if (state.fop.AddPoint(ReadNumber(ui->tbxFOPP2Feet->text()),
-                           ReadNumber(ui->tbxFOPP2Ohms->text()))) {
-        UpdateFOP();
+    const double feet = ReadNumber(ui->tbxFOPP2Feet->text());
+    const double ohms = ReadNumber(ui->tbxFOPP2Ohms->text());
+    const modStakewell::AddRefusal refusal = state.fop.CheckPoint(feet, ohms);
+    if (refusal != modStakewell::AddRefusal::None) {
+        ShowAddRefusal(refusal);
+        return;
     }
+    QToolTip::hideText();
+    fopHistory.Record(state.fop);
+    state.fop.AddPoint(feet, ohms);
+    UpdateFOP();
 }
 
 void frmMain::cmdFOPRemove_Click() {
+    const modStakewell::FallOfPotential before = state.fop;
     if (state.fop.RemovePoint()) {
+        fopHistory.Record(before);
         UpdateFOP();
     }
 }
 
 void frmMain::cmdFOPClear_Click() {
+    if (state.fop.PointCount() > 0) {
+        fopHistory.Record(state.fop);
+    }
     state.fop.ClearAll();
     ui->tbxFOPP2Feet->clear();
     ui->tbxFOPP2Ohms->clear();
@@ -400,4 +430,107 @@ void frmMain::UpdateFOP() {
 void frmMain::cmdEnd_Click() {
     graph->Close();
     close();
+}
+
+// What the window does beyond its pages' own behaviour to be safe in the
+// field: whole numbers, hints on what is read, keys for the point list.
+void frmMain::SetUpFieldUse() {
+    // A scroll bar's keys run against a horizontal bar's arrow buttons
+    // unless told otherwise.
+    ui->HScroll1->setInvertedControls(false);
+    (new FocusMark(this))->Watch(ui->HScroll1);
+    // This frame's caption sits where the page draws its top border; like a
+    // caption set into a border, it hides the line behind it.
+    ui->Frame17->setAutoFillBackground(true);
+
+    auto* fitter = new LabelFitter(this);
+    for (const auto& [member, label] : recalcLabels) {
+        fitter->Watch(label);
+    }
+    for (QLabel* label : std::initializer_list<QLabel*>{ui->lbResult, ui->lb62Pct, ui->lbFOPE1P1,
+                                                        ui->lbPoint, ui->lbDistPct, ui->lbE1}) {
+        fitter->Watch(label);
+    }
+
+    auto* hint = new InputHint(this);
+    for (QLineEdit* field :
+         {ui->tbxEarthRes, ui->tbxElectLen, ui->tbxNumer, ui->tbxDenom, ui->tbxElectDia,
+          ui->tbxNumElect, ui->tbxWireDia, ui->tbxWireDepth, ui->tbxWireLen, ui->tbxWireBetween_0,
+          ui->tbxWireBetween_1, ui->tbxFOPP2Feet, ui->tbxFOPP2Ohms, ui->tbxFOPE2, ui->tbxMVal,
+          ui->tbx4ptE2}) {
+        hint->Watch(field, InputHint::NumberHint);
+    }
+    hint->Watch(ui->tbxWireAWG, InputHint::GaugeHint);
+
+    ConnectFieldKeys();
+}
+
+void frmMain::ConnectFieldKeys() {
+    for (QLineEdit* field : {ui->tbxFOPP2Feet, ui->tbxFOPP2Ohms}) {
+        connect(field, &QLineEdit::returnPressed, this, &frmMain::cmdFOPAdd_Click);
+    }
+
+    const auto bind = [this](const QKeySequence& keys, auto action) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
+    };
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}) {
+        bind(keys, [this] { SwitchPage(1); });
+    }
+    // Shift turns Tab into Backtab before the shortcut sees the key.
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                     QKeySequence(Qt::CTRL | Qt::Key_PageUp)}) {
+        bind(keys, [this] { SwitchPage(-1); });
+    }
+
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { UndoFOP(); });
+    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { RedoFOP(); });
+    auto* handOver = new UndoKeyHandOver(this);
+    for (QLineEdit* field : findChildren<QLineEdit*>()) {
+        field->installEventFilter(handOver);
+    }
+}
+
+void frmMain::SwitchPage(int step) {
+    const int count = ui->TabStrip1->count();
+    ui->TabStrip1->setCurrentIndex((ui->TabStrip1->currentIndex() + step + count) % count);
+}
+
+// Tells, next to the button, why a reading was not taken; the list is left
+// as it was.
+void frmMain::ShowAddRefusal(modStakewell::AddRefusal refusal) {
+    using modStakewell::AddRefusal;
+    QString reason;
+    switch (refusal) {
+    case AddRefusal::ResistanceNotAboveZero:
+        reason = QStringLiteral("Not added: the resistance must be above 0 Ohms.");
+        break;
+    case AddRefusal::DistanceOutsideE1E2:
+        reason =
+            QStringLiteral("Not added: the distance must be above 0 Feet and below the E2 "
+                           "distance last applied, %1 Feet.")
+                .arg(QString::fromStdString(modStakewell::DoubleText(state.fop.FOPE2Distance)));
+        break;
+    case AddRefusal::ListFull:
+        reason = QStringLiteral("Not added: the list already holds %1 points.")
+                     .arg(modStakewell::MaxFOPPoints);
+        break;
+    case AddRefusal::None:
+        return;
+    }
+    const QPoint below = ui->cmdFOPAdd->mapToGlobal(QPoint(0, ui->cmdFOPAdd->height()));
+    QToolTip::showText(below, reason, ui->cmdFOPAdd);
+}
+
+void frmMain::UndoFOP() {
+    if (fopHistory.Undo(state.fop)) {
+        UpdateFOP();
+    }
+}
+
+void frmMain::RedoFOP() {
+    if (fopHistory.Redo(state.fop)) {
+        UpdateFOP();
+    }
 }

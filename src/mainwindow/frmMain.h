@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/Recalculate.h"
+#include "shared/FopHistory.h"
 #include "shared/modStakewell.h"
 
 #include <QWidget>
@@ -70,6 +71,12 @@ protected:
 
 private:
     void ConnectHandlers();
+    void SetUpFieldUse();
+    void ConnectFieldKeys();
+    void SwitchPage(int step);
+    void ShowAddRefusal(modStakewell::AddRefusal refusal);
+    void UndoFOP();
+    void RedoFOP();
     void ApplyFractionalFontSizes();
     void FitLabelsToCaptions();
     void ShowPage(int index);
@@ -113,5 +120,6 @@ private:
     std::vector<ResultLabel> recalcLabels;
     std::vector<QLineEdit*> storedFields;
     QString lastConfigFile;
+    modStakewell::FopHistory fopHistory;
     bool InWireUpdate = false;
 };

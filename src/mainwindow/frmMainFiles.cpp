@@ -135,6 +135,7 @@ void frmMain::ApplyDataFile(const DataFileContent& content) {
         storedFields[i]->setText(content.FieldTexts[i]);
     }
     state.fop.Replace(content.FOPPoints, content.PointCount());
+    fopHistory.Forget();
     for (std::size_t i = DesignFieldCount; i < storedFields.size(); ++i) {
         storedFields[i]->setText(content.FieldTexts[i]);
     }

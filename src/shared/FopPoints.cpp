@@ -227,10 +227,21 @@ void SortFOPPoints(std::vector<FOPPoint>& points, bool bDescending) {
     points = std::move(sorted);
 }
 
+AddRefusal FallOfPotential::CheckPoint(double feet, double ohms) const {
+    if (!(ohms > 0.0)) {
+        return AddRefusal::ResistanceNotAboveZero;
+    }
+    if (!(feet > FOPE1Position && feet < FOPE2Distance)) {
+        return AddRefusal::DistanceOutsideE1E2;
+    }
+    if (PointCount() >= MaxFOPPoints) {
+        return AddRefusal::ListFull;
+    }
+    return AddRefusal::None;
+}
+
 bool FallOfPotential::AddPoint(double feet, double ohms) {
-    const bool accepted =
-        ohms > 0.0 && feet > FOPE1Position && feet < FOPE2Distance && PointCount() < MaxFOPPoints;
-    if (!accepted) {
+    if (CheckPoint(feet, ohms) != AddRefusal::None) {
         return false;
     }
     points.push_back({feet, ohms});

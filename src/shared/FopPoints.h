@@ -23,6 +23,9 @@ inline constexpr int MaxFOPPoints = 32767;
 // refuses it and the number reading never yields it.
 void SortFOPPoints(std::vector<FOPPoint>& points, bool bDescending);
 
+// Why an entry is not taken into the list.
+enum class AddRefusal { None, ResistanceNotAboveZero, DistanceOutsideE1E2, ListFull };
+
 // The fall-of-potential test data. Element 0 of FOPPoints is the origin; the
 // measured points are 1..PointCount().
 // The list and the current index change only through the operations below,
@@ -42,6 +45,8 @@ public:
     // nothing: a resistance not above 0, a distance not strictly between E1
     // and E2, NaN, or a list that already holds MaxFOPPoints points.
     bool AddPoint(double feet, double ohms);
+    // The reason AddPoint would refuse this entry, None when it would take it.
+    AddRefusal CheckPoint(double feet, double ohms) const;
     // Takes out the current point (nothing when the origin is current). The
     // marker the point is overwritten with singles it out only while every
     // other distance is above the marker's, as in every list built by Add; a

@@ -15,6 +15,7 @@ public:
     explicit BlankSkippingCursor(std::string_view text) : text_(text) { SkipBlanks(); }
 
     char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+    bool AtEnd() const { return pos_ == text_.size(); }
     void Advance() {
         ++pos_;
         SkipBlanks();
@@ -55,8 +56,9 @@ int DigitValue(char c, int radix) {
     return value < radix ? value : -1;
 }
 
-double ReadRadixInteger(BlankSkippingCursor& cursor, int radix) {
+double ReadRadixInteger(BlankSkippingCursor& cursor, int radix, bool& anyDigit) {
     double value = 0.0;
+    anyDigit = DigitValue(cursor.Peek(), radix) >= 0;
     for (int digit = DigitValue(cursor.Peek(), radix); digit >= 0;
          digit = DigitValue(cursor.Peek(), radix)) {
         value = value * radix + digit;
@@ -69,7 +71,7 @@ double ReadRadixInteger(BlankSkippingCursor& cursor, int radix) {
 // overflow; anything this large is out of the double range anyway.
 constexpr int ExponentLimit = 100000;
 
-double ReadDecimal(BlankSkippingCursor& cursor) {
+double ReadDecimal(BlankSkippingCursor& cursor, bool& anyDigit) {
     std::string digits;
     if (cursor.Peek() == '-' || cursor.Peek() == '+') {
         if (cursor.Peek() == '-') {
@@ -77,7 +79,6 @@ double ReadDecimal(BlankSkippingCursor& cursor) {
         }
         cursor.Advance();
     }
-    bool anyDigit = false;
     // Power of ten of the first non-zero digit, to tell an overflow from an
     // underflow when the value does not fit a double.
     std::optional<int> leadingPower;
@@ -141,19 +142,28 @@ double ReadDecimal(BlankSkippingCursor& cursor) {
 
 } // namespace
 
-double ReadNumber(std::string_view text) {
+NumberRead ReadLeadingNumber(std::string_view text) {
     BlankSkippingCursor cursor(text);
+    if (cursor.AtEnd()) {
+        return {0.0, false, true};
+    }
+    bool anyDigit = false;
+    double value = 0.0;
     if (cursor.Peek() == '&') {
         cursor.Advance();
         if (cursor.Take('H') || cursor.Take('h')) {
-            return ReadRadixInteger(cursor, 16);
+            value = ReadRadixInteger(cursor, 16, anyDigit);
+        } else if (cursor.Take('O') || cursor.Take('o')) {
+            value = ReadRadixInteger(cursor, 8, anyDigit);
         }
-        if (cursor.Take('O') || cursor.Take('o')) {
-            return ReadRadixInteger(cursor, 8);
-        }
-        return 0.0;
+    } else {
+        value = ReadDecimal(cursor, anyDigit);
     }
-    return ReadDecimal(cursor);
+    return {value, anyDigit, anyDigit && cursor.AtEnd()};
+}
+
+double ReadNumber(std::string_view text) {
+    return ReadLeadingNumber(text).value;
 }
 
 } // namespace modStakewell

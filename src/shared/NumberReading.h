@@ -11,4 +11,15 @@ namespace modStakewell {
 // magnitude beyond the double range is held at the largest finite double.
 double ReadNumber(std::string_view text);
 
+struct NumberRead {
+    double value = 0.0;
+    bool anyDigit = false;
+    // False when part of the text was ignored, or nothing in it was a number;
+    // a text of blanks only counts as read in full.
+    bool readInFull = true;
+};
+
+// ReadNumber, also telling whether the whole text went into the number.
+NumberRead ReadLeadingNumber(std::string_view text);
+
 } // namespace modStakewell

@@ -156,6 +156,11 @@ TEST_F(DataFiles, SavedStateComesBackThroughTheDialogs) {
     }
 
     MainWindowDriver other;
+    other.SelectTab(5);
+    other.Type("tbxFOPP2Feet", "12");
+    other.Type("tbxFOPP2Ohms", "3");
+    other.Click(QStringLiteral("cmdFOPAdd"));
+    ASSERT_EQ(other.Text("lbPoint"), "Point 1 of 1");
     QSignalSpy recalculations(&other.Window(), &frmMain::Recalculated);
     ModalAnswerer answerer(ModalAnswerer::Choose(name));
     other.Click(QStringLiteral("cmdLoadData"));
@@ -167,6 +172,10 @@ TEST_F(DataFiles, SavedStateComesBackThroughTheDialogs) {
     EXPECT_EQ(other.Window().State().fop.FOPPoints(), form.Window().State().fop.FOPPoints());
     EXPECT_EQ(other.Text("lbPoint"), "Point 2 of 2");
     EXPECT_FALSE(other.Window().State().LoadingData());
+
+    // The loaded list starts its own history: no undo reaches behind the load.
+    QTest::keyClick(other.Control(QStringLiteral("cmdFOPClear")), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(other.Text("lbPoint"), "Point 2 of 2");
 }
 
 TEST_F(DataFiles, ALoadLeavesWhatTheFileDoesNotHoldAlone) {

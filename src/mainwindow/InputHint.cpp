@@ -1,0 +1,81 @@
+#include "mainwindow/InputHint.h"
+
+#include "calc/WireGauge.h"
+#include "shared/NumberReading.h"
+#include "shared/TextForm.h"
+
+#include <QEvent>
+#include <QLineEdit>
+
+namespace {
+
+QString OughtName(int gauge) {
+    return QStringLiteral("%1/0").arg(1 - gauge);
+}
+
+} // namespace
+
+InputHint::InputHint(QObject* parent) : QObject(parent) {}
+
+QColor InputHint::Tint() {
+    // Pale amber: plainly not the white of a field read in full, and the
+    // black digits stay easy to read on it.
+    return {0xFF, 0xE6, 0x9C};
+}
+
+std::optional<QString> InputHint::NumberHint(const QString& text) {
+    const modStakewell::NumberRead read = modStakewell::ReadLeadingNumber(text.toStdString());
+    if (read.readInFull) {
+        return std::nullopt;
+    }
+    if (!read.anyDigit) {
+        return QStringLiteral("Not a number: read as 0.");
+    }
+    return QStringLiteral("Read as %1: the rest of the text is ignored.")
+        .arg(QString::fromStdString(modStakewell::DoubleText(read.value)));
+}
+
+std::optional<QString> InputHint::GaugeHint(const QString& text) {
+    const modStakewell::GaugeRead read = modStakewell::ReadGauge(text.toStdString());
+    if (read.readInFull) {
+        return std::nullopt;
+    }
+    if (!read.anyDigit) {
+        return QStringLiteral("Not a gauge: read as gauge 1/0.");
+    }
+    const QString gauge = read.number <= 0 && read.number >= -3 ? OughtName(read.number)
+                                                                : QString::number(read.number);
+    return QStringLiteral("Read as gauge %1: the rest of the text is ignored.").arg(gauge);
+}
+
+void InputHint::Watch(QLineEdit* field, Reader reader) {
+    readers.insert(field, std::move(reader));
+    plain.insert(field, Plain{field->palette(), field->toolTip()});
+    field->installEventFilter(this);
+    connect(field, &QLineEdit::textChanged, this, [this, field] { Refresh(field); });
+    Refresh(field);
+}
+
+bool InputHint::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ReadOnlyChange) {
+        if (auto* field = qobject_cast<QLineEdit*>(watched)) {
+            Refresh(field);
+        }
+    }
+    return false;
+}
+
+void InputHint::Refresh(QLineEdit* field) {
+    const std::optional<QString> hint =
+        field->isReadOnly() ? std::nullopt : readers.value(field)(field->text());
+    const Plain& look = plain[field];
+    if (!hint) {
+        field->setPalette(look.palette);
+        field->setToolTip(look.toolTip);
+        return;
+    }
+    QPalette tinted = look.palette;
+    tinted.setColor(QPalette::Base, Tint());
+    field->setPalette(tinted);
+    field->setToolTip(*hint);
+}

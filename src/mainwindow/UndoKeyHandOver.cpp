@@ -1,0 +1,27 @@
+#include "mainwindow/UndoKeyHandOver.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+UndoKeyHandOver::UndoKeyHandOver(QObject* parent) : QObject(parent) {}
+
+bool UndoKeyHandOver::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride) {
+        return false;
+    }
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (field == nullptr) {
+        return false;
+    }
+    const QKeyCombination combination = key->keyCombination();
+    const bool undo = combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Z);
+    const bool redo =
+        combination == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+    const bool handOver =
+        (undo && !field->isUndoAvailable()) || (redo && !field->isRedoAvailable());
+    if (handOver) {
+        event->ignore();
+    }
+    return handOver;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QObject>
+
+// A text box answers Ctrl+Z and Ctrl+Shift+Z itself even when it has no
+// typing to undo or redo. Watched boxes then hand those keys on to the
+// window's own shortcuts, so undoing a change of the point list works from
+// the box the point was typed into.
+class UndoKeyHandOver : public QObject {
+    Q_OBJECT
+
+public:
+    explicit UndoKeyHandOver(QObject* parent = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
