@@ -3,6 +3,7 @@
 #include "graph/frmGraph.h"
 #include "shared/modStakewell.h"
 
+#include <QMargins>
 #include <QPointer>
 
 #include <functional>
@@ -28,5 +29,9 @@ public:
 private:
     modStakewell::SharedState& state;
     std::function<void()> updateFop;
+    // A new window is not framed until it is shown, and the decoration is the
+    // window system's, so the one seen around the last framed window is the
+    // best estimate for placing the next.
+    QMargins lastFrameMargins;
     QPointer<frmGraph> window;
 };
