@@ -1,5 +1,7 @@
 #include "calc/WireGauge.h"
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -32,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(
                       GaugeCase{"err", 0.32486075F}, GaugeCase{"0000+", 0.32486075F},
                       GaugeCase{"abc", 0.32486075F}, GaugeCase{"", 0.32486075F},
                       GaugeCase{"1000", 0.0F}, GaugeCase{"-1000", FLT_MAX},
-                      GaugeCase{"-99999999", FLT_MAX}, GaugeCase{"99999999", 0.0F}));
+                      GaugeCase{"-99999999", FLT_MAX}, GaugeCase{"99999999", 0.0F}),
+    [](const auto& info) { return CaseName(info.index, {info.param.gauge}); });
 
 struct DiameterCase {
     double diameter;
@@ -57,7 +60,8 @@ INSTANTIATE_TEST_SUITE_P(Table, DiameterToGaugeTest,
                                            DiameterCase{-0.1, "err"}, DiameterCase{NAN, "err"},
                                            DiameterCase{DBL_MAX, "0000+"},
                                            DiameterCase{INFINITY, "0000+"},
-                                           DiameterCase{5e-324, "6411"}));
+                                           DiameterCase{5e-324, "6411"}),
+                         [](const auto& info) { return CaseName(info.index, {info.param.gauge}); });
 
 TEST(WireGauge, RoundTripIsNotTheIdentity) {
     EXPECT_EQ(DiameterToGauge(0.1019), "9");

@@ -1,5 +1,7 @@
 #include "graph/PlotScale.h"
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -148,7 +150,8 @@ TEST_P(GridLabelTest, Text) {
 INSTANTIATE_TEST_SUITE_P(Cases, GridLabelTest,
                          testing::Values(LabelCase{11, " 11"}, LabelCase{0, " 0"},
                                          LabelCase{-0.0, " 0"}, LabelCase{-4, "-4"},
-                                         LabelCase{32767, " 32767"}));
+                                         LabelCase{32767, " 32767"}),
+                         [](const auto& info) { return CaseName(info.index, {info.param.text}); });
 
 TEST(SixtyTwoPercent, IsSixtyTwoPercentOfE2InThousandths) {
     EXPECT_DOUBLE_EQ(PlotScale::SixtyTwoPercentX(Readings({}, 50)), 31000.0);
@@ -202,7 +205,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReadoutTest,
                          testing::Values(ReadoutCase{31000.0F, 6500.0F, "31 Feet", "6.5 Ohms"},
                                          ReadoutCase{0.0F, 0.0F, "0 Feet", "0 Ohms"},
                                          ReadoutCase{12345.678F, -250.0F, "12.34568 Feet",
-                                                     "-0.25 Ohms"}));
+                                                     "-0.25 Ohms"}),
+                         [](const auto& info) {
+                             return CaseName(info.index, {info.param.feet, info.param.ohms});
+                         });
 
 TEST(ToSingle, NarrowsAndSaturatesToInfinity) {
     EXPECT_EQ(PlotScale::ToSingle(1.5), 1.5F);

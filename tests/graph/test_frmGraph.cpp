@@ -8,6 +8,8 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -288,7 +290,12 @@ INSTANTIATE_TEST_SUITE_P(Sizes, GraphResizeTest,
                          testing::Values(SnapCase{10, 10, true, true},
                                          SnapCase{600, 50, false, true},
                                          SnapCase{100, 450, true, false},
-                                         SnapCase{640, 480, false, false}));
+                                         SnapCase{640, 480, false, false}),
+                         [](const auto& info) {
+                             const std::string size = std::to_string(info.param.width) + "x" +
+                                                      std::to_string(info.param.height);
+                             return CaseName(info.index, {size});
+                         });
 
 TEST_F(GraphWindowTest, ResizeWhileLoadingDoesNotRefresh) {
     host.Show();

@@ -3,6 +3,8 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -250,7 +252,10 @@ INSTANTIATE_TEST_SUITE_P(
                     FourPointCase{"300", "100", "P1 = 100.0", "P2 = 200.0", "19,151.13"},
                     FourPointCase{"1", "", "P1 = .3", "P2 = .7", "0.00"},
                     FourPointCase{"", "", "P1 = .0", "P2 = .0", "0.00"},
-                    FourPointCase{"-50", "", "P1 = -16.7", "P2 = -33.3", nullptr}));
+                    FourPointCase{"-50", "", "P1 = -16.7", "P2 = -33.3", nullptr}),
+    [](const auto& info) {
+        return CaseName(info.index, {info.param.e2, info.param.measured});
+    });
 
 TEST(FourPointLabels, GrowWithTheirTextSoNothingIsCutOff) {
     MainWindowDriver form;

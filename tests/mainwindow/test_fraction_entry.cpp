@@ -3,6 +3,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -35,7 +37,10 @@ INSTANTIATE_TEST_SUITE_P(
                     FractionCase{"0", "-8", "0.0"}, FractionCase{"x", "8", "0.0"},
                     FractionCase{"5", "", "?"}, FractionCase{"5", "0", "?"},
                     FractionCase{"5", "0.0", "?"}, FractionCase{"5", "a", "?"},
-                    FractionCase{"1E300", "1E-300", "?"}));
+                    FractionCase{"1E300", "1E-300", "?"}),
+    [](const auto& info) {
+        return CaseName(info.index, {info.param.numerator, info.param.denominator});
+    });
 
 TEST(FractionEntry, DeletingTheLastDenominatorDigitShowsAQuestionMarkAtOnce) {
     MainWindowDriver form;
