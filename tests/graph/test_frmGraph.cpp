@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
 
@@ -78,6 +79,18 @@ protected:
             }
         }
         return false;
+    }
+
+    bool PictureIsBlank() {
+        const QImage& canvas = Picture().Canvas();
+        for (int y = 0; y < canvas.height(); ++y) {
+            for (int x = 0; x < canvas.width(); ++x) {
+                if (canvas.pixelColor(x, y) != PlotPicture::Background()) {
+                    return false;
+                }
+            }
+        }
+        return true;
     }
 
     void MoveMouse(QPointF position) {
@@ -210,13 +223,25 @@ TEST_F(GraphWindowTest, CurrentPointIsRedAndOthersBlack) {
     EXPECT_TRUE(Blackish(Pixel(PixelOf(30000, 5000) + QPoint(-1, -1))));
 }
 
-TEST_F(GraphWindowTest, AbsurdReadingsDrawWithoutHanging) {
+// Readings beyond single precision, or closer together than it can tell
+// apart, give the plot no scale: the picture stays blank rather than showing a
+// collapsed or endless plot, and no cross-hair is drawn over it.
+TEST_F(GraphWindowTest, AbsurdReadingsLeaveThePictureBlank) {
     SetReadings({{1.0e300, -1.0e300}, {-1.0e300, 1.0e300}, {1e-300, 0}}, 1.0e308, 2);
     Refresh();
+    EXPECT_TRUE(PictureIsBlank());
     SetReadings({{1, 1}, {1 + 1e-12, 1 + 1e-12}}, 2, 1);
     Refresh();
+    EXPECT_TRUE(PictureIsBlank());
+    refreshes = 0;
     MoveMouse({10, 10});
-    SUCCEED();
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_TRUE(PictureIsBlank());
+    // The read-out still answers, with plain numbers; the resistances round to
+    // one value, so every height reads it.
+    EXPECT_TRUE(PanelText("Panel_1").contains(QRegularExpression(R"(^[0-9.]+ Feet$)")))
+        << PanelText("Panel_1").toStdString();
+    EXPECT_EQ(PanelText("Panel_2").toStdString(), "1 Ohms");
 }
 
 TEST_F(GraphWindowTest, FirstCreationUsesTheTopLeftCornerAndTheMinimumSize) {
