@@ -20,6 +20,10 @@ public:
     GraphWindowHost(GraphWindowHost&&) = delete;
     GraphWindowHost& operator=(GraphWindowHost&&) = delete;
 
+    // The graph window, made (hidden) if there is none. The main window's
+    // refresh draws into it whether it is shown or not, and the user may close
+    // it at any moment, so rather than every caller checking, asking for it
+    // brings back a fresh one at the stored placement.
     frmGraph& Window();
     void Show();
     void Hide();

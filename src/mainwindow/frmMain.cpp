@@ -196,6 +196,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// The pages are group boxes laid over the tab strip rather than the tab
+// widget's own pages. A page out of view is moved below the client area, not
+// hidden, so that its fields stay in the keyboard order.
 void frmMain::ShowPage(int index) {
     for (QGroupBox* page : Frame) {
         page->move(PageOutOfSight);
@@ -218,6 +221,8 @@ void frmMain::Recalculate() {
     for (const auto& [member, field] : recalcInputs) {
         inputs.*member = field->text().toStdString();
     }
+    // The labels go in as well as come out: a four-point step that fails keeps
+    // the text its label already shows, and only the label holds that text.
     RecalcLabels labels;
     for (const auto& [member, label] : recalcLabels) {
         labels.*member = label->text().toStdString();
