@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <tuple>
+
 namespace {
 
 using modStakewell::RecalcInputs;
@@ -16,6 +19,10 @@ struct FourPointCase {
     std::string p2;
     std::string resistivity;
 };
+
+void PrintTo(const FourPointCase& c, std::ostream* os) {
+    *os << ::testing::PrintToString(std::tuple(c.e2, c.measured));
+}
 
 class FourPointTest : public ::testing::TestWithParam<FourPointCase> {};
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <ostream>
 #include <random>
 #include <regex>
 #include <set>
@@ -101,6 +102,10 @@ struct OneFieldCase {
     const char* text;
     std::set<std::string> empty;
 };
+
+void PrintTo(const OneFieldCase& c, std::ostream* os) {
+    *os << c.fieldName << " = " << ::testing::PrintToString(std::string(c.text));
+}
 
 class OneHostileFieldTest : public ::testing::TestWithParam<OneFieldCase> {};
 

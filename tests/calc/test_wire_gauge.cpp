@@ -6,6 +6,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <ostream>
 
 namespace {
 
@@ -16,6 +17,10 @@ struct GaugeCase {
     std::string gauge;
     float diameter;
 };
+
+void PrintTo(const GaugeCase& c, std::ostream* os) {
+    *os << ::testing::PrintToString(c.gauge);
+}
 
 class GaugeToDiameterTest : public ::testing::TestWithParam<GaugeCase> {};
 
@@ -41,6 +46,10 @@ struct DiameterCase {
     double diameter;
     std::string gauge;
 };
+
+void PrintTo(const DiameterCase& c, std::ostream* os) {
+    *os << c.diameter;
+}
 
 class DiameterToGaugeTest : public ::testing::TestWithParam<DiameterCase> {};
 

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -28,6 +29,10 @@ struct ExtentsCase {
     double maxOhms, minOhms, maxFeet, minFeet;
     double ohmsSpan, feetSpan;
 };
+
+void PrintTo(const ExtentsCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PlotExtentsTest : public testing::TestWithParam<ExtentsCase> {};
 
@@ -105,6 +110,10 @@ struct GridCase {
     std::vector<double> values;
 };
 
+void PrintTo(const GridCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class GridLinesTest : public testing::TestWithParam<GridCase> {};
 
 TEST_P(GridLinesTest, Values) {
@@ -140,6 +149,10 @@ struct LabelCase {
     double value;
     const char* text;
 };
+
+void PrintTo(const LabelCase& c, std::ostream* os) {
+    *os << c.value;
+}
 
 class GridLabelTest : public testing::TestWithParam<LabelCase> {};
 
@@ -193,6 +206,10 @@ struct ReadoutCase {
     const char* feet;
     const char* ohms;
 };
+
+void PrintTo(const ReadoutCase& c, std::ostream* os) {
+    *os << c.x << ", " << c.y;
+}
 
 class ReadoutTest : public testing::TestWithParam<ReadoutCase> {};
 

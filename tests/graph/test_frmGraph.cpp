@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -278,6 +279,10 @@ struct SnapCase {
     bool snapsWidth;
     bool snapsHeight;
 };
+
+void PrintTo(const SnapCase& c, std::ostream* os) {
+    *os << c.width << "x" << c.height;
+}
 
 class GraphResizeTest : public GraphWindowTest, public testing::WithParamInterface<SnapCase> {};
 

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -27,6 +29,10 @@ struct DesignCase {
     // nullptr: not stated for this case.
     std::array<const char*, 11> results;
 };
+
+void PrintTo(const DesignCase& c, std::ostream* os) {
+    *os << c.title;
+}
 
 const std::vector<DesignCase> DesignCases = {
     {"first set",
@@ -230,6 +236,10 @@ struct FourPointCase {
     const char* p2;
     const char* resistivity; // nullptr: not stated
 };
+
+void PrintTo(const FourPointCase& c, std::ostream* os) {
+    *os << ::testing::PrintToString(std::tuple(std::string(c.e2), std::string(c.measured)));
+}
 
 class FourPointTyping : public testing::TestWithParam<FourPointCase> {};
 

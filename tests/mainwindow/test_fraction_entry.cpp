@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -16,6 +19,11 @@ struct FractionCase {
     const char* denominator;
     const char* shown;
 };
+
+void PrintTo(const FractionCase& c, std::ostream* os) {
+    *os << ::testing::PrintToString(
+        std::tuple(std::string(c.numerator), std::string(c.denominator)));
+}
 
 class FractionTyping : public testing::TestWithParam<FractionCase> {};
 

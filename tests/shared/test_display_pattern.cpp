@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -14,6 +15,10 @@ struct PatternCase {
     std::string pattern;
     std::string text;
 };
+
+void PrintTo(const PatternCase& c, std::ostream* os) {
+    *os << c.value << " through " << c.pattern;
+}
 
 std::string ShownText(const ::testing::TestParamInfo<PatternCase>& info) {
     return CaseName(info.index, {info.param.text});

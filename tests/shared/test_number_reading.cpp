@@ -6,6 +6,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -14,6 +15,10 @@ struct ReadingCase {
     std::string text;
     double expected;
 };
+
+void PrintTo(const ReadingCase& c, std::ostream* os) {
+    *os << ::testing::PrintToString(c.text);
+}
 
 class NumberReadingTest : public ::testing::TestWithParam<ReadingCase> {};
 

@@ -7,6 +7,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -20,6 +21,10 @@ struct DoubleCase {
     double value;
     std::string text;
 };
+
+void PrintTo(const DoubleCase& c, std::ostream* os) {
+    *os << c.text;
+}
 
 class DoubleTextTest : public ::testing::TestWithParam<DoubleCase> {};
 
