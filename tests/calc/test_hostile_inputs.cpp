@@ -118,7 +118,7 @@ TEST_P(OneHostileFieldTest, EmptiesExactlyTheStepsThatFail) {
     modStakewell::Recalculate(in, labels);
     const auto design = DesignLabelTexts(labels);
     for (std::size_t k = 0; k < design.size(); ++k) {
-        if (c.empty.count(DesignLabelNames[k]) != 0) {
+        if (c.empty.contains(DesignLabelNames[k])) {
             EXPECT_EQ(design[k], "") << DesignLabelNames[k];
         } else {
             ExpectNumber(design[k], DesignShape(k), DesignLabelNames[k]);

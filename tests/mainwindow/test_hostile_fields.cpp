@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -99,10 +100,13 @@ void ShowTheReadOuts(MainWindowDriver& form) {
 
 void ExpectTheReadOutsHoldANumber(MainWindowDriver& form, const QString& typed) {
     const QString decimal = R"(-?[0-9,]*\.[0-9]+)";
-    const std::pair<const char*, QString> readOuts[] = {
-        {"lbP1", "P1 = " + decimal}, {"lbP2", "P2 = " + decimal},      {"lbEarthRes", decimal},
-        {"lb62Pct", decimal},        {"lbResult", R"(\?|)" + decimal},
-    };
+    const std::array<std::pair<const char*, QString>, 5> readOuts = {{
+        {"lbP1", "P1 = " + decimal},
+        {"lbP2", "P2 = " + decimal},
+        {"lbEarthRes", decimal},
+        {"lb62Pct", decimal},
+        {"lbResult", R"(\?|)" + decimal},
+    }};
     for (const auto& [name, shape] : readOuts) {
         const QString shown = form.Text(name);
         EXPECT_TRUE(
