@@ -50,7 +50,7 @@ frmGraph& GraphWindowHost::Window() {
     if (!Exists()) {
         placeBesideNeighbour = NoStoredPlacement(state.graph);
         // A window the user closed is already scheduled for deletion.
-        window = new frmGraph(state, updateFop);
+        window = new frmGraph(state, updateFop, lastFrameMargins);
         window->setAttribute(Qt::WA_DeleteOnClose);
         // The first resize of a new window refreshes the plot. It runs here,
         // once the window is reachable, because the refresh comes straight

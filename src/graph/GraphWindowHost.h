@@ -3,6 +3,7 @@
 #include "graph/frmGraph.h"
 #include "shared/modStakewell.h"
 
+#include <QMargins>
 #include <QPointer>
 
 #include <functional>
@@ -21,6 +22,10 @@ public:
     GraphWindowHost(GraphWindowHost&&) = delete;
     GraphWindowHost& operator=(GraphWindowHost&&) = delete;
 
+    // The graph window, made (hidden) if there is none. The main window's
+    // refresh draws into it whether it is shown or not, and the user may close
+    // it at any moment, so rather than every caller checking, asking for it
+    // brings back a fresh one at the stored placement.
     frmGraph& Window();
     void Show();
     void Hide();
@@ -31,6 +36,10 @@ private:
     modStakewell::SharedState& state;
     std::function<void()> updateFop;
     const QWidget* neighbour;
+    // A new window is not framed until it is shown, and the decoration is the
+    // window system's, so the one seen around the last framed window is the
+    // best estimate for placing the next.
+    QMargins lastFrameMargins;
     QPointer<frmGraph> window;
     bool placeBesideNeighbour = false;
 };

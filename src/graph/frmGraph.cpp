@@ -147,14 +147,6 @@ private:
     QTransform scale;
 };
 
-// The decoration the window system put around the last framed graph window.
-// A new window is not framed until it is shown, and the decoration is a
-// property of the window system, so the last one seen is the best estimate.
-QMargins& LastFrameMargins() {
-    static QMargins margins;
-    return margins;
-}
-
 QPointF UserPointOf(const modStakewell::FOPPoint& point) {
     return {PlotScale::ToSingle(1000.0 * point.Feet), PlotScale::ToSingle(1000.0 * point.Ohms)};
 }
@@ -162,9 +154,9 @@ QPointF UserPointOf(const modStakewell::FOPPoint& point) {
 } // namespace
 
 frmGraph::frmGraph(modStakewell::SharedState& state, std::function<void()> updateFop,
-                   QWidget* parent)
+                   QMargins& lastFrameMargins, QWidget* parent)
     : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmGraph>()), state(state),
-      updateFop(std::move(updateFop)) {
+      updateFop(std::move(updateFop)), lastFrameMargins(lastFrameMargins) {
     ui->setupUi(this);
     Panel_1 = new QLabel(ui->StatusBar1);
     Panel_1->setObjectName(QStringLiteral("Panel_1"));
@@ -181,17 +173,28 @@ frmGraph::frmGraph(modStakewell::SharedState& state, std::function<void()> updat
 
 frmGraph::~frmGraph() = default;
 
-QMargins frmGraph::FrameMargins() const {
+std::optional<QMargins> frmGraph::MeasuredFrameMargins() const {
     const QRect outer = frameGeometry();
     const QRect inner = geometry();
-    if (outer != inner) {
-        LastFrameMargins() =
-            QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                     outer.right() - inner.right(), outer.bottom() - inner.bottom());
-        return LastFrameMargins();
+    if (outer == inner) {
+        return std::nullopt;
     }
-    if (!LastFrameMargins().isNull()) {
-        return LastFrameMargins();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+}
+
+void frmGraph::RememberFrameMargins() {
+    if (const std::optional<QMargins> measured = MeasuredFrameMargins()) {
+        lastFrameMargins = *measured;
+    }
+}
+
+QMargins frmGraph::FrameMargins() const {
+    if (const std::optional<QMargins> measured = MeasuredFrameMargins()) {
+        return *measured;
+    }
+    if (!lastFrameMargins.isNull()) {
+        return lastFrameMargins;
     }
     return {0, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this), 0, 0};
 }
@@ -280,6 +283,7 @@ void frmGraph::LayOutControls() {
 }
 
 void frmGraph::TakePlacement() {
+    RememberFrameMargins();
     const QRect outer = OuterGeometry();
     state.graph.GraphTop = TwipsFromPixels(outer.top());
     state.graph.GraphLeft = TwipsFromPixels(outer.left());

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QPointF;
@@ -25,8 +26,10 @@ public:
     // Takes the stored placement. The refresh a new window's first resize
     // calls for is left to the owner: it reaches this window through the
     // owner, which cannot hand it out before construction ends.
+    // `lastFrameMargins` is the owner's memory of the decoration around the
+    // last framed graph window; this window reads and updates it.
     frmGraph(modStakewell::SharedState& state, std::function<void()> updateFop,
-             QWidget* parent = nullptr);
+             QMargins& lastFrameMargins, QWidget* parent = nullptr);
     ~frmGraph() override;
     frmGraph(const frmGraph&) = delete;
     frmGraph& operator=(const frmGraph&) = delete;
@@ -59,6 +62,8 @@ private:
     void Form_Resize();
     void LayOutControls();
     void TakePlacement();
+    std::optional<QMargins> MeasuredFrameMargins() const;
+    void RememberFrameMargins();
     QMargins FrameMargins() const;
     QRect OuterGeometry() const;
     QSize MinimumOuterSize() const;
@@ -70,6 +75,7 @@ private:
     QLabel* Panel_2 = nullptr;
     modStakewell::SharedState& state;
     std::function<void()> updateFop;
+    QMargins& lastFrameMargins;
     PlotScale::PlotSpans spans;
     bool bInResize = false;
     bool bClosed = false;

@@ -230,8 +230,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// A page out of sight is hidden as well as moved, so that its controls leave
-// the keyboard order and no keystroke can change a field the user cannot see.
+// The pages are group boxes laid over the tab strip rather than the tab
+// widget's own pages, placed where the form puts them. A page out of sight is
+// hidden as well as moved, so that its controls leave the keyboard order and
+// no keystroke can change a field the user cannot see.
 void frmMain::ShowPage(int index) {
     for (QGroupBox* page : Frame) {
         page->move(PageOutOfSight);
@@ -258,6 +260,8 @@ void frmMain::Recalculate() {
     for (const auto& [member, field] : recalcInputs) {
         inputs.*member = field->text().toStdString();
     }
+    // The labels go in as well as come out: a four-point step that fails keeps
+    // the text its label already shows, and only the label holds that text.
     RecalcLabels labels;
     for (const auto& [member, label] : recalcLabels) {
         labels.*member = label->text().toStdString();

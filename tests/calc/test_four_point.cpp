@@ -1,6 +1,11 @@
 #include "calc/Recalculate.h"
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
+
+#include <ostream>
+#include <tuple>
 
 namespace {
 
@@ -14,6 +19,10 @@ struct FourPointCase {
     std::string p2;
     std::string resistivity;
 };
+
+void PrintTo(const FourPointCase& c, std::ostream* os) {
+    *os << ::testing::PrintToString(std::tuple(c.e2, c.measured));
+}
 
 class FourPointTest : public ::testing::TestWithParam<FourPointCase> {};
 
@@ -36,7 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FourPointCase{"300", "100", "P1 = 100.0", "P2 = 200.0", "19,151.13"},
                       FourPointCase{"1", "", "P1 = .3", "P2 = .7", "0.00"},
                       FourPointCase{"", "", "P1 = .0", "P2 = .0", "0.00"},
-                      FourPointCase{"-50", "", "P1 = -16.7", "P2 = -33.3", "0.00"}));
+                      FourPointCase{"-50", "", "P1 = -16.7", "P2 = -33.3", "0.00"}),
+    [](const auto& info) {
+        return CaseName(info.index, {info.param.e2, info.param.measured});
+    });
 
 TEST(FourPoint, OverflowKeepsThePreviousResistivity) {
     RecalcLabels labels;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 using modStakewell::RecalcInputs;
@@ -12,6 +14,10 @@ struct DesignCase {
     RecalcInputs inputs;
     std::array<std::string, 11> expected;
 };
+
+void PrintTo(const DesignCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 RecalcInputs Inputs(const char* rho, const char* L, const char* d, const char* N, const char* Lw,
                     const char* dw, const char* h) {

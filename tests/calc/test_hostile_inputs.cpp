@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "DesignTexts.h"
 
 #include "calc/WireGauge.h"
@@ -7,8 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <ostream>
 #include <random>
 #include <regex>
+#include <set>
 
 namespace {
 
@@ -40,36 +43,126 @@ private:
     std::mt19937 random_;
 };
 
+// The shapes of the texts the labels' display patterns produce.
+const std::regex ohms(R"(-?[0-9]+\.[0-9]{3})");
+const std::regex feet(R"(-?[0-9]+\.[0-9]{2})");
+const std::regex position(R"(P[12] = -?[0-9]*\.[0-9])");
+const std::regex resistivity(R"(-?[0-9]{1,3}(,[0-9]{3})*\.[0-9]{2})");
+
+const std::regex& DesignShape(std::size_t label) {
+    const bool isSpacing = label == 1 || label == 6;
+    return isSpacing ? feet : ohms;
+}
+
 void ExpectMatches(const std::string& text, const std::regex& shape, const char* label) {
     EXPECT_TRUE(text.empty() || std::regex_match(text, shape)) << label << ": \"" << text << '"';
 }
 
+// A four-point step that fails keeps the label's previous text, so once shown
+// these labels never go back to empty.
+void ExpectNumber(const std::string& text, const std::regex& shape, const char* label) {
+    EXPECT_TRUE(std::regex_match(text, shape)) << label << ": \"" << text << '"';
+}
+
+RecalcInputs WorkedInputs() {
+    return RecalcInputs{"100", "10", "0.625", "4", "60", "0.1019", "2.5", "50", "10"};
+}
+
 TEST(HostileInputs, RecalculateOnlyShowsTextsItsPatternsCanProduce) {
-    const std::regex ohms(R"(-?[0-9]+\.[0-9]{3})");
-    const std::regex feet(R"(-?[0-9]+\.[0-9]{2})");
-    const std::regex position(R"(P[12] = -?[0-9]*\.[0-9])");
-    const std::regex resistivity(R"(-?[0-9]{1,3}(,[0-9]{3})*\.[0-9]{2})");
     HostileTexts texts(2024);
     RecalcLabels labels;
+    modStakewell::Recalculate(WorkedInputs(), labels);
     for (int i = 0; i < 5000; ++i) {
         const RecalcInputs in{texts.Next(), texts.Next(), texts.Next(), texts.Next(), texts.Next(),
                               texts.Next(), texts.Next(), texts.Next(), texts.Next()};
         modStakewell::Recalculate(in, labels);
         const auto design = DesignLabelTexts(labels);
         for (std::size_t k = 0; k < design.size(); ++k) {
-            const bool isSpacing = k == 1 || k == 6;
-            ExpectMatches(design[k], isSpacing ? feet : ohms, "design label");
+            ExpectMatches(design[k], DesignShape(k), DesignLabelNames[k]);
         }
-        ExpectMatches(labels.lbP1, position, "lbP1");
-        ExpectMatches(labels.lbP2, position, "lbP2");
-        ExpectMatches(labels.lbEarthRes, resistivity, "lbEarthRes");
+        ExpectNumber(labels.lbP1, position, "lbP1");
+        ExpectNumber(labels.lbP2, position, "lbP2");
+        ExpectNumber(labels.lbEarthRes, resistivity, "lbEarthRes");
         if (HasFailure()) {
             FAIL() << "inputs: " << in.tbxEarthRes << " | " << in.tbxElectLen << " | "
                    << in.tbxElectDia << " | " << in.tbxNumElect << " | " << in.tbxWireLen << " | "
-                   << in.tbxWireDia << " | " << in.tbxWireDepth;
+                   << in.tbxWireDia << " | " << in.tbxWireDepth << " | " << in.tbx4ptE2 << " | "
+                   << in.tbxMVal;
         }
     }
 }
+
+// One unusable text among worked inputs. Exactly the steps that then divide by
+// zero, overflow or take the logarithm of nothing show an empty label; every
+// other label, including a total built on an emptied step, shows a number, and
+// the four-point labels keep their last text.
+struct OneFieldCase {
+    const char* fieldName;
+    std::string RecalcInputs::*field;
+    const char* text;
+    std::set<std::string> empty;
+};
+
+void PrintTo(const OneFieldCase& c, std::ostream* os) {
+    *os << c.fieldName << " = " << ::testing::PrintToString(std::string(c.text));
+}
+
+class OneHostileFieldTest : public ::testing::TestWithParam<OneFieldCase> {};
+
+TEST_P(OneHostileFieldTest, EmptiesExactlyTheStepsThatFail) {
+    const OneFieldCase& c = GetParam();
+    RecalcLabels labels;
+    modStakewell::Recalculate(WorkedInputs(), labels);
+    RecalcInputs in = WorkedInputs();
+    in.*c.field = c.text;
+    modStakewell::Recalculate(in, labels);
+    const auto design = DesignLabelTexts(labels);
+    for (std::size_t k = 0; k < design.size(); ++k) {
+        if (c.empty.contains(DesignLabelNames[k])) {
+            EXPECT_EQ(design[k], "") << DesignLabelNames[k];
+        } else {
+            ExpectNumber(design[k], DesignShape(k), DesignLabelNames[k]);
+        }
+    }
+    ExpectNumber(labels.lbP1, position, "lbP1");
+    ExpectNumber(labels.lbP2, position, "lbP2");
+    ExpectNumber(labels.lbEarthRes, resistivity, "lbEarthRes");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, OneHostileFieldTest,
+    ::testing::Values(
+        OneFieldCase{"tbxEarthRes",
+                     &RecalcInputs::tbxEarthRes,
+                     "1E999",
+                     {"lbOneElectRes", "lbLinearElect", "lbLinearWire", "LbLinearMutual",
+                      "lbLinearTotal", "lbRectElect", "lbRectWire", "lbRectMutual", "lbRectTotal"}},
+        OneFieldCase{"tbxElectLen",
+                     &RecalcInputs::tbxElectLen,
+                     "0",
+                     {"lbOneElectRes", "LbLinearMutual", "lbRectElect", "lbRectMutual"}},
+        OneFieldCase{
+            "tbxElectDia", &RecalcInputs::tbxElectDia, "0", {"lbOneElectRes", "lbRectElect"}},
+        OneFieldCase{
+            "tbxElectDia", &RecalcInputs::tbxElectDia, "abc", {"lbOneElectRes", "lbRectElect"}},
+        OneFieldCase{"tbxNumElect",
+                     &RecalcInputs::tbxNumElect,
+                     "0",
+                     {"lbLinearElect", "lbLinearTotal", "lbRectSpace", "lbRectElect"}},
+        OneFieldCase{"tbxNumElect", &RecalcInputs::tbxNumElect, "32768", {}},
+        OneFieldCase{"tbxWireLen",
+                     &RecalcInputs::tbxWireLen,
+                     "0",
+                     {"lbLinearElect", "lbLinearWire", "LbLinearMutual", "lbLinearTotal",
+                      "lbRectElect", "lbRectWire", "lbRectMutual", "lbRectTotal"}},
+        OneFieldCase{"tbxWireDia", &RecalcInputs::tbxWireDia, "0", {"lbLinearWire", "lbRectWire"}},
+        OneFieldCase{
+            "tbxWireDepth", &RecalcInputs::tbxWireDepth, "-5", {"lbLinearWire", "lbRectWire"}},
+        OneFieldCase{"tbx4ptE2", &RecalcInputs::tbx4ptE2, "1E999", {}},
+        OneFieldCase{"tbxMVal", &RecalcInputs::tbxMVal, "1E999", {}}),
+    [](const auto& info) {
+        return CaseName(info.index, {info.param.fieldName, info.param.text});
+    });
 
 TEST(HostileInputs, GaugeConversionsAlwaysAnswer) {
     const std::regex gauge(R"(err|0000\+|0000|000|00|[0-9]+)");

@@ -1,9 +1,12 @@
 #include "calc/WireGauge.h"
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
 #include <cmath>
+#include <ostream>
 
 namespace {
 
@@ -14,6 +17,10 @@ struct GaugeCase {
     std::string gauge;
     float diameter;
 };
+
+void PrintTo(const GaugeCase& c, std::ostream* os) {
+    *os << ::testing::PrintToString(c.gauge);
+}
 
 class GaugeToDiameterTest : public ::testing::TestWithParam<GaugeCase> {};
 
@@ -32,12 +39,17 @@ INSTANTIATE_TEST_SUITE_P(
                       GaugeCase{"err", 0.32486075F}, GaugeCase{"0000+", 0.32486075F},
                       GaugeCase{"abc", 0.32486075F}, GaugeCase{"", 0.32486075F},
                       GaugeCase{"1000", 0.0F}, GaugeCase{"-1000", FLT_MAX},
-                      GaugeCase{"-99999999", FLT_MAX}, GaugeCase{"99999999", 0.0F}));
+                      GaugeCase{"-99999999", FLT_MAX}, GaugeCase{"99999999", 0.0F}),
+    [](const auto& info) { return CaseName(info.index, {info.param.gauge}); });
 
 struct DiameterCase {
     double diameter;
     std::string gauge;
 };
+
+void PrintTo(const DiameterCase& c, std::ostream* os) {
+    *os << c.diameter;
+}
 
 class DiameterToGaugeTest : public ::testing::TestWithParam<DiameterCase> {};
 
@@ -57,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(Table, DiameterToGaugeTest,
                                            DiameterCase{-0.1, "err"}, DiameterCase{NAN, "err"},
                                            DiameterCase{DBL_MAX, "0000+"},
                                            DiameterCase{INFINITY, "0000+"},
-                                           DiameterCase{5e-324, "6411"}));
+                                           DiameterCase{5e-324, "6411"}),
+                         [](const auto& info) { return CaseName(info.index, {info.param.gauge}); });
 
 TEST(WireGauge, RoundTripIsNotTheIdentity) {
     EXPECT_EQ(DiameterToGauge(0.1019), "9");

@@ -1,9 +1,12 @@
 #include "graph/PlotScale.h"
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -28,6 +31,10 @@ struct ExtentsCase {
     double maxOhms, minOhms, maxFeet, minFeet;
     double ohmsSpan, feetSpan;
 };
+
+void PrintTo(const ExtentsCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PlotExtentsTest : public testing::TestWithParam<ExtentsCase> {};
 
@@ -105,6 +112,10 @@ struct GridCase {
     std::vector<double> values;
 };
 
+void PrintTo(const GridCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class GridLinesTest : public testing::TestWithParam<GridCase> {};
 
 TEST_P(GridLinesTest, Values) {
@@ -141,6 +152,10 @@ struct LabelCase {
     const char* text;
 };
 
+void PrintTo(const LabelCase& c, std::ostream* os) {
+    *os << c.value;
+}
+
 class GridLabelTest : public testing::TestWithParam<LabelCase> {};
 
 TEST_P(GridLabelTest, Text) {
@@ -150,7 +165,8 @@ TEST_P(GridLabelTest, Text) {
 INSTANTIATE_TEST_SUITE_P(Cases, GridLabelTest,
                          testing::Values(LabelCase{11, " 11"}, LabelCase{0, " 0"},
                                          LabelCase{-0.0, " 0"}, LabelCase{-4, "-4"},
-                                         LabelCase{32767, " 32767"}));
+                                         LabelCase{32767, " 32767"}),
+                         [](const auto& info) { return CaseName(info.index, {info.param.text}); });
 
 TEST(SixtyTwoPercent, IsSixtyTwoPercentOfE2InThousandths) {
     EXPECT_DOUBLE_EQ(PlotScale::SixtyTwoPercentX(Readings({}, 50)), 31000.0);
@@ -193,6 +209,10 @@ struct ReadoutCase {
     const char* ohms;
 };
 
+void PrintTo(const ReadoutCase& c, std::ostream* os) {
+    *os << c.x << ", " << c.y;
+}
+
 class ReadoutTest : public testing::TestWithParam<ReadoutCase> {};
 
 TEST_P(ReadoutTest, Texts) {
@@ -204,7 +224,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReadoutTest,
                          testing::Values(ReadoutCase{31000.0F, 6500.0F, "31 Feet", "6.5 Ohms"},
                                          ReadoutCase{0.0F, 0.0F, "0 Feet", "0 Ohms"},
                                          ReadoutCase{12345.678F, -250.0F, "12.34568 Feet",
-                                                     "-0.25 Ohms"}));
+                                                     "-0.25 Ohms"}),
+                         [](const auto& info) {
+                             return CaseName(info.index, {info.param.feet, info.param.ohms});
+                         });
 
 TEST(ToSingle, NarrowsAndSaturatesToInfinity) {
     EXPECT_EQ(PlotScale::ToSingle(1.5), 1.5F);

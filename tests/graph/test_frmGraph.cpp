@@ -5,12 +5,16 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
+
+#include "CaseName.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -76,6 +80,18 @@ protected:
             }
         }
         return false;
+    }
+
+    bool PictureIsBlank() {
+        const QImage& canvas = Picture().Canvas();
+        for (int y = 0; y < canvas.height(); ++y) {
+            for (int x = 0; x < canvas.width(); ++x) {
+                if (canvas.pixelColor(x, y) != PlotPicture::Background()) {
+                    return false;
+                }
+            }
+        }
+        return true;
     }
 
     void MoveMouse(QPointF position) {
@@ -208,13 +224,26 @@ TEST_F(GraphWindowTest, CurrentPointIsRedAndOthersBlack) {
     EXPECT_TRUE(Blackish(Pixel(PixelOf(30000, 5000) + QPoint(-1, -1))));
 }
 
-TEST_F(GraphWindowTest, AbsurdReadingsDrawWithoutHanging) {
+// Readings beyond single precision, or closer together than it can tell
+// apart, give the plot no scale: the picture stays blank rather than showing a
+// collapsed or endless plot, and no cross-hair is drawn over it.
+// Readings too large to place are left out and the rest stay drawn; readings
+// that all round to one value still get a plot around them.
+TEST_F(GraphWindowTest, AbsurdReadingsLeaveThePlaceableOnesDrawn) {
     SetReadings({{1.0e300, -1.0e300}, {-1.0e300, 1.0e300}, {1e-300, 0}}, 1.0e308, 2);
     Refresh();
+    EXPECT_FALSE(PictureIsBlank());
     SetReadings({{1, 1}, {1 + 1e-12, 1 + 1e-12}}, 2, 1);
     Refresh();
+    EXPECT_FALSE(PictureIsBlank());
+    refreshes = 0;
     MoveMouse({10, 10});
-    SUCCEED();
+    EXPECT_EQ(refreshes, 1);
+    // The read-out still answers, with plain numbers.
+    EXPECT_TRUE(PanelText("Panel_1").contains(QRegularExpression(R"(^[0-9.]+ Feet$)")))
+        << PanelText("Panel_1").toStdString();
+    EXPECT_TRUE(PanelText("Panel_2").contains(QRegularExpression(R"(^[0-9.]+ Ohms$)")))
+        << PanelText("Panel_2").toStdString();
 }
 
 TEST_F(GraphWindowTest, FirstCreationUsesTheTopLeftCornerAndTheMinimumSize) {
@@ -252,6 +281,10 @@ struct SnapCase {
     bool snapsHeight;
 };
 
+void PrintTo(const SnapCase& c, std::ostream* os) {
+    *os << c.width << "x" << c.height;
+}
+
 class GraphResizeTest : public GraphWindowTest, public testing::WithParamInterface<SnapCase> {};
 
 TEST_P(GraphResizeTest, SnapsToTheMinimumAndRecordsThePlacement) {
@@ -288,7 +321,12 @@ INSTANTIATE_TEST_SUITE_P(Sizes, GraphResizeTest,
                          testing::Values(SnapCase{10, 10, true, true},
                                          SnapCase{600, 50, false, true},
                                          SnapCase{100, 450, true, false},
-                                         SnapCase{640, 480, false, false}));
+                                         SnapCase{640, 480, false, false}),
+                         [](const auto& info) {
+                             const std::string size = std::to_string(info.param.width) + "x" +
+                                                      std::to_string(info.param.height);
+                             return CaseName(info.index, {size});
+                         });
 
 TEST_F(GraphWindowTest, ResizeWhileLoadingDoesNotRefresh) {
     host.Show();

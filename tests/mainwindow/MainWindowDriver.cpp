@@ -81,3 +81,7 @@ QString MainWindowDriver::Text(const QString& name) const {
     ADD_FAILURE() << "no control " << name.toStdString();
     return {};
 }
+
+void PrintTo(const QString& text, std::ostream* os) {
+    *os << testing::PrintToString(text.toStdString());
+}

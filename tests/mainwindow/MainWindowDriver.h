@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <ostream>
 
 // Works the real main window the way a user does: key by key into named
 // fields, mouse clicks on named controls, and reads back what is shown.
@@ -33,3 +34,6 @@ public:
 private:
     std::unique_ptr<frmMain> window;
 };
+
+// Shows a QString in a failure message as its text, not as its bytes.
+void PrintTo(const QString& text, std::ostream* os);

@@ -3,10 +3,14 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
+#include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -25,6 +29,10 @@ struct DesignCase {
     // nullptr: not stated for this case.
     std::array<const char*, 11> results;
 };
+
+void PrintTo(const DesignCase& c, std::ostream* os) {
+    *os << c.title;
+}
 
 const std::vector<DesignCase> DesignCases = {
     {"first set",
@@ -230,6 +238,10 @@ struct FourPointCase {
     const char* resistivity; // nullptr: not stated
 };
 
+void PrintTo(const FourPointCase& c, std::ostream* os) {
+    *os << ::testing::PrintToString(std::tuple(std::string(c.e2), std::string(c.measured)));
+}
+
 class FourPointTyping : public testing::TestWithParam<FourPointCase> {};
 
 TEST_P(FourPointTyping, TypedSpacingAndResistanceShowProbesAndResistivity) {
@@ -251,7 +263,10 @@ INSTANTIATE_TEST_SUITE_P(
                     FourPointCase{"300", "100", "P1 = 100.0", "P2 = 200.0", "19,151.13"},
                     FourPointCase{"1", "", "P1 = .3", "P2 = .7", "0.00"},
                     FourPointCase{"", "", "P1 = .0", "P2 = .0", "0.00"},
-                    FourPointCase{"-50", "", "P1 = -16.7", "P2 = -33.3", nullptr}));
+                    FourPointCase{"-50", "", "P1 = -16.7", "P2 = -33.3", nullptr}),
+    [](const auto& info) {
+        return CaseName(info.index, {info.param.e2, info.param.measured});
+    });
 
 TEST(FourPointLabels, GrowWithTheirTextSoNothingIsCutOff) {
     MainWindowDriver form;

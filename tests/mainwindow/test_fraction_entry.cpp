@@ -3,8 +3,13 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -14,6 +19,11 @@ struct FractionCase {
     const char* denominator;
     const char* shown;
 };
+
+void PrintTo(const FractionCase& c, std::ostream* os) {
+    *os << ::testing::PrintToString(
+        std::tuple(std::string(c.numerator), std::string(c.denominator)));
+}
 
 class FractionTyping : public testing::TestWithParam<FractionCase> {};
 
@@ -35,7 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
                     FractionCase{"0", "-8", "0.0"}, FractionCase{"x", "8", "0.0"},
                     FractionCase{"5", "", "?"}, FractionCase{"5", "0", "?"},
                     FractionCase{"5", "0.0", "?"}, FractionCase{"5", "a", "?"},
-                    FractionCase{"1E300", "1E-300", "?"}));
+                    FractionCase{"1E300", "1E-300", "?"}),
+    [](const auto& info) {
+        return CaseName(info.index, {info.param.numerator, info.param.denominator});
+    });
 
 TEST(FractionEntry, DeletingTheLastDenominatorDigitShowsAQuestionMarkAtOnce) {
     MainWindowDriver form;

@@ -1,8 +1,11 @@
 #include "shared/DisplayPattern.h"
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -12,6 +15,14 @@ struct PatternCase {
     std::string pattern;
     std::string text;
 };
+
+void PrintTo(const PatternCase& c, std::ostream* os) {
+    *os << c.value << " through " << c.pattern;
+}
+
+std::string ShownText(const ::testing::TestParamInfo<PatternCase>& info) {
+    return CaseName(info.index, {info.param.text});
+}
 
 class DisplayPatternTest : public ::testing::TestWithParam<PatternCase> {};
 
@@ -30,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(Ohms, DisplayPatternTest,
                                            PatternCase{-0.0004, "##0.000", "0.000"},
                                            PatternCase{999.9996, "##0.000", "1000.000"},
                                            PatternCase{1e20, "##0.000",
-                                                       "100000000000000000000.000"}));
+                                                       "100000000000000000000.000"}),
+                         ShownText);
 
 INSTANTIATE_TEST_SUITE_P(
     Feet, DisplayPatternTest,
@@ -38,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PatternCase{2.675, "#0.00", "2.68"}, PatternCase{0.0, "#0.00", "0.00"},
                       PatternCase{-0.0, "#0.00", "0.00"}, PatternCase{16.666666, "#0.00", "16.67"},
                       PatternCase{31.0, "#0.0", "31.0"}, PatternCase{0.31, "#0.0", "0.3"},
-                      PatternCase{62.0, "#0.0", "62.0"}));
+                      PatternCase{62.0, "#0.0", "62.0"}),
+    ShownText);
 
 INSTANTIATE_TEST_SUITE_P(FourPoint, DisplayPatternTest,
                          ::testing::Values(PatternCase{0.3333, "##.0", ".3"},
@@ -50,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(FourPoint, DisplayPatternTest,
                                            PatternCase{638.3711, "#,##0.00", "638.37"},
                                            PatternCase{0.0, "#,##0.00", "0.00"},
                                            PatternCase{1234567.891, "#,##0.00", "1,234,567.89"},
-                                           PatternCase{-999.999, "#,##0.00", "-1,000.00"}));
+                                           PatternCase{-999.999, "#,##0.00", "-1,000.00"}),
+                         ShownText);
 
 INSTANTIATE_TEST_SUITE_P(Fraction, DisplayPatternTest,
                          ::testing::Values(PatternCase{0.625, "##0.0##", "0.625"},
@@ -63,7 +77,8 @@ INSTANTIATE_TEST_SUITE_P(Fraction, DisplayPatternTest,
                                            PatternCase{1.0005, "##0.0##", "1.001"},
                                            PatternCase{-0.625, "##0.0##", "-0.625"},
                                            PatternCase{5.0 / 16.0, "##0.0##", "0.313"},
-                                           PatternCase{0.0, "##0.0##", "0.0"}));
+                                           PatternCase{0.0, "##0.0##", "0.0"}),
+                         ShownText);
 
 INSTANTIATE_TEST_SUITE_P(
     PercentAndDiameter, DisplayPatternTest,
@@ -73,7 +88,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PatternCase{static_cast<double>(0.10189711F), "0.0000", "0.1019"},
                       PatternCase{static_cast<double>(0.32486075F), "0.0000", "0.3249"},
                       PatternCase{static_cast<double>(0.0049999999F), "0.0000", "0.0050"},
-                      PatternCase{0.0, "0.0000", "0.0000"}));
+                      PatternCase{0.0, "0.0000", "0.0000"}),
+    ShownText);
 
 TEST(DisplayPattern, NonFiniteValuesGiveEmptyText) {
     EXPECT_EQ(modStakewell::FormatPattern(NAN, "##0.000"), "");

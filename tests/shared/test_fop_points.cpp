@@ -2,6 +2,8 @@
 
 #include "ReferenceBubbleSort.h"
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -76,15 +78,17 @@ TEST_P(DescendingOrderTest, ExchangesEqualNeighboursLikeTheBubbleSort) {
     EXPECT_EQ(OhmsOf(points), GetParam().expectedOhms);
 }
 
-INSTANTIATE_TEST_SUITE_P(WorkedByHand, DescendingOrderTest,
-                         ::testing::Values(OrderCase{{}, {}}, OrderCase{{7}, {0}},
-                                           OrderCase{{5, 5, 5}, {2, 1, 0}},
-                                           OrderCase{{5, 5, 1}, {1, 0, 2}},
-                                           OrderCase{{5, 1, 5}, {2, 0, 1}},
-                                           OrderCase{{2, 5, 5, 1, 5}, {4, 1, 2, 0, 3}},
-                                           OrderCase{{5, 3, 5, 3, 5, 3}, {4, 0, 2, 5, 3, 1}},
-                                           OrderCase{{0, 10, 10, 10, -1}, {3, 2, 1, 0, 4}},
-                                           OrderCase{{0, 1, 2, 3, 4}, {4, 3, 2, 1, 0}}));
+INSTANTIATE_TEST_SUITE_P(
+    WorkedByHand, DescendingOrderTest,
+    ::testing::Values(OrderCase{{}, {}}, OrderCase{{7}, {0}}, OrderCase{{5, 5, 5}, {2, 1, 0}},
+                      OrderCase{{5, 5, 1}, {1, 0, 2}}, OrderCase{{5, 1, 5}, {2, 0, 1}},
+                      OrderCase{{2, 5, 5, 1, 5}, {4, 1, 2, 0, 3}},
+                      OrderCase{{5, 3, 5, 3, 5, 3}, {4, 0, 2, 5, 3, 1}},
+                      OrderCase{{0, 10, 10, 10, -1}, {3, 2, 1, 0, 4}},
+                      OrderCase{{0, 1, 2, 3, 4}, {4, 3, 2, 1, 0}}),
+    [](const auto& info) {
+        return CaseName(info.index, {::testing::PrintToString(info.param.feet)});
+    });
 
 TEST(SortFOPPoints, AscendingKeepsEqualDistancesInTheirOrder) {
     std::vector<FOPPoint> points = Numbered({20, 10, 20, 10, 0});

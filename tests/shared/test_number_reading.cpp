@@ -1,9 +1,12 @@
 #include "shared/NumberReading.h"
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
 #include <cmath>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -12,6 +15,10 @@ struct ReadingCase {
     std::string text;
     double expected;
 };
+
+void PrintTo(const ReadingCase& c, std::ostream* os) {
+    *os << ::testing::PrintToString(c.text);
+}
 
 class NumberReadingTest : public ::testing::TestWithParam<ReadingCase> {};
 
@@ -38,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadingCase{"&X12", 0.0}, ReadingCase{"1E999", DBL_MAX},
                       ReadingCase{"-1E999", -DBL_MAX}, ReadingCase{"1E-999", 0.0},
                       ReadingCase{"0.000E999999999999", 0.0}, ReadingCase{"1\r2", 1.0},
-                      ReadingCase{"10.7", 10.7}, ReadingCase{"50%", 50.0}));
+                      ReadingCase{"10.7", 10.7}, ReadingCase{"50%", 50.0}),
+    [](const auto& info) { return CaseName(info.index, {info.param.text}); });
 
 TEST(NumberReading, NegativeZeroReadsAsZero) {
     EXPECT_EQ(modStakewell::ReadNumber("-0"), 0.0);

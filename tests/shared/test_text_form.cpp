@@ -1,10 +1,13 @@
 #include "shared/NumberReading.h"
 #include "shared/TextForm.h"
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
 #include <cmath>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -18,6 +21,10 @@ struct DoubleCase {
     double value;
     std::string text;
 };
+
+void PrintTo(const DoubleCase& c, std::ostream* os) {
+    *os << c.text;
+}
 
 class DoubleTextTest : public ::testing::TestWithParam<DoubleCase> {};
 
@@ -33,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DoubleCase{123456789012345.0, "123456789012345"}, DoubleCase{1e15, "1E+15"},
                       DoubleCase{1.5e20, "1.5E+20"}, DoubleCase{0.00001, "0.00001"},
                       DoubleCase{0.000001, "1E-06"}, DoubleCase{-2.5e-300, "-2.5E-300"},
-                      DoubleCase{DBL_MAX, "1.79769313486232E+308"}));
+                      DoubleCase{DBL_MAX, "1.79769313486232E+308"}),
+    [](const auto& info) { return CaseName(info.index, {info.param.text}); });
 
 TEST(SingleText, WritesAtMostSevenDigits) {
     EXPECT_EQ(SingleText(0.1019F), "0.1019");
