@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace stakewellFiles {
 namespace {
@@ -24,21 +25,43 @@ constexpr std::array<const char*, StoredFieldNames.size()> FieldItems{
     "/Electrode/Number", "/Wire/Length",      "/Wire/Diameter",
     "/Wire/Depth",       "/4Pt/MVal",         "/4Pt/E2"};
 
-QString OhmsItem(int index) {
-    return QStringLiteral("/FOP/Ohms-") + QString::number(index);
-}
+// A survey holds tens of thousands of points: their paths are built from
+// prefixes made once.
+class PointPaths {
+public:
+    QString Ohms(int index) const { return ohms + QString::number(index); }
+    QString Feet(int index) const { return feet + QString::number(index); }
 
-QString FeetItem(int index) {
-    return QStringLiteral("/FOP/Feet-") + QString::number(index);
-}
+private:
+    QString ohms = FullPath(QStringLiteral("/FOP/Ohms-"));
+    QString feet = FullPath(QStringLiteral("/FOP/Feet-"));
+};
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-double Number(const XmlValueStore& store, const QString& item) {
-    return modStakewell::ReadNumber(store.GetValue(FullPath(item)).toStdString());
-}
+// Reads numbers the way a field does, through one reused buffer: a survey's
+// tens of thousands of values would otherwise each allocate a copy. A
+// character outside ASCII cannot belong to a number, so it stands as one
+// byte that ends it.
+class NumberReader {
+public:
+    explicit NumberReader(const XmlValueStore& store) : store(store) {}
+
+    double operator()(const QString& path) {
+        const QString text = store.GetValue(path);
+        bytes.clear();
+        for (const QChar c : text) {
+            bytes.push_back(c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x80');
+        }
+        return modStakewell::ReadNumber(bytes);
+    }
+
+private:
+    const XmlValueStore& store;
+    std::string bytes;
+};
 
 void SetFields(XmlValueStore& store, const DataFileContent& content, std::size_t from,
                std::size_t to) {
@@ -77,10 +100,12 @@ void WriteDataFile(XmlValueStore& store, const DataFileContent& content) {
     store.SetValue(FullPath(QStringLiteral("/frmGraph/Width")), integer(content.Graph.GraphWidth));
     SetFields(store, content, 0, DesignFieldCount);
     store.SetValue(FullPath(QStringLiteral("/FOP/iPts")), integer(content.PointCount()));
+    const PointPaths paths;
+    store.Reserve(2 * content.FOPPoints.size() + 16);
     for (int i = 0; i <= content.PointCount(); ++i) {
         const FOPPoint& point = content.FOPPoints[static_cast<std::size_t>(i)];
-        store.SetValue(FullPath(OhmsItem(i)), Text(modStakewell::DoubleText(point.Ohms)));
-        store.SetValue(FullPath(FeetItem(i)), Text(modStakewell::DoubleText(point.Feet)));
+        store.SetValue(paths.Ohms(i), Text(modStakewell::DoubleText(point.Ohms)));
+        store.SetValue(paths.Feet(i), Text(modStakewell::DoubleText(point.Feet)));
     }
     SetFields(store, content, DesignFieldCount, StoredFieldNames.size());
 }
@@ -99,10 +124,12 @@ DataFileContent ReadDataFile(const XmlValueStore& store) {
     GetFields(store, content, 0, DesignFieldCount);
     const int count = std::clamp(whole(QStringLiteral("/FOP/iPts")), 0, modStakewell::MaxFOPPoints);
     content.FOPPoints.assign(static_cast<std::size_t>(count) + 1, FOPPoint{});
+    const PointPaths paths;
+    NumberReader number(store);
     for (int i = 1; i <= count; ++i) {
         FOPPoint& point = content.FOPPoints[static_cast<std::size_t>(i)];
-        point.Ohms = Number(store, OhmsItem(i));
-        point.Feet = Number(store, FeetItem(i));
+        point.Ohms = number(paths.Ohms(i));
+        point.Feet = number(paths.Feet(i));
     }
     GetFields(store, content, DesignFieldCount, StoredFieldNames.size());
     return content;

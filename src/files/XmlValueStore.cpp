@@ -136,6 +136,39 @@ void WriteValue(QXmlStreamWriter& writer, QStringView name, const QString& value
     writer.writeEndElement();
 }
 
+// Opens and closes group elements as consecutive values move between parent
+// paths. Values of one group come in runs, so the parent path is split into
+// its parts only when it changes.
+class GroupWriter {
+public:
+    explicit GroupWriter(QXmlStreamWriter& writer) : writer(writer) {}
+
+    // The parent path of the next value; none for a path without a "/".
+    void Enter(std::optional<QStringView> parent) {
+        if (parent == current) {
+            return;
+        }
+        const QList<QStringView> parts = parent ? parent->split(u'/') : QList<QStringView>();
+        qsizetype shared = 0;
+        while (shared < open.size() && shared < parts.size() && open[shared] == parts[shared]) {
+            ++shared;
+        }
+        for (; open.size() > shared; open.removeLast()) {
+            writer.writeEndElement();
+        }
+        for (; open.size() < parts.size(); open.append(parts[open.size()])) {
+            writer.writeStartElement(GroupElement);
+            writer.writeAttribute(NameAttribute, parts[open.size()].toString());
+        }
+        current = parent;
+    }
+
+private:
+    QXmlStreamWriter& writer;
+    QList<QStringView> open;
+    std::optional<QStringView> current;
+};
+
 QString Located(const QXmlStreamReader& reader, QString reason) {
     if (reason.endsWith(u'.')) {
         reason.chop(1);
@@ -149,8 +182,8 @@ QString Located(const QXmlStreamReader& reader, QString reason) {
 } // namespace
 
 std::optional<QString> XmlValueStore::Read() {
-    values.clear();
-    order.clear();
+    entries.clear();
+    index.clear();
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
         return file.errorString();
@@ -170,8 +203,8 @@ std::optional<QString> XmlValueStore::Read() {
     }
     std::optional<QString> problem = Parse(document);
     if (problem) {
-        values.clear();
-        order.clear();
+        entries.clear();
+        index.clear();
     }
     return problem;
 }
@@ -193,7 +226,7 @@ std::optional<QString> XmlValueStore::Parse(const QByteArray& document) {
         return Located(reader, QStringLiteral("this XML file is not a Stakewell data file"));
     }
     // About one value for every 40 bytes of a real file.
-    values.reserve(document.size() / 40);
+    Reserve(static_cast<std::size_t>(document.size() / 40));
     // The path of each open group, ending in "/".
     std::vector<QString> groups{QString()};
     while (!reader.atEnd() && !reader.hasError()) {
@@ -237,30 +270,28 @@ std::optional<QString> XmlValueStore::Write() const {
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();
     }
-    QXmlStreamWriter writer(&file);
+    // Composed in memory and handed to the file in one write: the writer's
+    // many small pieces cost far more through a file device.
+    QByteArray document;
+    document.reserve(static_cast<qsizetype>(entries.size()) * 40);
+    QXmlStreamWriter writer(&document);
     writer.setAutoFormatting(true);
     writer.setAutoFormattingIndent(1);
     writer.writeStartDocument();
     writer.writeStartElement(RootElement);
-    QList<QStringView> open;
-    for (const QString& path : order) {
-        QList<QStringView> parts = QStringView(path).split(u'/');
-        const QStringView leaf = parts.takeLast();
-        qsizetype shared = 0;
-        while (shared < open.size() && shared < parts.size() && open[shared] == parts[shared]) {
-            ++shared;
+    GroupWriter groups(writer);
+    for (const Entry& entry : entries) {
+        const qsizetype cut = entry.path.lastIndexOf(u'/');
+        if (cut < 0) {
+            groups.Enter(std::nullopt);
+            WriteValue(writer, entry.path, entry.value);
+        } else {
+            groups.Enter(QStringView(entry.path).left(cut));
+            WriteValue(writer, QStringView(entry.path).mid(cut + 1), entry.value);
         }
-        for (; open.size() > shared; open.removeLast()) {
-            writer.writeEndElement();
-        }
-        for (; open.size() < parts.size(); open.append(parts[open.size()])) {
-            writer.writeStartElement(GroupElement);
-            writer.writeAttribute(NameAttribute, parts[open.size()].toString());
-        }
-        WriteValue(writer, leaf, values[path]);
     }
     writer.writeEndDocument();
-    if (writer.hasError()) {
+    if (writer.hasError() || file.write(document) != document.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return reason.isEmpty() ? QStringLiteral("the data could not be written") : reason;
@@ -272,15 +303,21 @@ std::optional<QString> XmlValueStore::Write() const {
 }
 
 QString XmlValueStore::GetValue(const QString& path) const {
-    return values.value(path);
+    const auto found = index.constFind(path);
+    return found == index.constEnd() ? QString() : entries[*found].value;
+}
+
+void XmlValueStore::Reserve(std::size_t count) {
+    entries.reserve(count);
+    index.reserve(static_cast<qsizetype>(count));
 }
 
 void XmlValueStore::SetValue(const QString& path, const QString& value) {
-    auto found = values.find(path);
-    if (found == values.end()) {
-        values.insert(path, value);
-        order.append(path);
+    const auto found = index.constFind(path);
+    if (found == index.constEnd()) {
+        index.insert(path, entries.size());
+        entries.push_back({path, value});
     } else {
-        *found = value;
+        entries[*found].value = value;
     }
 }

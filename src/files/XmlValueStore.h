@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 // Text values under slash-separated paths, kept in one XML file. Path parts
 // are stored as attribute values, so any part works ("4Pt", "Ohms-0"), and
@@ -30,13 +31,21 @@ public:
     // The empty text for a path the store does not hold.
     QString GetValue(const QString& path) const;
     void SetValue(const QString& path, const QString& value);
+    // Room for this many values, so that a large survey is stored without
+    // growing the store step by step.
+    void Reserve(std::size_t count);
 
 private:
     std::optional<QString> Parse(const QByteArray& document);
 
+    struct Entry {
+        QString path;
+        QString value;
+    };
+
     QString name;
-    QHash<QString, QString> values;
-    // Written in the order they were first set, so the file reads like the
-    // window it came from.
-    QList<QString> order;
+    // In the order first set, so the file reads like the window it came from;
+    // the index finds a path's entry at once.
+    std::vector<Entry> entries;
+    QHash<QString, std::size_t> index;
 };
