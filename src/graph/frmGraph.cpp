@@ -2,6 +2,7 @@
 
 #include "graph/PlotPicture.h"
 #include "graph/ScreenPlacement.h"
+#include "graph/WindowCaption.h"
 #include "shared/Twips.h"
 #include "ui_frmGraph.h"
 
@@ -173,24 +174,14 @@ frmGraph::frmGraph(modStakewell::SharedState& state, std::function<void()> updat
 
 frmGraph::~frmGraph() = default;
 
-std::optional<QMargins> frmGraph::MeasuredFrameMargins() const {
-    const QRect outer = frameGeometry();
-    const QRect inner = geometry();
-    if (outer == inner) {
-        return std::nullopt;
-    }
-    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
-}
-
 void frmGraph::RememberFrameMargins() {
-    if (const std::optional<QMargins> measured = MeasuredFrameMargins()) {
+    if (const std::optional<QMargins> measured = FrameMarginsOf(*this)) {
         lastFrameMargins = *measured;
     }
 }
 
 QMargins frmGraph::FrameMargins() const {
-    if (const std::optional<QMargins> measured = MeasuredFrameMargins()) {
+    if (const std::optional<QMargins> measured = FrameMarginsOf(*this)) {
         return *measured;
     }
     if (!lastFrameMargins.isNull()) {
@@ -200,12 +191,7 @@ QMargins frmGraph::FrameMargins() const {
 }
 
 int frmGraph::TitleBarHeight() const {
-    const QMargins frame = FrameMargins();
-    const int caption = frame.top() - frame.bottom();
-    if (caption > 0) {
-        return caption;
-    }
-    return style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    return CaptionHeight(*this, FrameMargins());
 }
 
 QSize frmGraph::MinimumOuterSize() const {

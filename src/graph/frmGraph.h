@@ -62,7 +62,6 @@ private:
     void Form_Resize();
     void LayOutControls();
     void TakePlacement();
-    std::optional<QMargins> MeasuredFrameMargins() const;
     void RememberFrameMargins();
     QMargins FrameMargins() const;
     QRect OuterGeometry() const;

@@ -5,6 +5,7 @@
 #include "calc/WireGauge.h"
 #include "files/DataFile.h"
 #include "graph/GraphWindowHost.h"
+#include "graph/WindowCaption.h"
 #include "mainwindow/CompactTabStyle.h"
 #include "mainwindow/FocusMark.h"
 #include "mainwindow/InputHint.h"
@@ -20,7 +21,6 @@
 #include <QIcon>
 #include <QShortcut>
 #include <QSignalBlocker>
-#include <QStyle>
 #include <QTabBar>
 #include <QToolTip>
 
@@ -75,7 +75,8 @@ QIcon ProgramIcon() {
 
 frmMain::frmMain(QString lastConfigFile, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmMain>()),
-      graph(std::make_unique<GraphWindowHost>(state, [this] { UpdateFOP(); }, this)),
+      graph(std::make_unique<GraphWindowHost>(
+          state, [this] { UpdateFOP(); }, this)),
       lastConfigFile(std::move(lastConfigFile)) {
     Q_INIT_RESOURCE(stakewell);
     SubstituteDialogFont();
@@ -207,16 +208,7 @@ void frmMain::FitLabelsToCaptions() {
 }
 
 int frmMain::TitleBarHeight() const {
-    if (isVisible()) {
-        const QRect outer = frameGeometry();
-        const QRect inner = geometry();
-        const int border = (outer.width() - inner.width()) / 2;
-        const int caption = inner.top() - outer.top() - border;
-        if (caption > 0) {
-            return caption;
-        }
-    }
-    return style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    return CaptionHeight(*this, FrameMarginsOf(*this));
 }
 
 // Closing is never refused: a state that cannot be kept is reported, and the
