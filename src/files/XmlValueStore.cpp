@@ -169,6 +169,11 @@ private:
     std::optional<QStringView> current;
 };
 
+QString TooLarge() {
+    return QStringLiteral("the file is larger than %1 MB, more than any data file holds")
+        .arg(XmlValueStore::MaxFileMegabytes);
+}
+
 QString Located(const QXmlStreamReader& reader, QString reason) {
     if (reason.endsWith(u'.')) {
         reason.chop(1);
@@ -189,8 +194,7 @@ std::optional<QString> XmlValueStore::Read() {
         return file.errorString();
     }
     if (file.size() > MaxFileBytes) {
-        return QStringLiteral("the file is larger than %1 MB, more than any data file holds")
-            .arg(MaxFileBytes / (1024 * 1024));
+        return TooLarge();
     }
     // A device may report no size; read one byte past the limit to tell.
     const QByteArray document = file.read(MaxFileBytes + 1);
@@ -198,8 +202,7 @@ std::optional<QString> XmlValueStore::Read() {
         return file.errorString();
     }
     if (document.size() > MaxFileBytes) {
-        return QStringLiteral("the file is larger than %1 MB, more than any data file holds")
-            .arg(MaxFileBytes / (1024 * 1024));
+        return TooLarge();
     }
     std::optional<QString> problem = Parse(document);
     if (problem) {

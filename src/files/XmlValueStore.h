@@ -16,7 +16,8 @@ public:
     // A larger file is refused unread. The largest real file (32767 points)
     // is about 3.5 MB, so this leaves ample room without letting a hostile
     // file make the program allocate without bound.
-    static constexpr qint64 MaxFileBytes = 32 * 1024 * 1024;
+    static constexpr qint64 MaxFileMegabytes = 32;
+    static constexpr qint64 MaxFileBytes = MaxFileMegabytes * 1024 * 1024;
 
     void FileName(const QString& fileName) { name = fileName; }
     const QString& FileName() const { return name; }

@@ -105,8 +105,8 @@ private:
     void ApplyDataFile(const stakewellFiles::DataFileContent& content);
     stakewellFiles::DataFileContent CurrentDataFile() const;
     stakewellFiles::ReportContent CurrentReport() const;
-    QString AskOpenFileName(QFileDialog& CommonDialog1);
-    QString AskSaveFileName(QFileDialog& CommonDialog1);
+    static QString AskOpenFileName(QFileDialog& CommonDialog1);
+    static QString AskSaveFileName(QFileDialog& CommonDialog1);
     void ReportFileProblem(const QString& action, const QString& fileName, const QString& reason);
 
     using InputField = std::pair<std::string modStakewell::RecalcInputs::*, const QLineEdit*>;

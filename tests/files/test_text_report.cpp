@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 namespace {
@@ -63,10 +64,9 @@ std::string Inputs() {
 modStakewell::FallOfPotential Readings(int count) {
     modStakewell::FallOfPotential fop;
     fop.FOPE2Distance = 100.0;
-    const double feet[] = {10.0, 20.0};
-    const double ohms[] = {5.0, 7.5};
+    const std::array<modStakewell::FOPPoint, 2> readings{{{10.0, 5.0}, {20.0, 7.5}}};
     for (int i = 0; i < count; ++i) {
-        fop.AddPoint(feet[i], ohms[i]);
+        fop.AddPoint(readings.at(i).Feet, readings.at(i).Ohms);
     }
     return fop;
 }

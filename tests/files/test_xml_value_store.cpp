@@ -11,7 +11,7 @@
 namespace {
 
 QString Written(const QTemporaryDir& folder, const QByteArray& bytes) {
-    const QString name = folder.filePath(QStringLiteral("data.xml"));
+    QString name = folder.filePath(QStringLiteral("data.xml"));
     QFile file(name);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);

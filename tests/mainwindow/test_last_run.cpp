@@ -105,7 +105,7 @@ TEST_F(LastRun, AnUnwritableProgramFolderKeepsTheFileInTheUserConfiguration) {
 // The unreadable file is kept for the user, who is told once; the program
 // starts afresh and its close writes a new file beside the kept one.
 TEST_F(LastRun, AnUnreadableFileIsSetAsideAndReportedOnce) {
-    const QByteArray damaged = "<stakewell-data><group name=\"Data\"><value name=\"x\">1";
+    const QByteArray damaged = R"(<stakewell-data><group name="Data"><value name="x">1)";
     {
         QFile file(LastConfig());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
