@@ -5,7 +5,6 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -23,9 +22,10 @@ const QString EncodingAttribute = QStringLiteral("encoding");
 // are not allowed at all) are stored as their UTF-16 code units in base64.
 const QString Base64Utf16 = QStringLiteral("base64-utf16le");
 
-// Bounds the text that declared entities may expand to, so a nested
-// "billion laughs" declaration fails fast instead of exhausting memory.
+// Declared entities are refused before they are used; the reader's own limit
+// stays as a second guard.
 constexpr int EntityExpansionLimit = 4096;
+constexpr qsizetype MaxPathCharacters = 16 * 1024 * 1024;
 
 bool AllowedAsCharacterData(QStringView text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -115,13 +115,12 @@ std::optional<QString> ValueText(QXmlStreamReader& reader, QStringView encoding)
     return unpacked;
 }
 
-// The reader leaves such entities out rather than fetch them; a data file
-// that relies on one is not what it seems.
-bool DeclaresOutsideEntity(const QXmlStreamReader& reader) {
-    const QXmlStreamEntityDeclarations declarations = reader.entityDeclarations();
-    return std::any_of(declarations.begin(), declarations.end(), [](const auto& entity) {
-        return !entity.systemId().isEmpty() || !entity.publicId().isEmpty();
-    });
+// A data file never declares entities. Refusing every declaration stops the
+// nested "billion laughs" and its flat variant (one entity referenced
+// millions of times, which the reader would gather into one text beyond any
+// per-entity limit), and never fetches an entity from elsewhere.
+bool DeclaresEntities(const QXmlStreamReader& reader) {
+    return !reader.entityDeclarations().isEmpty();
 }
 
 void WriteValue(QXmlStreamWriter& writer, QStringView name, const QString& value) {
@@ -216,9 +215,9 @@ std::optional<QString> XmlValueStore::Parse(const QByteArray& document) {
     QXmlStreamReader reader(document);
     reader.setEntityExpansionLimit(EntityExpansionLimit);
     while (!reader.atEnd() && reader.readNext() != QXmlStreamReader::StartElement) {
-        if (reader.tokenType() == QXmlStreamReader::DTD && DeclaresOutsideEntity(reader)) {
-            return Located(reader, QStringLiteral("the file declares an entity read from "
-                                                  "elsewhere, which a data file never does"));
+        if (reader.tokenType() == QXmlStreamReader::DTD && DeclaresEntities(reader)) {
+            return Located(
+                reader, QStringLiteral("the file declares entities, which a data file never does"));
         }
     }
     if (!reader.isStartElement()) {
@@ -232,6 +231,10 @@ std::optional<QString> XmlValueStore::Parse(const QByteArray& document) {
     Reserve(static_cast<std::size_t>(document.size() / 40));
     // The path of each open group, ending in "/".
     std::vector<QString> groups{QString()};
+    // Every path repeats its groups' names, so deeply nested long names could
+    // make far more text than the file holds; a real file's paths come to a
+    // few million characters.
+    qsizetype pathCharacters = 0;
     while (!reader.atEnd() && !reader.hasError()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
         if (token == QXmlStreamReader::EndElement) {
@@ -241,8 +244,15 @@ std::optional<QString> XmlValueStore::Parse(const QByteArray& document) {
             }
         } else if (token == QXmlStreamReader::StartElement) {
             const QXmlStreamAttributes attributes = reader.attributes();
+            const QStringView name = attributes.value(NameAttribute);
+            pathCharacters += groups.back().size() + name.size() + 1;
+            if (pathCharacters > MaxPathCharacters) {
+                reader.raiseError(QStringLiteral("the file's groups nest deeper than any data "
+                                                 "file's"));
+                break;
+            }
             QString path = groups.back();
-            path += attributes.value(NameAttribute);
+            path += name;
             if (reader.name() == GroupElement) {
                 groups.push_back(path + u'/');
             } else if (reader.name() == ValueElement) {

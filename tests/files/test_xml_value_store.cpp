@@ -96,12 +96,22 @@ INSTANTIATE_TEST_SUITE_P(
                 "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">"
                 "<!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">]><stakewell-data>"
                 "<value name=\"Top\">&e;</value></stakewell-data>",
-                "expansion limit"},
+                "declares entities"},
+        BadFile{"FlatEntityBomb",
+                "<!DOCTYPE s [<!ENTITY e \"" + QByteArray(4000, 'a') + "\">]><stakewell-data>" +
+                    "<value name=\"Top\">" + QByteArray("&e;").repeated(100000) +
+                    "</value></stakewell-data>",
+                "declares entities"},
+        BadFile{"DeeplyNestedLongNames",
+                QByteArray("<stakewell-data>") +
+                    QByteArray("<group name=\"" + QByteArray(60000, 'g') + "\">").repeated(200) +
+                    QByteArray("<value name=\"v\"/>").repeated(20000),
+                "nest deeper"},
         BadFile{"ExternalEntity",
                 "<?xml version=\"1.0\"?><!DOCTYPE s [<!ENTITY x SYSTEM \"/etc/hostname\">]>"
                 "<stakewell-data><value name=\"Top\">&x;</value>"
                 "</stakewell-data>",
-                "read from elsewhere"},
+                "declares entities"},
         BadFile{"DamagedEncodedText",
                 "<stakewell-data><value name=\"Top\" encoding=\"base64-utf16le\">!!!</value>"
                 "</stakewell-data>",
