@@ -233,10 +233,21 @@ TEST_F(DataFiles, TheWindowMovesToTheStoredPositionOrOntoAScreen) {
 
     DataFileContent unplugged = Design();
     unplugged.MainLeft = 15 * 100000;
+    unplugged.Graph = {15 * 100000, -15 * 100000, 9000, 7500};
     name = WriteContent(File("far.xml"), unplugged);
-    form.Window().LoadDataFile(name);
+    MainWindowDriver fresh;
+    fresh.Window().LoadDataFile(name);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_TRUE(screen.contains(form.Window().frameGeometry())) << form.Window().pos().x();
+    EXPECT_TRUE(screen.contains(fresh.Window().frameGeometry())) << fresh.Window().pos().x();
+    fresh.SelectTab(5);
+    int graphsShown = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == "frmGraph" && window->isVisible()) {
+            ++graphsShown;
+            EXPECT_TRUE(screen.intersects(window->frameGeometry())) << window->pos().x();
+        }
+    }
+    EXPECT_EQ(graphsShown, 1);
 }
 
 struct HostileCase {
