@@ -2,6 +2,7 @@
 
 #include "ui_frmMain.h"
 
+#include "about/DialogFont.h"
 #include "calc/WireGauge.h"
 #include "files/DataFile.h"
 #include "graph/GraphWindowHost.h"
@@ -38,18 +39,6 @@ const QPoint PageInView{PixelsFromTwips(240), PixelsFromTwips(360)};
 const QPoint PageOutOfSight{PixelsFromTwips(240), PixelsFromTwips(5000)};
 constexpr int FallOfPotentialPage = 5;
 
-// The form asks for the classic 8 pt dialog face. Where it is not installed,
-// a face with the same metrics class keeps every caption inside its control.
-void SubstituteDialogFont() {
-    static const bool installed = [] {
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                    QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
-
 double ReadNumber(const QString& text) {
     return modStakewell::ReadNumber(text.toStdString());
 }
@@ -78,7 +67,7 @@ frmMain::frmMain(QString lastConfigFile, QWidget* parent)
       graph(std::make_unique<GraphWindowHost>(state, [this] { UpdateFOP(); }, this)),
       lastConfigFile(std::move(lastConfigFile)) {
     Q_INIT_RESOURCE(stakewell);
-    SubstituteDialogFont();
+    stakewellAbout::SubstituteDialogFont();
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
