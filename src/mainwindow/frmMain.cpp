@@ -3,6 +3,7 @@
 #include "ui_frmMain.h"
 
 #include "about/DialogFont.h"
+#include "about/frmAbout.h"
 #include "calc/WireGauge.h"
 #include "files/DataFile.h"
 #include "graph/GraphWindowHost.h"
@@ -63,6 +64,9 @@ QIcon ProgramIcon() {
 } // namespace
 
 frmMain::frmMain(QString lastConfigFile, QWidget* parent)
+    : frmMain(std::move(lastConfigFile), QString(), parent) {}
+
+frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmMain>()),
       graph(std::make_unique<GraphWindowHost>(state, [this] { UpdateFOP(); }, this)),
       lastConfigFile(std::move(lastConfigFile)) {
@@ -122,10 +126,22 @@ frmMain::frmMain(QString lastConfigFile, QWidget* parent)
     ConnectHandlers();
     SetUpFieldUse();
     ui->cmdEnd->setFocus();
-    RestoreLastRun();
+    // The About box is otherwise seen only at the program's start.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &frmMain::ShowAboutBox);
+    if (dataFile.isEmpty()) {
+        RestoreLastRun();
+    } else {
+        OpenAtStart(dataFile);
+    }
 }
 
 frmMain::~frmMain() = default;
+
+void frmMain::ShowAboutBox() {
+    frmAbout about({}, this);
+    about.exec();
+}
 
 void frmMain::ConnectHandlers() {
     connect(ui->TabStrip1, &QTabWidget::currentChanged, this, &frmMain::TabStrip1_Click);
