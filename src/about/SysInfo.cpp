@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
@@ -16,8 +18,10 @@ namespace {
 // leading zeros: how the viewer's registered number has always been written.
 QString HexDigitsLastByteFirst(const QByteArray& bytes) {
     QString digits;
-    for (auto byte = bytes.crbegin(); byte != bytes.crend(); ++byte) {
-        digits += QString::number(static_cast<unsigned char>(*byte), 16).toUpper();
+    QByteArray lastFirst = bytes;
+    std::reverse(lastFirst.begin(), lastFirst.end());
+    for (const char byte : lastFirst) {
+        digits += QString::number(static_cast<unsigned char>(byte), 16).toUpper();
     }
     return digits;
 }

@@ -103,7 +103,7 @@ class StartWithAFile : public testing::Test {
 protected:
     QString LastConfig() const { return folder.filePath(QStringLiteral("LastConfig.xml")); }
 
-    void Write(const QString& fileName, const char* earthResistivity) const {
+    static void Write(const QString& fileName, const char* earthResistivity) {
         stakewellFiles::DataFileContent content;
         content.FieldTexts[0] = earthResistivity;
         XmlValueStore store;
@@ -121,7 +121,7 @@ protected:
         });
         EXPECT_TRUE(start.Run());
         QTest::qWait(50);
-        const QString shown =
+        QString shown =
             start.MainWindow()->findChild<QLineEdit*>(QStringLiteral("tbxEarthRes"))->text();
         start.MainWindow()->close();
         return shown;
