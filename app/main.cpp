@@ -10,6 +10,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(stakewellProgram::ApplicationTitle));
     QApplication::setApplicationVersion(QString::fromLatin1(stakewellProgram::Version));
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(stakewellProgram::DesktopId));
     const StartRequest request = ReadCommandLine(app);
     ProgramStart start(stakewellFiles::LastConfigFileName(
                            QCoreApplication::applicationDirPath(),
