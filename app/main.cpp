@@ -1,15 +1,24 @@
+#include "ProgramStart.h"
+
+#include "ProgramIdentity.h"
 #include "files/LastRun.h"
-#include "mainwindow/frmMain.h"
 
 #include <QApplication>
 #include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Stakewell"));
-    frmMain window(stakewellFiles::LastConfigFileName(
-        QCoreApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
-    window.show();
+    QApplication::setApplicationName(QString::fromLatin1(stakewellProgram::ApplicationTitle));
+    QApplication::setApplicationVersion(QString::fromLatin1(stakewellProgram::Version));
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(stakewellProgram::DesktopId));
+    const StartRequest request = ReadCommandLine(app);
+    ProgramStart start(stakewellFiles::LastConfigFileName(
+                           QCoreApplication::applicationDirPath(),
+                           QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)),
+                       request);
+    if (!start.Run()) {
+        return 0;
+    }
     return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "files/LastRun.h"
 
+#include "ProgramIdentity.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,7 +10,9 @@ namespace stakewellFiles {
 
 QString LastConfigFileName(const QString& programFolder, const QString& userConfigFolder) {
     const QString name = QStringLiteral("LastConfig.xml");
-    if (QFileInfo(programFolder).isWritable()) {
+    const bool installed =
+        QFileInfo::exists(QDir(programFolder).filePath(stakewellProgram::InstalledMarker));
+    if (!installed && QFileInfo(programFolder).isWritable()) {
         return QDir(programFolder).filePath(name);
     }
     QDir(userConfigFolder).mkpath(QStringLiteral("."));

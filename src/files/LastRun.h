@@ -7,8 +7,11 @@
 namespace stakewellFiles {
 
 // The file that carries the state of one run to the next: LastConfig.xml
-// beside the program, or in the user's configuration folder when the
-// program's folder cannot be written (an installed program).
+// beside the program, or in the user's configuration folder when the program
+// is installed (its metainfo file lies where the install puts it, relative to
+// the program's folder) or its folder cannot be written. An installed program
+// run by root thus still keeps its state in root's own folder, never among
+// the system's files.
 QString LastConfigFileName(const QString& programFolder, const QString& userConfigFolder);
 
 // Moves a last-run file that could not be read out of the way, under a name

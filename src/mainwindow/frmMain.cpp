@@ -2,6 +2,8 @@
 
 #include "ui_frmMain.h"
 
+#include "about/DialogFont.h"
+#include "about/frmAbout.h"
 #include "calc/WireGauge.h"
 #include "files/DataFile.h"
 #include "graph/GraphWindowHost.h"
@@ -38,18 +40,6 @@ const QPoint PageInView{PixelsFromTwips(240), PixelsFromTwips(360)};
 const QPoint PageOutOfSight{PixelsFromTwips(240), PixelsFromTwips(5000)};
 constexpr int FallOfPotentialPage = 5;
 
-// The form asks for the classic 8 pt dialog face. Where it is not installed,
-// a face with the same metrics class keeps every caption inside its control.
-void SubstituteDialogFont() {
-    static const bool installed = [] {
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                    QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
-
 double ReadNumber(const QString& text) {
     return modStakewell::ReadNumber(text.toStdString());
 }
@@ -74,12 +64,15 @@ QIcon ProgramIcon() {
 } // namespace
 
 frmMain::frmMain(QString lastConfigFile, QWidget* parent)
+    : frmMain(std::move(lastConfigFile), QString(), parent) {}
+
+frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmMain>()),
       graph(std::make_unique<GraphWindowHost>(
           state, [this] { UpdateFOP(); }, this)),
       lastConfigFile(std::move(lastConfigFile)) {
     Q_INIT_RESOURCE(stakewell);
-    SubstituteDialogFont();
+    stakewellAbout::SubstituteDialogFont();
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -134,10 +127,22 @@ frmMain::frmMain(QString lastConfigFile, QWidget* parent)
     ConnectHandlers();
     SetUpFieldUse();
     ui->cmdEnd->setFocus();
-    RestoreLastRun();
+    // The About box is otherwise seen only at the program's start.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &frmMain::ShowAboutBox);
+    if (dataFile.isEmpty()) {
+        RestoreLastRun();
+    } else {
+        OpenAtStart(dataFile);
+    }
 }
 
 frmMain::~frmMain() = default;
+
+void frmMain::ShowAboutBox() {
+    frmAbout about({}, this);
+    about.exec();
+}
 
 void frmMain::ConnectHandlers() {
     connect(ui->TabStrip1, &QTabWidget::currentChanged, this, &frmMain::TabStrip1_Click);

@@ -39,6 +39,9 @@ public:
     // writes its own state back into it at every close; without one it
     // starts afresh and keeps nothing.
     explicit frmMain(QString lastConfigFile = {}, QWidget* parent = nullptr);
+    // Starts from dataFile instead of the last run's state. A dataFile that
+    // cannot be read is reported, naming it, and the last run's state is used.
+    frmMain(QString lastConfigFile, const QString& dataFile, QWidget* parent = nullptr);
     ~frmMain() override;
     frmMain(const frmMain&) = delete;
     frmMain& operator=(const frmMain&) = delete;
@@ -101,6 +104,8 @@ private:
     void cmdEnd_Click();
 
     void RestoreLastRun();
+    void OpenAtStart(const QString& dataFile);
+    void ShowAboutBox();
     std::optional<QString> ReadDataFileInto(const QString& fileName);
     void ApplyDataFile(const stakewellFiles::DataFileContent& content);
     stakewellFiles::DataFileContent CurrentDataFile() const;

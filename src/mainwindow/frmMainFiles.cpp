@@ -211,6 +211,21 @@ void frmMain::ReportFileProblem(const QString& action, const QString& fileName,
         QStringLiteral("Could not %1 \"%2\":\n%3.").arg(action, Shown(fileName), reason));
 }
 
+// A file named at the start stands in for the last run's state; when it
+// cannot be read the user still gets the last run back, and is told why the
+// file is not shown once the window is up.
+void frmMain::OpenAtStart(const QString& dataFile) {
+    const QString fileName = QFileInfo(dataFile).absoluteFilePath();
+    const std::optional<QString> problem = ReadDataFileInto(fileName);
+    if (!problem) {
+        return;
+    }
+    RestoreLastRun();
+    QTimer::singleShot(0, this, [this, fileName, reason = *problem] {
+        ReportFileProblem(QStringLiteral("read data from"), fileName, reason);
+    });
+}
+
 void frmMain::RestoreLastRun() {
     if (lastConfigFile.isEmpty() || !QFileInfo::exists(lastConfigFile)) {
         return;

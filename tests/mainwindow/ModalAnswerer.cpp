@@ -45,6 +45,7 @@ void ModalAnswerer::AnswerNext() {
             return;
         }
         messages.append(box->text());
+        titles.append(box->windowTitle());
         box->done(QMessageBox::Ok);
     } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
         onFileDialog(*dialog);

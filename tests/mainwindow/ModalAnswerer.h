@@ -28,11 +28,13 @@ public:
     static std::function<void(QFileDialog&)> Choose(const QString& fileName);
 
     const QStringList& Messages() const { return messages; }
+    const QStringList& MessageTitles() const { return titles; }
 
 private:
     void AnswerNext();
 
     std::function<void(QFileDialog&)> onFileDialog;
     QStringList messages;
+    QStringList titles;
     QTimer timer;
 };

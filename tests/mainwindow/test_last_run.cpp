@@ -1,5 +1,7 @@
 #include "ModalAnswerer.h"
 
+#include "ProgramIdentity.h"
+
 #include "files/DataFile.h"
 #include "files/LastRun.h"
 #include "files/XmlValueStore.h"
@@ -100,6 +102,21 @@ TEST_F(LastRun, AnUnwritableProgramFolderKeepsTheFileInTheUserConfiguration) {
     EXPECT_EQ(stakewellFiles::LastConfigFileName(QStringLiteral("/no/such/program/folder"), config),
               config + QStringLiteral("/LastConfig.xml"));
     EXPECT_TRUE(QDir(config).exists());
+}
+
+// Installed, the program keeps its state in the user's folder even when it
+// could write its own (run by root): never among the system's files.
+TEST_F(LastRun, AnInstalledProgramKeepsTheFileInTheUserConfiguration) {
+    const QString bin = folder.filePath(QStringLiteral("usr/bin"));
+    const QString marker = QDir(bin).filePath(stakewellProgram::InstalledMarker);
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(marker).path()));
+    const QString config = folder.filePath(QStringLiteral("home/.config/Stakewell"));
+    EXPECT_EQ(stakewellFiles::LastConfigFileName(bin, config),
+              QDir(bin).filePath(QStringLiteral("LastConfig.xml")))
+        << "no metainfo file yet: a program run from where it was built";
+    QFile(marker).open(QIODevice::WriteOnly);
+    EXPECT_EQ(stakewellFiles::LastConfigFileName(bin, config),
+              config + QStringLiteral("/LastConfig.xml"));
 }
 
 // The unreadable file is kept for the user, who is told once; the program

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class frmMain;
+class QApplication;
+
+// What the command line asks of this run.
+struct StartRequest {
+    // A data file to open in place of the last run's state; empty for none.
+    QString DataFile;
+};
+
+// Reads the command line of app. --help and --version are answered on the
+// console and end the program, as does an option it does not know.
+StartRequest ReadCommandLine(QApplication& app);
+
+// The program's start: the About box first, and the main window once the
+// user has said OK to it.
+class ProgramStart {
+public:
+    ProgramStart(QString lastConfigFile, StartRequest request);
+    ~ProgramStart();
+    ProgramStart(const ProgramStart&) = delete;
+    ProgramStart& operator=(const ProgramStart&) = delete;
+    ProgramStart(ProgramStart&&) = delete;
+    ProgramStart& operator=(ProgramStart&&) = delete;
+
+    // Shows the About box and waits for the user. True when OK opened the
+    // main window; false when the box was closed with its close box, which
+    // leaves no window and so ends the program.
+    bool Run();
+
+    frmMain* MainWindow() const { return mainWindow.get(); }
+
+private:
+    QString lastConfigFile;
+    StartRequest request;
+    std::unique_ptr<frmMain> mainWindow;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace stakewellAbout {
+
+// The forms ask for the classic 8 pt dialog face. Where it is not installed,
+// a face with the same metrics class keeps every caption inside its control.
+// Installed once for the whole program; later calls do nothing.
+void SubstituteDialogFont();
+
+} // namespace stakewellAbout

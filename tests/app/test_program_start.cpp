@@ -1,0 +1,186 @@
+#include "CaseName.h"
+#include "mainwindow/ModalAnswerer.h"
+
+#include "ProgramStart.h"
+#include "about/frmAbout.h"
+#include "files/DataFile.h"
+#include "files/XmlValueStore.h"
+#include "mainwindow/frmMain.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <utility>
+
+namespace {
+
+// Answers the About box as soon as it is up, and remembers whether it was.
+class AboutAnswerer {
+public:
+    explicit AboutAnswerer(std::function<void(frmAbout&)> answer) : answer(std::move(answer)) {
+        timer.setInterval(10);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget())) {
+                timer.stop();
+                seen = true;
+                this->answer(*about);
+            }
+        });
+        timer.start();
+    }
+
+    bool Seen() const { return seen; }
+
+private:
+    std::function<void(frmAbout&)> answer;
+    QTimer timer;
+    bool seen = false;
+};
+
+qsizetype VisibleWindows() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::count_if(windows.begin(), windows.end(),
+                         [](const QWidget* window) { return window->isVisible(); });
+}
+
+void PressKey(frmAbout& about, Qt::Key key) {
+    QWidget* focused = about.focusWidget() != nullptr ? about.focusWidget() : &about;
+    QTest::keyClick(focused, key);
+}
+
+struct AnswerCase {
+    const char* name;
+    std::function<void(frmAbout&)> answer;
+    bool mainWindowOpens;
+};
+
+class StartWithTheAboutBox : public testing::TestWithParam<AnswerCase> {
+protected:
+    QTemporaryDir folder;
+};
+
+TEST_P(StartWithTheAboutBox, OkOpensTheMainWindowAndTheCloseBoxEndsTheProgram) {
+    const AnswerCase& row = GetParam();
+    ProgramStart start(folder.filePath(QStringLiteral("LastConfig.xml")), {});
+    const AboutAnswerer answerer(row.answer);
+    EXPECT_EQ(start.Run(), row.mainWindowOpens);
+    EXPECT_TRUE(answerer.Seen());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the About box stayed open";
+    EXPECT_EQ(start.MainWindow() != nullptr, row.mainWindowOpens);
+    if (start.MainWindow() != nullptr) {
+        EXPECT_TRUE(start.MainWindow()->isVisible());
+        start.MainWindow()->close();
+    }
+    EXPECT_EQ(VisibleWindows(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Start, StartWithTheAboutBox,
+    testing::Values(
+        AnswerCase{"ClickOnOK",
+                   [](frmAbout& about) {
+                       QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("cmdOK")),
+                                         Qt::LeftButton);
+                   },
+                   true},
+        AnswerCase{"Enter", [](frmAbout& about) { PressKey(about, Qt::Key_Return); }, true},
+        AnswerCase{"Escape", [](frmAbout& about) { PressKey(about, Qt::Key_Escape); }, true},
+        AnswerCase{"CloseBox", [](frmAbout& about) { about.close(); }, false}),
+    [](const testing::TestParamInfo<AnswerCase>& info) {
+        return CaseName(info.index, {info.param.name});
+    });
+
+class StartWithAFile : public testing::Test {
+protected:
+    QString LastConfig() const { return folder.filePath(QStringLiteral("LastConfig.xml")); }
+
+    static void Write(const QString& fileName, const char* earthResistivity) {
+        stakewellFiles::DataFileContent content;
+        content.FieldTexts[0] = earthResistivity;
+        XmlValueStore store;
+        store.FileName(fileName);
+        stakewellFiles::WriteDataFile(store, content);
+        ASSERT_EQ(store.Write(), std::nullopt);
+    }
+
+    // The earth resistivity the main window shows once OK has opened it.
+    QString StartedWith(const QString& dataFile) const {
+        ProgramStart start(LastConfig(), StartRequest{dataFile});
+        const AboutAnswerer ok([](frmAbout& about) {
+            QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("cmdOK")),
+                              Qt::LeftButton);
+        });
+        EXPECT_TRUE(start.Run());
+        QTest::qWait(50);
+        QString shown =
+            start.MainWindow()->findChild<QLineEdit*>(QStringLiteral("tbxEarthRes"))->text();
+        start.MainWindow()->close();
+        return shown;
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(StartWithAFile, ADataFileGivenOpensInsteadOfTheLastRun) {
+    Write(LastConfig(), "100");
+    const QString site = folder.filePath(QStringLiteral("site-12.xml"));
+    Write(site, "250");
+    const ModalAnswerer messages;
+    EXPECT_EQ(StartedWith(site), "250");
+    EXPECT_TRUE(messages.Messages().isEmpty());
+    // What the run ended with is the next run's state.
+    EXPECT_EQ(StartedWith({}), "250");
+}
+
+TEST_F(StartWithAFile, ADataFileThatCannotBeReadIsNamedAndTheLastRunComesBack) {
+    Write(LastConfig(), "100");
+    const QString missing = folder.filePath(QStringLiteral("no-such-site.xml"));
+    const ModalAnswerer messages;
+    EXPECT_EQ(StartedWith(missing), "100");
+    ASSERT_EQ(messages.Messages().size(), 1);
+    EXPECT_TRUE(messages.Messages().front().contains(missing));
+}
+
+TEST(MainWindow, F1ShowsTheAboutBoxWhoseOkOnlyClosesIt) {
+    frmMain window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const AboutAnswerer answerer([](frmAbout& about) {
+        EXPECT_EQ(about.windowTitle(), "About Stakewell");
+        QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    });
+    QTest::keyClick(&window, Qt::Key_F1);
+    EXPECT_TRUE(answerer.Seen());
+    EXPECT_EQ(VisibleWindows(), 1);
+    window.close();
+}
+
+TEST(CommandLine, VersionAndHelpAreAnsweredOnTheConsole) {
+    QProcess program;
+    program.start(QStringLiteral(STAKEWELL_PROGRAM), {QStringLiteral("--version")});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(program.readAllStandardOutput(), "Stakewell 1.1.0\n");
+
+    program.start(QStringLiteral(STAKEWELL_PROGRAM), {QStringLiteral("--help")});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_TRUE(program.readAllStandardOutput().contains("[file]"));
+
+    program.start(QStringLiteral(STAKEWELL_PROGRAM),
+                  {QStringLiteral("a.xml"), QStringLiteral("b.xml")});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitCode(), 1);
+    EXPECT_TRUE(program.readAllStandardError().contains("one data file at a time"));
+}
+
+} // namespace
