@@ -101,6 +101,21 @@ std::vector<Line> AnalysisLines(const Result& result, Digits digits) {
     };
 }
 
+std::string CurveValueTip(const CurveValue& value) {
+    const Formatter f(Digits::Rounded);
+    return PercentOfE2(value.Fraction) + " of E2, " + f.Feet(value.Feet) + ": " + f.Curve(value);
+}
+
+std::string TrueValueTip(const SlopeMethod& slope) {
+    if (!slope.TrueOhms) {
+        return "Slope method: " + Formatter::None(slope.Why, slope.WhyAt);
+    }
+    const Formatter f(Digits::Rounded);
+    return "Slope method: R true " + f.Ohms(*slope.TrueOhms) + " at P_T " +
+           f.Feet(*slope.TrueDistance) + " (P_T/C " + f.Ratio(*slope.TrueDistanceRatio) +
+           ", \u03bc " + f.Ratio(*slope.Mu) + ")";
+}
+
 std::string AnalysisListing(const Result& result, Digits digits) {
     std::string text;
     for (const Line& line : AnalysisLines(result, digits)) {

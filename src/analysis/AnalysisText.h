@@ -29,4 +29,8 @@ std::string AnalysisSummary(const Result& result);
 
 std::string VerdictText(const Flatness& flat);
 
+// What a marker on the plot says about the value it stands for.
+std::string CurveValueTip(const CurveValue& value);
+std::string TrueValueTip(const SlopeMethod& slope);
+
 } // namespace FopAnalysis

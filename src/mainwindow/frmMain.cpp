@@ -132,6 +132,7 @@ frmMain::frmMain(QString lastConfigFile, QWidget* parent)
 
     ConnectHandlers();
     SetUpFieldUse();
+    ConnectFieldTest();
     ui->cmdEnd->setFocus();
     RestoreLastRun();
 }
