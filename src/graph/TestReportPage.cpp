@@ -25,13 +25,15 @@ public:
 
     void Font(const QFont& font) { painter.setFont(font); }
 
+    // Long lines wrap at blanks within the column.
     void Line(const QString& text) {
         const QFontMetricsF metrics(painter.font(), painter.device());
-        if (y + metrics.height() <= area.bottom()) {
-            painter.drawText(QPointF(area.left(), y + metrics.ascent()),
-                             metrics.elidedText(text, Qt::ElideRight, area.width()));
+        const QRectF room(area.left(), y, area.width(), area.bottom() - y);
+        const QRectF needed = painter.boundingRect(room, Qt::TextWordWrap, text);
+        if (needed.height() <= room.height()) {
+            painter.drawText(room, Qt::TextWordWrap, text);
         }
-        y += metrics.lineSpacing();
+        y += std::max(needed.height(), metrics.lineSpacing());
     }
     void Gap(double lines = 0.5) {
         y += QFontMetricsF(painter.font(), painter.device()).lineSpacing() * lines;
