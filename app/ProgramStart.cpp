@@ -20,7 +20,27 @@ StartRequest ReadCommandLine(QApplication& app) {
         QStringLiteral("file"),
         QStringLiteral("A data file to open instead of the state of the last run."),
         QStringLiteral("[file]"));
+    // Handled before the application starts; listed here so that --help
+    // tells of them.
+    parser.addOptions({
+        {QStringLiteral("report"),
+         QStringLiteral("Print the text report of a data file and end, without a window."),
+         QStringLiteral("file")},
+        {QStringLiteral("analyse"),
+         QStringLiteral("Print the fall-of-potential analysis of a data file and end."),
+         QStringLiteral("file")},
+        {QStringLiteral("e2"),
+         QStringLiteral("With --report or --analyse: the E2 distance in feet."),
+         QStringLiteral("feet")},
+        {QStringLiteral("tolerance"),
+         QStringLiteral("With --analyse: the flatness tolerance in percent (5 unless given)."),
+         QStringLiteral("percent")},
+    });
     parser.process(app);
+    if (parser.isSet(QStringLiteral("e2")) || parser.isSet(QStringLiteral("tolerance"))) {
+        std::fputs("--e2 and --tolerance go with --report or --analyse.\n", stderr);
+        std::exit(2);
+    }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
         std::fputs(qPrintable(QStringLiteral("Stakewell opens one data file at a time.\n\n") +

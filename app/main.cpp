@@ -1,12 +1,19 @@
 #include "ProgramStart.h"
 
 #include "ProgramIdentity.h"
+#include "cli/FieldCommand.h"
 #include "files/LastRun.h"
 
 #include <QApplication>
 #include <QStandardPaths>
 
+#include <iostream>
+
 int main(int argc, char* argv[]) {
+    // --report and --analyse print and end before any window or display.
+    if (const auto status = stakewellCli::RunFieldCommand(argc, argv, std::cout, std::cerr)) {
+        return *status;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(stakewellProgram::ApplicationTitle));
     QApplication::setApplicationVersion(QString::fromLatin1(stakewellProgram::Version));

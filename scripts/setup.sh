@@ -5,12 +5,12 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
 )
 if [[ "${STAKEWELL_SCREENSHOT_TOOLS:-0}" == 1 ]]; then
-    packages+=(xvfb xauth imagemagick)
+    packages+=(xvfb xauth imagemagick xdotool openbox poppler-utils)
 fi
 
 missing=()

@@ -52,6 +52,7 @@ frmGraph& GraphWindowHost::Window() {
         // A window the user closed is already scheduled for deletion.
         window = new frmGraph(state, updateFop, lastFrameMargins);
         window->setAttribute(Qt::WA_DeleteOnClose);
+        window->UseCommands(commands);
         // The first resize of a new window refreshes the plot. It runs here,
         // once the window is reachable, because the refresh comes straight
         // back to Window().

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graph/GraphCommands.h"
 #include "graph/frmGraph.h"
 #include "shared/modStakewell.h"
 
@@ -31,6 +32,8 @@ public:
     void Hide();
     void Close();
     bool Exists() const;
+    // The settings and hooks every graph window this host makes works with.
+    GraphCommands& Commands() { return commands; }
 
 private:
     modStakewell::SharedState& state;
@@ -40,6 +43,7 @@ private:
     // window system's, so the one seen around the last framed window is the
     // best estimate for placing the next.
     QMargins lastFrameMargins;
+    GraphCommands commands;
     QPointer<frmGraph> window;
     bool placeBesideNeighbour = false;
 };

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "analysis/FopAnalysis.h"
+#include "graph/GraphCommands.h"
+#include "graph/PlotPainting.h"
 #include "graph/PlotScale.h"
 #include "shared/modStakewell.h"
 
@@ -9,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+class ElidedLabel;
 class QLabel;
 class QPointF;
 
@@ -53,9 +57,31 @@ public:
     // then replaces it by a fresh hidden one.
     bool IsClosed() const { return bClosed; }
 
+    // The owner's settings and hooks; without them the window keeps defaults
+    // of its own and cannot change the point list.
+    void UseCommands(GraphCommands& ownerCommands) { commands = &ownerCommands; }
+
+    // The analysis of the last refresh.
+    const FopAnalysis::Result& Analysis() const { return analysis; }
+    // The value of the analysis marker under a point of the picture, empty
+    // when there is none within reach.
+    QString MarkerTipAt(const QPointF& position) const;
+
+    // The commands of the context menu and the window's keys.
+    void CopyGraph();
+    void SaveGraph(QString& fileName);
+    void PasteReadings();
+    void ImportReadings(QString& fileName);
+    void ExportReadings(QString& fileName);
+    void AskTolerance();
+    void PrintReport();
+    void SaveReportPdf(QString& fileName);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void ApplyStoredPlacement();
@@ -68,14 +94,22 @@ private:
     QSize MinimumOuterSize() const;
     void FOPGraph_MouseMove(const QPointF& position);
     void DrawCrossHair(float x, float y);
+    void ShowAnalysis();
+    void SetUpCommands();
+    void TakeReadingsFrom(const std::string& text, const QString& source);
 
     std::unique_ptr<Ui::frmGraph> ui;
     QLabel* Panel_1 = nullptr;
     QLabel* Panel_2 = nullptr;
+    ElidedLabel* Panel_3 = nullptr;
     modStakewell::SharedState& state;
     std::function<void()> updateFop;
     QMargins& lastFrameMargins;
     PlotScale::PlotSpans spans;
+    FopAnalysis::Result analysis;
+    std::vector<PlotPainting::Marker> markers;
+    GraphCommands ownCommands;
+    GraphCommands* commands = &ownCommands;
     bool bInResize = false;
     bool bClosed = false;
 };

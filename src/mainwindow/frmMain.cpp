@@ -126,6 +126,7 @@ frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* paren
 
     ConnectHandlers();
     SetUpFieldUse();
+    ConnectFieldTest();
     ui->cmdEnd->setFocus();
     // The About box is otherwise seen only at the program's start.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,

@@ -14,6 +14,7 @@
 #include <vector>
 
 class GraphWindowHost;
+struct TestReportContent;
 class QFileDialog;
 class QGroupBox;
 class QLabel;
@@ -110,6 +111,9 @@ private:
     void ApplyDataFile(const stakewellFiles::DataFileContent& content);
     stakewellFiles::DataFileContent CurrentDataFile() const;
     stakewellFiles::ReportContent CurrentReport() const;
+    void ConnectFieldTest();
+    void TakeReadings(std::vector<modStakewell::FOPPoint> readings);
+    TestReportContent CurrentTestReport() const;
     static QString AskOpenFileName(QFileDialog& CommonDialog1);
     static QString AskSaveFileName(QFileDialog& CommonDialog1);
     void ReportFileProblem(const QString& action, const QString& fileName, const QString& reason);
@@ -125,6 +129,8 @@ private:
     std::vector<ResultLabel> recalcLabels;
     std::vector<QLineEdit*> storedFields;
     QString lastConfigFile;
+    // The data file last loaded or saved, named on the printed test report.
+    QString dataFileName;
     modStakewell::FopHistory fopHistory;
     bool InWireUpdate = false;
 };

@@ -107,6 +107,8 @@ void frmMain::LoadDataFile(QString& fileName) {
     }
     if (const std::optional<QString> problem = ReadDataFileInto(fileName)) {
         ReportFileProblem(QStringLiteral("read data from"), fileName, *problem);
+    } else {
+        dataFileName = fileName;
     }
 }
 
@@ -169,6 +171,8 @@ void frmMain::SaveDataFile(QString& fileName) {
     stakewellFiles::WriteDataFile(store, CurrentDataFile());
     if (const std::optional<QString> problem = store.Write()) {
         ReportFileProblem(QStringLiteral("save data to"), fileName, *problem);
+    } else {
+        dataFileName = fileName;
     }
 }
 

@@ -1,0 +1,191 @@
+#include "cli/FieldCommand.h"
+
+#include "analysis/AnalysisText.h"
+#include "calc/Recalculate.h"
+#include "files/DataFile.h"
+#include "files/TextReport.h"
+#include "files/XmlValueStore.h"
+#include "shared/NumberReading.h"
+
+#include <QMap>
+
+#include <algorithm>
+#include <cmath>
+#include <ostream>
+
+namespace stakewellCli {
+namespace {
+
+using stakewellFiles::DataFileContent;
+
+// The E2 box's text when the window opens: a data file does not hold it.
+constexpr const char* InitialE2Text = "50";
+
+const QStringList ValueOptions{QStringLiteral("--report"), QStringLiteral("--analyse"),
+                               QStringLiteral("--e2"), QStringLiteral("--tolerance")};
+
+struct Failure {
+    int status;
+    QString message;
+};
+
+// The options that take a value, each with its value; other arguments are
+// the window's business and are left alone.
+QMap<QString, QString> ValuesOf(const QStringList& arguments, std::optional<Failure>& failure) {
+    QMap<QString, QString> values;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString option = arguments[i];
+        QString value;
+        const qsizetype equals = option.indexOf(u'=');
+        if (option.startsWith(QStringLiteral("--")) && equals > 0) {
+            value = option.mid(equals + 1);
+            option.truncate(equals);
+        }
+        if (!ValueOptions.contains(option)) {
+            continue;
+        }
+        if (equals <= 0) {
+            if (i + 1 >= arguments.size()) {
+                failure = Failure{2, QStringLiteral("%1 needs a value").arg(option)};
+                return values;
+            }
+            value = arguments[++i];
+        }
+        values.insert(option, value);
+    }
+    return values;
+}
+
+std::optional<double> PositiveNumber(const QString& text) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value) || !(value > 0.0)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<DataFileContent> Read(const QString& fileName, std::optional<Failure>& failure) {
+    XmlValueStore store;
+    store.FileName(fileName);
+    if (const std::optional<QString> problem = store.Read()) {
+        failure = Failure{1, QStringLiteral("cannot read \"%1\": %2").arg(fileName, *problem)};
+        return std::nullopt;
+    }
+    return stakewellFiles::ReadDataFile(store);
+}
+
+modStakewell::FallOfPotential PointsOf(const DataFileContent& content, double e2) {
+    modStakewell::FallOfPotential fop;
+    fop.Replace(content.FOPPoints, content.PointCount());
+    fop.FOPE2Distance = e2;
+    fop.FOPE1Position = 0.0;
+    return fop;
+}
+
+QByteArray Report(const DataFileContent& content, double e2) {
+    const auto text = [&](const char* name) {
+        for (std::size_t i = 0; i < stakewellFiles::StoredFieldNames.size(); ++i) {
+            if (std::string_view(stakewellFiles::StoredFieldNames[i]) == name) {
+                return content.FieldTexts[i].toStdString();
+            }
+        }
+        return std::string();
+    };
+    const modStakewell::RecalcInputs inputs{
+        text("tbxEarthRes"),  text("tbxElectLen"), text("tbxElectDia"),
+        text("tbxNumElect"),  text("tbxWireLen"),  text("tbxWireDia"),
+        text("tbxWireDepth"), text("tbx4ptE2"),    text("tbxMVal")};
+    modStakewell::RecalcLabels labels;
+    modStakewell::Recalculate(inputs, labels);
+
+    const modStakewell::FallOfPotential fop = PointsOf(content, e2);
+    stakewellFiles::ReportContent report;
+    for (std::size_t i = 0; i < report.Inputs.size(); ++i) {
+        report.Inputs[i] = content.FieldTexts[i];
+    }
+    const auto q = [](const std::string& s) { return QString::fromStdString(s); };
+    report.lbOneElectRes = q(labels.lbOneElectRes);
+    report.Linear = {q(labels.lbLinearSpace), q(labels.lbLinearElect), q(labels.lbLinearWire),
+                     q(labels.LbLinearMutual), q(labels.lbLinearTotal)};
+    report.Rectangular = {q(labels.lbRectSpace), q(labels.lbRectElect), q(labels.lbRectWire),
+                          q(labels.lbRectMutual), q(labels.lbRectTotal)};
+    report.FallOfPotential = &fop;
+    return stakewellFiles::TextReport(report);
+}
+
+std::optional<Failure> Run(const QStringList& arguments, std::ostream& out) {
+    std::optional<Failure> failure;
+    const QMap<QString, QString> values = ValuesOf(arguments, failure);
+    if (failure) {
+        return failure;
+    }
+    const bool report = values.contains(QStringLiteral("--report"));
+    const QString fileName =
+        values.value(report ? QStringLiteral("--report") : QStringLiteral("--analyse"));
+    const QString e2Text = values.value(QStringLiteral("--e2"));
+    std::optional<double> e2;
+    if (values.contains(QStringLiteral("--e2"))) {
+        e2 = PositiveNumber(e2Text);
+        if (!e2) {
+            return Failure{
+                2, QStringLiteral("--e2 needs a distance above 0 feet, not \"%1\"").arg(e2Text)};
+        }
+    } else if (!report) {
+        return Failure{2, QStringLiteral("--analyse needs the E2 distance: --e2 FEET")};
+    }
+    double tolerance = FopAnalysis::DefaultTolerancePercent;
+    if (values.contains(QStringLiteral("--tolerance"))) {
+        const std::optional<double> given =
+            PositiveNumber(values.value(QStringLiteral("--tolerance")));
+        if (!given) {
+            return Failure{2, QStringLiteral("--tolerance needs a percentage above 0")};
+        }
+        tolerance = *given;
+    }
+    const std::optional<DataFileContent> content = Read(fileName, failure);
+    if (!content) {
+        return failure;
+    }
+    if (report) {
+        const QByteArray bytes =
+            Report(*content, e2.value_or(modStakewell::ReadNumber(InitialE2Text)));
+        out.write(bytes.constData(), bytes.size());
+    } else {
+        out << FopAnalysis::AnalysisListing(
+            FopAnalysis::Analyse(PointsOf(*content, *e2), *e2, tolerance),
+            FopAnalysis::Digits::Full);
+    }
+    out.flush();
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<int> RunFieldCommand(const QStringList& arguments, std::ostream& out,
+                                   std::ostream& err) {
+    const bool asked =
+        std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(),
+                    [](const QString& argument) {
+                        return argument.section(u'=', 0, 0) == QStringLiteral("--report") ||
+                               argument.section(u'=', 0, 0) == QStringLiteral("--analyse");
+                    });
+    if (!asked) {
+        return std::nullopt;
+    }
+    if (const std::optional<Failure> failure = Run(arguments, out)) {
+        err << "stakewell: " << failure->message.toStdString() << '\n';
+        return failure->status;
+    }
+    return 0;
+}
+
+std::optional<int> RunFieldCommand(int argc, char** argv, std::ostream& out, std::ostream& err) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    return RunFieldCommand(arguments, out, err);
+}
+
+} // namespace stakewellCli

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStringList>
+
+#include <iosfwd>
+#include <optional>
+
+// The program's work without a window: the text report or the curve
+// analysis of a data file, written to standard output.
+namespace stakewellCli {
+
+// Runs --report FILE or --analyse FILE --e2 FEET [--tolerance PERCENT] when
+// the arguments (the program's name first) ask for one, and gives its exit
+// status; nothing when they ask for neither, and the window is to start.
+std::optional<int> RunFieldCommand(const QStringList& arguments, std::ostream& out,
+                                   std::ostream& err);
+
+// The same from main's own arguments, read in the system's 8-bit encoding.
+std::optional<int> RunFieldCommand(int argc, char** argv, std::ostream& out, std::ostream& err);
+
+} // namespace stakewellCli

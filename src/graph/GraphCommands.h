@@ -1,0 +1,23 @@
+#pragma once
+
+#include "analysis/FopAnalysis.h"
+#include "graph/TestReportPage.h"
+#include "shared/FopPoints.h"
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+// What the graph window's own commands need from the window that owns the
+// point list. The settings outlive any one graph window.
+struct GraphCommands {
+    // Deviation at 52% and 72% of E2, in percent, within which the curve is
+    // taken as flat.
+    double TolerancePercent = FopAnalysis::DefaultTolerancePercent;
+    // Puts readings brought in from a file or the clipboard into the point
+    // list, as one step the owner can undo, and refreshes.
+    std::function<void(std::vector<modStakewell::FOPPoint>)> TakeReadings;
+    // The main window's part of a printed test report.
+    std::function<TestReportContent()> ReportContent;
+};

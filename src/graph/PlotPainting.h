@@ -1,0 +1,38 @@
+#pragma once
+
+#include "analysis/FopAnalysis.h"
+#include "graph/PlotScale.h"
+#include "shared/modStakewell.h"
+
+#include <QPointF>
+#include <QString>
+
+#include <vector>
+
+class QPainter;
+class QRectF;
+
+// The fall-of-potential plot painted onto any surface: the window's picture,
+// an image, an SVG drawing or a printed page.
+namespace PlotPainting {
+
+// A marker of the curve analysis where the pointer can ask for its value.
+struct Marker {
+    QPointF At; // on the painted area
+    QString Tip;
+};
+
+// Paints the grid, the 62% line and the readings with the limits of the
+// last refresh into `area`, then the analysis markers over them; returns the
+// markers. `pixelWidth` is how many device units one pixel of a plain screen
+// covers, so that lines keep their look on dense screens and on paper.
+std::vector<Marker> PaintPlot(QPainter& painter, const QRectF& area, qreal pixelWidth,
+                              const modStakewell::SharedState& state,
+                              const PlotScale::PlotSpans& spans,
+                              const FopAnalysis::Result& analysis);
+
+// The green cross-hair of the mouse read-out through the user point (x, y).
+void PaintCrossHair(QPainter& painter, const QRectF& area, qreal pixelWidth,
+                    const modStakewell::PlotExtents& plot, float x, float y);
+
+} // namespace PlotPainting

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "analysis/FopAnalysis.h"
+#include "files/TextReport.h"
+#include "graph/PlotScale.h"
+#include "shared/modStakewell.h"
+
+#include <QDate>
+#include <QString>
+
+class QPainter;
+class QRectF;
+
+// What the printed test report shows beside the graph and the analysis, as
+// the main window holds it.
+struct TestReportContent {
+    stakewellFiles::ReportContent Design;
+    QString FourPointOhms; // tbxMVal
+    QString FourPointE2;   // tbx4ptE2
+    QString P1;            // lbP1, "P1 = ..."
+    QString P2;            // lbP2
+    QString EarthResistivity;
+    QString DataFileName; // empty when the readings were never loaded or saved
+    QDate Date;
+};
+
+// The plot as the graph window's last refresh left it, with its analysis.
+struct PlotForReport {
+    const modStakewell::SharedState& State;
+    const PlotScale::PlotSpans& Spans;
+    const FopAnalysis::Result& Analysis;
+};
+
+// One page: heading, design inputs and results, the graph with its markers,
+// the analysis and its verdict, the four-point result and the readings, as
+// many as the page holds. `pixelWidth` is the device units of one pixel of a
+// plain screen.
+void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
+                     const TestReportContent& content, const PlotForReport& plot);
+
+// Writes the page as a PDF file, whole or not at all; the reason when not.
+QString WriteTestReportPdf(const QString& fileName, const TestReportContent& content,
+                           const PlotForReport& plot);

@@ -1,0 +1,261 @@
+// The graph window's own commands: the picture out as an image, the test
+// report out on paper or as PDF, readings in and out as CSV, and the
+// flatness tolerance of the analysis.
+#include "graph/frmGraph.h"
+
+#include "files/ReadingsCsv.h"
+#include "graph/PlotPicture.h"
+#include "ui_frmGraph.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QSvgGenerator>
+
+namespace {
+
+constexpr double ScreenDpi = 96.0;
+// Readings files and pasted texts larger than this are no list of readings.
+constexpr qint64 LargestReadingsFile = 16 * 1024 * 1024;
+
+QString AskFileName(QWidget* parent, const QString& title, const QString& filter,
+                    const QString& suffix, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
+    dialog.setDirectory(QDir::currentPath());
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.selectedFiles().value(0);
+}
+
+QString WriteWhole(const QString& fileName, const QByteArray& bytes) {
+    QSaveFile file(fileName);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+        return {};
+    }
+    return file.errorString();
+}
+
+} // namespace
+
+void frmGraph::SetUpCommands() {
+    const auto bind = [this](const QKeySequence& keys, auto action) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    bind(QKeySequence::Copy, [this] { CopyGraph(); });
+    bind(QKeySequence::Paste, [this] { PasteReadings(); });
+    bind(QKeySequence::Print, [this] { PrintReport(); });
+}
+
+void frmGraph::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("&Copy Graph"), QKeySequence::Copy, this,
+                   [this] { CopyGraph(); });
+    menu.addAction(QStringLiteral("&Save Graph As..."), this, [this] {
+        QString name;
+        SaveGraph(name);
+    });
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("&Print Test Report..."), QKeySequence::Print, this,
+                   [this] { PrintReport(); });
+    menu.addAction(QStringLiteral("Save Test Report as P&DF..."), this, [this] {
+        QString name;
+        SaveReportPdf(name);
+    });
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("P&aste Readings"), QKeySequence::Paste, this,
+                   [this] { PasteReadings(); });
+    menu.addAction(QStringLiteral("&Import Readings..."), this, [this] {
+        QString name;
+        ImportReadings(name);
+    });
+    menu.addAction(QStringLiteral("&Export Readings..."), this, [this] {
+        QString name;
+        ExportReadings(name);
+    });
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Flatness &Tolerance..."), this, [this] { AskTolerance(); });
+    menu.exec(event->globalPos());
+}
+
+// The picture as the last refresh drew it, without the cross-hair.
+void frmGraph::CopyGraph() {
+    updateFop();
+    QApplication::clipboard()->setImage(ui->FOPGraph->Canvas());
+}
+
+void frmGraph::SaveGraph(QString& fileName) {
+    if (fileName.isEmpty()) {
+        fileName = AskFileName(this, QStringLiteral("Save Graph As"),
+                               QStringLiteral("PNG Image (*.png);;SVG Drawing (*.svg)"),
+                               QStringLiteral("png"), QFileDialog::AcceptSave);
+    }
+    if (fileName.isEmpty()) {
+        return;
+    }
+    updateFop();
+    QString problem;
+    if (fileName.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        QByteArray drawing;
+        {
+            QBuffer buffer(&drawing);
+            const QSize size = ui->FOPGraph->size();
+            QSvgGenerator generator;
+            generator.setOutputDevice(&buffer);
+            generator.setSize(size);
+            generator.setViewBox(QRect(QPoint(0, 0), size));
+            generator.setTitle(QStringLiteral("Fall of Potential"));
+            QPainter painter(&generator);
+            painter.fillRect(QRect(QPoint(0, 0), size), PlotPicture::Background());
+            painter.setFont(ui->FOPGraph->font());
+            if (state.fop.PointCount() >= 2 && PlotScale::HasUsableScale(state.plot)) {
+                PlotPainting::PaintPlot(painter, QRectF(QPointF(0.0, 0.0), size), 1.0, state, spans,
+                                        analysis);
+            }
+        }
+        problem = WriteWhole(fileName, drawing);
+    } else {
+        QByteArray image;
+        QBuffer buffer(&image);
+        buffer.open(QIODevice::WriteOnly);
+        ui->FOPGraph->Canvas().save(&buffer, "PNG");
+        problem = WriteWhole(fileName, image);
+    }
+    if (!problem.isEmpty()) {
+        QMessageBox::warning(this, QStringLiteral("Stakewell"),
+                             QStringLiteral("Could not save the graph to \"%1\":\n%2.")
+                                 .arg(QDir::toNativeSeparators(fileName), problem));
+    }
+}
+
+void frmGraph::PrintReport() {
+    if (!commands->ReportContent) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Fall-of-Potential Test Report"));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    updateFop();
+    QPainter painter(&printer);
+    PaintTestReport(
+        painter, QRectF(QPointF(0.0, 0.0), printer.pageRect(QPrinter::DevicePixel).size()),
+        printer.resolution() / ScreenDpi, commands->ReportContent(), {state, spans, analysis});
+}
+
+void frmGraph::SaveReportPdf(QString& fileName) {
+    if (!commands->ReportContent) {
+        return;
+    }
+    if (fileName.isEmpty()) {
+        fileName = AskFileName(this, QStringLiteral("Save Test Report As"),
+                               QStringLiteral("PDF Document (*.pdf)"), QStringLiteral("pdf"),
+                               QFileDialog::AcceptSave);
+    }
+    if (fileName.isEmpty()) {
+        return;
+    }
+    updateFop();
+    const QString problem =
+        WriteTestReportPdf(fileName, commands->ReportContent(), {state, spans, analysis});
+    if (!problem.isEmpty()) {
+        QMessageBox::warning(this, QStringLiteral("Stakewell"),
+                             QStringLiteral("Could not save the test report to \"%1\":\n%2.")
+                                 .arg(QDir::toNativeSeparators(fileName), problem));
+    }
+}
+
+void frmGraph::PasteReadings() {
+    const QString text = QApplication::clipboard()->text();
+    if (text.size() > LargestReadingsFile) {
+        return;
+    }
+    TakeReadingsFrom(text.toStdString(), QStringLiteral("the pasted text"));
+}
+
+void frmGraph::ImportReadings(QString& fileName) {
+    if (fileName.isEmpty()) {
+        fileName = AskFileName(this, QStringLiteral("Import Readings"),
+                               QStringLiteral("Readings (*.csv *.txt)"), QStringLiteral("csv"),
+                               QFileDialog::AcceptOpen);
+    }
+    if (fileName.isEmpty()) {
+        return;
+    }
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > LargestReadingsFile) {
+        QMessageBox::warning(
+            this, QStringLiteral("Stakewell"),
+            QStringLiteral("Could not read readings from \"%1\":\n%2.")
+                .arg(QDir::toNativeSeparators(fileName),
+                     file.isOpen() ? QStringLiteral("The file is too large") : file.errorString()));
+        return;
+    }
+    TakeReadingsFrom(file.readAll().toStdString(),
+                     QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(fileName)));
+}
+
+void frmGraph::TakeReadingsFrom(const std::string& text, const QString& source) {
+    if (!commands->TakeReadings) {
+        return;
+    }
+    stakewellFiles::CsvReadings read = stakewellFiles::ReadReadingsCsv(text, state.fop);
+    if (!read.Problem.empty()) {
+        QMessageBox::warning(this, QStringLiteral("Stakewell"),
+                             QStringLiteral("No readings were taken from %1:\n%2")
+                                 .arg(source, QString::fromStdString(read.Problem)));
+        return;
+    }
+    commands->TakeReadings(std::move(read.Readings));
+}
+
+void frmGraph::ExportReadings(QString& fileName) {
+    if (fileName.isEmpty()) {
+        fileName =
+            AskFileName(this, QStringLiteral("Export Readings"), QStringLiteral("Readings (*.csv)"),
+                        QStringLiteral("csv"), QFileDialog::AcceptSave);
+    }
+    if (fileName.isEmpty()) {
+        return;
+    }
+    const QString problem = WriteWhole(
+        fileName, QByteArray::fromStdString(stakewellFiles::WriteReadingsCsv(state.fop)));
+    if (!problem.isEmpty()) {
+        QMessageBox::warning(this, QStringLiteral("Stakewell"),
+                             QStringLiteral("Could not export the readings to \"%1\":\n%2.")
+                                 .arg(QDir::toNativeSeparators(fileName), problem));
+    }
+}
+
+void frmGraph::AskTolerance() {
+    bool accepted = false;
+    const double tolerance = QInputDialog::getDouble(
+        this, QStringLiteral("Flatness Tolerance"),
+        QStringLiteral("Largest deviation at 52% and 72% of E2, in percent:"),
+        commands->TolerancePercent, 0.1, 100.0, 1, &accepted);
+    if (accepted) {
+        commands->TolerancePercent = tolerance;
+        updateFop();
+    }
+}

@@ -1,0 +1,40 @@
+// What the main window gives the graph window's field-test commands: readings
+// brought in from outside, and its part of the printed test report.
+#include "mainwindow/frmMain.h"
+
+#include "ui_frmMain.h"
+
+#include "graph/GraphWindowHost.h"
+#include "graph/TestReportPage.h"
+
+void frmMain::ConnectFieldTest() {
+    GraphCommands& commands = graph->Commands();
+    commands.TakeReadings = [this](std::vector<modStakewell::FOPPoint> readings) {
+        TakeReadings(std::move(readings));
+    };
+    commands.ReportContent = [this] { return CurrentTestReport(); };
+}
+
+// The readings take the place of the list, in order of distance with the
+// farthest selected, as Add leaves a list; one undo brings the old list back.
+void frmMain::TakeReadings(std::vector<modStakewell::FOPPoint> readings) {
+    fopHistory.Record(state.fop);
+    readings.insert(readings.begin(), modStakewell::FOPPoint{});
+    modStakewell::SortFOPPoints(readings, false);
+    const int count = static_cast<int>(readings.size()) - 1;
+    state.fop.Replace(std::move(readings), count);
+    UpdateFOP();
+}
+
+TestReportContent frmMain::CurrentTestReport() const {
+    TestReportContent content;
+    content.Design = CurrentReport();
+    content.FourPointOhms = ui->tbxMVal->text();
+    content.FourPointE2 = ui->tbx4ptE2->text();
+    content.P1 = ui->lbP1->text();
+    content.P2 = ui->lbP2->text();
+    content.EarthResistivity = ui->lbEarthRes->text();
+    content.DataFileName = dataFileName;
+    content.Date = QDate::currentDate();
+    return content;
+}

@@ -1,0 +1,239 @@
+#include "analysis/AnalysisText.h"
+#include "analysis/FopAnalysis.h"
+#include "analysis/SlopeModel.h"
+
+#include "CaseName.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using FopAnalysis::Reason;
+using FopAnalysis::Verdict;
+using modStakewell::FallOfPotential;
+using modStakewell::FOPPoint;
+
+FallOfPotential Readings(const std::vector<FOPPoint>& measured) {
+    std::vector<FOPPoint> points{FOPPoint{}};
+    points.insert(points.end(), measured.begin(), measured.end());
+    FallOfPotential fop;
+    fop.Replace(std::move(points), 0);
+    return fop;
+}
+
+// The hemisphere's curve, written out here from its definition rather than
+// taken from the code under test.
+double ModelG(double p, double xi) {
+    return 1.0 / (1.0 + xi) + 1.0 / (p + xi) - 1.0 / (1.0 - p);
+}
+
+// The root of g in (max(0, -xi), 1) by plain bisection: g falls across it.
+double ModelRoot(double xi) {
+    double low = std::max(0.0, -xi) + 1e-12;
+    double high = 1.0 - 1e-12;
+    for (int i = 0; i < 200; ++i) {
+        const double middle = (low + high) / 2.0;
+        (ModelG(middle, xi) > 0.0 ? low : high) = middle;
+    }
+    return low;
+}
+
+struct ModelCase {
+    std::string name;
+    double xi;
+    double k;
+    double trueOhms;
+    double e2;
+};
+
+std::ostream& operator<<(std::ostream& out, const ModelCase& c) {
+    return out << c.name;
+}
+
+class ModelCurve : public testing::TestWithParam<ModelCase> {};
+
+TEST_P(ModelCurve, SlopeMethodGivesBackTheTrueResistanceAndDistance) {
+    const ModelCase& c = GetParam();
+    std::vector<FOPPoint> measured;
+    for (const double p : {0.15, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9}) {
+        measured.push_back({p * c.e2, c.trueOhms - c.k * ModelG(p, c.xi)});
+    }
+    const FopAnalysis::Result result = FopAnalysis::Analyse(Readings(measured), c.e2);
+    const FopAnalysis::SlopeMethod& slope = result.Slope;
+    ASSERT_EQ(slope.Why, Reason::None) << FopAnalysis::ReasonText(slope.Why, slope.WhyAt);
+    ASSERT_TRUE(slope.TrueOhms && slope.TrueDistanceRatio && slope.Xi && slope.K);
+    EXPECT_NEAR(*slope.TrueOhms, c.trueOhms, 1e-9);
+    EXPECT_NEAR(*slope.TrueDistanceRatio, ModelRoot(c.xi), 1e-9);
+    EXPECT_NEAR(*slope.TrueDistance, ModelRoot(c.xi) * c.e2, 1e-9 * c.e2);
+    EXPECT_NEAR(*slope.Xi, c.xi, 1e-9);
+    EXPECT_NEAR(*slope.K, c.k, 1e-9 * c.k);
+    // The method reads the curve where readings stand: one reading each.
+    EXPECT_EQ(slope.R1.Used.size(), 1U);
+    EXPECT_EQ(slope.R3.Used.size(), 1U);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FopAnalysis, ModelCurve,
+    testing::Values(ModelCase{"centre_at_origin", 0.0, 2.0, 25.0, 100.0},
+                    ModelCase{"centre_slightly_behind", 0.05, 3.5, 12.25, 150.0},
+                    ModelCase{"centre_well_behind", 0.3, 0.75, 4.8, 80.0},
+                    ModelCase{"large_grid", 1.0, 40.0, 310.0, 1000.0},
+                    ModelCase{"near_the_end_of_the_model", 1.5, 1.0, 7.5, 60.0},
+                    ModelCase{"centre_in_front", -0.1, 1.25, 9.0, 50.0}),
+    [](const testing::TestParamInfo<ModelCase>& info) {
+        return CaseName(info.index, {info.param.name});
+    });
+
+TEST(SlopeModel, ForACentreAtTheOriginTheClassicRatiosHold) {
+    EXPECT_NEAR(SlopeModel::Mu(0.0), 4.0 / 7.0, 1e-15);
+    EXPECT_NEAR(SlopeModel::TrueDistanceRatio(0.0), (std::sqrt(5.0) - 1.0) / 2.0, 1e-15);
+    EXPECT_NEAR(SlopeModel::TrueDistanceRatio(0.0), 0.6180, 5e-5);
+    EXPECT_NEAR(SlopeModel::Mu(0.0), 0.5714, 5e-5);
+}
+
+TEST(SlopeModel, MuOutsideTheModelHasNoXi) {
+    EXPECT_FALSE(SlopeModel::XiOfMu(0.0));
+    EXPECT_FALSE(SlopeModel::XiOfMu(-0.5));
+    EXPECT_FALSE(SlopeModel::XiOfMu(SlopeModel::LargestMu()));
+    EXPECT_FALSE(SlopeModel::XiOfMu(2.5));
+    EXPECT_FALSE(SlopeModel::XiOfMu(std::nan("")));
+    ASSERT_TRUE(SlopeModel::XiOfMu(1.8));
+    EXPECT_NEAR(SlopeModel::Mu(*SlopeModel::XiOfMu(1.8)), 1.8, 1e-12);
+}
+
+struct ReasonCase {
+    std::string name;
+    std::vector<FOPPoint> readings;
+    double e2;
+    Reason at62;
+    Verdict verdict;
+    Reason slope;
+    std::string slopeText;
+};
+
+std::ostream& operator<<(std::ostream& out, const ReasonCase& c) {
+    return out << c.name;
+}
+
+class Reasons : public testing::TestWithParam<ReasonCase> {};
+
+TEST_P(Reasons, EachMissingValueSaysWhy) {
+    const ReasonCase& c = GetParam();
+    const FopAnalysis::Result result = FopAnalysis::Analyse(Readings(c.readings), c.e2);
+    EXPECT_EQ(result.At62.Why, c.at62);
+    EXPECT_EQ(result.At62.Ohms.has_value(), c.at62 == Reason::None);
+    EXPECT_EQ(result.Flat.Result, c.verdict);
+    EXPECT_EQ(result.Slope.Why, c.slope);
+    EXPECT_EQ(result.Slope.TrueOhms.has_value(), c.slope == Reason::None);
+    EXPECT_EQ(FopAnalysis::ReasonText(result.Slope.Why, result.Slope.WhyAt), c.slopeText);
+}
+
+const std::vector<FOPPoint> Flat{{10, 20},   {20, 22},   {40, 24}, {50, 24.5},
+                                 {60, 24.8}, {70, 25.1}, {80, 26}};
+
+INSTANTIATE_TEST_SUITE_P(
+    FopAnalysis, Reasons,
+    testing::Values(ReasonCase{"flat_curve_stands", Flat, 100.0, Reason::None, Verdict::Stands,
+                               Reason::None, ""},
+                    ReasonCase{"straight_rise_has_no_plateau",
+                               {{10, 10}, {20, 20}, {40, 40}, {60, 60}, {80, 80}},
+                               100.0,
+                               Reason::None,
+                               Verdict::NoPlateau,
+                               Reason::None,
+                               ""},
+                    ReasonCase{"one_reading",
+                               {{62, 10}},
+                               100.0,
+                               Reason::TooFewPoints,
+                               Verdict::NotAssessed,
+                               Reason::TooFewPoints,
+                               "fewer than two readings"},
+                    ReasonCase{"nothing_beyond_62_percent",
+                               {{10, 5}, {20, 6}, {30, 7}, {55, 8}},
+                               100.0,
+                               Reason::NoReadingBeyond,
+                               Verdict::NotAssessed,
+                               Reason::NoReadingBeyond,
+                               "no reading beyond 60% of E2"},
+                    ReasonCase{"nothing_before_20_percent",
+                               {{30, 6}, {50, 6.1}, {75, 6.2}},
+                               100.0,
+                               Reason::None,
+                               Verdict::Stands,
+                               Reason::NoReadingBefore,
+                               "no reading at or before 20% of E2"},
+                    ReasonCase{"curve_falling_after_40_percent",
+                               {{20, 10}, {40, 20}, {60, 15}, {80, 16}},
+                               100.0,
+                               Reason::None,
+                               Verdict::NoPlateau,
+                               Reason::MuOutOfRange,
+                               "\u03bc has no solution outside 0 to 1.8634"},
+                    ReasonCase{"curve_steepening_beyond_the_model",
+                               {{20, 10}, {40, 11}, {60, 14}, {80, 15}},
+                               100.0,
+                               Reason::None,
+                               Verdict::NoPlateau,
+                               Reason::MuOutOfRange,
+                               "\u03bc has no solution outside 0 to 1.8634"},
+                    ReasonCase{"equal_readings_at_20_and_40_percent",
+                               {{20, 10}, {40, 10}, {60, 12}, {80, 13}},
+                               100.0,
+                               Reason::None,
+                               Verdict::NoPlateau,
+                               Reason::MuUndefined,
+                               "R1 equals R2, so \u03bc is undefined"},
+                    ReasonCase{"no_e2_distance", Flat, 0.0, Reason::NoE2Distance,
+                               Verdict::NotAssessed, Reason::NoE2Distance,
+                               "no E2 distance above 0"}),
+    [](const testing::TestParamInfo<ReasonCase>& info) {
+        return CaseName(info.index, {info.param.name});
+    });
+
+TEST(FopAnalysis, ValueIsInterpolatedBetweenTheReadingsAroundIt) {
+    // Loaded lists need not be in order.
+    const FopAnalysis::Result result =
+        FopAnalysis::Analyse(Readings({{70, 30}, {60, 20}, {10, 2}, {80, 31}}), 100.0);
+    ASSERT_TRUE(result.At62.Ohms);
+    EXPECT_DOUBLE_EQ(*result.At62.Ohms, 22.0);
+    EXPECT_DOUBLE_EQ(result.At62.Feet, 62.0);
+    EXPECT_EQ(result.At62.Used, (std::vector<FOPPoint>{{60, 20}, {70, 30}}));
+    EXPECT_EQ(result.ReadingCount, 4);
+}
+
+TEST(FopAnalysis, ToleranceDecidesTheVerdict) {
+    // 52%: 24.58, 62%: 25.02, 72%: 25.6, that is -1.76% and +2.32%.
+    const FallOfPotential fop = Readings({{50, 24.5}, {60, 24.9}, {70, 25.5}, {80, 26}});
+    const auto verdict = [&](double tolerance) {
+        return FopAnalysis::Analyse(fop, 100.0, tolerance).Flat.Result;
+    };
+    const FopAnalysis::Result result = FopAnalysis::Analyse(fop, 100.0);
+    ASSERT_TRUE(result.Flat.Deviation52 && result.Flat.Deviation72);
+    EXPECT_NEAR(*result.Flat.Deviation52, (24.58 - 25.02) / 25.02 * 100.0, 1e-12);
+    EXPECT_NEAR(*result.Flat.Deviation72, (25.6 - 25.02) / 25.02 * 100.0, 1e-12);
+    EXPECT_EQ(verdict(5.0), Verdict::Stands);
+    EXPECT_EQ(verdict(2.0), Verdict::NoPlateau);
+}
+
+TEST(AnalysisText, ListsEveryValueWithItsReadingsOrItsReason) {
+    const FopAnalysis::Result result =
+        FopAnalysis::Analyse(Readings({{10, 2}, {60, 20}, {61, 21}}), 100.0);
+    const std::string listing = FopAnalysis::AnalysisListing(result, FopAnalysis::Digits::Full);
+    EXPECT_NE(listing.find("R1 at 20%: 5.6 Ohms (between 10 feet 2 Ohms and 60 feet 20 Ohms)\n"),
+              std::string::npos)
+        << listing;
+    EXPECT_NE(listing.find("R at 62%: none (no reading beyond 62% of E2)\n"), std::string::npos)
+        << listing;
+    EXPECT_NE(listing.find("Verdict: not assessed (no reading beyond 62% of E2)\n"),
+              std::string::npos)
+        << listing;
+    EXPECT_EQ(FopAnalysis::AnalysisLines(result, FopAnalysis::Digits::Rounded).size(), 17U);
+}
+
+} // namespace

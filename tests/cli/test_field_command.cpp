@@ -1,0 +1,103 @@
+#include "cli/FieldCommand.h"
+
+#include "files/DataFile.h"
+#include "files/XmlValueStore.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+
+namespace {
+
+using stakewellFiles::DataFileContent;
+
+class FieldCommand : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        DataFileContent content;
+        content.FieldTexts = {"100", "10", "0.625", "4", "40", "0.2043", "1.5", "10", "50"};
+        content.FOPPoints = {{}, {20, 10}, {40, 20}, {60, 24}, {70, 26}};
+        XmlValueStore store;
+        store.FileName(Good());
+        stakewellFiles::WriteDataFile(store, content);
+        ASSERT_FALSE(store.Write());
+    }
+
+    QString Good() const { return folder.filePath(QStringLiteral("site.xml")); }
+
+    int Run(const QStringList& arguments) {
+        const auto status = stakewellCli::RunFieldCommand(
+            QStringList{QStringLiteral("stakewell")} + arguments, out, err);
+        EXPECT_TRUE(status.has_value());
+        return status.value_or(-1);
+    }
+
+    QTemporaryDir folder;
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(FieldCommand, ReportsTheDesignAndTheReadingsWithTheE2BoxesFirstValue) {
+    EXPECT_EQ(Run({QStringLiteral("--report"), Good()}), 0);
+    const std::string report = out.str();
+    EXPECT_EQ(report.substr(0, 39), "\r\nGround System Conductivity Design\r\n\r\n");
+    EXPECT_NE(report.find("   Earth Restivity      = 100 meter-Ohms\r\n"), std::string::npos);
+    EXPECT_NE(report.find("Single Electrode Resistance = "), std::string::npos);
+    EXPECT_NE(report.find("P2 = 60 Feet  24 Ohms\r\nP2 = 70 Feet  26 Ohms\r\nE2    = 50 feet\r\n"),
+              std::string::npos)
+        << report;
+    EXPECT_EQ(err.str(), "");
+}
+
+TEST_F(FieldCommand, ReportTakesTheGivenE2) {
+    EXPECT_EQ(
+        Run({QStringLiteral("--report=") + Good(), QStringLiteral("--e2"), QStringLiteral("100")}),
+        0);
+    EXPECT_NE(out.str().find("E2    = 100 feet\r\n"), std::string::npos);
+}
+
+TEST_F(FieldCommand, AnalysesOneLabelledValueALine) {
+    EXPECT_EQ(
+        Run({QStringLiteral("--analyse"), Good(), QStringLiteral("--e2"), QStringLiteral("100")}),
+        0);
+    const std::string listing = out.str();
+    EXPECT_NE(listing.find("E2 distance: 100 feet\nReadings: 4\n"), std::string::npos);
+    EXPECT_NE(listing.find("R at 62%: 24.4 Ohms (between 60 feet 24 Ohms and 70 feet 26 Ohms)\n"),
+              std::string::npos)
+        << listing;
+    EXPECT_NE(listing.find("\u03bc: 0.4\n"), std::string::npos) << listing;
+    EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 17);
+}
+
+TEST_F(FieldCommand, FailuresGoToStandardErrorWithAnExitStatus) {
+    EXPECT_EQ(Run({QStringLiteral("--analyse"), Good()}), 2);
+    EXPECT_EQ(err.str(), "stakewell: --analyse needs the E2 distance: --e2 FEET\n");
+    err.str({});
+    EXPECT_EQ(
+        Run({QStringLiteral("--analyse"), Good(), QStringLiteral("--e2"), QStringLiteral("ten")}),
+        2);
+    EXPECT_NE(err.str().find("--e2 needs a distance above 0 feet"), std::string::npos);
+    err.str({});
+    const QString missing = folder.filePath(QStringLiteral("missing.xml"));
+    EXPECT_EQ(Run({QStringLiteral("--report"), missing}), 1);
+    EXPECT_NE(err.str().find("stakewell: cannot read \"" + missing.toStdString() + "\""),
+              std::string::npos)
+        << err.str();
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST(FieldCommandAbsent, LeavesOtherArgumentsToTheWindow) {
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_FALSE(stakewellCli::RunFieldCommand(
+        {QStringLiteral("stakewell"), QStringLiteral("site.xml"), QStringLiteral("--e2")}, out,
+        err));
+    EXPECT_EQ(out.str() + err.str(), "");
+}
+
+} // namespace

@@ -1,0 +1,119 @@
+#include "files/ReadingsCsv.h"
+
+#include "CaseName.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using modStakewell::FallOfPotential;
+using modStakewell::FOPPoint;
+
+FallOfPotential WithE2(double e2) {
+    FallOfPotential fop;
+    fop.FOPE2Distance = e2;
+    return fop;
+}
+
+struct CsvCase {
+    std::string name;
+    std::string text;
+    std::vector<FOPPoint> readings;
+    std::string problem;
+};
+
+std::ostream& operator<<(std::ostream& out, const CsvCase& c) {
+    return out << c.name;
+}
+
+class ReadingsCsv : public testing::TestWithParam<CsvCase> {};
+
+TEST_P(ReadingsCsv, ReadsEveryReadingOrNoneAndTheBadLine) {
+    const CsvCase& c = GetParam();
+    const stakewellFiles::CsvReadings read = stakewellFiles::ReadReadingsCsv(c.text, WithE2(100));
+    EXPECT_EQ(read.Problem, c.problem);
+    EXPECT_EQ(read.Readings, c.readings);
+}
+
+const std::vector<FOPPoint> Three{{10, 5.5}, {20, 7}, {62.5, 9.25}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ReadingsCsv,
+    testing::Values(
+        CsvCase{"comma", "10,5.5\n20,7\n62.5,9.25\n", Three, ""},
+        CsvCase{"headings_and_crlf", "Test 3\r\nFeet,Ohms\r\n10,5.5\r\n20,7\r\n62.5,9.25", Three,
+                ""},
+        CsvCase{"semicolon_decimal_comma", "Abstand;Widerstand\n10;5,5\n20;7\n62,5;9,25\n", Three,
+                ""},
+        CsvCase{"tab_decimal_comma_and_blanks", "10\t5,5\n\n 20 \t 7 \n62.5\t9.25\n", Three, ""},
+        CsvCase{"spreadsheet_quotes_bom_trailing_separator",
+                "\xEF\xBB\xBF\"Feet\",\"Ohms\"\n\"10\",\"5.5\",\n20,7,,\n+62.5,9.25E0\n", Three,
+                ""},
+        CsvCase{"letters_after_the_first_reading",
+                "Feet,Ohms\n10,5.5\n20,seven\n62.5,9.25\n",
+                {},
+                "Line 3: \"20,seven\" is not a distance and a resistance."},
+        CsvCase{"decimal_comma_with_comma_separator",
+                "10,5,5\n",
+                {},
+                "Line 1: \"10,5,5\" is not a distance and a resistance."},
+        CsvCase{
+            "one_field", "Feet\n10\n", {}, "Line 2: \"10\" is not a distance and a resistance."},
+        CsvCase{"number_then_text",
+                "10;5.5x\n",
+                {},
+                "Line 1: \"10;5.5x\" is not a distance and a resistance."},
+        CsvCase{"infinite_resistance",
+                "10,inf\n",
+                {},
+                "Line 1: \"10,inf\" is not a distance and a resistance."},
+        CsvCase{"zero_resistance",
+                "10,5.5\n20,0\n",
+                {},
+                "Line 2: the resistance must be above 0 Ohms."},
+        CsvCase{"at_e2",
+                "10,5.5\n100,9\n",
+                {},
+                "Line 2: the distance must be above 0 Feet and below the E2 distance last "
+                "applied, 100 Feet."},
+        CsvCase{"only_headings", "Feet,Ohms\n\n", {}, "No readings were found."},
+        CsvCase{"empty", "", {}, "No readings were found."}),
+    [](const testing::TestParamInfo<CsvCase>& info) {
+        return CaseName(info.index, {info.param.name});
+    });
+
+TEST(Files, MoreReadingsThanTheListHoldsAreRefused) {
+    std::string text;
+    for (int i = 0; i <= modStakewell::MaxFOPPoints; ++i) {
+        text += "1," + std::to_string(i + 1) + "\n";
+    }
+    const auto read = stakewellFiles::ReadReadingsCsv(text, WithE2(100));
+    EXPECT_EQ(read.Problem, "There are more than 32767 readings; the point list holds no more.");
+    EXPECT_TRUE(read.Readings.empty());
+    text.erase(text.rfind("1,"));
+    EXPECT_EQ(stakewellFiles::ReadReadingsCsv(text, WithE2(100)).Readings.size(), 32767U);
+}
+
+TEST(Files, WrittenReadingsReadBackExactly) {
+    FallOfPotential fop = WithE2(100);
+    for (const FOPPoint& p :
+         {FOPPoint{30, 0.1 + 0.2}, FOPPoint{10, 5.5}, FOPPoint{1e-5, 123456.5}}) {
+        fop.AddPoint(p.Feet, p.Ohms);
+    }
+    const std::string text = stakewellFiles::WriteReadingsCsv(fop);
+    EXPECT_EQ(text.substr(0, 11), "Feet,Ohms\r\n");
+    const auto read = stakewellFiles::ReadReadingsCsv(text, fop);
+    EXPECT_EQ(read.Problem, "");
+    const std::vector<FOPPoint> listed(fop.FOPPoints().begin() + 1, fop.FOPPoints().end());
+    ASSERT_EQ(read.Readings.size(), listed.size());
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        EXPECT_EQ(read.Readings[i].Feet, listed[i].Feet);
+        EXPECT_NEAR(read.Readings[i].Ohms, listed[i].Ohms, 1e-14 * listed[i].Ohms);
+    }
+}
+
+} // namespace
