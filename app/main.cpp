@@ -3,6 +3,7 @@
 #include "ProgramIdentity.h"
 #include "cli/FieldCommand.h"
 #include "files/LastRun.h"
+#include "shared/ProcessMemory.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -10,6 +11,7 @@
 #include <iostream>
 
 int main(int argc, char* argv[]) {
+    modStakewell::KeepFreedMemoryForReuse();
     // --report and --analyse print and end before any window or display.
     if (const auto status = stakewellCli::RunFieldCommand(argc, argv, std::cout, std::cerr)) {
         return *status;

@@ -5,6 +5,8 @@
 #include "shared/TextForm.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -26,15 +28,26 @@ constexpr std::array<const char*, StoredFieldNames.size()> FieldItems{
     "/Wire/Depth",       "/4Pt/MVal",         "/4Pt/E2"};
 
 // A survey holds tens of thousands of points: their paths are built from
-// prefixes made once.
+// prefixes made once. A path returned is only valid until the next call,
+// which reuses its buffer.
 class PointPaths {
 public:
-    QString Ohms(int index) const { return ohms + QString::number(index); }
-    QString Feet(int index) const { return feet + QString::number(index); }
+    const QString& Ohms(int index) { return Indexed(ohms, index); }
+    const QString& Feet(int index) { return Indexed(feet, index); }
 
 private:
+    const QString& Indexed(const QString& prefix, int index) {
+        std::array<char, 16> digits{};
+        const auto end = std::to_chars(digits.begin(), digits.end(), index).ptr;
+        path.resize(0);
+        path += prefix;
+        path += QLatin1String(digits.data(), end - digits.data());
+        return path;
+    }
+
     QString ohms = FullPath(QStringLiteral("/FOP/Ohms-"));
     QString feet = FullPath(QStringLiteral("/FOP/Feet-"));
+    QString path;
 };
 
 QString Text(const std::string& text) {
@@ -100,7 +113,7 @@ void WriteDataFile(XmlValueStore& store, const DataFileContent& content) {
     store.SetValue(FullPath(QStringLiteral("/frmGraph/Width")), integer(content.Graph.GraphWidth));
     SetFields(store, content, 0, DesignFieldCount);
     store.SetValue(FullPath(QStringLiteral("/FOP/iPts")), integer(content.PointCount()));
-    const PointPaths paths;
+    PointPaths paths;
     store.Reserve(2 * content.FOPPoints.size() + 16);
     for (int i = 0; i <= content.PointCount(); ++i) {
         const FOPPoint& point = content.FOPPoints[static_cast<std::size_t>(i)];
@@ -124,7 +137,7 @@ DataFileContent ReadDataFile(const XmlValueStore& store) {
     GetFields(store, content, 0, DesignFieldCount);
     const int count = std::clamp(whole(QStringLiteral("/FOP/iPts")), 0, modStakewell::MaxFOPPoints);
     content.FOPPoints.assign(static_cast<std::size_t>(count) + 1, FOPPoint{});
-    const PointPaths paths;
+    PointPaths paths;
     NumberReader number(store);
     for (int i = 1; i <= count; ++i) {
         FOPPoint& point = content.FOPPoints[static_cast<std::size_t>(i)];

@@ -125,7 +125,8 @@ bool DeclaresEntities(const QXmlStreamReader& reader) {
 
 void WriteValue(QXmlStreamWriter& writer, QStringView name, const QString& value) {
     writer.writeStartElement(ValueElement);
-    writer.writeAttribute(NameAttribute, name.toString());
+    // The name stays inside its path, which outlives this call: no copy.
+    writer.writeAttribute(NameAttribute, QString::fromRawData(name.data(), name.size()));
     if (AllowedAsCharacterData(value)) {
         writer.writeCharacters(value);
     } else {
@@ -195,8 +196,10 @@ std::optional<QString> XmlValueStore::Read() {
     if (file.size() > MaxFileBytes) {
         return TooLarge();
     }
-    // A device may report no size; read one byte past the limit to tell.
-    const QByteArray document = file.read(MaxFileBytes + 1);
+    // A file read as it comes (a pipe) has no size to tell beforehand: read
+    // one byte past the limit to know. A plain file is read at its size.
+    const QByteArray document =
+        file.isSequential() ? file.read(MaxFileBytes + 1) : file.read(file.size());
     if (file.error() != QFileDevice::NoError) {
         return file.errorString();
     }
@@ -251,7 +254,9 @@ std::optional<QString> XmlValueStore::Parse(const QByteArray& document) {
                                                  "file's"));
                 break;
             }
-            QString path = groups.back();
+            QString path;
+            path.reserve(groups.back().size() + name.size() + 1);
+            path += groups.back();
             path += name;
             if (reader.name() == GroupElement) {
                 groups.push_back(path + u'/');
