@@ -60,6 +60,16 @@ void Configure(QFileDialog& dialog, const DialogSettings& settings) {
                                                                 : QFileDialog::AnyFile);
 }
 
+// A routine given no file name asks the user for one.
+void AskWhenEmpty(QWidget* parent, QString& fileName, const DialogSettings& settings,
+                  QString (*ask)(QFileDialog&)) {
+    if (fileName.isEmpty()) {
+        QFileDialog CommonDialog1(parent);
+        Configure(CommonDialog1, settings);
+        fileName = ask(CommonDialog1);
+    }
+}
+
 QString TrimmedOfBlanks(const QString& text) {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -96,11 +106,7 @@ QString frmMain::AskSaveFileName(QFileDialog& CommonDialog1) {
 }
 
 void frmMain::LoadDataFile(QString& fileName) {
-    if (fileName.isEmpty()) {
-        QFileDialog CommonDialog1(this);
-        Configure(CommonDialog1, LoadDataDialog);
-        fileName = AskOpenFileName(CommonDialog1);
-    }
+    AskWhenEmpty(this, fileName, LoadDataDialog, &frmMain::AskOpenFileName);
     if (fileName.isEmpty() || !QFileInfo::exists(fileName)) {
         fileName.clear();
         return;
@@ -158,11 +164,7 @@ DataFileContent frmMain::CurrentDataFile() const {
 }
 
 void frmMain::SaveDataFile(QString& fileName) {
-    if (fileName.isEmpty()) {
-        QFileDialog CommonDialog1(this);
-        Configure(CommonDialog1, SaveDataDialog);
-        fileName = AskSaveFileName(CommonDialog1);
-    }
+    AskWhenEmpty(this, fileName, SaveDataDialog, &frmMain::AskSaveFileName);
     if (fileName.isEmpty()) {
         return;
     }
@@ -191,11 +193,7 @@ stakewellFiles::ReportContent frmMain::CurrentReport() const {
 }
 
 void frmMain::SaveTextReport(QString& fileName) {
-    if (fileName.isEmpty()) {
-        QFileDialog CommonDialog1(this);
-        Configure(CommonDialog1, SaveTextDialog);
-        fileName = AskSaveFileName(CommonDialog1);
-    }
+    AskWhenEmpty(this, fileName, SaveTextDialog, &frmMain::AskSaveFileName);
     if (TrimmedOfBlanks(fileName).size() <= ShortestReportName) {
         return;
     }
