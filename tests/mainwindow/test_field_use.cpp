@@ -251,9 +251,9 @@ std::vector<QString> Texts(MainWindowDriver& form, const std::vector<const char*
     return texts;
 }
 
-TEST_P(BetweenElectrodes, LengthsBetweenElectrodesAreUsed) {
-    const BetweenCase& c = GetParam();
-    MainWindowDriver form;
+// The first worked design set, all but its wire length, on the page that
+// holds the wire inputs.
+void TypeFirstDesignSet(MainWindowDriver& form) {
     form.Type("tbxEarthRes", "100");
     form.Type("tbxElectLen", "10");
     form.Type("tbxElectDia", "0.625");
@@ -261,6 +261,12 @@ TEST_P(BetweenElectrodes, LengthsBetweenElectrodesAreUsed) {
     form.Type("tbxNumElect", "4");
     form.Type("tbxWireDia", "0.1019");
     form.Type("tbxWireDepth", "2.5");
+}
+
+TEST_P(BetweenElectrodes, LengthsBetweenElectrodesAreUsed) {
+    const BetweenCase& c = GetParam();
+    MainWindowDriver form;
+    TypeFirstDesignSet(form);
     form.Type("tbxWireLen", "999");
     form.Click("WireLength_1");
     form.Type("tbxWireBetween_0", c.line);
@@ -287,13 +293,7 @@ INSTANTIATE_TEST_SUITE_P(Lengths, BetweenElectrodes,
 
 TEST(BetweenElectrodes, WorkedExampleGivesTheFirstSetsResults) {
     MainWindowDriver form;
-    form.Type("tbxEarthRes", "100");
-    form.Type("tbxElectLen", "10");
-    form.Type("tbxElectDia", "0.625");
-    form.SelectTab(2);
-    form.Type("tbxNumElect", "4");
-    form.Type("tbxWireDia", "0.1019");
-    form.Type("tbxWireDepth", "2.5");
+    TypeFirstDesignSet(form);
     form.Click("WireLength_1");
     form.Type("tbxWireBetween_0", "20");
     form.Type("tbxWireBetween_1", "15");
