@@ -96,6 +96,7 @@ private:
     void DrawCrossHair(float x, float y);
     void ShowAnalysis();
     void SetUpCommands();
+    std::function<void()> AskingFor(void (frmGraph::*routine)(QString&));
     void TakeReadingsFrom(const std::string& text, const QString& source);
 
     std::unique_ptr<Ui::frmGraph> ui;

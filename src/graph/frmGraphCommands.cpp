@@ -66,32 +66,31 @@ void frmGraph::SetUpCommands() {
     bind(QKeySequence::Print, [this] { PrintReport(); });
 }
 
+// A menu command for a routine that asks for its file name when given none.
+std::function<void()> frmGraph::AskingFor(void (frmGraph::*routine)(QString&)) {
+    return [this, routine] {
+        QString name;
+        (this->*routine)(name);
+    };
+}
+
 void frmGraph::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.addAction(QStringLiteral("&Copy Graph"), QKeySequence::Copy, this,
                    [this] { CopyGraph(); });
-    menu.addAction(QStringLiteral("&Save Graph As..."), this, [this] {
-        QString name;
-        SaveGraph(name);
-    });
+    menu.addAction(QStringLiteral("&Save Graph As..."), this, AskingFor(&frmGraph::SaveGraph));
     menu.addSeparator();
     menu.addAction(QStringLiteral("&Print Test Report..."), QKeySequence::Print, this,
                    [this] { PrintReport(); });
-    menu.addAction(QStringLiteral("Save Test Report as P&DF..."), this, [this] {
-        QString name;
-        SaveReportPdf(name);
-    });
+    menu.addAction(QStringLiteral("Save Test Report as P&DF..."), this,
+                   AskingFor(&frmGraph::SaveReportPdf));
     menu.addSeparator();
     menu.addAction(QStringLiteral("P&aste Readings"), QKeySequence::Paste, this,
                    [this] { PasteReadings(); });
-    menu.addAction(QStringLiteral("&Import Readings..."), this, [this] {
-        QString name;
-        ImportReadings(name);
-    });
-    menu.addAction(QStringLiteral("&Export Readings..."), this, [this] {
-        QString name;
-        ExportReadings(name);
-    });
+    menu.addAction(QStringLiteral("&Import Readings..."), this,
+                   AskingFor(&frmGraph::ImportReadings));
+    menu.addAction(QStringLiteral("&Export Readings..."), this,
+                   AskingFor(&frmGraph::ExportReadings));
     menu.addSeparator();
     menu.addAction(QStringLiteral("Flatness &Tolerance..."), this, [this] { AskTolerance(); });
     menu.exec(event->globalPos());

@@ -24,22 +24,22 @@ void FopHistory::Forget() {
 }
 
 bool FopHistory::Undo(FallOfPotential& fop) {
-    if (earlier.empty()) {
-        return false;
-    }
-    later.push_back(Take(fop));
-    Restore(earlier.back(), fop);
-    earlier.pop_back();
-    return true;
+    return Step(earlier, later, fop);
 }
 
 bool FopHistory::Redo(FallOfPotential& fop) {
-    if (later.empty()) {
+    return Step(later, earlier, fop);
+}
+
+// Goes to the newest state of `from`, keeping the present one in `to`.
+bool FopHistory::Step(std::vector<Snapshot>& from, std::vector<Snapshot>& to,
+                      FallOfPotential& fop) {
+    if (from.empty()) {
         return false;
     }
-    earlier.push_back(Take(fop));
-    Restore(later.back(), fop);
-    later.pop_back();
+    to.push_back(Take(fop));
+    Restore(from.back(), fop);
+    from.pop_back();
     return true;
 }
 

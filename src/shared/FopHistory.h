@@ -32,6 +32,7 @@ private:
     };
     static Snapshot Take(const FallOfPotential& fop);
     static void Restore(const Snapshot& snapshot, FallOfPotential& fop);
+    static bool Step(std::vector<Snapshot>& from, std::vector<Snapshot>& to, FallOfPotential& fop);
 
     std::vector<Snapshot> earlier;
     std::vector<Snapshot> later;
