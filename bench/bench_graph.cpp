@@ -1,11 +1,13 @@
 #include "graph/GraphWindowHost.h"
 
 #include <QApplication>
+#include <QFile>
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstdint>
+#include <string>
 
 namespace {
 
@@ -79,5 +81,41 @@ BENCHMARK(BM_WholeGraphRefresh)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(15)
     ->ReportAggregatesOnly(true);
+
+// The most memory the process has held at once, from the kernel's account.
+double PeakResidentMiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0.0;
+    }
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith("VmHWM:")) {
+            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
+        }
+    }
+    return 0.0;
+}
+
+// A graph window stretched far beyond any desktop and drawn: how much more
+// memory the process needs at its peak than with the window at its usual size.
+void BM_GraphFarBeyondTheDesktop(benchmark::State& bench) {
+    ShownGraph shown(Survey::Curve);
+    shown.Refresh();
+    const double before = PeakResidentMiB();
+    const int side = static_cast<int>(bench.range(0));
+    for (auto _ : bench) {
+        shown.host.Window().resize(side, side);
+        QCoreApplication::processEvents();
+        shown.Refresh();
+        shown.host.Window().repaint();
+    }
+    bench.counters["peak_growth_MiB"] = PeakResidentMiB() - before;
+    shown.host.Close();
+}
+BENCHMARK(BM_GraphFarBeyondTheDesktop)
+    ->ArgName("side")
+    ->Arg(20000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -12,6 +12,9 @@ namespace {
 constexpr int GrabWidth = 32;
 constexpr int GrabHeight = 8;
 
+constexpr int SmallestSideLimit = 2048;
+constexpr int LargestSideLimit = 16384;
+
 bool Grabbable(const QRect& outer, const QRect& screen) {
     const QRect caption(outer.topLeft(), QSize(outer.width(), GrabHeight));
     const QRect shown = caption.intersected(screen);
@@ -53,4 +56,12 @@ QPoint OnNearestScreen(const QRect& outer) {
     }
     return {Within(outer.left(), outer.width(), nearest.left(), nearest.width()),
             Within(outer.top(), outer.height(), nearest.top(), nearest.height())};
+}
+
+QSize LargestWindowSize(const QScreen* screen) {
+    const QSize desktop = screen != nullptr ? screen->virtualSize() : QSize();
+    const auto limit = [](int side) {
+        return std::clamp(side, SmallestSideLimit, LargestSideLimit);
+    };
+    return {limit(desktop.width()), limit(desktop.height())};
 }

@@ -26,8 +26,7 @@ namespace {
 using modStakewell::PixelsFromTwips;
 using modStakewell::TwipsFromPixels;
 using modStakewell::TwipsPerPixel;
-// A stored placement from a foreign data file may ask for any size; the window
-// system cannot show more than this anyway.
+// Beyond any window's size, so that a stored size in twips never overflows.
 constexpr int LargestWindowSide = 16384;
 // How near the pointer must come to a marker for its value to be told.
 constexpr double MarkerReach = 8.0;
@@ -103,12 +102,11 @@ void frmGraph::ApplyStoredPlacement() {
     const QMargins margins = FrameMargins();
     const QSize clientMinimum = MinimumOuterSize().shrunkBy(margins);
     setMinimumSize(clientMinimum);
+    setMaximumSize(LargestWindowSize(screen()).shrunkBy(margins));
     const auto& placement = state.graph;
     const QSize outer(PixelsFromTwips(placement.GraphWidth),
                       PixelsFromTwips(placement.GraphHeight));
-    resize(outer.shrunkBy(margins)
-               .expandedTo(clientMinimum)
-               .boundedTo(QSize(LargestWindowSide, LargestWindowSide)));
+    resize(outer.shrunkBy(margins).expandedTo(clientMinimum));
     // Moving an unframed window places its frame, wherever the window system
     // later puts the client area.
     const QPoint stored(PixelsFromTwips(placement.GraphLeft), PixelsFromTwips(placement.GraphTop));
@@ -131,6 +129,7 @@ void frmGraph::Form_Resize() {
     const QMargins margins = FrameMargins();
     const QSize outerMinimum = MinimumOuterSize();
     setMinimumSize(outerMinimum.shrunkBy(margins));
+    setMaximumSize(LargestWindowSize(screen()).shrunkBy(margins));
     const QSize outer = size().grownBy(margins);
     if (outer.height() < outerMinimum.height()) {
         resize(width(), outerMinimum.height() - margins.top() - margins.bottom());

@@ -1,5 +1,6 @@
 #include "graph/GraphWindowHost.h"
 #include "graph/PlotPicture.h"
+#include "graph/ScreenPlacement.h"
 #include "graph/frmGraph.h"
 
 #include <QApplication>
@@ -327,6 +328,34 @@ INSTANTIATE_TEST_SUITE_P(Sizes, GraphResizeTest,
                                                       std::to_string(info.param.height);
                              return CaseName(info.index, {size});
                          });
+
+// A window far larger than the desktop, asked for by the user or by a stored
+// placement, would hold gigabytes of pixels nobody can see.
+TEST_F(GraphWindowTest, NeverGrowsPastTheDesktopLimit) {
+    SetReadings({{10.0, 8.0}, {20.0, 6.0}}, 50.0, 2);
+    state.graph = {0, 0, 20000 * 15, 20000 * 15};
+    host.Show();
+    frmGraph& graph = host.Window();
+    const QSize largest = LargestWindowSize(graph.screen());
+    ASSERT_LT(largest.width(), 20000);
+    ASSERT_LT(largest.height(), 20000);
+    const auto withinLimit = [&](const char* step) {
+        QCoreApplication::processEvents();
+        EXPECT_LE(graph.frameGeometry().width(), largest.width()) << step;
+        EXPECT_LE(graph.frameGeometry().height(), largest.height()) << step;
+        const QSize canvas = Picture().Canvas().size();
+        EXPECT_LE(canvas.width(), largest.width() * graph.devicePixelRatio()) << step;
+        EXPECT_LE(canvas.height(), largest.height() * graph.devicePixelRatio()) << step;
+    };
+    withinLimit("stored placement");
+    graph.resize(20000, 20000);
+    withinLimit("resize");
+    EXPECT_EQ(state.graph.GraphWidth, graph.frameGeometry().width() * 15);
+}
+
+TEST(LargestWindowSize, KeepsAUsableSizeWithoutAScreen) {
+    EXPECT_EQ(LargestWindowSize(nullptr), QSize(2048, 2048));
+}
 
 TEST_F(GraphWindowTest, ResizeWhileLoadingDoesNotRefresh) {
     host.Show();
