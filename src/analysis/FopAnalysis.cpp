@@ -5,6 +5,7 @@
 #include "shared/TextForm.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <iterator>
 
@@ -16,7 +17,7 @@ using modStakewell::FOPPoint;
 constexpr double SixtyTwo = 0.62;
 constexpr double FiftyTwo = 0.52;
 constexpr double SeventyTwo = 0.72;
-constexpr double SlopeFractions[] = {0.2, 0.4, 0.6};
+constexpr std::array<double, 3> SlopeFractions{0.2, 0.4, 0.6};
 
 std::vector<FOPPoint> SortedReadings(const modStakewell::FallOfPotential& fop) {
     const auto& points = fop.FOPPoints();

@@ -38,7 +38,7 @@ public:
 private:
     const QString& Indexed(const QString& prefix, int index) {
         std::array<char, 16> digits{};
-        const auto end = std::to_chars(digits.begin(), digits.end(), index).ptr;
+        auto* const end = std::to_chars(digits.begin(), digits.end(), index).ptr;
         path.resize(0);
         path += prefix;
         path += QLatin1String(digits.data(), end - digits.data());

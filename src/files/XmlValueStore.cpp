@@ -25,7 +25,7 @@ const QString Base64Utf16 = QStringLiteral("base64-utf16le");
 // Declared entities are refused before they are used; the reader's own limit
 // stays as a second guard.
 constexpr int EntityExpansionLimit = 4096;
-constexpr qsizetype MaxPathCharacters = 16 * 1024 * 1024;
+constexpr qsizetype MaxPathCharacters = qsizetype{16} * 1024 * 1024;
 
 bool AllowedAsCharacterData(QStringView text) {
     for (qsizetype i = 0; i < text.size(); ++i) {

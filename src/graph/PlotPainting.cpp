@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <array>
 #include <cmath>
 
 namespace PlotPainting {
@@ -104,12 +105,12 @@ public:
     // A hollow diamond the size of a large dot, centred on the user point.
     void Diamond(const QPointF& centre, const QColor& colour) {
         const qreal half = 5.0 * pixelWidth;
-        const QPointF corners[] = {centre + QPointF(0, -half), centre + QPointF(half, 0),
-                                   centre + QPointF(0, half), centre + QPointF(-half, 0)};
+        const std::array<QPointF, 4> corners{centre + QPointF(0, -half), centre + QPointF(half, 0),
+                                             centre + QPointF(0, half), centre + QPointF(-half, 0)};
         painter.save();
         painter.setPen(CosmeticPen(colour, 2.0 * pixelWidth));
         painter.setBrush(White);
-        painter.drawPolygon(corners, 4);
+        painter.drawPolygon(corners.data(), static_cast<int>(corners.size()));
         painter.restore();
     }
 

@@ -28,7 +28,7 @@ namespace {
 
 constexpr double ScreenDpi = 96.0;
 // Readings files and pasted texts larger than this are no list of readings.
-constexpr qint64 LargestReadingsFile = 16 * 1024 * 1024;
+constexpr qint64 LargestReadingsFile = qint64{16} * 1024 * 1024;
 
 QString AskFileName(QWidget* parent, const QString& title, const QString& filter,
                     const QString& suffix, QFileDialog::AcceptMode mode) {

@@ -48,8 +48,8 @@ std::optional<QString> InputHint::GaugeHint(const QString& text) {
     return QStringLiteral("Read as gauge %1: the rest of the text is ignored.").arg(gauge);
 }
 
-void InputHint::Watch(QLineEdit* field, Reader reader) {
-    readers.insert(field, std::move(reader));
+void InputHint::Watch(QLineEdit* field, const Reader& reader) {
+    readers.insert(field, reader);
     plain.insert(field, Plain{field->palette(), field->toolTip()});
     field->installEventFilter(this);
     connect(field, &QLineEdit::textChanged, this, [this, field] { Refresh(field); });

@@ -23,7 +23,7 @@ public:
 
     explicit InputHint(QObject* parent = nullptr);
 
-    void Watch(QLineEdit* field, Reader reader);
+    void Watch(QLineEdit* field, const Reader& reader);
 
     static std::optional<QString> NumberHint(const QString& text);
     static std::optional<QString> GaugeHint(const QString& text);
