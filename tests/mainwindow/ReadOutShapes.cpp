@@ -10,39 +10,45 @@
 
 namespace {
 
+QRegularExpression Whole(const QString& pattern) {
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
+}
+
 // The decimals a pattern requires after its point.
-QString Decimals(int count) {
-    return QStringLiteral(R"(-?[0-9]+\.[0-9]{%1})").arg(count);
+QRegularExpression Decimals(int count) {
+    return Whole(QStringLiteral(R"(-?[0-9]+\.[0-9]{%1})").arg(count));
 }
 
 } // namespace
 
 const std::vector<ReadOutShape>& MainWindowReadOuts() {
-    const QString threeDecimals = Decimals(3); // "##0.000"
-    const QString twoDecimals = Decimals(2);   // "#0.00"
-    static const std::vector<ReadOutShape> readOuts = {
-        {"lbOneElectRes", threeDecimals},
-        {"lbLinearSpace", twoDecimals},
-        {"lbLinearElect", threeDecimals},
-        {"lbLinearWire", threeDecimals},
-        {"LbLinearMutual", threeDecimals},
-        {"lbLinearTotal", threeDecimals},
-        {"lbRectSpace", twoDecimals},
-        {"lbRectElect", threeDecimals},
-        {"lbRectWire", threeDecimals},
-        {"lbRectMutual", threeDecimals},
-        {"lbRectTotal", threeDecimals},
-        {"lbResult", R"(\?|-?[0-9]+\.[0-9]{1,3})"},
-        {"lb62Pct", Decimals(1)},
-        {"lbFOPE1P1", "0"},
-        {"lbPoint", "Point [0-9]+ of [0-9]+"},
-        // "k%" is the form's placeholder until the first refresh.
-        {"lbDistPct", R"(k%|[0-9]+\.[0-9]%)"},
-        {"lbE1", "E1 = 0"},
-        {"lbP1", R"(P1 = -?[0-9]*\.[0-9])"},
-        {"lbP2", R"(P2 = -?[0-9]*\.[0-9])"},
-        {"lbEarthRes", R"(-?[0-9]{1,3}(,[0-9]{3})*\.[0-9]{2})"},
-    };
+    static const std::vector<ReadOutShape> readOuts = [] {
+        const QRegularExpression threeDecimals = Decimals(3); // "##0.000"
+        const QRegularExpression twoDecimals = Decimals(2);   // "#0.00"
+        return std::vector<ReadOutShape>{
+            {"lbOneElectRes", threeDecimals},
+            {"lbLinearSpace", twoDecimals},
+            {"lbLinearElect", threeDecimals},
+            {"lbLinearWire", threeDecimals},
+            {"LbLinearMutual", threeDecimals},
+            {"lbLinearTotal", threeDecimals},
+            {"lbRectSpace", twoDecimals},
+            {"lbRectElect", threeDecimals},
+            {"lbRectWire", threeDecimals},
+            {"lbRectMutual", threeDecimals},
+            {"lbRectTotal", threeDecimals},
+            {"lbResult", Whole(R"(\?|-?[0-9]+\.[0-9]{1,3})")},
+            {"lb62Pct", Decimals(1)},
+            {"lbFOPE1P1", Whole("0")},
+            {"lbPoint", Whole("Point [0-9]+ of [0-9]+")},
+            // "k%" is the form's placeholder until the first refresh.
+            {"lbDistPct", Whole(R"(k%|[0-9]+\.[0-9]%)")},
+            {"lbE1", Whole("E1 = 0")},
+            {"lbP1", Whole(R"(P1 = -?[0-9]*\.[0-9])")},
+            {"lbP2", Whole(R"(P2 = -?[0-9]*\.[0-9])")},
+            {"lbEarthRes", Whole(R"(-?[0-9]{1,3}(,[0-9]{3})*\.[0-9]{2})")},
+        };
+    }();
     return readOuts;
 }
 
@@ -66,8 +72,7 @@ QString ReadOutMismatch(const QWidget& window, const ReadOutShape& readOut, bool
     if (shown.isEmpty() && emptyAllowed) {
         return {};
     }
-    const QRegularExpression shape(QRegularExpression::anchoredPattern(readOut.shape));
-    if (shape.match(shown).hasMatch()) {
+    if (readOut.shape.match(shown).hasMatch()) {
         return {};
     }
     return QStringLiteral("%1 shows \"%2\"").arg(QLatin1String(readOut.label), shown.left(80));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRegularExpression>
 #include <QString>
 
 #include <vector>
@@ -10,7 +11,7 @@ class QWidget;
 // for the display pattern it is written through, or for its fixed wording.
 struct ReadOutShape {
     const char* label;
-    QString shape;
+    QRegularExpression shape;
 };
 
 // Every read-out of the main window with its shape.

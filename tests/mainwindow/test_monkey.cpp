@@ -207,6 +207,7 @@ public:
             (this->*action.perform)();
             QCoreApplication::processEvents();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
             if (!form->Window().isVisible()) {
                 Restart();
             }
@@ -250,6 +251,9 @@ private:
             history.pop_front();
         }
         history.push_back(QStringLiteral("#%1 %2").arg(index).arg(doing.left(120)).toStdString());
+        if (trace) {
+            std::fprintf(stderr, "%s\n", history.back().c_str());
+        }
         watchdog.Arm(Report("still running the last of these"));
     }
 
@@ -290,30 +294,51 @@ private:
         return nullptr;
     }
 
-    std::vector<QWidget*> Visible(const QStringList& names) const {
-        std::vector<QWidget*> shown;
-        for (const QString& name : names) {
-            auto* control = form->Window().findChild<QWidget*>(name);
-            if (control != nullptr && control->isVisible()) {
-                shown.push_back(control);
+    // The named control, its page first brought into view by its tab as a
+    // user would.
+    QWidget* Reach(const QString& name) {
+        QWidget* control = form->Control(name);
+        for (QWidget* page = control; page != nullptr; page = page->parentWidget()) {
+            if (page->objectName().startsWith(QLatin1String("Frame_")) && !page->isVisible()) {
+                const int tab = page->objectName().mid(6).toInt();
+                Note(QStringLiteral("tab %1").arg(tab));
+                form->SelectTab(tab);
             }
         }
-        return shown;
+        return control;
+    }
+
+    // Mostly one of those in view, as a user works a page before turning to
+    // the next; now and then any, which turns the page.
+    QWidget* ReachOneOf(const QStringList& names) {
+        QStringList inView;
+        for (const QString& name : names) {
+            if (form->Control(name)->isVisible()) {
+                inView << name;
+            }
+        }
+        const QStringList& from = inView.isEmpty() || choose.OneIn(4) ? names : inView;
+        return Reach(from.at(static_cast<qsizetype>(choose.Below(from.size()))));
+    }
+
+    // The graph window, shown by the fall-of-potential tab when it is not up.
+    frmGraph* ReachGraph() {
+        if (Graph() == nullptr) {
+            Note(QStringLiteral("tab 5"));
+            form->SelectTab(5);
+        }
+        return Graph();
     }
 
     // --- actions ---
 
     void TypeIntoField() {
-        std::vector<QWidget*> fields;
-        for (QLineEdit* field : form->Window().findChildren<QLineEdit*>()) {
-            if (field->isVisible() && field->objectName().startsWith(u"tbx")) {
-                fields.push_back(field);
-            }
-        }
-        if (fields.empty()) {
-            return;
-        }
-        const QString name = choose.Pick(fields)->objectName();
+        static const QStringList fields = {
+            "tbxEarthRes",      "tbxElectLen",      "tbxElectDia",  "tbxNumer",     "tbxDenom",
+            "tbxNumElect",      "tbxWireDia",       "tbxWireAWG",   "tbxWireDepth", "tbxWireLen",
+            "tbxWireBetween_0", "tbxWireBetween_1", "tbxFOPP2Feet", "tbxFOPP2Ohms", "tbxFOPE2",
+            "tbxMVal",          "tbx4ptE2"};
+        const QString name = ReachOneOf(fields)->objectName();
         const QString text = NumberText(choose);
         // Keys exist for ASCII only; anything else comes in by the clipboard.
         const bool typeable =
@@ -340,21 +365,17 @@ private:
     }
 
     void ClickControl() {
-        const std::vector<QWidget*> shown =
-            Visible({"WireSize_0", "WireSize_1", "WireLength_0", "WireLength_1", "cmdFOPAdd",
-                     "cmdFOPRemove", "cmdFOPClear", "lbResult"});
-        if (!shown.empty()) {
-            const QString name = choose.Pick(shown)->objectName();
-            Note(QStringLiteral("click %1").arg(name));
-            form->Click(name);
-        }
+        static const QStringList controls = {"WireSize_0",   "WireSize_1", "WireLength_0",
+                                             "WireLength_1", "cmdFOPAdd",  "cmdFOPRemove",
+                                             "cmdFOPClear",  "lbResult"};
+        const QString name = ReachOneOf(controls)->objectName();
+        Note(QStringLiteral("click %1").arg(name));
+        form->Click(name);
     }
 
     // A reading that lies within E2, so that the list grows.
     void AddReading() {
-        if (Visible({"cmdFOPAdd"}).empty()) {
-            return;
-        }
+        Reach("cmdFOPAdd");
         const double e2 = form->Text("tbxFOPE2").toDouble();
         const QString feet = QString::number(e2 * choose.Between(1, 99) / 100.0, 'g', 6);
         const QString ohms = QString::number(choose.Between(1, 5000) / 10.0);
@@ -369,10 +390,7 @@ private:
     }
 
     void Browse() {
-        auto* scroll = form->Window().findChild<QScrollBar*>(QStringLiteral("HScroll1"));
-        if (!scroll->isVisible()) {
-            return;
-        }
+        auto* scroll = qobject_cast<QScrollBar*>(Reach("HScroll1"));
         const int value = choose.Between(scroll->minimum() - 1, scroll->maximum() + 1);
         Note(QStringLiteral("browse to %1").arg(value));
         scroll->setValue(value);
@@ -382,6 +400,17 @@ private:
         const int tab = choose.Between(1, 6);
         Note(QStringLiteral("tab %1").arg(tab));
         form->SelectTab(tab);
+    }
+
+    // Where keys typed into the main window go, once a click on it has made
+    // it the active window.
+    QWidget* MainWindowFocus() {
+        frmMain& window = form->Window();
+        if (QApplication::activeWindow() != &window) {
+            window.activateWindow();
+            QCoreApplication::processEvents();
+        }
+        return window.focusWidget() != nullptr ? window.focusWidget() : &window;
     }
 
     void PressKey() {
@@ -406,21 +435,15 @@ private:
             {"End", Qt::Key_End, Qt::NoModifier},
             {"PgDown", Qt::Key_PageDown, Qt::NoModifier},
             {"Delete", Qt::Key_Delete, Qt::NoModifier},
-            {"F1", Qt::Key_F1, Qt::NoModifier},
         };
         const Key& key = choose.Pick(keys);
-        frmMain& window = form->Window();
-        if (QApplication::activeWindow() != &window) {
-            window.activateWindow();
-            QCoreApplication::processEvents();
-        }
-        QWidget* focus = window.focusWidget() != nullptr ? window.focusWidget() : &window;
+        QWidget* focus = MainWindowFocus();
         Note(QStringLiteral("%1 on %2").arg(QLatin1String(key.name), focus->objectName()));
         QTest::keyClick(focus, key.key, key.modifiers);
     }
 
     void MouseOverGraph() {
-        frmGraph* graph = Graph();
+        frmGraph* graph = ReachGraph();
         if (graph == nullptr) {
             return;
         }
@@ -444,11 +467,11 @@ private:
 
     // Window sizes up to about the largest screens; most are small.
     void ResizeOrMoveGraph() {
-        frmGraph* graph = Graph();
+        frmGraph* graph = ReachGraph();
         if (graph == nullptr) {
             return;
         }
-        const int largest = choose.OneIn(5) ? 3000 : 900;
+        const int largest = choose.OneIn(10) ? 3000 : 700;
         const int width = choose.Between(0, largest);
         const int height = choose.Between(0, largest);
         if (choose.OneIn(3)) {
@@ -467,7 +490,7 @@ private:
     }
 
     void GraphCommand() {
-        frmGraph* graph = Graph();
+        frmGraph* graph = ReachGraph();
         if (graph == nullptr) {
             return;
         }
@@ -512,15 +535,17 @@ private:
     }
 
     void FileButton() {
-        const std::vector<QWidget*> shown = Visible({"cmdLoadData", "cmdSaveData", "cmdSaveText"});
-        if (shown.empty()) {
-            return;
-        }
-        const QString name = choose.Pick(shown)->objectName();
+        static const QStringList buttons = {"cmdLoadData", "cmdSaveData", "cmdSaveText"};
+        const QString name = buttons.at(static_cast<qsizetype>(choose.Below(buttons.size())));
         PlanFileAnswer(name == QLatin1String("cmdSaveText") ? QStringList{".txt", ""}
                                                             : QStringList{".xml", ""});
-        Note(QStringLiteral("click %1, %2").arg(name, planned));
+        Note(QStringLiteral("click %1").arg(name));
         form->Click(name);
+    }
+
+    void AboutBox() {
+        Note(QStringLiteral("F1, the About box"));
+        QTest::keyClick(MainWindowFocus(), Qt::Key_F1);
     }
 
     void MoveMainWindow() {
@@ -693,6 +718,8 @@ private:
     std::deque<std::string> history;
     QString planned;
     QPointer<QDialog> answered;
+    // Every action told as it starts, to follow a run by eye.
+    bool trace = qEnvironmentVariableIsSet("STAKEWELL_MONKEY_TRACE");
 };
 
 // Typing and the fall-of-potential page carry most of the weight; the file
@@ -710,6 +737,7 @@ const std::vector<Monkey::Action> Monkey::Actions = {
     {"graph command", 8, &Monkey::GraphCommand},
     {"file button", 8, &Monkey::FileButton},
     {"move the main window", 3, &Monkey::MoveMainWindow},
+    {"About box", 2, &Monkey::AboutBox},
     {"End Program", 2, &Monkey::EndProgram},
 };
 
