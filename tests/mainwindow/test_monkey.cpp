@@ -798,9 +798,15 @@ TEST_P(RandomUser, ActionsLeaveTheProgramWhole) {
     EXPECT_EQ(broken, "") << "repeat with STAKEWELL_MONKEY_SEED=" << run.seed;
 }
 
-INSTANTIATE_TEST_SUITE_P(Monkey, RandomUser,
-                         testing::Values(MonkeyRun{1, 20000}, MonkeyRun{2, 20000},
-                                         MonkeyRun{3, 20000}),
+// Three full runs in the optimised build; under the sanitizers, where every
+// action costs many times as much, one short run.
+#ifdef STAKEWELL_MONKEY_SANITIZED
+const auto Runs = testing::Values(MonkeyRun{1, 1500});
+#else
+const auto Runs = testing::Values(MonkeyRun{1, 20000}, MonkeyRun{2, 20000}, MonkeyRun{3, 20000});
+#endif
+
+INSTANTIATE_TEST_SUITE_P(Monkey, RandomUser, Runs,
                          [](const testing::TestParamInfo<MonkeyRun>& info) {
                              return "seed_" + std::to_string(info.param.seed);
                          });
