@@ -247,7 +247,7 @@ private:
 
     // What the current action does, for the watchdog and for a failure.
     void Note(const QString& doing) {
-        if (history.size() == 8) {
+        if (history.size() == 12) {
             history.pop_front();
         }
         history.push_back(QStringLiteral("#%1 %2").arg(index).arg(doing.left(120)).toStdString());
@@ -279,6 +279,7 @@ private:
         form.reset();
         start.reset();
         if (choose.OneIn(4)) {
+            Note(QStringLiteral("spoil LastConfig.xml before the start"));
             Spoil(lastConfig);
         }
         Start();
