@@ -168,10 +168,11 @@ QString NumberText(Chooser& choose) {
     return text;
 }
 
-// A readings list as a clipboard or a file might hold it, mostly sound.
+// A readings list as a clipboard or a file might hold it, mostly sound, now
+// and then a whole logger's memory.
 QString ReadingsText(Chooser& choose) {
     QString text;
-    for (int line = choose.Between(0, 12); line > 0; --line) {
+    for (int line = choose.OneIn(20) ? 2000 : choose.Between(0, 12); line > 0; --line) {
         const QString separator = choose.Pick<QString>({",", ";", "\t", ", "});
         text += choose.OneIn(6) ? NumberText(choose)
                                 : QString::number(choose.Between(1, 60)) + "." +
