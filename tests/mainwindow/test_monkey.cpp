@@ -286,7 +286,7 @@ private:
         Start();
     }
 
-    frmGraph* Graph() const {
+    static frmGraph* Graph() {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             auto* graph = qobject_cast<frmGraph*>(window);
             if (graph != nullptr && graph->isVisible() && !graph->IsClosed()) {
@@ -538,7 +538,7 @@ private:
 
     void FileButton() {
         static const QStringList buttons = {"cmdLoadData", "cmdSaveData", "cmdSaveText"};
-        const QString name = buttons.at(static_cast<qsizetype>(choose.Below(buttons.size())));
+        const QString& name = buttons.at(static_cast<qsizetype>(choose.Below(buttons.size())));
         PlanFileAnswer(name == QLatin1String("cmdSaveText") ? QStringList{".txt", ""}
                                                             : QStringList{".xml", ""});
         Note(QStringLiteral("click %1").arg(name));
@@ -567,7 +567,7 @@ private:
     // one, a folder, a path that cannot exist, a spoilt file, or Cancel.
     void PlanFileAnswer(const QStringList& suffixes) {
         const QDir dir(folder);
-        const QString suffix = suffixes.at(static_cast<qsizetype>(choose.Below(suffixes.size())));
+        const QString& suffix = suffixes.at(static_cast<qsizetype>(choose.Below(suffixes.size())));
         switch (choose.Below(9)) {
         case 0:
             planned.clear();
