@@ -342,8 +342,10 @@ private:
             "tbxMVal",          "tbx4ptE2"};
         const QString name = ReachOneOf(fields)->objectName();
         const QString text = NumberText(choose);
-        // Keys exist for ASCII only; anything else comes in by the clipboard.
+        // Keys exist for ASCII only; anything else, and any text too long for
+        // anyone to type, comes in by the clipboard.
         const bool typeable =
+            text.size() <= 24 &&
             std::all_of(text.begin(), text.end(), [](QChar ch) { return ch.unicode() < 128; });
         switch (typeable ? choose.Below(6) : 2) {
         case 0:
@@ -731,13 +733,13 @@ const std::vector<Monkey::Action> Monkey::Actions = {
     {"click a control", 110, &Monkey::ClickControl},
     {"add a reading", 50, &Monkey::AddReading},
     {"browse", 70, &Monkey::Browse},
-    {"switch tab", 80, &Monkey::SwitchTab},
+    {"switch tab", 60, &Monkey::SwitchTab},
     {"press a key", 110, &Monkey::PressKey},
     {"mouse over the graph", 90, &Monkey::MouseOverGraph},
     {"resize or move the graph", 20, &Monkey::ResizeOrMoveGraph},
     {"close the graph", 10, &Monkey::CloseGraph},
-    {"graph command", 8, &Monkey::GraphCommand},
-    {"file button", 8, &Monkey::FileButton},
+    {"graph command", 5, &Monkey::GraphCommand},
+    {"file button", 5, &Monkey::FileButton},
     {"move the main window", 3, &Monkey::MoveMainWindow},
     {"About box", 2, &Monkey::AboutBox},
     {"End Program", 2, &Monkey::EndProgram},
