@@ -10,10 +10,12 @@
 
 #include <gtest/gtest.h>
 
-MainWindowDriver::MainWindowDriver() : window(std::make_unique<frmMain>()) {
+MainWindowDriver::MainWindowDriver() : owned(std::make_unique<frmMain>()), window(owned.get()) {
     window->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
 }
+
+MainWindowDriver::MainWindowDriver(frmMain& shown) : window(&shown) {}
 
 QWidget* MainWindowDriver::Control(const QString& name) const {
     auto* control = window->findChild<QWidget*>(name);

@@ -14,6 +14,8 @@
 class MainWindowDriver {
 public:
     MainWindowDriver();
+    // Works a window the program itself made and owns.
+    explicit MainWindowDriver(frmMain& shown);
 
     frmMain& Window() { return *window; }
 
@@ -32,7 +34,8 @@ public:
     QString Text(const QString& name) const;
 
 private:
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<frmMain> owned;
+    frmMain* window;
 };
 
 // Shows a QString in a failure message as its text, not as its bytes.

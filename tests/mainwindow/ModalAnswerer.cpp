@@ -19,6 +19,10 @@ ModalAnswerer::ModalAnswerer(std::function<void(QFileDialog&)> onFileDialog)
 
 ModalAnswerer::~ModalAnswerer() = default;
 
+void ModalAnswerer::AnswerOtherDialogs(std::function<void(QDialog&)> answer) {
+    onOtherDialog = std::move(answer);
+}
+
 void ModalAnswerer::Cancel(QFileDialog& dialog) {
     dialog.reject();
 }
@@ -30,8 +34,12 @@ std::function<void(QFileDialog&)> ModalAnswerer::Choose(const QString& fileName)
         auto* nameBox = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         ASSERT_NE(nameBox, nullptr);
         nameBox->setText(fileName);
-        // Accepting as the dialog's own button does, overwrite question included.
-        static_cast<QDialog&>(dialog).accept();
+        // Accepting as the dialog's own button does, overwrite question and
+        // file-not-found notice included. Posted rather than called: those
+        // are modal boxes of their own, and this timer cannot fire again to
+        // answer them until its own call has returned.
+        QMetaObject::invokeMethod(
+            &dialog, [&dialog] { static_cast<QDialog&>(dialog).accept(); }, Qt::QueuedConnection);
     };
 }
 
@@ -39,9 +47,14 @@ void ModalAnswerer::AnswerNext() {
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         // The file dialog's own question whether to replace a file is
-        // answered yes; the program's messages are read and closed.
+        // answered yes, its notice that a file does not exist is closed; the
+        // program's messages are read and closed.
         if (qobject_cast<QFileDialog*>(box->parentWidget()) != nullptr) {
-            box->button(QMessageBox::Yes)->click();
+            if (QAbstractButton* yes = box->button(QMessageBox::Yes)) {
+                yes->click();
+            } else {
+                box->done(QMessageBox::Ok);
+            }
             return;
         }
         messages.append(box->text());
@@ -49,5 +62,7 @@ void ModalAnswerer::AnswerNext() {
         box->done(QMessageBox::Ok);
     } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
         onFileDialog(*dialog);
+    } else if (auto* other = qobject_cast<QDialog*>(modal); other != nullptr && onOtherDialog) {
+        onOtherDialog(*other);
     }
 }

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QDialog;
 class QFileDialog;
 class QMessageBox;
 
@@ -27,6 +28,10 @@ public:
     // replace an existing file is answered yes.
     static std::function<void(QFileDialog&)> Choose(const QString& fileName);
 
+    // Any other dialog (the About box, a print or input dialog) is left to
+    // `answer`; without one it stays up for the test to answer itself.
+    void AnswerOtherDialogs(std::function<void(QDialog&)> answer);
+
     const QStringList& Messages() const { return messages; }
     const QStringList& MessageTitles() const { return titles; }
 
@@ -34,6 +39,7 @@ private:
     void AnswerNext();
 
     std::function<void(QFileDialog&)> onFileDialog;
+    std::function<void(QDialog&)> onOtherDialog;
     QStringList messages;
     QStringList titles;
     QTimer timer;

@@ -354,6 +354,38 @@ TEST_F(DataFiles, AFailedSaveSaysSoAndWritesNothing) {
     }
 }
 
+// The file dialog's own boxes: the question whether to replace a file is
+// answered yes and the file replaced; the notice that a file to open does
+// not exist is closed, and the dialog cancelled then loads nothing.
+TEST_F(DataFiles, TheFileDialogsOwnQuestionAndNoticeAreAnswered) {
+    const QString existing = File("site.xml");
+    QString written = existing;
+    form.Window().SaveDataFile(written);
+    form.Type("tbxEarthRes", "250");
+    {
+        ModalAnswerer answerer(ModalAnswerer::Choose(existing));
+        form.Click(QStringLiteral("cmdSaveData"));
+    }
+    XmlValueStore store;
+    store.FileName(existing);
+    ASSERT_EQ(store.Read(), std::nullopt);
+    EXPECT_EQ(stakewellFiles::ReadDataFile(store).FieldTexts[0], "250");
+
+    form.Type("tbxEarthRes", "300");
+    const Snapshot before(form.Window());
+    int offered = 0;
+    ModalAnswerer answerer([&offered, missing = File("missing.xml")](QFileDialog& dialog) {
+        if (offered++ == 0) {
+            ModalAnswerer::Choose(missing)(dialog);
+        } else {
+            dialog.reject();
+        }
+    });
+    form.Click(QStringLiteral("cmdLoadData"));
+    EXPECT_EQ(offered, 2);
+    EXPECT_TRUE(Snapshot(form.Window()) == before);
+}
+
 TEST_F(DataFiles, ALongChosenNameIsCutToTwoHundredCharactersAndTheExtension) {
     const QString chosen = folder.filePath(QString(230 - folder.path().size() - 1, u'n'));
     ModalAnswerer answerer(ModalAnswerer::Choose(chosen));
