@@ -47,8 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const PatternShape shape(pattern);
     const double scaled = shape.Percent() ? value * 100.0 : value;
-    const std::string detail = "value " + std::to_string(value) + " pattern \"" +
-                               std::string(pattern) + "\" text \"" + text + '"';
+    const std::string detail =
+        "value " + Exact(value) + " pattern \"" + std::string(pattern) + "\" text \"" + text + '"';
     if (!std::isfinite(scaled)) {
         Require(text.empty(), "a value that cannot be shown gives the empty text", detail);
         return 0;

@@ -60,9 +60,13 @@ std::array<QString, ResultLabels.size()> LabelTexts(const frmMain& window) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
+    // Not the fuzzer's arguments: the application would take out any it knows.
+    static int argc = 1;
+    static char name[] = "fuzz_load_window";
+    static std::array<char*, 2> argv{name, nullptr};
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    application = new QApplication(*argc, *argv);
+    application = new QApplication(argc, argv.data());
     closer = new MessageCloser;
     return 0;
 }

@@ -19,9 +19,7 @@ using modStakewell::ReadNumber;
 using modStakewell::SingleText;
 
 std::string Show(double value, const std::string& text) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
-    return std::string(buffer) + " written \"" + text + '"';
+    return Exact(value) + " written \"" + text + '"';
 }
 
 // The text form keeps 15 significant digits, so one trip may round; from then

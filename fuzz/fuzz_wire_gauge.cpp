@@ -29,9 +29,7 @@ bool Within(double ratio, double low, double high) {
 }
 
 std::string Show(double diameter, const std::string& gauge) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.17g", diameter);
-    return std::string(buffer) + " in. gave \"" + gauge + '"';
+    return Exact(diameter) + " in. gave \"" + gauge + '"';
 }
 
 void CheckDiameter(double diameter) {
