@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <array>
@@ -45,6 +46,8 @@ private:
     int closed = 0;
 };
 
+constexpr int FallOfPotentialTab = 4;
+
 QApplication* application = nullptr;
 MessageCloser* closer = nullptr;
 
@@ -78,15 +81,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "the input is written");
         file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     }
+    // On the fall-of-potential page, so that the graph window is shown and
+    // paints what the load brings as a user would see it.
     frmMain window;
+
+    auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("TabStrip1"));
+    Require(tabs != nullptr, "the window has its tab strip");
+    tabs->setCurrentIndex(FallOfPotentialTab);
     const auto before = LabelTexts(window);
     const int messagesBefore = closer->Closed();
     window.LoadDataFile(fileName);
+    QApplication::processEvents();
 
     const modStakewell::SharedState& state = window.State();
     Require(!state.LoadingData(), "a load leaves the loading flag clear");
     Require(state.fop.FOPCurrent() >= 0 && state.fop.FOPCurrent() <= state.fop.PointCount(),
             "a load leaves the current point within the list");
+    const auto* pointLabel = window.findChild<QLabel*>(QStringLiteral("lbPoint"));
+    Require(pointLabel != nullptr && pointLabel->text() == QStringLiteral("Point %1 of %2")
+                                                               .arg(state.fop.FOPCurrent())
+                                                               .arg(state.fop.PointCount()),
+            "the point label names the current point and the count");
     const auto after = LabelTexts(window);
     for (std::size_t i = 0; i < ResultLabels.size(); ++i) {
         RequireEmptyOrInPattern(ResultLabels[i], after[i].toStdString(), "the loaded file");
