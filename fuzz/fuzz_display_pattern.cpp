@@ -20,14 +20,16 @@ namespace {
 constexpr std::array<std::string_view, 8> LabelPatterns{"##0.000", "#0.00",   "##.0",   "#,##0.00",
                                                         "#0.0",    "##0.0##", "##0.0%", "0.0000"};
 
-double ShownValue(const std::string& text) {
+// Read in extended precision: the largest doubles show, rounded to 15 digits,
+// a little beyond the double range.
+long double ShownValue(const std::string& text) {
     std::string plain;
     for (const char c : text) {
         if (c != ',' && c != '%') {
             plain += c;
         }
     }
-    return std::strtod(plain.c_str(), nullptr);
+    return std::strtold(plain.c_str(), nullptr);
 }
 
 } // namespace
@@ -56,9 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string problem = shape.Problem(text);
     Require(problem.empty(), "the text is in its pattern's shape", problem + ": " + detail);
     // Rounded at the last decimal shown, judged on 15 significant digits.
-    const double halfStep = 0.5 * std::pow(10.0, -shape.Decimals());
-    const double error = std::fabs(ShownValue(text) - scaled);
-    Require(error <= halfStep * (1 + 1e-9) + std::fabs(scaled) * 1e-14,
+    const long double halfStep = 0.5L * std::pow(10.0L, -shape.Decimals());
+    const long double error = std::fabs(ShownValue(text) - scaled);
+    Require(error <= halfStep * (1 + 1e-9L) + std::fabs(scaled) * 1e-14L,
             "the text reads as the value rounded to the pattern's decimals", detail);
     return 0;
 }

@@ -84,7 +84,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // On the fall-of-potential page, so that the graph window is shown and
     // paints what the load brings as a user would see it.
     frmMain window;
-
     auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("TabStrip1"));
     Require(tabs != nullptr, "the window has its tab strip");
     tabs->setCurrentIndex(FallOfPotentialTab);
