@@ -30,8 +30,7 @@ fuzz_one() {
     if build/fuzz/fuzz/"$target" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 \
         -artifact_prefix="$findings"/ -print_final_stats=1 "$corpus" \
         >"$work/$target.log" 2>&1; then
-        echo "$target: $(grep -E '^(#[0-9]+|stat::number_of_executed_units)' "$work/$target.log" |
-            tail -1)"
+        echo "$target: $(grep -E '^#[0-9]+[[:space:]]+DONE' "$work/$target.log" | tail -1)"
     else
         echo "$target: FINDING, input kept in $findings" >&2
         tail -40 "$work/$target.log" >&2
