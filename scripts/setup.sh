@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    clang-14 libclang-rt-14-dev llvm-14 # the sanitizer and fuzz builds
+    clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
