@@ -27,8 +27,12 @@ fuzz_one() {
     local corpus=$work/$target/corpus findings=build/fuzz/findings/$target
     mkdir -p "$corpus" "$findings"
     cp fuzz/corpus/"$target"/* "$corpus"/
+    local dictionary=()
+    if [[ -f fuzz/$target.dict ]]; then
+        dictionary=(-dict=fuzz/"$target".dict)
+    fi
     if build/fuzz/fuzz/"$target" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 \
-        -artifact_prefix="$findings"/ -print_final_stats=1 "$corpus" \
+        -artifact_prefix="$findings"/ -print_final_stats=1 "${dictionary[@]}" "$corpus" \
         >"$work/$target.log" 2>&1; then
         echo "$target: $(grep -E '^#[0-9]+[[:space:]]+DONE' "$work/$target.log" | tail -1)"
     else
