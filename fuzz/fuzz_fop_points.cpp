@@ -11,6 +11,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -43,6 +44,19 @@ double FiniteDistance(FuzzedDataProvider& input) {
 bool SameBits(const std::vector<FOPPoint>& a, const std::vector<FOPPoint>& b) {
     return a.size() == b.size() &&
            std::memcmp(a.data(), b.data(), a.size() * sizeof(FOPPoint)) == 0;
+}
+
+// The points whatever their order, to tell that Add and Remove took in or out
+// exactly one point and kept every other.
+std::vector<FOPPoint> AnyOrder(std::vector<FOPPoint> points) {
+    const auto bits = [](const FOPPoint& p) {
+        std::array<std::uint64_t, 2> b{};
+        std::memcpy(b.data(), &p, sizeof p);
+        return b;
+    };
+    std::sort(points.begin(), points.end(),
+              [&bits](const FOPPoint& a, const FOPPoint& b) { return bits(a) < bits(b); });
+    return points;
 }
 
 // The plain steps are the yardstick for a list as Add builds it: the origin
@@ -92,6 +106,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     "Add leaves the list the bubble sort leaves");
             if (taken) {
                 RequireInOrder(fop, "Add");
+                auto grown = before;
+                grown.push_back({feet, ohms});
+                Require(SameBits(AnyOrder(fop.FOPPoints()), AnyOrder(grown)),
+                        "Add takes in the point and keeps every other");
             }
             break;
         }
@@ -110,6 +128,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 Require(fop.PointCount() + 1 == static_cast<int>(before.size()) - 1,
                         "Remove takes out one point");
                 RequireInOrder(fop, "Remove");
+                auto shrunk = before;
+                shrunk.erase(shrunk.begin() + currentBefore);
+                Require(SameBits(AnyOrder(fop.FOPPoints()), AnyOrder(shrunk)),
+                        "Remove takes out the current point and keeps every other");
             }
             break;
         }
