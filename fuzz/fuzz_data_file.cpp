@@ -18,6 +18,8 @@ namespace {
 
 using stakewellFiles::DataFileContent;
 
+constexpr int RoundTripPoints = 256;
+
 std::optional<DataFileContent> ReadFile(const QString& fileName) {
     XmlValueStore store;
     store.FileName(fileName);
@@ -66,6 +68,11 @@ void Check(const QString& fileName) {
         return;
     }
     RequireSane(*content);
+    // Every point is written the same way: a few tell as much as a full
+    // survey, whose megabytes of saving would slow the fuzzing a hundredfold.
+    if (content->PointCount() > RoundTripPoints) {
+        return;
+    }
     const DataFileContent once = WrittenAndRead(*content);
     RequireSane(once);
     Require(once.FieldTexts == content->FieldTexts && once.PointCount() == content->PointCount(),
