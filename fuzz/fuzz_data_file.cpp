@@ -1,7 +1,7 @@
 // Any bytes as a data file. The reader either refuses the file with a reason
 // or gives a point list within the limit; it throws nothing. What it gives
-// can be written and read again: the texts come back exactly, and the
-// numbers, once written, stay as they are.
+// (up to a few hundred points) can be written and read again: the texts come
+// back exactly, and the numbers, once written, stay as they are.
 #include "FuzzCheck.h"
 #include "ScratchFile.h"
 
