@@ -1,0 +1,85 @@
+// The lenient number reading takes any text, and reads back exactly what the
+// plain text forms write for every finite double and float.
+#include "FuzzCheck.h"
+
+#include "shared/NumberReading.h"
+#include "shared/TextForm.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using modStakewell::DoubleText;
+using modStakewell::ReadNumber;
+using modStakewell::SingleText;
+
+std::string Show(double value, const std::string& text) {
+    return Exact(value) + " written \"" + text + '"';
+}
+
+// The text form keeps 15 significant digits, so one trip may round; from then
+// on the value must stay put, and never drift further than that rounding.
+void CheckDouble(double value) {
+    if (!std::isfinite(value)) {
+        return;
+    }
+    const std::string text = DoubleText(value);
+    const double once = ReadNumber(text);
+    Require(std::fabs(once - value) <= std::fabs(value) * 1e-14 + DBL_TRUE_MIN,
+            "DoubleText read back is the value to 15 digits", Show(value, text));
+    Require(ReadNumber(DoubleText(once)) == once, "DoubleText read back twice is stable",
+            Show(once, DoubleText(once)));
+}
+
+// A single is held as the double read, brought to single precision.
+float ReadSingle(std::string_view text) {
+    const double value = ReadNumber(text);
+    Require(std::fabs(value) <= FLT_MAX * (1.0 + 1e-6), "SingleText reads within the float range",
+            std::string(text));
+    return static_cast<float>(std::fmax(-FLT_MAX, std::fmin(FLT_MAX, value)));
+}
+
+void CheckSingle(float value) {
+    if (!std::isfinite(value)) {
+        return;
+    }
+    const std::string text = SingleText(value);
+    const float once = ReadSingle(text);
+    Require(std::fabs(static_cast<double>(once) - value) <=
+                std::fabs(static_cast<double>(value)) * 1e-6 + FLT_TRUE_MIN,
+            "SingleText read back is the value to 7 digits", Show(value, text));
+    Require(ReadSingle(SingleText(once)) == once, "SingleText read back twice is stable",
+            Show(once, SingleText(once)));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const modStakewell::NumberRead read = modStakewell::ReadLeadingNumber(text);
+    Require(std::isfinite(read.value), "a reading is always finite", text);
+    Require(read.anyDigit || read.value == 0.0, "a text without digits reads as 0", text);
+    Require(ReadNumber(text) == read.value, "both readings agree", text);
+
+    CheckDouble(read.value);
+    if (std::fabs(read.value) <= FLT_MAX) {
+        CheckSingle(static_cast<float>(read.value));
+    }
+    // Every bit pattern the input holds, as a double and as a float.
+    for (std::size_t at = 0; at + sizeof(double) <= size; at += sizeof(double)) {
+        double value = 0.0;
+        std::memcpy(&value, data + at, sizeof value);
+        CheckDouble(value);
+    }
+    for (std::size_t at = 0; at + sizeof(float) <= size; at += sizeof(float)) {
+        float value = 0.0F;
+        std::memcpy(&value, data + at, sizeof value);
+        CheckSingle(value);
+    }
+    return 0;
+}
