@@ -2,7 +2,8 @@
 # Sets up, builds and runs every test: once optimised, once under
 # AddressSanitizer and UndefinedBehaviorSanitizer; clang-tidy over the
 # program's sources alongside the optimised tests, whose dialogs leave the
-# processor idle much of the time.
+# processor idle much of the time; then every fuzz target over its kept inputs
+# and for a bounded time (STAKEWELL_FUZZ_SECONDS, 30 unless given).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -33,3 +34,9 @@ fi
 build asan
 echo "=== asan tests"
 ctest --preset asan -j2
+
+build fuzz
+echo "=== fuzz targets over their kept inputs"
+ctest --preset fuzz -j2
+echo "=== fuzzing"
+bash scripts/fuzz.sh "${STAKEWELL_FUZZ_SECONDS:-30}"
