@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: once optimised, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer; clang-tidy over the
-# program's sources alongside the optimised tests, whose dialogs leave the
-# processor idle much of the time; then every fuzz target over its kept inputs
-# and for a bounded time (STAKEWELL_FUZZ_SECONDS, 30 unless given).
+# AddressSanitizer and UndefinedBehaviorSanitizer (the fuzz preset, which also
+# runs every fuzz target over its kept inputs). clang-tidy checks the program's
+# sources beside the optimised tests, and each fuzz target fuzzes for a bounded
+# time (STAKEWELL_FUZZ_SECONDS, 30 unless given) beside the sanitizer tests:
+# the tests' dialogs leave the processor idle much of the time, and fuzzing
+# takes the same time however much of the processor it gets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
+trap 'kill $(jobs -p) 2>/dev/null || true' EXIT
 
 build() {
     echo "=== $1 build"
@@ -15,28 +18,32 @@ build() {
     cmake --build --preset "$1"
 }
 
+# A step run in the background, its output held back until it is collected.
+start_beside() {
+    beside_log=$(mktemp)
+    "$@" >"$beside_log" 2>&1 &
+    beside=$!
+}
+collect_beside() {
+    echo "=== $1"
+    local status=0
+    wait "$beside" || status=$?
+    cat "$beside_log"
+    rm -f "$beside_log"
+    if ((status != 0)); then
+        echo "$1 failed" >&2
+        exit 1
+    fi
+}
+
 build dev
-tidy_log=$(mktemp)
-trap 'rm -f "$tidy_log"' EXIT
-bash scripts/tidy.sh build/dev >"$tidy_log" 2>&1 &
-tidy=$!
+start_beside bash scripts/tidy.sh build/dev
 echo "=== dev tests"
 ctest --preset dev -j2
-echo "=== clang-tidy"
-tidy_status=0
-wait "$tidy" || tidy_status=$?
-cat "$tidy_log"
-if ((tidy_status != 0)); then
-    echo "clang-tidy reported findings" >&2
-    exit 1
-fi
-
-build asan
-echo "=== asan tests"
-ctest --preset asan -j2
+collect_beside clang-tidy
 
 build fuzz
-echo "=== fuzz targets over their kept inputs"
+start_beside bash scripts/fuzz.sh "${STAKEWELL_FUZZ_SECONDS:-30}"
+echo "=== sanitizer tests, and the fuzz targets over their kept inputs"
 ctest --preset fuzz -j2
-echo "=== fuzzing"
-bash scripts/fuzz.sh "${STAKEWELL_FUZZ_SECONDS:-30}"
+collect_beside fuzzing
