@@ -12,7 +12,10 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 
-cmake --preset fuzz >/dev/null
+# Configured only once: the test command fuzzes while its tests read the tree.
+if [[ ! -f build/fuzz/build.ninja ]]; then
+    cmake --preset fuzz >/dev/null
+fi
 cmake --build --preset fuzz
 
 work=build/fuzz/fuzzing
