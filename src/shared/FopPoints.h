@@ -29,7 +29,9 @@ enum class AddRefusal { None, ResistanceNotAboveZero, DistanceOutsideE1E2, ListF
 // The fall-of-potential test data. Element 0 of FOPPoints is the origin; the
 // measured points are 1..PointCount().
 // The list and the current index change only through the operations below,
-// which keep FOPCurrent within 0..PointCount() and element 0 the origin.
+// which keep FOPCurrent within 0..PointCount(). Add and Remove sort the whole
+// list, origin included: in a loaded list holding a distance below zero that
+// point sorts in front of the origin, which then is element 0 no longer.
 class FallOfPotential {
 public:
     double FOPE2Distance = 0.0;
