@@ -43,7 +43,8 @@ ctest --preset dev -j2
 collect_beside clang-tidy
 
 build fuzz
-start_beside bash scripts/fuzz.sh "${STAKEWELL_FUZZ_SECONDS:-30}"
+# At a lower priority: the tests finish sooner, and the fuzzers take the rest.
+start_beside nice -n 10 bash scripts/fuzz.sh "${STAKEWELL_FUZZ_SECONDS:-30}"
 echo "=== sanitizer tests, and the fuzz targets over their kept inputs"
 ctest --preset fuzz -j2
 collect_beside fuzzing
