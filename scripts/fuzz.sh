@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets and fuzzes each for a bounded time (seconds, 30
-# unless given), two at a time. Each target starts from its seed corpus,
-# copied so that the repository is left as it was; a finding stops the run
-# with a failure and leaves the input in build/fuzz/findings/<target>/.
+# unless given), two at a time (STAKEWELL_FUZZ_JOBS changes that). Each target
+# starts from its seed corpus, copied so that the repository is left as it
+# was; a finding stops the run with a failure and leaves the input in
+# build/fuzz/findings/<target>/.
 # Assumes scripts/setup.sh has run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -45,11 +46,12 @@ fuzz_one() {
     fi
 }
 
-# Two at a time, one per core.
+# Two at a time, one per core, unless STAKEWELL_FUZZ_JOBS says otherwise.
+jobs=${STAKEWELL_FUZZ_JOBS:-2}
 failed=0
 running=0
 for target in "${targets[@]}"; do
-    if ((running == 2)); then
+    if ((running == jobs)); then
         wait -n || failed=1
         running=$((running - 1))
     fi

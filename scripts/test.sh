@@ -43,8 +43,10 @@ ctest --preset dev -j2
 collect_beside clang-tidy
 
 build fuzz
-# At a lower priority: the tests finish sooner, and the fuzzers take the rest.
-start_beside nice -n 10 bash scripts/fuzz.sh "${STAKEWELL_FUZZ_SECONDS:-30}"
+# All targets at once and at a lower priority: the tests finish sooner, the
+# fuzzers take what processor the tests leave, and fuzzing ends within its
+# time however many targets there are.
+start_beside env STAKEWELL_FUZZ_JOBS=99 nice -n 10 bash scripts/fuzz.sh "${STAKEWELL_FUZZ_SECONDS:-30}"
 echo "=== sanitizer tests, and the fuzz targets over their kept inputs"
 ctest --preset fuzz -j2
 collect_beside fuzzing
