@@ -3,9 +3,9 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer (the fuzz preset, which also
 # runs every fuzz target over its kept inputs). clang-tidy checks the program's
 # sources beside the optimised tests, and each fuzz target fuzzes for a bounded
-# time (STAKEWELL_FUZZ_SECONDS, 30 unless given) beside the sanitizer tests:
-# the tests' dialogs leave the processor idle much of the time, and fuzzing
-# takes the same time however much of the processor it gets.
+# time (STAKEWELL_FUZZ_SECONDS, 30 unless given) beside the sanitizer tests,
+# so that no step waits for a processor another leaves idle; fuzzing lasts
+# its set time whatever share of the processor it gets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
