@@ -42,11 +42,11 @@ std::int16_t ReadElectrodeCount(const std::string& text) {
 
 // The two arrangements share no step but the single electrode, so each takes
 // its results from a run of the whole model with its own wire length.
-DesignResults ComputeBetweenElectrodes(const DesignInputs& in, const WireBetweenInputs& between) {
+DesignResults ComputeBetweenElectrodes(const DesignInputs& in, const WireTotals& totals) {
     DesignInputs line = in;
-    line.Lw = WireLength(ReadSingle(between.tbxWireBetween_0), in.N - 1);
+    line.Lw = totals.Line;
     DesignInputs polygon = in;
-    polygon.Lw = WireLength(ReadSingle(between.tbxWireBetween_1), in.N);
+    polygon.Lw = totals.Polygon;
     const DesignResults linear = ComputeDesign(line);
     DesignResults r = ComputeDesign(polygon);
     r.S = linear.S;
@@ -71,6 +71,12 @@ void WriteFourPoint(const std::optional<double>& value, std::string_view prefix,
 
 } // namespace
 
+WireTotals BetweenWireTotals(const std::string& tbxNumElect, const WireBetweenInputs& between) {
+    const int count = ReadElectrodeCount(tbxNumElect);
+    return {WireLength(ReadSingle(between.tbxWireBetween_0), count - 1),
+            WireLength(ReadSingle(between.tbxWireBetween_1), count)};
+}
+
 void Recalculate(const RecalcInputs& inputs, RecalcLabels& labels,
                  const std::optional<WireBetweenInputs>& between) {
     DesignInputs in;
@@ -82,7 +88,9 @@ void Recalculate(const RecalcInputs& inputs, RecalcLabels& labels,
     in.dw = ReadSingle(inputs.tbxWireDia);
     in.h = ReadSingle(inputs.tbxWireDepth);
 
-    const DesignResults r = between ? ComputeBetweenElectrodes(in, *between) : ComputeDesign(in);
+    const DesignResults r =
+        between ? ComputeBetweenElectrodes(in, BetweenWireTotals(inputs.tbxNumElect, *between))
+                : ComputeDesign(in);
     constexpr std::string_view ohms = "##0.000";
     constexpr std::string_view feet = "#0.00";
     labels.lbOneElectRes = Shown(r.R1, ohms);

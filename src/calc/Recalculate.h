@@ -26,6 +26,14 @@ struct WireBetweenInputs {
     std::string tbxWireBetween_1;
 };
 
+// The wire lengths the results are computed from when the wire is given
+// between electrodes, in feet: the line's (N - 1) spans and the polygon's N.
+struct WireTotals {
+    float Line = 0.0F;
+    float Polygon = 0.0F;
+};
+WireTotals BetweenWireTotals(const std::string& tbxNumElect, const WireBetweenInputs& between);
+
 // The texts of the result labels that the recalculation writes.
 struct RecalcLabels {
     std::string lbOneElectRes;

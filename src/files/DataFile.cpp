@@ -90,6 +90,61 @@ void GetFields(const XmlValueStore& store, DataFileContent& content, std::size_t
     }
 }
 
+const char* const FOPE2Item = "/FOP/E2";
+const char* const WireBetween0Item = "/Wire/Between-0";
+const char* const WireBetween1Item = "/Wire/Between-1";
+const char* const WireLengthItem = "/Options/WireLength";
+const char* const WireSizeItem = "/Options/WireSize";
+
+void SetChoices(XmlValueStore& store, const ChoiceContent& choices) {
+    const auto text = [&store](const char* item, const std::optional<QString>& value) {
+        if (value) {
+            store.SetValue(FullPath(QLatin1String(item)), *value);
+        }
+    };
+    const auto option = [&store](const char* item, const std::optional<OptionIndex>& value) {
+        if (value) {
+            store.SetValue(FullPath(QLatin1String(item)), QString::number(*value));
+        }
+    };
+    text(FOPE2Item, choices.FOPE2);
+    text(WireBetween0Item, choices.WireBetween_0);
+    text(WireBetween1Item, choices.WireBetween_1);
+    option(WireLengthItem, choices.WireLength);
+    option(WireSizeItem, choices.WireSize);
+}
+
+ChoiceContent GetChoices(const XmlValueStore& store) {
+    const auto text = [&store](const char* item) -> std::optional<QString> {
+        const QString path = FullPath(QLatin1String(item));
+        if (!store.Holds(path)) {
+            return std::nullopt;
+        }
+        return store.GetValue(path);
+    };
+    const auto option = [&text](const char* item) -> std::optional<OptionIndex> {
+        const std::optional<QString> value = text(item);
+        if (!value) {
+            return std::nullopt;
+        }
+        const QString trimmed = value->trimmed();
+        if (trimmed == u'0') {
+            return 0;
+        }
+        if (trimmed == u'1') {
+            return 1;
+        }
+        return std::nullopt;
+    };
+    ChoiceContent choices;
+    choices.FOPE2 = text(FOPE2Item);
+    choices.WireBetween_0 = text(WireBetween0Item);
+    choices.WireBetween_1 = text(WireBetween1Item);
+    choices.WireLength = option(WireLengthItem);
+    choices.WireSize = option(WireSizeItem);
+    return choices;
+}
+
 } // namespace
 
 std::int32_t WholeNumber(const QString& text) {
@@ -121,6 +176,7 @@ void WriteDataFile(XmlValueStore& store, const DataFileContent& content) {
         store.SetValue(paths.Feet(i), Text(modStakewell::DoubleText(point.Feet)));
     }
     SetFields(store, content, DesignFieldCount, StoredFieldNames.size());
+    SetChoices(store, content.Choices);
 }
 
 DataFileContent ReadDataFile(const XmlValueStore& store) {
@@ -145,6 +201,7 @@ DataFileContent ReadDataFile(const XmlValueStore& store) {
         point.Feet = number(paths.Feet(i));
     }
     GetFields(store, content, DesignFieldCount, StoredFieldNames.size());
+    content.Choices = GetChoices(store);
     return content;
 }
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class XmlValueStore;
@@ -19,6 +20,22 @@ inline constexpr std::array<const char*, 9> StoredFieldNames{
     "tbxWireDia",  "tbxWireDepth", "tbxMVal",     "tbx4ptE2"};
 inline constexpr std::size_t DesignFieldCount = 7;
 
+// Which button of an option pair is chosen: 0 or 1.
+using OptionIndex = int;
+
+// What makes a test and a design reopen as they were taken, kept since the
+// files first held them. Each is empty when a file does not hold it, as no
+// file written before does; a load then leaves its control as it is.
+struct ChoiceContent {
+    std::optional<QString> FOPE2;
+    std::optional<QString> WireBetween_0;
+    std::optional<QString> WireBetween_1;
+    std::optional<OptionIndex> WireLength;
+    std::optional<OptionIndex> WireSize;
+
+    friend bool operator==(const ChoiceContent&, const ChoiceContent&) = default;
+};
+
 // Everything a data file holds, as the window applies it. Window positions
 // are whole twips; FOPPoints[0] is always the origin.
 struct DataFileContent {
@@ -27,14 +44,16 @@ struct DataFileContent {
     modStakewell::GraphPlacement Graph;
     std::array<QString, StoredFieldNames.size()> FieldTexts;
     std::vector<modStakewell::FOPPoint> FOPPoints{modStakewell::FOPPoint{}};
+    ChoiceContent Choices;
 
     int PointCount() const { return static_cast<int>(FOPPoints.size()) - 1; }
 };
 
 // Every item under its full path, in the order the window reads them.
 void WriteDataFile(XmlValueStore& store, const DataFileContent& content);
-// Missing items read as the empty text (0 where a number is expected); a
-// point count is held to 0..32767 and no value is read beyond it.
+// Missing items read as the empty text (0 where a number is expected), and
+// missing choices as none; a point count is held to 0..32767 and no value is
+// read beyond it. An option index other than 0 or 1 reads as none.
 DataFileContent ReadDataFile(const XmlValueStore& store);
 
 // The value of a number read from a data file, rounded half to even and held

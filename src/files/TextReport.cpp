@@ -16,6 +16,8 @@ constexpr std::array<const char*, 5> CaseLines{
     "Mutual resistance    = ", "Total resistance     = "};
 constexpr std::array<const char*, 5> CaseUnits{" feet", " Ohms", " Ohms", " Ohms", " Ohms"};
 
+constexpr std::size_t WireLengthInput = 4;
+
 const char* const Separator = "-------------------------------------------------------";
 
 class ReportLines {
@@ -50,7 +52,25 @@ void AddFallOfPotential(ReportLines& lines, const modStakewell::FallOfPotential&
                   DoubleText(point.Ohms) + QStringLiteral(" Ohms"));
     }
     lines.Add(QStringLiteral("E2    = ") + DoubleText(fop.FOPE2Distance) + QStringLiteral(" feet"));
+    // Readings taken against a farther E2 would otherwise stand here as if
+    // they belonged to this test.
+    if (const int beyond = fop.ReadingsAtOrBeyond(fop.FOPE2Distance); beyond > 0) {
+        lines.Add(QStringLiteral("%1 of the %2 readings lie at or beyond E2 and are left out of "
+                                 "the analysis")
+                      .arg(beyond)
+                      .arg(fop.PointCount()));
+    }
     lines.Add(QLatin1String(Separator));
+}
+
+void AddWireBetween(ReportLines& lines, const WireBetweenReport& wire) {
+    const auto line = [&lines](const char* label, const QString& span, float total) {
+        lines.Add(QLatin1String(label) + span + QStringLiteral(" feet between electrodes, ") +
+                  QString::fromStdString(modStakewell::SingleText(total)) +
+                  QStringLiteral(" feet in all"));
+    };
+    line("   Wire Length, line    = ", wire.Line, wire.LineTotal);
+    line("   Wire Length, polygon = ", wire.Polygon, wire.PolygonTotal);
 }
 
 } // namespace
@@ -62,7 +82,12 @@ QByteArray TextReport(const ReportContent& content) {
     lines.Add({});
     lines.Add(QStringLiteral("Input Data:"));
     for (std::size_t i = 0; i < content.Inputs.size(); ++i) {
-        lines.Add(QLatin1String(InputLines[i]) + content.Inputs[i] + QLatin1String(InputUnits[i]));
+        if (i == WireLengthInput && content.WireBetween) {
+            AddWireBetween(lines, *content.WireBetween);
+        } else {
+            lines.Add(QLatin1String(InputLines[i]) + content.Inputs[i] +
+                      QLatin1String(InputUnits[i]));
+        }
     }
     lines.Add({});
     lines.Add(QLatin1String(Separator));

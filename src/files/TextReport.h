@@ -6,8 +6,18 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace stakewellFiles {
+
+// The wire as given between electrodes: the box texts as typed and the
+// lengths they give, from which the results were computed.
+struct WireBetweenReport {
+    QString Line;
+    QString Polygon;
+    float LineTotal = 0.0F;
+    float PolygonTotal = 0.0F;
+};
 
 // What the design report copies from the window: field texts and result
 // captions exactly as shown, and the fall-of-potential list.
@@ -20,6 +30,9 @@ struct ReportContent {
     std::array<QString, 5> Linear;
     std::array<QString, 5> Rectangular;
     const modStakewell::FallOfPotential* FallOfPotential = nullptr;
+    // Given when the results come from the lengths between electrodes; the
+    // report then states those in place of the total-length box.
+    std::optional<WireBetweenReport> WireBetween;
 };
 
 // The report's bytes: CR LF after every line, field texts in UTF-8.

@@ -147,8 +147,29 @@ void frmMain::ApplyDataFile(const DataFileContent& content) {
     for (std::size_t i = DesignFieldCount; i < storedFields.size(); ++i) {
         storedFields[i]->setText(content.FieldTexts[i]);
     }
+    ApplyChoices(content.Choices);
     Recalculate();
     UpdateFOP();
+}
+
+// The wire-size choice only says which box the user types in: the stored
+// diameter stays the wire's size, so no conversion runs.
+void frmMain::ApplyChoices(const stakewellFiles::ChoiceContent& choices) {
+    if (choices.WireBetween_0) {
+        ui->tbxWireBetween_0->setText(*choices.WireBetween_0);
+    }
+    if (choices.WireBetween_1) {
+        ui->tbxWireBetween_1->setText(*choices.WireBetween_1);
+    }
+    if (choices.WireLength) {
+        ChooseWireLength(*choices.WireLength);
+    }
+    if (choices.WireSize) {
+        ChooseWireSize(*choices.WireSize);
+    }
+    if (choices.FOPE2) {
+        ui->tbxFOPE2->setText(*choices.FOPE2);
+    }
 }
 
 DataFileContent frmMain::CurrentDataFile() const {
@@ -160,6 +181,11 @@ DataFileContent frmMain::CurrentDataFile() const {
         content.FieldTexts[i] = storedFields[i]->text();
     }
     content.FOPPoints = state.fop.FOPPoints();
+    content.Choices.FOPE2 = ui->tbxFOPE2->text();
+    content.Choices.WireBetween_0 = ui->tbxWireBetween_0->text();
+    content.Choices.WireBetween_1 = ui->tbxWireBetween_1->text();
+    content.Choices.WireLength = ui->WireLength_1->isChecked() ? 1 : 0;
+    content.Choices.WireSize = ui->WireSize_1->isChecked() ? 1 : 0;
     return content;
 }
 
@@ -189,6 +215,14 @@ stakewellFiles::ReportContent frmMain::CurrentReport() const {
     report.Rectangular = {ui->lbRectSpace->text(), ui->lbRectElect->text(), ui->lbRectWire->text(),
                           ui->lbRectMutual->text(), ui->lbRectTotal->text()};
     report.FallOfPotential = &state.fop;
+    if (ui->WireLength_1->isChecked()) {
+        const modStakewell::WireTotals totals = modStakewell::BetweenWireTotals(
+            ui->tbxNumElect->text().toStdString(), {ui->tbxWireBetween_0->text().toStdString(),
+                                                    ui->tbxWireBetween_1->text().toStdString()});
+        report.WireBetween = stakewellFiles::WireBetweenReport{ui->tbxWireBetween_0->text(),
+                                                               ui->tbxWireBetween_1->text(),
+                                                               totals.Line, totals.Polygon};
+    }
     return report;
 }
 
