@@ -21,8 +21,12 @@ public:
     }
     std::string Ratio(double value) const { return Number(value, "0.0000"); }
 
-    std::string Reading(const modStakewell::FOPPoint& point) const {
-        return Feet(point.Feet) + " " + Ohms(point.Ohms);
+    std::string Reading(const Station& station) const {
+        std::string text = Feet(station.Feet) + " " + Ohms(station.Ohms);
+        if (station.Count > 1) {
+            text += " [the mean of " + std::to_string(station.Count) + " readings]";
+        }
+        return text;
     }
 
     std::string Curve(const CurveValue& value) const {
@@ -52,6 +56,14 @@ std::string PercentOfE2(double fraction) {
 
 } // namespace
 
+std::string LeftOutText(const Result& result) {
+    if (result.LeftOut == 0) {
+        return "none";
+    }
+    return std::to_string(result.LeftOut) + (result.LeftOut == 1 ? " reading" : " readings") +
+           " at or beyond E2, which no test against it can have taken";
+}
+
 std::string VerdictText(const Flatness& flat) {
     switch (flat.Result) {
     case Verdict::Stands:
@@ -72,8 +84,9 @@ std::vector<Line> AnalysisLines(const Result& result, Digits digits) {
                               auto format) {
         return value ? format(*value) : Formatter::None(why, whyAt);
     };
-    const auto flatValue = [&](const std::optional<double>& value) {
-        return optional(value, flat.Why, flat.WhyAt, [&](double v) { return f.Percent(v); });
+    const auto deviation = [&](const Deviation& value) {
+        return optional(value.Percent, value.Why, value.WhyAt,
+                        [&](double v) { return f.Percent(v); });
     };
     const auto slopeValue = [&](const std::optional<double>& value, auto format) {
         return optional(value, slope.Why, slope.WhyAt, format);
@@ -83,11 +96,12 @@ std::vector<Line> AnalysisLines(const Result& result, Digits digits) {
     return {
         {"E2 distance", f.Feet(result.E2Distance)},
         {"Readings", std::to_string(result.ReadingCount)},
+        {"Left out", LeftOutText(result)},
         {"R at 62%", f.Curve(result.At62)},
         {"R at 52%", f.Curve(flat.At52)},
         {"R at 72%", f.Curve(flat.At72)},
-        {"Deviation at 52%", flatValue(flat.Deviation52)},
-        {"Deviation at 72%", flatValue(flat.Deviation72)},
+        {"Deviation at 52%", deviation(flat.Deviation52)},
+        {"Deviation at 72%", deviation(flat.Deviation72)},
         {"Tolerance", f.Number(flat.TolerancePercent, "#0.0#") + "%"},
         {"Verdict", VerdictText(flat)},
         {"R1 at " + PercentOfE2(slope.R1.Fraction), f.Curve(slope.R1)},
@@ -141,6 +155,9 @@ std::string AnalysisSummary(const Result& result) {
     if (result.Slope.TrueOhms) {
         text += "; slope " + f.Ohms(*result.Slope.TrueOhms) + " at " +
                 f.Number(*result.Slope.TrueDistanceRatio * 100.0, "#0.0") + "%";
+    }
+    if (result.LeftOut > 0) {
+        text += "; " + std::to_string(result.LeftOut) + " at or beyond E2 left out";
     }
     return text;
 }

@@ -29,6 +29,9 @@ std::string AnalysisSummary(const Result& result);
 
 std::string VerdictText(const Flatness& flat);
 
+// How many readings the analysis left out, and why.
+std::string LeftOutText(const Result& result);
+
 // What a marker on the plot says about the value it stands for.
 std::string CurveValueTip(const CurveValue& value);
 std::string TrueValueTip(const SlopeMethod& slope);

@@ -8,6 +8,8 @@
 #include <array>
 #include <cmath>
 #include <iterator>
+#include <numeric>
+#include <span>
 
 namespace FopAnalysis {
 namespace {
@@ -18,14 +20,6 @@ constexpr double SixtyTwo = 0.62;
 constexpr double FiftyTwo = 0.52;
 constexpr double SeventyTwo = 0.72;
 constexpr std::array<double, 3> SlopeFractions{0.2, 0.4, 0.6};
-
-std::vector<FOPPoint> SortedReadings(const modStakewell::FallOfPotential& fop) {
-    const auto& points = fop.FOPPoints();
-    std::vector<FOPPoint> readings(std::next(points.begin()), points.end());
-    std::stable_sort(readings.begin(), readings.end(),
-                     [](const FOPPoint& a, const FOPPoint& b) { return a.Feet < b.Feet; });
-    return readings;
-}
 
 std::optional<double> Finite(double value) {
     if (std::isfinite(value)) {
@@ -48,37 +42,89 @@ bool AnyMissing(std::initializer_list<const CurveValue*> values, Outcome& outcom
     return false;
 }
 
-Flatness CheckFlatness(const std::vector<FOPPoint>& readings, double e2, const CurveValue& at62,
+using Span = std::span<const Station>;
+
+// The resistance at fraction * e2 from the stations below E2.
+CurveValue ValueAt(const Span& stations, double e2, double fraction) {
+    CurveValue value;
+    value.Fraction = fraction;
+    value.Feet = fraction * e2;
+    if (!(e2 > 0.0) || !std::isfinite(e2)) {
+        value.Why = Reason::NoE2Distance;
+        return value;
+    }
+    if (stations.size() < 2) {
+        value.Why = Reason::TooFewPoints;
+        return value;
+    }
+    const double x = value.Feet;
+    // The last station at or before x and the first one beyond it.
+    const auto beyond =
+        std::upper_bound(stations.begin(), stations.end(), x,
+                         [](double feet, const Station& s) { return feet < s.Feet; });
+    if (beyond == stations.begin()) {
+        value.Why = Reason::NoReadingBefore;
+        return value;
+    }
+    const Station& before = *std::prev(beyond);
+    if (before.Feet == x) {
+        value.Used = {before};
+        value.Ohms = Finite(before.Ohms);
+    } else if (beyond == stations.end()) {
+        value.Why = Reason::NoReadingBeyond;
+        return value;
+    } else {
+        const Station& after = *beyond;
+        value.Used = {before, after};
+        value.Ohms = Finite(before.Ohms + (after.Ohms - before.Ohms) *
+                                              ((x - before.Feet) / (after.Feet - before.Feet)));
+    }
+    if (!value.Ohms) {
+        value.Used.clear();
+        value.Why = Reason::NotFinite;
+    }
+    return value;
+}
+
+// Each deviation needs only its own value and the one at 62%.
+Deviation DeviationFrom(const CurveValue& at62, const CurveValue& value) {
+    Deviation deviation;
+    if (AnyMissing({&at62, &value}, deviation)) {
+        return deviation;
+    }
+    if (*at62.Ohms == 0.0) {
+        deviation.Why = Reason::ZeroAtSixtyTwo;
+        return deviation;
+    }
+    deviation.Percent = Finite((*value.Ohms - *at62.Ohms) / *at62.Ohms * 100.0);
+    if (!deviation.Percent) {
+        deviation.Why = Reason::NotFinite;
+    }
+    return deviation;
+}
+
+Flatness CheckFlatness(const Span& stations, double e2, const CurveValue& at62,
                        double tolerancePercent) {
     Flatness flat;
     flat.TolerancePercent = tolerancePercent;
-    flat.At52 = ValueAt(readings, e2, FiftyTwo);
-    flat.At72 = ValueAt(readings, e2, SeventyTwo);
-    if (AnyMissing({&at62, &flat.At52, &flat.At72}, flat)) {
-        return flat;
+    flat.At52 = ValueAt(stations, e2, FiftyTwo);
+    flat.At72 = ValueAt(stations, e2, SeventyTwo);
+    flat.Deviation52 = DeviationFrom(at62, flat.At52);
+    flat.Deviation72 = DeviationFrom(at62, flat.At72);
+    for (const Deviation* deviation : {&flat.Deviation52, &flat.Deviation72}) {
+        if (!deviation->Percent) {
+            flat.Why = deviation->Why;
+            flat.WhyAt = deviation->WhyAt;
+            return flat;
+        }
     }
-    if (*at62.Ohms == 0.0) {
-        flat.Why = Reason::ZeroAtSixtyTwo;
-        return flat;
-    }
-    const auto deviation = [&](const CurveValue& value) {
-        return Finite((*value.Ohms - *at62.Ohms) / *at62.Ohms * 100.0);
-    };
-    flat.Deviation52 = deviation(flat.At52);
-    flat.Deviation72 = deviation(flat.At72);
-    if (!flat.Deviation52 || !flat.Deviation72) {
-        flat.Deviation52.reset();
-        flat.Deviation72.reset();
-        flat.Why = Reason::NotFinite;
-        return flat;
-    }
-    const bool within = std::abs(*flat.Deviation52) <= tolerancePercent &&
-                        std::abs(*flat.Deviation72) <= tolerancePercent;
+    const bool within = std::abs(*flat.Deviation52.Percent) <= tolerancePercent &&
+                        std::abs(*flat.Deviation72.Percent) <= tolerancePercent;
     flat.Result = within ? Verdict::Stands : Verdict::NoPlateau;
     return flat;
 }
 
-SlopeMethod ApplySlopeMethod(const std::vector<FOPPoint>& readings, double e2) {
+SlopeMethod ApplySlopeMethod(const Span& readings, double e2) {
     SlopeMethod slope;
     slope.R1 = ValueAt(readings, e2, SlopeFractions[0]);
     slope.R2 = ValueAt(readings, e2, SlopeFractions[1]);
@@ -117,58 +163,57 @@ SlopeMethod ApplySlopeMethod(const std::vector<FOPPoint>& readings, double e2) {
 
 } // namespace
 
-CurveValue ValueAt(const std::vector<FOPPoint>& sortedReadings, double e2Distance,
-                   double fraction) {
-    CurveValue value;
-    value.Fraction = fraction;
-    value.Feet = fraction * e2Distance;
-    if (!(e2Distance > 0.0) || !std::isfinite(e2Distance)) {
-        value.Why = Reason::NoE2Distance;
-        return value;
+Stations StationsOf(const modStakewell::FallOfPotential& fop) {
+    const auto& points = fop.FOPPoints();
+    std::vector<FOPPoint> readings(std::next(points.begin()), points.end());
+    std::stable_sort(readings.begin(), readings.end(),
+                     [](const FOPPoint& a, const FOPPoint& b) { return a.Feet < b.Feet; });
+    Stations stations;
+    for (const FOPPoint& reading : readings) {
+        if (stations.empty() || stations.back().Feet != reading.Feet) {
+            stations.push_back({reading.Feet, reading.Ohms, 1});
+        } else {
+            // A running mean: a sum of huge readings would overflow first.
+            Station& station = stations.back();
+            ++station.Count;
+            station.Ohms += (reading.Ohms - station.Ohms) / station.Count;
+        }
     }
-    if (sortedReadings.size() < 2) {
-        value.Why = Reason::TooFewPoints;
-        return value;
-    }
-    const double x = value.Feet;
-    // The last reading at or before x and the first one beyond it.
+    return stations;
+}
+
+Result Analyse(const Stations& stations, double e2Distance, double tolerancePercent) {
     const auto beyond =
-        std::upper_bound(sortedReadings.begin(), sortedReadings.end(), x,
-                         [](double feet, const FOPPoint& p) { return feet < p.Feet; });
-    if (beyond == sortedReadings.begin()) {
-        value.Why = Reason::NoReadingBefore;
-        return value;
-    }
-    const FOPPoint& before = *std::prev(beyond);
-    if (before.Feet == x) {
-        value.Used = {before};
-        value.Ohms = Finite(before.Ohms);
-    } else if (beyond == sortedReadings.end()) {
-        value.Why = Reason::NoReadingBeyond;
-        return value;
-    } else {
-        const FOPPoint& after = *beyond;
-        value.Used = {before, after};
-        value.Ohms = Finite(before.Ohms + (after.Ohms - before.Ohms) *
-                                              ((x - before.Feet) / (after.Feet - before.Feet)));
-    }
-    if (!value.Ohms) {
-        value.Used.clear();
-        value.Why = Reason::NotFinite;
-    }
-    return value;
+        std::lower_bound(stations.begin(), stations.end(), e2Distance,
+                         [](const Station& station, double e2) { return station.Feet < e2; });
+    const Span within(stations.begin(), beyond);
+    const auto readings = [](auto from, auto to) {
+        return std::accumulate(from, to, 0,
+                               [](int sum, const Station& s) { return sum + s.Count; });
+    };
+    Result result;
+    result.E2Distance = e2Distance;
+    result.ReadingCount = readings(stations.begin(), beyond);
+    result.LeftOut = readings(beyond, stations.end());
+    result.At62 = ValueAt(within, e2Distance, SixtyTwo);
+    result.Flat = CheckFlatness(within, e2Distance, result.At62, tolerancePercent);
+    result.Slope = ApplySlopeMethod(within, e2Distance);
+    return result;
 }
 
 Result Analyse(const modStakewell::FallOfPotential& fop, double e2Distance,
                double tolerancePercent) {
-    const std::vector<FOPPoint> readings = SortedReadings(fop);
-    Result result;
-    result.E2Distance = e2Distance;
-    result.ReadingCount = static_cast<int>(readings.size());
-    result.At62 = ValueAt(readings, e2Distance, SixtyTwo);
-    result.Flat = CheckFlatness(readings, e2Distance, result.At62, tolerancePercent);
-    result.Slope = ApplySlopeMethod(readings, e2Distance);
-    return result;
+    return Analyse(StationsOf(fop), e2Distance, tolerancePercent);
+}
+
+Result AnalysisCache::Analyse(const modStakewell::FallOfPotential& fop, double e2Distance,
+                              double tolerancePercent) {
+    if (!filled || fop.FOPPoints() != points) {
+        points = fop.FOPPoints();
+        stations = StationsOf(fop);
+        filled = true;
+    }
+    return FopAnalysis::Analyse(stations, e2Distance, tolerancePercent);
 }
 
 std::string ReasonText(Reason why, double fraction) {

@@ -26,15 +26,35 @@ enum class Reason {
     MuOutOfRange,
 };
 
+// The readings taken at one distance, standing for one point of the curve
+// by the mean of their resistances.
+struct Station {
+    double Feet = 0.0;
+    double Ohms = 0.0;
+    int Count = 1;
+    friend bool operator==(const Station&, const Station&) = default;
+};
+
+// The measured readings as the analysis works with them: one station a
+// distance, in ascending order of distance.
+using Stations = std::vector<Station>;
+
 // A resistance read off the curve at `Fraction` of the E2 distance, with the
-// measured readings it came from: one when a reading stands exactly there,
-// else the two on either side.
+// stations it came from: one when readings stand exactly there, else the two
+// on either side.
 struct CurveValue {
     double Fraction = 0.0;
     double Feet = 0.0;
     std::optional<double> Ohms;
-    std::vector<modStakewell::FOPPoint> Used;
+    std::vector<Station> Used;
     Reason Why = Reason::None;
+};
+
+// (R - R62) / R62 in percent, or why it could not be given.
+struct Deviation {
+    std::optional<double> Percent;
+    Reason Why = Reason::None;
+    double WhyAt = 0.0; // the fraction of E2 the reason is about
 };
 
 enum class Verdict { NotAssessed, Stands, NoPlateau };
@@ -42,9 +62,8 @@ enum class Verdict { NotAssessed, Stands, NoPlateau };
 struct Flatness {
     CurveValue At52;
     CurveValue At72;
-    // (R - R62) / R62 in percent.
-    std::optional<double> Deviation52;
-    std::optional<double> Deviation72;
+    Deviation Deviation52;
+    Deviation Deviation72;
     double TolerancePercent = 0.0;
     Verdict Result = Verdict::NotAssessed;
     Reason Why = Reason::None;
@@ -68,7 +87,10 @@ struct SlopeMethod {
 
 struct Result {
     double E2Distance = 0.0;
+    // The readings analysed, and those left out because they lie at or
+    // beyond E2, where no test against it can have taken them.
     int ReadingCount = 0;
+    int LeftOut = 0;
     CurveValue At62;
     Flatness Flat;
     SlopeMethod Slope;
@@ -78,12 +100,27 @@ inline constexpr double DefaultTolerancePercent = 5.0;
 
 // The measured readings are points 1..n of the list, in any order; the
 // origin takes no part.
+Stations StationsOf(const modStakewell::FallOfPotential& fop);
+
+// Readings at or beyond e2Distance are left out.
+Result Analyse(const Stations& stations, double e2Distance,
+               double tolerancePercent = DefaultTolerancePercent);
 Result Analyse(const modStakewell::FallOfPotential& fop, double e2Distance,
                double tolerancePercent = DefaultTolerancePercent);
 
-// The resistance at fraction * e2Distance from readings sorted by distance.
-CurveValue ValueAt(const std::vector<modStakewell::FOPPoint>& sortedReadings, double e2Distance,
-                   double fraction);
+// Keeps the stations of the last list it was given, so that analysing an
+// unchanged list again, as every mouse move over the graph does, costs a
+// comparison rather than a sort.
+class AnalysisCache {
+public:
+    Result Analyse(const modStakewell::FallOfPotential& fop, double e2Distance,
+                   double tolerancePercent);
+
+private:
+    std::vector<modStakewell::FOPPoint> points;
+    Stations stations;
+    bool filled = false;
+};
 
 // A sentence saying why, naming the fraction of E2 where it matters:
 // "no reading beyond 62% of E2".

@@ -24,6 +24,7 @@ const QColor Green{0x00, 0xFF, 0x00};
 // The analysis is drawn in colours of its own, apart from the plot's.
 const QColor Band{0x00, 0x30, 0xC0};
 const QColor TrueDistance{0xB0, 0x00, 0xB0};
+const QColor LeftOut{0x80, 0x80, 0x80};
 
 QPen CosmeticPen(const QColor& colour, qreal width, Qt::PenStyle style = Qt::SolidLine) {
     QPen pen(colour, width, style, Qt::FlatCap);
@@ -257,11 +258,17 @@ std::vector<Marker> PaintPlot(QPainter& painter, const QRectF& area, qreal pixel
     user.Line(x62, plot.PlotTop, x62, plot.PlotBottom);
 
     std::vector<QPointF> measured;
+    std::vector<QPointF> beyondE2;
     measured.reserve(static_cast<std::size_t>(n));
     for (int i = 1; i <= n; ++i) {
-        measured.push_back(UserPointOf(fop.FOPPoints()[static_cast<std::size_t>(i)]));
+        const modStakewell::FOPPoint& point = fop.FOPPoints()[static_cast<std::size_t>(i)];
+        (point.Feet >= fop.FOPE2Distance ? beyondE2 : measured).push_back(UserPointOf(point));
     }
     user.Dots(measured, Black, 4);
+    // Readings the analysis leaves out stay in sight, as rings apart from
+    // the readings it uses.
+    user.Dots(beyondE2, LeftOut, 7);
+    user.Dots(beyondE2, White, 3);
 
     if (fop.FOPCurrent() >= 0 && fop.FOPCurrent() <= n) {
         user.Dots({UserPointOf(fop.CurrentPoint())}, Red, 6);

@@ -150,10 +150,12 @@ void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
             break;
         }
         const auto& point = points[static_cast<std::size_t>(i)];
-        design.Line(QStringLiteral("%1  %2 Feet  %3 Ohms")
+        const bool leftOut = point.Feet >= plot.State.fop.FOPE2Distance;
+        design.Line(QStringLiteral("%1  %2 Feet  %3 Ohms%4")
                         .arg(i, 5)
                         .arg(QString::fromStdString(modStakewell::DoubleText(point.Feet)), 10)
-                        .arg(QString::fromStdString(modStakewell::DoubleText(point.Ohms)), 10));
+                        .arg(QString::fromStdString(modStakewell::DoubleText(point.Ohms)), 10)
+                        .arg(leftOut ? QStringLiteral("  beyond E2, left out") : QString()));
     }
 }
 

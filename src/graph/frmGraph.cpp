@@ -111,13 +111,54 @@ void frmGraph::ApplyStoredPlacement() {
     // later puts the client area.
     const QPoint stored(PixelsFromTwips(placement.GraphLeft), PixelsFromTwips(placement.GraphTop));
     move(OnNearestScreen(QRect(stored, size().grownBy(margins))));
+    if (!FrameMarginsOf(*this)) {
+        unframedPlacement = UnframedPlacement{OuterGeometry(), margins};
+    }
     LayOutControls();
     TakePlacement();
     bInResize = false;
 }
 
+// A window is placed before the window system frames it, by a guess at its
+// decoration; once the real one is known the stored outer placement is put
+// back, or every start would grow or shrink the window by the difference.
+void frmGraph::SettleStoredPlacement() {
+    if (!unframedPlacement) {
+        return;
+    }
+    const std::optional<QMargins> framed = FrameMarginsOf(*this);
+    if (!framed) {
+        return;
+    }
+    const UnframedPlacement placed = *unframedPlacement;
+    unframedPlacement.reset();
+    if (*framed == placed.guessedMargins) {
+        return;
+    }
+    const bool wasInResize = bInResize;
+    bInResize = true;
+    setMinimumSize(MinimumOuterSize().shrunkBy(*framed));
+    setMaximumSize(LargestWindowSize(screen()).shrunkBy(*framed));
+    resize(placed.outer.size().shrunkBy(*framed).expandedTo(minimumSize()));
+    move(placed.outer.topLeft());
+    LayOutControls();
+    TakePlacement();
+    bInResize = wasInResize;
+}
+
+void frmGraph::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    SettleStoredPlacement();
+}
+
+void frmGraph::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    SettleStoredPlacement();
+}
+
 void frmGraph::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    SettleStoredPlacement();
     Form_Resize();
 }
 
@@ -174,6 +215,9 @@ QRect frmGraph::OuterPlacement() const {
 }
 
 void frmGraph::MoveTo(const QPoint& outerTopLeft) {
+    if (unframedPlacement) {
+        unframedPlacement->outer.moveTopLeft(outerTopLeft);
+    }
     move(outerTopLeft);
     TakePlacement();
 }
@@ -194,7 +238,7 @@ void frmGraph::ComputePlotExtents() {
 
 void frmGraph::DrawGraph() {
     const auto& fop = state.fop;
-    analysis = FopAnalysis::Analyse(fop, fop.FOPE2Distance, commands->TolerancePercent);
+    analysis = analysisCache.Analyse(fop, fop.FOPE2Distance, commands->TolerancePercent);
     ShowAnalysis();
     markers.clear();
     const int n = fop.PointCount();

@@ -79,12 +79,15 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void ApplyStoredPlacement();
+    void SettleStoredPlacement();
     void Form_Resize();
     void LayOutControls();
     void TakePlacement();
@@ -107,10 +110,16 @@ private:
     std::function<void()> updateFop;
     QMargins& lastFrameMargins;
     PlotScale::PlotSpans spans;
+    FopAnalysis::AnalysisCache analysisCache;
     FopAnalysis::Result analysis;
     std::vector<PlotPainting::Marker> markers;
     GraphCommands ownCommands;
     GraphCommands* commands = &ownCommands;
+    struct UnframedPlacement {
+        QRect outer;
+        QMargins guessedMargins;
+    };
+    std::optional<UnframedPlacement> unframedPlacement;
     bool bInResize = false;
     bool bClosed = false;
 };

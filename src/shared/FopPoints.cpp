@@ -4,6 +4,7 @@
 #include <bit>
 #include <cassert>
 #include <cstddef>
+#include <iterator>
 #include <numeric>
 
 namespace modStakewell {
@@ -291,6 +292,12 @@ bool FallOfPotential::Browse(int scrollValue) {
     }
     current = static_cast<std::int16_t>(scrollValue);
     return true;
+}
+
+int FallOfPotential::ReadingsAtOrBeyond(double e2Distance) const {
+    return static_cast<int>(
+        std::count_if(std::next(points.begin()), points.end(),
+                      [e2Distance](const FOPPoint& point) { return point.Feet >= e2Distance; }));
 }
 
 } // namespace modStakewell

@@ -203,7 +203,7 @@ TEST(FopAnalysis, ValueIsInterpolatedBetweenTheReadingsAroundIt) {
     ASSERT_TRUE(result.At62.Ohms);
     EXPECT_DOUBLE_EQ(*result.At62.Ohms, 22.0);
     EXPECT_DOUBLE_EQ(result.At62.Feet, 62.0);
-    EXPECT_EQ(result.At62.Used, (std::vector<FOPPoint>{{60, 20}, {70, 30}}));
+    EXPECT_EQ(result.At62.Used, (std::vector<FopAnalysis::Station>{{60, 20, 1}, {70, 30, 1}}));
     EXPECT_EQ(result.ReadingCount, 4);
 }
 
@@ -214,9 +214,9 @@ TEST(FopAnalysis, ToleranceDecidesTheVerdict) {
         return FopAnalysis::Analyse(fop, 100.0, tolerance).Flat.Result;
     };
     const FopAnalysis::Result result = FopAnalysis::Analyse(fop, 100.0);
-    ASSERT_TRUE(result.Flat.Deviation52 && result.Flat.Deviation72);
-    EXPECT_NEAR(*result.Flat.Deviation52, (24.58 - 25.02) / 25.02 * 100.0, 1e-12);
-    EXPECT_NEAR(*result.Flat.Deviation72, (25.6 - 25.02) / 25.02 * 100.0, 1e-12);
+    ASSERT_TRUE(result.Flat.Deviation52.Percent && result.Flat.Deviation72.Percent);
+    EXPECT_NEAR(*result.Flat.Deviation52.Percent, (24.58 - 25.02) / 25.02 * 100.0, 1e-12);
+    EXPECT_NEAR(*result.Flat.Deviation72.Percent, (25.6 - 25.02) / 25.02 * 100.0, 1e-12);
     EXPECT_EQ(verdict(5.0), Verdict::Stands);
     EXPECT_EQ(verdict(2.0), Verdict::NoPlateau);
 }
@@ -233,7 +233,7 @@ TEST(AnalysisText, ListsEveryValueWithItsReadingsOrItsReason) {
     EXPECT_NE(listing.find("Verdict: not assessed (no reading beyond 62% of E2)\n"),
               std::string::npos)
         << listing;
-    EXPECT_EQ(FopAnalysis::AnalysisLines(result, FopAnalysis::Digits::Rounded).size(), 17U);
+    EXPECT_EQ(FopAnalysis::AnalysisLines(result, FopAnalysis::Digits::Rounded).size(), 18U);
 }
 
 } // namespace
