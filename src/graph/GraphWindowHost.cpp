@@ -73,9 +73,10 @@ void GraphWindowHost::Show() {
             BesidePosition(neighbour->frameGeometry(), graph.OuterPlacement().size(), available));
     }
     placeBesideNeighbour = false;
+    // The user chose a tab of the main window and types on there.
+    graph.setAttribute(Qt::WA_ShowWithoutActivating);
     graph.show();
     graph.raise();
-    graph.activateWindow();
 }
 
 void GraphWindowHost::Hide() {

@@ -26,7 +26,10 @@
 #include <QTabBar>
 #include <QToolTip>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -52,6 +55,31 @@ void SetPointSize(QWidget* widget, double points) {
     QFont font = widget->font();
     font.setPointSizeF(points);
     widget->setFont(font);
+}
+
+// The refusal of a reading whose text is not wholly a number, with the
+// decimal point suggested where a comma stands in for it; nothing for a text
+// read in full. An empty box reads as 0 and is refused as such.
+std::optional<QString> NotWhollyANumber(const QString& text, const char* what) {
+    const QString typed = text.trimmed();
+    const modStakewell::NumberRead read = modStakewell::ReadLeadingNumber(typed.toStdString());
+    const bool inner = std::any_of(typed.begin(), typed.end(), [](QChar c) { return c.isSpace(); });
+    if (typed.isEmpty() || (read.anyDigit && read.readInFull && !inner)) {
+        return std::nullopt;
+    }
+    QString refusal =
+        QStringLiteral("Not added: the %1 \"%2\" is not a number.").arg(QLatin1String(what), typed);
+    if (typed.contains(u',')) {
+        QString pointed = typed;
+        pointed.replace(u',', u'.');
+        const modStakewell::NumberRead again =
+            modStakewell::ReadLeadingNumber(pointed.toStdString());
+        refusal +=
+            again.anyDigit && again.readInFull
+                ? QStringLiteral(" Did you mean %1? Write the decimal point as \".\".").arg(pointed)
+                : QStringLiteral(" Write the decimal point as \".\".");
+    }
+    return refusal;
 }
 
 QIcon ProgramIcon() {
@@ -310,29 +338,36 @@ void frmMain::tbxWireAWG_Change() {
     RecalculateUnlessLoading();
 }
 
+void frmMain::ChooseWireSize(int index) {
+    (index == 0 ? ui->WireSize_0 : ui->WireSize_1)->setChecked(true);
+    ui->tbxWireAWG->setReadOnly(index == 0);
+    ui->tbxWireDia->setReadOnly(index != 0);
+}
+
+void frmMain::ChooseWireLength(int index) {
+    (index == 0 ? ui->WireLength_0 : ui->WireLength_1)->setChecked(true);
+    ui->tbxWireBetween_0->setReadOnly(index == 0);
+    ui->tbxWireBetween_1->setReadOnly(index == 0);
+    ui->tbxWireLen->setReadOnly(index != 0);
+}
+
 void frmMain::WireSize_0_Click() {
-    ui->tbxWireAWG->setReadOnly(true);
-    ui->tbxWireDia->setReadOnly(false);
+    ChooseWireSize(0);
     tbxWireDia_Change();
 }
 
 void frmMain::WireSize_1_Click() {
-    ui->tbxWireAWG->setReadOnly(false);
-    ui->tbxWireDia->setReadOnly(true);
+    ChooseWireSize(1);
     tbxWireAWG_Change();
 }
 
 void frmMain::WireLength_0_Click() {
-    ui->tbxWireBetween_0->setReadOnly(true);
-    ui->tbxWireBetween_1->setReadOnly(true);
-    ui->tbxWireLen->setReadOnly(false);
+    ChooseWireLength(0);
     RecalculateUnlessLoading();
 }
 
 void frmMain::WireLength_1_Click() {
-    ui->tbxWireBetween_0->setReadOnly(false);
-    ui->tbxWireBetween_1->setReadOnly(false);
-    ui->tbxWireLen->setReadOnly(true);
+    ChooseWireLength(1);
     RecalculateUnlessLoading();
 }
 
@@ -358,17 +393,34 @@ void frmMain::lbResult_Click() {
 }
 
 void frmMain::cmdFOPAdd_Click() {
+    // A reading is taken only as typed in full: "31,2" must not become 31 Ohms.
+    for (const auto& [field, what] :
+         {std::pair{ui->tbxFOPP2Feet, "distance"}, std::pair{ui->tbxFOPP2Ohms, "resistance"}}) {
+        if (const std::optional<QString> refusal = NotWhollyANumber(field->text(), what)) {
+            ShowAddNotice(*refusal);
+            return;
+        }
+    }
     const double feet = ReadNumber(ui->tbxFOPP2Feet->text());
     const double ohms = ReadNumber(ui->tbxFOPP2Ohms->text());
     const modStakewell::AddRefusal refusal = state.fop.CheckPoint(feet, ohms);
     if (refusal != modStakewell::AddRefusal::None) {
-        ShowAddRefusal(refusal);
+        ShowAddNotice(AddRefusalText(refusal));
         return;
     }
     QToolTip::hideText();
+    const auto& points = state.fop.FOPPoints();
+    const bool repeated =
+        std::any_of(std::next(points.begin()), points.end(),
+                    [feet](const modStakewell::FOPPoint& p) { return p.Feet == feet; });
     fopHistory.Record(state.fop);
     state.fop.AddPoint(feet, ohms);
     UpdateFOP();
+    if (repeated) {
+        ShowAddNotice(QStringLiteral("Added. A reading at %1 Feet was already in the list: the "
+                                     "analysis uses the mean of the readings there.")
+                          .arg(QString::fromStdString(modStakewell::DoubleText(feet))));
+    }
 }
 
 void frmMain::cmdFOPRemove_Click() {
@@ -395,8 +447,12 @@ void frmMain::HScroll1_Change(int value) {
     }
 }
 
+// The distance the box shows is the one every check, line and figure uses.
 void frmMain::tbxFOPE2_Change() {
     ui->lb62Pct->setText(FormatPattern(0.62 * ReadNumber(ui->tbxFOPE2->text()), "#0.0"));
+    if (!state.LoadingData()) {
+        UpdateFOP();
+    }
 }
 
 void frmMain::UpdateFOP() {
@@ -488,6 +544,7 @@ void frmMain::ConnectFieldKeys() {
 
     bind(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { UndoFOP(); });
     bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { RedoFOP(); });
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { RedoFOP(); });
     auto* handOver = new UndoKeyHandOver(this);
     for (QLineEdit* field : findChildren<QLineEdit*>()) {
         field->installEventFilter(handOver);
@@ -499,30 +556,28 @@ void frmMain::SwitchPage(int step) {
     ui->TabStrip1->setCurrentIndex((ui->TabStrip1->currentIndex() + step + count) % count);
 }
 
-// Tells, next to the button, why a reading was not taken; the list is left
-// as it was.
-void frmMain::ShowAddRefusal(modStakewell::AddRefusal refusal) {
+QString frmMain::AddRefusalText(modStakewell::AddRefusal refusal) const {
     using modStakewell::AddRefusal;
-    QString reason;
     switch (refusal) {
     case AddRefusal::ResistanceNotAboveZero:
-        reason = QStringLiteral("Not added: the resistance must be above 0 Ohms.");
-        break;
+        return QStringLiteral("Not added: the resistance must be above 0 Ohms.");
     case AddRefusal::DistanceOutsideE1E2:
-        reason =
-            QStringLiteral("Not added: the distance must be above 0 Feet and below the E2 "
-                           "distance last applied, %1 Feet.")
-                .arg(QString::fromStdString(modStakewell::DoubleText(state.fop.FOPE2Distance)));
-        break;
+        return QStringLiteral("Not added: the distance must be above 0 Feet and below the E2 "
+                              "distance, %1 Feet.")
+            .arg(QString::fromStdString(modStakewell::DoubleText(state.fop.FOPE2Distance)));
     case AddRefusal::ListFull:
-        reason = QStringLiteral("Not added: the list already holds %1 points.")
-                     .arg(modStakewell::MaxFOPPoints);
-        break;
+        return QStringLiteral("Not added: the list already holds %1 points.")
+            .arg(modStakewell::MaxFOPPoints);
     case AddRefusal::None:
-        return;
+        break;
     }
+    return {};
+}
+
+// Tells, next to the button, why a reading was or was not taken.
+void frmMain::ShowAddNotice(const QString& notice) {
     const QPoint below = ui->cmdFOPAdd->mapToGlobal(QPoint(0, ui->cmdFOPAdd->height()));
-    QToolTip::showText(below, reason, ui->cmdFOPAdd);
+    QToolTip::showText(below, notice, ui->cmdFOPAdd);
 }
 
 void frmMain::UndoFOP() {

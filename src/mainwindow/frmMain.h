@@ -25,6 +25,7 @@ class frmMain;
 }
 
 namespace stakewellFiles {
+struct ChoiceContent;
 struct DataFileContent;
 struct ReportContent;
 } // namespace stakewellFiles
@@ -78,7 +79,10 @@ private:
     void SetUpFieldUse();
     void ConnectFieldKeys();
     void SwitchPage(int step);
-    void ShowAddRefusal(modStakewell::AddRefusal refusal);
+    QString AddRefusalText(modStakewell::AddRefusal refusal) const;
+    void ShowAddNotice(const QString& notice);
+    void ChooseWireSize(int index);
+    void ChooseWireLength(int index);
     void UndoFOP();
     void RedoFOP();
     void ApplyFractionalFontSizes();
@@ -109,6 +113,7 @@ private:
     void ShowAboutBox();
     std::optional<QString> ReadDataFileInto(const QString& fileName);
     void ApplyDataFile(const stakewellFiles::DataFileContent& content);
+    void ApplyChoices(const stakewellFiles::ChoiceContent& choices);
     stakewellFiles::DataFileContent CurrentDataFile() const;
     stakewellFiles::ReportContent CurrentReport() const;
     void ConnectFieldTest();

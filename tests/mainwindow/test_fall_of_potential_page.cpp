@@ -59,15 +59,17 @@ TEST_F(FallOfPotentialPage, RefusedPointsChangeNothing) {
     }
 }
 
-TEST_F(FallOfPotentialPage, NewE2ShowsAtOnceButTakesEffectAtTheNextRefresh) {
+TEST_F(FallOfPotentialPage, TypedE2TakesEffectAtEveryKey) {
     form.Click("cmdFOPClear");
     form.Type("tbxFOPE2", "100");
     EXPECT_EQ(form.Text("lb62Pct"), "62.0");
-    AddPoint("70", "5");
-    EXPECT_EQ(PointLabel(), "Point 0 of 0") << "the refresh has not yet taken the new E2";
-    form.Click("cmdFOPClear");
-    AddPoint("70", "5");
-    EXPECT_EQ(PointLabel(), "Point 1 of 1");
+    EXPECT_DOUBLE_EQ(Points().FOPE2Distance, 100.0);
+    AddPoint("90", "5");
+    EXPECT_EQ(PointLabel(), "Point 1 of 1") << "taken against the E2 the box shows";
+    form.Backspace("tbxFOPE2");
+    EXPECT_DOUBLE_EQ(Points().FOPE2Distance, 10.0);
+    AddPoint("20", "5");
+    EXPECT_EQ(PointLabel(), "Point 1 of 1") << "beyond the shortened E2";
 }
 
 TEST_F(FallOfPotentialPage, SixtyTwoPercentPointFollowsEveryKey) {

@@ -476,13 +476,28 @@ INSTANTIATE_TEST_SUITE_P(
     Entries, RefusedAdd,
     testing::Values(
         RefusalCase{"AtE2", "50", "8",
-                    "Not added: the distance must be above 0 Feet and below the E2 distance last "
-                    "applied, 50 Feet."},
+                    "Not added: the distance must be above 0 Feet and below the E2 distance, "
+                    "50 Feet."},
         RefusalCase{"AtE1", "0", "8",
-                    "Not added: the distance must be above 0 Feet and below the E2 distance last "
-                    "applied, 50 Feet."},
+                    "Not added: the distance must be above 0 Feet and below the E2 distance, "
+                    "50 Feet."},
         RefusalCase{"NoResistance", "10", "0", "Not added: the resistance must be above 0 Ohms."},
-        RefusalCase{"NotANumber", "10", "abc", "Not added: the resistance must be above 0 Ohms."}),
+        RefusalCase{"EmptyResistance", "10", "", "Not added: the resistance must be above 0 Ohms."},
+        RefusalCase{"NotANumber", "10", "abc", "Not added: the resistance \"abc\" is not a number."},
+        RefusalCase{"DecimalComma", "10", "31,2",
+                    "Not added: the resistance \"31,2\" is not a number. Did you mean 31.2? Write "
+                    "the decimal point as \".\"."},
+        RefusalCase{"DistanceWithComma", "4,5", "8",
+                    "Not added: the distance \"4,5\" is not a number. Did you mean 4.5? Write the "
+                    "decimal point as \".\"."},
+        RefusalCase{"TrailingLetters", "45abc", "8",
+                    "Not added: the distance \"45abc\" is not a number."},
+        RefusalCase{"TrailingLetter", "10", "31.2x",
+                    "Not added: the resistance \"31.2x\" is not a number."},
+        RefusalCase{"InnerBlank", "1 5", "8", "Not added: the distance \"1 5\" is not a number."},
+        RefusalCase{"CommasEverywhere", "10", "1,2,3",
+                    "Not added: the resistance \"1,2,3\" is not a number. Write the decimal "
+                    "point as \".\"."}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
 
 TEST(FieldKeys, EnterInEitherP2BoxAddsThePoint) {
