@@ -4,14 +4,14 @@
 #include "about/frmAbout.h"
 #include "mainwindow/frmMain.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
 
-StartRequest ReadCommandLine(QApplication& app) {
+StartRequest ReadCommandLine(QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromLatin1(stakewellProgram::Description));
     parser.addHelpOption();

@@ -5,7 +5,7 @@
 #include <memory>
 
 class frmMain;
-class QApplication;
+class QCoreApplication;
 
 // What the command line asks of this run.
 struct StartRequest {
@@ -15,7 +15,7 @@ struct StartRequest {
 
 // Reads the command line of app. --help and --version are answered on the
 // console and end the program, as does an option it does not know.
-StartRequest ReadCommandLine(QApplication& app);
+StartRequest ReadCommandLine(QCoreApplication& app);
 
 // The program's start: the About box first, and the main window once the
 // user has said OK to it.

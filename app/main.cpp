@@ -16,12 +16,18 @@ int main(int argc, char* argv[]) {
     if (const auto status = stakewellCli::RunFieldCommand(argc, argv, std::cout, std::cerr)) {
         return *status;
     }
+    QCoreApplication::setApplicationName(QString::fromLatin1(stakewellProgram::ApplicationTitle));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(stakewellProgram::Version));
+    StartRequest request;
+    {
+        // --help, --version and a mistaken command line are answered on the
+        // console, where there may be no display to connect to.
+        QCoreApplication console(argc, argv);
+        request = ReadCommandLine(console);
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(stakewellProgram::ApplicationTitle));
-    QApplication::setApplicationVersion(QString::fromLatin1(stakewellProgram::Version));
     // Lets the desktop match the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(stakewellProgram::DesktopId));
-    const StartRequest request = ReadCommandLine(app);
     ProgramStart start(stakewellFiles::LastConfigFileName(
                            QCoreApplication::applicationDirPath(),
                            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)),

@@ -18,7 +18,7 @@ namespace {
 
 using stakewellFiles::DataFileContent;
 
-// The E2 box's text when the window opens: a data file does not hold it.
+// The E2 box's text when the window opens, for a file that does not hold it.
 constexpr const char* InitialE2Text = "50";
 
 const QStringList ValueOptions{QStringLiteral("--report"), QStringLiteral("--analyse"),
@@ -96,8 +96,17 @@ QByteArray Report(const DataFileContent& content, double e2) {
         text("tbxEarthRes"),  text("tbxElectLen"), text("tbxElectDia"),
         text("tbxNumElect"),  text("tbxWireLen"),  text("tbxWireDia"),
         text("tbxWireDepth"), text("tbx4ptE2"),    text("tbxMVal")};
+    // The window computes from the between lengths only while that choice
+    // is made, and a file keeps the choice.
+    const stakewellFiles::ChoiceContent& choices = content.Choices;
+    std::optional<modStakewell::WireBetweenInputs> between;
+    if (choices.WireLength == 1) {
+        between = modStakewell::WireBetweenInputs{
+            choices.WireBetween_0.value_or(QString()).toStdString(),
+            choices.WireBetween_1.value_or(QString()).toStdString()};
+    }
     modStakewell::RecalcLabels labels;
-    modStakewell::Recalculate(inputs, labels);
+    modStakewell::Recalculate(inputs, labels, between);
 
     const modStakewell::FallOfPotential fop = PointsOf(content, e2);
     stakewellFiles::ReportContent report;
@@ -111,7 +120,38 @@ QByteArray Report(const DataFileContent& content, double e2) {
     report.Rectangular = {q(labels.lbRectSpace), q(labels.lbRectElect), q(labels.lbRectWire),
                           q(labels.lbRectMutual), q(labels.lbRectTotal)};
     report.FallOfPotential = &fop;
+    if (between) {
+        const modStakewell::WireTotals totals =
+            modStakewell::BetweenWireTotals(inputs.tbxNumElect, *between);
+        report.WireBetween = stakewellFiles::WireBetweenReport{
+            *choices.WireBetween_0, *choices.WireBetween_1, totals.Line, totals.Polygon};
+    }
     return stakewellFiles::TextReport(report);
+}
+
+// The E2 distance: --e2 when given, else the file's own.
+std::optional<double> E2Of(const DataFileContent& content, const std::optional<double>& given,
+                           std::optional<Failure>& failure, bool required) {
+    if (given) {
+        return given;
+    }
+    const std::optional<QString>& stored = content.Choices.FOPE2;
+    if (!stored) {
+        if (required) {
+            failure = Failure{2, QStringLiteral("--analyse needs the E2 distance: --e2 FEET")};
+            return std::nullopt;
+        }
+        return modStakewell::ReadNumber(InitialE2Text);
+    }
+    // Read as the window reads its box, so both analyse the same distance.
+    const double e2 = modStakewell::ReadNumber(stored->toStdString());
+    if (required && !(e2 > 0.0 && std::isfinite(e2))) {
+        failure = Failure{1, QStringLiteral("the file's E2 distance \"%1\" is not a distance "
+                                            "above 0 feet: give it with --e2 FEET")
+                                 .arg(*stored)};
+        return std::nullopt;
+    }
+    return e2;
 }
 
 std::optional<Failure> Run(const QStringList& arguments, std::ostream& out) {
@@ -121,18 +161,19 @@ std::optional<Failure> Run(const QStringList& arguments, std::ostream& out) {
         return failure;
     }
     const bool report = values.contains(QStringLiteral("--report"));
+    if (report && values.contains(QStringLiteral("--analyse"))) {
+        return Failure{2, QStringLiteral("--report and --analyse cannot be given together")};
+    }
     const QString fileName =
         values.value(report ? QStringLiteral("--report") : QStringLiteral("--analyse"));
     const QString e2Text = values.value(QStringLiteral("--e2"));
-    std::optional<double> e2;
+    std::optional<double> givenE2;
     if (values.contains(QStringLiteral("--e2"))) {
-        e2 = PositiveNumber(e2Text);
-        if (!e2) {
+        givenE2 = PositiveNumber(e2Text);
+        if (!givenE2) {
             return Failure{
                 2, QStringLiteral("--e2 needs a distance above 0 feet, not \"%1\"").arg(e2Text)};
         }
-    } else if (!report) {
-        return Failure{2, QStringLiteral("--analyse needs the E2 distance: --e2 FEET")};
     }
     double tolerance = FopAnalysis::DefaultTolerancePercent;
     if (values.contains(QStringLiteral("--tolerance"))) {
@@ -147,9 +188,12 @@ std::optional<Failure> Run(const QStringList& arguments, std::ostream& out) {
     if (!content) {
         return failure;
     }
+    const std::optional<double> e2 = E2Of(*content, givenE2, failure, !report);
+    if (!e2) {
+        return failure;
+    }
     if (report) {
-        const QByteArray bytes =
-            Report(*content, e2.value_or(modStakewell::ReadNumber(InitialE2Text)));
+        const QByteArray bytes = Report(*content, *e2);
         out.write(bytes.constData(), bytes.size());
     } else {
         out << FopAnalysis::AnalysisListing(

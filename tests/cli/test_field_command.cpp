@@ -71,7 +71,7 @@ TEST_F(FieldCommand, AnalysesOneLabelledValueALine) {
               std::string::npos)
         << listing;
     EXPECT_NE(listing.find("\u03bc: 0.4\n"), std::string::npos) << listing;
-    EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 17);
+    EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 18);
 }
 
 TEST_F(FieldCommand, FailuresGoToStandardErrorWithAnExitStatus) {
