@@ -236,4 +236,99 @@ TEST(AnalysisText, ListsEveryValueWithItsReadingsOrItsReason) {
     EXPECT_EQ(FopAnalysis::AnalysisLines(result, FopAnalysis::Digits::Rounded).size(), 18U);
 }
 
+// Readings taken against a farther E2 take no part; each figure is given as
+// soon as its own readings are there.
+struct ScopeCase {
+    std::string name;
+    std::vector<FOPPoint> readings;
+    int readingCount;
+    int leftOut;
+    std::string deviation52;
+    std::string deviation72;
+};
+
+std::ostream& operator<<(std::ostream& out, const ScopeCase& c) {
+    return out << c.name;
+}
+
+class Scope : public testing::TestWithParam<ScopeCase> {};
+
+TEST_P(Scope, EachFigureUsesOnlyTheReadingsBelowE2) {
+    const ScopeCase& c = GetParam();
+    const FopAnalysis::Result result = FopAnalysis::Analyse(Readings(c.readings), 100.0);
+    EXPECT_EQ(result.ReadingCount, c.readingCount);
+    EXPECT_EQ(result.LeftOut, c.leftOut);
+    std::string lines;
+    for (const auto& line : FopAnalysis::AnalysisLines(result, FopAnalysis::Digits::Rounded)) {
+        if (line.Label.starts_with("Deviation")) {
+            lines += line.Value + "|";
+        }
+    }
+    EXPECT_EQ(lines, c.deviation52 + "|" + c.deviation72 + "|");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FopAnalysis, Scope,
+    testing::Values(ScopeCase{"readings_to_70_percent",
+                              {{50, 20}, {60, 24}, {70, 26}},
+                              3,
+                              0,
+                              "-14.75%",
+                              "none (no reading beyond 72% of E2)"},
+                    ScopeCase{"readings_at_and_beyond_e2_left_out",
+                              {{50, 20}, {60, 24}, {70, 26}, {100, 90}, {120, 95}},
+                              3,
+                              2,
+                              "-14.75%",
+                              "none (no reading beyond 72% of E2)"},
+                    ScopeCase{"nothing_at_52_percent",
+                              {{55, 20}, {60, 24}, {80, 26}},
+                              3,
+                              0,
+                              "none (no reading at or before 52% of E2)",
+                              "+4.13%"},
+                    ScopeCase{"every_reading_beyond_e2",
+                              {{100, 20}, {150, 24}},
+                              0,
+                              2,
+                              "none (fewer than two readings)",
+                              "none (fewer than two readings)"}),
+    [](const testing::TestParamInfo<ScopeCase>& info) { return info.param.name; });
+
+TEST(FopAnalysis, ADistanceReadSeveralTimesCountsByItsMean) {
+    const FopAnalysis::Result result =
+        FopAnalysis::Analyse(Readings({{62, 20}, {10, 2}, {62, 23}, {62, 21.5}, {80, 30}}), 100.0);
+    ASSERT_TRUE(result.At62.Ohms);
+    EXPECT_DOUBLE_EQ(*result.At62.Ohms, 21.5);
+    EXPECT_EQ(result.At62.Used, (std::vector<FopAnalysis::Station>{{62, 21.5, 3}}));
+    EXPECT_EQ(result.ReadingCount, 5);
+    const std::string listing = FopAnalysis::AnalysisListing(result, FopAnalysis::Digits::Full);
+    EXPECT_NE(listing.find("R at 62%: 21.5 Ohms (read at 62 feet 21.5 Ohms [the mean of 3 "
+                           "readings])\n"),
+              std::string::npos)
+        << listing;
+    // Huge readings average without overflowing.
+    const FopAnalysis::Stations huge = FopAnalysis::StationsOf(Readings({{5, 1e308}, {5, 1e308}}));
+    ASSERT_EQ(huge.size(), 1U);
+    EXPECT_EQ(huge[0].Ohms, 1e308);
+}
+
+TEST(FopAnalysis, TheCacheAnswersAsAFreshAnalysisAfterEveryChange) {
+    FopAnalysis::AnalysisCache cache;
+    FallOfPotential fop = Readings({{10, 2}, {60, 20}, {70, 30}});
+    const auto same = [&](double e2) {
+        const std::string fresh =
+            FopAnalysis::AnalysisListing(FopAnalysis::Analyse(fop, e2), FopAnalysis::Digits::Full);
+        return FopAnalysis::AnalysisListing(cache.Analyse(fop, e2, 5.0),
+                                            FopAnalysis::Digits::Full) == fresh;
+    };
+    EXPECT_TRUE(same(100.0));
+    EXPECT_TRUE(same(65.0));
+    fop.FOPE2Distance = 100.0;
+    fop.AddPoint(62, 25);
+    EXPECT_TRUE(same(100.0));
+    fop.RemovePoint();
+    EXPECT_TRUE(same(100.0));
+}
+
 } // namespace

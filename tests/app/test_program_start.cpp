@@ -166,6 +166,12 @@ TEST(MainWindow, F1ShowsTheAboutBoxWhoseOkOnlyClosesIt) {
 
 TEST(CommandLine, VersionAndHelpAreAnsweredOnTheConsole) {
     QProcess program;
+    // As from a console with no display at all.
+    QProcessEnvironment console = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        console.remove(QLatin1String(name));
+    }
+    program.setProcessEnvironment(console);
     program.start(QStringLiteral(STAKEWELL_PROGRAM), {QStringLiteral("--version")});
     ASSERT_TRUE(program.waitForFinished(30000));
     EXPECT_EQ(program.exitCode(), 0);

@@ -100,4 +100,44 @@ TEST(FieldCommandAbsent, LeavesOtherArgumentsToTheWindow) {
     EXPECT_EQ(out.str() + err.str(), "");
 }
 
+TEST_F(FieldCommand, TakesE2AndTheWireChoiceFromTheFile) {
+    DataFileContent content;
+    content.FieldTexts = {"100", "10", "0.625", "4", "40", "0.1019", "2.5", "10", "50"};
+    content.FOPPoints = {{}, {20, 10}, {40, 20}, {60, 24}, {70, 26}, {90, 40}};
+    content.Choices = {"80", "20", "15", 1, 0};
+    const QString file = folder.filePath(QStringLiteral("kept.xml"));
+    XmlValueStore store;
+    store.FileName(file);
+    stakewellFiles::WriteDataFile(store, content);
+    ASSERT_FALSE(store.Write());
+
+    EXPECT_EQ(Run({QStringLiteral("--analyse"), file}), 0) << err.str();
+    EXPECT_NE(out.str().find("E2 distance: 80 feet\nReadings: 4\nLeft out: 1 reading at or "
+                             "beyond E2"),
+              std::string::npos)
+        << out.str();
+    out.str({});
+    EXPECT_EQ(Run({QStringLiteral("--analyse"), file, QStringLiteral("--e2=100")}), 0);
+    EXPECT_NE(out.str().find("E2 distance: 100 feet\nReadings: 5\nLeft out: none\n"),
+              std::string::npos)
+        << out.str();
+    out.str({});
+    EXPECT_EQ(Run({QStringLiteral("--report"), file}), 0);
+    EXPECT_NE(
+        out.str().find("   Wire Length, line    = 20 feet between electrodes, 60 feet in all"),
+        std::string::npos)
+        << out.str();
+    EXPECT_NE(out.str().find("E2    = 80 feet\r\n1 of the 5 readings lie at or beyond E2"),
+              std::string::npos)
+        << out.str();
+}
+
+TEST_F(FieldCommand, ReportAndAnalyseTogetherAreRefused) {
+    EXPECT_EQ(Run({QStringLiteral("--report"), Good(), QStringLiteral("--analyse"), Good(),
+                   QStringLiteral("--e2"), QStringLiteral("100")}),
+              2);
+    EXPECT_EQ(err.str(), "stakewell: --report and --analyse cannot be given together\n");
+    EXPECT_EQ(out.str(), "");
+}
+
 } // namespace

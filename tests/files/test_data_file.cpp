@@ -91,4 +91,29 @@ TEST(DataFile, FieldTextsTravelUnchangedAndMissingOnesReadEmpty) {
     EXPECT_EQ(ReadDataFile(XmlValueStore{}).FieldTexts, DataFileContent{}.FieldTexts);
 }
 
+TEST(DataFile, ChoicesAreWrittenAfterTheOtherItemsAndReadBackOnlyWhenThere) {
+    DataFileContent content;
+    content.Choices = {"100", "20", "15", 1, 0};
+    XmlValueStore store;
+    WriteDataFile(store, content);
+    EXPECT_EQ(store.GetValue(Item("/FOP/E2")), "100");
+    EXPECT_EQ(store.GetValue(Item("/Wire/Between-1")), "15");
+    EXPECT_EQ(store.GetValue(Item("/Options/WireLength")), "1");
+    EXPECT_EQ(store.GetValue(Item("/Options/WireSize")), "0");
+    EXPECT_EQ(ReadDataFile(store).Choices, content.Choices);
+
+    XmlValueStore older;
+    older.SetValue(Item("/4Pt/E2"), QStringLiteral("50"));
+    EXPECT_EQ(ReadDataFile(older).Choices, stakewellFiles::ChoiceContent{});
+
+    // An empty E2 box is kept as empty; an option that is neither 0 nor 1 is none.
+    older.SetValue(Item("/FOP/E2"), QString());
+    older.SetValue(Item("/Options/WireLength"), QStringLiteral("2"));
+    older.SetValue(Item("/Options/WireSize"), QStringLiteral(" 1 "));
+    const stakewellFiles::ChoiceContent read = ReadDataFile(older).Choices;
+    EXPECT_EQ(read.FOPE2, QString());
+    EXPECT_EQ(read.WireLength, std::nullopt);
+    EXPECT_EQ(read.WireSize, 1);
+}
+
 } // namespace

@@ -90,4 +90,29 @@ TEST(TextReport, TwoReadingsAddTheFallOfPotentialSection) {
     EXPECT_EQ(stakewellFiles::TextReport(Content(&two)).toStdString(), expected);
 }
 
+TEST(TextReport, BetweenElectrodesStatesTheLengthsTheResultsCameFrom) {
+    ReportContent content = Content(nullptr);
+    content.WireBetween = stakewellFiles::WireBetweenReport{"20", "15", 60.0F, 60.0F};
+    const std::string report = stakewellFiles::TextReport(content).toStdString();
+    EXPECT_NE(report.find("   Number of Electrodes = 4\r\n"
+                          "   Wire Length, line    = 20 feet between electrodes, 60 feet in all\r\n"
+                          "   Wire Length, polygon = 15 feet between electrodes, 60 feet in all\r\n"
+                          "   Wire Diameter        = "),
+              std::string::npos)
+        << report;
+    EXPECT_EQ(report.find("40 feet"), std::string::npos) << "the total-length box is not used";
+}
+
+TEST(TextReport, ReadingsAtOrBeyondE2AreCountedAsLeftOut) {
+    modStakewell::FallOfPotential fop = Readings(2);
+    fop.FOPE2Distance = 20.0;
+    const std::string report = stakewellFiles::TextReport(Content(&fop)).toStdString();
+    EXPECT_NE(report.find("E2    = 20 feet\r\n"
+                          "1 of the 2 readings lie at or beyond E2 and are left out of the "
+                          "analysis\r\n"
+                          "-------------------------------------------------------\r\n"),
+              std::string::npos)
+        << report;
+}
+
 } // namespace

@@ -483,7 +483,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "50 Feet."},
         RefusalCase{"NoResistance", "10", "0", "Not added: the resistance must be above 0 Ohms."},
         RefusalCase{"EmptyResistance", "10", "", "Not added: the resistance must be above 0 Ohms."},
-        RefusalCase{"NotANumber", "10", "abc", "Not added: the resistance \"abc\" is not a number."},
+        RefusalCase{"NotANumber", "10", "abc",
+                    "Not added: the resistance \"abc\" is not a number."},
         RefusalCase{"DecimalComma", "10", "31,2",
                     "Not added: the resistance \"31,2\" is not a number. Did you mean 31.2? Write "
                     "the decimal point as \".\"."},
