@@ -94,8 +94,8 @@ std::string RefusalText(AddRefusal refusal, const modStakewell::FallOfPotential&
         return "the resistance must be above 0 Ohms.";
     }
     return "the distance must be above " + modStakewell::DoubleText(fop.FOPE1Position) +
-           " Feet and below the E2 distance last applied, " +
-           modStakewell::DoubleText(fop.FOPE2Distance) + " Feet.";
+           " Feet and below the E2 distance, " + modStakewell::DoubleText(fop.FOPE2Distance) +
+           " Feet.";
 }
 
 } // namespace

@@ -78,8 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
         CsvCase{"at_e2",
                 "10,5.5\n100,9\n",
                 {},
-                "Line 2: the distance must be above 0 Feet and below the E2 distance last "
-                "applied, 100 Feet."},
+                "Line 2: the distance must be above 0 Feet and below the E2 distance, 100 "
+                "Feet."},
         CsvCase{"only_headings", "Feet,Ohms\n\n", {}, "No readings were found."},
         CsvCase{"empty", "", {}, "No readings were found."}),
     [](const testing::TestParamInfo<CsvCase>& info) {
