@@ -30,7 +30,8 @@ StartRequest ReadCommandLine(QCoreApplication& app) {
          QStringLiteral("Print the fall-of-potential analysis of a data file and end."),
          QStringLiteral("file")},
         {QStringLiteral("e2"),
-         QStringLiteral("With --report or --analyse: the E2 distance in feet."),
+         QStringLiteral("With --report or --analyse: the E2 distance in feet, in place of the "
+                        "file's own."),
          QStringLiteral("feet")},
         {QStringLiteral("tolerance"),
          QStringLiteral("With --analyse: the flatness tolerance in percent (5 unless given)."),

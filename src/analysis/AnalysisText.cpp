@@ -156,8 +156,9 @@ std::string AnalysisSummary(const Result& result) {
         text += "; slope " + f.Ohms(*result.Slope.TrueOhms) + " at " +
                 f.Number(*result.Slope.TrueDistanceRatio * 100.0, "#0.0") + "%";
     }
+    // First, so that a narrow panel still shows it.
     if (result.LeftOut > 0) {
-        text += "; " + std::to_string(result.LeftOut) + " at or beyond E2 left out";
+        text = std::to_string(result.LeftOut) + " at or beyond E2 left out; " + text;
     }
     return text;
 }

@@ -23,8 +23,8 @@ std::vector<Line> AnalysisLines(const Result& result, Digits digits);
 // "Label: value" lines ended by a line feed.
 std::string AnalysisListing(const Result& result, Digits digits);
 
-// A short line for the status bar: the 62% value, the verdict and the slope
-// method's true resistance.
+// A short line for the status bar: readings left out, the 62% value, the
+// verdict and the slope method's true resistance.
 std::string AnalysisSummary(const Result& result);
 
 std::string VerdictText(const Flatness& flat);

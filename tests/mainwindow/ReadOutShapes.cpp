@@ -79,6 +79,9 @@ QString ReadOutMismatch(const QWidget& window, const ReadOutShape& readOut, bool
 }
 
 bool ShowsNonNumber(const QString& shown) {
-    const QString lower = shown.toLower();
+    // A quoted text is what the user typed, quoted back by a refusal; only
+    // the program's own numbers count.
+    static const QRegularExpression quoted(QStringLiteral("\"[^\"]*\""));
+    const QString lower = QString(shown).remove(quoted).toLower();
     return lower.contains(QStringLiteral("nan")) || lower.contains(QStringLiteral("inf"));
 }

@@ -22,5 +22,6 @@ const ReadOutShape& ReadOutOf(const char* label);
 // where that is allowed); otherwise what it shows, for a failure message.
 QString ReadOutMismatch(const QWidget& window, const ReadOutShape& readOut, bool emptyAllowed);
 
-// A text the window wrote that no reader could take back as a number.
+// A text the window wrote that no reader could take back as a number; text
+// in double quotes, the user's own typing quoted back, does not count.
 bool ShowsNonNumber(const QString& shown);
