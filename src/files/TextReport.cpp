@@ -55,8 +55,8 @@ void AddFallOfPotential(ReportLines& lines, const modStakewell::FallOfPotential&
     // Readings taken against a farther E2 would otherwise stand here as if
     // they belonged to this test.
     if (const int beyond = fop.ReadingsAtOrBeyond(fop.FOPE2Distance); beyond > 0) {
-        lines.Add(QStringLiteral("%1 of the %2 readings lie at or beyond E2 and are left out of "
-                                 "the analysis")
+        lines.Add(QStringLiteral("Left out of the analysis: %1 of the %2 readings, at or "
+                                 "beyond E2")
                       .arg(beyond)
                       .arg(fop.PointCount()));
     }

@@ -17,7 +17,8 @@ bool UndoKeyHandOver::eventFilter(QObject* watched, QEvent* event) {
     const QKeyCombination combination = key->keyCombination();
     const bool undo = combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Z);
     const bool redo =
-        combination == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+        combination == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z) ||
+        combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
     const bool handOver =
         (undo && !field->isUndoAvailable()) || (redo && !field->isRedoAvailable());
     if (handOver) {

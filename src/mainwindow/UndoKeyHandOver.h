@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-// A text box answers Ctrl+Z and Ctrl+Shift+Z itself even when it has no
+// A text box answers Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y itself even when it has no
 // typing to undo or redo. Watched boxes then hand those keys on to the
 // window's own shortcuts, so undoing a change of the point list works from
 // the box the point was typed into.

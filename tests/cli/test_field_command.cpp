@@ -127,7 +127,8 @@ TEST_F(FieldCommand, TakesE2AndTheWireChoiceFromTheFile) {
         out.str().find("   Wire Length, line    = 20 feet between electrodes, 60 feet in all"),
         std::string::npos)
         << out.str();
-    EXPECT_NE(out.str().find("E2    = 80 feet\r\n1 of the 5 readings lie at or beyond E2"),
+    EXPECT_NE(out.str().find("E2    = 80 feet\r\nLeft out of the analysis: 1 of the 5 readings, at "
+                             "or beyond E2\r\n"),
               std::string::npos)
         << out.str();
 }

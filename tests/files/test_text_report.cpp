@@ -108,8 +108,7 @@ TEST(TextReport, ReadingsAtOrBeyondE2AreCountedAsLeftOut) {
     fop.FOPE2Distance = 20.0;
     const std::string report = stakewellFiles::TextReport(Content(&fop)).toStdString();
     EXPECT_NE(report.find("E2    = 20 feet\r\n"
-                          "1 of the 2 readings lie at or beyond E2 and are left out of the "
-                          "analysis\r\n"
+                          "Left out of the analysis: 1 of the 2 readings, at or beyond E2\r\n"
                           "-------------------------------------------------------\r\n"),
               std::string::npos)
         << report;

@@ -304,6 +304,10 @@ TEST(Keys, TheFopTabLeavesTheFocusInTheMainWindowAndCtrlYRedoes) {
     EXPECT_EQ(form.Text("lbPoint"), "Point 1 of 1");
     QTest::keyClick(button, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(form.Text("lbPoint"), "Point 2 of 2");
+    // From a box with nothing of its own to redo, the key reaches the list.
+    QTest::keyClick(button, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(form.Control("tbxMVal"), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(form.Text("lbPoint"), "Point 2 of 2");
 }
 
 } // namespace
