@@ -54,7 +54,7 @@ bool SameContent(const DataFileContent& a, const DataFileContent& b) {
     return a.MainTop == b.MainTop && a.MainLeft == b.MainLeft &&
            a.Graph.GraphTop == b.Graph.GraphTop && a.Graph.GraphLeft == b.Graph.GraphLeft &&
            a.Graph.GraphWidth == b.Graph.GraphWidth && a.Graph.GraphHeight == b.Graph.GraphHeight &&
-           a.FieldTexts == b.FieldTexts && a.FOPPoints == b.FOPPoints;
+           a.FieldTexts == b.FieldTexts && a.FOPPoints == b.FOPPoints && a.Choices == b.Choices;
 }
 
 void Check(const QString& fileName) {
@@ -75,8 +75,9 @@ void Check(const QString& fileName) {
     }
     const DataFileContent once = WrittenAndRead(*content);
     RequireSane(once);
-    Require(once.FieldTexts == content->FieldTexts && once.PointCount() == content->PointCount(),
-            "the texts and the point count come back as they were");
+    Require(once.FieldTexts == content->FieldTexts && once.PointCount() == content->PointCount() &&
+                once.Choices == content->Choices,
+            "the texts, the choices and the point count come back as they were");
     Require(SameContent(WrittenAndRead(once), once), "a data file read and written stays as it is");
 }
 
