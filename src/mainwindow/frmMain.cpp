@@ -448,14 +448,19 @@ void frmMain::HScroll1_Change(int value) {
 }
 
 // The distance the box shows is the one every check, line and figure uses.
+// A reading typed before E2 was corrected stays in the P2 boxes to be added.
 void frmMain::tbxFOPE2_Change() {
     ui->lb62Pct->setText(FormatPattern(0.62 * ReadNumber(ui->tbxFOPE2->text()), "#0.0"));
     if (!state.LoadingData()) {
-        UpdateFOP();
+        RefreshFOP(ShowCurrentPoint::No);
     }
 }
 
 void frmMain::UpdateFOP() {
+    RefreshFOP(ShowCurrentPoint::Yes);
+}
+
+void frmMain::RefreshFOP(ShowCurrentPoint showCurrent) {
     modStakewell::FallOfPotential& fop = state.fop;
     graph->Window().ClearGraph();
 
@@ -466,9 +471,13 @@ void frmMain::UpdateFOP() {
     } else {
         ui->lbDistPct->setText(
             FormatPattern(static_cast<double>(fop.FOPCurrent()) / count, "##0.0%"));
-        const modStakewell::FOPPoint& current = fop.CurrentPoint();
-        ui->tbxFOPP2Feet->setText(QString::fromStdString(modStakewell::DoubleText(current.Feet)));
-        ui->tbxFOPP2Ohms->setText(QString::fromStdString(modStakewell::DoubleText(current.Ohms)));
+        if (showCurrent == ShowCurrentPoint::Yes) {
+            const modStakewell::FOPPoint& current = fop.CurrentPoint();
+            ui->tbxFOPP2Feet->setText(
+                QString::fromStdString(modStakewell::DoubleText(current.Feet)));
+            ui->tbxFOPP2Ohms->setText(
+                QString::fromStdString(modStakewell::DoubleText(current.Ohms)));
+        }
     }
 
     fop.FOPE2Distance = ReadNumber(ui->tbxFOPE2->text());

@@ -75,6 +75,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    enum class ShowCurrentPoint { Yes, No };
+    void RefreshFOP(ShowCurrentPoint showCurrent);
     void ConnectHandlers();
     void SetUpFieldUse();
     void ConnectFieldKeys();

@@ -70,6 +70,14 @@ TEST_F(FallOfPotentialPage, TypedE2TakesEffectAtEveryKey) {
     EXPECT_DOUBLE_EQ(Points().FOPE2Distance, 10.0);
     AddPoint("20", "5");
     EXPECT_EQ(PointLabel(), "Point 1 of 1") << "beyond the shortened E2";
+    // A reading typed before E2 is corrected is still there to be added.
+    form.Type("tbxFOPP2Feet", "80");
+    form.Type("tbxFOPP2Ohms", "7");
+    form.Append("tbxFOPE2", "0");
+    EXPECT_EQ(form.Text("tbxFOPP2Feet"), "80");
+    form.Click("cmdFOPAdd");
+    EXPECT_EQ(PointLabel(), "Point 2 of 2");
+    EXPECT_EQ(Points().FOPPoints()[1], (modStakewell::FOPPoint{80, 7}));
 }
 
 TEST_F(FallOfPotentialPage, SixtyTwoPercentPointFollowsEveryKey) {
