@@ -1,10 +1,14 @@
 #include "files/XmlValueStore.h"
 
 #include <QFile>
+#include <QHashFunctions>
 #include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
+#include <bit>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -187,8 +191,7 @@ QString Located(const QXmlStreamReader& reader, QString reason) {
 } // namespace
 
 std::optional<QString> XmlValueStore::Read() {
-    entries.clear();
-    index.clear();
+    Clear();
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
         return file.errorString();
@@ -208,8 +211,7 @@ std::optional<QString> XmlValueStore::Read() {
     }
     std::optional<QString> problem = Parse(document);
     if (problem) {
-        entries.clear();
-        index.clear();
+        Clear();
     }
     return problem;
 }
@@ -320,22 +322,90 @@ std::optional<QString> XmlValueStore::Write() const {
     return std::nullopt;
 }
 
+namespace {
+
+std::uint64_t MultiplyFolded(std::uint64_t a, std::uint64_t b) {
+    const auto product = static_cast<unsigned __int128>(a) * b;
+    return static_cast<std::uint64_t>(product) ^ static_cast<std::uint64_t>(product >> 64);
+}
+
+// Qt's own string hash costs several times more here, amid the store's other
+// work, than this one. The seed enters every step, so a file cannot choose
+// paths that collide without knowing it.
+std::size_t PathHash(QStringView path) {
+    static const std::uint64_t seed = QHashSeed::globalSeed();
+    constexpr std::uint64_t Odd = 0x9E3779B97F4A7C15;
+    constexpr qsizetype UnitsPerStep = sizeof(std::uint64_t) / sizeof(char16_t);
+    std::uint64_t hash = seed ^ static_cast<std::uint64_t>(path.size());
+    for (qsizetype at = 0; at < path.size(); at += UnitsPerStep) {
+        std::uint64_t units = 0;
+        std::memcpy(&units, path.utf16() + at,
+                    sizeof(char16_t) *
+                        static_cast<std::size_t>(std::min(UnitsPerStep, path.size() - at)));
+        hash = MultiplyFolded(units ^ seed, hash ^ Odd);
+    }
+    return MultiplyFolded(hash ^ Odd, seed ^ Odd);
+}
+
+} // namespace
+
 QString XmlValueStore::GetValue(const QString& path) const {
-    const auto found = index.constFind(path);
-    return found == index.constEnd() ? QString() : entries[*found].value;
+    if (buckets.empty()) {
+        return {};
+    }
+    const std::uint32_t held = buckets[BucketOf(path, PathHash(path))];
+    return held == 0 ? QString() : entries[held - 1].value;
 }
 
 void XmlValueStore::Reserve(std::size_t count) {
     entries.reserve(count);
-    index.reserve(static_cast<qsizetype>(count));
+    if (2 * count > buckets.size()) {
+        Rehash(2 * count);
+    }
 }
 
 void XmlValueStore::SetValue(const QString& path, const QString& value) {
-    const auto found = index.constFind(path);
-    if (found == index.constEnd()) {
-        index.insert(path, entries.size());
-        entries.push_back({path, value});
-    } else {
-        entries[*found].value = value;
+    if (2 * (entries.size() + 1) > buckets.size()) {
+        Rehash(2 * buckets.size());
+    }
+    const std::size_t hash = PathHash(path);
+    std::uint32_t& held = buckets[BucketOf(path, hash)];
+    if (held != 0) {
+        entries[held - 1].value = value;
+        return;
+    }
+    entries.push_back({path, value, hash});
+    held = static_cast<std::uint32_t>(entries.size());
+}
+
+void XmlValueStore::Clear() {
+    entries.clear();
+    buckets.clear();
+}
+
+std::size_t XmlValueStore::BucketOf(QStringView path, std::size_t hash) const {
+    const std::size_t mask = buckets.size() - 1;
+    for (std::size_t bucket = hash & mask;; bucket = (bucket + 1) & mask) {
+        const std::uint32_t held = buckets[bucket];
+        if (held == 0) {
+            return bucket;
+        }
+        const Entry& entry = entries[held - 1];
+        if (entry.hash == hash && entry.path == path) {
+            return bucket;
+        }
+    }
+}
+
+void XmlValueStore::Rehash(std::size_t bucketCount) {
+    constexpr std::size_t FewestBuckets = 16;
+    buckets.assign(std::bit_ceil(std::max(bucketCount, FewestBuckets)), 0);
+    const std::size_t mask = buckets.size() - 1;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        std::size_t bucket = entries[i].hash & mask;
+        while (buckets[bucket] != 0) {
+            bucket = (bucket + 1) & mask;
+        }
+        buckets[bucket] = static_cast<std::uint32_t>(i + 1);
     }
 }

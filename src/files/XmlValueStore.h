@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -37,16 +37,23 @@ public:
     void Reserve(std::size_t count);
 
 private:
-    std::optional<QString> Parse(const QByteArray& document);
-
     struct Entry {
         QString path;
         QString value;
+        std::size_t hash;
     };
 
+    std::optional<QString> Parse(const QByteArray& document);
+    void Clear();
+    // The bucket that holds the path's entry, or the free bucket where it belongs.
+    std::size_t BucketOf(QStringView path, std::size_t hash) const;
+    void Rehash(std::size_t bucketCount);
+
     QString name;
-    // In the order first set, so the file reads like the window it came from;
-    // the index finds a path's entry at once.
+    // In the order first set, so the file reads like the window it came from.
     std::vector<Entry> entries;
-    QHash<QString, std::size_t> index;
+    // Finds a path's entry at once: each bucket holds an entry's position plus
+    // one, or 0 when free. Never more than half full, so a search ends after
+    // a probe or two; entries keep their hashes, so growing hashes nothing.
+    std::vector<std::uint32_t> buckets;
 };

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -142,6 +144,62 @@ TEST(XmlValueStore, AFailedWriteLeavesTheOldFileWhole) {
     store.FileName(folder.filePath(QStringLiteral("no-such-folder/data.xml")));
     EXPECT_TRUE(store.Write().has_value());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
+}
+
+QByteArray FileBytes(const QString& fileName) {
+    QFile file(fileName);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+}
+
+const QByteArray Declaration = R"(<?xml version="1.0" encoding="UTF-8"?>)";
+
+// Far more paths than the store first has room for: each keeps its first
+// place and its last value, and a path never set reads empty.
+TEST(XmlValueStore, ManyPathsKeepTheirPlacesAndLastValues) {
+    constexpr int Count = 5000;
+    QTemporaryDir folder;
+    XmlValueStore store;
+    store.FileName(folder.filePath(QStringLiteral("data.xml")));
+    for (int i = 0; i < Count; ++i) {
+        store.SetValue(QStringLiteral("FOP/Ohms-%1").arg(i), QString::number(i));
+    }
+    store.SetValue(QStringLiteral("FOP/Ohms-7"), QStringLiteral("seven"));
+    for (int i = 0; i < Count; ++i) {
+        EXPECT_EQ(store.GetValue(QStringLiteral("FOP/Ohms-%1").arg(i)),
+                  i == 7 ? QStringLiteral("seven") : QString::number(i));
+    }
+    EXPECT_EQ(store.GetValue(QStringLiteral("FOP/Ohms-%1").arg(Count)), QString());
+    EXPECT_EQ(store.GetValue(QStringLiteral("FOP/Ohms-")), QString());
+    ASSERT_EQ(store.Write(), std::nullopt);
+    const QByteArray file = FileBytes(store.FileName());
+    EXPECT_LT(file.indexOf("\"Ohms-6\">6<"), file.indexOf("\"Ohms-7\">seven<"));
+    EXPECT_LT(file.indexOf("\"Ohms-7\">seven<"), file.indexOf("\"Ohms-8\">8<"));
+
+    XmlValueStore read;
+    read.FileName(store.FileName());
+    ASSERT_EQ(read.Read(), std::nullopt);
+    EXPECT_EQ(read.GetValue(QStringLiteral("FOP/Ohms-7")), QStringLiteral("seven"));
+    EXPECT_EQ(read.GetValue(QStringLiteral("FOP/Ohms-4999")), QStringLiteral("4999"));
+}
+
+// A path repeated in a file keeps its first place and takes its last value.
+TEST(XmlValueStore, ARepeatedPathTakesItsLastValue) {
+    QTemporaryDir folder;
+    XmlValueStore store;
+    store.FileName(Written(folder, Declaration + "\n<stakewell-data>\n"
+                                                 " <value name=\"a\">1</value>\n"
+                                                 " <value name=\"b\">2</value>\n"
+                                                 " <value name=\"a\">3</value>\n"
+                                                 "</stakewell-data>\n"));
+    ASSERT_EQ(store.Read(), std::nullopt);
+    EXPECT_EQ(store.GetValue(QStringLiteral("a")), QStringLiteral("3"));
+    ASSERT_EQ(store.Write(), std::nullopt);
+    const QByteArray expected = Declaration + "\n<stakewell-data>\n"
+                                              " <value name=\"a\">3</value>\n"
+                                              " <value name=\"b\">2</value>\n"
+                                              "</stakewell-data>\n";
+    EXPECT_EQ(FileBytes(store.FileName()).toStdString(), expected.toStdString());
 }
 
 } // namespace
