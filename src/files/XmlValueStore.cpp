@@ -4,7 +4,6 @@
 #include <QHashFunctions>
 #include <QSaveFile>
 #include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 
 #include <algorithm>
 #include <bit>
@@ -15,7 +14,7 @@ namespace {
 
 const QString RootElement = QStringLiteral("stakewell-data");
 // A path's parts before its last are nested groups, so a point's value costs
-// only its own name: a file with the largest survey stays near 2.5 MB and
+// only its own name: a file with the largest survey stays near 3.5 MB and
 // reads fast. Names are attribute values, so any part works ("4Pt", "Ohms-0").
 const QString GroupElement = QStringLiteral("group");
 const QString ValueElement = QStringLiteral("value");
@@ -31,7 +30,8 @@ const QString Base64Utf16 = QStringLiteral("base64-utf16le");
 constexpr int EntityExpansionLimit = 4096;
 constexpr qsizetype MaxPathCharacters = qsizetype{16} * 1024 * 1024;
 
-bool AllowedAsCharacterData(QStringView text) {
+// Whether XML allows every character of the text.
+bool AllowedInXml(QStringView text, bool carriageReturns = true) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i].unicode();
         if (QChar::isHighSurrogate(unit)) {
@@ -41,13 +41,17 @@ bool AllowedAsCharacterData(QStringView text) {
             ++i;
             continue;
         }
-        const bool allowed = unit == u'\t' || unit == u'\n' || (unit >= 0x20 && unit < 0xD800) ||
-                             (unit >= 0xE000 && unit <= 0xFFFD);
+        const bool allowed = unit == u'\t' || unit == u'\n' || (unit == u'\r' && carriageReturns) ||
+                             (unit >= 0x20 && unit < 0xD800) || (unit >= 0xE000 && unit <= 0xFFFD);
         if (!allowed) {
             return false;
         }
     }
     return true;
+}
+
+bool AllowedAsCharacterData(QStringView text) {
+    return AllowedInXml(text, false);
 }
 
 QByteArray Utf16LittleEndian(const QString& text) {
@@ -127,25 +131,71 @@ bool DeclaresEntities(const QXmlStreamReader& reader) {
     return !reader.entityDeclarations().isEmpty();
 }
 
-void WriteValue(QXmlStreamWriter& writer, QStringView name, const QString& value) {
-    writer.writeStartElement(ValueElement);
-    // The name stays inside its path, which outlives this call: no copy.
-    writer.writeAttribute(NameAttribute, QString::fromRawData(name.data(), name.size()));
-    if (AllowedAsCharacterData(value)) {
-        writer.writeCharacters(value);
-    } else {
-        writer.writeAttribute(EncodingAttribute, Base64Utf16);
-        writer.writeCharacters(QString::fromLatin1(Utf16LittleEndian(value).toBase64()));
+const char* const Prolog = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<stakewell-data";
+
+QLatin1String Escape(char16_t unit, bool inAttribute) {
+    switch (unit) {
+    case u'<':
+        return QLatin1String("&lt;");
+    case u'>':
+        return QLatin1String("&gt;");
+    case u'&':
+        return QLatin1String("&amp;");
+    case u'"':
+        return QLatin1String("&quot;");
+    // A reader would turn these into spaces in an attribute value.
+    case u'\t':
+        return inAttribute ? QLatin1String("&#9;") : QLatin1String();
+    case u'\n':
+        return inAttribute ? QLatin1String("&#10;") : QLatin1String();
+    case u'\r':
+        return inAttribute ? QLatin1String("&#13;") : QLatin1String();
+    default:
+        return {};
     }
-    writer.writeEndElement();
 }
 
-// Opens and closes group elements as consecutive values move between parent
-// paths. Values of one group come in runs, so the parent path is split into
-// its parts only when it changes.
-class GroupWriter {
+// In UTF-8 with the writer's escapes. Runs without an escape are copied at
+// once: nearly every text is such a run of ASCII.
+void AppendEscaped(QByteArray& out, QStringView text, bool inAttribute) {
+    qsizetype at = 0;
+    while (at < text.size()) {
+        qsizetype end = at;
+        while (end < text.size() && text[end].unicode() < 0x80 &&
+               Escape(text[end].unicode(), inAttribute).isEmpty()) {
+            ++end;
+        }
+        const qsizetype start = out.size();
+        out.resize(start + (end - at));
+        std::transform(text.begin() + at, text.begin() + end, out.begin() + start,
+                       [](QChar c) { return static_cast<char>(c.unicode()); });
+        at = end;
+        while (end < text.size() && text[end].unicode() >= 0x80) {
+            ++end;
+        }
+        if (end > at) {
+            out += text.sliced(at, end - at).toUtf8();
+            at = end;
+        } else if (at < text.size()) {
+            const QLatin1String escape = Escape(text[at].unicode(), inAttribute);
+            out.append(escape.data(), escape.size());
+            ++at;
+        }
+    }
+}
+
+// Lays the file out byte for byte as QXmlStreamWriter did with automatic
+// formatting and a one-space indent, so files stay exactly as they were;
+// composing the text directly takes a fraction of the writer's time. Groups
+// open and close as consecutive values move between parent paths; values of
+// one group come in runs, so a parent path is split only when it changes.
+class LayoutWriter {
 public:
-    explicit GroupWriter(QXmlStreamWriter& writer) : writer(writer) {}
+    explicit LayoutWriter(std::size_t valueCount) {
+        // A full survey's values take about 54 bytes each.
+        text.reserve(static_cast<qsizetype>(valueCount) * 56 + 64);
+        text += Prolog;
+    }
 
     // The parent path of the next value; none for a path without a "/".
     void Enter(std::optional<QStringView> parent) {
@@ -158,17 +208,61 @@ public:
             ++shared;
         }
         for (; open.size() > shared; open.removeLast()) {
-            writer.writeEndElement();
+            StartLine(open.size());
+            text += "</group>";
         }
         for (; open.size() < parts.size(); open.append(parts[open.size()])) {
-            writer.writeStartElement(GroupElement);
-            writer.writeAttribute(NameAttribute, parts[open.size()].toString());
+            StartLine(open.size() + 1);
+            StartTag("<group", parts[open.size()]);
+            text += '>';
         }
         current = parent;
     }
 
+    void Value(QStringView name, const QString& value) {
+        StartLine(open.size() + 1);
+        StartTag("<value", name);
+        if (AllowedAsCharacterData(value)) {
+            text += '>';
+            AppendEscaped(text, value, false);
+        } else {
+            text += " encoding=\"";
+            text += Base64Utf16.toLatin1();
+            text += "\">";
+            text += Utf16LittleEndian(value).toBase64();
+        }
+        text += "</value>";
+    }
+
+    // Nothing when a name holds a character XML cannot carry.
+    std::optional<QByteArray> Finish() {
+        if (empty) {
+            text += "/>\n";
+        } else {
+            Enter(std::nullopt);
+            text += "\n</stakewell-data>\n";
+        }
+        return namesAllowed ? std::optional<QByteArray>(text) : std::nullopt;
+    }
+
 private:
-    QXmlStreamWriter& writer;
+    void StartLine(qsizetype depth) {
+        text += empty ? ">\n" : "\n";
+        empty = false;
+        text.resize(text.size() + depth, u' ');
+    }
+
+    void StartTag(const char* element, QStringView name) {
+        namesAllowed = namesAllowed && AllowedInXml(name);
+        text += element;
+        text += " name=\"";
+        AppendEscaped(text, name, true);
+        text += '"';
+    }
+
+    QByteArray text;
+    bool empty = true;
+    bool namesAllowed = true;
     QList<QStringView> open;
     std::optional<QStringView> current;
 };
@@ -290,28 +384,19 @@ std::optional<QString> XmlValueStore::Write() const {
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();
     }
-    // Composed in memory and handed to the file in one write: the writer's
-    // many small pieces cost far more through a file device.
-    QByteArray document;
-    document.reserve(static_cast<qsizetype>(entries.size()) * 40);
-    QXmlStreamWriter writer(&document);
-    writer.setAutoFormatting(true);
-    writer.setAutoFormattingIndent(1);
-    writer.writeStartDocument();
-    writer.writeStartElement(RootElement);
-    GroupWriter groups(writer);
+    LayoutWriter writer(entries.size());
     for (const Entry& entry : entries) {
         const qsizetype cut = entry.path.lastIndexOf(u'/');
         if (cut < 0) {
-            groups.Enter(std::nullopt);
-            WriteValue(writer, entry.path, entry.value);
+            writer.Enter(std::nullopt);
+            writer.Value(entry.path, entry.value);
         } else {
-            groups.Enter(QStringView(entry.path).left(cut));
-            WriteValue(writer, QStringView(entry.path).mid(cut + 1), entry.value);
+            writer.Enter(QStringView(entry.path).left(cut));
+            writer.Value(QStringView(entry.path).mid(cut + 1), entry.value);
         }
     }
-    writer.writeEndDocument();
-    if (writer.hasError() || file.write(document) != document.size()) {
+    const std::optional<QByteArray> document = writer.Finish();
+    if (!document || file.write(*document) != document->size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return reason.isEmpty() ? QStringLiteral("the data could not be written") : reason;

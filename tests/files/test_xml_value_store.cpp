@@ -202,4 +202,114 @@ TEST(XmlValueStore, ARepeatedPathTakesItsLastValue) {
     EXPECT_EQ(FileBytes(store.FileName()).toStdString(), expected.toStdString());
 }
 
+struct LayoutCase {
+    const char* name;
+    std::vector<std::pair<QString, QString>> values;
+    QByteArray file;
+};
+
+class WrittenFile : public testing::TestWithParam<LayoutCase> {};
+
+// Files stay byte for byte as earlier versions of the program wrote them.
+TEST_P(WrittenFile, KeepsItsLayout) {
+    QTemporaryDir folder;
+    XmlValueStore store;
+    store.FileName(folder.filePath(QStringLiteral("data.xml")));
+    for (const auto& [path, value] : GetParam().values) {
+        store.SetValue(path, value);
+    }
+    ASSERT_EQ(store.Write(), std::nullopt);
+    EXPECT_EQ(FileBytes(store.FileName()).toStdString(), GetParam().file.toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, WrittenFile,
+    testing::Values(
+        LayoutCase{"Empty",
+                   {},
+                   "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                   "<stakewell-data/>\n"},
+        LayoutCase{"GroupsInRuns",
+                   {{"Data/Stakewell/frmMain/Top", "1230"},
+                    {"Data/Stakewell/FOP/Ohms-0", "0"},
+                    {"Data/Stakewell/FOP/Feet-0", ""},
+                    {"Data/Stakewell/Earth_Restivity", "100"},
+                    {"Data/Stakewell/FOP/Ohms-1", "2.5"},
+                    {"Top", "t"},
+                    {"Data/Stakewell/frmMain/Top", "15"}},
+                   "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                   "<stakewell-data>\n"
+                   " <group name=\"Data\">\n"
+                   "  <group name=\"Stakewell\">\n"
+                   "   <group name=\"frmMain\">\n"
+                   "    <value name=\"Top\">15</value>\n"
+                   "   </group>\n"
+                   "   <group name=\"FOP\">\n"
+                   "    <value name=\"Ohms-0\">0</value>\n"
+                   "    <value name=\"Feet-0\"></value>\n"
+                   "   </group>\n"
+                   "   <value name=\"Earth_Restivity\">100</value>\n"
+                   "   <group name=\"FOP\">\n"
+                   "    <value name=\"Ohms-1\">2.5</value>\n"
+                   "   </group>\n"
+                   "  </group>\n"
+                   " </group>\n"
+                   " <value name=\"Top\">t</value>\n"
+                   "</stakewell-data>\n"},
+        LayoutCase{"EmptyParts",
+                   {{"a/", "empty name"},
+                    {"/b", "empty group"},
+                    {"c//d", "empty inner group"},
+                    {"", "empty path"}},
+                   "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                   "<stakewell-data>\n"
+                   " <group name=\"a\">\n"
+                   "  <value name=\"\">empty name</value>\n"
+                   " </group>\n"
+                   " <group name=\"\">\n"
+                   "  <value name=\"b\">empty group</value>\n"
+                   " </group>\n"
+                   " <group name=\"c\">\n"
+                   "  <group name=\"\">\n"
+                   "   <value name=\"d\">empty inner group</value>\n"
+                   "  </group>\n"
+                   " </group>\n"
+                   " <value name=\"\">empty path</value>\n"
+                   "</stakewell-data>\n"},
+        LayoutCase{
+            "EscapedAndEncodedTexts",
+            {{QStringLiteral("Data/tab\there/line\nbreak"), QStringLiteral("a\tb\nc")},
+             {QStringLiteral("Data/cr\rhere"), QStringLiteral("\"'<&>]]>&amp;")},
+             {QStringLiteral("Data/\"&<>'"), QStringLiteral("Ω·m 😀")},
+             {QStringLiteral("Data/Ω😀"), QStringLiteral("a\r\nb")},
+             {QStringLiteral("Data/controls"), QStringLiteral("a\x01") + QChar(0x1F)},
+             {QStringLiteral("Data/surrogate"), QStringLiteral("x") + QChar(0xD800)}},
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<stakewell-data>\n"
+            " <group name=\"Data\">\n"
+            "  <group name=\"tab&#9;here\">\n"
+            "   <value name=\"line&#10;break\">a\tb\n"
+            "c</value>\n"
+            "  </group>\n"
+            "  <value name=\"cr&#13;here\">&quot;'&lt;&amp;&gt;]]&gt;&amp;amp;</value>\n"
+            "  <value name=\"&quot;&amp;&lt;&gt;'\">\xCE\xA9\xC2\xB7m \xF0\x9F\x98\x80</value>\n"
+            "  <value name=\"\xCE\xA9\xF0\x9F\x98\x80\" "
+            "encoding=\"base64-utf16le\">YQANAAoAYgA=</value>\n"
+            "  <value name=\"controls\" encoding=\"base64-utf16le\">YQABAB8A</value>\n"
+            "  <value name=\"surrogate\" encoding=\"base64-utf16le\">eAAA2A==</value>\n"
+            " </group>\n"
+            "</stakewell-data>\n"}),
+    [](const testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.name); });
+
+// A name XML cannot carry fails the write, as a text would if it were not
+// encoded, and leaves no file behind.
+TEST(XmlValueStore, ANameXmlCannotCarryIsNotWritten) {
+    QTemporaryDir folder;
+    XmlValueStore store;
+    store.FileName(folder.filePath(QStringLiteral("data.xml")));
+    store.SetValue(QStringLiteral("Data/bell\x07/Top"), QStringLiteral("15"));
+    EXPECT_TRUE(store.Write().has_value());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
+}
+
 } // namespace
