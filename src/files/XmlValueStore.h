@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 // Text values under slash-separated paths, kept in one XML file. Path parts
@@ -44,6 +45,7 @@ private:
     };
 
     std::optional<QString> Parse(const QByteArray& document);
+    bool ParseWrittenLayout(std::string_view document);
     void Clear();
     // The bucket that holds the path's entry, or the free bucket where it belongs.
     std::size_t BucketOf(QStringView path, std::size_t hash) const;

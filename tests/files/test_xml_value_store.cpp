@@ -312,4 +312,125 @@ TEST(XmlValueStore, ANameXmlCannotCarryIsNotWritten) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
 }
 
+struct ValueForm {
+    const char* name;
+    // How the value element reads in the file after its name.
+    QByteArray element;
+    // Nothing where the file is refused.
+    std::optional<QString> value;
+};
+
+class ValueInAFile : public testing::TestWithParam<ValueForm> {};
+
+QByteArray FileWithValue(const QByteArray& afterDeclaration, const QByteArray& element) {
+    return Declaration + afterDeclaration +
+           "\n"
+           "<stakewell-data>\n"
+           " <group name=\"Data\">\n"
+           "  <value name=\"Top\"" +
+           element +
+           "\n"
+           " </group>\n"
+           "</stakewell-data>\n";
+}
+
+std::string Outcome(const std::optional<QString>& problem) {
+    return problem ? problem->toStdString() : std::string("read");
+}
+
+// A file laid out as the program writes it reads exactly as the same file
+// with a comment after its declaration, which only a full XML reader takes;
+// a file either refuses gives the same reason at the same place.
+TEST_P(ValueInAFile, ReadsAsAnyXmlReaderReadsIt) {
+    QTemporaryDir written;
+    QTemporaryDir commented;
+    XmlValueStore plain;
+    plain.FileName(Written(written, FileWithValue("", GetParam().element)));
+    XmlValueStore general;
+    general.FileName(Written(commented, FileWithValue("<!-- -->", GetParam().element)));
+    const std::string outcome = Outcome(plain.Read());
+    EXPECT_EQ(outcome, Outcome(general.Read()));
+    const QString path = QStringLiteral("Data/Top");
+    EXPECT_EQ(plain.GetValue(path).toStdU16String(), general.GetValue(path).toStdU16String());
+    if (GetParam().value) {
+        EXPECT_EQ(outcome, "read");
+        EXPECT_EQ(plain.GetValue(path).toStdU16String(), GetParam().value->toStdU16String());
+    } else {
+        EXPECT_NE(outcome, "read");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, ValueInAFile,
+    testing::Values(
+        ValueForm{"Number", ">12.5</value>", QStringLiteral("12.5")},
+        ValueForm{"Empty", "></value>", QString()}, ValueForm{"EmptyElement", "/>", QString()},
+        ValueForm{"WriterEscapes", ">&lt;&amp;&gt;&quot;'</value>", QStringLiteral("<&>\"'")},
+        ValueForm{"OtherEntity", ">&apos;</value>", QStringLiteral("'")},
+        ValueForm{"CharacterReferences", ">&#65;&#x42;</value>", QStringLiteral("AB")},
+        ValueForm{"TabAndLineFeed", ">a\tb\nc</value>", QStringLiteral("a\tb\nc")},
+        ValueForm{"CarriageReturns", ">a\r\nb\rc</value>", QStringLiteral("a\nb\nc")},
+        ValueForm{"RawQuoteAndGreaterThan", ">a\"b>c</value>", QStringLiteral("a\"b>c")},
+        ValueForm{"NonAscii", ">\xCE\xA9\xC2\xB7m \xF0\x9F\x98\x80</value>",
+                  QStringLiteral("Ω·m 😀")},
+        ValueForm{"ByteOrderMarkInside", ">\xEF\xBB\xBFx</value>",
+                  QChar(0xFEFF) + QStringLiteral("x")},
+        ValueForm{"Delete", ">\x7F</value>", QString(QChar(0x7F))},
+        ValueForm{"CData", "><![CDATA[<a&b>]]></value>", QStringLiteral("<a&b>")},
+        ValueForm{"Comment", ">1<!-- two -->3</value>", QStringLiteral("13")},
+        ValueForm{"Encoded", " encoding=\"base64-utf16le\">YQANAAoAYgA=</value>",
+                  QStringLiteral("a\r\nb")},
+        ValueForm{"EncodedEmpty", " encoding=\"base64-utf16le\"></value>", QString()},
+        ValueForm{"DamagedEncoding", " encoding=\"base64-utf16le\">YQA!</value>", std::nullopt},
+        ValueForm{"OddEncodedLength", " encoding=\"base64-utf16le\">YQAN</value>", std::nullopt},
+        ValueForm{"UnknownEncoding", " encoding=\"rot13\">n</value>", std::nullopt},
+        ValueForm{"SingleQuotes", " encoding='base64-utf16le'>YQA=</value>", QStringLiteral("a")},
+        ValueForm{"ControlCharacter", ">\x01</value>", std::nullopt},
+        ValueForm{"NotUtf8", ">\xC0\xAF</value>", std::nullopt},
+        ValueForm{"EncodedSurrogate", ">\xED\xA0\x80</value>", std::nullopt},
+        ValueForm{"Noncharacter", ">\xEF\xBF\xBE</value>", std::nullopt},
+        ValueForm{"BareAmpersand", ">a & b</value>", std::nullopt},
+        ValueForm{"NestedElement", "><b/></value>", std::nullopt},
+        ValueForm{"Unclosed", ">12.5</valu>", std::nullopt}),
+    [](const testing::TestParamInfo<ValueForm>& info) { return std::string(info.param.name); });
+
+struct NameForm {
+    const char* name;
+    QByteArray attribute;
+    QString path;
+};
+
+class NameInAFile : public testing::TestWithParam<NameForm> {};
+
+// Names read as any XML reader reads them, whatever escapes they hold.
+TEST_P(NameInAFile, ReadsAsAnyXmlReaderReadsIt) {
+    const QByteArray element = "<value name=\"" + GetParam().attribute + "\">1</value>";
+    const QByteArray file = Declaration +
+                            "\n<stakewell-data>\n"
+                            " <group name=\"" +
+                            GetParam().attribute + "\">\n  " + element +
+                            "\n </group>\n</stakewell-data>\n";
+    QTemporaryDir written;
+    QTemporaryDir commented;
+    XmlValueStore plain;
+    plain.FileName(Written(written, file));
+    XmlValueStore general;
+    general.FileName(Written(commented, QByteArray(file).insert(file.indexOf('\n'), "<!---->")));
+    ASSERT_EQ(plain.Read(), std::nullopt);
+    ASSERT_EQ(general.Read(), std::nullopt);
+    EXPECT_EQ(plain.GetValue(GetParam().path), QStringLiteral("1"));
+    EXPECT_EQ(general.GetValue(GetParam().path), QStringLiteral("1"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, NameInAFile,
+    testing::Values(NameForm{"Plain", "Ohms-0", QStringLiteral("Ohms-0/Ohms-0")},
+                    NameForm{"WriterEscapes", "&quot;&amp;&lt;&gt;&#9;&#10;&#13;",
+                             QStringLiteral("\"&<>\t\n\r/\"&<>\t\n\r")},
+                    NameForm{"RawBlanks", "a\tb\nc", QStringLiteral("a b c/a b c")},
+                    NameForm{"OtherReferences", "&apos;&#65;", QStringLiteral("'A/'A")},
+                    NameForm{"NonAscii", "\xCE\xA9", QStringLiteral("Ω/Ω")},
+                    NameForm{"Empty", "", QStringLiteral("/")}),
+    [](const testing::TestParamInfo<NameForm>& info) { return std::string(info.param.name); });
+
 } // namespace
