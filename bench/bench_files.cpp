@@ -1,3 +1,5 @@
+#include "files/DataFile.h"
+#include "files/XmlValueStore.h"
 #include "mainwindow/frmMain.h"
 
 #include <QTabWidget>
@@ -52,5 +54,59 @@ void BM_LoadFullSurvey(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadFullSurvey)->Unit(benchmark::kMillisecond);
+
+// The steps of a save and a load, each alone, to tell where their time goes.
+stakewellFiles::DataFileContent FullSurveyContent() {
+    stakewellFiles::DataFileContent content;
+    for (int i = 1; i <= modStakewell::MaxFOPPoints; ++i) {
+        const double feet = 0.001 * i + 1.0 / 3.0;
+        content.FOPPoints.push_back({feet, 2.0 + 7.0 * (1.0 - std::exp(-feet / 15.0))});
+    }
+    return content;
+}
+
+void BM_StoreFullSurvey(benchmark::State& state) {
+    const stakewellFiles::DataFileContent content = FullSurveyContent();
+    for (auto _ : state) {
+        XmlValueStore store;
+        stakewellFiles::WriteDataFile(store, content);
+        benchmark::DoNotOptimize(store);
+    }
+}
+BENCHMARK(BM_StoreFullSurvey)->Unit(benchmark::kMillisecond);
+
+void BM_WriteFullSurveyStore(benchmark::State& state) {
+    QTemporaryDir folder;
+    XmlValueStore store;
+    store.FileName(folder.filePath(QStringLiteral("survey.xml")));
+    stakewellFiles::WriteDataFile(store, FullSurveyContent());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(store.Write());
+    }
+}
+BENCHMARK(BM_WriteFullSurveyStore)->Unit(benchmark::kMillisecond);
+
+void BM_ReadFullSurveyStore(benchmark::State& state) {
+    QTemporaryDir folder;
+    XmlValueStore saved;
+    saved.FileName(folder.filePath(QStringLiteral("survey.xml")));
+    stakewellFiles::WriteDataFile(saved, FullSurveyContent());
+    saved.Write();
+    for (auto _ : state) {
+        XmlValueStore store;
+        store.FileName(saved.FileName());
+        benchmark::DoNotOptimize(store.Read());
+    }
+}
+BENCHMARK(BM_ReadFullSurveyStore)->Unit(benchmark::kMillisecond);
+
+void BM_TakeFullSurveyFromStore(benchmark::State& state) {
+    XmlValueStore store;
+    stakewellFiles::WriteDataFile(store, FullSurveyContent());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(stakewellFiles::ReadDataFile(store));
+    }
+}
+BENCHMARK(BM_TakeFullSurveyFromStore)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -143,5 +145,292 @@ TEST(XmlValueStore, AFailedWriteLeavesTheOldFileWhole) {
     EXPECT_TRUE(store.Write().has_value());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
 }
+
+QByteArray FileBytes(const QString& fileName) {
+    QFile file(fileName);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+}
+
+const QByteArray Declaration = R"(<?xml version="1.0" encoding="UTF-8"?>)";
+
+// Far more paths than the store first has room for: each keeps its first
+// place and its last value, and a path never set reads empty.
+TEST(XmlValueStore, ManyPathsKeepTheirPlacesAndLastValues) {
+    constexpr int Count = 5000;
+    QTemporaryDir folder;
+    XmlValueStore store;
+    store.FileName(folder.filePath(QStringLiteral("data.xml")));
+    for (int i = 0; i < Count; ++i) {
+        store.SetValue(QStringLiteral("FOP/Ohms-%1").arg(i), QString::number(i));
+    }
+    store.SetValue(QStringLiteral("FOP/Ohms-7"), QStringLiteral("seven"));
+    for (int i = 0; i < Count; ++i) {
+        EXPECT_EQ(store.GetValue(QStringLiteral("FOP/Ohms-%1").arg(i)),
+                  i == 7 ? QStringLiteral("seven") : QString::number(i));
+    }
+    EXPECT_EQ(store.GetValue(QStringLiteral("FOP/Ohms-%1").arg(Count)), QString());
+    EXPECT_EQ(store.GetValue(QStringLiteral("FOP/Ohms-")), QString());
+    ASSERT_EQ(store.Write(), std::nullopt);
+    const QByteArray file = FileBytes(store.FileName());
+    EXPECT_LT(file.indexOf("\"Ohms-6\">6<"), file.indexOf("\"Ohms-7\">seven<"));
+    EXPECT_LT(file.indexOf("\"Ohms-7\">seven<"), file.indexOf("\"Ohms-8\">8<"));
+
+    XmlValueStore read;
+    read.FileName(store.FileName());
+    ASSERT_EQ(read.Read(), std::nullopt);
+    EXPECT_EQ(read.GetValue(QStringLiteral("FOP/Ohms-7")), QStringLiteral("seven"));
+    EXPECT_EQ(read.GetValue(QStringLiteral("FOP/Ohms-4999")), QStringLiteral("4999"));
+}
+
+// A path repeated in a file keeps its first place and takes its last value.
+TEST(XmlValueStore, ARepeatedPathTakesItsLastValue) {
+    QTemporaryDir folder;
+    XmlValueStore store;
+    store.FileName(Written(folder, Declaration + "\n<stakewell-data>\n"
+                                                 " <value name=\"a\">1</value>\n"
+                                                 " <value name=\"b\">2</value>\n"
+                                                 " <value name=\"a\">3</value>\n"
+                                                 "</stakewell-data>\n"));
+    ASSERT_EQ(store.Read(), std::nullopt);
+    EXPECT_EQ(store.GetValue(QStringLiteral("a")), QStringLiteral("3"));
+    ASSERT_EQ(store.Write(), std::nullopt);
+    const QByteArray expected = Declaration + "\n<stakewell-data>\n"
+                                              " <value name=\"a\">3</value>\n"
+                                              " <value name=\"b\">2</value>\n"
+                                              "</stakewell-data>\n";
+    EXPECT_EQ(FileBytes(store.FileName()).toStdString(), expected.toStdString());
+}
+
+struct LayoutCase {
+    const char* name;
+    std::vector<std::pair<QString, QString>> values;
+    QByteArray file;
+};
+
+class WrittenFile : public testing::TestWithParam<LayoutCase> {};
+
+// Files stay byte for byte as earlier versions of the program wrote them.
+TEST_P(WrittenFile, KeepsItsLayout) {
+    QTemporaryDir folder;
+    XmlValueStore store;
+    store.FileName(folder.filePath(QStringLiteral("data.xml")));
+    for (const auto& [path, value] : GetParam().values) {
+        store.SetValue(path, value);
+    }
+    ASSERT_EQ(store.Write(), std::nullopt);
+    EXPECT_EQ(FileBytes(store.FileName()).toStdString(), GetParam().file.toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, WrittenFile,
+    testing::Values(
+        LayoutCase{"Empty",
+                   {},
+                   "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                   "<stakewell-data/>\n"},
+        LayoutCase{"GroupsInRuns",
+                   {{"Data/Stakewell/frmMain/Top", "1230"},
+                    {"Data/Stakewell/FOP/Ohms-0", "0"},
+                    {"Data/Stakewell/FOP/Feet-0", ""},
+                    {"Data/Stakewell/Earth_Restivity", "100"},
+                    {"Data/Stakewell/FOP/Ohms-1", "2.5"},
+                    {"Top", "t"},
+                    {"Data/Stakewell/frmMain/Top", "15"}},
+                   "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                   "<stakewell-data>\n"
+                   " <group name=\"Data\">\n"
+                   "  <group name=\"Stakewell\">\n"
+                   "   <group name=\"frmMain\">\n"
+                   "    <value name=\"Top\">15</value>\n"
+                   "   </group>\n"
+                   "   <group name=\"FOP\">\n"
+                   "    <value name=\"Ohms-0\">0</value>\n"
+                   "    <value name=\"Feet-0\"></value>\n"
+                   "   </group>\n"
+                   "   <value name=\"Earth_Restivity\">100</value>\n"
+                   "   <group name=\"FOP\">\n"
+                   "    <value name=\"Ohms-1\">2.5</value>\n"
+                   "   </group>\n"
+                   "  </group>\n"
+                   " </group>\n"
+                   " <value name=\"Top\">t</value>\n"
+                   "</stakewell-data>\n"},
+        LayoutCase{"EmptyParts",
+                   {{"a/", "empty name"},
+                    {"/b", "empty group"},
+                    {"c//d", "empty inner group"},
+                    {"", "empty path"}},
+                   "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                   "<stakewell-data>\n"
+                   " <group name=\"a\">\n"
+                   "  <value name=\"\">empty name</value>\n"
+                   " </group>\n"
+                   " <group name=\"\">\n"
+                   "  <value name=\"b\">empty group</value>\n"
+                   " </group>\n"
+                   " <group name=\"c\">\n"
+                   "  <group name=\"\">\n"
+                   "   <value name=\"d\">empty inner group</value>\n"
+                   "  </group>\n"
+                   " </group>\n"
+                   " <value name=\"\">empty path</value>\n"
+                   "</stakewell-data>\n"},
+        LayoutCase{
+            "EscapedAndEncodedTexts",
+            {{QStringLiteral("Data/tab\there/line\nbreak"), QStringLiteral("a\tb\nc")},
+             {QStringLiteral("Data/cr\rhere"), QStringLiteral("\"'<&>]]>&amp;")},
+             {QStringLiteral("Data/\"&<>'"), QStringLiteral("Ω·m 😀")},
+             {QStringLiteral("Data/Ω😀"), QStringLiteral("a\r\nb")},
+             {QStringLiteral("Data/controls"), QStringLiteral("a\x01") + QChar(0x1F)},
+             {QStringLiteral("Data/surrogate"), QStringLiteral("x") + QChar(0xD800)}},
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<stakewell-data>\n"
+            " <group name=\"Data\">\n"
+            "  <group name=\"tab&#9;here\">\n"
+            "   <value name=\"line&#10;break\">a\tb\n"
+            "c</value>\n"
+            "  </group>\n"
+            "  <value name=\"cr&#13;here\">&quot;'&lt;&amp;&gt;]]&gt;&amp;amp;</value>\n"
+            "  <value name=\"&quot;&amp;&lt;&gt;'\">\xCE\xA9\xC2\xB7m \xF0\x9F\x98\x80</value>\n"
+            "  <value name=\"\xCE\xA9\xF0\x9F\x98\x80\" "
+            "encoding=\"base64-utf16le\">YQANAAoAYgA=</value>\n"
+            "  <value name=\"controls\" encoding=\"base64-utf16le\">YQABAB8A</value>\n"
+            "  <value name=\"surrogate\" encoding=\"base64-utf16le\">eAAA2A==</value>\n"
+            " </group>\n"
+            "</stakewell-data>\n"}),
+    [](const testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.name); });
+
+// A name XML cannot carry fails the write, as a text would if it were not
+// encoded, and leaves no file behind.
+TEST(XmlValueStore, ANameXmlCannotCarryIsNotWritten) {
+    QTemporaryDir folder;
+    XmlValueStore store;
+    store.FileName(folder.filePath(QStringLiteral("data.xml")));
+    store.SetValue(QStringLiteral("Data/bell\x07/Top"), QStringLiteral("15"));
+    EXPECT_TRUE(store.Write().has_value());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
+}
+
+struct ValueForm {
+    const char* name;
+    // How the value element reads in the file after its name.
+    QByteArray element;
+    // Nothing where the file is refused.
+    std::optional<QString> value;
+};
+
+class ValueInAFile : public testing::TestWithParam<ValueForm> {};
+
+QByteArray FileWithValue(const QByteArray& afterDeclaration, const QByteArray& element) {
+    return Declaration + afterDeclaration +
+           "\n"
+           "<stakewell-data>\n"
+           " <group name=\"Data\">\n"
+           "  <value name=\"Top\"" +
+           element +
+           "\n"
+           " </group>\n"
+           "</stakewell-data>\n";
+}
+
+std::string Outcome(const std::optional<QString>& problem) {
+    return problem ? problem->toStdString() : std::string("read");
+}
+
+// A file laid out as the program writes it reads exactly as the same file
+// with a comment after its declaration, which only a full XML reader takes;
+// a file either refuses gives the same reason at the same place.
+TEST_P(ValueInAFile, ReadsAsAnyXmlReaderReadsIt) {
+    QTemporaryDir written;
+    QTemporaryDir commented;
+    XmlValueStore plain;
+    plain.FileName(Written(written, FileWithValue("", GetParam().element)));
+    XmlValueStore general;
+    general.FileName(Written(commented, FileWithValue("<!-- -->", GetParam().element)));
+    const std::string outcome = Outcome(plain.Read());
+    EXPECT_EQ(outcome, Outcome(general.Read()));
+    const QString path = QStringLiteral("Data/Top");
+    EXPECT_EQ(plain.GetValue(path).toStdU16String(), general.GetValue(path).toStdU16String());
+    if (GetParam().value) {
+        EXPECT_EQ(outcome, "read");
+        EXPECT_EQ(plain.GetValue(path).toStdU16String(), GetParam().value->toStdU16String());
+    } else {
+        EXPECT_NE(outcome, "read");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, ValueInAFile,
+    testing::Values(
+        ValueForm{"Number", ">12.5</value>", QStringLiteral("12.5")},
+        ValueForm{"Empty", "></value>", QString()}, ValueForm{"EmptyElement", "/>", QString()},
+        ValueForm{"WriterEscapes", ">&lt;&amp;&gt;&quot;'</value>", QStringLiteral("<&>\"'")},
+        ValueForm{"OtherEntity", ">&apos;</value>", QStringLiteral("'")},
+        ValueForm{"CharacterReferences", ">&#65;&#x42;</value>", QStringLiteral("AB")},
+        ValueForm{"TabAndLineFeed", ">a\tb\nc</value>", QStringLiteral("a\tb\nc")},
+        ValueForm{"CarriageReturns", ">a\r\nb\rc</value>", QStringLiteral("a\nb\nc")},
+        ValueForm{"RawQuoteAndGreaterThan", ">a\"b>c</value>", QStringLiteral("a\"b>c")},
+        ValueForm{"NonAscii", ">\xCE\xA9\xC2\xB7m \xF0\x9F\x98\x80</value>",
+                  QStringLiteral("Ω·m 😀")},
+        ValueForm{"ByteOrderMarkInside", ">\xEF\xBB\xBFx</value>",
+                  QChar(0xFEFF) + QStringLiteral("x")},
+        ValueForm{"Delete", ">\x7F</value>", QString(QChar(0x7F))},
+        ValueForm{"CData", "><![CDATA[<a&b>]]></value>", QStringLiteral("<a&b>")},
+        ValueForm{"Comment", ">1<!-- two -->3</value>", QStringLiteral("13")},
+        ValueForm{"Encoded", " encoding=\"base64-utf16le\">YQANAAoAYgA=</value>",
+                  QStringLiteral("a\r\nb")},
+        ValueForm{"EncodedEmpty", " encoding=\"base64-utf16le\"></value>", QString()},
+        ValueForm{"DamagedEncoding", " encoding=\"base64-utf16le\">YQA!</value>", std::nullopt},
+        ValueForm{"OddEncodedLength", " encoding=\"base64-utf16le\">YQAN</value>", std::nullopt},
+        ValueForm{"UnknownEncoding", " encoding=\"rot13\">n</value>", std::nullopt},
+        ValueForm{"SingleQuotes", " encoding='base64-utf16le'>YQA=</value>", QStringLiteral("a")},
+        ValueForm{"ControlCharacter", ">\x01</value>", std::nullopt},
+        ValueForm{"NotUtf8", ">\xC0\xAF</value>", std::nullopt},
+        ValueForm{"EncodedSurrogate", ">\xED\xA0\x80</value>", std::nullopt},
+        ValueForm{"Noncharacter", ">\xEF\xBF\xBE</value>", std::nullopt},
+        ValueForm{"BareAmpersand", ">a & b</value>", std::nullopt},
+        ValueForm{"NestedElement", "><b/></value>", std::nullopt},
+        ValueForm{"Unclosed", ">12.5</valu>", std::nullopt}),
+    [](const testing::TestParamInfo<ValueForm>& info) { return std::string(info.param.name); });
+
+struct NameForm {
+    const char* name;
+    QByteArray attribute;
+    QString path;
+};
+
+class NameInAFile : public testing::TestWithParam<NameForm> {};
+
+// Names read as any XML reader reads them, whatever escapes they hold.
+TEST_P(NameInAFile, ReadsAsAnyXmlReaderReadsIt) {
+    const QByteArray element = "<value name=\"" + GetParam().attribute + "\">1</value>";
+    const QByteArray file = Declaration +
+                            "\n<stakewell-data>\n"
+                            " <group name=\"" +
+                            GetParam().attribute + "\">\n  " + element +
+                            "\n </group>\n</stakewell-data>\n";
+    QTemporaryDir written;
+    QTemporaryDir commented;
+    XmlValueStore plain;
+    plain.FileName(Written(written, file));
+    XmlValueStore general;
+    general.FileName(Written(commented, QByteArray(file).insert(file.indexOf('\n'), "<!---->")));
+    ASSERT_EQ(plain.Read(), std::nullopt);
+    ASSERT_EQ(general.Read(), std::nullopt);
+    EXPECT_EQ(plain.GetValue(GetParam().path), QStringLiteral("1"));
+    EXPECT_EQ(general.GetValue(GetParam().path), QStringLiteral("1"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, NameInAFile,
+    testing::Values(NameForm{"Plain", "Ohms-0", QStringLiteral("Ohms-0/Ohms-0")},
+                    NameForm{"WriterEscapes", "&quot;&amp;&lt;&gt;&#9;&#10;&#13;",
+                             QStringLiteral("\"&<>\t\n\r/\"&<>\t\n\r")},
+                    NameForm{"RawBlanks", "a\tb\nc", QStringLiteral("a b c/a b c")},
+                    NameForm{"OtherReferences", "&apos;&#65;", QStringLiteral("'A/'A")},
+                    NameForm{"NonAscii", "\xCE\xA9", QStringLiteral("Ω/Ω")},
+                    NameForm{"Empty", "", QStringLiteral("/")}),
+    [](const testing::TestParamInfo<NameForm>& info) { return std::string(info.param.name); });
 
 } // namespace
