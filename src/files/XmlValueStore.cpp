@@ -614,6 +614,10 @@ QString XmlValueStore::GetValue(const QString& path) const {
     return held == 0 ? QString() : entries[held - 1].value;
 }
 
+bool XmlValueStore::Holds(const QString& path) const {
+    return !buckets.empty() && buckets[BucketOf(path, PathHash(path))] != 0;
+}
+
 void XmlValueStore::Reserve(std::size_t count) {
     entries.reserve(count);
     if (2 * count > buckets.size()) {

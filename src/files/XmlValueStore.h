@@ -33,7 +33,7 @@ public:
     // The empty text for a path the store does not hold.
     QString GetValue(const QString& path) const;
     // Tells a value set to the empty text from one never set.
-    bool Holds(const QString& path) const { return index.contains(path); }
+    bool Holds(const QString& path) const;
     void SetValue(const QString& path, const QString& value);
     // Room for this many values, so that a large survey is stored without
     // growing the store step by step.
