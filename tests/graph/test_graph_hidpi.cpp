@@ -12,6 +12,10 @@
 
 namespace {
 
+// The scale factor is read once, when the application object starts before
+// the first test.
+const bool denseScreen = qputenv("QT_SCALE_FACTOR", "2");
+
 using modStakewell::FOPPoint;
 
 class DenseScreenGraph : public testing::Test {
@@ -72,13 +76,3 @@ TEST_F(DenseScreenGraph, AMeasuredDotIsEightDevicePixelsAcross) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_SCALE_FACTOR", "2");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

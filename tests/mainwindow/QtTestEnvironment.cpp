@@ -7,10 +7,16 @@
 
 namespace {
 
-// Widgets need one application object for the whole test binary.
+// Widgets need one application object for the whole test binary; run by
+// hand, a test binary needs no display either.
 class QtTestEnvironment : public testing::Environment {
 public:
-    void SetUp() override { app = std::make_unique<QApplication>(argc, argv.data()); }
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        app = std::make_unique<QApplication>(argc, argv.data());
+    }
     void TearDown() override { app.reset(); }
 
 private:
