@@ -1,5 +1,7 @@
 #include "calc/CheckedArithmetic.h"
 
+#include "shared/SinglePrecision.h"
+
 #include <cmath>
 
 namespace modStakewell {
@@ -35,7 +37,7 @@ double CheckedArithmetic::Square(double x) {
 }
 
 float CheckedArithmetic::Store(double x) {
-    const auto stored = static_cast<float>(x);
+    const float stored = ToSingle(x);
     if (std::isinf(stored) && std::isfinite(x)) {
         faulted_ = true;
     }

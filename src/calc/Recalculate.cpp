@@ -4,6 +4,7 @@
 #include "calc/GroundModel.h"
 #include "shared/DisplayPattern.h"
 #include "shared/NumberReading.h"
+#include "shared/SinglePrecision.h"
 
 #include <cmath>
 #include <limits>
@@ -12,17 +13,7 @@ namespace modStakewell {
 namespace {
 
 float ReadSingle(const std::string& text) {
-    return static_cast<float>(ReadNumber(text));
-}
-
-// Out-of-range magnitudes become infinities, as an input beyond the single
-// range does.
-float ToSingle(double value) {
-    constexpr double largest = std::numeric_limits<float>::max();
-    if (std::abs(value) > largest) {
-        return std::copysign(std::numeric_limits<float>::infinity(), static_cast<float>(value));
-    }
-    return static_cast<float>(value);
+    return ToSingle(ReadNumber(text));
 }
 
 float WireLength(float spanLength, int spans) {

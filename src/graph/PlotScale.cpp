@@ -1,5 +1,7 @@
 #include "graph/PlotScale.h"
 
+#include "shared/SinglePrecision.h"
+
 #include "shared/TextForm.h"
 
 #include <cmath>
@@ -9,17 +11,7 @@ namespace PlotScale {
 
 using modStakewell::FallOfPotential;
 using modStakewell::PlotExtents;
-
-float ToSingle(double value) {
-    constexpr double largest = std::numeric_limits<float>::max();
-    if (value > largest) {
-        return std::numeric_limits<float>::infinity();
-    }
-    if (value < -largest) {
-        return -std::numeric_limits<float>::infinity();
-    }
-    return static_cast<float>(value);
-}
+using modStakewell::ToSingle;
 
 bool Placeable(double value) {
     return std::abs(value) <= LargestPlaceable;

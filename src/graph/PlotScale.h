@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shared/SinglePrecision.h"
 #include "shared/modStakewell.h"
 
 #include <string>
@@ -28,8 +29,7 @@ struct UserPoint {
 
 inline constexpr int MaxGridLines = 6;
 
-// Narrows like the hardware does: out-of-range magnitudes become infinities.
-float ToSingle(double value);
+using modStakewell::ToSingle;
 
 // Largest distance or resistance the plot places. Beyond it a reading's
 // position in thousandths, with the margins around it, would leave the single
