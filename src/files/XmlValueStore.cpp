@@ -1,8 +1,9 @@
 #include "files/XmlValueStore.h"
 
+#include "files/WholeFile.h"
+
 #include <QFile>
 #include <QHashFunctions>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -552,10 +553,6 @@ std::optional<QString> XmlValueStore::Parse(const QByteArray& document) {
 }
 
 std::optional<QString> XmlValueStore::Write() const {
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
     LayoutWriter writer(entries.size());
     for (const Entry& entry : entries) {
         const qsizetype cut = entry.path.lastIndexOf(u'/');
@@ -568,15 +565,10 @@ std::optional<QString> XmlValueStore::Write() const {
         }
     }
     const std::optional<QByteArray> document = writer.Finish();
-    if (!document || file.write(*document) != document->size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason.isEmpty() ? QStringLiteral("the data could not be written") : reason;
+    if (!document) {
+        return QStringLiteral("the data could not be written");
     }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return std::nullopt;
+    return stakewellFiles::WriteWholeFile(name, *document);
 }
 
 namespace {

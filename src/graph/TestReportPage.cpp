@@ -1,15 +1,16 @@
 #include "graph/TestReportPage.h"
 
 #include "analysis/AnalysisText.h"
+#include "files/WholeFile.h"
 #include "graph/PlotPainting.h"
 #include "shared/TextForm.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -161,12 +162,11 @@ void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
 
 QString WriteTestReportPdf(const QString& fileName, const TestReportContent& content,
                            const PlotForReport& plot) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
+    QByteArray document;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&document);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setResolution(PdfResolution);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
@@ -177,8 +177,5 @@ QString WriteTestReportPdf(const QString& fileName, const TestReportContent& con
         PaintTestReport(painter, QRectF(0.0, 0.0, paintable.width(), paintable.height()),
                         PdfResolution / ScreenDpi, content, plot);
     }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return {};
+    return stakewellFiles::WriteWholeFile(fileName, document).value_or(QString());
 }

@@ -4,6 +4,7 @@
 #include "graph/frmGraph.h"
 
 #include "files/ReadingsCsv.h"
+#include "files/WholeFile.h"
 #include "graph/PlotPicture.h"
 #include "ui_frmGraph.h"
 
@@ -20,7 +21,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QSvgGenerator>
 
@@ -47,11 +47,7 @@ QString AskFileName(QWidget* parent, const QString& title, const QString& filter
 }
 
 QString WriteWhole(const QString& fileName, const QByteArray& bytes) {
-    QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
-        return {};
-    }
-    return file.errorString();
+    return stakewellFiles::WriteWholeFile(fileName, bytes).value_or(QString());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "files/DataFile.h"
 #include "files/LastRun.h"
 #include "files/TextReport.h"
+#include "files/WholeFile.h"
 #include "files/XmlValueStore.h"
 #include "graph/GraphWindowHost.h"
 #include "graph/ScreenPlacement.h"
@@ -15,7 +16,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QTimer>
 
 namespace {
@@ -231,12 +231,9 @@ void frmMain::SaveTextReport(QString& fileName) {
     if (TrimmedOfBlanks(fileName).size() <= ShortestReportName) {
         return;
     }
-    const QByteArray report = stakewellFiles::TextReport(CurrentReport());
-    QSaveFile file(fileName);
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(report) == report.size() && file.commit();
-    if (!written) {
-        ReportFileProblem(QStringLiteral("save the report to"), fileName, file.errorString());
+    if (const std::optional<QString> problem =
+            stakewellFiles::WriteWholeFile(fileName, stakewellFiles::TextReport(CurrentReport()))) {
+        ReportFileProblem(QStringLiteral("save the report to"), fileName, *problem);
     }
 }
 
