@@ -5,6 +5,7 @@
 
 #include "files/ReadingsCsv.h"
 #include "files/WholeFile.h"
+#include "graph/FileDialogs.h"
 #include "graph/PlotPicture.h"
 #include "ui_frmGraph.h"
 
@@ -29,22 +30,6 @@ namespace {
 constexpr double ScreenDpi = 96.0;
 // Readings files and pasted texts larger than this are no list of readings.
 constexpr qint64 LargestReadingsFile = qint64{16} * 1024 * 1024;
-
-QString AskFileName(QWidget* parent, const QString& title, const QString& filter,
-                    const QString& suffix, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent);
-    dialog.setWindowTitle(title);
-    dialog.setNameFilter(filter);
-    dialog.setDefaultSuffix(suffix);
-    dialog.setDirectory(QDir::currentPath());
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
-    if (dialog.exec() != QDialog::Accepted) {
-        return {};
-    }
-    return dialog.selectedFiles().value(0);
-}
 
 QString WriteWhole(const QString& fileName, const QByteArray& bytes) {
     return stakewellFiles::WriteWholeFile(fileName, bytes).value_or(QString());
@@ -100,9 +85,9 @@ void frmGraph::CopyGraph() {
 
 void frmGraph::SaveGraph(QString& fileName) {
     if (fileName.isEmpty()) {
-        fileName = AskFileName(this, QStringLiteral("Save Graph As"),
-                               QStringLiteral("PNG Image (*.png);;SVG Drawing (*.svg)"),
-                               QStringLiteral("png"), QFileDialog::AcceptSave);
+        fileName = AskFileName(this, {QStringLiteral("Save Graph As"),
+                                      QStringLiteral("PNG Image (*.png);;SVG Drawing (*.svg)"),
+                                      QStringLiteral("png"), QFileDialog::AcceptSave});
     }
     if (fileName.isEmpty()) {
         return;
@@ -164,9 +149,9 @@ void frmGraph::SaveReportPdf(QString& fileName) {
         return;
     }
     if (fileName.isEmpty()) {
-        fileName = AskFileName(this, QStringLiteral("Save Test Report As"),
-                               QStringLiteral("PDF Document (*.pdf)"), QStringLiteral("pdf"),
-                               QFileDialog::AcceptSave);
+        fileName = AskFileName(this, {QStringLiteral("Save Test Report As"),
+                                      QStringLiteral("PDF Document (*.pdf)"), QStringLiteral("pdf"),
+                                      QFileDialog::AcceptSave});
     }
     if (fileName.isEmpty()) {
         return;
@@ -191,9 +176,9 @@ void frmGraph::PasteReadings() {
 
 void frmGraph::ImportReadings(QString& fileName) {
     if (fileName.isEmpty()) {
-        fileName = AskFileName(this, QStringLiteral("Import Readings"),
-                               QStringLiteral("Readings (*.csv *.txt)"), QStringLiteral("csv"),
-                               QFileDialog::AcceptOpen);
+        fileName = AskFileName(this, {QStringLiteral("Import Readings"),
+                                      QStringLiteral("Readings (*.csv *.txt)"),
+                                      QStringLiteral("csv"), QFileDialog::AcceptOpen});
     }
     if (fileName.isEmpty()) {
         return;
@@ -227,9 +212,9 @@ void frmGraph::TakeReadingsFrom(const std::string& text, const QString& source) 
 
 void frmGraph::ExportReadings(QString& fileName) {
     if (fileName.isEmpty()) {
-        fileName =
-            AskFileName(this, QStringLiteral("Export Readings"), QStringLiteral("Readings (*.csv)"),
-                        QStringLiteral("csv"), QFileDialog::AcceptSave);
+        fileName = AskFileName(this, {QStringLiteral("Export Readings"),
+                                      QStringLiteral("Readings (*.csv)"), QStringLiteral("csv"),
+                                      QFileDialog::AcceptSave});
     }
     if (fileName.isEmpty()) {
         return;

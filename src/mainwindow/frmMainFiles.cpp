@@ -8,6 +8,7 @@
 #include "files/TextReport.h"
 #include "files/WholeFile.h"
 #include "files/XmlValueStore.h"
+#include "graph/FileDialogs.h"
 #include "graph/GraphWindowHost.h"
 #include "graph/ScreenPlacement.h"
 #include "shared/Twips.h"
@@ -31,41 +32,23 @@ constexpr qsizetype LongestSaveName = 200;
 // with its extension.
 constexpr qsizetype ShortestReportName = 4;
 
-struct DialogSettings {
-    QString title;
-    QString filter;
-    QString defaultSuffix;
-    QFileDialog::AcceptMode mode;
-};
-
-const DialogSettings LoadDataDialog{QStringLiteral("Read Data From File"),
-                                    QStringLiteral("Data File (*.xml)"), QStringLiteral("xml"),
-                                    QFileDialog::AcceptOpen};
-const DialogSettings SaveDataDialog{QStringLiteral("Save Data To File"),
-                                    QStringLiteral("Data File (*.xml)"), QStringLiteral("xml"),
-                                    QFileDialog::AcceptSave};
-const DialogSettings SaveTextDialog{QStringLiteral("Save Text To File"),
-                                    QStringLiteral("Text File (*.txt)"), QStringLiteral("txt"),
-                                    QFileDialog::AcceptSave};
-
-// Opening asks for an existing file; saving asks before replacing one.
-void Configure(QFileDialog& dialog, const DialogSettings& settings) {
-    dialog.setObjectName(QStringLiteral("CommonDialog1"));
-    dialog.setWindowTitle(settings.title);
-    dialog.setNameFilter(settings.filter);
-    dialog.setDefaultSuffix(settings.defaultSuffix);
-    dialog.setDirectory(QDir::currentPath());
-    dialog.setAcceptMode(settings.mode);
-    dialog.setFileMode(settings.mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                                : QFileDialog::AnyFile);
-}
+const FileDialogSettings LoadDataDialog{QStringLiteral("Read Data From File"),
+                                        QStringLiteral("Data File (*.xml)"), QStringLiteral("xml"),
+                                        QFileDialog::AcceptOpen};
+const FileDialogSettings SaveDataDialog{QStringLiteral("Save Data To File"),
+                                        QStringLiteral("Data File (*.xml)"), QStringLiteral("xml"),
+                                        QFileDialog::AcceptSave};
+const FileDialogSettings SaveTextDialog{QStringLiteral("Save Text To File"),
+                                        QStringLiteral("Text File (*.txt)"), QStringLiteral("txt"),
+                                        QFileDialog::AcceptSave};
 
 // A routine given no file name asks the user for one.
-void AskWhenEmpty(QWidget* parent, QString& fileName, const DialogSettings& settings,
+void AskWhenEmpty(QWidget* parent, QString& fileName, const FileDialogSettings& settings,
                   QString (*ask)(QFileDialog&)) {
     if (fileName.isEmpty()) {
         QFileDialog CommonDialog1(parent);
-        Configure(CommonDialog1, settings);
+        CommonDialog1.setObjectName(QStringLiteral("CommonDialog1"));
+        ConfigureFileDialog(CommonDialog1, settings);
         fileName = ask(CommonDialog1);
     }
 }
