@@ -1,4 +1,4 @@
-#include "calc/Recalculate.h"
+#include "calc/DesignSheet.h"
 #include "shared/NumberReading.h"
 
 #include <benchmark/benchmark.h>
@@ -7,11 +7,11 @@ namespace {
 
 // A full recalculation from the nine field texts to all fourteen label texts.
 void RecalculateFromTexts(benchmark::State& state) {
-    modStakewell::RecalcInputs in{
-        "100", "10", "0.625", std::to_string(state.range(0)), "60", "0.1019", "2.5", "100", "10"};
-    modStakewell::RecalcLabels labels;
+    modStakewell::SheetInputs in{
+        {"100", "10", "0.625", std::to_string(state.range(0)), "60", "0.1019", "2.5", "10", "100"}};
+    modStakewell::SheetResults labels;
     for (auto _ : state) {
-        modStakewell::Recalculate(in, labels);
+        modStakewell::ComputeSheet(in, labels);
         benchmark::DoNotOptimize(labels);
     }
 }

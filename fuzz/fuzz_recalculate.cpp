@@ -2,7 +2,7 @@
 // between electrodes: every label is empty or a number in its pattern.
 #include "ResultLabels.h"
 
-#include "calc/Recalculate.h"
+#include "calc/DesignSheet.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -13,41 +13,36 @@
 
 namespace {
 
-using modStakewell::RecalcInputs;
-using modStakewell::RecalcLabels;
-
-std::array<const std::string*, 14> LabelTexts(const RecalcLabels& l) {
-    return {&l.lbOneElectRes,  &l.lbLinearSpace, &l.lbLinearElect, &l.lbLinearWire,
-            &l.LbLinearMutual, &l.lbLinearTotal, &l.lbRectSpace,   &l.lbRectElect,
-            &l.lbRectWire,     &l.lbRectMutual,  &l.lbRectTotal,   &l.lbP1,
-            &l.lbP2,           &l.lbEarthRes};
-}
+using modStakewell::SheetInput;
+using modStakewell::SheetInputs;
+using modStakewell::SheetResults;
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
     const bool between = input.ConsumeBool();
-    RecalcInputs in;
+    SheetInputs in;
     std::string shown;
+    // Kept inputs fill the fields in the order they always did.
     for (std::string* field :
-         {&in.tbxEarthRes, &in.tbxElectLen, &in.tbxElectDia, &in.tbxNumElect, &in.tbxWireLen,
-          &in.tbxWireDia, &in.tbxWireDepth, &in.tbx4ptE2, &in.tbxMVal}) {
+         {&in[SheetInput::EarthResistivity], &in[SheetInput::ElectrodeLength],
+          &in[SheetInput::ElectrodeDiameter], &in[SheetInput::ElectrodeCount],
+          &in[SheetInput::WireLength], &in[SheetInput::WireDiameter], &in[SheetInput::WireDepth],
+          &in[SheetInput::FourPointE2], &in[SheetInput::FourPointOhms]}) {
         *field = input.ConsumeRandomLengthString(64);
         shown += '"' + *field + "\" ";
     }
     std::optional<modStakewell::WireBetweenInputs> wireBetween;
     if (between) {
         wireBetween = {input.ConsumeRandomLengthString(64), input.ConsumeRandomLengthString(64)};
-        shown += "between \"" + wireBetween->tbxWireBetween_0 + "\" \"" +
-                 wireBetween->tbxWireBetween_1 + '"';
+        shown += "between \"" + wireBetween->Line + "\" \"" + wireBetween->Polygon + '"';
     }
 
-    RecalcLabels labels;
-    modStakewell::Recalculate(in, labels, wireBetween);
-    const auto texts = LabelTexts(labels);
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        RequireEmptyOrInPattern(ResultLabels[i], *texts[i], shown);
+    SheetResults labels;
+    modStakewell::ComputeSheet(in, labels, wireBetween);
+    for (std::size_t i = 0; i < labels.Texts.size(); ++i) {
+        RequireEmptyOrInPattern(ResultLabels[i], labels.Texts[i], shown);
     }
     return 0;
 }

@@ -1,7 +1,7 @@
 #include "cli/FieldCommand.h"
 
 #include "analysis/AnalysisText.h"
-#include "calc/Recalculate.h"
+#include "calc/DesignSheet.h"
 #include "files/DataFile.h"
 #include "files/TextReport.h"
 #include "files/XmlValueStore.h"
@@ -84,18 +84,10 @@ modStakewell::FallOfPotential PointsOf(const DataFileContent& content, double e2
 }
 
 QByteArray Report(const DataFileContent& content, double e2) {
-    const auto text = [&](const char* name) {
-        for (std::size_t i = 0; i < stakewellFiles::StoredFieldNames.size(); ++i) {
-            if (std::string_view(stakewellFiles::StoredFieldNames[i]) == name) {
-                return content.FieldTexts[i].toStdString();
-            }
-        }
-        return std::string();
-    };
-    const modStakewell::RecalcInputs inputs{
-        text("tbxEarthRes"),  text("tbxElectLen"), text("tbxElectDia"),
-        text("tbxNumElect"),  text("tbxWireLen"),  text("tbxWireDia"),
-        text("tbxWireDepth"), text("tbx4ptE2"),    text("tbxMVal")};
+    modStakewell::SheetInputs inputs;
+    for (std::size_t i = 0; i < inputs.Texts.size(); ++i) {
+        inputs.Texts[i] = content.FieldTexts[i].toStdString();
+    }
     // The window computes from the between lengths only while that choice
     // is made, and a file keeps the choice.
     const stakewellFiles::ChoiceContent& choices = content.Choices;
@@ -105,26 +97,14 @@ QByteArray Report(const DataFileContent& content, double e2) {
             choices.WireBetween_0.value_or(QString()).toStdString(),
             choices.WireBetween_1.value_or(QString()).toStdString()};
     }
-    modStakewell::RecalcLabels labels;
-    modStakewell::Recalculate(inputs, labels, between);
-
-    const modStakewell::FallOfPotential fop = PointsOf(content, e2);
     stakewellFiles::ReportContent report;
-    for (std::size_t i = 0; i < report.Inputs.size(); ++i) {
-        report.Inputs[i] = content.FieldTexts[i];
-    }
-    const auto q = [](const std::string& s) { return QString::fromStdString(s); };
-    report.lbOneElectRes = q(labels.lbOneElectRes);
-    report.Linear = {q(labels.lbLinearSpace), q(labels.lbLinearElect), q(labels.lbLinearWire),
-                     q(labels.LbLinearMutual), q(labels.lbLinearTotal)};
-    report.Rectangular = {q(labels.lbRectSpace), q(labels.lbRectElect), q(labels.lbRectWire),
-                          q(labels.lbRectMutual), q(labels.lbRectTotal)};
+    report.Inputs = inputs;
+    modStakewell::ComputeSheet(inputs, report.Results, between);
+    const modStakewell::FallOfPotential fop = PointsOf(content, e2);
     report.FallOfPotential = &fop;
     if (between) {
-        const modStakewell::WireTotals totals =
-            modStakewell::BetweenWireTotals(inputs.tbxNumElect, *between);
-        report.WireBetween = stakewellFiles::WireBetweenReport{
-            *choices.WireBetween_0, *choices.WireBetween_1, totals.Line, totals.Polygon};
+        report.WireBetween = stakewellFiles::BetweenReport(
+            inputs[modStakewell::SheetInput::ElectrodeCount], *between);
     }
     return stakewellFiles::TextReport(report);
 }

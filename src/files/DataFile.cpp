@@ -22,11 +22,6 @@ QString FullPath(const QString& item) {
     return QStringLiteral("Data/Stakewell") + item;
 }
 
-constexpr std::array<const char*, StoredFieldNames.size()> FieldItems{
-    "/Earth_Restivity",  "/Electrode/Length", "/Electrode/Diameter",
-    "/Electrode/Number", "/Wire/Length",      "/Wire/Diameter",
-    "/Wire/Depth",       "/4Pt/MVal",         "/4Pt/E2"};
-
 // A survey holds tens of thousands of points: their paths are built from
 // prefixes made once. A path returned is only valid until the next call,
 // which reuses its buffer.
@@ -76,17 +71,22 @@ private:
     std::string bytes;
 };
 
-void SetFields(XmlValueStore& store, const DataFileContent& content, std::size_t from,
-               std::size_t to) {
-    for (std::size_t i = from; i < to; ++i) {
-        store.SetValue(FullPath(QLatin1String(FieldItems[i])), content.FieldTexts[i]);
+using modStakewell::FilePlace;
+using modStakewell::InputRows;
+
+void SetFields(XmlValueStore& store, const DataFileContent& content, FilePlace place) {
+    for (std::size_t i = 0; i < InputRows.size(); ++i) {
+        if (InputRows[i].Place == place) {
+            store.SetValue(FullPath(QLatin1String(InputRows[i].DataItem)), content.FieldTexts[i]);
+        }
     }
 }
 
-void GetFields(const XmlValueStore& store, DataFileContent& content, std::size_t from,
-               std::size_t to) {
-    for (std::size_t i = from; i < to; ++i) {
-        content.FieldTexts[i] = store.GetValue(FullPath(QLatin1String(FieldItems[i])));
+void GetFields(const XmlValueStore& store, DataFileContent& content, FilePlace place) {
+    for (std::size_t i = 0; i < InputRows.size(); ++i) {
+        if (InputRows[i].Place == place) {
+            content.FieldTexts[i] = store.GetValue(FullPath(QLatin1String(InputRows[i].DataItem)));
+        }
     }
 }
 
@@ -166,7 +166,7 @@ void WriteDataFile(XmlValueStore& store, const DataFileContent& content) {
     store.SetValue(FullPath(QStringLiteral("/frmGraph/Height")),
                    integer(content.Graph.GraphHeight));
     store.SetValue(FullPath(QStringLiteral("/frmGraph/Width")), integer(content.Graph.GraphWidth));
-    SetFields(store, content, 0, DesignFieldCount);
+    SetFields(store, content, FilePlace::BeforeReadings);
     store.SetValue(FullPath(QStringLiteral("/FOP/iPts")), integer(content.PointCount()));
     PointPaths paths;
     store.Reserve(2 * content.FOPPoints.size() + 16);
@@ -175,7 +175,7 @@ void WriteDataFile(XmlValueStore& store, const DataFileContent& content) {
         store.SetValue(paths.Ohms(i), Text(modStakewell::DoubleText(point.Ohms)));
         store.SetValue(paths.Feet(i), Text(modStakewell::DoubleText(point.Feet)));
     }
-    SetFields(store, content, DesignFieldCount, StoredFieldNames.size());
+    SetFields(store, content, FilePlace::AfterReadings);
     SetChoices(store, content.Choices);
 }
 
@@ -190,7 +190,7 @@ DataFileContent ReadDataFile(const XmlValueStore& store) {
     content.Graph.GraphLeft = whole(QStringLiteral("/frmGraph/Left"));
     content.Graph.GraphHeight = whole(QStringLiteral("/frmGraph/Height"));
     content.Graph.GraphWidth = whole(QStringLiteral("/frmGraph/Width"));
-    GetFields(store, content, 0, DesignFieldCount);
+    GetFields(store, content, FilePlace::BeforeReadings);
     const int count = std::clamp(whole(QStringLiteral("/FOP/iPts")), 0, modStakewell::MaxFOPPoints);
     content.FOPPoints.assign(static_cast<std::size_t>(count) + 1, FOPPoint{});
     PointPaths paths;
@@ -200,7 +200,7 @@ DataFileContent ReadDataFile(const XmlValueStore& store) {
         point.Ohms = number(paths.Ohms(i));
         point.Feet = number(paths.Feet(i));
     }
-    GetFields(store, content, DesignFieldCount, StoredFieldNames.size());
+    GetFields(store, content, FilePlace::AfterReadings);
     content.Choices = GetChoices(store);
     return content;
 }

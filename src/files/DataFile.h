@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/DesignSheet.h"
 #include "shared/modStakewell.h"
 
 #include <QString>
@@ -12,13 +13,6 @@
 class XmlValueStore;
 
 namespace stakewellFiles {
-
-// The input fields a data file keeps, by object name: the seven design inputs,
-// then the two four-point inputs.
-inline constexpr std::array<const char*, 9> StoredFieldNames{
-    "tbxEarthRes", "tbxElectLen",  "tbxElectDia", "tbxNumElect", "tbxWireLen",
-    "tbxWireDia",  "tbxWireDepth", "tbxMVal",     "tbx4ptE2"};
-inline constexpr std::size_t DesignFieldCount = 7;
 
 // Which button of an option pair is chosen: 0 or 1.
 using OptionIndex = int;
@@ -42,7 +36,8 @@ struct DataFileContent {
     std::int32_t MainTop = 0;
     std::int32_t MainLeft = 0;
     modStakewell::GraphPlacement Graph;
-    std::array<QString, StoredFieldNames.size()> FieldTexts;
+    // The design sheet's inputs as typed, in the order of its table.
+    std::array<QString, modStakewell::SheetInputCount> FieldTexts;
     std::vector<modStakewell::FOPPoint> FOPPoints{modStakewell::FOPPoint{}};
     ChoiceContent Choices;
 

@@ -5,19 +5,6 @@
 namespace stakewellFiles {
 namespace {
 
-constexpr std::array<const char*, 7> InputLines{
-    "   Earth Restivity      = ", "   Electrode Length     = ", "   Electrode Diameter   = ",
-    "   Number of Electrodes = ", "   Wire Length          = ", "   Wire Diameter        = ",
-    "   Wire Depth           = "};
-constexpr std::array<const char*, 7> InputUnits{" meter-Ohms", " feet",   " inches", "",
-                                                " feet",       " inches", " feet"};
-constexpr std::array<const char*, 5> CaseLines{
-    "Electrode spacing    = ", "Electrode resistance = ", "Wire resistance      = ",
-    "Mutual resistance    = ", "Total resistance     = "};
-constexpr std::array<const char*, 5> CaseUnits{" feet", " Ohms", " Ohms", " Ohms", " Ohms"};
-
-constexpr std::size_t WireLengthInput = 4;
-
 const char* const Separator = "-------------------------------------------------------";
 
 class ReportLines {
@@ -36,10 +23,17 @@ QString DoubleText(double value) {
     return QString::fromStdString(modStakewell::DoubleText(value));
 }
 
-void AddCase(ReportLines& lines, const char* header, const std::array<QString, 5>& captions) {
-    lines.Add(QLatin1String(header));
-    for (std::size_t i = 0; i < captions.size(); ++i) {
-        lines.Add(QLatin1String(CaseLines[i]) + captions[i] + QLatin1String(CaseUnits[i]));
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void AddResults(ReportLines& lines, const modStakewell::SheetResults& results,
+                modStakewell::ReportBlock block) {
+    for (const modStakewell::ResultRow& row : modStakewell::ResultRows) {
+        if (row.Block == block) {
+            lines.Add(QLatin1String(row.ReportLabel) + Text(results[row.Result]) +
+                      QLatin1String(row.ReportUnit));
+        }
     }
 }
 
@@ -75,31 +69,41 @@ void AddWireBetween(ReportLines& lines, const WireBetweenReport& wire) {
 
 } // namespace
 
+WireBetweenReport BetweenReport(const std::string& electrodeCount,
+                                const modStakewell::WireBetweenInputs& between) {
+    const modStakewell::WireTotals totals =
+        modStakewell::BetweenWireTotals(electrodeCount, between);
+    return {Text(between.Line), Text(between.Polygon), totals.Line, totals.Polygon};
+}
+
 QByteArray TextReport(const ReportContent& content) {
     ReportLines lines;
     lines.Add({});
     lines.Add(QStringLiteral("Ground System Conductivity Design"));
     lines.Add({});
     lines.Add(QStringLiteral("Input Data:"));
-    for (std::size_t i = 0; i < content.Inputs.size(); ++i) {
-        if (i == WireLengthInput && content.WireBetween) {
+    for (const modStakewell::InputRow& row : modStakewell::InputRows) {
+        if (*row.ReportLabel == '\0') {
+            continue;
+        }
+        if (row.Input == modStakewell::SheetInput::WireLength && content.WireBetween) {
             AddWireBetween(lines, *content.WireBetween);
         } else {
-            lines.Add(QLatin1String(InputLines[i]) + content.Inputs[i] +
-                      QLatin1String(InputUnits[i]));
+            lines.Add(QLatin1String(row.ReportLabel) + Text(content.Inputs[row.Input]) +
+                      QLatin1String(row.ReportUnit));
         }
     }
     lines.Add({});
     lines.Add(QLatin1String(Separator));
     lines.Add(QStringLiteral("Results:"));
     lines.Add({});
-    lines.Add(QStringLiteral("Single Electrode Resistance = ") + content.lbOneElectRes +
-              QStringLiteral(" Ohms"));
+    AddResults(lines, content.Results, modStakewell::ReportBlock::Single);
     lines.Add({});
-    AddCase(lines, "------------- Linear Case -------------------------------", content.Linear);
+    lines.Add(QStringLiteral("------------- Linear Case -------------------------------"));
+    AddResults(lines, content.Results, modStakewell::ReportBlock::Linear);
     lines.Add({});
-    AddCase(lines, "------------- Rectangular Case --------------------------",
-            content.Rectangular);
+    lines.Add(QStringLiteral("------------- Rectangular Case --------------------------"));
+    AddResults(lines, content.Results, modStakewell::ReportBlock::Polygon);
     lines.Add(QLatin1String(Separator));
     if (content.FallOfPotential != nullptr && content.FallOfPotential->PointCount() >= 2) {
         AddFallOfPotential(lines, *content.FallOfPotential);

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "calc/DesignSheet.h"
 #include "shared/FopPoints.h"
 
 #include <QByteArray>
 #include <QString>
 
-#include <array>
 #include <optional>
 
 namespace stakewellFiles {
@@ -22,18 +22,18 @@ struct WireBetweenReport {
 // What the design report copies from the window: field texts and result
 // captions exactly as shown, and the fall-of-potential list.
 struct ReportContent {
-    // tbxEarthRes, tbxElectLen, tbxElectDia, tbxNumElect, tbxWireLen,
-    // tbxWireDia, tbxWireDepth
-    std::array<QString, 7> Inputs;
-    QString lbOneElectRes;
-    // Spacing, electrode, wire, mutual and total resistance of each case.
-    std::array<QString, 5> Linear;
-    std::array<QString, 5> Rectangular;
+    modStakewell::SheetInputs Inputs;
+    modStakewell::SheetResults Results;
     const modStakewell::FallOfPotential* FallOfPotential = nullptr;
     // Given when the results come from the lengths between electrodes; the
     // report then states those in place of the total-length box.
     std::optional<WireBetweenReport> WireBetween;
 };
+
+// The wire part of a report whose results come from lengths between
+// electrodes.
+WireBetweenReport BetweenReport(const std::string& electrodeCount,
+                                const modStakewell::WireBetweenInputs& between);
 
 // The report's bytes: CR LF after every line, field texts in UTF-8.
 QByteArray TextReport(const ReportContent& content);

@@ -123,11 +123,20 @@ void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
     analysis.Font(Sized(base, 10, true));
     analysis.Line(QStringLiteral("Four-Point Test"));
     analysis.Font(Sized(base, 7.5));
+    using modStakewell::SheetInput;
+    using modStakewell::SheetResult;
+    const auto input = [&](SheetInput key) {
+        return QString::fromStdString(content.Design.Inputs[key]);
+    };
+    const auto result = [&](SheetResult key) {
+        return QString::fromStdString(content.Design.Results[key]);
+    };
     analysis.Line(QStringLiteral("Measured resistance = %1 Ohms, E2 = %2")
-                      .arg(content.FourPointOhms, content.FourPointE2));
-    analysis.Line(QStringLiteral("%1    %2").arg(content.P1, content.P2));
+                      .arg(input(SheetInput::FourPointOhms), input(SheetInput::FourPointE2)));
     analysis.Line(
-        QStringLiteral("Earth resistivity = %1 meter-Ohms").arg(content.EarthResistivity));
+        QStringLiteral("%1    %2").arg(result(SheetResult::ProbeP1), result(SheetResult::ProbeP2)));
+    analysis.Line(QStringLiteral("Earth resistivity = %1 meter-Ohms")
+                      .arg(result(SheetResult::FourPointResistivity)));
 
     Column design(painter, right);
     design.Font(Sized(base, 10, true));

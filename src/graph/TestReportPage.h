@@ -14,12 +14,8 @@ class QRectF;
 // What the printed test report shows beside the graph and the analysis, as
 // the main window holds it.
 struct TestReportContent {
+    // The design sheet with the four-point test among its inputs and results.
     stakewellFiles::ReportContent Design;
-    QString FourPointOhms; // tbxMVal
-    QString FourPointE2;   // tbx4ptE2
-    QString P1;            // lbP1, "P1 = ..."
-    QString P2;            // lbP2
-    QString EarthResistivity;
     QString DataFileName; // empty when the readings were never loaded or saved
     QDate Date;
 };

@@ -34,9 +34,6 @@
 
 namespace {
 
-using modStakewell::RecalcInputs;
-using modStakewell::RecalcLabels;
-
 using modStakewell::PixelsFromTwips;
 
 const QPoint PageInView{PixelsFromTwips(240), PixelsFromTwips(360)};
@@ -120,38 +117,7 @@ frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* paren
     setFixedSize(PixelsFromTwips(modStakewell::WindowWidthTwips),
                  PixelsFromTwips(modStakewell::WindowHeightTwips));
 
-    recalcInputs = {
-        {&RecalcInputs::tbxEarthRes, ui->tbxEarthRes},
-        {&RecalcInputs::tbxElectLen, ui->tbxElectLen},
-        {&RecalcInputs::tbxElectDia, ui->tbxElectDia},
-        {&RecalcInputs::tbxNumElect, ui->tbxNumElect},
-        {&RecalcInputs::tbxWireLen, ui->tbxWireLen},
-        {&RecalcInputs::tbxWireDia, ui->tbxWireDia},
-        {&RecalcInputs::tbxWireDepth, ui->tbxWireDepth},
-        {&RecalcInputs::tbx4ptE2, ui->tbx4ptE2},
-        {&RecalcInputs::tbxMVal, ui->tbxMVal},
-    };
-    recalcLabels = {
-        {&RecalcLabels::lbOneElectRes, ui->lbOneElectRes},
-        {&RecalcLabels::lbLinearSpace, ui->lbLinearSpace},
-        {&RecalcLabels::lbLinearElect, ui->lbLinearElect},
-        {&RecalcLabels::lbLinearWire, ui->lbLinearWire},
-        {&RecalcLabels::LbLinearMutual, ui->LbLinearMutual},
-        {&RecalcLabels::lbLinearTotal, ui->lbLinearTotal},
-        {&RecalcLabels::lbRectSpace, ui->lbRectSpace},
-        {&RecalcLabels::lbRectElect, ui->lbRectElect},
-        {&RecalcLabels::lbRectWire, ui->lbRectWire},
-        {&RecalcLabels::lbRectMutual, ui->lbRectMutual},
-        {&RecalcLabels::lbRectTotal, ui->lbRectTotal},
-        {&RecalcLabels::lbP1, ui->lbP1},
-        {&RecalcLabels::lbP2, ui->lbP2},
-        {&RecalcLabels::lbEarthRes, ui->lbEarthRes},
-    };
-
-    for (const char* name : stakewellFiles::StoredFieldNames) {
-        storedFields.push_back(findChild<QLineEdit*>(QLatin1String(name)));
-    }
-
+    BindDesignSheet();
     ConnectHandlers();
     SetUpFieldUse();
     ConnectFieldTest();
@@ -183,9 +149,13 @@ void frmMain::ConnectHandlers() {
         }
     });
 
-    for (QLineEdit* field :
-         {ui->tbxEarthRes, ui->tbxElectLen, ui->tbxElectDia, ui->tbxNumElect, ui->tbxWireDepth,
-          ui->tbxMVal, ui->tbx4ptE2, ui->tbxWireLen, ui->tbxWireBetween_0, ui->tbxWireBetween_1}) {
+    // The wire diameter recalculates after it has written the gauge.
+    for (QLineEdit* field : sheetFields) {
+        if (field != ui->tbxWireDia) {
+            connect(field, &QLineEdit::textChanged, this, &frmMain::InputField_Change);
+        }
+    }
+    for (QLineEdit* field : {ui->tbxWireBetween_0, ui->tbxWireBetween_1}) {
         connect(field, &QLineEdit::textChanged, this, &frmMain::InputField_Change);
     }
     connect(ui->tbxWireDia, &QLineEdit::textChanged, this, &frmMain::tbxWireDia_Change);
@@ -281,25 +251,47 @@ void frmMain::TabStrip1_Click() {
     }
 }
 
-void frmMain::Recalculate() {
-    RecalcInputs inputs;
-    for (const auto& [member, field] : recalcInputs) {
-        inputs.*member = field->text().toStdString();
+void frmMain::BindDesignSheet() {
+    for (std::size_t i = 0; i < modStakewell::InputRows.size(); ++i) {
+        sheetFields[i] = findChild<QLineEdit*>(QLatin1String(modStakewell::InputRows[i].Widget));
     }
+    for (std::size_t i = 0; i < modStakewell::ResultRows.size(); ++i) {
+        sheetLabels[i] = findChild<QLabel*>(QLatin1String(modStakewell::ResultRows[i].Widget));
+    }
+}
+
+modStakewell::SheetInputs frmMain::TypedInputs() const {
+    modStakewell::SheetInputs inputs;
+    for (std::size_t i = 0; i < sheetFields.size(); ++i) {
+        inputs.Texts[i] = sheetFields[i]->text().toStdString();
+    }
+    return inputs;
+}
+
+modStakewell::SheetResults frmMain::ShownResults() const {
+    modStakewell::SheetResults results;
+    for (std::size_t i = 0; i < sheetLabels.size(); ++i) {
+        results.Texts[i] = sheetLabels[i]->text().toStdString();
+    }
+    return results;
+}
+
+// The lengths between electrodes, while the results are to come from them.
+std::optional<modStakewell::WireBetweenInputs> frmMain::WireBetween() const {
+    if (!ui->WireLength_1->isChecked()) {
+        return std::nullopt;
+    }
+    return modStakewell::WireBetweenInputs{ui->tbxWireBetween_0->text().toStdString(),
+                                           ui->tbxWireBetween_1->text().toStdString()};
+}
+
+void frmMain::Recalculate() {
     // The labels go in as well as come out: a four-point step that fails keeps
     // the text its label already shows, and only the label holds that text.
-    RecalcLabels labels;
-    for (const auto& [member, label] : recalcLabels) {
-        labels.*member = label->text().toStdString();
-    }
-    std::optional<modStakewell::WireBetweenInputs> between;
-    if (ui->WireLength_1->isChecked()) {
-        between = modStakewell::WireBetweenInputs{ui->tbxWireBetween_0->text().toStdString(),
-                                                  ui->tbxWireBetween_1->text().toStdString()};
-    }
-    modStakewell::Recalculate(inputs, labels, between);
-    for (const auto& [member, label] : recalcLabels) {
-        label->setText(QString::fromStdString(labels.*member));
+    modStakewell::SheetResults results = ShownResults();
+    modStakewell::ComputeSheet(TypedInputs(), results, WireBetween());
+    for (std::size_t i = 0; i < sheetLabels.size(); ++i) {
+        sheetLabels[i]->setText(QString::fromStdString(results.Texts[i]));
     }
     ui->lbP1->adjustSize();
     ui->lbP2->adjustSize();
@@ -511,7 +503,7 @@ void frmMain::SetUpFieldUse() {
     ui->Frame17->setAutoFillBackground(true);
 
     auto* fitter = new LabelFitter(this);
-    for (const auto& [member, label] : recalcLabels) {
+    for (QLabel* label : sheetLabels) {
         fitter->Watch(label);
     }
     for (QLabel* label : std::initializer_list<QLabel*>{ui->lbResult, ui->lb62Pct, ui->lbFOPE1P1,

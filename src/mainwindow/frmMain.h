@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/Recalculate.h"
+#include "calc/DesignSheet.h"
 #include "shared/FopHistory.h"
 #include "shared/modStakewell.h"
 
@@ -90,6 +90,10 @@ private:
     void ApplyFractionalFontSizes();
     void FitLabelsToCaptions();
     void ShowPage(int index);
+    void BindDesignSheet();
+    modStakewell::SheetInputs TypedInputs() const;
+    modStakewell::SheetResults ShownResults() const;
+    std::optional<modStakewell::WireBetweenInputs> WireBetween() const;
     void Recalculate();
     void RecalculateUnlessLoading();
 
@@ -125,16 +129,13 @@ private:
     static QString AskSaveFileName(QFileDialog& CommonDialog1);
     void ReportFileProblem(const QString& action, const QString& fileName, const QString& reason);
 
-    using InputField = std::pair<std::string modStakewell::RecalcInputs::*, const QLineEdit*>;
-    using ResultLabel = std::pair<std::string modStakewell::RecalcLabels::*, QLabel*>;
-
     std::unique_ptr<Ui::frmMain> ui;
     modStakewell::SharedState state;
     std::unique_ptr<GraphWindowHost> graph;
     std::array<QGroupBox*, 6> Frame{};
-    std::vector<InputField> recalcInputs;
-    std::vector<ResultLabel> recalcLabels;
-    std::vector<QLineEdit*> storedFields;
+    // The window's part of the design sheet, in the order of its table.
+    std::array<QLineEdit*, modStakewell::SheetInputCount> sheetFields{};
+    std::array<QLabel*, modStakewell::SheetResultCount> sheetLabels{};
     QString lastConfigFile;
     // The data file last loaded or saved, named on the printed test report.
     QString dataFileName;

@@ -29,11 +29,6 @@ void frmMain::TakeReadings(std::vector<modStakewell::FOPPoint> readings) {
 TestReportContent frmMain::CurrentTestReport() const {
     TestReportContent content;
     content.Design = CurrentReport();
-    content.FourPointOhms = ui->tbxMVal->text();
-    content.FourPointE2 = ui->tbx4ptE2->text();
-    content.P1 = ui->lbP1->text();
-    content.P2 = ui->lbP2->text();
-    content.EarthResistivity = ui->lbEarthRes->text();
     content.DataFileName = dataFileName;
     content.Date = QDate::currentDate();
     return content;

@@ -22,7 +22,6 @@
 namespace {
 
 using stakewellFiles::DataFileContent;
-using stakewellFiles::DesignFieldCount;
 
 // A chosen save name longer than this is cut and given the default extension,
 // so that every name the program writes stays within what older file systems
@@ -122,14 +121,17 @@ void frmMain::ApplyDataFile(const DataFileContent& content) {
                         modStakewell::PixelsFromTwips(content.MainTop));
     move(OnNearestScreen(QRect(stored, frameGeometry().size())));
     state.graph = content.Graph;
-    for (std::size_t i = 0; i < DesignFieldCount; ++i) {
-        storedFields[i]->setText(content.FieldTexts[i]);
-    }
+    const auto setFields = [&](modStakewell::FilePlace place) {
+        for (std::size_t i = 0; i < sheetFields.size(); ++i) {
+            if (modStakewell::InputRows[i].Place == place) {
+                sheetFields[i]->setText(content.FieldTexts[i]);
+            }
+        }
+    };
+    setFields(modStakewell::FilePlace::BeforeReadings);
     state.fop.Replace(content.FOPPoints, content.PointCount());
     fopHistory.Forget();
-    for (std::size_t i = DesignFieldCount; i < storedFields.size(); ++i) {
-        storedFields[i]->setText(content.FieldTexts[i]);
-    }
+    setFields(modStakewell::FilePlace::AfterReadings);
     ApplyChoices(content.Choices);
     Recalculate();
     UpdateFOP();
@@ -160,8 +162,8 @@ DataFileContent frmMain::CurrentDataFile() const {
     content.MainTop = modStakewell::TwipsFromPixels(pos().y());
     content.MainLeft = modStakewell::TwipsFromPixels(pos().x());
     content.Graph = state.graph;
-    for (std::size_t i = 0; i < storedFields.size(); ++i) {
-        content.FieldTexts[i] = storedFields[i]->text();
+    for (std::size_t i = 0; i < sheetFields.size(); ++i) {
+        content.FieldTexts[i] = sheetFields[i]->text();
     }
     content.FOPPoints = state.fop.FOPPoints();
     content.Choices.FOPE2 = ui->tbxFOPE2->text();
@@ -189,22 +191,12 @@ void frmMain::SaveDataFile(QString& fileName) {
 
 stakewellFiles::ReportContent frmMain::CurrentReport() const {
     stakewellFiles::ReportContent report;
-    for (std::size_t i = 0; i < report.Inputs.size(); ++i) {
-        report.Inputs[i] = storedFields[i]->text();
-    }
-    report.lbOneElectRes = ui->lbOneElectRes->text();
-    report.Linear = {ui->lbLinearSpace->text(), ui->lbLinearElect->text(), ui->lbLinearWire->text(),
-                     ui->LbLinearMutual->text(), ui->lbLinearTotal->text()};
-    report.Rectangular = {ui->lbRectSpace->text(), ui->lbRectElect->text(), ui->lbRectWire->text(),
-                          ui->lbRectMutual->text(), ui->lbRectTotal->text()};
+    report.Inputs = TypedInputs();
+    report.Results = ShownResults();
     report.FallOfPotential = &state.fop;
-    if (ui->WireLength_1->isChecked()) {
-        const modStakewell::WireTotals totals = modStakewell::BetweenWireTotals(
-            ui->tbxNumElect->text().toStdString(), {ui->tbxWireBetween_0->text().toStdString(),
-                                                    ui->tbxWireBetween_1->text().toStdString()});
-        report.WireBetween = stakewellFiles::WireBetweenReport{ui->tbxWireBetween_0->text(),
-                                                               ui->tbxWireBetween_1->text(),
-                                                               totals.Line, totals.Polygon};
+    if (const std::optional<modStakewell::WireBetweenInputs> between = WireBetween()) {
+        report.WireBetween = stakewellFiles::BetweenReport(
+            report.Inputs[modStakewell::SheetInput::ElectrodeCount], *between);
     }
     return report;
 }

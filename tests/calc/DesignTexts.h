@@ -1,7 +1,8 @@
 #pragma once
 
-#include "calc/Recalculate.h"
+#include "calc/DesignSheet.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -13,8 +14,8 @@ inline constexpr std::array<const char*, 11> DesignLabelNames = {
 
 // The eleven design labels in display order, for comparing against a row of
 // expected texts.
-inline std::array<std::string, 11> DesignLabelTexts(const modStakewell::RecalcLabels& l) {
-    return {l.lbOneElectRes,  l.lbLinearSpace, l.lbLinearElect, l.lbLinearWire,
-            l.LbLinearMutual, l.lbLinearTotal, l.lbRectSpace,   l.lbRectElect,
-            l.lbRectWire,     l.lbRectMutual,  l.lbRectTotal};
+inline std::array<std::string, 11> DesignLabelTexts(const modStakewell::SheetResults& results) {
+    std::array<std::string, 11> texts;
+    std::copy_n(results.Texts.begin(), texts.size(), texts.begin());
+    return texts;
 }

@@ -1,4 +1,4 @@
-#include "calc/Recalculate.h"
+#include "calc/DesignSheet.h"
 
 #include "CaseName.h"
 
@@ -9,8 +9,10 @@
 
 namespace {
 
-using modStakewell::RecalcInputs;
-using modStakewell::RecalcLabels;
+using modStakewell::SheetInput;
+using modStakewell::SheetInputs;
+using modStakewell::SheetResult;
+using modStakewell::SheetResults;
 
 struct FourPointCase {
     std::string e2;
@@ -28,14 +30,14 @@ class FourPointTest : public ::testing::TestWithParam<FourPointCase> {};
 
 TEST_P(FourPointTest, ShowsProbePositionsAndResistivity) {
     const FourPointCase& c = GetParam();
-    RecalcInputs in;
-    in.tbx4ptE2 = c.e2;
-    in.tbxMVal = c.measured;
-    RecalcLabels labels;
-    modStakewell::Recalculate(in, labels);
-    EXPECT_EQ(labels.lbP1, c.p1);
-    EXPECT_EQ(labels.lbP2, c.p2);
-    EXPECT_EQ(labels.lbEarthRes, c.resistivity);
+    SheetInputs in;
+    in[SheetInput::FourPointE2] = c.e2;
+    in[SheetInput::FourPointOhms] = c.measured;
+    SheetResults labels;
+    modStakewell::ComputeSheet(in, labels);
+    EXPECT_EQ(labels[SheetResult::ProbeP1], c.p1);
+    EXPECT_EQ(labels[SheetResult::ProbeP2], c.p2);
+    EXPECT_EQ(labels[SheetResult::FourPointResistivity], c.resistivity);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -51,14 +53,14 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(FourPoint, OverflowKeepsThePreviousResistivity) {
-    RecalcLabels labels;
-    labels.lbEarthRes = "638.37";
-    RecalcInputs in;
-    in.tbx4ptE2 = "1E300";
-    in.tbxMVal = "1E300";
-    modStakewell::Recalculate(in, labels);
-    EXPECT_EQ(labels.lbEarthRes, "638.37");
-    EXPECT_EQ(labels.lbP1.substr(0, 7), "P1 = 33");
+    SheetResults labels;
+    labels[SheetResult::FourPointResistivity] = "638.37";
+    SheetInputs in;
+    in[SheetInput::FourPointE2] = "1E300";
+    in[SheetInput::FourPointOhms] = "1E300";
+    modStakewell::ComputeSheet(in, labels);
+    EXPECT_EQ(labels[SheetResult::FourPointResistivity], "638.37");
+    EXPECT_EQ(labels[SheetResult::ProbeP1].substr(0, 7), "P1 = 33");
 }
 
 } // namespace

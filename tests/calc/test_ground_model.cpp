@@ -6,12 +6,14 @@
 
 namespace {
 
-using modStakewell::RecalcInputs;
-using modStakewell::RecalcLabels;
+using modStakewell::SheetInput;
+using modStakewell::SheetInputs;
+using modStakewell::SheetResult;
+using modStakewell::SheetResults;
 
 struct DesignCase {
     const char* name;
-    RecalcInputs inputs;
+    SheetInputs inputs;
     std::array<std::string, 11> expected;
 };
 
@@ -19,26 +21,26 @@ void PrintTo(const DesignCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-RecalcInputs Inputs(const char* rho, const char* L, const char* d, const char* N, const char* Lw,
-                    const char* dw, const char* h) {
-    return RecalcInputs{rho, L, d, N, Lw, dw, h, "50", ""};
+SheetInputs Inputs(const char* rho, const char* L, const char* d, const char* N, const char* Lw,
+                   const char* dw, const char* h) {
+    return SheetInputs{{rho, L, d, N, Lw, dw, h, "", "50"}};
 }
 
-RecalcInputs FirstSet() {
+SheetInputs FirstSet() {
     return Inputs("100", "10", "0.625", "4", "60", "0.1019", "2.5");
 }
 
-RecalcInputs FirstSetWith(std::string RecalcInputs::*field, const char* text) {
-    RecalcInputs in = FirstSet();
-    in.*field = text;
+SheetInputs FirstSetWith(SheetInput field, const char* text) {
+    SheetInputs in = FirstSet();
+    in[field] = text;
     return in;
 }
 
 class GroundModelTest : public ::testing::TestWithParam<DesignCase> {};
 
 TEST_P(GroundModelTest, ShowsTheWorkedResults) {
-    RecalcLabels labels;
-    modStakewell::Recalculate(GetParam().inputs, labels);
+    SheetResults labels;
+    modStakewell::ComputeSheet(GetParam().inputs, labels);
     EXPECT_EQ(DesignLabelTexts(labels), GetParam().expected);
 }
 
@@ -56,38 +58,38 @@ const DesignCase designCases[] = {
      {"80.347", "20.00", "16.546", "14.737", "7.821", "11.679", "16.67", "16.890", "16.169",
       "9.253", "12.882"}},
     {"OneElectrode",
-     FirstSetWith(&RecalcInputs::tbxNumElect, "1"),
+     FirstSetWith(SheetInput::ElectrodeCount, "1"),
      {"33.091", "", "33.091", "9.945", "4.325", "9.026", "60.00", "32.305", "10.899", "5.279",
       "9.932"}},
     {"NegativeCountMeansOne",
-     FirstSetWith(&RecalcInputs::tbxNumElect, "-3"),
+     FirstSetWith(SheetInput::ElectrodeCount, "-3"),
      {"33.091", "", "33.091", "9.945", "4.325", "9.026", "60.00", "32.305", "10.899", "5.279",
       "9.932"}},
     {"NoElectrodes",
-     FirstSetWith(&RecalcInputs::tbxNumElect, "0"),
+     FirstSetWith(SheetInput::ElectrodeCount, "0"),
      {"33.091", "-60.00", "", "9.945", "4.325", "", "", "", "10.899", "5.279", "-81.893"}},
     {"EmptyCountIsZero",
-     FirstSetWith(&RecalcInputs::tbxNumElect, ""),
+     FirstSetWith(SheetInput::ElectrodeCount, ""),
      {"33.091", "-60.00", "", "9.945", "4.325", "", "", "", "10.899", "5.279", "-81.893"}},
     {"ZeroElectrodeDiameter",
-     FirstSetWith(&RecalcInputs::tbxElectDia, "0"),
+     FirstSetWith(SheetInput::ElectrodeDiameter, "0"),
      {"", "20.00", "1.414", "9.945", "4.325", "-1.713", "15.00", "", "10.899", "5.279", "-81.893"}},
     {"ZeroWireDepth",
-     FirstSetWith(&RecalcInputs::tbxWireDepth, "0"),
+     FirstSetWith(SheetInput::WireDepth, "0"),
      {"33.091", "20.00", "9.687", "", "4.325", "-18.036", "15.00", "9.900", "", "5.279", "42.294"}},
     {"ZeroWireDiameter",
-     FirstSetWith(&RecalcInputs::tbxWireDia, "0"),
+     FirstSetWith(SheetInput::WireDiameter, "0"),
      {"33.091", "20.00", "9.687", "", "4.325", "-18.036", "15.00", "9.900", "", "5.279", "42.294"}},
     {"LargestCount",
-     FirstSetWith(&RecalcInputs::tbxNumElect, "32767"),
+     FirstSetWith(SheetInput::ElectrodeCount, "32767"),
      {"33.091", "0.00", "17.361", "9.945", "4.325", "8.252", "0.00", "17.313", "10.899", "5.279",
       "9.110"}},
     {"CountBeyondSixteenBitsIsHeldAtTheLimit",
-     FirstSetWith(&RecalcInputs::tbxNumElect, "1E9"),
+     FirstSetWith(SheetInput::ElectrodeCount, "1E9"),
      {"33.091", "0.00", "17.361", "9.945", "4.325", "8.252", "0.00", "17.313", "10.899", "5.279",
       "9.110"}},
     {"CountHalvesRoundToEven",
-     FirstSetWith(&RecalcInputs::tbxNumElect, "3.5"),
+     FirstSetWith(SheetInput::ElectrodeCount, "3.5"),
      {"33.091", "20.00", "9.687", "9.945", "4.325", "7.069", "15.00", "9.900", "10.899", "5.279",
       "7.815"}},
 };
@@ -96,71 +98,72 @@ INSTANTIATE_TEST_SUITE_P(Table, GroundModelTest, ::testing::ValuesIn(designCases
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GroundModel, ZeroLengthFailsTheRodAndMutualSteps) {
-    RecalcLabels labels;
-    modStakewell::Recalculate(FirstSetWith(&RecalcInputs::tbxElectLen, "0"), labels);
-    EXPECT_EQ(labels.lbOneElectRes, "");
-    EXPECT_EQ(labels.lbRectElect, "");
-    EXPECT_EQ(labels.LbLinearMutual, "");
-    EXPECT_EQ(labels.lbRectMutual, "");
-    EXPECT_EQ(labels.lbLinearWire, "9.945");
+    SheetResults labels;
+    modStakewell::ComputeSheet(FirstSetWith(SheetInput::ElectrodeLength, "0"), labels);
+    EXPECT_EQ(labels[SheetResult::OneElectrode], "");
+    EXPECT_EQ(labels[SheetResult::PolygonElectrodes], "");
+    EXPECT_EQ(labels[SheetResult::LinearMutual], "");
+    EXPECT_EQ(labels[SheetResult::PolygonMutual], "");
+    EXPECT_EQ(labels[SheetResult::LinearWire], "9.945");
 }
 
 TEST(GroundModel, ZeroWireLengthShowsZeroSpacingAndFailsTheWireSteps) {
-    RecalcLabels labels;
-    modStakewell::Recalculate(FirstSetWith(&RecalcInputs::tbxWireLen, "0"), labels);
-    EXPECT_EQ(labels.lbLinearSpace, "0.00");
-    EXPECT_EQ(labels.lbRectSpace, "0.00");
-    EXPECT_EQ(labels.lbOneElectRes, "33.091");
+    SheetResults labels;
+    modStakewell::ComputeSheet(FirstSetWith(SheetInput::WireLength, "0"), labels);
+    EXPECT_EQ(labels[SheetResult::LinearSpacing], "0.00");
+    EXPECT_EQ(labels[SheetResult::PolygonSpacing], "0.00");
+    EXPECT_EQ(labels[SheetResult::OneElectrode], "33.091");
     for (const std::string* faulted :
-         {&labels.lbLinearElect, &labels.lbLinearWire, &labels.LbLinearMutual,
-          &labels.lbLinearTotal, &labels.lbRectElect, &labels.lbRectWire, &labels.lbRectMutual,
-          &labels.lbRectTotal}) {
+         {&labels[SheetResult::LinearElectrodes], &labels[SheetResult::LinearWire],
+          &labels[SheetResult::LinearMutual], &labels[SheetResult::LinearTotal],
+          &labels[SheetResult::PolygonElectrodes], &labels[SheetResult::PolygonWire],
+          &labels[SheetResult::PolygonMutual], &labels[SheetResult::PolygonTotal]}) {
         EXPECT_EQ(*faulted, "");
     }
 }
 
 TEST(GroundModel, NegativeResistivityGivesNegativeResistances) {
-    RecalcLabels labels;
-    modStakewell::Recalculate(FirstSetWith(&RecalcInputs::tbxEarthRes, "-100"), labels);
-    EXPECT_EQ(labels.lbOneElectRes, "-33.091");
-    EXPECT_EQ(labels.lbLinearWire, "-9.945");
+    SheetResults labels;
+    modStakewell::ComputeSheet(FirstSetWith(SheetInput::EarthResistivity, "-100"), labels);
+    EXPECT_EQ(labels[SheetResult::OneElectrode], "-33.091");
+    EXPECT_EQ(labels[SheetResult::LinearWire], "-9.945");
 }
 
 TEST(GroundModel, NaNWithoutAFaultOfItsOwnShowsEmpty) {
     // One electrode on no wire: the spacing is 0/0, and the electrode group
     // and total inherit NaN without a fault of their own.
-    RecalcInputs in = FirstSetWith(&RecalcInputs::tbxNumElect, "1");
-    in.tbxWireLen = "0";
-    RecalcLabels labels;
-    modStakewell::Recalculate(in, labels);
-    EXPECT_EQ(labels.lbLinearSpace, "");
-    EXPECT_EQ(labels.lbLinearElect, "");
-    EXPECT_EQ(labels.lbLinearTotal, "");
+    SheetInputs in = FirstSetWith(SheetInput::ElectrodeCount, "1");
+    in[SheetInput::WireLength] = "0";
+    SheetResults labels;
+    modStakewell::ComputeSheet(in, labels);
+    EXPECT_EQ(labels[SheetResult::LinearSpacing], "");
+    EXPECT_EQ(labels[SheetResult::LinearElectrodes], "");
+    EXPECT_EQ(labels[SheetResult::LinearTotal], "");
 }
 
 TEST(GroundModel, EmptyFieldsAtFirstStartShowNoGarbage) {
-    RecalcLabels labels;
-    modStakewell::Recalculate(RecalcInputs{}, labels);
+    SheetResults labels;
+    modStakewell::ComputeSheet(SheetInputs{}, labels);
     for (const std::string& text : DesignLabelTexts(labels)) {
         EXPECT_TRUE(text.empty() || text == "0.00" || text == "0.000") << text;
     }
 }
 
 TEST(GroundModel, ResistivityBeyondSingleRangeShowsEmptyResults) {
-    RecalcLabels labels;
-    modStakewell::Recalculate(FirstSetWith(&RecalcInputs::tbxEarthRes, "1E39"), labels);
-    EXPECT_EQ(labels.lbOneElectRes, "");
-    EXPECT_EQ(labels.lbLinearSpace, "20.00");
+    SheetResults labels;
+    modStakewell::ComputeSheet(FirstSetWith(SheetInput::EarthResistivity, "1E39"), labels);
+    EXPECT_EQ(labels[SheetResult::OneElectrode], "");
+    EXPECT_EQ(labels[SheetResult::LinearSpacing], "20.00");
 }
 
 TEST(GroundModel, ResultTooLargeForSinglePrecisionFaults) {
-    RecalcInputs in = FirstSetWith(&RecalcInputs::tbxEarthRes, "3E38");
-    in.tbxElectLen = "1";
-    RecalcLabels labels;
-    modStakewell::Recalculate(in, labels);
-    EXPECT_EQ(labels.lbOneElectRes, "");
+    SheetInputs in = FirstSetWith(SheetInput::EarthResistivity, "3E38");
+    in[SheetInput::ElectrodeLength] = "1";
+    SheetResults labels;
+    modStakewell::ComputeSheet(in, labels);
+    EXPECT_EQ(labels[SheetResult::OneElectrode], "");
     // The infinite R1 flows into the electrode group, which shows nothing.
-    EXPECT_EQ(labels.lbLinearElect, "");
+    EXPECT_EQ(labels[SheetResult::LinearElectrodes], "");
 }
 
 } // namespace

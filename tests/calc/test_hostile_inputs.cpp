@@ -15,8 +15,10 @@
 
 namespace {
 
-using modStakewell::RecalcInputs;
-using modStakewell::RecalcLabels;
+using modStakewell::SheetInput;
+using modStakewell::SheetInputs;
+using modStakewell::SheetResult;
+using modStakewell::SheetResults;
 
 // Texts a user or a damaged file could put into a field.
 class HostileTexts {
@@ -64,30 +66,32 @@ void ExpectNumber(const std::string& text, const std::regex& shape, const char* 
     EXPECT_TRUE(std::regex_match(text, shape)) << label << ": \"" << text << '"';
 }
 
-RecalcInputs WorkedInputs() {
-    return RecalcInputs{"100", "10", "0.625", "4", "60", "0.1019", "2.5", "50", "10"};
+SheetInputs WorkedInputs() {
+    return SheetInputs{{"100", "10", "0.625", "4", "60", "0.1019", "2.5", "10", "50"}};
 }
 
 TEST(HostileInputs, RecalculateOnlyShowsTextsItsPatternsCanProduce) {
     HostileTexts texts(2024);
-    RecalcLabels labels;
-    modStakewell::Recalculate(WorkedInputs(), labels);
+    SheetResults labels;
+    modStakewell::ComputeSheet(WorkedInputs(), labels);
     for (int i = 0; i < 5000; ++i) {
-        const RecalcInputs in{texts.Next(), texts.Next(), texts.Next(), texts.Next(), texts.Next(),
-                              texts.Next(), texts.Next(), texts.Next(), texts.Next()};
-        modStakewell::Recalculate(in, labels);
+        const SheetInputs in{texts.Next(), texts.Next(), texts.Next(), texts.Next(), texts.Next(),
+                             texts.Next(), texts.Next(), texts.Next(), texts.Next()};
+        modStakewell::ComputeSheet(in, labels);
         const auto design = DesignLabelTexts(labels);
         for (std::size_t k = 0; k < design.size(); ++k) {
             ExpectMatches(design[k], DesignShape(k), DesignLabelNames[k]);
         }
-        ExpectNumber(labels.lbP1, position, "lbP1");
-        ExpectNumber(labels.lbP2, position, "lbP2");
-        ExpectNumber(labels.lbEarthRes, resistivity, "lbEarthRes");
+        ExpectNumber(labels[SheetResult::ProbeP1], position, "lbP1");
+        ExpectNumber(labels[SheetResult::ProbeP2], position, "lbP2");
+        ExpectNumber(labels[SheetResult::FourPointResistivity], resistivity, "lbEarthRes");
         if (HasFailure()) {
-            FAIL() << "inputs: " << in.tbxEarthRes << " | " << in.tbxElectLen << " | "
-                   << in.tbxElectDia << " | " << in.tbxNumElect << " | " << in.tbxWireLen << " | "
-                   << in.tbxWireDia << " | " << in.tbxWireDepth << " | " << in.tbx4ptE2 << " | "
-                   << in.tbxMVal;
+            FAIL() << "inputs: " << in[SheetInput::EarthResistivity] << " | "
+                   << in[SheetInput::ElectrodeLength] << " | " << in[SheetInput::ElectrodeDiameter]
+                   << " | " << in[SheetInput::ElectrodeCount] << " | " << in[SheetInput::WireLength]
+                   << " | " << in[SheetInput::WireDiameter] << " | " << in[SheetInput::WireDepth]
+                   << " | " << in[SheetInput::FourPointE2] << " | "
+                   << in[SheetInput::FourPointOhms];
         }
     }
 }
@@ -98,7 +102,7 @@ TEST(HostileInputs, RecalculateOnlyShowsTextsItsPatternsCanProduce) {
 // the four-point labels keep their last text.
 struct OneFieldCase {
     const char* fieldName;
-    std::string RecalcInputs::*field;
+    SheetInput field;
     const char* text;
     std::set<std::string> empty;
 };
@@ -111,11 +115,11 @@ class OneHostileFieldTest : public ::testing::TestWithParam<OneFieldCase> {};
 
 TEST_P(OneHostileFieldTest, EmptiesExactlyTheStepsThatFail) {
     const OneFieldCase& c = GetParam();
-    RecalcLabels labels;
-    modStakewell::Recalculate(WorkedInputs(), labels);
-    RecalcInputs in = WorkedInputs();
-    in.*c.field = c.text;
-    modStakewell::Recalculate(in, labels);
+    SheetResults labels;
+    modStakewell::ComputeSheet(WorkedInputs(), labels);
+    SheetInputs in = WorkedInputs();
+    in[c.field] = c.text;
+    modStakewell::ComputeSheet(in, labels);
     const auto design = DesignLabelTexts(labels);
     for (std::size_t k = 0; k < design.size(); ++k) {
         if (c.empty.contains(DesignLabelNames[k])) {
@@ -124,42 +128,41 @@ TEST_P(OneHostileFieldTest, EmptiesExactlyTheStepsThatFail) {
             ExpectNumber(design[k], DesignShape(k), DesignLabelNames[k]);
         }
     }
-    ExpectNumber(labels.lbP1, position, "lbP1");
-    ExpectNumber(labels.lbP2, position, "lbP2");
-    ExpectNumber(labels.lbEarthRes, resistivity, "lbEarthRes");
+    ExpectNumber(labels[SheetResult::ProbeP1], position, "lbP1");
+    ExpectNumber(labels[SheetResult::ProbeP2], position, "lbP2");
+    ExpectNumber(labels[SheetResult::FourPointResistivity], resistivity, "lbEarthRes");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, OneHostileFieldTest,
     ::testing::Values(
         OneFieldCase{"tbxEarthRes",
-                     &RecalcInputs::tbxEarthRes,
+                     SheetInput::EarthResistivity,
                      "1E999",
                      {"lbOneElectRes", "lbLinearElect", "lbLinearWire", "LbLinearMutual",
                       "lbLinearTotal", "lbRectElect", "lbRectWire", "lbRectMutual", "lbRectTotal"}},
         OneFieldCase{"tbxElectLen",
-                     &RecalcInputs::tbxElectLen,
+                     SheetInput::ElectrodeLength,
                      "0",
                      {"lbOneElectRes", "LbLinearMutual", "lbRectElect", "lbRectMutual"}},
         OneFieldCase{
-            "tbxElectDia", &RecalcInputs::tbxElectDia, "0", {"lbOneElectRes", "lbRectElect"}},
+            "tbxElectDia", SheetInput::ElectrodeDiameter, "0", {"lbOneElectRes", "lbRectElect"}},
         OneFieldCase{
-            "tbxElectDia", &RecalcInputs::tbxElectDia, "abc", {"lbOneElectRes", "lbRectElect"}},
+            "tbxElectDia", SheetInput::ElectrodeDiameter, "abc", {"lbOneElectRes", "lbRectElect"}},
         OneFieldCase{"tbxNumElect",
-                     &RecalcInputs::tbxNumElect,
+                     SheetInput::ElectrodeCount,
                      "0",
                      {"lbLinearElect", "lbLinearTotal", "lbRectSpace", "lbRectElect"}},
-        OneFieldCase{"tbxNumElect", &RecalcInputs::tbxNumElect, "32768", {}},
+        OneFieldCase{"tbxNumElect", SheetInput::ElectrodeCount, "32768", {}},
         OneFieldCase{"tbxWireLen",
-                     &RecalcInputs::tbxWireLen,
+                     SheetInput::WireLength,
                      "0",
                      {"lbLinearElect", "lbLinearWire", "LbLinearMutual", "lbLinearTotal",
                       "lbRectElect", "lbRectWire", "lbRectMutual", "lbRectTotal"}},
-        OneFieldCase{"tbxWireDia", &RecalcInputs::tbxWireDia, "0", {"lbLinearWire", "lbRectWire"}},
-        OneFieldCase{
-            "tbxWireDepth", &RecalcInputs::tbxWireDepth, "-5", {"lbLinearWire", "lbRectWire"}},
-        OneFieldCase{"tbx4ptE2", &RecalcInputs::tbx4ptE2, "1E999", {}},
-        OneFieldCase{"tbxMVal", &RecalcInputs::tbxMVal, "1E999", {}}),
+        OneFieldCase{"tbxWireDia", SheetInput::WireDiameter, "0", {"lbLinearWire", "lbRectWire"}},
+        OneFieldCase{"tbxWireDepth", SheetInput::WireDepth, "-5", {"lbLinearWire", "lbRectWire"}},
+        OneFieldCase{"tbx4ptE2", SheetInput::FourPointE2, "1E999", {}},
+        OneFieldCase{"tbxMVal", SheetInput::FourPointOhms, "1E999", {}}),
     [](const auto& info) {
         return CaseName(info.index, {info.param.fieldName, info.param.text});
     });

@@ -37,16 +37,9 @@ const char* const Results = "\r\n"
 
 ReportContent Content(const modStakewell::FallOfPotential* fop) {
     ReportContent content;
-    content.Inputs = {QStringLiteral("100 Ω·m"),
-                      QStringLiteral("10"),
-                      QStringLiteral("5/8"),
-                      QStringLiteral("4"),
-                      QStringLiteral("40"),
-                      QStringLiteral("0.2043"),
-                      QString()};
-    content.lbOneElectRes = QStringLiteral("25.6");
-    content.Linear = {"10.00", "7.1", "8.2", "1.3", "4.4"};
-    content.Rectangular = {"7.50", "6.1", "", "1.1", "3.9"};
+    content.Inputs = {{"100 \xCE\xA9\xC2\xB7m", "10", "5/8", "4", "40", "0.2043", ""}};
+    content.Results = {
+        {"25.6", "10.00", "7.1", "8.2", "1.3", "4.4", "7.50", "6.1", "", "1.1", "3.9"}};
     content.FallOfPotential = fop;
     return content;
 }

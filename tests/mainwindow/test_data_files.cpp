@@ -26,12 +26,11 @@ namespace {
 
 using modStakewell::FOPPoint;
 using stakewellFiles::DataFileContent;
-using stakewellFiles::StoredFieldNames;
 
 QStringList StoredTexts(const frmMain& window) {
     QStringList texts;
-    for (const char* name : StoredFieldNames) {
-        texts.append(window.findChild<QLineEdit*>(QLatin1String(name))->text());
+    for (const modStakewell::InputRow& row : modStakewell::InputRows) {
+        texts.append(window.findChild<QLineEdit*>(QLatin1String(row.Widget))->text());
     }
     return texts;
 }

@@ -50,8 +50,8 @@ TEST_F(LastRun, AFirstRunClosedWithoutEditsKeepsTheInitialTexts) {
     QStringList initial;
     {
         frmMain window(LastConfig());
-        for (const char* name : stakewellFiles::StoredFieldNames) {
-            initial << window.findChild<QLineEdit*>(QLatin1String(name))->text();
+        for (const modStakewell::InputRow& row : modStakewell::InputRows) {
+            initial << window.findChild<QLineEdit*>(QLatin1String(row.Widget))->text();
         }
         window.close();
     }

@@ -1,4 +1,4 @@
-#include "calc/Recalculate.h"
+#include "calc/DesignSheet.h"
 
 #include "calc/FourPoint.h"
 #include "calc/GroundModel.h"
@@ -62,45 +62,46 @@ void WriteFourPoint(const std::optional<double>& value, std::string_view prefix,
 
 } // namespace
 
-WireTotals BetweenWireTotals(const std::string& tbxNumElect, const WireBetweenInputs& between) {
-    const int count = ReadElectrodeCount(tbxNumElect);
-    return {WireLength(ReadSingle(between.tbxWireBetween_0), count - 1),
-            WireLength(ReadSingle(between.tbxWireBetween_1), count)};
+WireTotals BetweenWireTotals(const std::string& electrodeCount, const WireBetweenInputs& between) {
+    const int count = ReadElectrodeCount(electrodeCount);
+    return {WireLength(ReadSingle(between.Line), count - 1),
+            WireLength(ReadSingle(between.Polygon), count)};
 }
 
-void Recalculate(const RecalcInputs& inputs, RecalcLabels& labels,
-                 const std::optional<WireBetweenInputs>& between) {
+void ComputeSheet(const SheetInputs& inputs, SheetResults& results,
+                  const std::optional<WireBetweenInputs>& between) {
+    using enum SheetInput;
     DesignInputs in;
-    in.rho = ReadSingle(inputs.tbxEarthRes);
-    in.L = ReadSingle(inputs.tbxElectLen);
-    in.d = ReadSingle(inputs.tbxElectDia);
-    in.N = ReadElectrodeCount(inputs.tbxNumElect);
-    in.Lw = ReadSingle(inputs.tbxWireLen);
-    in.dw = ReadSingle(inputs.tbxWireDia);
-    in.h = ReadSingle(inputs.tbxWireDepth);
+    in.rho = ReadSingle(inputs[EarthResistivity]);
+    in.L = ReadSingle(inputs[ElectrodeLength]);
+    in.d = ReadSingle(inputs[ElectrodeDiameter]);
+    in.N = ReadElectrodeCount(inputs[ElectrodeCount]);
+    in.Lw = ReadSingle(inputs[WireLength]);
+    in.dw = ReadSingle(inputs[WireDiameter]);
+    in.h = ReadSingle(inputs[WireDepth]);
 
     const DesignResults r =
-        between ? ComputeBetweenElectrodes(in, BetweenWireTotals(inputs.tbxNumElect, *between))
+        between ? ComputeBetweenElectrodes(in, BetweenWireTotals(inputs[ElectrodeCount], *between))
                 : ComputeDesign(in);
     constexpr std::string_view ohms = "##0.000";
     constexpr std::string_view feet = "#0.00";
-    labels.lbOneElectRes = Shown(r.R1, ohms);
-    labels.lbLinearSpace = Shown(r.S, feet);
-    labels.lbLinearElect = Shown(r.Re, ohms);
-    labels.lbLinearWire = Shown(r.Rw, ohms);
-    labels.LbLinearMutual = Shown(r.Rm, ohms);
-    labels.lbLinearTotal = Shown(r.Rt, ohms);
-    labels.lbRectSpace = Shown(r.S2, feet);
-    labels.lbRectElect = Shown(r.Re2, ohms);
-    labels.lbRectWire = Shown(r.Rw2, ohms);
-    labels.lbRectMutual = Shown(r.Rm2, ohms);
-    labels.lbRectTotal = Shown(r.Rt2, ohms);
+    results[SheetResult::OneElectrode] = Shown(r.R1, ohms);
+    results[SheetResult::LinearSpacing] = Shown(r.S, feet);
+    results[SheetResult::LinearElectrodes] = Shown(r.Re, ohms);
+    results[SheetResult::LinearWire] = Shown(r.Rw, ohms);
+    results[SheetResult::LinearMutual] = Shown(r.Rm, ohms);
+    results[SheetResult::LinearTotal] = Shown(r.Rt, ohms);
+    results[SheetResult::PolygonSpacing] = Shown(r.S2, feet);
+    results[SheetResult::PolygonElectrodes] = Shown(r.Re2, ohms);
+    results[SheetResult::PolygonWire] = Shown(r.Rw2, ohms);
+    results[SheetResult::PolygonMutual] = Shown(r.Rm2, ohms);
+    results[SheetResult::PolygonTotal] = Shown(r.Rt2, ohms);
 
     const FourPointResults fourPoint =
-        ComputeFourPoint(ReadNumber(inputs.tbx4ptE2), ReadNumber(inputs.tbxMVal));
-    WriteFourPoint(fourPoint.P1, "P1 = ", "##.0", labels.lbP1);
-    WriteFourPoint(fourPoint.P2, "P2 = ", "##.0", labels.lbP2);
-    WriteFourPoint(fourPoint.rho, "", "#,##0.00", labels.lbEarthRes);
+        ComputeFourPoint(ReadNumber(inputs[FourPointE2]), ReadNumber(inputs[FourPointOhms]));
+    WriteFourPoint(fourPoint.P1, "P1 = ", "##.0", results[SheetResult::ProbeP1]);
+    WriteFourPoint(fourPoint.P2, "P2 = ", "##.0", results[SheetResult::ProbeP2]);
+    WriteFourPoint(fourPoint.rho, "", "#,##0.00", results[SheetResult::FourPointResistivity]);
 }
 
 } // namespace modStakewell

@@ -1,0 +1,153 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace modStakewell {
+
+// The design sheet: the texts the user types and the texts the calculation
+// shows. Each input and result is a row of one table below, which every part
+// of the program reads instead of naming widgets or file items itself.
+
+// In the order the data file keeps them.
+enum class SheetInput : std::size_t {
+    EarthResistivity,
+    ElectrodeLength,
+    ElectrodeDiameter,
+    ElectrodeCount,
+    WireLength,
+    WireDiameter,
+    WireDepth,
+    FourPointOhms,
+    FourPointE2,
+};
+inline constexpr std::size_t SheetInputCount = 9;
+
+// In the order the design report lists them, the four-point results last.
+enum class SheetResult : std::size_t {
+    OneElectrode,
+    LinearSpacing,
+    LinearElectrodes,
+    LinearWire,
+    LinearMutual,
+    LinearTotal,
+    PolygonSpacing,
+    PolygonElectrodes,
+    PolygonWire,
+    PolygonMutual,
+    PolygonTotal,
+    ProbeP1,
+    ProbeP2,
+    FourPointResistivity,
+};
+inline constexpr std::size_t SheetResultCount = 14;
+
+// Where the data file keeps an input: the design before the fall-of-potential
+// readings, the four-point test after them.
+enum class FilePlace { BeforeReadings, AfterReadings };
+
+// Which block of the design report shows a result; the four-point results
+// are shown by the test report only.
+enum class ReportBlock { Single, Linear, Polygon, None };
+
+struct InputRow {
+    SheetInput Input;
+    const char* Widget;   // the field's objectName
+    const char* DataItem; // its path under Data/Stakewell
+    FilePlace Place;
+    const char* ReportLabel; // its line of the design report, with the "= "; none when empty
+    const char* ReportUnit;
+};
+
+struct ResultRow {
+    SheetResult Result;
+    const char* Widget; // the label's objectName
+    ReportBlock Block;
+    const char* ReportLabel;
+    const char* ReportUnit;
+};
+
+inline constexpr std::array<InputRow, SheetInputCount> InputRows{{
+    {SheetInput::EarthResistivity, "tbxEarthRes", "/Earth_Restivity", FilePlace::BeforeReadings,
+     "   Earth Restivity      = ", " meter-Ohms"},
+    {SheetInput::ElectrodeLength, "tbxElectLen", "/Electrode/Length", FilePlace::BeforeReadings,
+     "   Electrode Length     = ", " feet"},
+    {SheetInput::ElectrodeDiameter, "tbxElectDia", "/Electrode/Diameter", FilePlace::BeforeReadings,
+     "   Electrode Diameter   = ", " inches"},
+    {SheetInput::ElectrodeCount, "tbxNumElect", "/Electrode/Number", FilePlace::BeforeReadings,
+     "   Number of Electrodes = ", ""},
+    {SheetInput::WireLength, "tbxWireLen", "/Wire/Length", FilePlace::BeforeReadings,
+     "   Wire Length          = ", " feet"},
+    {SheetInput::WireDiameter, "tbxWireDia", "/Wire/Diameter", FilePlace::BeforeReadings,
+     "   Wire Diameter        = ", " inches"},
+    {SheetInput::WireDepth, "tbxWireDepth", "/Wire/Depth", FilePlace::BeforeReadings,
+     "   Wire Depth           = ", " feet"},
+    {SheetInput::FourPointOhms, "tbxMVal", "/4Pt/MVal", FilePlace::AfterReadings, "", ""},
+    {SheetInput::FourPointE2, "tbx4ptE2", "/4Pt/E2", FilePlace::AfterReadings, "", ""},
+}};
+
+inline constexpr std::array<ResultRow, SheetResultCount> ResultRows{{
+    {SheetResult::OneElectrode, "lbOneElectRes", ReportBlock::Single,
+     "Single Electrode Resistance = ", " Ohms"},
+    {SheetResult::LinearSpacing, "lbLinearSpace", ReportBlock::Linear,
+     "Electrode spacing    = ", " feet"},
+    {SheetResult::LinearElectrodes, "lbLinearElect", ReportBlock::Linear,
+     "Electrode resistance = ", " Ohms"},
+    {SheetResult::LinearWire, "lbLinearWire", ReportBlock::Linear,
+     "Wire resistance      = ", " Ohms"},
+    {SheetResult::LinearMutual, "LbLinearMutual", ReportBlock::Linear,
+     "Mutual resistance    = ", " Ohms"},
+    {SheetResult::LinearTotal, "lbLinearTotal", ReportBlock::Linear,
+     "Total resistance     = ", " Ohms"},
+    {SheetResult::PolygonSpacing, "lbRectSpace", ReportBlock::Polygon,
+     "Electrode spacing    = ", " feet"},
+    {SheetResult::PolygonElectrodes, "lbRectElect", ReportBlock::Polygon,
+     "Electrode resistance = ", " Ohms"},
+    {SheetResult::PolygonWire, "lbRectWire", ReportBlock::Polygon,
+     "Wire resistance      = ", " Ohms"},
+    {SheetResult::PolygonMutual, "lbRectMutual", ReportBlock::Polygon,
+     "Mutual resistance    = ", " Ohms"},
+    {SheetResult::PolygonTotal, "lbRectTotal", ReportBlock::Polygon,
+     "Total resistance     = ", " Ohms"},
+    {SheetResult::ProbeP1, "lbP1", ReportBlock::None, "", ""},
+    {SheetResult::ProbeP2, "lbP2", ReportBlock::None, "", ""},
+    {SheetResult::FourPointResistivity, "lbEarthRes", ReportBlock::None, "", ""},
+}};
+
+// One text for each input or each result, reached by its key.
+template <typename Key, std::size_t Count> struct SheetTexts {
+    std::array<std::string, Count> Texts;
+
+    std::string& operator[](Key key) { return Texts[static_cast<std::size_t>(key)]; }
+    const std::string& operator[](Key key) const { return Texts[static_cast<std::size_t>(key)]; }
+    friend bool operator==(const SheetTexts&, const SheetTexts&) = default;
+};
+using SheetInputs = SheetTexts<SheetInput, SheetInputCount>;
+using SheetResults = SheetTexts<SheetResult, SheetResultCount>;
+
+// The wire given as its length between electrodes: the line arrangement's
+// wire is then (N - 1) spans of the first length, the polygon's N spans of
+// the second, in place of the total length.
+struct WireBetweenInputs {
+    std::string Line;
+    std::string Polygon;
+};
+
+// The wire lengths the results are computed from when the wire is given
+// between electrodes, in feet: the line's (N - 1) spans and the polygon's N.
+struct WireTotals {
+    float Line = 0.0F;
+    float Polygon = 0.0F;
+};
+WireTotals BetweenWireTotals(const std::string& electrodeCount, const WireBetweenInputs& between);
+
+// Recomputes every result from the input texts. The eleven design results
+// are always rewritten (empty for a step that faulted); the three four-point
+// results keep their previous text when their step faults, so `results` is
+// read as well as written.
+void ComputeSheet(const SheetInputs& inputs, SheetResults& results,
+                  const std::optional<WireBetweenInputs>& between = std::nullopt);
+
+} // namespace modStakewell
