@@ -2,9 +2,9 @@
 // operations done with the literal bubble sort. A button press must stay well
 // inside one frame (16 ms); the bubble sort's removal takes seconds.
 
-#include "shared/FopPoints.h"
+#include "survey/FopPoints.h"
 
-#include "../tests/shared/ReferenceBubbleSort.h"
+#include "../tests/survey/ReferenceBubbleSort.h"
 
 #include <benchmark/benchmark.h>
 

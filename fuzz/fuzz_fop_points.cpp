@@ -4,9 +4,9 @@
 // the current point always stays within the list.
 #include "FuzzCheck.h"
 
-#include "shared/ReferenceBubbleSort.h"
+#include "survey/ReferenceBubbleSort.h"
 
-#include "shared/FopPoints.h"
+#include "survey/FopPoints.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

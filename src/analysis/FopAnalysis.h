@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shared/FopPoints.h"
+#include "survey/FopPoints.h"
 
 #include <optional>
 #include <string>

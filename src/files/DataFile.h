@@ -2,6 +2,7 @@
 
 #include "calc/DesignSheet.h"
 #include "shared/modStakewell.h"
+#include "survey/FopPoints.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/DesignSheet.h"
-#include "shared/FopPoints.h"
+#include "survey/FopPoints.h"
 
 #include <QByteArray>
 #include <QString>

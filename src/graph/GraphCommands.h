@@ -1,8 +1,8 @@
 #pragma once
 
-#include "analysis/FopAnalysis.h"
 #include "graph/TestReportPage.h"
-#include "shared/FopPoints.h"
+#include "analysis/FopAnalysis.h"
+#include "survey/FopPoints.h"
 
 #include <QString>
 

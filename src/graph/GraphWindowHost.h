@@ -1,8 +1,8 @@
 #pragma once
 
 #include "graph/GraphCommands.h"
+#include "graph/SharedState.h"
 #include "graph/frmGraph.h"
-#include "shared/modStakewell.h"
 
 #include <QMargins>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "graph/SharedState.h"
 #include "shared/SinglePrecision.h"
-#include "shared/modStakewell.h"
 
 #include <string>
 #include <vector>

@@ -1,12 +1,12 @@
 #include "graph/frmGraph.h"
 
-#include "analysis/AnalysisText.h"
 #include "graph/ElidedLabel.h"
 #include "graph/PlotPainting.h"
 #include "graph/PlotPicture.h"
 #include "graph/ScreenPlacement.h"
 #include "graph/WindowCaption.h"
 #include "shared/Twips.h"
+#include "analysis/AnalysisText.h"
 #include "ui_frmGraph.h"
 
 #include <QCloseEvent>

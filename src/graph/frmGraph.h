@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analysis/FopAnalysis.h"
 #include "graph/GraphCommands.h"
 #include "graph/PlotPainting.h"
 #include "graph/PlotScale.h"
-#include "shared/modStakewell.h"
+#include "graph/SharedState.h"
+#include "analysis/FopAnalysis.h"
 
 #include <QWidget>
 

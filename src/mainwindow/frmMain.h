@@ -1,8 +1,8 @@
 #pragma once
 
 #include "calc/DesignSheet.h"
-#include "shared/FopHistory.h"
-#include "shared/modStakewell.h"
+#include "graph/SharedState.h"
+#include "survey/FopHistory.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "shared/FopHistory.h"
+#include "survey/FopHistory.h"
 
 namespace modStakewell {
 

@@ -1,4 +1,4 @@
-#include "shared/FopPoints.h"
+#include "survey/FopPoints.h"
 
 #include "ReferenceBubbleSort.h"
 

@@ -5,7 +5,7 @@
 // the yardstick that the fast sort and the list operations are checked and
 // timed against.
 
-#include "shared/FopPoints.h"
+#include "survey/FopPoints.h"
 
 #include <algorithm>
 #include <cstddef>
