@@ -35,7 +35,7 @@ void FillLargestSurvey(modStakewell::SharedState& state, Survey survey) {
 
 class ShownGraph {
 public:
-    explicit ShownGraph(Survey survey) : host(state, [this] { Refresh(); }) {
+    explicit ShownGraph(Survey survey) : host(state) {
         FillLargestSurvey(state, survey);
         state.graph = {1500, 1500, 9600, 7200}; // 640 x 480 pixels
         host.Show();

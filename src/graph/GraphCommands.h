@@ -1,7 +1,7 @@
 #pragma once
 
-#include "graph/TestReportPage.h"
 #include "analysis/FopAnalysis.h"
+#include "graph/TestReportPage.h"
 #include "survey/FopPoints.h"
 
 #include <QString>

@@ -34,9 +34,14 @@ QPoint BesidePosition(const QRect& neighbour, const QSize& size, const QRect& sc
 
 } // namespace
 
-GraphWindowHost::GraphWindowHost(modStakewell::SharedState& state, std::function<void()> updateFop,
-                                 const QWidget* neighbour)
-    : state(state), updateFop(std::move(updateFop)), neighbour(neighbour) {}
+GraphWindowHost::GraphWindowHost(modStakewell::SharedState& state, const QWidget* neighbour)
+    : state(state), neighbour(neighbour),
+      plotting(state.refresh.Listen(modStakewell::FopRefresh::Stage::Plot, [this] {
+          frmGraph& graph = Window();
+          graph.ClearGraph();
+          graph.ComputePlotExtents();
+          graph.DrawGraph();
+      })) {}
 
 GraphWindowHost::~GraphWindowHost() {
     delete window.data();
@@ -50,14 +55,14 @@ frmGraph& GraphWindowHost::Window() {
     if (!Exists()) {
         placeBesideNeighbour = NoStoredPlacement(state.graph);
         // A window the user closed is already scheduled for deletion.
-        window = new frmGraph(state, updateFop, lastFrameMargins);
+        window = new frmGraph(state, lastFrameMargins);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->UseCommands(commands);
         // The first resize of a new window refreshes the plot. It runs here,
         // once the window is reachable, because the refresh comes straight
         // back to Window().
         if (!state.LoadingData()) {
-            updateFop();
+            state.refresh.Refresh();
         }
     }
     return *window;

@@ -15,8 +15,8 @@
 // it first opens beside `neighbour` rather than over it.
 class GraphWindowHost {
 public:
-    GraphWindowHost(modStakewell::SharedState& state, std::function<void()> updateFop,
-                    const QWidget* neighbour = nullptr);
+    // Plots at every refresh of the survey, once its read-outs are shown.
+    explicit GraphWindowHost(modStakewell::SharedState& state, const QWidget* neighbour = nullptr);
     ~GraphWindowHost();
     GraphWindowHost(const GraphWindowHost&) = delete;
     GraphWindowHost& operator=(const GraphWindowHost&) = delete;
@@ -37,7 +37,6 @@ public:
 
 private:
     modStakewell::SharedState& state;
-    std::function<void()> updateFop;
     const QWidget* neighbour;
     // A new window is not framed until it is shown, and the decoration is the
     // window system's, so the one seen around the last framed window is the
@@ -46,4 +45,5 @@ private:
     GraphCommands commands;
     QPointer<frmGraph> window;
     bool placeBesideNeighbour = false;
+    modStakewell::FopRefresh::Subscription plotting;
 };

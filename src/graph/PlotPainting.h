@@ -1,8 +1,8 @@
 #pragma once
 
+#include "analysis/FopAnalysis.h"
 #include "graph/PlotScale.h"
 #include "graph/SharedState.h"
-#include "analysis/FopAnalysis.h"
 
 #include <QPointF>
 #include <QString>

@@ -2,6 +2,7 @@
 
 #include "shared/modStakewell.h"
 #include "survey/FopPoints.h"
+#include "survey/FopRefresh.h"
 
 #include <cstdint>
 
@@ -25,6 +26,8 @@ struct PlotExtents {
 class SharedState {
 public:
     FallOfPotential fop;
+    // Shows the survey afresh wherever it is shown.
+    FopRefresh refresh;
     PlotExtents plot;
     GraphPlacement graph;
 

@@ -1,9 +1,9 @@
 #include "graph/TestReportPage.h"
 
+#include "analysis/AnalysisText.h"
 #include "files/WholeFile.h"
 #include "graph/PlotPainting.h"
 #include "shared/TextForm.h"
-#include "analysis/AnalysisText.h"
 
 #include <QBuffer>
 #include <QFileInfo>

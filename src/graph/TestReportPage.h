@@ -1,9 +1,9 @@
 #pragma once
 
+#include "analysis/FopAnalysis.h"
 #include "files/TextReport.h"
 #include "graph/PlotScale.h"
 #include "graph/SharedState.h"
-#include "analysis/FopAnalysis.h"
 
 #include <QDate>
 #include <QString>

@@ -1,12 +1,12 @@
 #include "graph/frmGraph.h"
 
+#include "analysis/AnalysisText.h"
 #include "graph/ElidedLabel.h"
 #include "graph/PlotPainting.h"
 #include "graph/PlotPicture.h"
 #include "graph/ScreenPlacement.h"
 #include "graph/WindowCaption.h"
 #include "shared/Twips.h"
-#include "analysis/AnalysisText.h"
 #include "ui_frmGraph.h"
 
 #include <QCloseEvent>
@@ -40,10 +40,9 @@ int PixelsHalfEven(double pixels) {
 
 } // namespace
 
-frmGraph::frmGraph(modStakewell::SharedState& state, std::function<void()> updateFop,
-                   QMargins& lastFrameMargins, QWidget* parent)
+frmGraph::frmGraph(modStakewell::SharedState& state, QMargins& lastFrameMargins, QWidget* parent)
     : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmGraph>()), state(state),
-      updateFop(std::move(updateFop)), lastFrameMargins(lastFrameMargins) {
+      lastFrameMargins(lastFrameMargins) {
     ui->setupUi(this);
     Panel_1 = new QLabel(ui->StatusBar1);
     Panel_1->setObjectName(QStringLiteral("Panel_1"));
@@ -181,7 +180,7 @@ void frmGraph::Form_Resize() {
     LayOutControls();
     TakePlacement();
     if (!state.LoadingData()) {
-        updateFop();
+        RefreshSurvey();
     }
     bInResize = false;
 }
@@ -228,6 +227,12 @@ void frmGraph::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// The plot is never redrawn on its own: the read-outs of the main window are
+// refreshed with it, as every change of the survey refreshes both.
+void frmGraph::RefreshSurvey() const {
+    state.refresh.Refresh();
+}
+
 void frmGraph::ClearGraph() {
     ui->FOPGraph->Clear();
 }
@@ -264,7 +269,7 @@ void frmGraph::FOPGraph_MouseMove(const QPointF& position) {
         state.plot, position.x(), position.y(), picture.width(), picture.height());
     Panel_1->setText(QString::fromStdString(PlotScale::FeetReadout(point.X)));
     Panel_2->setText(QString::fromStdString(PlotScale::OhmsReadout(point.Y)));
-    updateFop();
+    RefreshSurvey();
     DrawCrossHair(point.X, point.Y);
 }
 

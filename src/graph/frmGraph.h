@@ -1,10 +1,10 @@
 #pragma once
 
+#include "analysis/FopAnalysis.h"
 #include "graph/GraphCommands.h"
 #include "graph/PlotPainting.h"
 #include "graph/PlotScale.h"
 #include "graph/SharedState.h"
-#include "analysis/FopAnalysis.h"
 
 #include <QWidget>
 
@@ -20,8 +20,8 @@ namespace Ui {
 class frmGraph;
 }
 
-// The fall-of-potential plot window. It draws only when the main window's
-// refresh asks it to, and hands every mouse move back to that refresh so the
+// The fall-of-potential plot window. It draws only when a refresh of the
+// survey asks its host to, and asks for a refresh at every mouse move so the
 // cross-hair is always painted over an up-to-date plot.
 class frmGraph : public QWidget {
     Q_OBJECT
@@ -32,8 +32,8 @@ public:
     // owner, which cannot hand it out before construction ends.
     // `lastFrameMargins` is the owner's memory of the decoration around the
     // last framed graph window; this window reads and updates it.
-    frmGraph(modStakewell::SharedState& state, std::function<void()> updateFop,
-             QMargins& lastFrameMargins, QWidget* parent = nullptr);
+    frmGraph(modStakewell::SharedState& state, QMargins& lastFrameMargins,
+             QWidget* parent = nullptr);
     ~frmGraph() override;
     frmGraph(const frmGraph&) = delete;
     frmGraph& operator=(const frmGraph&) = delete;
@@ -98,6 +98,7 @@ private:
     void FOPGraph_MouseMove(const QPointF& position);
     void DrawCrossHair(float x, float y);
     void ShowAnalysis();
+    void RefreshSurvey() const;
     void SetUpCommands();
     std::function<void()> AskingFor(void (frmGraph::*routine)(QString&));
     void TakeReadingsFrom(const std::string& text, const QString& source);
@@ -107,7 +108,6 @@ private:
     QLabel* Panel_2 = nullptr;
     ElidedLabel* Panel_3 = nullptr;
     modStakewell::SharedState& state;
-    std::function<void()> updateFop;
     QMargins& lastFrameMargins;
     PlotScale::PlotSpans spans;
     FopAnalysis::AnalysisCache analysisCache;

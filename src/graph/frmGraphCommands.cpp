@@ -79,7 +79,7 @@ void frmGraph::contextMenuEvent(QContextMenuEvent* event) {
 
 // The picture as the last refresh drew it, without the cross-hair.
 void frmGraph::CopyGraph() {
-    updateFop();
+    RefreshSurvey();
     QApplication::clipboard()->setImage(ui->FOPGraph->Canvas());
 }
 
@@ -92,7 +92,7 @@ void frmGraph::SaveGraph(QString& fileName) {
     if (fileName.isEmpty()) {
         return;
     }
-    updateFop();
+    RefreshSurvey();
     QString problem;
     if (fileName.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         QByteArray drawing;
@@ -137,7 +137,7 @@ void frmGraph::PrintReport() {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    updateFop();
+    RefreshSurvey();
     QPainter painter(&printer);
     PaintTestReport(
         painter, QRectF(QPointF(0.0, 0.0), printer.pageRect(QPrinter::DevicePixel).size()),
@@ -156,7 +156,7 @@ void frmGraph::SaveReportPdf(QString& fileName) {
     if (fileName.isEmpty()) {
         return;
     }
-    updateFop();
+    RefreshSurvey();
     const QString problem =
         WriteTestReportPdf(fileName, commands->ReportContent(), {state, spans, analysis});
     if (!problem.isEmpty()) {
@@ -236,6 +236,6 @@ void frmGraph::AskTolerance() {
         commands->TolerancePercent, 0.1, 100.0, 1, &accepted);
     if (accepted) {
         commands->TolerancePercent = tolerance;
-        updateFop();
+        RefreshSurvey();
     }
 }

@@ -93,8 +93,9 @@ frmMain::frmMain(QString lastConfigFile, QWidget* parent)
 
 frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmMain>()),
-      graph(std::make_unique<GraphWindowHost>(
-          state, [this] { UpdateFOP(); }, this)),
+      readOuts(state.refresh.Listen(modStakewell::FopRefresh::Stage::ReadOuts,
+                                    [this] { ShowFopReadOuts(); })),
+      graph(std::make_unique<GraphWindowHost>(state, this)),
       lastConfigFile(std::move(lastConfigFile)) {
     Q_INIT_RESOURCE(stakewell);
     stakewellAbout::SubstituteDialogFont();
@@ -453,9 +454,15 @@ void frmMain::UpdateFOP() {
 }
 
 void frmMain::RefreshFOP(ShowCurrentPoint showCurrent) {
-    modStakewell::FallOfPotential& fop = state.fop;
-    graph->Window().ClearGraph();
+    const ShowCurrentPoint outer = std::exchange(showCurrentPoint, showCurrent);
+    state.refresh.Refresh();
+    showCurrentPoint = outer;
+}
 
+// The main window's part of every refresh, before the plot: it takes the E2
+// distance the plot is drawn against.
+void frmMain::ShowFopReadOuts() {
+    modStakewell::FallOfPotential& fop = state.fop;
     const int count = fop.PointCount();
     ui->lbPoint->setText(QStringLiteral("Point %1 of %2").arg(fop.FOPCurrent()).arg(count));
     if (count == 0) {
@@ -463,7 +470,7 @@ void frmMain::RefreshFOP(ShowCurrentPoint showCurrent) {
     } else {
         ui->lbDistPct->setText(
             FormatPattern(static_cast<double>(fop.FOPCurrent()) / count, "##0.0%"));
-        if (showCurrent == ShowCurrentPoint::Yes) {
+        if (showCurrentPoint == ShowCurrentPoint::Yes) {
             const modStakewell::FOPPoint& current = fop.CurrentPoint();
             ui->tbxFOPP2Feet->setText(
                 QString::fromStdString(modStakewell::DoubleText(current.Feet)));
@@ -474,16 +481,12 @@ void frmMain::RefreshFOP(ShowCurrentPoint showCurrent) {
 
     fop.FOPE2Distance = ReadNumber(ui->tbxFOPE2->text());
     fop.FOPE1Position = 0.0;
-    graph->Window().ComputePlotExtents();
 
-    {
-        // Narrowing the range moves the value; that move is not a browse.
-        const QSignalBlocker quiet(ui->HScroll1);
-        ui->HScroll1->setMaximum(count);
-        ui->HScroll1->setMinimum(0);
-        ui->HScroll1->setValue(fop.FOPCurrent());
-    }
-    graph->Window().DrawGraph();
+    // Narrowing the range moves the value; that move is not a browse.
+    const QSignalBlocker quiet(ui->HScroll1);
+    ui->HScroll1->setMaximum(count);
+    ui->HScroll1->setMinimum(0);
+    ui->HScroll1->setValue(fop.FOPCurrent());
 }
 
 void frmMain::cmdEnd_Click() {

@@ -77,6 +77,7 @@ protected:
 private:
     enum class ShowCurrentPoint { Yes, No };
     void RefreshFOP(ShowCurrentPoint showCurrent);
+    void ShowFopReadOuts();
     void ConnectHandlers();
     void SetUpFieldUse();
     void ConnectFieldKeys();
@@ -131,6 +132,7 @@ private:
 
     std::unique_ptr<Ui::frmMain> ui;
     modStakewell::SharedState state;
+    modStakewell::FopRefresh::Subscription readOuts;
     std::unique_ptr<GraphWindowHost> graph;
     std::array<QGroupBox*, 6> Frame{};
     // The window's part of the design sheet, in the order of its table.
@@ -141,4 +143,6 @@ private:
     QString dataFileName;
     modStakewell::FopHistory fopHistory;
     bool InWireUpdate = false;
+    // Whether the refresh under way writes the current point into the P2 boxes.
+    ShowCurrentPoint showCurrentPoint = ShowCurrentPoint::Yes;
 };

@@ -22,17 +22,13 @@ namespace {
 
 using modStakewell::FOPPoint;
 
-// Runs the graph's part of the main window's refresh, counting the calls.
+// The graph on its own, counting the refreshes it asks for.
 class GraphWindowTest : public testing::Test {
 protected:
     GraphWindowTest()
-        : host(state, [this] {
-              ++refreshes;
-              frmGraph& graph = host.Window();
-              graph.ClearGraph();
-              graph.ComputePlotExtents();
-              graph.DrawGraph();
-          }) {}
+        : counting(state.refresh.Listen(modStakewell::FopRefresh::Stage::ReadOuts,
+                                        [this] { ++refreshes; })),
+          host(state) {}
 
     void TearDown() override { host.Close(); }
 
@@ -114,6 +110,7 @@ protected:
 
     modStakewell::SharedState state;
     int refreshes = 0;
+    modStakewell::FopRefresh::Subscription counting;
     GraphWindowHost host;
 };
 
@@ -260,7 +257,7 @@ TEST_F(GraphWindowTest, FirstCreationUsesTheTopLeftCornerAndTheMinimumSize) {
 TEST_F(GraphWindowTest, CreationRefreshesUnlessLoading) {
     host.Window();
     EXPECT_EQ(refreshes, 1);
-    GraphWindowHost loading(state, [this] { ++refreshes; });
+    GraphWindowHost loading(state);
     const modStakewell::LoadingDataGuard loadingData(state);
     loading.Window();
     EXPECT_EQ(refreshes, 1);
@@ -369,10 +366,12 @@ TEST_F(GraphWindowTest, ResizeWhileLoadingDoesNotRefresh) {
 
 TEST_F(GraphWindowTest, ResizeFromWithinTheRefreshIsIgnored) {
     int nested = 0;
-    GraphWindowHost resizing(state, [&] {
-        ++nested;
-        resizing.Window().resize(500 + nested, 400);
-    });
+    GraphWindowHost resizing(state);
+    const modStakewell::FopRefresh::Subscription resize =
+        state.refresh.Listen(modStakewell::FopRefresh::Stage::Plot, [&] {
+            ++nested;
+            resizing.Window().resize(500 + nested, 400);
+        });
     resizing.Show();
     QCoreApplication::processEvents();
     EXPECT_LT(nested, 10);

@@ -20,13 +20,7 @@ using modStakewell::FOPPoint;
 
 class DenseScreenGraph : public testing::Test {
 protected:
-    DenseScreenGraph()
-        : host(state, [this] {
-              frmGraph& graph = host.Window();
-              graph.ClearGraph();
-              graph.ComputePlotExtents();
-              graph.DrawGraph();
-          }) {
+    DenseScreenGraph() : host(state) {
         state.fop.Replace({{}, {10.0, 8.0}, {20.0, 6.0}, {30.0, 5.0}}, 3);
         state.fop.FOPE2Distance = 50.0;
     }
