@@ -406,8 +406,7 @@ void frmMain::cmdFOPAdd_Click() {
     const bool repeated =
         std::any_of(std::next(points.begin()), points.end(),
                     [feet](const modStakewell::FOPPoint& p) { return p.Feet == feet; });
-    fopHistory.Record(state.fop);
-    state.fop.AddPoint(feet, ohms);
+    fopHistory.Push(modStakewell::AddReading(feet, ohms), state.fop);
     UpdateFOP();
     if (repeated) {
         ShowAddNotice(QStringLiteral("Added. A reading at %1 Feet was already in the list: the "
@@ -417,18 +416,13 @@ void frmMain::cmdFOPAdd_Click() {
 }
 
 void frmMain::cmdFOPRemove_Click() {
-    const modStakewell::FallOfPotential before = state.fop;
-    if (state.fop.RemovePoint()) {
-        fopHistory.Record(before);
+    if (fopHistory.Push(modStakewell::RemoveCurrentReading(), state.fop)) {
         UpdateFOP();
     }
 }
 
 void frmMain::cmdFOPClear_Click() {
-    if (state.fop.PointCount() > 0) {
-        fopHistory.Record(state.fop);
-    }
-    state.fop.ClearAll();
+    fopHistory.Push(modStakewell::ClearReadings(), state.fop);
     ui->tbxFOPP2Feet->clear();
     ui->tbxFOPP2Ohms->clear();
     UpdateFOP();

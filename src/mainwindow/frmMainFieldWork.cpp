@@ -18,11 +18,10 @@ void frmMain::ConnectFieldTest() {
 // The readings take the place of the list, in order of distance with the
 // farthest selected, as Add leaves a list; one undo brings the old list back.
 void frmMain::TakeReadings(std::vector<modStakewell::FOPPoint> readings) {
-    fopHistory.Record(state.fop);
     readings.insert(readings.begin(), modStakewell::FOPPoint{});
     modStakewell::SortFOPPoints(readings, false);
     const int count = static_cast<int>(readings.size()) - 1;
-    state.fop.Replace(std::move(readings), count);
+    fopHistory.Push(modStakewell::ReplaceReadings(std::move(readings), count), state.fop);
     UpdateFOP();
 }
 
