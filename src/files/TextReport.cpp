@@ -48,7 +48,7 @@ void AddFallOfPotential(ReportLines& lines, const modStakewell::FallOfPotential&
     lines.Add(QStringLiteral("E2    = ") + DoubleText(fop.FOPE2Distance) + QStringLiteral(" feet"));
     // Readings taken against a farther E2 would otherwise stand here as if
     // they belonged to this test.
-    if (const int beyond = fop.ReadingsAtOrBeyond(fop.FOPE2Distance); beyond > 0) {
+    if (const int beyond = fop.ReadingsBeyondE2(); beyond > 0) {
         lines.Add(QStringLiteral("Left out of the analysis: %1 of the %2 readings, at or "
                                  "beyond E2")
                       .arg(beyond)

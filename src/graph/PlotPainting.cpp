@@ -262,7 +262,7 @@ std::vector<Marker> PaintPlot(QPainter& painter, const QRectF& area, qreal pixel
     measured.reserve(static_cast<std::size_t>(n));
     for (int i = 1; i <= n; ++i) {
         const modStakewell::FOPPoint& point = fop.FOPPoints()[static_cast<std::size_t>(i)];
-        (point.Feet >= fop.FOPE2Distance ? beyondE2 : measured).push_back(UserPointOf(point));
+        (fop.BeyondE2(point) ? beyondE2 : measured).push_back(UserPointOf(point));
     }
     user.Dots(measured, Black, 4);
     // Readings the analysis leaves out stay in sight, as rings apart from

@@ -160,7 +160,7 @@ void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
             break;
         }
         const auto& point = points[static_cast<std::size_t>(i)];
-        const bool leftOut = point.Feet >= plot.State.fop.FOPE2Distance;
+        const bool leftOut = plot.State.fop.BeyondE2(point);
         design.Line(QStringLiteral("%1  %2 Feet  %3 Ohms%4")
                         .arg(i, 5)
                         .arg(QString::fromStdString(modStakewell::DoubleText(point.Feet)), 10)

@@ -79,10 +79,10 @@ bool FallOfPotential::Browse(int scrollValue) {
     return true;
 }
 
-int FallOfPotential::ReadingsAtOrBeyond(double e2Distance) const {
+int FallOfPotential::ReadingsBeyondE2() const {
     return static_cast<int>(
         std::count_if(std::next(points.begin()), points.end(),
-                      [e2Distance](const FOPPoint& point) { return point.Feet >= e2Distance; }));
+                      [this](const FOPPoint& point) { return BeyondE2(point); }));
 }
 
 } // namespace modStakewell

@@ -25,9 +25,10 @@ public:
     std::int16_t FOPCurrent() const { return current; }
     int PointCount() const { return static_cast<int>(points.size()) - 1; }
     const FOPPoint& CurrentPoint() const { return points[static_cast<std::size_t>(current)]; }
-    // How many measured points lie at or beyond this E2 distance: readings
-    // that no test against it can have taken.
-    int ReadingsAtOrBeyond(double e2Distance) const;
+    // A reading at or beyond the E2 distance, which no test against it can
+    // have taken: the analysis leaves it out and every output marks it.
+    bool BeyondE2(const FOPPoint& point) const { return point.Feet >= FOPE2Distance; }
+    int ReadingsBeyondE2() const;
 
     // Each returns true when the list or the current point changed, that is
     // when the caller must refresh the display. A refused entry changes

@@ -1,6 +1,7 @@
 #include "MainWindowDriver.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -86,4 +87,13 @@ QString MainWindowDriver::Text(const QString& name) const {
 
 void PrintTo(const QString& text, std::ostream* os) {
     *os << testing::PrintToString(text.toStdString());
+}
+
+QWidget* ShownGraphWindow() {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->inherits("frmGraph") && top->isVisible()) {
+            return top;
+        }
+    }
+    return nullptr;
 }

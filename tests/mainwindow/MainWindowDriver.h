@@ -38,5 +38,8 @@ private:
     frmMain* window;
 };
 
+// The graph window in sight, or nothing.
+QWidget* ShownGraphWindow();
+
 // Shows a QString in a failure message as its text, not as its bytes.
 void PrintTo(const QString& text, std::ostream* os);

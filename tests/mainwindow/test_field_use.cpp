@@ -596,15 +596,6 @@ TEST(UndoRedo, WorksFromTheBoxThePointWasTypedInto) {
     EXPECT_EQ(form.Text("lbPoint"), "Point 0 of 0");
 }
 
-QWidget* ShownGraphWindow() {
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->inherits("frmGraph") && top->isVisible()) {
-            return top;
-        }
-    }
-    return nullptr;
-}
-
 TEST(GraphWindow, FirstOpensBesideTheMainWindow) {
     MainWindowDriver form;
     form.Window().move(20, 20);

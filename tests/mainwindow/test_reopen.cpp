@@ -24,19 +24,14 @@ QString Fixture(const char* name) {
     return QStringLiteral(STAKEWELL_OLD_FILES "/") + QLatin1String(name);
 }
 
-QWidget* GraphWindow() {
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->inherits("frmGraph") && !top->isHidden()) {
-            return top;
-        }
-    }
-    return nullptr;
+// The analysis panel of the graph in sight: its summary, or its whole listing.
+QLabel* AnalysisPanel() {
+    QWidget* graph = ShownGraphWindow();
+    return graph == nullptr ? nullptr : graph->findChild<QLabel*>(QStringLiteral("Panel_3"));
 }
 
-QString AnalysisPanel() {
-    QWidget* graph = GraphWindow();
-    return graph == nullptr ? QString()
-                            : graph->findChild<QLabel*>(QStringLiteral("Panel_3"))->text();
+QString AnalysisSummary() {
+    return AnalysisPanel() == nullptr ? QString() : AnalysisPanel()->text();
 }
 
 bool Checked(MainWindowDriver& form, const char* name) {
@@ -142,7 +137,7 @@ TEST(Reopen, ATestComesBackAgainstItsOwnE2) {
             AddReading(form, feet, ohms);
         }
         ASSERT_EQ(form.Text("lbPoint"), "Point 12 of 12");
-        analysed = AnalysisPanel();
+        analysed = AnalysisSummary();
         QString name = file;
         form.Window().SaveDataFile(name);
     }
@@ -152,7 +147,7 @@ TEST(Reopen, ATestComesBackAgainstItsOwnE2) {
     reopened.Window().LoadDataFile(name);
     EXPECT_EQ(reopened.Text("tbxFOPE2"), "100");
     EXPECT_EQ(reopened.Text("lb62Pct"), "62.0");
-    EXPECT_EQ(AnalysisPanel(), analysed);
+    EXPECT_EQ(AnalysisSummary(), analysed);
     EXPECT_FALSE(analysed.contains("left out")) << analysed.toStdString();
     // The loaded E2 is in force at once: a reading just below it is taken.
     AddReading(reopened, "99", "41");
@@ -167,9 +162,9 @@ TEST(Reopen, ReadingsBeyondAShortenedE2AreLeftOutAndSaidToBe) {
         AddReading(form, feet, "20");
     }
     form.Type("tbxFOPE2", "60");
-    EXPECT_TRUE(AnalysisPanel().startsWith("3 at or beyond E2 left out; R62 "))
-        << AnalysisPanel().toStdString();
-    const QString listing = GraphWindow()->findChild<QLabel*>(QStringLiteral("Panel_3"))->toolTip();
+    EXPECT_TRUE(AnalysisSummary().startsWith("3 at or beyond E2 left out; R62 "))
+        << AnalysisSummary().toStdString();
+    const QString listing = AnalysisPanel()->toolTip();
     EXPECT_TRUE(listing.contains("Readings: 2\nLeft out: 3 readings at or beyond E2"))
         << listing.toStdString();
 }
@@ -185,7 +180,7 @@ TEST(Reopen, ARepeatedDistanceIsTakenAndToldOf) {
     EXPECT_EQ(QToolTip::text(), "Added. A reading at 62 Feet was already in the list: the "
                                 "analysis uses the mean of the readings there.");
     QToolTip::hideText();
-    const QString listing = GraphWindow()->findChild<QLabel*>(QStringLiteral("Panel_3"))->toolTip();
+    const QString listing = AnalysisPanel()->toolTip();
     EXPECT_TRUE(listing.contains("R at 62%: 21.000 Ohms (read at 62.0 feet 21.000 Ohms [the mean "
                                  "of 2 readings])"))
         << listing.toStdString();
@@ -270,7 +265,7 @@ TEST(Reopen, TenStartsWriteTheSamePlacement) {
             window.show();
             MainWindowDriver form(window);
             form.SelectTab(5);
-            ASSERT_NE(GraphWindow(), nullptr);
+            ASSERT_NE(ShownGraphWindow(), nullptr);
             QCoreApplication::processEvents();
             form.Click("cmdEnd");
         }
@@ -294,7 +289,7 @@ TEST(Keys, TheFopTabLeavesTheFocusInTheMainWindowAndCtrlYRedoes) {
     form.Window().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form.Window()));
     form.SelectTab(5);
-    ASSERT_NE(GraphWindow(), nullptr);
+    ASSERT_NE(ShownGraphWindow(), nullptr);
     EXPECT_EQ(QApplication::activeWindow(), &form.Window());
     form.Type("tbxFOPE2", "100");
     AddReading(form, "30", "10");
