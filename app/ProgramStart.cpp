@@ -11,9 +11,11 @@
 #include <cstdlib>
 #include <utility>
 
+namespace stakewell::app {
+
 StartRequest ReadCommandLine(QCoreApplication& app) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(stakewellProgram::Description));
+    parser.setApplicationDescription(QString::fromLatin1(stakewell::Description));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
@@ -58,12 +60,14 @@ ProgramStart::ProgramStart(QString lastConfigFile, StartRequest request)
 ProgramStart::~ProgramStart() = default;
 
 bool ProgramStart::Run() {
-    frmAbout about([this] {
+    about::frmAbout about([this] {
         if (!mainWindow) {
-            mainWindow = std::make_unique<frmMain>(lastConfigFile, request.DataFile);
+            mainWindow = std::make_unique<mainwindow::frmMain>(lastConfigFile, request.DataFile);
         }
         mainWindow->show();
     });
     about.exec();
     return mainWindow != nullptr;
 }
+
+} // namespace stakewell::app

@@ -4,8 +4,13 @@
 
 #include <memory>
 
-class frmMain;
 class QCoreApplication;
+
+namespace stakewell::mainwindow {
+class frmMain;
+}
+
+namespace stakewell::app {
 
 // What the command line asks of this run.
 struct StartRequest {
@@ -33,10 +38,12 @@ public:
     // leaves no window and so ends the program.
     bool Run();
 
-    frmMain* MainWindow() const { return mainWindow.get(); }
+    mainwindow::frmMain* MainWindow() const { return mainWindow.get(); }
 
 private:
     QString lastConfigFile;
     StartRequest request;
-    std::unique_ptr<frmMain> mainWindow;
+    std::unique_ptr<mainwindow::frmMain> mainWindow;
 };
+
+} // namespace stakewell::app

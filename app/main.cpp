@@ -11,27 +11,28 @@
 #include <iostream>
 
 int main(int argc, char* argv[]) {
-    modStakewell::KeepFreedMemoryForReuse();
+    stakewell::shared::KeepFreedMemoryForReuse();
     // --report and --analyse print and end before any window or display.
-    if (const auto status = stakewellCli::RunFieldCommand(argc, argv, std::cout, std::cerr)) {
+    if (const auto status = stakewell::cli::RunFieldCommand(argc, argv, std::cout, std::cerr)) {
         return *status;
     }
-    QCoreApplication::setApplicationName(QString::fromLatin1(stakewellProgram::ApplicationTitle));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(stakewellProgram::Version));
-    StartRequest request;
+    QCoreApplication::setApplicationName(QString::fromLatin1(stakewell::ApplicationTitle));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(stakewell::Version));
+    stakewell::app::StartRequest request;
     {
         // --help, --version and a mistaken command line are answered on the
         // console, where there may be no display to connect to.
         QCoreApplication console(argc, argv);
-        request = ReadCommandLine(console);
+        request = stakewell::app::ReadCommandLine(console);
     }
     QApplication app(argc, argv);
     // Lets the desktop match the windows to the installed entry and its icon.
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(stakewellProgram::DesktopId));
-    ProgramStart start(stakewellFiles::LastConfigFileName(
-                           QCoreApplication::applicationDirPath(),
-                           QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)),
-                       request);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(stakewell::DesktopId));
+    stakewell::app::ProgramStart start(
+        stakewell::files::LastConfigFileName(
+            QCoreApplication::applicationDirPath(),
+            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)),
+        request);
     if (!start.Run()) {
         return 0;
     }

@@ -9,7 +9,7 @@
 int main(int argc, char** argv) {
     // As the program itself does, so that file operations are timed as users
     // meet them.
-    modStakewell::KeepFreedMemoryForReuse();
+    stakewell::shared::KeepFreedMemoryForReuse();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

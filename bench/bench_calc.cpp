@@ -7,11 +7,11 @@ namespace {
 
 // A full recalculation from the nine field texts to all fourteen label texts.
 void RecalculateFromTexts(benchmark::State& state) {
-    modStakewell::SheetInputs in{
+    stakewell::calc::SheetInputs in{
         {"100", "10", "0.625", std::to_string(state.range(0)), "60", "0.1019", "2.5", "10", "100"}};
-    modStakewell::SheetResults labels;
+    stakewell::calc::SheetResults labels;
     for (auto _ : state) {
-        modStakewell::ComputeSheet(in, labels);
+        stakewell::calc::ComputeSheet(in, labels);
         benchmark::DoNotOptimize(labels);
     }
 }
@@ -21,7 +21,7 @@ void ReadNumberAlone(benchmark::State& state) {
     const std::string texts[] = {"100", "0.1019", "  2.5E+01 ft", "&HFF", ""};
     for (auto _ : state) {
         for (const std::string& text : texts) {
-            benchmark::DoNotOptimize(modStakewell::ReadNumber(text));
+            benchmark::DoNotOptimize(stakewell::shared::ReadNumber(text));
         }
     }
     state.SetItemsProcessed(state.iterations() * 5);

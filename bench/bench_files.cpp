@@ -20,19 +20,19 @@ public:
     FullSurveyWindow() {
         window.show();
         window.findChild<QTabWidget*>("TabStrip1")->setCurrentIndex(4);
-        std::vector<modStakewell::FOPPoint> points{modStakewell::FOPPoint{}};
-        for (int i = 1; i <= modStakewell::MaxFOPPoints; ++i) {
+        std::vector<stakewell::survey::FOPPoint> points{stakewell::survey::FOPPoint{}};
+        for (int i = 1; i <= stakewell::survey::MaxFOPPoints; ++i) {
             const double feet = 0.001 * i + 1.0 / 3.0;
             points.push_back({feet, 2.0 + 7.0 * (1.0 - std::exp(-feet / 15.0))});
         }
-        window.State().fop.Replace(std::move(points), modStakewell::MaxFOPPoints);
+        window.State().fop.Replace(std::move(points), stakewell::survey::MaxFOPPoints);
         window.UpdateFOP();
     }
 
     QString FileName() const { return folder.filePath(QStringLiteral("survey.xml")); }
 
     QTemporaryDir folder;
-    frmMain window;
+    stakewell::mainwindow::frmMain window;
 };
 
 void BM_SaveFullSurvey(benchmark::State& state) {
@@ -56,9 +56,9 @@ void BM_LoadFullSurvey(benchmark::State& state) {
 BENCHMARK(BM_LoadFullSurvey)->Unit(benchmark::kMillisecond);
 
 // The steps of a save and a load, each alone, to tell where their time goes.
-stakewellFiles::DataFileContent FullSurveyContent() {
-    stakewellFiles::DataFileContent content;
-    for (int i = 1; i <= modStakewell::MaxFOPPoints; ++i) {
+stakewell::files::DataFileContent FullSurveyContent() {
+    stakewell::files::DataFileContent content;
+    for (int i = 1; i <= stakewell::survey::MaxFOPPoints; ++i) {
         const double feet = 0.001 * i + 1.0 / 3.0;
         content.FOPPoints.push_back({feet, 2.0 + 7.0 * (1.0 - std::exp(-feet / 15.0))});
     }
@@ -66,10 +66,10 @@ stakewellFiles::DataFileContent FullSurveyContent() {
 }
 
 void BM_StoreFullSurvey(benchmark::State& state) {
-    const stakewellFiles::DataFileContent content = FullSurveyContent();
+    const stakewell::files::DataFileContent content = FullSurveyContent();
     for (auto _ : state) {
-        XmlValueStore store;
-        stakewellFiles::WriteDataFile(store, content);
+        stakewell::files::XmlValueStore store;
+        stakewell::files::WriteDataFile(store, content);
         benchmark::DoNotOptimize(store);
     }
 }
@@ -77,9 +77,9 @@ BENCHMARK(BM_StoreFullSurvey)->Unit(benchmark::kMillisecond);
 
 void BM_WriteFullSurveyStore(benchmark::State& state) {
     QTemporaryDir folder;
-    XmlValueStore store;
+    stakewell::files::XmlValueStore store;
     store.FileName(folder.filePath(QStringLiteral("survey.xml")));
-    stakewellFiles::WriteDataFile(store, FullSurveyContent());
+    stakewell::files::WriteDataFile(store, FullSurveyContent());
     for (auto _ : state) {
         benchmark::DoNotOptimize(store.Write());
     }
@@ -88,12 +88,12 @@ BENCHMARK(BM_WriteFullSurveyStore)->Unit(benchmark::kMillisecond);
 
 void BM_ReadFullSurveyStore(benchmark::State& state) {
     QTemporaryDir folder;
-    XmlValueStore saved;
+    stakewell::files::XmlValueStore saved;
     saved.FileName(folder.filePath(QStringLiteral("survey.xml")));
-    stakewellFiles::WriteDataFile(saved, FullSurveyContent());
+    stakewell::files::WriteDataFile(saved, FullSurveyContent());
     saved.Write();
     for (auto _ : state) {
-        XmlValueStore store;
+        stakewell::files::XmlValueStore store;
         store.FileName(saved.FileName());
         benchmark::DoNotOptimize(store.Read());
     }
@@ -101,10 +101,10 @@ void BM_ReadFullSurveyStore(benchmark::State& state) {
 BENCHMARK(BM_ReadFullSurveyStore)->Unit(benchmark::kMillisecond);
 
 void BM_TakeFullSurveyFromStore(benchmark::State& state) {
-    XmlValueStore store;
-    stakewellFiles::WriteDataFile(store, FullSurveyContent());
+    stakewell::files::XmlValueStore store;
+    stakewell::files::WriteDataFile(store, FullSurveyContent());
     for (auto _ : state) {
-        benchmark::DoNotOptimize(stakewellFiles::ReadDataFile(store));
+        benchmark::DoNotOptimize(stakewell::files::ReadDataFile(store));
     }
 }
 BENCHMARK(BM_TakeFullSurveyFromStore)->Unit(benchmark::kMillisecond);

@@ -14,9 +14,9 @@
 
 namespace {
 
-using modStakewell::FallOfPotential;
-using modStakewell::FOPPoint;
-using modStakewell::MaxFOPPoints;
+using stakewell::survey::FallOfPotential;
+using stakewell::survey::FOPPoint;
+using stakewell::survey::MaxFOPPoints;
 
 constexpr double E2 = 500.0;
 constexpr double MiddleDistance = 200.0;

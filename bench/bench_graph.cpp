@@ -16,10 +16,10 @@ enum class Survey { Curve, Scatter };
 // The largest list the program accepts, the current point half way along:
 // either a resistance curve that rises and flattens, or readings scattered
 // over the whole plot so that hardly two share a pixel.
-void FillLargestSurvey(modStakewell::SharedState& state, Survey survey) {
+void FillLargestSurvey(stakewell::graph::SharedState& state, Survey survey) {
     auto& fop = state.fop;
-    std::vector<modStakewell::FOPPoint> points{modStakewell::FOPPoint{}};
-    const int n = modStakewell::MaxFOPPoints;
+    std::vector<stakewell::survey::FOPPoint> points{stakewell::survey::FOPPoint{}};
+    const int n = stakewell::survey::MaxFOPPoints;
     std::uint32_t noise = 12345;
     for (int i = 1; i <= n; ++i) {
         const double feet = 900.0 * i / n;
@@ -43,19 +43,19 @@ public:
     }
 
     void Refresh() {
-        frmGraph& graph = host.Window();
+        stakewell::graph::frmGraph& graph = host.Window();
         graph.ClearGraph();
         graph.ComputePlotExtents();
         graph.DrawGraph();
     }
 
-    modStakewell::SharedState state;
-    GraphWindowHost host;
+    stakewell::graph::SharedState state;
+    stakewell::graph::GraphWindowHost host;
 };
 
 void BM_ExtentsAndDraw(benchmark::State& bench) {
     ShownGraph shown(static_cast<Survey>(bench.range(0)));
-    frmGraph& graph = shown.host.Window();
+    stakewell::graph::frmGraph& graph = shown.host.Window();
     for (auto _ : bench) {
         graph.ComputePlotExtents();
         graph.DrawGraph();

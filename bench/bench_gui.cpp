@@ -27,7 +27,7 @@ void Press(QLineEdit* field, int key, const QString& text) {
 // fourteen result labels rewritten. Keys alternate between typing a digit
 // and taking it back, so every keystroke changes the results.
 void BM_ElectrodeLengthKeystroke(benchmark::State& state) {
-    frmMain window;
+    stakewell::mainwindow::frmMain window;
     window.show();
     const std::array<std::pair<const char*, const char*>, 9> design = {{
         {"tbxEarthRes", "100"},
@@ -66,7 +66,7 @@ public:
         window.findChild<QLineEdit*>("tbxFOPE2")->setText(QStringLiteral("1000"));
         window.show();
         window.findChild<QTabWidget*>("TabStrip1")->setCurrentIndex(4);
-        std::vector<modStakewell::FOPPoint> points{modStakewell::FOPPoint{}};
+        std::vector<stakewell::survey::FOPPoint> points{stakewell::survey::FOPPoint{}};
         for (int i = 1; i <= measuredPoints; ++i) {
             const double feet = 1.0 + std::floor(i / 40.0) * 0.5;
             points.push_back({feet, 2.0 + 7.0 * (1.0 - std::exp(-feet / 150.0)) + i * 1e-6});
@@ -81,12 +81,12 @@ public:
     void Click(const char* button) { window.findChild<QPushButton*>(button)->click(); }
     void Restore(int current) { window.State().fop.Replace(saved, current); }
 
-    frmMain window;
-    std::vector<modStakewell::FOPPoint> saved;
+    stakewell::mainwindow::frmMain window;
+    std::vector<stakewell::survey::FOPPoint> saved;
 };
 
 void BM_FopRefresh(benchmark::State& state) {
-    LargestSurveyWindow survey(modStakewell::MaxFOPPoints);
+    LargestSurveyWindow survey(stakewell::survey::MaxFOPPoints);
     for (auto _ : state) {
         survey.window.UpdateFOP();
     }
@@ -94,17 +94,17 @@ void BM_FopRefresh(benchmark::State& state) {
 BENCHMARK(BM_FopRefresh)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_FopBrowse(benchmark::State& state) {
-    LargestSurveyWindow survey(modStakewell::MaxFOPPoints);
+    LargestSurveyWindow survey(stakewell::survey::MaxFOPPoints);
     int index = 0;
     for (auto _ : state) {
         survey.Select(index);
-        index = (index + 997) % modStakewell::MaxFOPPoints;
+        index = (index + 997) % stakewell::survey::MaxFOPPoints;
     }
 }
 BENCHMARK(BM_FopBrowse)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_FopAdd(benchmark::State& state) {
-    LargestSurveyWindow survey(modStakewell::MaxFOPPoints - 1);
+    LargestSurveyWindow survey(stakewell::survey::MaxFOPPoints - 1);
     for (auto _ : state) {
         state.PauseTiming();
         survey.Restore(1);
@@ -118,7 +118,7 @@ BENCHMARK(BM_FopAdd)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggre
 
 // Arg: which point is removed, 1 (first), half way, or the last.
 void BM_FopRemove(benchmark::State& state) {
-    LargestSurveyWindow survey(modStakewell::MaxFOPPoints);
+    LargestSurveyWindow survey(stakewell::survey::MaxFOPPoints);
     const auto current = static_cast<int>(state.range(0));
     for (auto _ : state) {
         state.PauseTiming();
@@ -129,8 +129,8 @@ void BM_FopRemove(benchmark::State& state) {
 }
 BENCHMARK(BM_FopRemove)
     ->Arg(1)
-    ->Arg(modStakewell::MaxFOPPoints / 2)
-    ->Arg(modStakewell::MaxFOPPoints)
+    ->Arg(stakewell::survey::MaxFOPPoints / 2)
+    ->Arg(stakewell::survey::MaxFOPPoints)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -16,24 +16,24 @@
 
 namespace {
 
-using stakewellFiles::DataFileContent;
+using stakewell::files::DataFileContent;
 
 constexpr int RoundTripPoints = 256;
 
 std::optional<DataFileContent> ReadFile(const QString& fileName) {
-    XmlValueStore store;
+    stakewell::files::XmlValueStore store;
     store.FileName(fileName);
     if (const std::optional<QString> problem = store.Read()) {
         Require(!problem->isEmpty(), "a file refused names its reason");
         return std::nullopt;
     }
-    return stakewellFiles::ReadDataFile(store);
+    return stakewell::files::ReadDataFile(store);
 }
 
 DataFileContent WrittenAndRead(const DataFileContent& content) {
-    XmlValueStore store;
+    stakewell::files::XmlValueStore store;
     store.FileName(ScratchFile(QStringLiteral("written.xml")));
-    stakewellFiles::WriteDataFile(store, content);
+    stakewell::files::WriteDataFile(store, content);
     const std::optional<QString> problem = store.Write();
     Require(!problem, "a data file is written", problem ? problem->toStdString() : "");
     const std::optional<DataFileContent> back = ReadFile(store.FileName());
@@ -42,10 +42,10 @@ DataFileContent WrittenAndRead(const DataFileContent& content) {
 }
 
 void RequireSane(const DataFileContent& content) {
-    Require(!content.FOPPoints.empty() && content.PointCount() <= modStakewell::MaxFOPPoints,
+    Require(!content.FOPPoints.empty() && content.PointCount() <= stakewell::survey::MaxFOPPoints,
             "the point list holds the origin and at most the largest count");
-    Require(content.FOPPoints.front() == modStakewell::FOPPoint{}, "point 0 is the origin");
-    for (const modStakewell::FOPPoint& point : content.FOPPoints) {
+    Require(content.FOPPoints.front() == stakewell::survey::FOPPoint{}, "point 0 is the origin");
+    for (const stakewell::survey::FOPPoint& point : content.FOPPoints) {
         Require(std::isfinite(point.Feet) && std::isfinite(point.Ohms), "every point is finite");
     }
 }

@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (data[0] % 2 == 0) {
         pattern = LabelPatterns[(data[0] / 2) % LabelPatterns.size()];
     }
-    const std::string text = modStakewell::FormatPattern(value, pattern);
+    const std::string text = stakewell::shared::FormatPattern(value, pattern);
 
     const PatternShape shape(pattern);
     const double scaled = shape.Percent() ? value * 100.0 : value;

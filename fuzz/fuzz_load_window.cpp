@@ -51,7 +51,7 @@ constexpr int FallOfPotentialTab = 4;
 QApplication* application = nullptr;
 MessageCloser* closer = nullptr;
 
-std::array<QString, ResultLabels.size()> LabelTexts(const frmMain& window) {
+std::array<QString, ResultLabels.size()> LabelTexts(const stakewell::mainwindow::frmMain& window) {
     std::array<QString, ResultLabels.size()> texts;
     for (std::size_t i = 0; i < ResultLabels.size(); ++i) {
         const auto* label = window.findChild<QLabel*>(QString::fromLatin1(ResultLabels[i].name));
@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // On the fall-of-potential page, so that the graph window is shown and
     // paints what the load brings as a user would see it.
-    frmMain window;
+    stakewell::mainwindow::frmMain window;
     auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("TabStrip1"));
     Require(tabs != nullptr, "the window has its tab strip");
     tabs->setCurrentIndex(FallOfPotentialTab);
@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     window.LoadDataFile(fileName);
     QApplication::processEvents();
 
-    const modStakewell::SharedState& state = window.State();
+    const stakewell::graph::SharedState& state = window.State();
     Require(!state.LoadingData(), "a load leaves the loading flag clear");
     Require(state.fop.FOPCurrent() >= 0 && state.fop.FOPCurrent() <= state.fop.PointCount(),
             "a load leaves the current point within the list");

@@ -14,9 +14,9 @@
 
 namespace {
 
-using modStakewell::DoubleText;
-using modStakewell::ReadNumber;
-using modStakewell::SingleText;
+using stakewell::shared::DoubleText;
+using stakewell::shared::ReadNumber;
+using stakewell::shared::SingleText;
 
 std::string Show(double value, const std::string& text) {
     return Exact(value) + " written \"" + text + '"';
@@ -61,7 +61,7 @@ void CheckSingle(float value) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const modStakewell::NumberRead read = modStakewell::ReadLeadingNumber(text);
+    const stakewell::shared::NumberRead read = stakewell::shared::ReadLeadingNumber(text);
     Require(std::isfinite(read.value), "a reading is always finite", text);
     Require(read.anyDigit || read.value == 0.0, "a text without digits reads as 0", text);
     Require(ReadNumber(text) == read.value, "both readings agree", text);

@@ -13,9 +13,9 @@
 
 namespace {
 
-using modStakewell::SheetInput;
-using modStakewell::SheetInputs;
-using modStakewell::SheetResults;
+using stakewell::calc::SheetInput;
+using stakewell::calc::SheetInputs;
+using stakewell::calc::SheetResults;
 
 } // namespace
 
@@ -33,14 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         *field = input.ConsumeRandomLengthString(64);
         shown += '"' + *field + "\" ";
     }
-    std::optional<modStakewell::WireBetweenInputs> wireBetween;
+    std::optional<stakewell::calc::WireBetweenInputs> wireBetween;
     if (between) {
         wireBetween = {input.ConsumeRandomLengthString(64), input.ConsumeRandomLengthString(64)};
         shown += "between \"" + wireBetween->Line + "\" \"" + wireBetween->Polygon + '"';
     }
 
     SheetResults labels;
-    modStakewell::ComputeSheet(in, labels, wireBetween);
+    stakewell::calc::ComputeSheet(in, labels, wireBetween);
     for (std::size_t i = 0; i < labels.Texts.size(); ++i) {
         RequireEmptyOrInPattern(ResultLabels[i], labels.Texts[i], shown);
     }

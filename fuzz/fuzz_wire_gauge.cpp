@@ -17,8 +17,8 @@
 
 namespace {
 
-using modStakewell::DiameterToGauge;
-using modStakewell::GaugeToDiameter;
+using stakewell::calc::DiameterToGauge;
+using stakewell::calc::GaugeToDiameter;
 
 // One gauge step as a ratio of diameters.
 const double Step = std::pow(92.0, 1.0 / 39.0);
@@ -41,7 +41,7 @@ void CheckDiameter(double diameter) {
         Require(gauge == "err" || diameter > 0.46, "\"0000+\" only beyond 4/0", detail);
         return;
     }
-    const modStakewell::GaugeRead read = modStakewell::ReadGauge(gauge);
+    const stakewell::calc::GaugeRead read = stakewell::calc::ReadGauge(gauge);
     Require(read.anyDigit && read.readInFull, "a gauge written reads as a gauge", detail);
     const double back = GaugeToDiameter(gauge);
     if (back < FLT_MIN || diameter > FLT_MAX) {
@@ -64,8 +64,8 @@ void CheckGauge(std::string_view text) {
     const float diameter = GaugeToDiameter(text);
     const std::string detail = '"' + std::string(text) + '"';
     Require(diameter >= 0.0F && diameter <= FLT_MAX, "a diameter is a finite single >= 0", detail);
-    const std::int16_t number = modStakewell::ReadGauge(text).number;
-    Require(GaugeToDiameter(modStakewell::IntegerText(number)) == diameter,
+    const std::int16_t number = stakewell::calc::ReadGauge(text).number;
+    Require(GaugeToDiameter(stakewell::shared::IntegerText(number)) == diameter,
             "the diameter depends on the gauge number alone", detail);
     CheckDiameter(diameter);
 }
@@ -75,7 +75,7 @@ void CheckGauge(std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     CheckGauge(text);
-    CheckDiameter(modStakewell::ReadNumber(text));
+    CheckDiameter(stakewell::shared::ReadNumber(text));
     if (size >= sizeof(double)) {
         double diameter = 0.0;
         std::memcpy(&diameter, data, sizeof diameter);

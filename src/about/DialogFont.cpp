@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace stakewellAbout {
+namespace stakewell::about {
 
 void SubstituteDialogFont() {
     static const bool installed = [] {
@@ -16,4 +16,4 @@ void SubstituteDialogFont() {
     Q_UNUSED(installed);
 }
 
-} // namespace stakewellAbout
+} // namespace stakewell::about

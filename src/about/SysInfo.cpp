@@ -10,7 +10,7 @@
 #include <windows.h>
 #endif
 
-namespace stakewellAbout {
+namespace stakewell::about {
 
 namespace {
 
@@ -124,4 +124,4 @@ bool StartSystemViewer() {
 #endif
 }
 
-} // namespace stakewellAbout
+} // namespace stakewell::about

@@ -9,7 +9,7 @@
 #include <optional>
 
 // Finding and starting the operating system's own system-information viewer.
-namespace stakewellAbout {
+namespace stakewell::about {
 
 inline constexpr std::uint32_t LocalMachineRoot = 0x80000002;
 inline constexpr std::uint32_t KeyAccessMask = 0x2003F;
@@ -78,4 +78,4 @@ bool StartViewerOnPath(const QStringList& viewers);
 // This system's way: the registry on Windows, the PATH elsewhere.
 bool StartSystemViewer();
 
-} // namespace stakewellAbout
+} // namespace stakewell::about

@@ -19,9 +19,11 @@ static void InitAboutResources() {
     Q_INIT_RESOURCE(about);
 }
 
+namespace stakewell::about {
+
 namespace {
 
-using modStakewell::PixelsFromTwips;
+using shared::PixelsFromTwips;
 
 // Where the box's client area stands on the screen, and its size, in twips.
 constexpr int AboutLeftTwips = 2340;
@@ -43,7 +45,7 @@ frmAbout::frmAbout(std::function<void()> openMainWindow, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmAbout>()),
       openMainWindow(std::move(openMainWindow)) {
     InitAboutResources();
-    stakewellAbout::SubstituteDialogFont();
+    SubstituteDialogFont();
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -57,18 +59,18 @@ frmAbout::frmAbout(std::function<void()> openMainWindow, QWidget* parent)
     ShowInBlack(ui->lblDescription);
     ShowInBlack(ui->lblDisclaimer);
 
-    const QString title = QString::fromLatin1(stakewellProgram::ApplicationTitle);
+    const QString title = QString::fromLatin1(stakewell::ApplicationTitle);
     setWindowTitle(QStringLiteral("About ") + title);
     ui->lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                                .arg(stakewellProgram::Major)
-                                .arg(stakewellProgram::Minor)
-                                .arg(stakewellProgram::Revision));
+                                .arg(stakewell::Major)
+                                .arg(stakewell::Minor)
+                                .arg(stakewell::Revision));
     ui->lblTitle->setText(title);
-    ui->lblDescription->setText(QString::fromLatin1(stakewellProgram::Description) + LineBreak +
+    ui->lblDescription->setText(QString::fromLatin1(stakewell::Description) + LineBreak +
                                 LineBreak +
                                 QStringLiteral("Copyright \u00A9 2026 the Stakewell project.") +
                                 LineBreak + QStringLiteral("All rights reserved."));
-    ui->lblDisclaimer->setText(QString::fromLatin1(stakewellProgram::WebAddress) + LineBreak);
+    ui->lblDisclaimer->setText(QString::fromLatin1(stakewell::WebAddress) + LineBreak);
 
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(ui->cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
@@ -78,12 +80,12 @@ frmAbout::frmAbout(std::function<void()> openMainWindow, QWidget* parent)
 frmAbout::~frmAbout() = default;
 
 void frmAbout::StartSysInfo() {
-    if (stakewellAbout::StartSystemViewer()) {
+    if (StartSystemViewer()) {
         return;
     }
-    QMessageBox message(
-        QMessageBox::NoIcon, QString::fromLatin1(stakewellProgram::ApplicationTitle),
-        QStringLiteral("System Information Is Unavailable At This Time"), QMessageBox::Ok, this);
+    QMessageBox message(QMessageBox::NoIcon, QString::fromLatin1(stakewell::ApplicationTitle),
+                        QStringLiteral("System Information Is Unavailable At This Time"),
+                        QMessageBox::Ok, this);
     message.exec();
 }
 
@@ -103,3 +105,5 @@ void frmAbout::cmdOK_Click() {
     }
     accept();
 }
+
+} // namespace stakewell::about

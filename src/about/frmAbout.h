@@ -9,6 +9,8 @@ namespace Ui {
 class frmAbout;
 } // namespace Ui
 
+namespace stakewell::about {
+
 // The program's title, version and purpose, its maker's notice and web
 // address, and a launcher for the system's own information viewer.
 class frmAbout : public QDialog {
@@ -36,3 +38,5 @@ private:
     std::unique_ptr<Ui::frmAbout> ui;
     std::function<void()> openMainWindow;
 };
+
+} // namespace stakewell::about

@@ -3,7 +3,7 @@
 #include "shared/DisplayPattern.h"
 #include "shared/TextForm.h"
 
-namespace FopAnalysis {
+namespace stakewell::analysis {
 namespace {
 
 class Formatter {
@@ -11,8 +11,8 @@ public:
     explicit Formatter(Digits digits) : digits(digits) {}
 
     std::string Number(double value, std::string_view pattern) const {
-        return digits == Digits::Full ? modStakewell::DoubleText(value)
-                                      : modStakewell::FormatPattern(value, pattern);
+        return digits == Digits::Full ? shared::DoubleText(value)
+                                      : shared::FormatPattern(value, pattern);
     }
     std::string Ohms(double value) const { return Number(value, "#0.000") + " Ohms"; }
     std::string Feet(double value) const { return Number(value, "#0.0##") + " feet"; }
@@ -51,7 +51,7 @@ private:
 };
 
 std::string PercentOfE2(double fraction) {
-    return modStakewell::DoubleText(fraction * 100.0) + "%";
+    return shared::DoubleText(fraction * 100.0) + "%";
 }
 
 } // namespace
@@ -163,4 +163,4 @@ std::string AnalysisSummary(const Result& result) {
     return text;
 }
 
-} // namespace FopAnalysis
+} // namespace stakewell::analysis

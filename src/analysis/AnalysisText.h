@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace FopAnalysis {
+namespace stakewell::analysis {
 
 // Full: every digit a double holds (15 significant), for other programs to
 // read. Rounded: as the window and the printed report show them.
@@ -36,4 +36,4 @@ std::string LeftOutText(const Result& result);
 std::string CurveValueTip(const CurveValue& value);
 std::string TrueValueTip(const SlopeMethod& slope);
 
-} // namespace FopAnalysis
+} // namespace stakewell::analysis

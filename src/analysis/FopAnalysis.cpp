@@ -11,10 +11,10 @@
 #include <numeric>
 #include <span>
 
-namespace FopAnalysis {
+namespace stakewell::analysis {
 namespace {
 
-using modStakewell::FOPPoint;
+using survey::FOPPoint;
 
 constexpr double SixtyTwo = 0.62;
 constexpr double FiftyTwo = 0.52;
@@ -140,14 +140,14 @@ SlopeMethod ApplySlopeMethod(const Span& readings, double e2) {
         slope.Why = Reason::MuUndefined;
         return slope;
     }
-    slope.Xi = SlopeModel::XiOfMu(*slope.Mu);
+    slope.Xi = XiOfMu(*slope.Mu);
     if (!slope.Xi) {
         slope.Why = Reason::MuOutOfRange;
         return slope;
     }
     const double xi = *slope.Xi;
-    const double g1 = SlopeModel::G(SlopeFractions[0], xi);
-    const double g2 = SlopeModel::G(SlopeFractions[1], xi);
+    const double g1 = G(SlopeFractions[0], xi);
+    const double g2 = G(SlopeFractions[1], xi);
     const std::optional<double> k = Finite((r1 - r2) / (g2 - g1));
     const std::optional<double> trueOhms = k ? Finite(r1 + *k * g1) : std::nullopt;
     if (!trueOhms) {
@@ -156,14 +156,14 @@ SlopeMethod ApplySlopeMethod(const Span& readings, double e2) {
     }
     slope.K = k;
     slope.TrueOhms = trueOhms;
-    slope.TrueDistanceRatio = SlopeModel::TrueDistanceRatio(xi);
+    slope.TrueDistanceRatio = TrueDistanceRatio(xi);
     slope.TrueDistance = *slope.TrueDistanceRatio * e2;
     return slope;
 }
 
 } // namespace
 
-Stations StationsOf(const modStakewell::FallOfPotential& fop) {
+Stations StationsOf(const survey::FallOfPotential& fop) {
     const auto& points = fop.FOPPoints();
     std::vector<FOPPoint> readings(std::next(points.begin()), points.end());
     std::stable_sort(readings.begin(), readings.end(),
@@ -201,23 +201,22 @@ Result Analyse(const Stations& stations, double e2Distance, double tolerancePerc
     return result;
 }
 
-Result Analyse(const modStakewell::FallOfPotential& fop, double e2Distance,
-               double tolerancePercent) {
+Result Analyse(const survey::FallOfPotential& fop, double e2Distance, double tolerancePercent) {
     return Analyse(StationsOf(fop), e2Distance, tolerancePercent);
 }
 
-Result AnalysisCache::Analyse(const modStakewell::FallOfPotential& fop, double e2Distance,
+Result AnalysisCache::Analyse(const survey::FallOfPotential& fop, double e2Distance,
                               double tolerancePercent) {
     if (!filled || fop.FOPPoints() != points) {
         points = fop.FOPPoints();
         stations = StationsOf(fop);
         filled = true;
     }
-    return FopAnalysis::Analyse(stations, e2Distance, tolerancePercent);
+    return analysis::Analyse(stations, e2Distance, tolerancePercent);
 }
 
 std::string ReasonText(Reason why, double fraction) {
-    const std::string percent = modStakewell::DoubleText(fraction * 100.0) + "% of E2";
+    const std::string percent = shared::DoubleText(fraction * 100.0) + "% of E2";
     switch (why) {
     case Reason::None:
         return {};
@@ -237,9 +236,9 @@ std::string ReasonText(Reason why, double fraction) {
         return "R1 equals R2, so \u03bc is undefined";
     case Reason::MuOutOfRange:
         return "\u03bc has no solution outside 0 to " +
-               modStakewell::FormatPattern(SlopeModel::LargestMu(), "0.0000");
+               shared::FormatPattern(LargestMu(), "0.0000");
     }
     return {};
 }
 
-} // namespace FopAnalysis
+} // namespace stakewell::analysis

@@ -11,7 +11,7 @@
 // stand, and the slope method's estimate of the true resistance and of the
 // distance at which a reading gives it. Values are only ever interpolated
 // between measured readings, never extrapolated beyond them.
-namespace FopAnalysis {
+namespace stakewell::analysis {
 
 // Why a value could not be given.
 enum class Reason {
@@ -100,12 +100,12 @@ inline constexpr double DefaultTolerancePercent = 5.0;
 
 // The measured readings are points 1..n of the list, in any order; the
 // origin takes no part.
-Stations StationsOf(const modStakewell::FallOfPotential& fop);
+Stations StationsOf(const survey::FallOfPotential& fop);
 
 // Readings at or beyond e2Distance are left out.
 Result Analyse(const Stations& stations, double e2Distance,
                double tolerancePercent = DefaultTolerancePercent);
-Result Analyse(const modStakewell::FallOfPotential& fop, double e2Distance,
+Result Analyse(const survey::FallOfPotential& fop, double e2Distance,
                double tolerancePercent = DefaultTolerancePercent);
 
 // Keeps the stations of the last list it was given, so that analysing an
@@ -113,11 +113,10 @@ Result Analyse(const modStakewell::FallOfPotential& fop, double e2Distance,
 // comparison rather than a sort.
 class AnalysisCache {
 public:
-    Result Analyse(const modStakewell::FallOfPotential& fop, double e2Distance,
-                   double tolerancePercent);
+    Result Analyse(const survey::FallOfPotential& fop, double e2Distance, double tolerancePercent);
 
 private:
-    std::vector<modStakewell::FOPPoint> points;
+    std::vector<survey::FOPPoint> points;
     Stations stations;
     bool filled = false;
 };
@@ -126,4 +125,4 @@ private:
 // "no reading beyond 62% of E2".
 std::string ReasonText(Reason why, double fraction = 0.0);
 
-} // namespace FopAnalysis
+} // namespace stakewell::analysis

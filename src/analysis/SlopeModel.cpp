@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace SlopeModel {
+namespace stakewell::analysis {
 
 double G(double p, double xi) {
     return 1.0 / (1.0 + xi) + 1.0 / (p + xi) - 1.0 / (1.0 - p);
@@ -45,4 +45,4 @@ std::optional<double> XiOfMu(double mu) {
     return std::abs(Mu(below) - mu) <= std::abs(Mu(above) - mu) ? below : above;
 }
 
-} // namespace SlopeModel
+} // namespace stakewell::analysis

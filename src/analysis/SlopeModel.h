@@ -6,7 +6,7 @@
 // in uniform soil, when the electrode's electrical centre lies xi * C behind
 // the point distances are measured from (C: the distance of the current
 // electrode). A reading at p * C is R(p) = Rtrue - K * g(p).
-namespace SlopeModel {
+namespace stakewell::analysis {
 
 double G(double p, double xi);
 
@@ -30,4 +30,4 @@ inline constexpr double LargestXi = 1.6180339887498949;
 std::optional<double> XiOfMu(double mu);
 double LargestMu();
 
-} // namespace SlopeModel
+} // namespace stakewell::analysis

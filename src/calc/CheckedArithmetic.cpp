@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace modStakewell {
+namespace stakewell::calc {
 
 double CheckedArithmetic::Checked(double result, double a, double b) {
     const bool invalid = std::isnan(result) && !std::isnan(a) && !std::isnan(b);
@@ -37,11 +37,11 @@ double CheckedArithmetic::Square(double x) {
 }
 
 float CheckedArithmetic::Store(double x) {
-    const float stored = ToSingle(x);
+    const float stored = shared::ToSingle(x);
     if (std::isinf(stored) && std::isfinite(x)) {
         faulted_ = true;
     }
     return stored;
 }
 
-} // namespace modStakewell
+} // namespace stakewell::calc

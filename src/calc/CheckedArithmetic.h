@@ -1,6 +1,6 @@
 #pragma once
 
-namespace modStakewell {
+namespace stakewell::calc {
 
 // Double-precision arithmetic that notes the IEEE 754 exceptions a
 // calculation step must fail on: division by zero, invalid operation and
@@ -32,4 +32,4 @@ private:
     bool faulted_ = false;
 };
 
-} // namespace modStakewell
+} // namespace stakewell::calc

@@ -9,21 +9,21 @@
 #include <cmath>
 #include <limits>
 
-namespace modStakewell {
+namespace stakewell::calc {
 namespace {
 
 float ReadSingle(const std::string& text) {
-    return ToSingle(ReadNumber(text));
+    return shared::ToSingle(shared::ReadNumber(text));
 }
 
 float WireLength(float spanLength, int spans) {
-    return ToSingle(static_cast<double>(spans) * spanLength);
+    return shared::ToSingle(static_cast<double>(spans) * spanLength);
 }
 
 // The count is a 16-bit integer rounded half to even; a count typed beyond the
 // 16-bit range is held at the nearest limit, and a negative count means one.
 std::int16_t ReadElectrodeCount(const std::string& text) {
-    const double rounded = std::nearbyint(ReadNumber(text));
+    const double rounded = std::nearbyint(shared::ReadNumber(text));
     constexpr double lowest = std::numeric_limits<std::int16_t>::min();
     constexpr double highest = std::numeric_limits<std::int16_t>::max();
     const auto count = static_cast<std::int16_t>(
@@ -50,13 +50,13 @@ DesignResults ComputeBetweenElectrodes(const DesignInputs& in, const WireTotals&
 }
 
 std::string Shown(const StepResult& result, std::string_view pattern) {
-    return result.faulted ? std::string() : FormatPattern(result.value, pattern);
+    return result.faulted ? std::string() : shared::FormatPattern(result.value, pattern);
 }
 
 void WriteFourPoint(const std::optional<double>& value, std::string_view prefix,
                     std::string_view pattern, std::string& label) {
     if (value) {
-        label = std::string(prefix) + FormatPattern(*value, pattern);
+        label = std::string(prefix) + shared::FormatPattern(*value, pattern);
     }
 }
 
@@ -97,11 +97,11 @@ void ComputeSheet(const SheetInputs& inputs, SheetResults& results,
     results[SheetResult::PolygonMutual] = Shown(r.Rm2, ohms);
     results[SheetResult::PolygonTotal] = Shown(r.Rt2, ohms);
 
-    const FourPointResults fourPoint =
-        ComputeFourPoint(ReadNumber(inputs[FourPointE2]), ReadNumber(inputs[FourPointOhms]));
+    const FourPointResults fourPoint = ComputeFourPoint(shared::ReadNumber(inputs[FourPointE2]),
+                                                        shared::ReadNumber(inputs[FourPointOhms]));
     WriteFourPoint(fourPoint.P1, "P1 = ", "##.0", results[SheetResult::ProbeP1]);
     WriteFourPoint(fourPoint.P2, "P2 = ", "##.0", results[SheetResult::ProbeP2]);
     WriteFourPoint(fourPoint.rho, "", "#,##0.00", results[SheetResult::FourPointResistivity]);
 }
 
-} // namespace modStakewell
+} // namespace stakewell::calc

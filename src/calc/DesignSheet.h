@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace modStakewell {
+namespace stakewell::calc {
 
 // The design sheet: the texts the user types and the texts the calculation
 // shows. Each input and result is a row of one table below, which every part
@@ -150,4 +150,4 @@ WireTotals BetweenWireTotals(const std::string& electrodeCount, const WireBetwee
 void ComputeSheet(const SheetInputs& inputs, SheetResults& results,
                   const std::optional<WireBetweenInputs>& between = std::nullopt);
 
-} // namespace modStakewell
+} // namespace stakewell::calc

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace modStakewell {
+namespace stakewell::calc {
 namespace {
 
 std::optional<double> UnlessFaulted(const CheckedArithmetic& fp, double value) {
@@ -35,4 +35,4 @@ FourPointResults ComputeFourPoint(double e2Distance, double measuredOhms) {
     return results;
 }
 
-} // namespace modStakewell
+} // namespace stakewell::calc

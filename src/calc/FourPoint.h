@@ -2,7 +2,7 @@
 
 #include <optional>
 
-namespace modStakewell {
+namespace stakewell::calc {
 
 // Probe positions and earth resistivity of the four-point (Wenner) test; a
 // value is absent when its step faulted, and its label then keeps its text.
@@ -14,4 +14,4 @@ struct FourPointResults {
 
 FourPointResults ComputeFourPoint(double e2Distance, double measuredOhms);
 
-} // namespace modStakewell
+} // namespace stakewell::calc

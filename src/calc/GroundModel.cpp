@@ -4,7 +4,7 @@
 
 #include <optional>
 
-namespace modStakewell {
+namespace stakewell::calc {
 namespace {
 
 // Unit conversions folded into the classical closed-form formulas; these
@@ -189,4 +189,4 @@ DesignResults ComputeDesign(const DesignInputs& in) {
     return r;
 }
 
-} // namespace modStakewell
+} // namespace stakewell::calc

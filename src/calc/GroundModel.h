@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace modStakewell {
+namespace stakewell::calc {
 
 // The seven design inputs in the precision the model holds them.
 struct DesignInputs {
@@ -40,4 +40,4 @@ struct DesignResults {
 // and later steps use whatever an earlier step stored.
 DesignResults ComputeDesign(const DesignInputs& in);
 
-} // namespace modStakewell
+} // namespace stakewell::calc

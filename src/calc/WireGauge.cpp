@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <limits>
 
-namespace modStakewell {
+namespace stakewell::calc {
 namespace {
 
 std::string_view TrimSpaces(std::string_view text) {
@@ -44,7 +44,7 @@ std::int16_t GaugeNumber(std::string_view gauge) {
     if (gauge == "0000") {
         return -3;
     }
-    const double n = std::floor(ReadNumber(gauge));
+    const double n = std::floor(shared::ReadNumber(gauge));
     constexpr double lowest = std::numeric_limits<std::int16_t>::min();
     constexpr double highest = std::numeric_limits<std::int16_t>::max();
     return static_cast<std::int16_t>(n < lowest ? lowest : (n > highest ? highest : n));
@@ -55,7 +55,7 @@ std::int16_t GaugeNumber(std::string_view gauge) {
 GaugeRead ReadGauge(std::string_view gauge) {
     const std::string_view plain = PlainGauge(TrimSpaces(gauge));
     const bool oughtName = plain == "00" || plain == "000" || plain == "0000";
-    const NumberRead read = ReadLeadingNumber(plain);
+    const shared::NumberRead read = shared::ReadLeadingNumber(plain);
     return {GaugeNumber(plain), oughtName || read.anyDigit, oughtName || read.readInFull};
 }
 
@@ -91,11 +91,11 @@ std::string DiameterToGauge(double diameter) {
     if (n <= 0.0) {
         return "0";
     }
-    return IntegerText(static_cast<std::int64_t>(std::floor(n)));
+    return shared::IntegerText(static_cast<std::int64_t>(std::floor(n)));
 }
 
 double LogN(double x, std::int16_t base) {
     return std::log(x) / std::log(static_cast<double>(base));
 }
 
-} // namespace modStakewell
+} // namespace stakewell::calc

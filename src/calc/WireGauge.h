@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace modStakewell {
+namespace stakewell::calc {
 
 struct GaugeRead {
     std::int16_t number = 0; // 0 for 1/0, -1 for 2/0, ... -3 for 4/0
@@ -25,4 +25,4 @@ std::string DiameterToGauge(double diameter);
 
 double LogN(double x, std::int16_t base);
 
-} // namespace modStakewell
+} // namespace stakewell::calc

@@ -13,10 +13,10 @@
 #include <cmath>
 #include <ostream>
 
-namespace stakewellCli {
+namespace stakewell::cli {
 namespace {
 
-using stakewellFiles::DataFileContent;
+using files::DataFileContent;
 
 // The E2 box's text when the window opens, for a file that does not hold it.
 constexpr const char* InitialE2Text = "50";
@@ -66,17 +66,17 @@ std::optional<double> PositiveNumber(const QString& text) {
 }
 
 std::optional<DataFileContent> Read(const QString& fileName, std::optional<Failure>& failure) {
-    XmlValueStore store;
+    files::XmlValueStore store;
     store.FileName(fileName);
     if (const std::optional<QString> problem = store.Read()) {
         failure = Failure{1, QStringLiteral("cannot read \"%1\": %2").arg(fileName, *problem)};
         return std::nullopt;
     }
-    return stakewellFiles::ReadDataFile(store);
+    return files::ReadDataFile(store);
 }
 
-modStakewell::FallOfPotential PointsOf(const DataFileContent& content, double e2) {
-    modStakewell::FallOfPotential fop;
+survey::FallOfPotential PointsOf(const DataFileContent& content, double e2) {
+    survey::FallOfPotential fop;
     fop.Replace(content.FOPPoints, content.PointCount());
     fop.FOPE2Distance = e2;
     fop.FOPE1Position = 0.0;
@@ -84,29 +84,28 @@ modStakewell::FallOfPotential PointsOf(const DataFileContent& content, double e2
 }
 
 QByteArray Report(const DataFileContent& content, double e2) {
-    modStakewell::SheetInputs inputs;
+    calc::SheetInputs inputs;
     for (std::size_t i = 0; i < inputs.Texts.size(); ++i) {
         inputs.Texts[i] = content.FieldTexts[i].toStdString();
     }
     // The window computes from the between lengths only while that choice
     // is made, and a file keeps the choice.
-    const stakewellFiles::ChoiceContent& choices = content.Choices;
-    std::optional<modStakewell::WireBetweenInputs> between;
+    const files::ChoiceContent& choices = content.Choices;
+    std::optional<calc::WireBetweenInputs> between;
     if (choices.WireLength == 1) {
-        between = modStakewell::WireBetweenInputs{
-            choices.WireBetween_0.value_or(QString()).toStdString(),
-            choices.WireBetween_1.value_or(QString()).toStdString()};
+        between = calc::WireBetweenInputs{choices.WireBetween_0.value_or(QString()).toStdString(),
+                                          choices.WireBetween_1.value_or(QString()).toStdString()};
     }
-    stakewellFiles::ReportContent report;
+    files::ReportContent report;
     report.Inputs = inputs;
-    modStakewell::ComputeSheet(inputs, report.Results, between);
-    const modStakewell::FallOfPotential fop = PointsOf(content, e2);
+    calc::ComputeSheet(inputs, report.Results, between);
+    const survey::FallOfPotential fop = PointsOf(content, e2);
     report.FallOfPotential = &fop;
     if (between) {
-        report.WireBetween = stakewellFiles::BetweenReport(
-            inputs[modStakewell::SheetInput::ElectrodeCount], *between);
+        report.WireBetween =
+            files::BetweenReport(inputs[calc::SheetInput::ElectrodeCount], *between);
     }
-    return stakewellFiles::TextReport(report);
+    return files::TextReport(report);
 }
 
 // The E2 distance: --e2 when given, else the file's own.
@@ -121,10 +120,10 @@ std::optional<double> E2Of(const DataFileContent& content, const std::optional<d
             failure = Failure{2, QStringLiteral("--analyse needs the E2 distance: --e2 FEET")};
             return std::nullopt;
         }
-        return modStakewell::ReadNumber(InitialE2Text);
+        return shared::ReadNumber(InitialE2Text);
     }
     // Read as the window reads its box, so both analyse the same distance.
-    const double e2 = modStakewell::ReadNumber(stored->toStdString());
+    const double e2 = shared::ReadNumber(stored->toStdString());
     if (required && !(e2 > 0.0 && std::isfinite(e2))) {
         failure = Failure{1, QStringLiteral("the file's E2 distance \"%1\" is not a distance "
                                             "above 0 feet: give it with --e2 FEET")
@@ -155,7 +154,7 @@ std::optional<Failure> Run(const QStringList& arguments, std::ostream& out) {
                 2, QStringLiteral("--e2 needs a distance above 0 feet, not \"%1\"").arg(e2Text)};
         }
     }
-    double tolerance = FopAnalysis::DefaultTolerancePercent;
+    double tolerance = analysis::DefaultTolerancePercent;
     if (values.contains(QStringLiteral("--tolerance"))) {
         const std::optional<double> given =
             PositiveNumber(values.value(QStringLiteral("--tolerance")));
@@ -176,9 +175,8 @@ std::optional<Failure> Run(const QStringList& arguments, std::ostream& out) {
         const QByteArray bytes = Report(*content, *e2);
         out.write(bytes.constData(), bytes.size());
     } else {
-        out << FopAnalysis::AnalysisListing(
-            FopAnalysis::Analyse(PointsOf(*content, *e2), *e2, tolerance),
-            FopAnalysis::Digits::Full);
+        out << analysis::AnalysisListing(analysis::Analyse(PointsOf(*content, *e2), *e2, tolerance),
+                                         analysis::Digits::Full);
     }
     out.flush();
     return std::nullopt;
@@ -212,4 +210,4 @@ std::optional<int> RunFieldCommand(int argc, char** argv, std::ostream& out, std
     return RunFieldCommand(arguments, out, err);
 }
 
-} // namespace stakewellCli
+} // namespace stakewell::cli

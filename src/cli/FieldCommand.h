@@ -7,7 +7,7 @@
 
 // The program's work without a window: the text report or the curve
 // analysis of a data file, written to standard output.
-namespace stakewellCli {
+namespace stakewell::cli {
 
 // Runs --report FILE or --analyse FILE --e2 FEET [--tolerance PERCENT] when
 // the arguments (the program's name first) ask for one, and gives its exit
@@ -18,4 +18,4 @@ std::optional<int> RunFieldCommand(const QStringList& arguments, std::ostream& o
 // The same from main's own arguments, read in the system's 8-bit encoding.
 std::optional<int> RunFieldCommand(int argc, char** argv, std::ostream& out, std::ostream& err);
 
-} // namespace stakewellCli
+} // namespace stakewell::cli

@@ -11,10 +11,10 @@
 #include <limits>
 #include <string>
 
-namespace stakewellFiles {
+namespace stakewell::files {
 namespace {
 
-using modStakewell::FOPPoint;
+using survey::FOPPoint;
 
 // Paths are built from the program's title so that one file can sit beside
 // other programs' values without clashing.
@@ -63,7 +63,7 @@ public:
         for (const QChar c : text) {
             bytes.push_back(c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x80');
         }
-        return modStakewell::ReadNumber(bytes);
+        return shared::ReadNumber(bytes);
     }
 
 private:
@@ -71,8 +71,8 @@ private:
     std::string bytes;
 };
 
-using modStakewell::FilePlace;
-using modStakewell::InputRows;
+using calc::FilePlace;
+using calc::InputRows;
 
 void SetFields(XmlValueStore& store, const DataFileContent& content, FilePlace place) {
     for (std::size_t i = 0; i < InputRows.size(); ++i) {
@@ -148,7 +148,7 @@ ChoiceContent GetChoices(const XmlValueStore& store) {
 } // namespace
 
 std::int32_t WholeNumber(const QString& text) {
-    const double rounded = std::nearbyint(modStakewell::ReadNumber(text.toStdString()));
+    const double rounded = std::nearbyint(shared::ReadNumber(text.toStdString()));
     return static_cast<std::int32_t>(std::clamp(rounded,
                                                 double{std::numeric_limits<std::int32_t>::min()},
                                                 double{std::numeric_limits<std::int32_t>::max()}));
@@ -156,9 +156,9 @@ std::int32_t WholeNumber(const QString& text) {
 
 void WriteDataFile(XmlValueStore& store, const DataFileContent& content) {
     const auto single = [](std::int32_t twips) {
-        return Text(modStakewell::SingleText(static_cast<float>(twips)));
+        return Text(shared::SingleText(static_cast<float>(twips)));
     };
-    const auto integer = [](std::int64_t value) { return Text(modStakewell::IntegerText(value)); };
+    const auto integer = [](std::int64_t value) { return Text(shared::IntegerText(value)); };
     store.SetValue(FullPath(QStringLiteral("/frmMain/Top")), single(content.MainTop));
     store.SetValue(FullPath(QStringLiteral("/frmMain/Left")), single(content.MainLeft));
     store.SetValue(FullPath(QStringLiteral("/frmGraph/Top")), integer(content.Graph.GraphTop));
@@ -172,8 +172,8 @@ void WriteDataFile(XmlValueStore& store, const DataFileContent& content) {
     store.Reserve(2 * content.FOPPoints.size() + 16);
     for (int i = 0; i <= content.PointCount(); ++i) {
         const FOPPoint& point = content.FOPPoints[static_cast<std::size_t>(i)];
-        store.SetValue(paths.Ohms(i), Text(modStakewell::DoubleText(point.Ohms)));
-        store.SetValue(paths.Feet(i), Text(modStakewell::DoubleText(point.Feet)));
+        store.SetValue(paths.Ohms(i), Text(shared::DoubleText(point.Ohms)));
+        store.SetValue(paths.Feet(i), Text(shared::DoubleText(point.Feet)));
     }
     SetFields(store, content, FilePlace::AfterReadings);
     SetChoices(store, content.Choices);
@@ -191,7 +191,7 @@ DataFileContent ReadDataFile(const XmlValueStore& store) {
     content.Graph.GraphHeight = whole(QStringLiteral("/frmGraph/Height"));
     content.Graph.GraphWidth = whole(QStringLiteral("/frmGraph/Width"));
     GetFields(store, content, FilePlace::BeforeReadings);
-    const int count = std::clamp(whole(QStringLiteral("/FOP/iPts")), 0, modStakewell::MaxFOPPoints);
+    const int count = std::clamp(whole(QStringLiteral("/FOP/iPts")), 0, survey::MaxFOPPoints);
     content.FOPPoints.assign(static_cast<std::size_t>(count) + 1, FOPPoint{});
     PointPaths paths;
     NumberReader number(store);
@@ -205,4 +205,4 @@ DataFileContent ReadDataFile(const XmlValueStore& store) {
     return content;
 }
 
-} // namespace stakewellFiles
+} // namespace stakewell::files

@@ -11,9 +11,9 @@
 #include <optional>
 #include <vector>
 
-class XmlValueStore;
+namespace stakewell::files {
 
-namespace stakewellFiles {
+class XmlValueStore;
 
 // Which button of an option pair is chosen: 0 or 1.
 using OptionIndex = int;
@@ -36,10 +36,10 @@ struct ChoiceContent {
 struct DataFileContent {
     std::int32_t MainTop = 0;
     std::int32_t MainLeft = 0;
-    modStakewell::GraphPlacement Graph;
+    shared::GraphPlacement Graph;
     // The design sheet's inputs as typed, in the order of its table.
-    std::array<QString, modStakewell::SheetInputCount> FieldTexts;
-    std::vector<modStakewell::FOPPoint> FOPPoints{modStakewell::FOPPoint{}};
+    std::array<QString, calc::SheetInputCount> FieldTexts;
+    std::vector<survey::FOPPoint> FOPPoints{survey::FOPPoint{}};
     ChoiceContent Choices;
 
     int PointCount() const { return static_cast<int>(FOPPoints.size()) - 1; }
@@ -56,4 +56,4 @@ DataFileContent ReadDataFile(const XmlValueStore& store);
 // within the 32-bit range.
 std::int32_t WholeNumber(const QString& text);
 
-} // namespace stakewellFiles
+} // namespace stakewell::files

@@ -6,12 +6,12 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace stakewellFiles {
+namespace stakewell::files {
 
 QString LastConfigFileName(const QString& programFolder, const QString& userConfigFolder) {
     const QString name = QStringLiteral("LastConfig.xml");
     const bool installed =
-        QFileInfo::exists(QDir(programFolder).filePath(stakewellProgram::InstalledMarker));
+        QFileInfo::exists(QDir(programFolder).filePath(stakewell::InstalledMarker));
     if (!installed && QFileInfo(programFolder).isWritable()) {
         return QDir(programFolder).filePath(name);
     }
@@ -38,4 +38,4 @@ std::optional<QString> SetAsideUnreadable(const QString& fileName) {
     return std::nullopt;
 }
 
-} // namespace stakewellFiles
+} // namespace stakewell::files

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-namespace stakewellFiles {
+namespace stakewell::files {
 
 // The file that carries the state of one run to the next: LastConfig.xml
 // beside the program, or in the user's configuration folder when the program
@@ -19,4 +19,4 @@ QString LastConfigFileName(const QString& programFolder, const QString& userConf
 // still want to recover. The new name, or nothing when it could not be moved.
 std::optional<QString> SetAsideUnreadable(const QString& fileName);
 
-} // namespace stakewellFiles
+} // namespace stakewell::files

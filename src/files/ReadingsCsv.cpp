@@ -6,11 +6,11 @@
 #include <cmath>
 #include <optional>
 
-namespace stakewellFiles {
+namespace stakewell::files {
 namespace {
 
-using modStakewell::AddRefusal;
-using modStakewell::FOPPoint;
+using survey::AddRefusal;
+using survey::FOPPoint;
 
 constexpr std::string_view Blanks = " \t";
 
@@ -89,24 +89,23 @@ std::string LineProblem(std::size_t number, const std::string& what) {
     return "Line " + std::to_string(number) + ": " + what;
 }
 
-std::string RefusalText(AddRefusal refusal, const modStakewell::FallOfPotential& fop) {
+std::string RefusalText(AddRefusal refusal, const survey::FallOfPotential& fop) {
     if (refusal == AddRefusal::ResistanceNotAboveZero) {
         return "the resistance must be above 0 Ohms.";
     }
-    return "the distance must be above " + modStakewell::DoubleText(fop.FOPE1Position) +
-           " Feet and below the E2 distance, " + modStakewell::DoubleText(fop.FOPE2Distance) +
-           " Feet.";
+    return "the distance must be above " + shared::DoubleText(fop.FOPE1Position) +
+           " Feet and below the E2 distance, " + shared::DoubleText(fop.FOPE2Distance) + " Feet.";
 }
 
 } // namespace
 
-CsvReadings ReadReadingsCsv(std::string_view text, const modStakewell::FallOfPotential& fop) {
+CsvReadings ReadReadingsCsv(std::string_view text, const survey::FallOfPotential& fop) {
     if (text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3);
     }
     const char separator = SeparatorOf(text);
     // Checked against an empty list: the readings replace the present ones.
-    modStakewell::FallOfPotential check;
+    survey::FallOfPotential check;
     check.FOPE1Position = fop.FOPE1Position;
     check.FOPE2Distance = fop.FOPE2Distance;
 
@@ -135,9 +134,9 @@ CsvReadings ReadReadingsCsv(std::string_view text, const modStakewell::FallOfPot
             refusal != AddRefusal::None) {
             return {{}, LineProblem(lineNumber, RefusalText(refusal, check))};
         }
-        if (result.Readings.size() >= static_cast<std::size_t>(modStakewell::MaxFOPPoints)) {
+        if (result.Readings.size() >= static_cast<std::size_t>(survey::MaxFOPPoints)) {
             return {{},
-                    "There are more than " + std::to_string(modStakewell::MaxFOPPoints) +
+                    "There are more than " + std::to_string(survey::MaxFOPPoints) +
                         " readings; the point list holds no more."};
         }
         result.Readings.push_back(*reading);
@@ -148,14 +147,14 @@ CsvReadings ReadReadingsCsv(std::string_view text, const modStakewell::FallOfPot
     return result;
 }
 
-std::string WriteReadingsCsv(const modStakewell::FallOfPotential& fop) {
+std::string WriteReadingsCsv(const survey::FallOfPotential& fop) {
     std::string text = "Feet,Ohms\r\n";
     const auto& points = fop.FOPPoints();
     for (std::size_t i = 1; i < points.size(); ++i) {
-        text += modStakewell::DoubleText(points[i].Feet) + "," +
-                modStakewell::DoubleText(points[i].Ohms) + "\r\n";
+        text +=
+            shared::DoubleText(points[i].Feet) + "," + shared::DoubleText(points[i].Ohms) + "\r\n";
     }
     return text;
 }
 
-} // namespace stakewellFiles
+} // namespace stakewell::files

@@ -2,7 +2,7 @@
 
 #include "shared/TextForm.h"
 
-namespace stakewellFiles {
+namespace stakewell::files {
 namespace {
 
 const char* const Separator = "-------------------------------------------------------";
@@ -20,16 +20,15 @@ private:
 };
 
 QString DoubleText(double value) {
-    return QString::fromStdString(modStakewell::DoubleText(value));
+    return QString::fromStdString(shared::DoubleText(value));
 }
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-void AddResults(ReportLines& lines, const modStakewell::SheetResults& results,
-                modStakewell::ReportBlock block) {
-    for (const modStakewell::ResultRow& row : modStakewell::ResultRows) {
+void AddResults(ReportLines& lines, const calc::SheetResults& results, calc::ReportBlock block) {
+    for (const calc::ResultRow& row : calc::ResultRows) {
         if (row.Block == block) {
             lines.Add(QLatin1String(row.ReportLabel) + Text(results[row.Result]) +
                       QLatin1String(row.ReportUnit));
@@ -37,11 +36,11 @@ void AddResults(ReportLines& lines, const modStakewell::SheetResults& results,
     }
 }
 
-void AddFallOfPotential(ReportLines& lines, const modStakewell::FallOfPotential& fop) {
+void AddFallOfPotential(ReportLines& lines, const survey::FallOfPotential& fop) {
     lines.Add(QStringLiteral("----------- Fall of Potential Case ----------------------"));
     lines.Add(QStringLiteral("E1(P1)= ") + DoubleText(fop.FOPE1Position) + QStringLiteral(" feet"));
     for (int i = 1; i <= fop.PointCount(); ++i) {
-        const modStakewell::FOPPoint& point = fop.FOPPoints()[static_cast<std::size_t>(i)];
+        const survey::FOPPoint& point = fop.FOPPoints()[static_cast<std::size_t>(i)];
         lines.Add(QStringLiteral("P2 = ") + DoubleText(point.Feet) + QStringLiteral(" Feet  ") +
                   DoubleText(point.Ohms) + QStringLiteral(" Ohms"));
     }
@@ -60,7 +59,7 @@ void AddFallOfPotential(ReportLines& lines, const modStakewell::FallOfPotential&
 void AddWireBetween(ReportLines& lines, const WireBetweenReport& wire) {
     const auto line = [&lines](const char* label, const QString& span, float total) {
         lines.Add(QLatin1String(label) + span + QStringLiteral(" feet between electrodes, ") +
-                  QString::fromStdString(modStakewell::SingleText(total)) +
+                  QString::fromStdString(shared::SingleText(total)) +
                   QStringLiteral(" feet in all"));
     };
     line("   Wire Length, line    = ", wire.Line, wire.LineTotal);
@@ -70,9 +69,8 @@ void AddWireBetween(ReportLines& lines, const WireBetweenReport& wire) {
 } // namespace
 
 WireBetweenReport BetweenReport(const std::string& electrodeCount,
-                                const modStakewell::WireBetweenInputs& between) {
-    const modStakewell::WireTotals totals =
-        modStakewell::BetweenWireTotals(electrodeCount, between);
+                                const calc::WireBetweenInputs& between) {
+    const calc::WireTotals totals = calc::BetweenWireTotals(electrodeCount, between);
     return {Text(between.Line), Text(between.Polygon), totals.Line, totals.Polygon};
 }
 
@@ -82,11 +80,11 @@ QByteArray TextReport(const ReportContent& content) {
     lines.Add(QStringLiteral("Ground System Conductivity Design"));
     lines.Add({});
     lines.Add(QStringLiteral("Input Data:"));
-    for (const modStakewell::InputRow& row : modStakewell::InputRows) {
+    for (const calc::InputRow& row : calc::InputRows) {
         if (*row.ReportLabel == '\0') {
             continue;
         }
-        if (row.Input == modStakewell::SheetInput::WireLength && content.WireBetween) {
+        if (row.Input == calc::SheetInput::WireLength && content.WireBetween) {
             AddWireBetween(lines, *content.WireBetween);
         } else {
             lines.Add(QLatin1String(row.ReportLabel) + Text(content.Inputs[row.Input]) +
@@ -97,13 +95,13 @@ QByteArray TextReport(const ReportContent& content) {
     lines.Add(QLatin1String(Separator));
     lines.Add(QStringLiteral("Results:"));
     lines.Add({});
-    AddResults(lines, content.Results, modStakewell::ReportBlock::Single);
+    AddResults(lines, content.Results, calc::ReportBlock::Single);
     lines.Add({});
     lines.Add(QStringLiteral("------------- Linear Case -------------------------------"));
-    AddResults(lines, content.Results, modStakewell::ReportBlock::Linear);
+    AddResults(lines, content.Results, calc::ReportBlock::Linear);
     lines.Add({});
     lines.Add(QStringLiteral("------------- Rectangular Case --------------------------"));
-    AddResults(lines, content.Results, modStakewell::ReportBlock::Polygon);
+    AddResults(lines, content.Results, calc::ReportBlock::Polygon);
     lines.Add(QLatin1String(Separator));
     if (content.FallOfPotential != nullptr && content.FallOfPotential->PointCount() >= 2) {
         AddFallOfPotential(lines, *content.FallOfPotential);
@@ -111,4 +109,4 @@ QByteArray TextReport(const ReportContent& content) {
     return lines.Bytes();
 }
 
-} // namespace stakewellFiles
+} // namespace stakewell::files

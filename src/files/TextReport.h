@@ -8,7 +8,7 @@
 
 #include <optional>
 
-namespace stakewellFiles {
+namespace stakewell::files {
 
 // The wire as given between electrodes: the box texts as typed and the
 // lengths they give, from which the results were computed.
@@ -22,9 +22,9 @@ struct WireBetweenReport {
 // What the design report copies from the window: field texts and result
 // captions exactly as shown, and the fall-of-potential list.
 struct ReportContent {
-    modStakewell::SheetInputs Inputs;
-    modStakewell::SheetResults Results;
-    const modStakewell::FallOfPotential* FallOfPotential = nullptr;
+    calc::SheetInputs Inputs;
+    calc::SheetResults Results;
+    const survey::FallOfPotential* FallOfPotential = nullptr;
     // Given when the results come from the lengths between electrodes; the
     // report then states those in place of the total-length box.
     std::optional<WireBetweenReport> WireBetween;
@@ -33,9 +33,9 @@ struct ReportContent {
 // The wire part of a report whose results come from lengths between
 // electrodes.
 WireBetweenReport BetweenReport(const std::string& electrodeCount,
-                                const modStakewell::WireBetweenInputs& between);
+                                const calc::WireBetweenInputs& between);
 
 // The report's bytes: CR LF after every line, field texts in UTF-8.
 QByteArray TextReport(const ReportContent& content);
 
-} // namespace stakewellFiles
+} // namespace stakewell::files

@@ -2,7 +2,7 @@
 
 #include <QSaveFile>
 
-namespace stakewellFiles {
+namespace stakewell::files {
 
 std::optional<QString> WriteWholeFile(const QString& fileName, const QByteArray& bytes) {
     QSaveFile file(fileName);
@@ -20,4 +20,4 @@ std::optional<QString> WriteWholeFile(const QString& fileName, const QByteArray&
     return std::nullopt;
 }
 
-} // namespace stakewellFiles
+} // namespace stakewell::files

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+namespace stakewell::files {
+
 namespace {
 
 const QString RootElement = QStringLiteral("stakewell-data");
@@ -568,7 +570,7 @@ std::optional<QString> XmlValueStore::Write() const {
     if (!document) {
         return QStringLiteral("the data could not be written");
     }
-    return stakewellFiles::WriteWholeFile(name, *document);
+    return WriteWholeFile(name, *document);
 }
 
 namespace {
@@ -662,3 +664,5 @@ void XmlValueStore::Rehash(std::size_t bucketCount) {
         buckets[bucket] = static_cast<std::uint32_t>(i + 1);
     }
 }
+
+} // namespace stakewell::files

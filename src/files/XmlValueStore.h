@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace stakewell::files {
+
 // Text values under slash-separated paths, kept in one XML file. Path parts
 // are stored as attribute values, so any part works ("4Pt", "Ohms-0"), and
 // every text comes back exactly as it was set, whatever characters it holds.
@@ -61,3 +63,5 @@ private:
     // a probe or two; entries keep their hashes, so growing hashes nothing.
     std::vector<std::uint32_t> buckets;
 };
+
+} // namespace stakewell::files

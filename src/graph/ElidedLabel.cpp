@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QStyle>
 
+namespace stakewell::graph {
+
 QSize ElidedLabel::minimumSizeHint() const {
     return {fontMetrics().averageCharWidth() * 4, QLabel::minimumSizeHint().height()};
 }
@@ -19,3 +21,5 @@ void ElidedLabel::paintEvent(QPaintEvent* /*event*/) {
     style()->drawItemText(&painter, area, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(),
                           shown, foregroundRole());
 }
+
+} // namespace stakewell::graph

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace stakewell::graph {
+
 // A one-line label that shortens its text with an ellipsis to the width it is
 // given, instead of asking for the width of the whole text.
 class ElidedLabel : public QLabel {
@@ -16,3 +18,5 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+} // namespace stakewell::graph

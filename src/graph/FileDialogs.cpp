@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+namespace stakewell::graph {
+
 void ConfigureFileDialog(QFileDialog& dialog, const FileDialogSettings& settings) {
     dialog.setWindowTitle(settings.title);
     dialog.setNameFilter(settings.filter);
@@ -20,3 +22,5 @@ QString AskFileName(QWidget* parent, const FileDialogSettings& settings) {
     }
     return dialog.selectedFiles().value(0);
 }
+
+} // namespace stakewell::graph

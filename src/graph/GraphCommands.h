@@ -9,15 +9,19 @@
 #include <functional>
 #include <vector>
 
+namespace stakewell::graph {
+
 // What the graph window's own commands need from the window that owns the
 // point list. The settings outlive any one graph window.
 struct GraphCommands {
     // Deviation at 52% and 72% of E2, in percent, within which the curve is
     // taken as flat.
-    double TolerancePercent = FopAnalysis::DefaultTolerancePercent;
+    double TolerancePercent = analysis::DefaultTolerancePercent;
     // Puts readings brought in from a file or the clipboard into the point
     // list, as one step the owner can undo, and refreshes.
-    std::function<void(std::vector<modStakewell::FOPPoint>)> TakeReadings;
+    std::function<void(std::vector<survey::FOPPoint>)> TakeReadings;
     // The main window's part of a printed test report.
     std::function<TestReportContent()> ReportContent;
 };
+
+} // namespace stakewell::graph

@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <utility>
 
+namespace stakewell::graph {
+
 namespace {
 
 constexpr int Gap = 8;
 
-bool NoStoredPlacement(const modStakewell::GraphPlacement& placement) {
+bool NoStoredPlacement(const shared::GraphPlacement& placement) {
     return placement.GraphTop == 0 && placement.GraphLeft == 0 && placement.GraphWidth == 0 &&
            placement.GraphHeight == 0;
 }
@@ -34,9 +36,9 @@ QPoint BesidePosition(const QRect& neighbour, const QSize& size, const QRect& sc
 
 } // namespace
 
-GraphWindowHost::GraphWindowHost(modStakewell::SharedState& state, const QWidget* neighbour)
+GraphWindowHost::GraphWindowHost(SharedState& state, const QWidget* neighbour)
     : state(state), neighbour(neighbour),
-      plotting(state.refresh.Listen(modStakewell::FopRefresh::Stage::Plot, [this] {
+      plotting(state.refresh.Listen(survey::FopRefresh::Stage::Plot, [this] {
           frmGraph& graph = Window();
           graph.ClearGraph();
           graph.ComputePlotExtents();
@@ -93,3 +95,5 @@ void GraphWindowHost::Close() {
         window->close();
     }
 }
+
+} // namespace stakewell::graph

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+namespace stakewell::graph {
+
 // Owns the graph window's lifecycle: it comes into being hidden the first time
 // anything touches it, and a window the user closed is replaced by a fresh
 // hidden one at the placement it was closed at. Without any stored placement
@@ -16,7 +18,7 @@
 class GraphWindowHost {
 public:
     // Plots at every refresh of the survey, once its read-outs are shown.
-    explicit GraphWindowHost(modStakewell::SharedState& state, const QWidget* neighbour = nullptr);
+    explicit GraphWindowHost(SharedState& state, const QWidget* neighbour = nullptr);
     ~GraphWindowHost();
     GraphWindowHost(const GraphWindowHost&) = delete;
     GraphWindowHost& operator=(const GraphWindowHost&) = delete;
@@ -36,7 +38,7 @@ public:
     GraphCommands& Commands() { return commands; }
 
 private:
-    modStakewell::SharedState& state;
+    SharedState& state;
     const QWidget* neighbour;
     // A new window is not framed until it is shown, and the decoration is the
     // window system's, so the one seen around the last framed window is the
@@ -45,5 +47,7 @@ private:
     GraphCommands commands;
     QPointer<frmGraph> window;
     bool placeBesideNeighbour = false;
-    modStakewell::FopRefresh::Subscription plotting;
+    survey::FopRefresh::Subscription plotting;
 };
+
+} // namespace stakewell::graph

@@ -8,10 +8,8 @@
 #include <array>
 #include <cmath>
 
-namespace PlotPainting {
+namespace stakewell::graph {
 namespace {
-
-using modStakewell::PlotExtents;
 
 // Primitives further off the picture than this are invisible; skipping them
 // keeps absurd extents from reaching the rasteriser.
@@ -169,8 +167,8 @@ private:
     qreal pixelWidth;
 };
 
-QPointF UserPointOf(const modStakewell::FOPPoint& point) {
-    return {PlotScale::ToSingle(1000.0 * point.Feet), PlotScale::ToSingle(1000.0 * point.Ohms)};
+QPointF UserPointOf(const survey::FOPPoint& point) {
+    return {ToSingle(1000.0 * point.Feet), ToSingle(1000.0 * point.Ohms)};
 }
 
 QString Text(const std::string& text) {
@@ -180,7 +178,7 @@ QString Text(const std::string& text) {
 // Dashed guides at 52% and 72% of E2, around the red 62% line, and at the
 // true distance; a diamond on every value the analysis found.
 std::vector<Marker> PaintAnalysis(UserScalePainter& painter, const PlotExtents& plot,
-                                  const FopAnalysis::Result& analysis) {
+                                  const analysis::Result& analysis) {
     std::vector<Marker> markers;
     const auto guide = [&](double feet, const QColor& colour) {
         const double x = 1000.0 * feet;
@@ -188,30 +186,29 @@ std::vector<Marker> PaintAnalysis(UserScalePainter& painter, const PlotExtents& 
         painter.Line(x, plot.PlotTop, x, plot.PlotBottom);
     };
     const auto diamond = [&](double feet, double ohms, const QColor& colour, const QString& tip) {
-        const QPointF at =
-            painter.Map(PlotScale::ToSingle(1000.0 * feet), PlotScale::ToSingle(1000.0 * ohms));
+        const QPointF at = painter.Map(ToSingle(1000.0 * feet), ToSingle(1000.0 * ohms));
         if (std::isfinite(at.x()) && std::isfinite(at.y())) {
             painter.Diamond(at, colour);
             markers.push_back({at, tip});
         }
     };
-    const FopAnalysis::Flatness& flat = analysis.Flat;
+    const analysis::Flatness& flat = analysis.Flat;
     if (analysis.E2Distance > 0.0) {
         guide(flat.At52.Feet, Band);
         guide(flat.At72.Feet, Band);
     }
-    const FopAnalysis::SlopeMethod& slope = analysis.Slope;
+    const analysis::SlopeMethod& slope = analysis.Slope;
     if (slope.TrueDistance && slope.TrueOhms) {
         guide(*slope.TrueDistance, TrueDistance);
     }
-    for (const FopAnalysis::CurveValue* value : {&flat.At52, &analysis.At62, &flat.At72}) {
+    for (const analysis::CurveValue* value : {&flat.At52, &analysis.At62, &flat.At72}) {
         if (value->Ohms) {
-            diamond(value->Feet, *value->Ohms, Band, Text(FopAnalysis::CurveValueTip(*value)));
+            diamond(value->Feet, *value->Ohms, Band, Text(analysis::CurveValueTip(*value)));
         }
     }
     if (slope.TrueDistance && slope.TrueOhms) {
         diamond(*slope.TrueDistance, *slope.TrueOhms, TrueDistance,
-                Text(FopAnalysis::TrueValueTip(slope)));
+                Text(analysis::TrueValueTip(slope)));
     }
     return markers;
 }
@@ -219,9 +216,8 @@ std::vector<Marker> PaintAnalysis(UserScalePainter& painter, const PlotExtents& 
 } // namespace
 
 std::vector<Marker> PaintPlot(QPainter& painter, const QRectF& area, qreal pixelWidth,
-                              const modStakewell::SharedState& state,
-                              const PlotScale::PlotSpans& spans,
-                              const FopAnalysis::Result& analysis) {
+                              const SharedState& state, const PlotSpans& spans,
+                              const analysis::Result& analysis) {
     const auto& fop = state.fop;
     const auto& plot = state.plot;
     const int n = fop.PointCount();
@@ -238,14 +234,14 @@ std::vector<Marker> PaintPlot(QPainter& painter, const QRectF& area, qreal pixel
     user.SetFont(labelFont);
     const QPen labelPen = CosmeticPen(Black, 2);
     const QPen gridPen = CosmeticPen(White, 2);
-    for (const auto& line : PlotScale::GridLines(plot.MinFeet, plot.MaxFeet, spans.Feet)) {
+    for (const auto& line : GridLines(plot.MinFeet, plot.MaxFeet, spans.Feet)) {
         const double x = 1000.0 * line.Value;
         user.SetPen(labelPen);
         user.Text(x, plot.PlotTop, QString::fromStdString(line.Label));
         user.SetPen(gridPen);
         user.Line(x, plot.PlotBottom, x, plot.PlotTop);
     }
-    for (const auto& line : PlotScale::GridLines(plot.MinOhms, plot.MaxOhms, spans.Ohms)) {
+    for (const auto& line : GridLines(plot.MinOhms, plot.MaxOhms, spans.Ohms)) {
         const double y = 1000.0 * line.Value;
         user.SetPen(labelPen);
         user.Text(plot.PlotLeft, y, QString::fromStdString(line.Label));
@@ -253,7 +249,7 @@ std::vector<Marker> PaintPlot(QPainter& painter, const QRectF& area, qreal pixel
         user.Line(plot.PlotLeft, y, plot.PlotRight, y);
     }
 
-    const double x62 = PlotScale::SixtyTwoPercentX(fop);
+    const double x62 = SixtyTwoPercentX(fop);
     user.SetPen(CosmeticPen(Red, 1));
     user.Line(x62, plot.PlotTop, x62, plot.PlotBottom);
 
@@ -261,7 +257,7 @@ std::vector<Marker> PaintPlot(QPainter& painter, const QRectF& area, qreal pixel
     std::vector<QPointF> beyondE2;
     measured.reserve(static_cast<std::size_t>(n));
     for (int i = 1; i <= n; ++i) {
-        const modStakewell::FOPPoint& point = fop.FOPPoints()[static_cast<std::size_t>(i)];
+        const survey::FOPPoint& point = fop.FOPPoints()[static_cast<std::size_t>(i)];
         (fop.BeyondE2(point) ? beyondE2 : measured).push_back(UserPointOf(point));
     }
     user.Dots(measured, Black, 4);
@@ -284,4 +280,4 @@ void PaintCrossHair(QPainter& painter, const QRectF& area, qreal pixelWidth,
     user.Line(plot.PlotLeft, y, plot.PlotRight, y);
 }
 
-} // namespace PlotPainting
+} // namespace stakewell::graph

@@ -14,7 +14,7 @@ class QRectF;
 
 // The fall-of-potential plot painted onto any surface: the window's picture,
 // an image, an SVG drawing or a printed page.
-namespace PlotPainting {
+namespace stakewell::graph {
 
 // A marker of the curve analysis where the pointer can ask for its value.
 struct Marker {
@@ -27,12 +27,11 @@ struct Marker {
 // markers. `pixelWidth` is how many device units one pixel of a plain screen
 // covers, so that lines keep their look on dense screens and on paper.
 std::vector<Marker> PaintPlot(QPainter& painter, const QRectF& area, qreal pixelWidth,
-                              const modStakewell::SharedState& state,
-                              const PlotScale::PlotSpans& spans,
-                              const FopAnalysis::Result& analysis);
+                              const SharedState& state, const PlotSpans& spans,
+                              const analysis::Result& analysis);
 
 // The green cross-hair of the mouse read-out through the user point (x, y).
 void PaintCrossHair(QPainter& painter, const QRectF& area, qreal pixelWidth,
-                    const modStakewell::PlotExtents& plot, float x, float y);
+                    const PlotExtents& plot, float x, float y);
 
-} // namespace PlotPainting
+} // namespace stakewell::graph

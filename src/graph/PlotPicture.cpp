@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace stakewell::graph {
+
 namespace {
 
 // Beyond this many device pixels a side the image is not worth allocating;
@@ -66,3 +68,5 @@ void PlotPicture::mouseMoveEvent(QMouseEvent* event) {
     emit MouseMoved(event->position());
     QWidget::mouseMoveEvent(event);
 }
+
+} // namespace stakewell::graph

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+namespace stakewell::graph {
+
 // The drawing surface of the plot. Everything is drawn into a retained image
 // at the screen's pixel density, so a repaint never has to run the refresh
 // again and the cross-hair stays until the next refresh erases it.
@@ -32,3 +34,5 @@ private:
     bool CanvasMatchesWidget() const;
     QImage canvas;
 };
+
+} // namespace stakewell::graph

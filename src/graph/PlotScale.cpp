@@ -7,11 +7,10 @@
 #include <cmath>
 #include <limits>
 
-namespace PlotScale {
+namespace stakewell::graph {
 
-using modStakewell::FallOfPotential;
-using modStakewell::PlotExtents;
-using modStakewell::ToSingle;
+using shared::ToSingle;
+using survey::FallOfPotential;
 
 bool Placeable(double value) {
     return std::abs(value) <= LargestPlaceable;
@@ -106,7 +105,7 @@ std::vector<GridLine> GridLines(double minValue, double maxValue, double span) {
 std::string GridLabel(double value) {
     // Adding zero turns a negative zero into the zero it reads as.
     const double whole = value + 0.0;
-    return (whole >= 0.0 ? " " : "") + modStakewell::DoubleText(whole);
+    return (whole >= 0.0 ? " " : "") + shared::DoubleText(whole);
 }
 
 double SixtyTwoPercentX(const FallOfPotential& fop) {
@@ -123,11 +122,11 @@ UserPoint PixelToUser(const PlotExtents& plot, double px, double py, double widt
 }
 
 std::string FeetReadout(float x) {
-    return modStakewell::SingleText(x / 1000.0F) + " Feet";
+    return shared::SingleText(x / 1000.0F) + " Feet";
 }
 
 std::string OhmsReadout(float y) {
-    return modStakewell::SingleText(y / 1000.0F) + " Ohms";
+    return shared::SingleText(y / 1000.0F) + " Ohms";
 }
 
 bool HasUsableScale(const PlotExtents& plot) {
@@ -136,4 +135,4 @@ bool HasUsableScale(const PlotExtents& plot) {
     return std::isfinite(width) && std::isfinite(height) && width != 0.0 && height != 0.0;
 }
 
-} // namespace PlotScale
+} // namespace stakewell::graph

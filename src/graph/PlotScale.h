@@ -8,7 +8,7 @@
 
 // The arithmetic of the fall-of-potential plot, kept free of any drawing so it
 // can be checked number by number.
-namespace PlotScale {
+namespace stakewell::graph {
 
 // The ohm and foot spans taken before a zero span is widened; the grid steps
 // are derived from these, not from the widened extents.
@@ -29,7 +29,7 @@ struct UserPoint {
 
 inline constexpr int MaxGridLines = 6;
 
-using modStakewell::ToSingle;
+using shared::ToSingle;
 
 // Largest distance or resistance the plot places. Beyond it a reading's
 // position in thousandths, with the margins around it, would leave the single
@@ -39,10 +39,10 @@ bool Placeable(double value);
 
 // Extents of points 1..n into MaxOhms/MinOhms/MaxFeet/MinFeet; readings and an
 // E2 distance that cannot be placed are left out.
-PlotSpans ComputeExtents(const modStakewell::FallOfPotential& fop, modStakewell::PlotExtents& plot);
+PlotSpans ComputeExtents(const survey::FallOfPotential& fop, PlotExtents& plot);
 
 // PlotLeft/Top/Right/Bottom from the extents, with the single-precision pads.
-void ComputeLimits(modStakewell::PlotExtents& plot);
+void ComputeLimits(PlotExtents& plot);
 
 // The whole-number grid lines between minValue and maxValue; never more than
 // MaxGridLines, whatever the step (a zero step repeats the first line).
@@ -52,17 +52,16 @@ std::vector<GridLine> GridLines(double minValue, double maxValue, double span);
 std::string GridLabel(double value);
 
 // Horizontal user position of the 62% line.
-double SixtyTwoPercentX(const modStakewell::FallOfPotential& fop);
+double SixtyTwoPercentX(const survey::FallOfPotential& fop);
 
 // The user-scale point under a pixel of a picture of the given size, with
 // the limits of the last drawing (all zero before any).
-UserPoint PixelToUser(const modStakewell::PlotExtents& plot, double px, double py, double width,
-                      double height);
+UserPoint PixelToUser(const PlotExtents& plot, double px, double py, double width, double height);
 
 std::string FeetReadout(float x);
 std::string OhmsReadout(float y);
 
 // True when the limits describe a drawable, finite, non-degenerate scale.
-bool HasUsableScale(const modStakewell::PlotExtents& plot);
+bool HasUsableScale(const PlotExtents& plot);
 
-} // namespace PlotScale
+} // namespace stakewell::graph

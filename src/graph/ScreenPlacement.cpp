@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <limits>
 
+namespace stakewell::graph {
+
 namespace {
 
 // Enough of the caption to grab with the mouse.
@@ -65,3 +67,5 @@ QSize LargestWindowSize(const QScreen* screen) {
     };
     return {limit(desktop.width()), limit(desktop.height())};
 }
+
+} // namespace stakewell::graph

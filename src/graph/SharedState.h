@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace modStakewell {
+namespace stakewell::graph {
 
 // Plot extents and the picture's user scale left by the last drawing of the
 // fall-of-potential graph; the mouse read-out uses them.
@@ -25,11 +25,11 @@ struct PlotExtents {
 // as long as the main window; the graph window holds a reference to it.
 class SharedState {
 public:
-    FallOfPotential fop;
+    survey::FallOfPotential fop;
     // Shows the survey afresh wherever it is shown.
-    FopRefresh refresh;
+    survey::FopRefresh refresh;
     PlotExtents plot;
-    GraphPlacement graph;
+    shared::GraphPlacement graph;
 
     // True while a data file is being applied: the change handlers then leave
     // the recalculation and the graph refresh to the end of the load.
@@ -55,4 +55,4 @@ private:
     SharedState& state;
 };
 
-} // namespace modStakewell
+} // namespace stakewell::graph

@@ -14,6 +14,8 @@
 
 #include <algorithm>
 
+namespace stakewell::graph {
+
 namespace {
 
 constexpr int PdfResolution = 300;
@@ -57,11 +59,11 @@ QFont Sized(QFont font, double points, bool bold = false) {
     return font;
 }
 
-QStringList DesignLines(const stakewellFiles::ReportContent& design) {
-    stakewellFiles::ReportContent withoutPoints = design;
+QStringList DesignLines(const files::ReportContent& design) {
+    files::ReportContent withoutPoints = design;
     withoutPoints.FallOfPotential = nullptr;
     QStringList lines =
-        QString::fromUtf8(stakewellFiles::TextReport(withoutPoints)).split(QStringLiteral("\r\n"));
+        QString::fromUtf8(files::TextReport(withoutPoints)).split(QStringLiteral("\r\n"));
     // The report opens with an empty line and its title, which the page has
     // as its heading.
     while (!lines.isEmpty() &&
@@ -101,9 +103,8 @@ void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
     painter.save();
     painter.fillRect(graphArea, QColor(0xB0, 0xBE, 0xCC));
     painter.setFont(Sized(base, 8));
-    if (plot.State.fop.PointCount() >= 2 && PlotScale::HasUsableScale(plot.State.plot)) {
-        PlotPainting::PaintPlot(painter, graphArea, pixelWidth, plot.State, plot.Spans,
-                                plot.Analysis);
+    if (plot.State.fop.PointCount() >= 2 && HasUsableScale(plot.State.plot)) {
+        PaintPlot(painter, graphArea, pixelWidth, plot.State, plot.Spans, plot.Analysis);
     }
     painter.restore();
 
@@ -115,16 +116,15 @@ void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
     analysis.Font(Sized(base, 10, true));
     analysis.Line(QStringLiteral("Analysis"));
     analysis.Font(Sized(base, 7.5));
-    for (const auto& line :
-         FopAnalysis::AnalysisLines(plot.Analysis, FopAnalysis::Digits::Rounded)) {
+    for (const auto& line : analysis::AnalysisLines(plot.Analysis, analysis::Digits::Rounded)) {
         analysis.Line(QString::fromStdString(line.Label + ": " + line.Value));
     }
     analysis.Gap();
     analysis.Font(Sized(base, 10, true));
     analysis.Line(QStringLiteral("Four-Point Test"));
     analysis.Font(Sized(base, 7.5));
-    using modStakewell::SheetInput;
-    using modStakewell::SheetResult;
+    using calc::SheetInput;
+    using calc::SheetResult;
     const auto input = [&](SheetInput key) {
         return QString::fromStdString(content.Design.Inputs[key]);
     };
@@ -148,9 +148,8 @@ void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
     }
     design.Gap();
     design.Font(Sized(base, 10, true));
-    design.Line(
-        QStringLiteral("Readings (E2 = %1 feet)")
-            .arg(QString::fromStdString(modStakewell::DoubleText(plot.State.fop.FOPE2Distance))));
+    design.Line(QStringLiteral("Readings (E2 = %1 feet)")
+                    .arg(QString::fromStdString(shared::DoubleText(plot.State.fop.FOPE2Distance))));
     design.Font(mono);
     const auto& points = plot.State.fop.FOPPoints();
     const int count = plot.State.fop.PointCount();
@@ -163,8 +162,8 @@ void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
         const bool leftOut = plot.State.fop.BeyondE2(point);
         design.Line(QStringLiteral("%1  %2 Feet  %3 Ohms%4")
                         .arg(i, 5)
-                        .arg(QString::fromStdString(modStakewell::DoubleText(point.Feet)), 10)
-                        .arg(QString::fromStdString(modStakewell::DoubleText(point.Ohms)), 10)
+                        .arg(QString::fromStdString(shared::DoubleText(point.Feet)), 10)
+                        .arg(QString::fromStdString(shared::DoubleText(point.Ohms)), 10)
                         .arg(leftOut ? QStringLiteral("  beyond E2, left out") : QString()));
     }
 }
@@ -186,5 +185,7 @@ QString WriteTestReportPdf(const QString& fileName, const TestReportContent& con
         PaintTestReport(painter, QRectF(0.0, 0.0, paintable.width(), paintable.height()),
                         PdfResolution / ScreenDpi, content, plot);
     }
-    return stakewellFiles::WriteWholeFile(fileName, document).value_or(QString());
+    return files::WriteWholeFile(fileName, document).value_or(QString());
 }
+
+} // namespace stakewell::graph

@@ -11,20 +11,22 @@
 class QPainter;
 class QRectF;
 
+namespace stakewell::graph {
+
 // What the printed test report shows beside the graph and the analysis, as
 // the main window holds it.
 struct TestReportContent {
     // The design sheet with the four-point test among its inputs and results.
-    stakewellFiles::ReportContent Design;
+    files::ReportContent Design;
     QString DataFileName; // empty when the readings were never loaded or saved
     QDate Date;
 };
 
 // The plot as the graph window's last refresh left it, with its analysis.
 struct PlotForReport {
-    const modStakewell::SharedState& State;
-    const PlotScale::PlotSpans& Spans;
-    const FopAnalysis::Result& Analysis;
+    const SharedState& State;
+    const PlotSpans& Spans;
+    const analysis::Result& Analysis;
 };
 
 // One page: heading, design inputs and results, the graph with its markers,
@@ -37,3 +39,5 @@ void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
 // Writes the page as a PDF file, whole or not at all; the reason when not.
 QString WriteTestReportPdf(const QString& fileName, const TestReportContent& content,
                            const PlotForReport& plot);
+
+} // namespace stakewell::graph

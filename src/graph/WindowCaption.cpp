@@ -3,6 +3,8 @@
 #include <QStyle>
 #include <QWidget>
 
+namespace stakewell::graph {
+
 std::optional<QMargins> FrameMarginsOf(const QWidget& window) {
     const QRect outer = window.frameGeometry();
     const QRect inner = window.geometry();
@@ -22,3 +24,5 @@ int CaptionHeight(const QWidget& window, const std::optional<QMargins>& frame) {
     }
     return window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
 }
+
+} // namespace stakewell::graph

@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace stakewell::graph {
+
 // The decoration the window system put around a top-level window: nothing
 // until the window has been framed (it is not before it is first shown).
 std::optional<QMargins> FrameMarginsOf(const QWidget& window);
@@ -14,3 +16,5 @@ std::optional<QMargins> FrameMarginsOf(const QWidget& window);
 // which the top shares; the style's title-bar height while the window system
 // tells nothing.
 int CaptionHeight(const QWidget& window, const std::optional<QMargins>& frame);
+
+} // namespace stakewell::graph

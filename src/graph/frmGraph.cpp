@@ -21,11 +21,13 @@
 #include <cmath>
 #include <utility>
 
+namespace stakewell::graph {
+
 namespace {
 
-using modStakewell::PixelsFromTwips;
-using modStakewell::TwipsFromPixels;
-using modStakewell::TwipsPerPixel;
+using shared::PixelsFromTwips;
+using shared::TwipsFromPixels;
+using shared::TwipsPerPixel;
 // Beyond any window's size, so that a stored size in twips never overflows.
 constexpr int LargestWindowSide = 16384;
 // How near the pointer must come to a marker for its value to be told.
@@ -40,7 +42,7 @@ int PixelsHalfEven(double pixels) {
 
 } // namespace
 
-frmGraph::frmGraph(modStakewell::SharedState& state, QMargins& lastFrameMargins, QWidget* parent)
+frmGraph::frmGraph(SharedState& state, QMargins& lastFrameMargins, QWidget* parent)
     : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmGraph>()), state(state),
       lastFrameMargins(lastFrameMargins) {
     ui->setupUi(this);
@@ -87,8 +89,8 @@ int frmGraph::TitleBarHeight() const {
 
 QSize frmGraph::MinimumOuterSize() const {
     const double caption = TitleBarHeight() * TwipsPerPixel;
-    return {PixelsHalfEven(modStakewell::WindowWidthTwips / TwipsPerPixel),
-            PixelsHalfEven((caption + modStakewell::WindowHeightTwips) / TwipsPerPixel)};
+    return {PixelsHalfEven(shared::WindowWidthTwips / TwipsPerPixel),
+            PixelsHalfEven((caption + shared::WindowHeightTwips) / TwipsPerPixel)};
 }
 
 QRect frmGraph::OuterGeometry() const {
@@ -238,7 +240,7 @@ void frmGraph::ClearGraph() {
 }
 
 void frmGraph::ComputePlotExtents() {
-    spans = PlotScale::ComputeExtents(state.fop, state.plot);
+    spans = ComputeExtents(state.fop, state.plot);
 }
 
 void frmGraph::DrawGraph() {
@@ -250,53 +252,53 @@ void frmGraph::DrawGraph() {
     if (n < 2) {
         return;
     }
-    PlotScale::ComputeLimits(state.plot);
-    if (!PlotScale::HasUsableScale(state.plot)) {
+    ComputeLimits(state.plot);
+    if (!HasUsableScale(state.plot)) {
         return;
     }
     PlotPicture& picture = *ui->FOPGraph;
     QImage& canvas = picture.Canvas();
     QPainter painter(&canvas);
     painter.setFont(picture.font());
-    markers = PlotPainting::PaintPlot(painter, QRectF(QPointF(0.0, 0.0), picture.size()),
-                                      canvas.devicePixelRatio(), state, spans, analysis);
+    markers = PaintPlot(painter, QRectF(QPointF(0.0, 0.0), picture.size()),
+                        canvas.devicePixelRatio(), state, spans, analysis);
     picture.Publish();
 }
 
 void frmGraph::FOPGraph_MouseMove(const QPointF& position) {
     const QSizeF picture = ui->FOPGraph->size();
-    const PlotScale::UserPoint point = PlotScale::PixelToUser(
-        state.plot, position.x(), position.y(), picture.width(), picture.height());
-    Panel_1->setText(QString::fromStdString(PlotScale::FeetReadout(point.X)));
-    Panel_2->setText(QString::fromStdString(PlotScale::OhmsReadout(point.Y)));
+    const UserPoint point =
+        PixelToUser(state.plot, position.x(), position.y(), picture.width(), picture.height());
+    Panel_1->setText(QString::fromStdString(FeetReadout(point.X)));
+    Panel_2->setText(QString::fromStdString(OhmsReadout(point.Y)));
     RefreshSurvey();
     DrawCrossHair(point.X, point.Y);
 }
 
 void frmGraph::DrawCrossHair(float x, float y) {
     const auto& plot = state.plot;
-    if (!PlotScale::HasUsableScale(plot)) {
+    if (!HasUsableScale(plot)) {
         return;
     }
     PlotPicture& picture = *ui->FOPGraph;
     QImage& canvas = picture.Canvas();
     QPainter painter(&canvas);
-    PlotPainting::PaintCrossHair(painter, QRectF(QPointF(0.0, 0.0), picture.size()),
-                                 canvas.devicePixelRatio(), plot, x, y);
+    PaintCrossHair(painter, QRectF(QPointF(0.0, 0.0), picture.size()), canvas.devicePixelRatio(),
+                   plot, x, y);
     picture.Publish();
 }
 
 void frmGraph::ShowAnalysis() {
-    Panel_3->setText(QString::fromStdString(FopAnalysis::AnalysisSummary(analysis)));
+    Panel_3->setText(QString::fromStdString(analysis::AnalysisSummary(analysis)));
     Panel_3->setToolTip(
-        QString::fromStdString(FopAnalysis::AnalysisListing(analysis, FopAnalysis::Digits::Rounded))
+        QString::fromStdString(analysis::AnalysisListing(analysis, analysis::Digits::Rounded))
             .trimmed());
 }
 
 QString frmGraph::MarkerTipAt(const QPointF& position) const {
-    const PlotPainting::Marker* nearest = nullptr;
+    const Marker* nearest = nullptr;
     double nearestDistance = MarkerReach;
-    for (const PlotPainting::Marker& marker : markers) {
+    for (const Marker& marker : markers) {
         const double distance = QLineF(marker.At, position).length();
         if (distance <= nearestDistance) {
             nearest = &marker;
@@ -319,3 +321,5 @@ bool frmGraph::eventFilter(QObject* watched, QEvent* event) {
     }
     return QWidget::eventFilter(watched, event);
 }
+
+} // namespace stakewell::graph

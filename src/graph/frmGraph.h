@@ -12,13 +12,16 @@
 #include <memory>
 #include <optional>
 
-class ElidedLabel;
 class QLabel;
 class QPointF;
 
 namespace Ui {
 class frmGraph;
 }
+
+namespace stakewell::graph {
+
+class ElidedLabel;
 
 // The fall-of-potential plot window. It draws only when a refresh of the
 // survey asks its host to, and asks for a refresh at every mouse move so the
@@ -32,8 +35,7 @@ public:
     // owner, which cannot hand it out before construction ends.
     // `lastFrameMargins` is the owner's memory of the decoration around the
     // last framed graph window; this window reads and updates it.
-    frmGraph(modStakewell::SharedState& state, QMargins& lastFrameMargins,
-             QWidget* parent = nullptr);
+    frmGraph(SharedState& state, QMargins& lastFrameMargins, QWidget* parent = nullptr);
     ~frmGraph() override;
     frmGraph(const frmGraph&) = delete;
     frmGraph& operator=(const frmGraph&) = delete;
@@ -62,7 +64,7 @@ public:
     void UseCommands(GraphCommands& ownerCommands) { commands = &ownerCommands; }
 
     // The analysis of the last refresh.
-    const FopAnalysis::Result& Analysis() const { return analysis; }
+    const analysis::Result& Analysis() const { return analysis; }
     // The value of the analysis marker under a point of the picture, empty
     // when there is none within reach.
     QString MarkerTipAt(const QPointF& position) const;
@@ -107,12 +109,12 @@ private:
     QLabel* Panel_1 = nullptr;
     QLabel* Panel_2 = nullptr;
     ElidedLabel* Panel_3 = nullptr;
-    modStakewell::SharedState& state;
+    SharedState& state;
     QMargins& lastFrameMargins;
-    PlotScale::PlotSpans spans;
-    FopAnalysis::AnalysisCache analysisCache;
-    FopAnalysis::Result analysis;
-    std::vector<PlotPainting::Marker> markers;
+    PlotSpans spans;
+    analysis::AnalysisCache analysisCache;
+    analysis::Result analysis;
+    std::vector<Marker> markers;
     GraphCommands ownCommands;
     GraphCommands* commands = &ownCommands;
     struct UnframedPlacement {
@@ -123,3 +125,5 @@ private:
     bool bInResize = false;
     bool bClosed = false;
 };
+
+} // namespace stakewell::graph

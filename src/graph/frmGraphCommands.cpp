@@ -25,6 +25,8 @@
 #include <QShortcut>
 #include <QSvgGenerator>
 
+namespace stakewell::graph {
+
 namespace {
 
 constexpr double ScreenDpi = 96.0;
@@ -32,7 +34,7 @@ constexpr double ScreenDpi = 96.0;
 constexpr qint64 LargestReadingsFile = qint64{16} * 1024 * 1024;
 
 QString WriteWhole(const QString& fileName, const QByteArray& bytes) {
-    return stakewellFiles::WriteWholeFile(fileName, bytes).value_or(QString());
+    return files::WriteWholeFile(fileName, bytes).value_or(QString());
 }
 
 } // namespace
@@ -107,9 +109,8 @@ void frmGraph::SaveGraph(QString& fileName) {
             QPainter painter(&generator);
             painter.fillRect(QRect(QPoint(0, 0), size), PlotPicture::Background());
             painter.setFont(ui->FOPGraph->font());
-            if (state.fop.PointCount() >= 2 && PlotScale::HasUsableScale(state.plot)) {
-                PlotPainting::PaintPlot(painter, QRectF(QPointF(0.0, 0.0), size), 1.0, state, spans,
-                                        analysis);
+            if (state.fop.PointCount() >= 2 && HasUsableScale(state.plot)) {
+                PaintPlot(painter, QRectF(QPointF(0.0, 0.0), size), 1.0, state, spans, analysis);
             }
         }
         problem = WriteWhole(fileName, drawing);
@@ -200,7 +201,7 @@ void frmGraph::TakeReadingsFrom(const std::string& text, const QString& source) 
     if (!commands->TakeReadings) {
         return;
     }
-    stakewellFiles::CsvReadings read = stakewellFiles::ReadReadingsCsv(text, state.fop);
+    files::CsvReadings read = files::ReadReadingsCsv(text, state.fop);
     if (!read.Problem.empty()) {
         QMessageBox::warning(this, QStringLiteral("Stakewell"),
                              QStringLiteral("No readings were taken from %1:\n%2")
@@ -219,8 +220,8 @@ void frmGraph::ExportReadings(QString& fileName) {
     if (fileName.isEmpty()) {
         return;
     }
-    const QString problem = WriteWhole(
-        fileName, QByteArray::fromStdString(stakewellFiles::WriteReadingsCsv(state.fop)));
+    const QString problem =
+        WriteWhole(fileName, QByteArray::fromStdString(files::WriteReadingsCsv(state.fop)));
     if (!problem.isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("Stakewell"),
                              QStringLiteral("Could not export the readings to \"%1\":\n%2.")
@@ -239,3 +240,5 @@ void frmGraph::AskTolerance() {
         RefreshSurvey();
     }
 }
+
+} // namespace stakewell::graph

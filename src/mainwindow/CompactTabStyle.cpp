@@ -1,5 +1,7 @@
 #include "mainwindow/CompactTabStyle.h"
 
+namespace stakewell::mainwindow {
+
 int CompactTabStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                                  const QWidget* widget) const {
     const int value = QProxyStyle::pixelMetric(metric, option, widget);
@@ -8,3 +10,5 @@ int CompactTabStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     }
     return value;
 }
+
+} // namespace stakewell::mainwindow

@@ -2,6 +2,8 @@
 
 #include <QProxyStyle>
 
+namespace stakewell::mainwindow {
+
 // Tab captions in bold 9.75 pt must all fit across the tab strip's fixed
 // width; the default padding around each caption would push the last tabs
 // behind scroll arrows.
@@ -14,3 +16,5 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
 };
+
+} // namespace stakewell::mainwindow

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QWidget>
 
+namespace stakewell::mainwindow {
+
 namespace {
 
 constexpr double Width = 2.0;
@@ -30,3 +32,5 @@ bool FocusMark::eventFilter(QObject* watched, QEvent* event) {
         QRectF(control->rect()).adjusted(Width / 2.0, Width / 2.0, -Width / 2.0, -Width / 2.0));
     return true;
 }
+
+} // namespace stakewell::mainwindow

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+namespace stakewell::mainwindow {
+
 // Draws a focus rectangle inside a control whose style shows no focus of
 // its own (a scroll bar), so a user working by keyboard sees where the keys go.
 class FocusMark : public QObject {
@@ -15,3 +17,5 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
+
+} // namespace stakewell::mainwindow

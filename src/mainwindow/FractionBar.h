@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace stakewell::mainwindow {
+
 // The slanted bar between a numerator (upper left) and a denominator (lower
 // right). It lies beneath the two boxes and lets every mouse event through.
 class FractionBar : public QWidget {
@@ -13,3 +15,5 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+} // namespace stakewell::mainwindow

@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QLineEdit>
 
+namespace stakewell::mainwindow {
+
 namespace {
 
 QString OughtName(int gauge) {
@@ -24,7 +26,7 @@ QColor InputHint::Tint() {
 }
 
 std::optional<QString> InputHint::NumberHint(const QString& text) {
-    const modStakewell::NumberRead read = modStakewell::ReadLeadingNumber(text.toStdString());
+    const shared::NumberRead read = shared::ReadLeadingNumber(text.toStdString());
     if (read.readInFull) {
         return std::nullopt;
     }
@@ -32,11 +34,11 @@ std::optional<QString> InputHint::NumberHint(const QString& text) {
         return QStringLiteral("Not a number: read as 0.");
     }
     return QStringLiteral("Read as %1: the rest of the text is ignored.")
-        .arg(QString::fromStdString(modStakewell::DoubleText(read.value)));
+        .arg(QString::fromStdString(shared::DoubleText(read.value)));
 }
 
 std::optional<QString> InputHint::GaugeHint(const QString& text) {
-    const modStakewell::GaugeRead read = modStakewell::ReadGauge(text.toStdString());
+    const calc::GaugeRead read = calc::ReadGauge(text.toStdString());
     if (read.readInFull) {
         return std::nullopt;
     }
@@ -79,3 +81,5 @@ void InputHint::Refresh(QLineEdit* field) {
     field->setPalette(tinted);
     field->setToolTip(*hint);
 }
+
+} // namespace stakewell::mainwindow

@@ -10,6 +10,8 @@
 
 class QLineEdit;
 
+namespace stakewell::mainwindow {
+
 // Says why a field reads as it does. While part of a field's text is not read
 // (the number ends at "100,5"'s comma, "abc" reads as 0) the field is tinted
 // and its tool tip tells the value used. A read-only field shows no hint: the
@@ -42,3 +44,5 @@ private:
     QHash<QLineEdit*, Reader> readers;
     QHash<QLineEdit*, Plain> plain;
 };
+
+} // namespace stakewell::mainwindow

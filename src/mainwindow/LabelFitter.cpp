@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+namespace stakewell::mainwindow {
+
 namespace {
 
 // A sliver of background on each side keeps the first and last digit clear of
@@ -106,3 +108,5 @@ void LabelFitter::Paint(QLabel& label, const Fit& fit) {
         &painter, contents, QStyle::visualAlignment(label.layoutDirection(), label.alignment()),
         label.palette(), label.isEnabled(), fit.shown, label.foregroundRole());
 }
+
+} // namespace stakewell::mainwindow

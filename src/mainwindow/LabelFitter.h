@@ -6,6 +6,8 @@
 
 class QLabel;
 
+namespace stakewell::mainwindow {
+
 // Keeps a shown number whole. A label whose text does not fit is drawn in a
 // smaller font, down to MinimumPointSize, and beyond that cut short with "…"
 // and the whole text in its tool tip. The label's text itself never changes:
@@ -36,3 +38,5 @@ protected:
 private:
     static void Paint(QLabel& label, const Fit& fit);
 };
+
+} // namespace stakewell::mainwindow

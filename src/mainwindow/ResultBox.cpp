@@ -2,9 +2,13 @@
 
 #include <QPalette>
 
+namespace stakewell::mainwindow {
+
 ResultBox::ResultBox(QWidget* parent) : QLabel(parent) {
     setAutoFillBackground(true);
     QPalette white;
     white.setBrush(QPalette::Window, QBrush(Qt::white));
     setPalette(white);
 }
+
+} // namespace stakewell::mainwindow

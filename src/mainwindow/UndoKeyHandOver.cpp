@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+namespace stakewell::mainwindow {
+
 UndoKeyHandOver::UndoKeyHandOver(QObject* parent) : QObject(parent) {}
 
 bool UndoKeyHandOver::eventFilter(QObject* watched, QEvent* event) {
@@ -26,3 +28,5 @@ bool UndoKeyHandOver::eventFilter(QObject* watched, QEvent* event) {
     }
     return handOver;
 }
+
+} // namespace stakewell::mainwindow

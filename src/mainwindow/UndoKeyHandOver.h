@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+namespace stakewell::mainwindow {
+
 // A text box answers Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y itself even when it has no
 // typing to undo or redo. Watched boxes then hand those keys on to the
 // window's own shortcuts, so undoing a change of the point list works from
@@ -15,3 +17,5 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
+
+} // namespace stakewell::mainwindow

@@ -32,20 +32,28 @@
 #include <optional>
 #include <utility>
 
+// Resources of a static library are registered by hand, from outside any
+// namespace.
+static void InitProgramResources() {
+    Q_INIT_RESOURCE(stakewell);
+}
+
+namespace stakewell::mainwindow {
+
 namespace {
 
-using modStakewell::PixelsFromTwips;
+using shared::PixelsFromTwips;
 
 const QPoint PageInView{PixelsFromTwips(240), PixelsFromTwips(360)};
 const QPoint PageOutOfSight{PixelsFromTwips(240), PixelsFromTwips(5000)};
 constexpr int FallOfPotentialPage = 5;
 
 double ReadNumber(const QString& text) {
-    return modStakewell::ReadNumber(text.toStdString());
+    return shared::ReadNumber(text.toStdString());
 }
 
 QString FormatPattern(double value, std::string_view pattern) {
-    return QString::fromStdString(modStakewell::FormatPattern(value, pattern));
+    return QString::fromStdString(shared::FormatPattern(value, pattern));
 }
 
 void SetPointSize(QWidget* widget, double points) {
@@ -59,7 +67,7 @@ void SetPointSize(QWidget* widget, double points) {
 // read in full. An empty box reads as 0 and is refused as such.
 std::optional<QString> NotWhollyANumber(const QString& text, const char* what) {
     const QString typed = text.trimmed();
-    const modStakewell::NumberRead read = modStakewell::ReadLeadingNumber(typed.toStdString());
+    const shared::NumberRead read = shared::ReadLeadingNumber(typed.toStdString());
     const bool inner = std::any_of(typed.begin(), typed.end(), [](QChar c) { return c.isSpace(); });
     if (typed.isEmpty() || (read.anyDigit && read.readInFull && !inner)) {
         return std::nullopt;
@@ -69,8 +77,7 @@ std::optional<QString> NotWhollyANumber(const QString& text, const char* what) {
     if (typed.contains(u',')) {
         QString pointed = typed;
         pointed.replace(u',', u'.');
-        const modStakewell::NumberRead again =
-            modStakewell::ReadLeadingNumber(pointed.toStdString());
+        const shared::NumberRead again = shared::ReadLeadingNumber(pointed.toStdString());
         refusal +=
             again.anyDigit && again.readInFull
                 ? QStringLiteral(" Did you mean %1? Write the decimal point as \".\".").arg(pointed)
@@ -93,12 +100,12 @@ frmMain::frmMain(QString lastConfigFile, QWidget* parent)
 
 frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmMain>()),
-      readOuts(state.refresh.Listen(modStakewell::FopRefresh::Stage::ReadOuts,
-                                    [this] { ShowFopReadOuts(); })),
-      graph(std::make_unique<GraphWindowHost>(state, this)),
+      readOuts(
+          state.refresh.Listen(survey::FopRefresh::Stage::ReadOuts, [this] { ShowFopReadOuts(); })),
+      graph(std::make_unique<graph::GraphWindowHost>(state, this)),
       lastConfigFile(std::move(lastConfigFile)) {
-    Q_INIT_RESOURCE(stakewell);
-    stakewellAbout::SubstituteDialogFont();
+    InitProgramResources();
+    about::SubstituteDialogFont();
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -115,8 +122,8 @@ frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* paren
         page->raise();
     }
     ShowPage(1);
-    setFixedSize(PixelsFromTwips(modStakewell::WindowWidthTwips),
-                 PixelsFromTwips(modStakewell::WindowHeightTwips));
+    setFixedSize(PixelsFromTwips(shared::WindowWidthTwips),
+                 PixelsFromTwips(shared::WindowHeightTwips));
 
     BindDesignSheet();
     ConnectHandlers();
@@ -136,7 +143,7 @@ frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* paren
 frmMain::~frmMain() = default;
 
 void frmMain::ShowAboutBox() {
-    frmAbout about({}, this);
+    about::frmAbout about({}, this);
     about.exec();
 }
 
@@ -213,7 +220,7 @@ void frmMain::FitLabelsToCaptions() {
 }
 
 int frmMain::TitleBarHeight() const {
-    return CaptionHeight(*this, FrameMarginsOf(*this));
+    return graph::CaptionHeight(*this, graph::FrameMarginsOf(*this));
 }
 
 // Closing is never refused: a state that cannot be kept is reported, and the
@@ -253,24 +260,24 @@ void frmMain::TabStrip1_Click() {
 }
 
 void frmMain::BindDesignSheet() {
-    for (std::size_t i = 0; i < modStakewell::InputRows.size(); ++i) {
-        sheetFields[i] = findChild<QLineEdit*>(QLatin1String(modStakewell::InputRows[i].Widget));
+    for (std::size_t i = 0; i < calc::InputRows.size(); ++i) {
+        sheetFields[i] = findChild<QLineEdit*>(QLatin1String(calc::InputRows[i].Widget));
     }
-    for (std::size_t i = 0; i < modStakewell::ResultRows.size(); ++i) {
-        sheetLabels[i] = findChild<QLabel*>(QLatin1String(modStakewell::ResultRows[i].Widget));
+    for (std::size_t i = 0; i < calc::ResultRows.size(); ++i) {
+        sheetLabels[i] = findChild<QLabel*>(QLatin1String(calc::ResultRows[i].Widget));
     }
 }
 
-modStakewell::SheetInputs frmMain::TypedInputs() const {
-    modStakewell::SheetInputs inputs;
+calc::SheetInputs frmMain::TypedInputs() const {
+    calc::SheetInputs inputs;
     for (std::size_t i = 0; i < sheetFields.size(); ++i) {
         inputs.Texts[i] = sheetFields[i]->text().toStdString();
     }
     return inputs;
 }
 
-modStakewell::SheetResults frmMain::ShownResults() const {
-    modStakewell::SheetResults results;
+calc::SheetResults frmMain::ShownResults() const {
+    calc::SheetResults results;
     for (std::size_t i = 0; i < sheetLabels.size(); ++i) {
         results.Texts[i] = sheetLabels[i]->text().toStdString();
     }
@@ -278,19 +285,19 @@ modStakewell::SheetResults frmMain::ShownResults() const {
 }
 
 // The lengths between electrodes, while the results are to come from them.
-std::optional<modStakewell::WireBetweenInputs> frmMain::WireBetween() const {
+std::optional<calc::WireBetweenInputs> frmMain::WireBetween() const {
     if (!ui->WireLength_1->isChecked()) {
         return std::nullopt;
     }
-    return modStakewell::WireBetweenInputs{ui->tbxWireBetween_0->text().toStdString(),
-                                           ui->tbxWireBetween_1->text().toStdString()};
+    return calc::WireBetweenInputs{ui->tbxWireBetween_0->text().toStdString(),
+                                   ui->tbxWireBetween_1->text().toStdString()};
 }
 
 void frmMain::Recalculate() {
     // The labels go in as well as come out: a four-point step that fails keeps
     // the text its label already shows, and only the label holds that text.
-    modStakewell::SheetResults results = ShownResults();
-    modStakewell::ComputeSheet(TypedInputs(), results, WireBetween());
+    calc::SheetResults results = ShownResults();
+    calc::ComputeSheet(TypedInputs(), results, WireBetween());
     for (std::size_t i = 0; i < sheetLabels.size(); ++i) {
         sheetLabels[i]->setText(QString::fromStdString(results.Texts[i]));
     }
@@ -313,7 +320,7 @@ void frmMain::tbxWireDia_Change() {
     if (InWireUpdate) {
         return;
     }
-    const std::string gauge = modStakewell::DiameterToGauge(ReadNumber(ui->tbxWireDia->text()));
+    const std::string gauge = calc::DiameterToGauge(ReadNumber(ui->tbxWireDia->text()));
     InWireUpdate = true;
     ui->tbxWireAWG->setText(QString::fromStdString(gauge));
     InWireUpdate = false;
@@ -324,7 +331,7 @@ void frmMain::tbxWireAWG_Change() {
     if (InWireUpdate) {
         return;
     }
-    const float diameter = modStakewell::GaugeToDiameter(ui->tbxWireAWG->text().toStdString());
+    const float diameter = calc::GaugeToDiameter(ui->tbxWireAWG->text().toStdString());
     InWireUpdate = true;
     ui->tbxWireDia->setText(FormatPattern(diameter, "0.0000"));
     InWireUpdate = false;
@@ -396,33 +403,32 @@ void frmMain::cmdFOPAdd_Click() {
     }
     const double feet = ReadNumber(ui->tbxFOPP2Feet->text());
     const double ohms = ReadNumber(ui->tbxFOPP2Ohms->text());
-    const modStakewell::AddRefusal refusal = state.fop.CheckPoint(feet, ohms);
-    if (refusal != modStakewell::AddRefusal::None) {
+    const survey::AddRefusal refusal = state.fop.CheckPoint(feet, ohms);
+    if (refusal != survey::AddRefusal::None) {
         ShowAddNotice(AddRefusalText(refusal));
         return;
     }
     QToolTip::hideText();
     const auto& points = state.fop.FOPPoints();
-    const bool repeated =
-        std::any_of(std::next(points.begin()), points.end(),
-                    [feet](const modStakewell::FOPPoint& p) { return p.Feet == feet; });
-    fopHistory.Push(modStakewell::AddReading(feet, ohms), state.fop);
+    const bool repeated = std::any_of(std::next(points.begin()), points.end(),
+                                      [feet](const survey::FOPPoint& p) { return p.Feet == feet; });
+    fopHistory.Push(survey::AddReading(feet, ohms), state.fop);
     UpdateFOP();
     if (repeated) {
         ShowAddNotice(QStringLiteral("Added. A reading at %1 Feet was already in the list: the "
                                      "analysis uses the mean of the readings there.")
-                          .arg(QString::fromStdString(modStakewell::DoubleText(feet))));
+                          .arg(QString::fromStdString(shared::DoubleText(feet))));
     }
 }
 
 void frmMain::cmdFOPRemove_Click() {
-    if (fopHistory.Push(modStakewell::RemoveCurrentReading(), state.fop)) {
+    if (fopHistory.Push(survey::RemoveCurrentReading(), state.fop)) {
         UpdateFOP();
     }
 }
 
 void frmMain::cmdFOPClear_Click() {
-    fopHistory.Push(modStakewell::ClearReadings(), state.fop);
+    fopHistory.Push(survey::ClearReadings(), state.fop);
     ui->tbxFOPP2Feet->clear();
     ui->tbxFOPP2Ohms->clear();
     UpdateFOP();
@@ -456,7 +462,7 @@ void frmMain::RefreshFOP(ShowCurrentPoint showCurrent) {
 // The main window's part of every refresh, before the plot: it takes the E2
 // distance the plot is drawn against.
 void frmMain::ShowFopReadOuts() {
-    modStakewell::FallOfPotential& fop = state.fop;
+    survey::FallOfPotential& fop = state.fop;
     const int count = fop.PointCount();
     ui->lbPoint->setText(QStringLiteral("Point %1 of %2").arg(fop.FOPCurrent()).arg(count));
     if (count == 0) {
@@ -465,11 +471,9 @@ void frmMain::ShowFopReadOuts() {
         ui->lbDistPct->setText(
             FormatPattern(static_cast<double>(fop.FOPCurrent()) / count, "##0.0%"));
         if (showCurrentPoint == ShowCurrentPoint::Yes) {
-            const modStakewell::FOPPoint& current = fop.CurrentPoint();
-            ui->tbxFOPP2Feet->setText(
-                QString::fromStdString(modStakewell::DoubleText(current.Feet)));
-            ui->tbxFOPP2Ohms->setText(
-                QString::fromStdString(modStakewell::DoubleText(current.Ohms)));
+            const survey::FOPPoint& current = fop.CurrentPoint();
+            ui->tbxFOPP2Feet->setText(QString::fromStdString(shared::DoubleText(current.Feet)));
+            ui->tbxFOPP2Ohms->setText(QString::fromStdString(shared::DoubleText(current.Ohms)));
         }
     }
 
@@ -554,18 +558,18 @@ void frmMain::SwitchPage(int step) {
     ui->TabStrip1->setCurrentIndex((ui->TabStrip1->currentIndex() + step + count) % count);
 }
 
-QString frmMain::AddRefusalText(modStakewell::AddRefusal refusal) const {
-    using modStakewell::AddRefusal;
+QString frmMain::AddRefusalText(survey::AddRefusal refusal) const {
+    using survey::AddRefusal;
     switch (refusal) {
     case AddRefusal::ResistanceNotAboveZero:
         return QStringLiteral("Not added: the resistance must be above 0 Ohms.");
     case AddRefusal::DistanceOutsideE1E2:
         return QStringLiteral("Not added: the distance must be above 0 Feet and below the E2 "
                               "distance, %1 Feet.")
-            .arg(QString::fromStdString(modStakewell::DoubleText(state.fop.FOPE2Distance)));
+            .arg(QString::fromStdString(shared::DoubleText(state.fop.FOPE2Distance)));
     case AddRefusal::ListFull:
         return QStringLiteral("Not added: the list already holds %1 points.")
-            .arg(modStakewell::MaxFOPPoints);
+            .arg(survey::MaxFOPPoints);
     case AddRefusal::None:
         break;
     }
@@ -589,3 +593,5 @@ void frmMain::RedoFOP() {
         UpdateFOP();
     }
 }
+
+} // namespace stakewell::mainwindow

@@ -13,8 +13,6 @@
 #include <utility>
 #include <vector>
 
-class GraphWindowHost;
-struct TestReportContent;
 class QFileDialog;
 class QGroupBox;
 class QLabel;
@@ -24,11 +22,18 @@ namespace Ui {
 class frmMain;
 }
 
-namespace stakewellFiles {
+namespace stakewell::files {
 struct ChoiceContent;
 struct DataFileContent;
 struct ReportContent;
-} // namespace stakewellFiles
+} // namespace stakewell::files
+
+namespace stakewell::graph {
+class GraphWindowHost;
+struct TestReportContent;
+} // namespace stakewell::graph
+
+namespace stakewell::mainwindow {
 
 // The calculator's working window: six tab pages of inputs and results, the
 // fall-of-potential browser and the four command buttons. Every change of an
@@ -57,7 +62,7 @@ public:
     // Caption height in pixels, read afresh on every call.
     int TitleBarHeight() const;
 
-    modStakewell::SharedState& State() { return state; }
+    graph::SharedState& State() { return state; }
 
     // Each asks for the file name when fileName is empty and leaves the name
     // used in it (empty when nothing was chosen). A file that cannot be read
@@ -82,7 +87,7 @@ private:
     void SetUpFieldUse();
     void ConnectFieldKeys();
     void SwitchPage(int step);
-    QString AddRefusalText(modStakewell::AddRefusal refusal) const;
+    QString AddRefusalText(survey::AddRefusal refusal) const;
     void ShowAddNotice(const QString& notice);
     void ChooseWireSize(int index);
     void ChooseWireLength(int index);
@@ -92,9 +97,9 @@ private:
     void FitLabelsToCaptions();
     void ShowPage(int index);
     void BindDesignSheet();
-    modStakewell::SheetInputs TypedInputs() const;
-    modStakewell::SheetResults ShownResults() const;
-    std::optional<modStakewell::WireBetweenInputs> WireBetween() const;
+    calc::SheetInputs TypedInputs() const;
+    calc::SheetResults ShownResults() const;
+    std::optional<calc::WireBetweenInputs> WireBetween() const;
     void Recalculate();
     void RecalculateUnlessLoading();
 
@@ -119,30 +124,32 @@ private:
     void OpenAtStart(const QString& dataFile);
     void ShowAboutBox();
     std::optional<QString> ReadDataFileInto(const QString& fileName);
-    void ApplyDataFile(const stakewellFiles::DataFileContent& content);
-    void ApplyChoices(const stakewellFiles::ChoiceContent& choices);
-    stakewellFiles::DataFileContent CurrentDataFile() const;
-    stakewellFiles::ReportContent CurrentReport() const;
+    void ApplyDataFile(const files::DataFileContent& content);
+    void ApplyChoices(const files::ChoiceContent& choices);
+    files::DataFileContent CurrentDataFile() const;
+    files::ReportContent CurrentReport() const;
     void ConnectFieldTest();
-    void TakeReadings(std::vector<modStakewell::FOPPoint> readings);
-    TestReportContent CurrentTestReport() const;
+    void TakeReadings(std::vector<survey::FOPPoint> readings);
+    graph::TestReportContent CurrentTestReport() const;
     static QString AskOpenFileName(QFileDialog& CommonDialog1);
     static QString AskSaveFileName(QFileDialog& CommonDialog1);
     void ReportFileProblem(const QString& action, const QString& fileName, const QString& reason);
 
     std::unique_ptr<Ui::frmMain> ui;
-    modStakewell::SharedState state;
-    modStakewell::FopRefresh::Subscription readOuts;
-    std::unique_ptr<GraphWindowHost> graph;
+    graph::SharedState state;
+    survey::FopRefresh::Subscription readOuts;
+    std::unique_ptr<graph::GraphWindowHost> graph;
     std::array<QGroupBox*, 6> Frame{};
     // The window's part of the design sheet, in the order of its table.
-    std::array<QLineEdit*, modStakewell::SheetInputCount> sheetFields{};
-    std::array<QLabel*, modStakewell::SheetResultCount> sheetLabels{};
+    std::array<QLineEdit*, calc::SheetInputCount> sheetFields{};
+    std::array<QLabel*, calc::SheetResultCount> sheetLabels{};
     QString lastConfigFile;
     // The data file last loaded or saved, named on the printed test report.
     QString dataFileName;
-    modStakewell::FopHistory fopHistory;
+    survey::FopHistory fopHistory;
     bool InWireUpdate = false;
     // Whether the refresh under way writes the current point into the P2 boxes.
     ShowCurrentPoint showCurrentPoint = ShowCurrentPoint::Yes;
 };
+
+} // namespace stakewell::mainwindow

@@ -7,9 +7,11 @@
 #include "graph/GraphWindowHost.h"
 #include "graph/TestReportPage.h"
 
+namespace stakewell::mainwindow {
+
 void frmMain::ConnectFieldTest() {
-    GraphCommands& commands = graph->Commands();
-    commands.TakeReadings = [this](std::vector<modStakewell::FOPPoint> readings) {
+    graph::GraphCommands& commands = graph->Commands();
+    commands.TakeReadings = [this](std::vector<survey::FOPPoint> readings) {
         TakeReadings(std::move(readings));
     };
     commands.ReportContent = [this] { return CurrentTestReport(); };
@@ -17,18 +19,20 @@ void frmMain::ConnectFieldTest() {
 
 // The readings take the place of the list, in order of distance with the
 // farthest selected, as Add leaves a list; one undo brings the old list back.
-void frmMain::TakeReadings(std::vector<modStakewell::FOPPoint> readings) {
-    readings.insert(readings.begin(), modStakewell::FOPPoint{});
-    modStakewell::SortFOPPoints(readings, false);
+void frmMain::TakeReadings(std::vector<survey::FOPPoint> readings) {
+    readings.insert(readings.begin(), survey::FOPPoint{});
+    survey::SortFOPPoints(readings, false);
     const int count = static_cast<int>(readings.size()) - 1;
-    fopHistory.Push(modStakewell::ReplaceReadings(std::move(readings), count), state.fop);
+    fopHistory.Push(survey::ReplaceReadings(std::move(readings), count), state.fop);
     UpdateFOP();
 }
 
-TestReportContent frmMain::CurrentTestReport() const {
-    TestReportContent content;
+graph::TestReportContent frmMain::CurrentTestReport() const {
+    graph::TestReportContent content;
     content.Design = CurrentReport();
     content.DataFileName = dataFileName;
     content.Date = QDate::currentDate();
     return content;
 }
+
+} // namespace stakewell::mainwindow

@@ -19,9 +19,11 @@
 #include <QMessageBox>
 #include <QTimer>
 
+namespace stakewell::mainwindow {
+
 namespace {
 
-using stakewellFiles::DataFileContent;
+using files::DataFileContent;
 
 // A chosen save name longer than this is cut and given the default extension,
 // so that every name the program writes stays within what older file systems
@@ -31,23 +33,23 @@ constexpr qsizetype LongestSaveName = 200;
 // with its extension.
 constexpr qsizetype ShortestReportName = 4;
 
-const FileDialogSettings LoadDataDialog{QStringLiteral("Read Data From File"),
-                                        QStringLiteral("Data File (*.xml)"), QStringLiteral("xml"),
-                                        QFileDialog::AcceptOpen};
-const FileDialogSettings SaveDataDialog{QStringLiteral("Save Data To File"),
-                                        QStringLiteral("Data File (*.xml)"), QStringLiteral("xml"),
-                                        QFileDialog::AcceptSave};
-const FileDialogSettings SaveTextDialog{QStringLiteral("Save Text To File"),
-                                        QStringLiteral("Text File (*.txt)"), QStringLiteral("txt"),
-                                        QFileDialog::AcceptSave};
+const graph::FileDialogSettings LoadDataDialog{QStringLiteral("Read Data From File"),
+                                               QStringLiteral("Data File (*.xml)"),
+                                               QStringLiteral("xml"), QFileDialog::AcceptOpen};
+const graph::FileDialogSettings SaveDataDialog{QStringLiteral("Save Data To File"),
+                                               QStringLiteral("Data File (*.xml)"),
+                                               QStringLiteral("xml"), QFileDialog::AcceptSave};
+const graph::FileDialogSettings SaveTextDialog{QStringLiteral("Save Text To File"),
+                                               QStringLiteral("Text File (*.txt)"),
+                                               QStringLiteral("txt"), QFileDialog::AcceptSave};
 
 // A routine given no file name asks the user for one.
-void AskWhenEmpty(QWidget* parent, QString& fileName, const FileDialogSettings& settings,
+void AskWhenEmpty(QWidget* parent, QString& fileName, const graph::FileDialogSettings& settings,
                   QString (*ask)(QFileDialog&)) {
     if (fileName.isEmpty()) {
         QFileDialog CommonDialog1(parent);
         CommonDialog1.setObjectName(QStringLiteral("CommonDialog1"));
-        ConfigureFileDialog(CommonDialog1, settings);
+        graph::ConfigureFileDialog(CommonDialog1, settings);
         fileName = ask(CommonDialog1);
     }
 }
@@ -103,12 +105,12 @@ void frmMain::LoadDataFile(QString& fileName) {
 // The whole file is read and checked before anything is applied, so a file
 // that cannot be used leaves the window exactly as it was.
 std::optional<QString> frmMain::ReadDataFileInto(const QString& fileName) {
-    XmlValueStore store;
+    files::XmlValueStore store;
     store.FileName(fileName);
     if (std::optional<QString> problem = store.Read()) {
         return problem;
     }
-    ApplyDataFile(stakewellFiles::ReadDataFile(store));
+    ApplyDataFile(files::ReadDataFile(store));
     return std::nullopt;
 }
 
@@ -116,22 +118,22 @@ std::optional<QString> frmMain::ReadDataFileInto(const QString& fileName) {
 // wire gauge in step with the diameter; the recalculation and the refresh run
 // once, at the end.
 void frmMain::ApplyDataFile(const DataFileContent& content) {
-    const modStakewell::LoadingDataGuard loading(state);
-    const QPoint stored(modStakewell::PixelsFromTwips(content.MainLeft),
-                        modStakewell::PixelsFromTwips(content.MainTop));
-    move(OnNearestScreen(QRect(stored, frameGeometry().size())));
+    const graph::LoadingDataGuard loading(state);
+    const QPoint stored(shared::PixelsFromTwips(content.MainLeft),
+                        shared::PixelsFromTwips(content.MainTop));
+    move(graph::OnNearestScreen(QRect(stored, frameGeometry().size())));
     state.graph = content.Graph;
-    const auto setFields = [&](modStakewell::FilePlace place) {
+    const auto setFields = [&](calc::FilePlace place) {
         for (std::size_t i = 0; i < sheetFields.size(); ++i) {
-            if (modStakewell::InputRows[i].Place == place) {
+            if (calc::InputRows[i].Place == place) {
                 sheetFields[i]->setText(content.FieldTexts[i]);
             }
         }
     };
-    setFields(modStakewell::FilePlace::BeforeReadings);
+    setFields(calc::FilePlace::BeforeReadings);
     state.fop.Replace(content.FOPPoints, content.PointCount());
     fopHistory.Forget();
-    setFields(modStakewell::FilePlace::AfterReadings);
+    setFields(calc::FilePlace::AfterReadings);
     ApplyChoices(content.Choices);
     Recalculate();
     UpdateFOP();
@@ -139,7 +141,7 @@ void frmMain::ApplyDataFile(const DataFileContent& content) {
 
 // The wire-size choice only says which box the user types in: the stored
 // diameter stays the wire's size, so no conversion runs.
-void frmMain::ApplyChoices(const stakewellFiles::ChoiceContent& choices) {
+void frmMain::ApplyChoices(const files::ChoiceContent& choices) {
     if (choices.WireBetween_0) {
         ui->tbxWireBetween_0->setText(*choices.WireBetween_0);
     }
@@ -159,8 +161,8 @@ void frmMain::ApplyChoices(const stakewellFiles::ChoiceContent& choices) {
 
 DataFileContent frmMain::CurrentDataFile() const {
     DataFileContent content;
-    content.MainTop = modStakewell::TwipsFromPixels(pos().y());
-    content.MainLeft = modStakewell::TwipsFromPixels(pos().x());
+    content.MainTop = shared::TwipsFromPixels(pos().y());
+    content.MainLeft = shared::TwipsFromPixels(pos().x());
     content.Graph = state.graph;
     for (std::size_t i = 0; i < sheetFields.size(); ++i) {
         content.FieldTexts[i] = sheetFields[i]->text();
@@ -179,9 +181,9 @@ void frmMain::SaveDataFile(QString& fileName) {
     if (fileName.isEmpty()) {
         return;
     }
-    XmlValueStore store;
+    files::XmlValueStore store;
     store.FileName(fileName);
-    stakewellFiles::WriteDataFile(store, CurrentDataFile());
+    files::WriteDataFile(store, CurrentDataFile());
     if (const std::optional<QString> problem = store.Write()) {
         ReportFileProblem(QStringLiteral("save data to"), fileName, *problem);
     } else {
@@ -189,14 +191,14 @@ void frmMain::SaveDataFile(QString& fileName) {
     }
 }
 
-stakewellFiles::ReportContent frmMain::CurrentReport() const {
-    stakewellFiles::ReportContent report;
+files::ReportContent frmMain::CurrentReport() const {
+    files::ReportContent report;
     report.Inputs = TypedInputs();
     report.Results = ShownResults();
     report.FallOfPotential = &state.fop;
-    if (const std::optional<modStakewell::WireBetweenInputs> between = WireBetween()) {
-        report.WireBetween = stakewellFiles::BetweenReport(
-            report.Inputs[modStakewell::SheetInput::ElectrodeCount], *between);
+    if (const std::optional<calc::WireBetweenInputs> between = WireBetween()) {
+        report.WireBetween =
+            files::BetweenReport(report.Inputs[calc::SheetInput::ElectrodeCount], *between);
     }
     return report;
 }
@@ -207,7 +209,7 @@ void frmMain::SaveTextReport(QString& fileName) {
         return;
     }
     if (const std::optional<QString> problem =
-            stakewellFiles::WriteWholeFile(fileName, stakewellFiles::TextReport(CurrentReport()))) {
+            files::WriteWholeFile(fileName, files::TextReport(CurrentReport()))) {
         ReportFileProblem(QStringLiteral("save the report to"), fileName, *problem);
     }
 }
@@ -245,7 +247,7 @@ void frmMain::RestoreLastRun() {
     QString notice =
         QStringLiteral("The state of the last run could not be read from \"%1\":\n%2.\n\n")
             .arg(Shown(lastConfigFile), *problem);
-    if (const std::optional<QString> keptAs = stakewellFiles::SetAsideUnreadable(lastConfigFile)) {
+    if (const std::optional<QString> keptAs = files::SetAsideUnreadable(lastConfigFile)) {
         notice += QStringLiteral("The file has been kept as \"%1\". Stakewell starts afresh.")
                       .arg(Shown(*keptAs));
     } else {
@@ -258,3 +260,5 @@ void frmMain::RestoreLastRun() {
         QMessageBox::warning(this, QStringLiteral("Stakewell"), notice);
     });
 }
+
+} // namespace stakewell::mainwindow

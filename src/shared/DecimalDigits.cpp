@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cstdlib>
 
-namespace modStakewell {
+namespace stakewell::shared {
 
 DecimalDigits SignificantDigits(double magnitude, int significantDigits) {
     std::array<char, 64> buffer{};
@@ -23,4 +23,4 @@ DecimalDigits SignificantDigits(double magnitude, int significantDigits) {
     return out;
 }
 
-} // namespace modStakewell
+} // namespace stakewell::shared

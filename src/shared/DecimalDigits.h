@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace modStakewell {
+namespace stakewell::shared {
 
 // A finite non-zero magnitude as its leading significant digits: the value is
 // 0.d1d2d3... x 10^(pointPosition). Produced locale-independently.
@@ -13,4 +13,4 @@ struct DecimalDigits {
 
 DecimalDigits SignificantDigits(double magnitude, int significantDigits);
 
-} // namespace modStakewell
+} // namespace stakewell::shared

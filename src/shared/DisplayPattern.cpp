@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace modStakewell {
+namespace stakewell::shared {
 namespace {
 
 // What a pattern asks for: "#,##0.0##%" has grouping, one compulsory integer
@@ -141,4 +141,4 @@ std::string FormatPattern(double value, std::string_view pattern) {
     return text;
 }
 
-} // namespace modStakewell
+} // namespace stakewell::shared

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace modStakewell {
+namespace stakewell::shared {
 namespace {
 
 // Walks a text while skipping the blanks a person may have typed between
@@ -166,4 +166,4 @@ double ReadNumber(std::string_view text) {
     return ReadLeadingNumber(text).value;
 }
 
-} // namespace modStakewell
+} // namespace stakewell::shared

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace modStakewell {
+namespace stakewell::shared {
 
 // Reads the longest leading number of a text the way a person typing into a
 // field expects: blanks, tabs and line feeds are skipped wherever they stand,
@@ -22,4 +22,4 @@ struct NumberRead {
 // ReadNumber, also telling whether the whole text went into the number.
 NumberRead ReadLeadingNumber(std::string_view text);
 
-} // namespace modStakewell
+} // namespace stakewell::shared

@@ -7,7 +7,7 @@
 #include <malloc.h>
 #endif
 
-namespace modStakewell {
+namespace stakewell::shared {
 
 void KeepFreedMemoryForReuse() {
 #if defined(__GLIBC__)
@@ -22,4 +22,4 @@ void KeepFreedMemoryForReuse() {
 #endif
 }
 
-} // namespace modStakewell
+} // namespace stakewell::shared

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace modStakewell {
+namespace stakewell::shared {
 
 // Lets the process keep the memory it frees for its next use. Saving or
 // loading a large survey builds and frees several megabytes; the C library
@@ -9,4 +9,4 @@ namespace modStakewell {
 // itself. The cost is a few tens of megabytes kept after the largest file.
 void KeepFreedMemoryForReuse();
 
-} // namespace modStakewell
+} // namespace stakewell::shared

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-namespace modStakewell {
+namespace stakewell::shared {
 
 float ToSingle(double value) {
     constexpr double largest = std::numeric_limits<float>::max();
@@ -15,4 +15,4 @@ float ToSingle(double value) {
     return static_cast<float>(value);
 }
 
-} // namespace modStakewell
+} // namespace stakewell::shared

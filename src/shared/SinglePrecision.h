@@ -1,6 +1,6 @@
 #pragma once
 
-namespace modStakewell {
+namespace stakewell::shared {
 
 // A double narrowed to single precision as the hardware narrows it: rounded
 // to nearest, a magnitude beyond the single range becoming an infinity of its
@@ -9,4 +9,4 @@ namespace modStakewell {
 // leaves undefined.
 float ToSingle(double value);
 
-} // namespace modStakewell
+} // namespace stakewell::shared

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace modStakewell {
+namespace stakewell::shared {
 namespace {
 
 std::string TrimmedDigits(std::string digits) {
@@ -64,4 +64,4 @@ std::string IntegerText(std::int64_t value) {
     return std::to_string(value);
 }
 
-} // namespace modStakewell
+} // namespace stakewell::shared

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace modStakewell {
+namespace stakewell::shared {
 
 // Plain text forms used wherever a number is written without a display
 // pattern. Trailing zeros and a bare point are dropped; magnitudes that the
@@ -12,4 +12,4 @@ std::string DoubleText(double value); // at most 15 significant digits
 std::string SingleText(float value);  // at most 7 significant digits
 std::string IntegerText(std::int64_t value);
 
-} // namespace modStakewell
+} // namespace stakewell::shared

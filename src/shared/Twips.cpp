@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-namespace modStakewell {
+namespace stakewell::shared {
 
 int PixelsFromTwips(double twips) {
     const double pixels = std::nearbyint(twips / TwipsPerPixel);
@@ -25,4 +25,4 @@ std::int32_t TwipsFromPixels(double pixels) {
                                                 double{std::numeric_limits<std::int32_t>::max()}));
 }
 
-} // namespace modStakewell
+} // namespace stakewell::shared

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace modStakewell {
+namespace stakewell::shared {
 
 // Window positions and sizes are kept in twips, 1/1440 inch: 15 to the pixel
 // at 96 dots per inch.
@@ -18,4 +18,4 @@ int PixelsFromTwips(double twips);
 // Held within the 32-bit range a data file can store.
 std::int32_t TwipsFromPixels(double pixels);
 
-} // namespace modStakewell
+} // namespace stakewell::shared

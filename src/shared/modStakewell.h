@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace modStakewell {
+namespace stakewell::shared {
 
 // Outer placement of the graph window in twips, kept across runs.
 struct GraphPlacement {
@@ -12,4 +12,4 @@ struct GraphPlacement {
     std::int32_t GraphHeight = 0;
 };
 
-} // namespace modStakewell
+} // namespace stakewell::shared

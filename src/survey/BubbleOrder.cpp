@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <numeric>
 
-namespace modStakewell {
+namespace stakewell::survey {
 namespace {
 
 // A Fenwick tree of counts over the slots 0..size-1.
@@ -223,4 +223,4 @@ void SortFOPPoints(std::vector<FOPPoint>& points, bool bDescending) {
     points = std::move(sorted);
 }
 
-} // namespace modStakewell
+} // namespace stakewell::survey

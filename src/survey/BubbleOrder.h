@@ -2,7 +2,7 @@
 
 #include <vector>
 
-namespace modStakewell {
+namespace stakewell::survey {
 
 // One fall-of-potential reading: distance of P2 from E1 and the resistance there.
 struct FOPPoint {
@@ -22,4 +22,4 @@ inline constexpr int MaxFOPPoints = 32767;
 // refuses it and the number reading never yields it.
 void SortFOPPoints(std::vector<FOPPoint>& points, bool bDescending);
 
-} // namespace modStakewell
+} // namespace stakewell::survey

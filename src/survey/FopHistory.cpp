@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace modStakewell {
+namespace stakewell::survey {
 namespace {
 
 class AddCommand : public FopCommand {
@@ -123,4 +123,4 @@ void FopHistory::Forget() {
     done = 0;
 }
 
-} // namespace modStakewell
+} // namespace stakewell::survey

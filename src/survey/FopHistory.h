@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-namespace modStakewell {
+namespace stakewell::survey {
 
 // One change of the point list that can be taken back and made again. Only
 // the list and the current point are kept: what the user typed into the
@@ -73,4 +73,4 @@ private:
     std::size_t done = 0;
 };
 
-} // namespace modStakewell
+} // namespace stakewell::survey

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <iterator>
 
-namespace modStakewell {
+namespace stakewell::survey {
 namespace {
 
 // A removed point is overwritten with this before the descending sort carries
@@ -85,4 +85,4 @@ int FallOfPotential::ReadingsBeyondE2() const {
                       [this](const FOPPoint& point) { return BeyondE2(point); }));
 }
 
-} // namespace modStakewell
+} // namespace stakewell::survey

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace modStakewell {
+namespace stakewell::survey {
 
 // Why an entry is not taken into the list.
 enum class AddRefusal { None, ResistanceNotAboveZero, DistanceOutsideE1E2, ListFull };
@@ -56,4 +56,4 @@ private:
     std::int16_t current = 0;
 };
 
-} // namespace modStakewell
+} // namespace stakewell::survey

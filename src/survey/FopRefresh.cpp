@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace modStakewell {
+namespace stakewell::survey {
 
 FopRefresh::Subscription::~Subscription() {
     if (refresh != nullptr) {
@@ -61,4 +61,4 @@ void FopRefresh::Refresh() const {
     }
 }
 
-} // namespace modStakewell
+} // namespace stakewell::survey

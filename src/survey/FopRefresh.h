@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-namespace modStakewell {
+namespace stakewell::survey {
 
 // Who shows the fall-of-potential survey, told at every refresh: first those
 // that show its read-outs, then those that plot it, since the plot is drawn
@@ -56,4 +56,4 @@ private:
     int nextId = 1;
 };
 
-} // namespace modStakewell
+} // namespace stakewell::survey

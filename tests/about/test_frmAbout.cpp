@@ -15,7 +15,7 @@
 namespace {
 
 TEST(frmAbout, FillsItsTextsWhenCreated) {
-    const frmAbout about;
+    const stakewell::about::frmAbout about;
     const auto text = [&about](const char* name) {
         return about.findChild<QLabel*>(QLatin1String(name))->text();
     };
@@ -79,13 +79,13 @@ class ViewerOnPath : public testing::TestWithParam<ViewerCase> {};
 
 TEST_P(ViewerOnPath, StartsTheFirstOfTheListThatIsThere) {
     const ViewerCase& row = GetParam();
-    const QStringList& viewers = stakewellAbout::PathViewers;
+    const QStringList& viewers = stakewell::about::PathViewers;
     PathFolder path;
     for (const auto& [place, fake] : row.fakes) {
         path.Add(viewers.at(place), fake == Fake::CannotStart ? "/no/such/shell" : "/bin/sh",
                  fake != Fake::NotExecutable);
     }
-    EXPECT_EQ(stakewellAbout::StartViewerOnPath(viewers), row.started >= 0);
+    EXPECT_EQ(stakewell::about::StartViewerOnPath(viewers), row.started >= 0);
     if (row.started >= 0) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return path.Ran(viewers.at(row.started)); }));
     }
@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
 // box stays open.
 TEST(frmAbout, SaysSoWhenNoViewerCanBeStarted) {
     const PathFolder empty;
-    frmAbout about;
+    stakewell::about::frmAbout about;
     about.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
     const ModalAnswerer answerer;

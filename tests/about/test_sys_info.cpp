@@ -10,12 +10,12 @@
 
 namespace {
 
-using stakewellAbout::EmptyRegistryValue;
-using stakewellAbout::GetKeyValue;
-using stakewellAbout::RegistryValue;
+using stakewell::about::EmptyRegistryValue;
+using stakewell::about::GetKeyValue;
+using stakewell::about::RegistryValue;
 
-constexpr std::uint32_t Text = stakewellAbout::StringValueType;
-constexpr std::uint32_t Number = stakewellAbout::NumberValueType;
+constexpr std::uint32_t Text = stakewell::about::StringValueType;
+constexpr std::uint32_t Number = stakewell::about::NumberValueType;
 constexpr std::uint32_t Binary = 3;
 
 const QString PathKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
@@ -30,7 +30,7 @@ QByteArray Bytes(std::initializer_list<unsigned char> bytes) {
 }
 
 // Values under keys of the local machine, and every read asked of it.
-class FakeRegistry : public stakewellAbout::Registry {
+class FakeRegistry : public stakewell::about::Registry {
 public:
     void Set(const QString& key, const QString& name, RegistryValue value) {
         values[{key, name}] = std::move(value);
@@ -139,13 +139,13 @@ TEST_P(RegisteredViewer, StartsWhatTheRegistryNamesOrReportsFailure) {
         registry.Set(LocationKey, QStringLiteral("MSINFO"), *row.location);
     }
     QStringList attempted;
-    stakewellAbout::LaunchServices services{
+    stakewell::about::LaunchServices services{
         registry, [&row](const QString& file) { return row.files.count(file) == 1; },
         [&](const QString& program) {
             attempted.append(program);
             return row.startable.count(program) == 1;
         }};
-    EXPECT_EQ(stakewellAbout::StartRegisteredViewer(services), row.started);
+    EXPECT_EQ(stakewell::about::StartRegisteredViewer(services), row.started);
     EXPECT_EQ(attempted, row.attempted);
     // The folder is looked up only when there is no path at all.
     EXPECT_EQ(registry.reads.contains(QStringLiteral("MSINFO")), !row.path.has_value());

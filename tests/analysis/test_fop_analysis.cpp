@@ -13,10 +13,10 @@
 
 namespace {
 
-using FopAnalysis::Reason;
-using FopAnalysis::Verdict;
-using modStakewell::FallOfPotential;
-using modStakewell::FOPPoint;
+using stakewell::analysis::Reason;
+using stakewell::analysis::Verdict;
+using stakewell::survey::FallOfPotential;
+using stakewell::survey::FOPPoint;
 
 FallOfPotential Readings(const std::vector<FOPPoint>& measured) {
     std::vector<FOPPoint> points{FOPPoint{}};
@@ -63,9 +63,10 @@ TEST_P(ModelCurve, SlopeMethodGivesBackTheTrueResistanceAndDistance) {
     for (const double p : {0.15, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9}) {
         measured.push_back({p * c.e2, c.trueOhms - c.k * ModelG(p, c.xi)});
     }
-    const FopAnalysis::Result result = FopAnalysis::Analyse(Readings(measured), c.e2);
-    const FopAnalysis::SlopeMethod& slope = result.Slope;
-    ASSERT_EQ(slope.Why, Reason::None) << FopAnalysis::ReasonText(slope.Why, slope.WhyAt);
+    const stakewell::analysis::Result result =
+        stakewell::analysis::Analyse(Readings(measured), c.e2);
+    const stakewell::analysis::SlopeMethod& slope = result.Slope;
+    ASSERT_EQ(slope.Why, Reason::None) << stakewell::analysis::ReasonText(slope.Why, slope.WhyAt);
     ASSERT_TRUE(slope.TrueOhms && slope.TrueDistanceRatio && slope.Xi && slope.K);
     EXPECT_NEAR(*slope.TrueOhms, c.trueOhms, 1e-9);
     EXPECT_NEAR(*slope.TrueDistanceRatio, ModelRoot(c.xi), 1e-9);
@@ -90,20 +91,20 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(SlopeModel, ForACentreAtTheOriginTheClassicRatiosHold) {
-    EXPECT_NEAR(SlopeModel::Mu(0.0), 4.0 / 7.0, 1e-15);
-    EXPECT_NEAR(SlopeModel::TrueDistanceRatio(0.0), (std::sqrt(5.0) - 1.0) / 2.0, 1e-15);
-    EXPECT_NEAR(SlopeModel::TrueDistanceRatio(0.0), 0.6180, 5e-5);
-    EXPECT_NEAR(SlopeModel::Mu(0.0), 0.5714, 5e-5);
+    EXPECT_NEAR(stakewell::analysis::Mu(0.0), 4.0 / 7.0, 1e-15);
+    EXPECT_NEAR(stakewell::analysis::TrueDistanceRatio(0.0), (std::sqrt(5.0) - 1.0) / 2.0, 1e-15);
+    EXPECT_NEAR(stakewell::analysis::TrueDistanceRatio(0.0), 0.6180, 5e-5);
+    EXPECT_NEAR(stakewell::analysis::Mu(0.0), 0.5714, 5e-5);
 }
 
 TEST(SlopeModel, MuOutsideTheModelHasNoXi) {
-    EXPECT_FALSE(SlopeModel::XiOfMu(0.0));
-    EXPECT_FALSE(SlopeModel::XiOfMu(-0.5));
-    EXPECT_FALSE(SlopeModel::XiOfMu(SlopeModel::LargestMu()));
-    EXPECT_FALSE(SlopeModel::XiOfMu(2.5));
-    EXPECT_FALSE(SlopeModel::XiOfMu(std::nan("")));
-    ASSERT_TRUE(SlopeModel::XiOfMu(1.8));
-    EXPECT_NEAR(SlopeModel::Mu(*SlopeModel::XiOfMu(1.8)), 1.8, 1e-12);
+    EXPECT_FALSE(stakewell::analysis::XiOfMu(0.0));
+    EXPECT_FALSE(stakewell::analysis::XiOfMu(-0.5));
+    EXPECT_FALSE(stakewell::analysis::XiOfMu(stakewell::analysis::LargestMu()));
+    EXPECT_FALSE(stakewell::analysis::XiOfMu(2.5));
+    EXPECT_FALSE(stakewell::analysis::XiOfMu(std::nan("")));
+    ASSERT_TRUE(stakewell::analysis::XiOfMu(1.8));
+    EXPECT_NEAR(stakewell::analysis::Mu(*stakewell::analysis::XiOfMu(1.8)), 1.8, 1e-12);
 }
 
 struct ReasonCase {
@@ -124,13 +125,14 @@ class Reasons : public testing::TestWithParam<ReasonCase> {};
 
 TEST_P(Reasons, EachMissingValueSaysWhy) {
     const ReasonCase& c = GetParam();
-    const FopAnalysis::Result result = FopAnalysis::Analyse(Readings(c.readings), c.e2);
+    const stakewell::analysis::Result result =
+        stakewell::analysis::Analyse(Readings(c.readings), c.e2);
     EXPECT_EQ(result.At62.Why, c.at62);
     EXPECT_EQ(result.At62.Ohms.has_value(), c.at62 == Reason::None);
     EXPECT_EQ(result.Flat.Result, c.verdict);
     EXPECT_EQ(result.Slope.Why, c.slope);
     EXPECT_EQ(result.Slope.TrueOhms.has_value(), c.slope == Reason::None);
-    EXPECT_EQ(FopAnalysis::ReasonText(result.Slope.Why, result.Slope.WhyAt), c.slopeText);
+    EXPECT_EQ(stakewell::analysis::ReasonText(result.Slope.Why, result.Slope.WhyAt), c.slopeText);
 }
 
 const std::vector<FOPPoint> Flat{{10, 20},   {20, 22},   {40, 24}, {50, 24.5},
@@ -198,12 +200,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FopAnalysis, ValueIsInterpolatedBetweenTheReadingsAroundIt) {
     // Loaded lists need not be in order.
-    const FopAnalysis::Result result =
-        FopAnalysis::Analyse(Readings({{70, 30}, {60, 20}, {10, 2}, {80, 31}}), 100.0);
+    const stakewell::analysis::Result result =
+        stakewell::analysis::Analyse(Readings({{70, 30}, {60, 20}, {10, 2}, {80, 31}}), 100.0);
     ASSERT_TRUE(result.At62.Ohms);
     EXPECT_DOUBLE_EQ(*result.At62.Ohms, 22.0);
     EXPECT_DOUBLE_EQ(result.At62.Feet, 62.0);
-    EXPECT_EQ(result.At62.Used, (std::vector<FopAnalysis::Station>{{60, 20, 1}, {70, 30, 1}}));
+    EXPECT_EQ(result.At62.Used,
+              (std::vector<stakewell::analysis::Station>{{60, 20, 1}, {70, 30, 1}}));
     EXPECT_EQ(result.ReadingCount, 4);
 }
 
@@ -211,9 +214,9 @@ TEST(FopAnalysis, ToleranceDecidesTheVerdict) {
     // 52%: 24.58, 62%: 25.02, 72%: 25.6, that is -1.76% and +2.32%.
     const FallOfPotential fop = Readings({{50, 24.5}, {60, 24.9}, {70, 25.5}, {80, 26}});
     const auto verdict = [&](double tolerance) {
-        return FopAnalysis::Analyse(fop, 100.0, tolerance).Flat.Result;
+        return stakewell::analysis::Analyse(fop, 100.0, tolerance).Flat.Result;
     };
-    const FopAnalysis::Result result = FopAnalysis::Analyse(fop, 100.0);
+    const stakewell::analysis::Result result = stakewell::analysis::Analyse(fop, 100.0);
     ASSERT_TRUE(result.Flat.Deviation52.Percent && result.Flat.Deviation72.Percent);
     EXPECT_NEAR(*result.Flat.Deviation52.Percent, (24.58 - 25.02) / 25.02 * 100.0, 1e-12);
     EXPECT_NEAR(*result.Flat.Deviation72.Percent, (25.6 - 25.02) / 25.02 * 100.0, 1e-12);
@@ -222,9 +225,10 @@ TEST(FopAnalysis, ToleranceDecidesTheVerdict) {
 }
 
 TEST(AnalysisText, ListsEveryValueWithItsReadingsOrItsReason) {
-    const FopAnalysis::Result result =
-        FopAnalysis::Analyse(Readings({{10, 2}, {60, 20}, {61, 21}}), 100.0);
-    const std::string listing = FopAnalysis::AnalysisListing(result, FopAnalysis::Digits::Full);
+    const stakewell::analysis::Result result =
+        stakewell::analysis::Analyse(Readings({{10, 2}, {60, 20}, {61, 21}}), 100.0);
+    const std::string listing =
+        stakewell::analysis::AnalysisListing(result, stakewell::analysis::Digits::Full);
     EXPECT_NE(listing.find("R1 at 20%: 5.6 Ohms (between 10 feet 2 Ohms and 60 feet 20 Ohms)\n"),
               std::string::npos)
         << listing;
@@ -233,7 +237,9 @@ TEST(AnalysisText, ListsEveryValueWithItsReadingsOrItsReason) {
     EXPECT_NE(listing.find("Verdict: not assessed (no reading beyond 62% of E2)\n"),
               std::string::npos)
         << listing;
-    EXPECT_EQ(FopAnalysis::AnalysisLines(result, FopAnalysis::Digits::Rounded).size(), 18U);
+    EXPECT_EQ(
+        stakewell::analysis::AnalysisLines(result, stakewell::analysis::Digits::Rounded).size(),
+        18U);
 }
 
 // Readings taken against a farther E2 take no part; each figure is given as
@@ -255,11 +261,13 @@ class Scope : public testing::TestWithParam<ScopeCase> {};
 
 TEST_P(Scope, EachFigureUsesOnlyTheReadingsBelowE2) {
     const ScopeCase& c = GetParam();
-    const FopAnalysis::Result result = FopAnalysis::Analyse(Readings(c.readings), 100.0);
+    const stakewell::analysis::Result result =
+        stakewell::analysis::Analyse(Readings(c.readings), 100.0);
     EXPECT_EQ(result.ReadingCount, c.readingCount);
     EXPECT_EQ(result.LeftOut, c.leftOut);
     std::string lines;
-    for (const auto& line : FopAnalysis::AnalysisLines(result, FopAnalysis::Digits::Rounded)) {
+    for (const auto& line :
+         stakewell::analysis::AnalysisLines(result, stakewell::analysis::Digits::Rounded)) {
         if (line.Label.starts_with("Deviation")) {
             lines += line.Value + "|";
         }
@@ -296,31 +304,33 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ScopeCase>& info) { return info.param.name; });
 
 TEST(FopAnalysis, ADistanceReadSeveralTimesCountsByItsMean) {
-    const FopAnalysis::Result result =
-        FopAnalysis::Analyse(Readings({{62, 20}, {10, 2}, {62, 23}, {62, 21.5}, {80, 30}}), 100.0);
+    const stakewell::analysis::Result result = stakewell::analysis::Analyse(
+        Readings({{62, 20}, {10, 2}, {62, 23}, {62, 21.5}, {80, 30}}), 100.0);
     ASSERT_TRUE(result.At62.Ohms);
     EXPECT_DOUBLE_EQ(*result.At62.Ohms, 21.5);
-    EXPECT_EQ(result.At62.Used, (std::vector<FopAnalysis::Station>{{62, 21.5, 3}}));
+    EXPECT_EQ(result.At62.Used, (std::vector<stakewell::analysis::Station>{{62, 21.5, 3}}));
     EXPECT_EQ(result.ReadingCount, 5);
-    const std::string listing = FopAnalysis::AnalysisListing(result, FopAnalysis::Digits::Full);
+    const std::string listing =
+        stakewell::analysis::AnalysisListing(result, stakewell::analysis::Digits::Full);
     EXPECT_NE(listing.find("R at 62%: 21.5 Ohms (read at 62 feet 21.5 Ohms [the mean of 3 "
                            "readings])\n"),
               std::string::npos)
         << listing;
     // Huge readings average without overflowing.
-    const FopAnalysis::Stations huge = FopAnalysis::StationsOf(Readings({{5, 1e308}, {5, 1e308}}));
+    const stakewell::analysis::Stations huge =
+        stakewell::analysis::StationsOf(Readings({{5, 1e308}, {5, 1e308}}));
     ASSERT_EQ(huge.size(), 1U);
     EXPECT_EQ(huge[0].Ohms, 1e308);
 }
 
 TEST(FopAnalysis, TheCacheAnswersAsAFreshAnalysisAfterEveryChange) {
-    FopAnalysis::AnalysisCache cache;
+    stakewell::analysis::AnalysisCache cache;
     FallOfPotential fop = Readings({{10, 2}, {60, 20}, {70, 30}});
     const auto same = [&](double e2) {
-        const std::string fresh =
-            FopAnalysis::AnalysisListing(FopAnalysis::Analyse(fop, e2), FopAnalysis::Digits::Full);
-        return FopAnalysis::AnalysisListing(cache.Analyse(fop, e2, 5.0),
-                                            FopAnalysis::Digits::Full) == fresh;
+        const std::string fresh = stakewell::analysis::AnalysisListing(
+            stakewell::analysis::Analyse(fop, e2), stakewell::analysis::Digits::Full);
+        return stakewell::analysis::AnalysisListing(cache.Analyse(fop, e2, 5.0),
+                                                    stakewell::analysis::Digits::Full) == fresh;
     };
     EXPECT_TRUE(same(100.0));
     EXPECT_TRUE(same(65.0));

@@ -26,10 +26,12 @@ namespace {
 // Answers the About box as soon as it is up, and remembers whether it was.
 class AboutAnswerer {
 public:
-    explicit AboutAnswerer(std::function<void(frmAbout&)> answer) : answer(std::move(answer)) {
+    explicit AboutAnswerer(std::function<void(stakewell::about::frmAbout&)> answer)
+        : answer(std::move(answer)) {
         timer.setInterval(10);
         QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget())) {
+            if (auto* about =
+                    qobject_cast<stakewell::about::frmAbout*>(QApplication::activeModalWidget())) {
                 timer.stop();
                 seen = true;
                 this->answer(*about);
@@ -41,7 +43,7 @@ public:
     bool Seen() const { return seen; }
 
 private:
-    std::function<void(frmAbout&)> answer;
+    std::function<void(stakewell::about::frmAbout&)> answer;
     QTimer timer;
     bool seen = false;
 };
@@ -52,14 +54,14 @@ qsizetype VisibleWindows() {
                          [](const QWidget* window) { return window->isVisible(); });
 }
 
-void PressKey(frmAbout& about, Qt::Key key) {
+void PressKey(stakewell::about::frmAbout& about, Qt::Key key) {
     QWidget* focused = about.focusWidget() != nullptr ? about.focusWidget() : &about;
     QTest::keyClick(focused, key);
 }
 
 struct AnswerCase {
     const char* name;
-    std::function<void(frmAbout&)> answer;
+    std::function<void(stakewell::about::frmAbout&)> answer;
     bool mainWindowOpens;
 };
 
@@ -70,7 +72,7 @@ protected:
 
 TEST_P(StartWithTheAboutBox, OkOpensTheMainWindowAndTheCloseBoxEndsTheProgram) {
     const AnswerCase& row = GetParam();
-    ProgramStart start(folder.filePath(QStringLiteral("LastConfig.xml")), {});
+    stakewell::app::ProgramStart start(folder.filePath(QStringLiteral("LastConfig.xml")), {});
     const AboutAnswerer answerer(row.answer);
     EXPECT_EQ(start.Run(), row.mainWindowOpens);
     EXPECT_TRUE(answerer.Seen());
@@ -87,14 +89,18 @@ INSTANTIATE_TEST_SUITE_P(
     Start, StartWithTheAboutBox,
     testing::Values(
         AnswerCase{"ClickOnOK",
-                   [](frmAbout& about) {
+                   [](stakewell::about::frmAbout& about) {
                        QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("cmdOK")),
                                          Qt::LeftButton);
                    },
                    true},
-        AnswerCase{"Enter", [](frmAbout& about) { PressKey(about, Qt::Key_Return); }, true},
-        AnswerCase{"Escape", [](frmAbout& about) { PressKey(about, Qt::Key_Escape); }, true},
-        AnswerCase{"CloseBox", [](frmAbout& about) { about.close(); }, false}),
+        AnswerCase{"Enter",
+                   [](stakewell::about::frmAbout& about) { PressKey(about, Qt::Key_Return); },
+                   true},
+        AnswerCase{"Escape",
+                   [](stakewell::about::frmAbout& about) { PressKey(about, Qt::Key_Escape); },
+                   true},
+        AnswerCase{"CloseBox", [](stakewell::about::frmAbout& about) { about.close(); }, false}),
     [](const testing::TestParamInfo<AnswerCase>& info) {
         return CaseName(info.index, {info.param.name});
     });
@@ -104,18 +110,18 @@ protected:
     QString LastConfig() const { return folder.filePath(QStringLiteral("LastConfig.xml")); }
 
     static void Write(const QString& fileName, const char* earthResistivity) {
-        stakewellFiles::DataFileContent content;
+        stakewell::files::DataFileContent content;
         content.FieldTexts[0] = earthResistivity;
-        XmlValueStore store;
+        stakewell::files::XmlValueStore store;
         store.FileName(fileName);
-        stakewellFiles::WriteDataFile(store, content);
+        stakewell::files::WriteDataFile(store, content);
         ASSERT_EQ(store.Write(), std::nullopt);
     }
 
     // The earth resistivity the main window shows once OK has opened it.
     QString StartedWith(const QString& dataFile) const {
-        ProgramStart start(LastConfig(), StartRequest{dataFile});
-        const AboutAnswerer ok([](frmAbout& about) {
+        stakewell::app::ProgramStart start(LastConfig(), stakewell::app::StartRequest{dataFile});
+        const AboutAnswerer ok([](stakewell::about::frmAbout& about) {
             QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("cmdOK")),
                               Qt::LeftButton);
         });
@@ -151,10 +157,10 @@ TEST_F(StartWithAFile, ADataFileThatCannotBeReadIsNamedAndTheLastRunComesBack) {
 }
 
 TEST(MainWindow, F1ShowsTheAboutBoxWhoseOkOnlyClosesIt) {
-    frmMain window;
+    stakewell::mainwindow::frmMain window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    const AboutAnswerer answerer([](frmAbout& about) {
+    const AboutAnswerer answerer([](stakewell::about::frmAbout& about) {
         EXPECT_EQ(about.windowTitle(), "About Stakewell");
         QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
     });

@@ -14,7 +14,7 @@ inline constexpr std::array<const char*, 11> DesignLabelNames = {
 
 // The eleven design labels in display order, for comparing against a row of
 // expected texts.
-inline std::array<std::string, 11> DesignLabelTexts(const modStakewell::SheetResults& results) {
+inline std::array<std::string, 11> DesignLabelTexts(const stakewell::calc::SheetResults& results) {
     std::array<std::string, 11> texts;
     std::copy_n(results.Texts.begin(), texts.size(), texts.begin());
     return texts;

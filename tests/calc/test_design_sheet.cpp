@@ -9,8 +9,8 @@
 
 namespace {
 
-using modStakewell::InputRows;
-using modStakewell::ResultRows;
+using stakewell::calc::InputRows;
+using stakewell::calc::ResultRows;
 
 std::string Form() {
     std::ifstream file(STAKEWELL_MAIN_FORM);
@@ -33,7 +33,7 @@ TEST(DesignSheet, EachRowStandsAtItsKeyAndNamesAWidgetOfTheForm) {
     }
     for (std::size_t i = 0; i < ResultRows.size(); ++i) {
         EXPECT_EQ(static_cast<std::size_t>(ResultRows[i].Result), i);
-        EXPECT_TRUE(FormHolds(form, "ResultBox", ResultRows[i].Widget) ||
+        EXPECT_TRUE(FormHolds(form, "stakewell::mainwindow::ResultBox", ResultRows[i].Widget) ||
                     FormHolds(form, "QLabel", ResultRows[i].Widget))
             << ResultRows[i].Widget;
     }
@@ -45,8 +45,8 @@ TEST(DesignSheet, DataItemsAreDistinctPathsAndTheDesignComesFirst) {
     for (const auto& row : InputRows) {
         EXPECT_EQ(row.DataItem[0], '/') << row.DataItem;
         EXPECT_TRUE(items.insert(row.DataItem).second) << row.DataItem;
-        afterReadings = afterReadings || row.Place == modStakewell::FilePlace::AfterReadings;
-        EXPECT_EQ(afterReadings, row.Place == modStakewell::FilePlace::AfterReadings)
+        afterReadings = afterReadings || row.Place == stakewell::calc::FilePlace::AfterReadings;
+        EXPECT_EQ(afterReadings, row.Place == stakewell::calc::FilePlace::AfterReadings)
             << "the four-point inputs follow the readings, after every design input";
     }
 }
@@ -63,9 +63,10 @@ TEST(DesignSheet, ReportLabelsLineUpTheirEqualsSigns) {
     }
     for (const auto& row : ResultRows) {
         const std::string label = row.ReportLabel;
-        EXPECT_EQ(label.empty(), row.Block == modStakewell::ReportBlock::None) << row.Widget;
+        EXPECT_EQ(label.empty(), row.Block == stakewell::calc::ReportBlock::None) << row.Widget;
         if (!label.empty()) {
-            const std::size_t equals = row.Block == modStakewell::ReportBlock::Single ? 28U : 21U;
+            const std::size_t equals =
+                row.Block == stakewell::calc::ReportBlock::Single ? 28U : 21U;
             EXPECT_EQ(label.find('='), equals) << label;
             EXPECT_EQ(label.size(), equals + 2) << label;
         }

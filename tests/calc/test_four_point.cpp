@@ -9,10 +9,10 @@
 
 namespace {
 
-using modStakewell::SheetInput;
-using modStakewell::SheetInputs;
-using modStakewell::SheetResult;
-using modStakewell::SheetResults;
+using stakewell::calc::SheetInput;
+using stakewell::calc::SheetInputs;
+using stakewell::calc::SheetResult;
+using stakewell::calc::SheetResults;
 
 struct FourPointCase {
     std::string e2;
@@ -34,7 +34,7 @@ TEST_P(FourPointTest, ShowsProbePositionsAndResistivity) {
     in[SheetInput::FourPointE2] = c.e2;
     in[SheetInput::FourPointOhms] = c.measured;
     SheetResults labels;
-    modStakewell::ComputeSheet(in, labels);
+    stakewell::calc::ComputeSheet(in, labels);
     EXPECT_EQ(labels[SheetResult::ProbeP1], c.p1);
     EXPECT_EQ(labels[SheetResult::ProbeP2], c.p2);
     EXPECT_EQ(labels[SheetResult::FourPointResistivity], c.resistivity);
@@ -58,7 +58,7 @@ TEST(FourPoint, OverflowKeepsThePreviousResistivity) {
     SheetInputs in;
     in[SheetInput::FourPointE2] = "1E300";
     in[SheetInput::FourPointOhms] = "1E300";
-    modStakewell::ComputeSheet(in, labels);
+    stakewell::calc::ComputeSheet(in, labels);
     EXPECT_EQ(labels[SheetResult::FourPointResistivity], "638.37");
     EXPECT_EQ(labels[SheetResult::ProbeP1].substr(0, 7), "P1 = 33");
 }

@@ -6,10 +6,10 @@
 
 namespace {
 
-using modStakewell::SheetInput;
-using modStakewell::SheetInputs;
-using modStakewell::SheetResult;
-using modStakewell::SheetResults;
+using stakewell::calc::SheetInput;
+using stakewell::calc::SheetInputs;
+using stakewell::calc::SheetResult;
+using stakewell::calc::SheetResults;
 
 struct DesignCase {
     const char* name;
@@ -40,7 +40,7 @@ class GroundModelTest : public ::testing::TestWithParam<DesignCase> {};
 
 TEST_P(GroundModelTest, ShowsTheWorkedResults) {
     SheetResults labels;
-    modStakewell::ComputeSheet(GetParam().inputs, labels);
+    stakewell::calc::ComputeSheet(GetParam().inputs, labels);
     EXPECT_EQ(DesignLabelTexts(labels), GetParam().expected);
 }
 
@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(Table, GroundModelTest, ::testing::ValuesIn(designCases
 
 TEST(GroundModel, ZeroLengthFailsTheRodAndMutualSteps) {
     SheetResults labels;
-    modStakewell::ComputeSheet(FirstSetWith(SheetInput::ElectrodeLength, "0"), labels);
+    stakewell::calc::ComputeSheet(FirstSetWith(SheetInput::ElectrodeLength, "0"), labels);
     EXPECT_EQ(labels[SheetResult::OneElectrode], "");
     EXPECT_EQ(labels[SheetResult::PolygonElectrodes], "");
     EXPECT_EQ(labels[SheetResult::LinearMutual], "");
@@ -109,7 +109,7 @@ TEST(GroundModel, ZeroLengthFailsTheRodAndMutualSteps) {
 
 TEST(GroundModel, ZeroWireLengthShowsZeroSpacingAndFailsTheWireSteps) {
     SheetResults labels;
-    modStakewell::ComputeSheet(FirstSetWith(SheetInput::WireLength, "0"), labels);
+    stakewell::calc::ComputeSheet(FirstSetWith(SheetInput::WireLength, "0"), labels);
     EXPECT_EQ(labels[SheetResult::LinearSpacing], "0.00");
     EXPECT_EQ(labels[SheetResult::PolygonSpacing], "0.00");
     EXPECT_EQ(labels[SheetResult::OneElectrode], "33.091");
@@ -124,7 +124,7 @@ TEST(GroundModel, ZeroWireLengthShowsZeroSpacingAndFailsTheWireSteps) {
 
 TEST(GroundModel, NegativeResistivityGivesNegativeResistances) {
     SheetResults labels;
-    modStakewell::ComputeSheet(FirstSetWith(SheetInput::EarthResistivity, "-100"), labels);
+    stakewell::calc::ComputeSheet(FirstSetWith(SheetInput::EarthResistivity, "-100"), labels);
     EXPECT_EQ(labels[SheetResult::OneElectrode], "-33.091");
     EXPECT_EQ(labels[SheetResult::LinearWire], "-9.945");
 }
@@ -135,7 +135,7 @@ TEST(GroundModel, NaNWithoutAFaultOfItsOwnShowsEmpty) {
     SheetInputs in = FirstSetWith(SheetInput::ElectrodeCount, "1");
     in[SheetInput::WireLength] = "0";
     SheetResults labels;
-    modStakewell::ComputeSheet(in, labels);
+    stakewell::calc::ComputeSheet(in, labels);
     EXPECT_EQ(labels[SheetResult::LinearSpacing], "");
     EXPECT_EQ(labels[SheetResult::LinearElectrodes], "");
     EXPECT_EQ(labels[SheetResult::LinearTotal], "");
@@ -143,7 +143,7 @@ TEST(GroundModel, NaNWithoutAFaultOfItsOwnShowsEmpty) {
 
 TEST(GroundModel, EmptyFieldsAtFirstStartShowNoGarbage) {
     SheetResults labels;
-    modStakewell::ComputeSheet(SheetInputs{}, labels);
+    stakewell::calc::ComputeSheet(SheetInputs{}, labels);
     for (const std::string& text : DesignLabelTexts(labels)) {
         EXPECT_TRUE(text.empty() || text == "0.00" || text == "0.000") << text;
     }
@@ -151,7 +151,7 @@ TEST(GroundModel, EmptyFieldsAtFirstStartShowNoGarbage) {
 
 TEST(GroundModel, ResistivityBeyondSingleRangeShowsEmptyResults) {
     SheetResults labels;
-    modStakewell::ComputeSheet(FirstSetWith(SheetInput::EarthResistivity, "1E39"), labels);
+    stakewell::calc::ComputeSheet(FirstSetWith(SheetInput::EarthResistivity, "1E39"), labels);
     EXPECT_EQ(labels[SheetResult::OneElectrode], "");
     EXPECT_EQ(labels[SheetResult::LinearSpacing], "20.00");
 }
@@ -160,7 +160,7 @@ TEST(GroundModel, ResultTooLargeForSinglePrecisionFaults) {
     SheetInputs in = FirstSetWith(SheetInput::EarthResistivity, "3E38");
     in[SheetInput::ElectrodeLength] = "1";
     SheetResults labels;
-    modStakewell::ComputeSheet(in, labels);
+    stakewell::calc::ComputeSheet(in, labels);
     EXPECT_EQ(labels[SheetResult::OneElectrode], "");
     // The infinite R1 flows into the electrode group, which shows nothing.
     EXPECT_EQ(labels[SheetResult::LinearElectrodes], "");

@@ -15,10 +15,10 @@
 
 namespace {
 
-using modStakewell::SheetInput;
-using modStakewell::SheetInputs;
-using modStakewell::SheetResult;
-using modStakewell::SheetResults;
+using stakewell::calc::SheetInput;
+using stakewell::calc::SheetInputs;
+using stakewell::calc::SheetResult;
+using stakewell::calc::SheetResults;
 
 // Texts a user or a damaged file could put into a field.
 class HostileTexts {
@@ -73,11 +73,11 @@ SheetInputs WorkedInputs() {
 TEST(HostileInputs, RecalculateOnlyShowsTextsItsPatternsCanProduce) {
     HostileTexts texts(2024);
     SheetResults labels;
-    modStakewell::ComputeSheet(WorkedInputs(), labels);
+    stakewell::calc::ComputeSheet(WorkedInputs(), labels);
     for (int i = 0; i < 5000; ++i) {
         const SheetInputs in{texts.Next(), texts.Next(), texts.Next(), texts.Next(), texts.Next(),
                              texts.Next(), texts.Next(), texts.Next(), texts.Next()};
-        modStakewell::ComputeSheet(in, labels);
+        stakewell::calc::ComputeSheet(in, labels);
         const auto design = DesignLabelTexts(labels);
         for (std::size_t k = 0; k < design.size(); ++k) {
             ExpectMatches(design[k], DesignShape(k), DesignLabelNames[k]);
@@ -116,10 +116,10 @@ class OneHostileFieldTest : public ::testing::TestWithParam<OneFieldCase> {};
 TEST_P(OneHostileFieldTest, EmptiesExactlyTheStepsThatFail) {
     const OneFieldCase& c = GetParam();
     SheetResults labels;
-    modStakewell::ComputeSheet(WorkedInputs(), labels);
+    stakewell::calc::ComputeSheet(WorkedInputs(), labels);
     SheetInputs in = WorkedInputs();
     in[c.field] = c.text;
-    modStakewell::ComputeSheet(in, labels);
+    stakewell::calc::ComputeSheet(in, labels);
     const auto design = DesignLabelTexts(labels);
     for (std::size_t k = 0; k < design.size(); ++k) {
         if (c.empty.contains(DesignLabelNames[k])) {
@@ -172,11 +172,12 @@ TEST(HostileInputs, GaugeConversionsAlwaysAnswer) {
     HostileTexts texts(7);
     for (int i = 0; i < 5000; ++i) {
         const std::string text = texts.Next();
-        const float diameter = modStakewell::GaugeToDiameter(text);
+        const float diameter = stakewell::calc::GaugeToDiameter(text);
         EXPECT_TRUE(diameter >= 0.0F && diameter <= FLT_MAX) << text;
-        const std::string shown = modStakewell::FormatPattern(diameter, "0.0000");
+        const std::string shown = stakewell::shared::FormatPattern(diameter, "0.0000");
         EXPECT_TRUE(std::regex_match(shown, std::regex(R"([0-9]+\.[0-9]{4})"))) << text;
-        const std::string back = modStakewell::DiameterToGauge(modStakewell::ReadNumber(text));
+        const std::string back =
+            stakewell::calc::DiameterToGauge(stakewell::shared::ReadNumber(text));
         EXPECT_TRUE(std::regex_match(back, gauge)) << text << " -> " << back;
     }
 }

@@ -10,8 +10,8 @@
 
 namespace {
 
-using modStakewell::DiameterToGauge;
-using modStakewell::GaugeToDiameter;
+using stakewell::calc::DiameterToGauge;
+using stakewell::calc::GaugeToDiameter;
 
 struct GaugeCase {
     std::string gauge;
@@ -79,8 +79,8 @@ TEST(WireGauge, RoundTripIsNotTheIdentity) {
 }
 
 TEST(WireGauge, LogNIsTheQuotientOfLogarithms) {
-    EXPECT_DOUBLE_EQ(modStakewell::LogN(92.0 * 92.0, 92), 2.0);
-    EXPECT_EQ(modStakewell::LogN(1.0, 92), 0.0);
+    EXPECT_DOUBLE_EQ(stakewell::calc::LogN(92.0 * 92.0, 92), 2.0);
+    EXPECT_EQ(stakewell::calc::LogN(1.0, 92), 0.0);
 }
 
 } // namespace

@@ -13,7 +13,7 @@
 
 namespace {
 
-using stakewellFiles::DataFileContent;
+using stakewell::files::DataFileContent;
 
 class FieldCommand : public testing::Test {
 protected:
@@ -22,16 +22,16 @@ protected:
         DataFileContent content;
         content.FieldTexts = {"100", "10", "0.625", "4", "40", "0.2043", "1.5", "10", "50"};
         content.FOPPoints = {{}, {20, 10}, {40, 20}, {60, 24}, {70, 26}};
-        XmlValueStore store;
+        stakewell::files::XmlValueStore store;
         store.FileName(Good());
-        stakewellFiles::WriteDataFile(store, content);
+        stakewell::files::WriteDataFile(store, content);
         ASSERT_FALSE(store.Write());
     }
 
     QString Good() const { return folder.filePath(QStringLiteral("site.xml")); }
 
     int Run(const QStringList& arguments) {
-        const auto status = stakewellCli::RunFieldCommand(
+        const auto status = stakewell::cli::RunFieldCommand(
             QStringList{QStringLiteral("stakewell")} + arguments, out, err);
         EXPECT_TRUE(status.has_value());
         return status.value_or(-1);
@@ -94,7 +94,7 @@ TEST_F(FieldCommand, FailuresGoToStandardErrorWithAnExitStatus) {
 TEST(FieldCommandAbsent, LeavesOtherArgumentsToTheWindow) {
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_FALSE(stakewellCli::RunFieldCommand(
+    EXPECT_FALSE(stakewell::cli::RunFieldCommand(
         {QStringLiteral("stakewell"), QStringLiteral("site.xml"), QStringLiteral("--e2")}, out,
         err));
     EXPECT_EQ(out.str() + err.str(), "");
@@ -106,9 +106,9 @@ TEST_F(FieldCommand, TakesE2AndTheWireChoiceFromTheFile) {
     content.FOPPoints = {{}, {20, 10}, {40, 20}, {60, 24}, {70, 26}, {90, 40}};
     content.Choices = {"80", "20", "15", 1, 0};
     const QString file = folder.filePath(QStringLiteral("kept.xml"));
-    XmlValueStore store;
+    stakewell::files::XmlValueStore store;
     store.FileName(file);
-    stakewellFiles::WriteDataFile(store, content);
+    stakewell::files::WriteDataFile(store, content);
     ASSERT_FALSE(store.Write());
 
     EXPECT_EQ(Run({QStringLiteral("--analyse"), file}), 0) << err.str();

@@ -8,17 +8,17 @@
 
 namespace {
 
-using modStakewell::FOPPoint;
-using stakewellFiles::DataFileContent;
-using stakewellFiles::ReadDataFile;
-using stakewellFiles::WriteDataFile;
+using stakewell::files::DataFileContent;
+using stakewell::files::ReadDataFile;
+using stakewell::files::WriteDataFile;
+using stakewell::survey::FOPPoint;
 
 QString Item(const char* item) {
     return QStringLiteral("Data/Stakewell") + QLatin1String(item);
 }
 
 TEST(DataFile, NoPointsWriteTheCountZeroAndTheOriginPair) {
-    XmlValueStore store;
+    stakewell::files::XmlValueStore store;
     WriteDataFile(store, DataFileContent{});
     EXPECT_EQ(store.GetValue(Item("/FOP/iPts")), "0");
     EXPECT_EQ(store.GetValue(Item("/FOP/Ohms-0")), "0");
@@ -31,7 +31,7 @@ TEST(DataFile, ThreePointsWriteFourPairsAndReadBackThreeInFileOrder) {
     content.FOPPoints = {{}, {30.0, 3.5}, {10.0, 1.25}, {20.0, 2.0}};
     content.MainTop = 1230;
     content.Graph = {1500, -300, 9000, 7500};
-    XmlValueStore store;
+    stakewell::files::XmlValueStore store;
     WriteDataFile(store, content);
     EXPECT_EQ(store.GetValue(Item("/FOP/iPts")), "3");
     EXPECT_EQ(store.GetValue(Item("/FOP/Feet-3")), "20");
@@ -60,8 +60,8 @@ class StoredNumber : public testing::TestWithParam<NumberCase> {};
 // to what the list can hold, and points beyond the file's pairs read as zero.
 TEST_P(StoredNumber, IsRoundedAndHeldWithinRange) {
     const NumberCase& c = GetParam();
-    EXPECT_EQ(stakewellFiles::WholeNumber(QLatin1String(c.text)), c.whole);
-    XmlValueStore store;
+    EXPECT_EQ(stakewell::files::WholeNumber(QLatin1String(c.text)), c.whole);
+    stakewell::files::XmlValueStore store;
     store.SetValue(Item("/FOP/iPts"), QLatin1String(c.text));
     const DataFileContent read = ReadDataFile(store);
     EXPECT_EQ(read.PointCount(), c.pointCount);
@@ -82,19 +82,20 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DataFile, FieldTextsTravelUnchangedAndMissingOnesReadEmpty) {
     DataFileContent content;
     content.FieldTexts = {"100", " 10 ft", "5/8", "4", "", "0.2043", "1,5", "25", "abc"};
-    XmlValueStore store;
+    stakewell::files::XmlValueStore store;
     WriteDataFile(store, content);
     EXPECT_EQ(store.GetValue(Item("/Earth_Restivity")), "100");
     EXPECT_EQ(store.GetValue(Item("/4Pt/MVal")), "25");
     EXPECT_EQ(store.GetValue(Item("/4Pt/E2")), "abc");
     EXPECT_EQ(ReadDataFile(store).FieldTexts, content.FieldTexts);
-    EXPECT_EQ(ReadDataFile(XmlValueStore{}).FieldTexts, DataFileContent{}.FieldTexts);
+    EXPECT_EQ(ReadDataFile(stakewell::files::XmlValueStore{}).FieldTexts,
+              DataFileContent{}.FieldTexts);
 }
 
 TEST(DataFile, ChoicesAreWrittenAfterTheOtherItemsAndReadBackOnlyWhenThere) {
     DataFileContent content;
     content.Choices = {"100", "20", "15", 1, 0};
-    XmlValueStore store;
+    stakewell::files::XmlValueStore store;
     WriteDataFile(store, content);
     EXPECT_EQ(store.GetValue(Item("/FOP/E2")), "100");
     EXPECT_EQ(store.GetValue(Item("/Wire/Between-1")), "15");
@@ -102,15 +103,15 @@ TEST(DataFile, ChoicesAreWrittenAfterTheOtherItemsAndReadBackOnlyWhenThere) {
     EXPECT_EQ(store.GetValue(Item("/Options/WireSize")), "0");
     EXPECT_EQ(ReadDataFile(store).Choices, content.Choices);
 
-    XmlValueStore older;
+    stakewell::files::XmlValueStore older;
     older.SetValue(Item("/4Pt/E2"), QStringLiteral("50"));
-    EXPECT_EQ(ReadDataFile(older).Choices, stakewellFiles::ChoiceContent{});
+    EXPECT_EQ(ReadDataFile(older).Choices, stakewell::files::ChoiceContent{});
 
     // An empty E2 box is kept as empty; an option that is neither 0 nor 1 is none.
     older.SetValue(Item("/FOP/E2"), QString());
     older.SetValue(Item("/Options/WireLength"), QStringLiteral("2"));
     older.SetValue(Item("/Options/WireSize"), QStringLiteral(" 1 "));
-    const stakewellFiles::ChoiceContent read = ReadDataFile(older).Choices;
+    const stakewell::files::ChoiceContent read = ReadDataFile(older).Choices;
     EXPECT_EQ(read.FOPE2, QString());
     EXPECT_EQ(read.WireLength, std::nullopt);
     EXPECT_EQ(read.WireSize, 1);

@@ -10,8 +10,8 @@
 
 namespace {
 
-using modStakewell::FallOfPotential;
-using modStakewell::FOPPoint;
+using stakewell::survey::FallOfPotential;
+using stakewell::survey::FOPPoint;
 
 FallOfPotential WithE2(double e2) {
     FallOfPotential fop;
@@ -34,7 +34,8 @@ class ReadingsCsv : public testing::TestWithParam<CsvCase> {};
 
 TEST_P(ReadingsCsv, ReadsEveryReadingOrNoneAndTheBadLine) {
     const CsvCase& c = GetParam();
-    const stakewellFiles::CsvReadings read = stakewellFiles::ReadReadingsCsv(c.text, WithE2(100));
+    const stakewell::files::CsvReadings read =
+        stakewell::files::ReadReadingsCsv(c.text, WithE2(100));
     EXPECT_EQ(read.Problem, c.problem);
     EXPECT_EQ(read.Readings, c.readings);
 }
@@ -88,14 +89,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Files, MoreReadingsThanTheListHoldsAreRefused) {
     std::string text;
-    for (int i = 0; i <= modStakewell::MaxFOPPoints; ++i) {
+    for (int i = 0; i <= stakewell::survey::MaxFOPPoints; ++i) {
         text += "1," + std::to_string(i + 1) + "\n";
     }
-    const auto read = stakewellFiles::ReadReadingsCsv(text, WithE2(100));
+    const auto read = stakewell::files::ReadReadingsCsv(text, WithE2(100));
     EXPECT_EQ(read.Problem, "There are more than 32767 readings; the point list holds no more.");
     EXPECT_TRUE(read.Readings.empty());
     text.erase(text.rfind("1,"));
-    EXPECT_EQ(stakewellFiles::ReadReadingsCsv(text, WithE2(100)).Readings.size(), 32767U);
+    EXPECT_EQ(stakewell::files::ReadReadingsCsv(text, WithE2(100)).Readings.size(), 32767U);
 }
 
 TEST(Files, WrittenReadingsReadBackExactly) {
@@ -104,9 +105,9 @@ TEST(Files, WrittenReadingsReadBackExactly) {
          {FOPPoint{30, 0.1 + 0.2}, FOPPoint{10, 5.5}, FOPPoint{1e-5, 123456.5}}) {
         fop.AddPoint(p.Feet, p.Ohms);
     }
-    const std::string text = stakewellFiles::WriteReadingsCsv(fop);
+    const std::string text = stakewell::files::WriteReadingsCsv(fop);
     EXPECT_EQ(text.substr(0, 11), "Feet,Ohms\r\n");
-    const auto read = stakewellFiles::ReadReadingsCsv(text, fop);
+    const auto read = stakewell::files::ReadReadingsCsv(text, fop);
     EXPECT_EQ(read.Problem, "");
     const std::vector<FOPPoint> listed(fop.FOPPoints().begin() + 1, fop.FOPPoints().end());
     ASSERT_EQ(read.Readings.size(), listed.size());

@@ -7,7 +7,7 @@
 
 namespace {
 
-using stakewellFiles::ReportContent;
+using stakewell::files::ReportContent;
 
 const char* const Head = "\r\n"
                          "Ground System Conductivity Design\r\n"
@@ -35,7 +35,7 @@ const char* const Results = "\r\n"
                             "Total resistance     = 3.9 Ohms\r\n"
                             "-------------------------------------------------------\r\n";
 
-ReportContent Content(const modStakewell::FallOfPotential* fop) {
+ReportContent Content(const stakewell::survey::FallOfPotential* fop) {
     ReportContent content;
     content.Inputs = {{"100 \xCE\xA9\xC2\xB7m", "10", "5/8", "4", "40", "0.2043", ""}};
     content.Results = {
@@ -54,10 +54,10 @@ std::string Inputs() {
            "   Wire Depth           =  feet\r\n";
 }
 
-modStakewell::FallOfPotential Readings(int count) {
-    modStakewell::FallOfPotential fop;
+stakewell::survey::FallOfPotential Readings(int count) {
+    stakewell::survey::FallOfPotential fop;
     fop.FOPE2Distance = 100.0;
-    const std::array<modStakewell::FOPPoint, 2> readings{{{10.0, 5.0}, {20.0, 7.5}}};
+    const std::array<stakewell::survey::FOPPoint, 2> readings{{{10.0, 5.0}, {20.0, 7.5}}};
     for (int i = 0; i < count; ++i) {
         fop.AddPoint(readings.at(i).Feet, readings.at(i).Ohms);
     }
@@ -66,13 +66,13 @@ modStakewell::FallOfPotential Readings(int count) {
 
 TEST(TextReport, WithoutReadingsEndsAfterTheResults) {
     const std::string expected = std::string(Head) + Inputs() + Results;
-    EXPECT_EQ(stakewellFiles::TextReport(Content(nullptr)).toStdString(), expected);
-    const modStakewell::FallOfPotential one = Readings(1);
-    EXPECT_EQ(stakewellFiles::TextReport(Content(&one)).toStdString(), expected);
+    EXPECT_EQ(stakewell::files::TextReport(Content(nullptr)).toStdString(), expected);
+    const stakewell::survey::FallOfPotential one = Readings(1);
+    EXPECT_EQ(stakewell::files::TextReport(Content(&one)).toStdString(), expected);
 }
 
 TEST(TextReport, TwoReadingsAddTheFallOfPotentialSection) {
-    const modStakewell::FallOfPotential two = Readings(2);
+    const stakewell::survey::FallOfPotential two = Readings(2);
     const std::string expected = std::string(Head) + Inputs() + Results +
                                  "----------- Fall of Potential Case ----------------------\r\n"
                                  "E1(P1)= 0 feet\r\n"
@@ -80,13 +80,13 @@ TEST(TextReport, TwoReadingsAddTheFallOfPotentialSection) {
                                  "P2 = 20 Feet  7.5 Ohms\r\n"
                                  "E2    = 100 feet\r\n"
                                  "-------------------------------------------------------\r\n";
-    EXPECT_EQ(stakewellFiles::TextReport(Content(&two)).toStdString(), expected);
+    EXPECT_EQ(stakewell::files::TextReport(Content(&two)).toStdString(), expected);
 }
 
 TEST(TextReport, BetweenElectrodesStatesTheLengthsTheResultsCameFrom) {
     ReportContent content = Content(nullptr);
-    content.WireBetween = stakewellFiles::WireBetweenReport{"20", "15", 60.0F, 60.0F};
-    const std::string report = stakewellFiles::TextReport(content).toStdString();
+    content.WireBetween = stakewell::files::WireBetweenReport{"20", "15", 60.0F, 60.0F};
+    const std::string report = stakewell::files::TextReport(content).toStdString();
     EXPECT_NE(report.find("   Number of Electrodes = 4\r\n"
                           "   Wire Length, line    = 20 feet between electrodes, 60 feet in all\r\n"
                           "   Wire Length, polygon = 15 feet between electrodes, 60 feet in all\r\n"
@@ -97,9 +97,9 @@ TEST(TextReport, BetweenElectrodesStatesTheLengthsTheResultsCameFrom) {
 }
 
 TEST(TextReport, ReadingsAtOrBeyondE2AreCountedAsLeftOut) {
-    modStakewell::FallOfPotential fop = Readings(2);
+    stakewell::survey::FallOfPotential fop = Readings(2);
     fop.FOPE2Distance = 20.0;
-    const std::string report = stakewellFiles::TextReport(Content(&fop)).toStdString();
+    const std::string report = stakewell::files::TextReport(Content(&fop)).toStdString();
     EXPECT_NE(report.find("E2    = 20 feet\r\n"
                           "Left out of the analysis: 1 of the 2 readings, at or beyond E2\r\n"
                           "-------------------------------------------------------\r\n"),

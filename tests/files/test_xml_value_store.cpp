@@ -35,14 +35,14 @@ TEST_P(StoredText, ComesBackUnchanged) {
     const QStringList paths{QStringLiteral("Data/Stakewell/4Pt/E2"),
                             QStringLiteral("Data/Stakewell/FOP/Ohms-0"),
                             QStringLiteral("Data/Stakewell/Earth_Restivity")};
-    XmlValueStore out;
+    stakewell::files::XmlValueStore out;
     out.FileName(fileName);
     for (const QString& path : paths) {
         out.SetValue(path, path + GetParam().text);
     }
     ASSERT_EQ(out.Write(), std::nullopt);
 
-    XmlValueStore in;
+    stakewell::files::XmlValueStore in;
     in.FileName(fileName);
     ASSERT_EQ(in.Read(), std::nullopt);
     for (const QString& path : paths) {
@@ -71,7 +71,7 @@ class UnreadableFile : public testing::TestWithParam<BadFile> {};
 
 TEST_P(UnreadableFile, IsRefusedWithAReasonAndYieldsNothing) {
     QTemporaryDir folder;
-    XmlValueStore store;
+    stakewell::files::XmlValueStore store;
     store.FileName(Written(folder, GetParam().bytes));
     const std::optional<QString> problem = store.Read();
     ASSERT_TRUE(problem.has_value());
@@ -119,13 +119,14 @@ INSTANTIATE_TEST_SUITE_P(
                 "</stakewell-data>",
                 "damaged"},
         BadFile{"OverTheSizeLimit",
-                Good.left(Good.size() - 17) + QByteArray(XmlValueStore::MaxFileBytes, ' ') +
+                Good.left(Good.size() - 17) +
+                    QByteArray(stakewell::files::XmlValueStore::MaxFileBytes, ' ') +
                     "</stakewell-data>",
                 "larger than"}),
     [](const testing::TestParamInfo<BadFile>& info) { return std::string(info.param.name); });
 
 TEST(XmlValueStore, AMissingFileIsReported) {
-    XmlValueStore store;
+    stakewell::files::XmlValueStore store;
     store.FileName(QStringLiteral("/nonexistent/folder/data.xml"));
     EXPECT_TRUE(store.Read().has_value());
 }
@@ -135,7 +136,7 @@ TEST(XmlValueStore, AFailedWriteLeavesTheOldFileWhole) {
     QTemporaryDir folder;
     const QString blocked = folder.filePath(QStringLiteral("occupied.xml"));
     ASSERT_TRUE(QDir().mkpath(blocked + QStringLiteral("/keep")));
-    XmlValueStore store;
+    stakewell::files::XmlValueStore store;
     store.FileName(blocked);
     store.SetValue(QStringLiteral("Data/Stakewell/frmMain/Top"), QStringLiteral("15"));
     EXPECT_TRUE(store.Write().has_value());
@@ -159,7 +160,7 @@ const QByteArray Declaration = R"(<?xml version="1.0" encoding="UTF-8"?>)";
 TEST(XmlValueStore, ManyPathsKeepTheirPlacesAndLastValues) {
     constexpr int Count = 5000;
     QTemporaryDir folder;
-    XmlValueStore store;
+    stakewell::files::XmlValueStore store;
     store.FileName(folder.filePath(QStringLiteral("data.xml")));
     for (int i = 0; i < Count; ++i) {
         store.SetValue(QStringLiteral("FOP/Ohms-%1").arg(i), QString::number(i));
@@ -176,7 +177,7 @@ TEST(XmlValueStore, ManyPathsKeepTheirPlacesAndLastValues) {
     EXPECT_LT(file.indexOf("\"Ohms-6\">6<"), file.indexOf("\"Ohms-7\">seven<"));
     EXPECT_LT(file.indexOf("\"Ohms-7\">seven<"), file.indexOf("\"Ohms-8\">8<"));
 
-    XmlValueStore read;
+    stakewell::files::XmlValueStore read;
     read.FileName(store.FileName());
     ASSERT_EQ(read.Read(), std::nullopt);
     EXPECT_EQ(read.GetValue(QStringLiteral("FOP/Ohms-7")), QStringLiteral("seven"));
@@ -186,7 +187,7 @@ TEST(XmlValueStore, ManyPathsKeepTheirPlacesAndLastValues) {
 // A path repeated in a file keeps its first place and takes its last value.
 TEST(XmlValueStore, ARepeatedPathTakesItsLastValue) {
     QTemporaryDir folder;
-    XmlValueStore store;
+    stakewell::files::XmlValueStore store;
     store.FileName(Written(folder, Declaration + "\n<stakewell-data>\n"
                                                  " <value name=\"a\">1</value>\n"
                                                  " <value name=\"b\">2</value>\n"
@@ -213,7 +214,7 @@ class WrittenFile : public testing::TestWithParam<LayoutCase> {};
 // Files stay byte for byte as earlier versions of the program wrote them.
 TEST_P(WrittenFile, KeepsItsLayout) {
     QTemporaryDir folder;
-    XmlValueStore store;
+    stakewell::files::XmlValueStore store;
     store.FileName(folder.filePath(QStringLiteral("data.xml")));
     for (const auto& [path, value] : GetParam().values) {
         store.SetValue(path, value);
@@ -305,7 +306,7 @@ INSTANTIATE_TEST_SUITE_P(
 // encoded, and leaves no file behind.
 TEST(XmlValueStore, ANameXmlCannotCarryIsNotWritten) {
     QTemporaryDir folder;
-    XmlValueStore store;
+    stakewell::files::XmlValueStore store;
     store.FileName(folder.filePath(QStringLiteral("data.xml")));
     store.SetValue(QStringLiteral("Data/bell\x07/Top"), QStringLiteral("15"));
     EXPECT_TRUE(store.Write().has_value());
@@ -344,9 +345,9 @@ std::string Outcome(const std::optional<QString>& problem) {
 TEST_P(ValueInAFile, ReadsAsAnyXmlReaderReadsIt) {
     QTemporaryDir written;
     QTemporaryDir commented;
-    XmlValueStore plain;
+    stakewell::files::XmlValueStore plain;
     plain.FileName(Written(written, FileWithValue("", GetParam().element)));
-    XmlValueStore general;
+    stakewell::files::XmlValueStore general;
     general.FileName(Written(commented, FileWithValue("<!-- -->", GetParam().element)));
     const std::string outcome = Outcome(plain.Read());
     EXPECT_EQ(outcome, Outcome(general.Read()));
@@ -412,9 +413,9 @@ TEST_P(NameInAFile, ReadsAsAnyXmlReaderReadsIt) {
                             "\n </group>\n</stakewell-data>\n";
     QTemporaryDir written;
     QTemporaryDir commented;
-    XmlValueStore plain;
+    stakewell::files::XmlValueStore plain;
     plain.FileName(Written(written, file));
-    XmlValueStore general;
+    stakewell::files::XmlValueStore general;
     general.FileName(Written(commented, QByteArray(file).insert(file.indexOf('\n'), "<!---->")));
     ASSERT_EQ(plain.Read(), std::nullopt);
     ASSERT_EQ(general.Read(), std::nullopt);

@@ -11,9 +11,9 @@
 
 namespace {
 
-using modStakewell::FallOfPotential;
-using modStakewell::FOPPoint;
-using modStakewell::PlotExtents;
+using stakewell::graph::PlotExtents;
+using stakewell::survey::FallOfPotential;
+using stakewell::survey::FOPPoint;
 
 FallOfPotential Readings(std::vector<FOPPoint> measured, double e2) {
     FallOfPotential fop;
@@ -41,7 +41,8 @@ class PlotExtentsTest : public testing::TestWithParam<ExtentsCase> {};
 TEST_P(PlotExtentsTest, ExtentsAndSpans) {
     const ExtentsCase& c = GetParam();
     PlotExtents plot;
-    const PlotScale::PlotSpans spans = PlotScale::ComputeExtents(Readings(c.points, c.e2), plot);
+    const stakewell::graph::PlotSpans spans =
+        stakewell::graph::ComputeExtents(Readings(c.points, c.e2), plot);
     EXPECT_DOUBLE_EQ(plot.MaxOhms, c.maxOhms);
     EXPECT_DOUBLE_EQ(plot.MinOhms, c.minOhms);
     EXPECT_DOUBLE_EQ(plot.MaxFeet, c.maxFeet);
@@ -73,8 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PlotLimits, PadsFollowTheWorkedExample) {
     PlotExtents plot;
-    PlotScale::ComputeExtents(Readings({{10, 8}, {20, 6}, {30, 5}}, 50), plot);
-    PlotScale::ComputeLimits(plot);
+    stakewell::graph::ComputeExtents(Readings({{10, 8}, {20, 6}, {30, 5}}, 50), plot);
+    stakewell::graph::ComputeLimits(plot);
     EXPECT_FLOAT_EQ(plot.PlotLeft, 8065.0F);   // 10 ft less 9% of 21.5 ft
     EXPECT_FLOAT_EQ(plot.PlotRight, 33435.0F); // 31.5 ft plus 9% of 21.5 ft
     EXPECT_FLOAT_EQ(plot.PlotTop, 8029.7F);    // 8 ohms plus 0.99% of 3 ohms
@@ -86,8 +87,8 @@ TEST(PlotLimits, PadIsRoundedToSinglePrecisionBeforeUse) {
     // 9% of 111.11111 ft is 9.9999999, which single precision holds as exactly 10:
     // the left limit lands on 0 rather than on 0.0001 ft.
     PlotExtents plot;
-    PlotScale::ComputeExtents(Readings({{10, 1}, {121.11111, 2}}, 100), plot);
-    PlotScale::ComputeLimits(plot);
+    stakewell::graph::ComputeExtents(Readings({{10, 1}, {121.11111, 2}}, 100), plot);
+    stakewell::graph::ComputeLimits(plot);
     EXPECT_EQ(plot.PlotLeft, 0.0F);
 }
 
@@ -97,13 +98,13 @@ TEST(PlotLimits, HugeExtentsBecomeInfiniteAndUnusable) {
     plot.MinFeet = -1.0e300;
     plot.MaxOhms = 2;
     plot.MinOhms = 1;
-    PlotScale::ComputeLimits(plot);
+    stakewell::graph::ComputeLimits(plot);
     EXPECT_TRUE(std::isinf(plot.PlotRight));
-    EXPECT_FALSE(PlotScale::HasUsableScale(plot));
+    EXPECT_FALSE(stakewell::graph::HasUsableScale(plot));
 }
 
 TEST(PlotLimits, ZeroLimitsAreUnusable) {
-    EXPECT_FALSE(PlotScale::HasUsableScale(PlotExtents{}));
+    EXPECT_FALSE(stakewell::graph::HasUsableScale(PlotExtents{}));
 }
 
 struct GridCase {
@@ -121,7 +122,7 @@ class GridLinesTest : public testing::TestWithParam<GridCase> {};
 TEST_P(GridLinesTest, Values) {
     const GridCase& c = GetParam();
     std::vector<double> values;
-    for (const auto& line : PlotScale::GridLines(c.minValue, c.maxValue, c.span)) {
+    for (const auto& line : stakewell::graph::GridLines(c.minValue, c.maxValue, c.span)) {
         values.push_back(line.Value);
     }
     EXPECT_EQ(values, c.values);
@@ -142,9 +143,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GridLines, NonFiniteSpansStillStop) {
     const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_LE(PlotScale::GridLines(0, 1.0e300, inf).size(), 6U);
-    EXPECT_LE(PlotScale::GridLines(0, 10, std::nan("")).size(), 6U);
-    EXPECT_LE(PlotScale::GridLines(-inf, inf, inf).size(), 6U);
+    EXPECT_LE(stakewell::graph::GridLines(0, 1.0e300, inf).size(), 6U);
+    EXPECT_LE(stakewell::graph::GridLines(0, 10, std::nan("")).size(), 6U);
+    EXPECT_LE(stakewell::graph::GridLines(-inf, inf, inf).size(), 6U);
 }
 
 struct LabelCase {
@@ -159,7 +160,7 @@ void PrintTo(const LabelCase& c, std::ostream* os) {
 class GridLabelTest : public testing::TestWithParam<LabelCase> {};
 
 TEST_P(GridLabelTest, Text) {
-    EXPECT_EQ(PlotScale::GridLabel(GetParam().value), GetParam().text);
+    EXPECT_EQ(stakewell::graph::GridLabel(GetParam().value), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, GridLabelTest,
@@ -169,8 +170,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, GridLabelTest,
                          [](const auto& info) { return CaseName(info.index, {info.param.text}); });
 
 TEST(SixtyTwoPercent, IsSixtyTwoPercentOfE2InThousandths) {
-    EXPECT_DOUBLE_EQ(PlotScale::SixtyTwoPercentX(Readings({}, 50)), 31000.0);
-    EXPECT_DOUBLE_EQ(PlotScale::SixtyTwoPercentX(Readings({}, 0)), 0.0);
+    EXPECT_DOUBLE_EQ(stakewell::graph::SixtyTwoPercentX(Readings({}, 50)), 31000.0);
+    EXPECT_DOUBLE_EQ(stakewell::graph::SixtyTwoPercentX(Readings({}, 0)), 0.0);
 }
 
 TEST(PixelToUser, CornersMapToTheLimits) {
@@ -179,25 +180,25 @@ TEST(PixelToUser, CornersMapToTheLimits) {
     plot.PlotRight = 33435.0F;
     plot.PlotTop = 8029.7F;
     plot.PlotBottom = 4970.3F;
-    const auto topLeft = PlotScale::PixelToUser(plot, 0, 0, 400, 300);
+    const auto topLeft = stakewell::graph::PixelToUser(plot, 0, 0, 400, 300);
     EXPECT_FLOAT_EQ(topLeft.X, 8065.0F);
     EXPECT_FLOAT_EQ(topLeft.Y, 8029.7F);
-    const auto bottomRight = PlotScale::PixelToUser(plot, 400, 300, 400, 300);
+    const auto bottomRight = stakewell::graph::PixelToUser(plot, 400, 300, 400, 300);
     EXPECT_FLOAT_EQ(bottomRight.X, 33435.0F);
     EXPECT_FLOAT_EQ(bottomRight.Y, 4970.3F);
-    const auto middle = PlotScale::PixelToUser(plot, 200, 150, 400, 300);
+    const auto middle = stakewell::graph::PixelToUser(plot, 200, 150, 400, 300);
     EXPECT_FLOAT_EQ(middle.X, 20750.0F);
     EXPECT_FLOAT_EQ(middle.Y, 6500.0F);
 }
 
 TEST(PixelToUser, ZeroLimitsReadZeroAndAnEmptyPictureDoesNotDivide) {
-    const auto point = PlotScale::PixelToUser(PlotExtents{}, 120, 80, 400, 300);
+    const auto point = stakewell::graph::PixelToUser(PlotExtents{}, 120, 80, 400, 300);
     EXPECT_EQ(point.X, 0.0F);
     EXPECT_EQ(point.Y, 0.0F);
     PlotExtents plot;
     plot.PlotLeft = 1000.0F;
     plot.PlotTop = 2000.0F;
-    const auto empty = PlotScale::PixelToUser(plot, 5, 5, 0, 0);
+    const auto empty = stakewell::graph::PixelToUser(plot, 5, 5, 0, 0);
     EXPECT_EQ(empty.X, 1000.0F);
     EXPECT_EQ(empty.Y, 2000.0F);
 }
@@ -216,8 +217,8 @@ void PrintTo(const ReadoutCase& c, std::ostream* os) {
 class ReadoutTest : public testing::TestWithParam<ReadoutCase> {};
 
 TEST_P(ReadoutTest, Texts) {
-    EXPECT_EQ(PlotScale::FeetReadout(GetParam().x), GetParam().feet);
-    EXPECT_EQ(PlotScale::OhmsReadout(GetParam().y), GetParam().ohms);
+    EXPECT_EQ(stakewell::graph::FeetReadout(GetParam().x), GetParam().feet);
+    EXPECT_EQ(stakewell::graph::OhmsReadout(GetParam().y), GetParam().ohms);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReadoutTest,
@@ -230,9 +231,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReadoutTest,
                          });
 
 TEST(ToSingle, NarrowsAndSaturatesToInfinity) {
-    EXPECT_EQ(PlotScale::ToSingle(1.5), 1.5F);
-    EXPECT_EQ(PlotScale::ToSingle(1.0e300), std::numeric_limits<float>::infinity());
-    EXPECT_EQ(PlotScale::ToSingle(-1.0e300), -std::numeric_limits<float>::infinity());
+    EXPECT_EQ(stakewell::graph::ToSingle(1.5), 1.5F);
+    EXPECT_EQ(stakewell::graph::ToSingle(1.0e300), std::numeric_limits<float>::infinity());
+    EXPECT_EQ(stakewell::graph::ToSingle(-1.0e300), -std::numeric_limits<float>::infinity());
 }
 
 } // namespace

@@ -20,13 +20,13 @@
 
 namespace {
 
-using modStakewell::FOPPoint;
+using stakewell::survey::FOPPoint;
 
 // The graph on its own, counting the refreshes it asks for.
 class GraphWindowTest : public testing::Test {
 protected:
     GraphWindowTest()
-        : counting(state.refresh.Listen(modStakewell::FopRefresh::Stage::ReadOuts,
+        : counting(state.refresh.Listen(stakewell::survey::FopRefresh::Stage::ReadOuts,
                                         [this] { ++refreshes; })),
           host(state) {}
 
@@ -40,13 +40,15 @@ protected:
     }
 
     void Refresh() {
-        frmGraph& graph = host.Window();
+        stakewell::graph::frmGraph& graph = host.Window();
         graph.ClearGraph();
         graph.ComputePlotExtents();
         graph.DrawGraph();
     }
 
-    PlotPicture& Picture() { return *host.Window().findChild<PlotPicture*>("FOPGraph"); }
+    stakewell::graph::PlotPicture& Picture() {
+        return *host.Window().findChild<stakewell::graph::PlotPicture*>("FOPGraph");
+    }
     QString PanelText(const char* name) { return host.Window().findChild<QLabel*>(name)->text(); }
 
     // The picture pixel of a user-scale point, from the limits of the last drawing.
@@ -83,7 +85,7 @@ protected:
         const QImage& canvas = Picture().Canvas();
         for (int y = 0; y < canvas.height(); ++y) {
             for (int x = 0; x < canvas.width(); ++x) {
-                if (canvas.pixelColor(x, y) != PlotPicture::Background()) {
+                if (canvas.pixelColor(x, y) != stakewell::graph::PlotPicture::Background()) {
                     return false;
                 }
             }
@@ -108,10 +110,10 @@ protected:
         return c.red() < 40 && c.green() < 40 && c.blue() < 40;
     }
 
-    modStakewell::SharedState state;
+    stakewell::graph::SharedState state;
     int refreshes = 0;
-    modStakewell::FopRefresh::Subscription counting;
-    GraphWindowHost host;
+    stakewell::survey::FopRefresh::Subscription counting;
+    stakewell::graph::GraphWindowHost host;
 };
 
 TEST_F(GraphWindowTest, WorkedExampleDrawsGridRedLineAndPoints) {
@@ -155,7 +157,7 @@ TEST_F(GraphWindowTest, FewerThanTwoPointsLeaveThePictureBlank) {
         SetReadings(measured, 50, 0);
         Refresh();
         const QImage& canvas = Picture().Canvas();
-        const QColor background = PlotPicture::Background();
+        const QColor background = stakewell::graph::PlotPicture::Background();
         bool blank = true;
         for (int y = 0; y < canvas.height(); y += 3) {
             for (int x = 0; x < canvas.width(); x += 3) {
@@ -245,7 +247,7 @@ TEST_F(GraphWindowTest, AbsurdReadingsLeaveThePlaceableOnesDrawn) {
 }
 
 TEST_F(GraphWindowTest, FirstCreationUsesTheTopLeftCornerAndTheMinimumSize) {
-    frmGraph& graph = host.Window();
+    stakewell::graph::frmGraph& graph = host.Window();
     EXPECT_FALSE(graph.isVisible());
     EXPECT_EQ(graph.windowTitle(), "Fall of Potential");
     EXPECT_EQ(state.graph.GraphLeft, 0);
@@ -257,8 +259,8 @@ TEST_F(GraphWindowTest, FirstCreationUsesTheTopLeftCornerAndTheMinimumSize) {
 TEST_F(GraphWindowTest, CreationRefreshesUnlessLoading) {
     host.Window();
     EXPECT_EQ(refreshes, 1);
-    GraphWindowHost loading(state);
-    const modStakewell::LoadingDataGuard loadingData(state);
+    stakewell::graph::GraphWindowHost loading(state);
+    const stakewell::graph::LoadingDataGuard loadingData(state);
     loading.Window();
     EXPECT_EQ(refreshes, 1);
 }
@@ -288,7 +290,7 @@ class GraphResizeTest : public GraphWindowTest, public testing::WithParamInterfa
 TEST_P(GraphResizeTest, SnapsToTheMinimumAndRecordsThePlacement) {
     const SnapCase& c = GetParam();
     host.Show();
-    frmGraph& graph = host.Window();
+    stakewell::graph::frmGraph& graph = host.Window();
     graph.resize(800, 600);
     QCoreApplication::processEvents();
     refreshes = 0;
@@ -332,8 +334,8 @@ TEST_F(GraphWindowTest, NeverGrowsPastTheDesktopLimit) {
     SetReadings({{10.0, 8.0}, {20.0, 6.0}}, 50.0, 2);
     state.graph = {0, 0, 20000 * 15, 20000 * 15};
     host.Show();
-    frmGraph& graph = host.Window();
-    const QSize largest = LargestWindowSize(graph.screen());
+    stakewell::graph::frmGraph& graph = host.Window();
+    const QSize largest = stakewell::graph::LargestWindowSize(graph.screen());
     ASSERT_LT(largest.width(), 20000);
     ASSERT_LT(largest.height(), 20000);
     const auto withinLimit = [&](const char* step) {
@@ -351,12 +353,12 @@ TEST_F(GraphWindowTest, NeverGrowsPastTheDesktopLimit) {
 }
 
 TEST(LargestWindowSize, KeepsAUsableSizeWithoutAScreen) {
-    EXPECT_EQ(LargestWindowSize(nullptr), QSize(2048, 2048));
+    EXPECT_EQ(stakewell::graph::LargestWindowSize(nullptr), QSize(2048, 2048));
 }
 
 TEST_F(GraphWindowTest, ResizeWhileLoadingDoesNotRefresh) {
     host.Show();
-    const modStakewell::LoadingDataGuard loadingData(state);
+    const stakewell::graph::LoadingDataGuard loadingData(state);
     refreshes = 0;
     host.Window().resize(700, 500);
     QCoreApplication::processEvents();
@@ -366,9 +368,9 @@ TEST_F(GraphWindowTest, ResizeWhileLoadingDoesNotRefresh) {
 
 TEST_F(GraphWindowTest, ResizeFromWithinTheRefreshIsIgnored) {
     int nested = 0;
-    GraphWindowHost resizing(state);
-    const modStakewell::FopRefresh::Subscription resize =
-        state.refresh.Listen(modStakewell::FopRefresh::Stage::Plot, [&] {
+    stakewell::graph::GraphWindowHost resizing(state);
+    const stakewell::survey::FopRefresh::Subscription resize =
+        state.refresh.Listen(stakewell::survey::FopRefresh::Stage::Plot, [&] {
             ++nested;
             resizing.Window().resize(500 + nested, 400);
         });
@@ -398,15 +400,15 @@ TEST_F(GraphWindowTest, HideBeforeAnyUseCreatesItHidden) {
 
 TEST_F(GraphWindowTest, ClosedWindowKeepsItsPlacementAndComesBackHidden) {
     host.Show();
-    frmGraph* first = &host.Window();
+    stakewell::graph::frmGraph* first = &host.Window();
     first->setGeometry(200, 150, 500, 400);
     QCoreApplication::processEvents();
     const QRect placed = first->geometry();
     const QRect outer = first->frameGeometry();
     first->close();
     EXPECT_FALSE(host.Exists());
-    const modStakewell::GraphPlacement closedAt{outer.top() * 15, outer.left() * 15,
-                                                outer.width() * 15, outer.height() * 15};
+    const stakewell::shared::GraphPlacement closedAt{outer.top() * 15, outer.left() * 15,
+                                                     outer.width() * 15, outer.height() * 15};
     EXPECT_EQ(state.graph.GraphTop, closedAt.GraphTop);
     EXPECT_EQ(state.graph.GraphLeft, closedAt.GraphLeft);
     EXPECT_EQ(state.graph.GraphWidth, closedAt.GraphWidth);

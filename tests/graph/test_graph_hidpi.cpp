@@ -16,7 +16,7 @@ namespace {
 // the first test.
 const bool denseScreen = qputenv("QT_SCALE_FACTOR", "2");
 
-using modStakewell::FOPPoint;
+using stakewell::survey::FOPPoint;
 
 class DenseScreenGraph : public testing::Test {
 protected:
@@ -28,7 +28,7 @@ protected:
 
     const QImage& Canvas() {
         host.Window();
-        return host.Window().findChild<PlotPicture*>("FOPGraph")->Canvas();
+        return host.Window().findChild<stakewell::graph::PlotPicture*>("FOPGraph")->Canvas();
     }
 
     // Device pixels of one colour in the row through `at`, around it.
@@ -49,8 +49,8 @@ protected:
         return {static_cast<int>(fx * canvas.width()), static_cast<int>(fy * canvas.height())};
     }
 
-    modStakewell::SharedState state;
-    GraphWindowHost host;
+    stakewell::graph::SharedState state;
+    stakewell::graph::GraphWindowHost host;
 };
 
 TEST_F(DenseScreenGraph, DrawsAtTwiceThePixelDensity) {

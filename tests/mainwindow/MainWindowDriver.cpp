@@ -11,12 +11,13 @@
 
 #include <gtest/gtest.h>
 
-MainWindowDriver::MainWindowDriver() : owned(std::make_unique<frmMain>()), window(owned.get()) {
+MainWindowDriver::MainWindowDriver()
+    : owned(std::make_unique<stakewell::mainwindow::frmMain>()), window(owned.get()) {
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
 }
 
-MainWindowDriver::MainWindowDriver(frmMain& shown) : window(&shown) {}
+MainWindowDriver::MainWindowDriver(stakewell::mainwindow::frmMain& shown) : window(&shown) {}
 
 QWidget* MainWindowDriver::Control(const QString& name) const {
     auto* control = window->findChild<QWidget*>(name);
@@ -91,7 +92,7 @@ void PrintTo(const QString& text, std::ostream* os) {
 
 QWidget* ShownGraphWindow() {
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->inherits("frmGraph") && top->isVisible()) {
+        if (top->inherits("stakewell::graph::frmGraph") && top->isVisible()) {
             return top;
         }
     }

@@ -15,9 +15,9 @@ class MainWindowDriver {
 public:
     MainWindowDriver();
     // Works a window the program itself made and owns.
-    explicit MainWindowDriver(frmMain& shown);
+    explicit MainWindowDriver(stakewell::mainwindow::frmMain& shown);
 
-    frmMain& Window() { return *window; }
+    stakewell::mainwindow::frmMain& Window() { return *window; }
 
     QWidget* Control(const QString& name) const;
     QLineEdit* Field(const QString& name) const;
@@ -34,8 +34,8 @@ public:
     QString Text(const QString& name) const;
 
 private:
-    std::unique_ptr<frmMain> owned;
-    frmMain* window;
+    std::unique_ptr<stakewell::mainwindow::frmMain> owned;
+    stakewell::mainwindow::frmMain* window;
 };
 
 // The graph window in sight, or nothing.

@@ -24,12 +24,12 @@
 
 namespace {
 
-using modStakewell::FOPPoint;
-using stakewellFiles::DataFileContent;
+using stakewell::files::DataFileContent;
+using stakewell::survey::FOPPoint;
 
-QStringList StoredTexts(const frmMain& window) {
+QStringList StoredTexts(const stakewell::mainwindow::frmMain& window) {
     QStringList texts;
-    for (const modStakewell::InputRow& row : modStakewell::InputRows) {
+    for (const stakewell::calc::InputRow& row : stakewell::calc::InputRows) {
         texts.append(window.findChild<QLineEdit*>(QLatin1String(row.Widget))->text());
     }
     return texts;
@@ -37,7 +37,7 @@ QStringList StoredTexts(const frmMain& window) {
 
 // Everything a load may change.
 struct Snapshot {
-    explicit Snapshot(frmMain& window)
+    explicit Snapshot(stakewell::mainwindow::frmMain& window)
         : texts(StoredTexts(window)), points(window.State().fop.FOPPoints()),
           current(window.State().fop.FOPCurrent()),
           position(window.pos()), graph{window.State().graph.GraphTop,
@@ -61,18 +61,18 @@ QString WriteBytes(const QString& fileName, const QByteArray& bytes) {
 }
 
 QString WriteContent(const QString& fileName, const DataFileContent& content) {
-    XmlValueStore store;
+    stakewell::files::XmlValueStore store;
     store.FileName(fileName);
-    stakewellFiles::WriteDataFile(store, content);
+    stakewell::files::WriteDataFile(store, content);
     EXPECT_EQ(store.Write(), std::nullopt);
     return fileName;
 }
 
 DataFileContent ReadContent(const QString& fileName) {
-    XmlValueStore store;
+    stakewell::files::XmlValueStore store;
     store.FileName(fileName);
     EXPECT_EQ(store.Read(), std::nullopt) << fileName.toStdString();
-    return stakewellFiles::ReadDataFile(store);
+    return stakewell::files::ReadDataFile(store);
 }
 
 DataFileContent Design() {
@@ -160,7 +160,7 @@ TEST_F(DataFiles, SavedStateComesBackThroughTheDialogs) {
     other.Type("tbxFOPP2Ohms", "3");
     other.Click(QStringLiteral("cmdFOPAdd"));
     ASSERT_EQ(other.Text("lbPoint"), "Point 1 of 1");
-    QSignalSpy recalculations(&other.Window(), &frmMain::Recalculated);
+    QSignalSpy recalculations(&other.Window(), &stakewell::mainwindow::frmMain::Recalculated);
     ModalAnswerer answerer(ModalAnswerer::Choose(name));
     other.Click(QStringLiteral("cmdLoadData"));
     EXPECT_EQ(recalculations.count(), 1);
@@ -267,7 +267,7 @@ TEST_P(HostileFile, LeavesAWholeState) {
     ModalAnswerer answerer;
     form.Window().LoadDataFile(name);
 
-    const modStakewell::FallOfPotential& fop = form.Window().State().fop;
+    const stakewell::survey::FallOfPotential& fop = form.Window().State().fop;
     EXPECT_FALSE(form.Window().State().LoadingData());
     EXPECT_LE(fop.FOPCurrent(), fop.PointCount());
     if (GetParam().pointsAfter < 0) {
@@ -321,7 +321,10 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     -1},
         HostileCase{"OverTheSizeLimit",
-                    [] { return Saved(Design()) + QByteArray(XmlValueStore::MaxFileBytes, ' '); },
+                    [] {
+                        return Saved(Design()) +
+                               QByteArray(stakewell::files::XmlValueStore::MaxFileBytes, ' ');
+                    },
                     -1},
         HostileCase{"WrongTypes",
                     [] {
@@ -365,10 +368,10 @@ TEST_F(DataFiles, TheFileDialogsOwnQuestionAndNoticeAreAnswered) {
         ModalAnswerer answerer(ModalAnswerer::Choose(existing));
         form.Click(QStringLiteral("cmdSaveData"));
     }
-    XmlValueStore store;
+    stakewell::files::XmlValueStore store;
     store.FileName(existing);
     ASSERT_EQ(store.Read(), std::nullopt);
-    EXPECT_EQ(stakewellFiles::ReadDataFile(store).FieldTexts[0], "250");
+    EXPECT_EQ(stakewell::files::ReadDataFile(store).FieldTexts[0], "250");
 
     form.Type("tbxEarthRes", "300");
     const Snapshot before(form.Window());
@@ -456,12 +459,12 @@ TEST_F(DataFiles, RandomStatesSurviveASaveAndALoad) {
         content.MainTop = random.bounded(0, 30) * 15;
         content.MainLeft = random.bounded(0, 30) * 15;
         QString name = WriteContent(File("first.xml"), content);
-        frmMain source;
+        stakewell::mainwindow::frmMain source;
         source.LoadDataFile(name);
         QString copy = File("copy.xml");
         source.SaveDataFile(copy);
 
-        frmMain target;
+        stakewell::mainwindow::frmMain target;
         target.LoadDataFile(copy);
         const DataFileContent reread = ReadContent(copy);
         EXPECT_EQ(StoredTexts(target),

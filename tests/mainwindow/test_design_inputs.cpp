@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(WorkedExamples, DesignTyping, testing::ValuesIn(DesignC
 
 TEST(Recalculation, EveryKeystrokeInAFieldRecalculatesOnce) {
     MainWindowDriver form;
-    QSignalSpy spy(&form.Window(), &frmMain::Recalculated);
+    QSignalSpy spy(&form.Window(), &stakewell::mainwindow::frmMain::Recalculated);
     for (const char* field :
          {"tbxEarthRes", "tbxElectLen", "tbxElectDia", "tbxNumElect", "tbxWireDepth", "tbxMVal",
           "tbx4ptE2", "tbxWireLen", "tbxWireBetween_0", "tbxWireBetween_1", "tbxWireDia"}) {
@@ -111,9 +111,9 @@ TEST(Recalculation, EveryKeystrokeInAFieldRecalculatesOnce) {
 
 TEST(Recalculation, WhileADataFileIsAppliedFieldsDoNotRecalculate) {
     MainWindowDriver form;
-    QSignalSpy spy(&form.Window(), &frmMain::Recalculated);
+    QSignalSpy spy(&form.Window(), &stakewell::mainwindow::frmMain::Recalculated);
     {
-        const modStakewell::LoadingDataGuard loadingData(form.Window().State());
+        const stakewell::graph::LoadingDataGuard loadingData(form.Window().State());
         form.Type("tbxEarthRes", "100");
         form.Type("tbxWireDia", "0.1019");
     }
@@ -128,7 +128,7 @@ TEST(Recalculation, BetweenElectrodesBoxesRecalculateWithoutChangingAnyResult) {
     for (std::size_t i = 0; i < DesignFields.size(); ++i) {
         form.Type(DesignFields.at(i), first.inputs.at(i));
     }
-    QSignalSpy spy(&form.Window(), &frmMain::Recalculated);
+    QSignalSpy spy(&form.Window(), &stakewell::mainwindow::frmMain::Recalculated);
     form.Type("tbxWireBetween_0", "7");
     form.Type("tbxWireBetween_1", "9");
     EXPECT_EQ(spy.count(), 2);
@@ -147,7 +147,7 @@ protected:
     }
 
     MainWindowDriver form;
-    QSignalSpy recalculations{&form.Window(), &frmMain::Recalculated};
+    QSignalSpy recalculations{&form.Window(), &stakewell::mainwindow::frmMain::Recalculated};
 };
 
 TEST_F(WireSize, GaugeKeystrokesWriteTheDiameterAndRecalculateOnceEach) {

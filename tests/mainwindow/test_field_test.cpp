@@ -20,11 +20,12 @@
 
 namespace {
 
-using modStakewell::FOPPoint;
+using stakewell::survey::FOPPoint;
 
-frmGraph* GraphWindow() {
+stakewell::graph::frmGraph* GraphWindow() {
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (auto* graph = qobject_cast<frmGraph*>(top); graph != nullptr && !graph->IsClosed()) {
+        if (auto* graph = qobject_cast<stakewell::graph::frmGraph*>(top);
+            graph != nullptr && !graph->IsClosed()) {
             return graph;
         }
     }
@@ -58,7 +59,7 @@ protected:
 
     QTemporaryDir folder;
     MainWindowDriver form;
-    frmGraph* graph = nullptr;
+    stakewell::graph::frmGraph* graph = nullptr;
 };
 
 TEST_F(FieldTest, ReadOutAndMarkersFollowEveryChangeOfTheList) {
@@ -78,7 +79,8 @@ TEST_F(FieldTest, ReadOutAndMarkersFollowEveryChangeOfTheList) {
     // The marker at 62% of E2 stands on the interpolated reading.
     const auto& value = graph->Analysis().At62;
     const auto& plot = form.Window().State().plot;
-    const QSizeF size = graph->findChild<PlotPicture*>(QStringLiteral("FOPGraph"))->size();
+    const QSizeF size =
+        graph->findChild<stakewell::graph::PlotPicture*>(QStringLiteral("FOPGraph"))->size();
     const QPointF at(
         (1000.0 * value.Feet - plot.PlotLeft) / (plot.PlotRight - plot.PlotLeft) * size.width(),
         (1000.0 * *value.Ohms - plot.PlotTop) / (plot.PlotBottom - plot.PlotTop) * size.height());
@@ -172,7 +174,7 @@ TEST_F(FieldTest, TheCommandLineReportIsTheWindowsReport) {
 
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(stakewellCli::RunFieldCommand(
+    EXPECT_EQ(stakewell::cli::RunFieldCommand(
                   {QStringLiteral("stakewell"), QStringLiteral("--report"), data}, out, err),
               0);
     EXPECT_EQ(out.str(), ReadBytes(text).toStdString());

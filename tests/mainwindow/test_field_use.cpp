@@ -421,7 +421,8 @@ TEST_P(InputHints, SayWhatValueIsUsed) {
     form.Type(c.field, c.typed);
     QLineEdit* field = form.Field(c.field);
     EXPECT_EQ(field->toolTip(), c.hint);
-    EXPECT_EQ(field->palette().color(QPalette::Base) == InputHint::Tint(), *c.hint != '\0');
+    EXPECT_EQ(field->palette().color(QPalette::Base) == stakewell::mainwindow::InputHint::Tint(),
+              *c.hint != '\0');
 }
 
 INSTANTIATE_TEST_SUITE_P(

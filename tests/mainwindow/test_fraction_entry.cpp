@@ -70,7 +70,7 @@ TEST(FractionEntry, ClickCopiesTheShownValueIntoTheDiameterAndRecalculates) {
     MainWindowDriver form;
     form.Type("tbxEarthRes", "100");
     form.Type("tbxElectLen", "10");
-    QSignalSpy spy(&form.Window(), &frmMain::Recalculated);
+    QSignalSpy spy(&form.Window(), &stakewell::mainwindow::frmMain::Recalculated);
     form.Click("lbResult");
     EXPECT_EQ(form.Text("tbxElectDia"), "0.625");
     EXPECT_EQ(spy.count(), 1);
@@ -108,7 +108,7 @@ TEST(FractionEntry, ClickOnQuestionMarkLeavesTheDiameterAlone) {
     form.Type("tbxElectDia", "0.75");
     form.Type("tbxDenom", "0");
     ASSERT_EQ(form.Text("lbResult"), "?");
-    QSignalSpy spy(&form.Window(), &frmMain::Recalculated);
+    QSignalSpy spy(&form.Window(), &stakewell::mainwindow::frmMain::Recalculated);
     form.Click("lbResult");
     EXPECT_EQ(form.Text("tbxElectDia"), "0.75");
     EXPECT_EQ(spy.count(), 0);
@@ -116,7 +116,7 @@ TEST(FractionEntry, ClickOnQuestionMarkLeavesTheDiameterAlone) {
 
 TEST(FractionEntry, FractionBoxesDoNotRecalculate) {
     MainWindowDriver form;
-    QSignalSpy spy(&form.Window(), &frmMain::Recalculated);
+    QSignalSpy spy(&form.Window(), &stakewell::mainwindow::frmMain::Recalculated);
     form.Type("tbxNumer", "3");
     form.Type("tbxDenom", "4");
     EXPECT_EQ(spy.count(), 0);

@@ -168,7 +168,7 @@ std::vector<QString> PagesInView(MainWindowDriver& form) {
 
 QWidget* GraphWindow() {
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->inherits("frmGraph") && top->isVisible()) {
+        if (top->inherits("stakewell::graph::frmGraph") && top->isVisible()) {
             return top;
         }
     }
@@ -223,7 +223,7 @@ TEST(MainWindowLayout, ResultBoxesAreBoldAndInputBoxesRegularTwelvePoint) {
 
 TEST(MainWindowLayout, WindowIsAFixedCaptionedDialogWithItsOwnIcon) {
     MainWindowDriver form;
-    frmMain& window = form.Window();
+    stakewell::mainwindow::frmMain& window = form.Window();
     EXPECT_EQ(window.windowTitle(), "Stakewell");
     EXPECT_EQ(window.size(), QSize(364, 260));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());

@@ -17,7 +17,7 @@
 
 namespace {
 
-using stakewellFiles::DataFileContent;
+using stakewell::files::DataFileContent;
 
 class LastRun : public testing::Test {
 protected:
@@ -25,11 +25,11 @@ protected:
 
     // Every value of a data file, path by path.
     static QStringList Values(const QString& fileName) {
-        XmlValueStore store;
+        stakewell::files::XmlValueStore store;
         store.FileName(fileName);
         EXPECT_EQ(store.Read(), std::nullopt);
         QStringList values;
-        const DataFileContent content = stakewellFiles::ReadDataFile(store);
+        const DataFileContent content = stakewell::files::ReadDataFile(store);
         values << QString::number(content.MainTop) << QString::number(content.MainLeft)
                << QString::number(content.Graph.GraphTop)
                << QString::number(content.Graph.GraphWidth)
@@ -49,16 +49,16 @@ protected:
 TEST_F(LastRun, AFirstRunClosedWithoutEditsKeepsTheInitialTexts) {
     QStringList initial;
     {
-        frmMain window(LastConfig());
-        for (const modStakewell::InputRow& row : modStakewell::InputRows) {
+        stakewell::mainwindow::frmMain window(LastConfig());
+        for (const stakewell::calc::InputRow& row : stakewell::calc::InputRows) {
             initial << window.findChild<QLineEdit*>(QLatin1String(row.Widget))->text();
         }
         window.close();
     }
-    XmlValueStore store;
+    stakewell::files::XmlValueStore store;
     store.FileName(LastConfig());
     ASSERT_EQ(store.Read(), std::nullopt);
-    const DataFileContent saved = stakewellFiles::ReadDataFile(store);
+    const DataFileContent saved = stakewell::files::ReadDataFile(store);
     EXPECT_EQ(QStringList(saved.FieldTexts.begin(), saved.FieldTexts.end()), initial);
     EXPECT_EQ(store.GetValue(QStringLiteral("Data/Stakewell/FOP/iPts")), "0");
     EXPECT_EQ(store.GetValue(QStringLiteral("Data/Stakewell/FOP/Feet-0")), "0");
@@ -75,9 +75,9 @@ TEST_F(LastRun, AStartThenACloseWritesBackWhatItRead) {
     content.FieldTexts = {"100", "10", "5/8", "4", "", "0.2043", " 2 ", "25", "Ω"};
     content.FOPPoints = {{}, {30.0, 9.5}, {10.0, 4.0}};
     {
-        XmlValueStore store;
+        stakewell::files::XmlValueStore store;
         store.FileName(LastConfig());
-        stakewellFiles::WriteDataFile(store, content);
+        stakewell::files::WriteDataFile(store, content);
         ASSERT_EQ(store.Write(), std::nullopt);
     }
     const QStringList before = Values(LastConfig());
@@ -85,9 +85,9 @@ TEST_F(LastRun, AStartThenACloseWritesBackWhatItRead) {
     QTemporaryDir elsewhere;
     const QString home = QDir::currentPath();
     QDir::setCurrent(elsewhere.path());
-    EXPECT_EQ(stakewellFiles::LastConfigFileName(folder.path(), elsewhere.path()), LastConfig());
+    EXPECT_EQ(stakewell::files::LastConfigFileName(folder.path(), elsewhere.path()), LastConfig());
     {
-        frmMain window(LastConfig());
+        stakewell::mainwindow::frmMain window(LastConfig());
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
         window.close();
@@ -99,8 +99,9 @@ TEST_F(LastRun, AStartThenACloseWritesBackWhatItRead) {
 
 TEST_F(LastRun, AnUnwritableProgramFolderKeepsTheFileInTheUserConfiguration) {
     const QString config = folder.filePath(QStringLiteral("config/Stakewell"));
-    EXPECT_EQ(stakewellFiles::LastConfigFileName(QStringLiteral("/no/such/program/folder"), config),
-              config + QStringLiteral("/LastConfig.xml"));
+    EXPECT_EQ(
+        stakewell::files::LastConfigFileName(QStringLiteral("/no/such/program/folder"), config),
+        config + QStringLiteral("/LastConfig.xml"));
     EXPECT_TRUE(QDir(config).exists());
 }
 
@@ -108,14 +109,14 @@ TEST_F(LastRun, AnUnwritableProgramFolderKeepsTheFileInTheUserConfiguration) {
 // could write its own (run by root): never among the system's files.
 TEST_F(LastRun, AnInstalledProgramKeepsTheFileInTheUserConfiguration) {
     const QString bin = folder.filePath(QStringLiteral("usr/bin"));
-    const QString marker = QDir(bin).filePath(stakewellProgram::InstalledMarker);
+    const QString marker = QDir(bin).filePath(stakewell::InstalledMarker);
     ASSERT_TRUE(QDir().mkpath(QFileInfo(marker).path()));
     const QString config = folder.filePath(QStringLiteral("home/.config/Stakewell"));
-    EXPECT_EQ(stakewellFiles::LastConfigFileName(bin, config),
+    EXPECT_EQ(stakewell::files::LastConfigFileName(bin, config),
               QDir(bin).filePath(QStringLiteral("LastConfig.xml")))
         << "no metainfo file yet: a program run from where it was built";
     QFile(marker).open(QIODevice::WriteOnly);
-    EXPECT_EQ(stakewellFiles::LastConfigFileName(bin, config),
+    EXPECT_EQ(stakewell::files::LastConfigFileName(bin, config),
               config + QStringLiteral("/LastConfig.xml"));
 }
 
@@ -130,7 +131,7 @@ TEST_F(LastRun, AnUnreadableFileIsSetAsideAndReportedOnce) {
     }
     ModalAnswerer answerer;
     {
-        frmMain window(LastConfig());
+        stakewell::mainwindow::frmMain window(LastConfig());
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
         QTRY_COMPARE(answerer.Messages().size(), 1);
@@ -141,7 +142,7 @@ TEST_F(LastRun, AnUnreadableFileIsSetAsideAndReportedOnce) {
     QFile kept(folder.filePath(QStringLiteral("LastConfig.unreadable.xml")));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), damaged);
-    XmlValueStore fresh;
+    stakewell::files::XmlValueStore fresh;
     fresh.FileName(LastConfig());
     EXPECT_EQ(fresh.Read(), std::nullopt);
     EXPECT_EQ(answerer.Messages().size(), 1);

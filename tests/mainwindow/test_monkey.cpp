@@ -270,7 +270,8 @@ private:
     // The program's start as the user meets it: the About box first, then the
     // main window from the last run's state.
     void Start() {
-        start = std::make_unique<ProgramStart>(lastConfig, StartRequest{});
+        start = std::make_unique<stakewell::app::ProgramStart>(lastConfig,
+                                                               stakewell::app::StartRequest{});
         start->Run();
         form = std::make_unique<MainWindowDriver>(*start->MainWindow());
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form->Window()));
@@ -286,9 +287,9 @@ private:
         Start();
     }
 
-    static frmGraph* Graph() {
+    static stakewell::graph::frmGraph* Graph() {
         for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* graph = qobject_cast<frmGraph*>(window);
+            auto* graph = qobject_cast<stakewell::graph::frmGraph*>(window);
             if (graph != nullptr && graph->isVisible() && !graph->IsClosed()) {
                 return graph;
             }
@@ -324,7 +325,7 @@ private:
     }
 
     // The graph window, shown by the fall-of-potential tab when it is not up.
-    frmGraph* ReachGraph() {
+    stakewell::graph::frmGraph* ReachGraph() {
         if (Graph() == nullptr) {
             Note(QStringLiteral("tab 5"));
             form->SelectTab(5);
@@ -409,7 +410,7 @@ private:
     // Where keys typed into the main window go, once a click on it has made
     // it the active window.
     QWidget* MainWindowFocus() {
-        frmMain& window = form->Window();
+        stakewell::mainwindow::frmMain& window = form->Window();
         if (QApplication::activeWindow() != &window) {
             window.activateWindow();
             QCoreApplication::processEvents();
@@ -447,7 +448,7 @@ private:
     }
 
     void MouseOverGraph() {
-        frmGraph* graph = ReachGraph();
+        stakewell::graph::frmGraph* graph = ReachGraph();
         if (graph == nullptr) {
             return;
         }
@@ -471,7 +472,7 @@ private:
 
     // Window sizes up to about the largest screens; most are small.
     void ResizeOrMoveGraph() {
-        frmGraph* graph = ReachGraph();
+        stakewell::graph::frmGraph* graph = ReachGraph();
         if (graph == nullptr) {
             return;
         }
@@ -488,13 +489,13 @@ private:
     }
 
     void CloseGraph() {
-        if (frmGraph* graph = Graph()) {
+        if (stakewell::graph::frmGraph* graph = Graph()) {
             graph->close();
         }
     }
 
     void GraphCommand() {
-        frmGraph* graph = ReachGraph();
+        stakewell::graph::frmGraph* graph = ReachGraph();
         if (graph == nullptr) {
             return;
         }
@@ -642,7 +643,7 @@ private:
     }
 
     void AnswerOtherDialog(QDialog& dialog) {
-        if (auto* about = qobject_cast<frmAbout*>(&dialog)) {
+        if (auto* about = qobject_cast<stakewell::about::frmAbout*>(&dialog)) {
             QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")),
                               Qt::LeftButton);
         } else if (auto* input = qobject_cast<QInputDialog*>(&dialog);
@@ -664,7 +665,7 @@ private:
         if (QWidget* modal = QApplication::activeModalWidget()) {
             problems << QStringLiteral("a dialog stayed up: %1").arg(modal->windowTitle());
         }
-        frmMain& window = form->Window();
+        stakewell::mainwindow::frmMain& window = form->Window();
         if (window.State().LoadingData()) {
             problems << QStringLiteral("still loading");
         }
@@ -679,7 +680,7 @@ private:
                     << QStringLiteral("%1 shows \"%2\"").arg(label->objectName(), label->text());
             }
         }
-        const modStakewell::FallOfPotential& fop = window.State().fop;
+        const stakewell::survey::FallOfPotential& fop = window.State().fop;
         const int count = fop.PointCount();
         const int current = fop.FOPCurrent();
         const QString point = QStringLiteral("Point %1 of %2").arg(current).arg(count);
@@ -697,7 +698,7 @@ private:
                             .arg(current)
                             .arg(count);
         }
-        if (const frmGraph* graph = Graph()) {
+        if (const stakewell::graph::frmGraph* graph = Graph()) {
             static const QRegularExpression readout(
                 QStringLiteral(R"(^(-?[0-9]+(\.[0-9]+)?(E[-+][0-9]{2,})? (Feet|Ohms))?$)"));
             for (const char* panel : {"Panel_1", "Panel_2"}) {
@@ -716,7 +717,7 @@ private:
     QString lastConfig;
     ModalAnswerer answerer;
     Watchdog watchdog;
-    std::unique_ptr<ProgramStart> start;
+    std::unique_ptr<stakewell::app::ProgramStart> start;
     std::unique_ptr<MainWindowDriver> form;
     int index = 0;
     std::deque<std::string> history;

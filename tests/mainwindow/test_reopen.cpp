@@ -237,7 +237,7 @@ TEST(Reopen, RandomChoicesSurviveSaveAndLoadAndTheNextStart) {
                         random.bounded(2) == 1, random.bounded(2) == 1};
         QString saved = folder.filePath(QStringLiteral("round.xml"));
         {
-            auto* window = new frmMain(lastConfig);
+            auto* window = new stakewell::mainwindow::frmMain(lastConfig);
             MainWindowDriver form(*window);
             Enter(form, c);
             ASSERT_EQ(Shown(form), c);
@@ -248,7 +248,7 @@ TEST(Reopen, RandomChoicesSurviveSaveAndLoadAndTheNextStart) {
         MainWindowDriver loaded;
         loaded.Window().LoadDataFile(saved);
         EXPECT_EQ(Shown(loaded), c) << "after save and load, round " << round;
-        frmMain next(lastConfig);
+        stakewell::mainwindow::frmMain next(lastConfig);
         MainWindowDriver started(next);
         EXPECT_EQ(Shown(started), c) << "after close and start, round " << round;
     }
@@ -261,7 +261,7 @@ TEST(Reopen, TenStartsWriteTheSamePlacement) {
     std::vector<QStringList> placements;
     for (int start = 0; start < 10; ++start) {
         {
-            frmMain window(lastConfig);
+            stakewell::mainwindow::frmMain window(lastConfig);
             window.show();
             MainWindowDriver form(window);
             form.SelectTab(5);
@@ -269,7 +269,7 @@ TEST(Reopen, TenStartsWriteTheSamePlacement) {
             QCoreApplication::processEvents();
             form.Click("cmdEnd");
         }
-        XmlValueStore store;
+        stakewell::files::XmlValueStore store;
         store.FileName(lastConfig);
         ASSERT_EQ(store.Read(), std::nullopt);
         QStringList placement;

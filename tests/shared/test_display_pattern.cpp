@@ -28,7 +28,7 @@ class DisplayPatternTest : public ::testing::TestWithParam<PatternCase> {};
 
 TEST_P(DisplayPatternTest, FormatsAsAPersonReadsIt) {
     const PatternCase& c = GetParam();
-    EXPECT_EQ(modStakewell::FormatPattern(c.value, c.pattern), c.text)
+    EXPECT_EQ(stakewell::shared::FormatPattern(c.value, c.pattern), c.text)
         << c.value << " through " << c.pattern;
 }
 
@@ -92,10 +92,10 @@ INSTANTIATE_TEST_SUITE_P(
     ShownText);
 
 TEST(DisplayPattern, NonFiniteValuesGiveEmptyText) {
-    EXPECT_EQ(modStakewell::FormatPattern(NAN, "##0.000"), "");
-    EXPECT_EQ(modStakewell::FormatPattern(INFINITY, "#0.00"), "");
-    EXPECT_EQ(modStakewell::FormatPattern(-INFINITY, "#,##0.00"), "");
-    EXPECT_EQ(modStakewell::FormatPattern(1e307, "##0.0%"), "");
+    EXPECT_EQ(stakewell::shared::FormatPattern(NAN, "##0.000"), "");
+    EXPECT_EQ(stakewell::shared::FormatPattern(INFINITY, "#0.00"), "");
+    EXPECT_EQ(stakewell::shared::FormatPattern(-INFINITY, "#,##0.00"), "");
+    EXPECT_EQ(stakewell::shared::FormatPattern(1e307, "##0.0%"), "");
 }
 
 } // namespace

@@ -24,7 +24,7 @@ class NumberReadingTest : public ::testing::TestWithParam<ReadingCase> {};
 
 TEST_P(NumberReadingTest, ReadsTheLongestLeadingNumber) {
     const ReadingCase& c = GetParam();
-    const double value = modStakewell::ReadNumber(c.text);
+    const double value = stakewell::shared::ReadNumber(c.text);
     EXPECT_EQ(value, c.expected) << "text: \"" << c.text << '"';
 }
 
@@ -49,19 +49,19 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return CaseName(info.index, {info.param.text}); });
 
 TEST(NumberReading, NegativeZeroReadsAsZero) {
-    EXPECT_EQ(modStakewell::ReadNumber("-0"), 0.0);
-    EXPECT_EQ(modStakewell::ReadNumber("-0.0E5"), 0.0);
+    EXPECT_EQ(stakewell::shared::ReadNumber("-0"), 0.0);
+    EXPECT_EQ(stakewell::shared::ReadNumber("-0.0E5"), 0.0);
 }
 
 TEST(NumberReading, LongDigitRunsAreCorrectlyRounded) {
-    EXPECT_EQ(modStakewell::ReadNumber("0.1000000000000000055511151231257827"), 0.1);
-    EXPECT_EQ(modStakewell::ReadNumber(std::string(400, '9')), DBL_MAX);
-    EXPECT_EQ(modStakewell::ReadNumber("0." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_EQ(stakewell::shared::ReadNumber("0.1000000000000000055511151231257827"), 0.1);
+    EXPECT_EQ(stakewell::shared::ReadNumber(std::string(400, '9')), DBL_MAX);
+    EXPECT_EQ(stakewell::shared::ReadNumber("0." + std::string(400, '0') + "1"), 0.0);
 }
 
 TEST(NumberReading, DenormalsSurvive) {
-    EXPECT_GT(modStakewell::ReadNumber("1E-310"), 0.0);
-    EXPECT_LT(modStakewell::ReadNumber("1E-310"), DBL_MIN);
+    EXPECT_GT(stakewell::shared::ReadNumber("1E-310"), 0.0);
+    EXPECT_LT(stakewell::shared::ReadNumber("1E-310"), DBL_MIN);
 }
 
 } // namespace

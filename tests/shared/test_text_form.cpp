@@ -13,9 +13,9 @@
 
 namespace {
 
-using modStakewell::DoubleText;
-using modStakewell::ReadNumber;
-using modStakewell::SingleText;
+using stakewell::shared::DoubleText;
+using stakewell::shared::ReadNumber;
+using stakewell::shared::SingleText;
 
 struct DoubleCase {
     double value;

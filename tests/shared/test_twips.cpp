@@ -7,8 +7,8 @@
 
 namespace {
 
-using modStakewell::PixelsFromTwips;
-using modStakewell::TwipsFromPixels;
+using stakewell::shared::PixelsFromTwips;
+using stakewell::shared::TwipsFromPixels;
 
 TEST(Twips, RoundHalfToEvenAndStayWithinRange) {
     EXPECT_EQ(PixelsFromTwips(1230), 82);

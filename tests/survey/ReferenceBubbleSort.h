@@ -15,8 +15,8 @@
 
 namespace reference {
 
-using modStakewell::FallOfPotential;
-using modStakewell::FOPPoint;
+using stakewell::survey::FallOfPotential;
+using stakewell::survey::FOPPoint;
 
 inline void SortFOPPoints(std::vector<FOPPoint>& points, bool bDescending) {
     auto k = static_cast<std::ptrdiff_t>(points.size()) - 1;
@@ -40,7 +40,7 @@ inline void SortFOPPoints(std::vector<FOPPoint>& points, bool bDescending) {
 
 inline bool AddPoint(FallOfPotential& fop, double feet, double ohms) {
     if (!(ohms > 0.0 && feet > fop.FOPE1Position && feet < fop.FOPE2Distance) ||
-        fop.PointCount() >= modStakewell::MaxFOPPoints) {
+        fop.PointCount() >= stakewell::survey::MaxFOPPoints) {
         return false;
     }
     std::vector<FOPPoint> points = fop.FOPPoints();

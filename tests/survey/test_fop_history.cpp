@@ -7,9 +7,9 @@
 
 namespace {
 
-using modStakewell::FallOfPotential;
-using modStakewell::FopHistory;
-using modStakewell::FOPPoint;
+using stakewell::survey::FallOfPotential;
+using stakewell::survey::FopHistory;
+using stakewell::survey::FOPPoint;
 
 FallOfPotential ThreeReadings() {
     FallOfPotential fop;
@@ -38,14 +38,14 @@ TEST(FopHistory, EveryChangeUndoesAndRedoesExactly) {
     FallOfPotential fop = ThreeReadings();
     FopHistory history;
     std::vector<Seen> states{SeenIn(fop)};
-    ASSERT_TRUE(history.Push(modStakewell::AddReading(25, 5.5), fop));
+    ASSERT_TRUE(history.Push(stakewell::survey::AddReading(25, 5.5), fop));
     states.push_back(SeenIn(fop));
     fop.Browse(2);
-    ASSERT_TRUE(history.Push(modStakewell::RemoveCurrentReading(), fop));
+    ASSERT_TRUE(history.Push(stakewell::survey::RemoveCurrentReading(), fop));
     states.push_back(SeenIn(fop));
-    ASSERT_TRUE(history.Push(modStakewell::ReplaceReadings({{}, {40, 9}}, 1), fop));
+    ASSERT_TRUE(history.Push(stakewell::survey::ReplaceReadings({{}, {40, 9}}, 1), fop));
     states.push_back(SeenIn(fop));
-    ASSERT_TRUE(history.Push(modStakewell::ClearReadings(), fop));
+    ASSERT_TRUE(history.Push(stakewell::survey::ClearReadings(), fop));
     states.push_back(SeenIn(fop));
 
     for (std::size_t i = states.size() - 1; i > 0; --i) {
@@ -68,14 +68,15 @@ TEST(FopHistory, EveryChangeUndoesAndRedoesExactly) {
 TEST(FopHistory, AChangeOfNothingIsNotKeptAndKeepsWhatWasUndone) {
     FallOfPotential fop = ThreeReadings();
     FopHistory history;
-    ASSERT_TRUE(history.Push(modStakewell::RemoveCurrentReading(), fop));
+    ASSERT_TRUE(history.Push(stakewell::survey::RemoveCurrentReading(), fop));
     ASSERT_TRUE(history.Undo(fop));
     fop.Browse(0);
-    EXPECT_FALSE(history.Push(modStakewell::RemoveCurrentReading(), fop)) << "the origin stays";
+    EXPECT_FALSE(history.Push(stakewell::survey::RemoveCurrentReading(), fop))
+        << "the origin stays";
     EXPECT_TRUE(history.Redo(fop)) << "the undone removal is still there";
 
     FallOfPotential empty;
-    EXPECT_FALSE(history.Push(modStakewell::ClearReadings(), empty));
+    EXPECT_FALSE(history.Push(stakewell::survey::ClearReadings(), empty));
     EXPECT_TRUE(history.Undo(fop));
 }
 
@@ -84,7 +85,7 @@ TEST(FopHistory, KeepsTheNewestChangesOnly) {
     fop.FOPE2Distance = 1000.0;
     FopHistory history;
     for (std::size_t i = 1; i <= FopHistory::MaxCommands + 5; ++i) {
-        ASSERT_TRUE(history.Push(modStakewell::AddReading(static_cast<double>(i), 1.0), fop));
+        ASSERT_TRUE(history.Push(stakewell::survey::AddReading(static_cast<double>(i), 1.0), fop));
     }
     std::size_t undone = 0;
     while (history.Undo(fop)) {

@@ -16,9 +16,9 @@
 
 namespace {
 
-using modStakewell::FallOfPotential;
-using modStakewell::FOPPoint;
-using modStakewell::MaxFOPPoints;
+using stakewell::survey::FallOfPotential;
+using stakewell::survey::FOPPoint;
+using stakewell::survey::MaxFOPPoints;
 
 // Points at the given distances whose resistances number them 0, 1, 2, ... so
 // that the order of equal distances can be read back from the resistances.
@@ -74,7 +74,7 @@ class DescendingOrderTest : public ::testing::TestWithParam<OrderCase> {};
 
 TEST_P(DescendingOrderTest, ExchangesEqualNeighboursLikeTheBubbleSort) {
     std::vector<FOPPoint> points = Numbered(GetParam().feet);
-    modStakewell::SortFOPPoints(points, true);
+    stakewell::survey::SortFOPPoints(points, true);
     EXPECT_EQ(OhmsOf(points), GetParam().expectedOhms);
 }
 
@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SortFOPPoints, AscendingKeepsEqualDistancesInTheirOrder) {
     std::vector<FOPPoint> points = Numbered({20, 10, 20, 10, 0});
-    modStakewell::SortFOPPoints(points, false);
+    stakewell::survey::SortFOPPoints(points, false);
     EXPECT_EQ(OhmsOf(points), (std::vector<double>{4, 1, 3, 0, 2}));
 }
 
@@ -151,7 +151,7 @@ void ExpectSameOrderAsTheBubbleSort(unsigned seed, int lists, int minSize, int m
         for (const bool descending : {false, true}) {
             std::vector<FOPPoint> fast = original;
             std::vector<FOPPoint> slow = original;
-            modStakewell::SortFOPPoints(fast, descending);
+            stakewell::survey::SortFOPPoints(fast, descending);
             reference::SortFOPPoints(slow, descending);
             ASSERT_EQ(OhmsOf(fast), OhmsOf(slow)) << "descending " << descending << ", feet "
                                                   << ::testing::PrintToString(FeetOf(original));

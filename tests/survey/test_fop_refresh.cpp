@@ -7,7 +7,7 @@
 
 namespace {
 
-using modStakewell::FopRefresh;
+using stakewell::survey::FopRefresh;
 using Stage = FopRefresh::Stage;
 
 // The read-outs take the E2 distance the plot is drawn against, so they are
