@@ -3,97 +3,51 @@
 #include <utility>
 
 namespace stakewell::survey {
-namespace {
-
-class AddCommand : public FopCommand {
-public:
-    AddCommand(double feet, double ohms) : feet(feet), ohms(ohms) {}
-
-protected:
-    bool Apply(FallOfPotential& fop) override { return fop.AddPoint(feet, ohms); }
-
-private:
-    double feet;
-    double ohms;
-};
-
-class RemoveCommand : public FopCommand {
-protected:
-    bool Apply(FallOfPotential& fop) override { return fop.RemovePoint(); }
-};
-
-class ClearCommand : public FopCommand {
-protected:
-    // Clearing always starts the list afresh; only a list that held readings
-    // has anything to bring back.
-    bool Apply(FallOfPotential& fop) override {
-        const bool held = fop.PointCount() > 0;
-        fop.ClearAll();
-        return held;
-    }
-};
-
-class ReplaceCommand : public FopCommand {
-public:
-    ReplaceCommand(std::vector<FOPPoint> points, int current)
-        : points(std::move(points)), current(current) {}
-
-protected:
-    bool Apply(FallOfPotential& fop) override {
-        fop.Replace(points, current);
-        return true;
-    }
-
-private:
-    std::vector<FOPPoint> points;
-    int current;
-};
-
-} // namespace
-
-FopCommand::State FopCommand::Take(const FallOfPotential& fop) {
-    return {fop.FOPPoints(), fop.FOPCurrent()};
-}
-
-void FopCommand::Restore(const State& state, FallOfPotential& fop) {
-    fop.Replace(state.points, state.current);
-}
 
 bool FopCommand::Redo(FallOfPotential& fop) {
-    before = Take(fop);
+    before = {fop.FOPPoints(), fop.FOPCurrent()};
     if (after) {
-        Restore(*after, fop);
+        fop.Replace(after->points, after->current);
         return true;
     }
-    return Apply(fop);
+    return change(fop);
 }
 
 void FopCommand::Undo(FallOfPotential& fop) {
-    after = std::make_unique<State>(Take(fop));
-    Restore(before, fop);
+    after = State{fop.FOPPoints(), fop.FOPCurrent()};
+    fop.Replace(before.points, before.current);
 }
 
-std::unique_ptr<FopCommand> AddReading(double feet, double ohms) {
-    return std::make_unique<AddCommand>(feet, ohms);
+FopCommand AddReading(double feet, double ohms) {
+    return FopCommand([feet, ohms](FallOfPotential& fop) { return fop.AddPoint(feet, ohms); });
 }
 
-std::unique_ptr<FopCommand> RemoveCurrentReading() {
-    return std::make_unique<RemoveCommand>();
+FopCommand RemoveCurrentReading() {
+    return FopCommand([](FallOfPotential& fop) { return fop.RemovePoint(); });
 }
 
-std::unique_ptr<FopCommand> ClearReadings() {
-    return std::make_unique<ClearCommand>();
+FopCommand ClearReadings() {
+    // Clearing always starts the list afresh; only a list that held readings
+    // has anything to bring back.
+    return FopCommand([](FallOfPotential& fop) {
+        const bool held = fop.PointCount() > 0;
+        fop.ClearAll();
+        return held;
+    });
 }
 
-std::unique_ptr<FopCommand> ReplaceReadings(std::vector<FOPPoint> points, int current) {
-    return std::make_unique<ReplaceCommand>(std::move(points), current);
+FopCommand ReplaceReadings(std::vector<FOPPoint> points, int current) {
+    return FopCommand([points = std::move(points), current](FallOfPotential& fop) {
+        fop.Replace(points, current);
+        return true;
+    });
 }
 
-bool FopHistory::Push(std::unique_ptr<FopCommand> command, FallOfPotential& fop) {
-    if (!command->Redo(fop)) {
+bool FopHistory::Push(FopCommand command, FallOfPotential& fop) {
+    if (!command.Redo(fop)) {
         return false;
     }
-    commands.resize(done);
+    commands.erase(commands.begin() + static_cast<std::ptrdiff_t>(done), commands.end());
     if (commands.size() == MaxCommands) {
         commands.erase(commands.begin());
     }
@@ -106,7 +60,7 @@ bool FopHistory::Undo(FallOfPotential& fop) {
     if (done == 0) {
         return false;
     }
-    commands[--done]->Undo(fop);
+    commands[--done].Undo(fop);
     return true;
 }
 
@@ -114,7 +68,7 @@ bool FopHistory::Redo(FallOfPotential& fop) {
     if (done == commands.size()) {
         return false;
     }
-    commands[done++]->Redo(fop);
+    commands[done++].Redo(fop);
     return true;
 }
 

@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace stakewell::survey {
@@ -14,40 +16,32 @@ namespace stakewell::survey {
 // boxes is not part of a state.
 class FopCommand {
 public:
-    FopCommand() = default;
-    virtual ~FopCommand() = default;
-    FopCommand(const FopCommand&) = delete;
-    FopCommand& operator=(const FopCommand&) = delete;
-    FopCommand(FopCommand&&) = delete;
-    FopCommand& operator=(FopCommand&&) = delete;
+    // Makes the change the first time; false when there was nothing to change.
+    using Change = std::function<bool(FallOfPotential&)>;
+    explicit FopCommand(Change change) : change(std::move(change)) {}
 
-    // Makes the change; false when there was nothing to change.
     bool Redo(FallOfPotential& fop);
     // Brings back the list as it stood before the change.
     void Undo(FallOfPotential& fop);
-
-protected:
-    virtual bool Apply(FallOfPotential& fop) = 0;
 
 private:
     struct State {
         std::vector<FOPPoint> points;
         std::int16_t current = 0;
     };
-    static State Take(const FallOfPotential& fop);
-    static void Restore(const State& state, FallOfPotential& fop);
 
+    Change change;
     // Each side as it stood when last left, the current point included: the
     // point browsed to before an undo is the one a redo comes back to.
     State before;
-    std::unique_ptr<State> after;
+    std::optional<State> after;
 };
 
-std::unique_ptr<FopCommand> AddReading(double feet, double ohms);
-std::unique_ptr<FopCommand> RemoveCurrentReading();
-std::unique_ptr<FopCommand> ClearReadings();
+FopCommand AddReading(double feet, double ohms);
+FopCommand RemoveCurrentReading();
+FopCommand ClearReadings();
 // The readings take the place of the list, with `current` selected.
-std::unique_ptr<FopCommand> ReplaceReadings(std::vector<FOPPoint> points, int current);
+FopCommand ReplaceReadings(std::vector<FOPPoint> points, int current);
 
 // The changes made to the point list, so that a reading removed or cleared by
 // mistake can be brought back: a stack of commands, as an undo stack keeps
@@ -56,7 +50,7 @@ class FopHistory {
 public:
     // Makes the change, and keeps it when it changed something; a new change
     // forgets what was undone. Returns whether it changed something.
-    bool Push(std::unique_ptr<FopCommand> command, FallOfPotential& fop);
+    bool Push(FopCommand command, FallOfPotential& fop);
     // Each returns false, changing nothing, when there is nothing to go to.
     bool Undo(FallOfPotential& fop);
     bool Redo(FallOfPotential& fop);
@@ -68,7 +62,7 @@ public:
     static constexpr std::size_t MaxCommands = 100;
 
 private:
-    std::vector<std::unique_ptr<FopCommand>> commands;
+    std::vector<FopCommand> commands;
     // The commands before it are done, those from it on undone.
     std::size_t done = 0;
 };

@@ -14,29 +14,9 @@ class FopRefresh {
 public:
     enum class Stage { ReadOuts, Plot };
 
-    // Listens while it lives.
-    class Subscription {
-    public:
-        Subscription() = default;
-        ~Subscription();
-        Subscription(Subscription&& other) noexcept;
-        Subscription& operator=(Subscription&& other) noexcept;
-        Subscription(const Subscription&) = delete;
-        Subscription& operator=(const Subscription&) = delete;
-
-    private:
-        friend class FopRefresh;
-        Subscription(FopRefresh* refresh, int id) : refresh(refresh), id(id) {}
-        FopRefresh* refresh = nullptr;
-        int id = 0;
-    };
-
-    FopRefresh() = default;
-    FopRefresh(const FopRefresh&) = delete;
-    FopRefresh& operator=(const FopRefresh&) = delete;
-    FopRefresh(FopRefresh&&) = delete;
-    FopRefresh& operator=(FopRefresh&&) = delete;
-    ~FopRefresh();
+    // The listener is called while its holder keeps this; dropping it, even
+    // during a refresh, stops the calls.
+    using Subscription = std::shared_ptr<void>;
 
     [[nodiscard]] Subscription Listen(Stage stage, std::function<void()> listener);
     // Every listener of the first stage in the order they began, then the
@@ -45,15 +25,13 @@ public:
     void Refresh() const;
 
 private:
+    using Call = std::function<void()>;
     struct Listener {
-        int id;
         Stage stage;
-        std::shared_ptr<std::function<void()>> call;
+        std::weak_ptr<Call> call;
     };
-    void StopListening(int id);
 
     std::vector<Listener> listeners;
-    int nextId = 1;
 };
 
 } // namespace stakewell::survey
