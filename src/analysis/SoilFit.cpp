@@ -37,7 +37,7 @@ void AddRange(SoilFit& fit, const SoilObjective& objective, const Minimum& best)
                             "one.";
         return;
     }
-    if (objective.OnEdge(best.at)) {
+    if (fit.onSearchEdge) {
         fit.noRangeReason = "The best fit lies at the edge of the search (a contrast of " +
                             std::to_string(static_cast<int>(SoilObjective::MaxContrast)) +
                             " to 1, or a depth or resistivity far outside the readings'): the "
@@ -90,6 +90,7 @@ SoilFitResult FitTwoLayers(SoilArray array, std::vector<SoilPoint> points) {
     fit.rmsPercent = std::sqrt(sumOfSquares / static_cast<double>(fit.points.size())) * 100.0;
     fit.grade = GradeOf(fit.rmsPercent, fit.residualsPercent);
     fit.threeLayersLikely = ThreeLayersLikely(fit.points);
+    fit.onSearchEdge = objective.OnEdge(best.at);
     AddRange(fit, objective, best);
     return {std::move(fit), ""};
 }

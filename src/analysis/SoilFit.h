@@ -20,6 +20,10 @@ struct SoilFit {
     double rmsPercent = 0.0;
     FitGrade grade = FitGrade::Poor;
     bool threeLayersLikely = false;
+    // The best fit found lies on the edge of the search: a contrast of
+    // SoilObjective::MaxContrast, or a resistivity or depth at the box's
+    // limit. The readings then do not fix that figure, only bound it.
+    bool onSearchEdge = false;
     // The covariance of ln rho1, ln rho2 and ln h: s^2 (J^T J)^-1 with
     // s^2 = sum r^2 / (n - 3), J the Jacobian of the relative residuals.
     std::optional<Matrix3> covariance;
