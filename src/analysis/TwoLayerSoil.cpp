@@ -24,21 +24,30 @@ struct ImageTerm {
     double depthSlope = 0.0;
 };
 
+// The curve alone is wanted far more often than its slopes: each search step
+// tried costs one curve, and only a step taken needs the slopes.
+
 // f(t) = 1/A - 1/B with A = sqrt(1 + t^2), B = sqrt(4 + t^2).
-ImageTerm WennerImage(double t) {
+template <bool WithSlope> ImageTerm WennerImage(double t) {
     const double a = std::sqrt(1.0 + t * t);
     const double b = std::sqrt(4.0 + t * t);
     const double sum = a + b;
     const double share = 3.0 / (a * b * sum);
+    if constexpr (!WithSlope) {
+        return {share, 0.0};
+    }
     const double a3b3 = (a * a * a) * (b * b * b);
     return {share, -3.0 * t * t * (a * a + a * b + b * b) / (sum * a3b3)};
 }
 
 // f(t) = (1 + t^2)^(-3/2).
-ImageTerm SchlumbergerImage(double t) {
+template <bool WithSlope> ImageTerm SchlumbergerImage(double t) {
     const double a2 = 1.0 + t * t;
     const double a = std::sqrt(a2);
     const double share = 1.0 / (a2 * a);
+    if constexpr (!WithSlope) {
+        return {share, 0.0};
+    }
     return {share, -3.0 * t * t * share / a2};
 }
 
@@ -49,7 +58,7 @@ struct Series {
     double byDepth = 0.0;
 };
 
-Series ImageSeries(SoilArray array, double k, double x) {
+template <bool WithSlopes> Series ImageSeries(SoilArray array, double k, double x) {
     Series series;
     double previous = 1.0; // K^(n-1)
     double power = k;
@@ -58,10 +67,13 @@ Series ImageSeries(SoilArray array, double k, double x) {
         if (t > FarestImage) {
             break;
         }
-        const ImageTerm term = array == SoilArray::Wenner ? WennerImage(t) : SchlumbergerImage(t);
+        const ImageTerm term = array == SoilArray::Wenner ? WennerImage<WithSlopes>(t)
+                                                          : SchlumbergerImage<WithSlopes>(t);
         series.sum += power * term.share;
-        series.byK += n * previous * term.share;
-        series.byDepth += power * term.depthSlope;
+        if constexpr (WithSlopes) {
+            series.byK += n * previous * term.share;
+            series.byDepth += power * term.depthSlope;
+        }
         previous = power;
         power *= k;
     }
@@ -86,7 +98,10 @@ double ReflectionFactor(const TwoLayerSoil& soil) {
     return (lower - upper) / (lower + upper);
 }
 
-ModelReading ModelWithSlopes(SoilArray array, const TwoLayerSoil& soil, double spacingMetres) {
+namespace {
+
+template <bool WithSlopes>
+ModelReading Model(SoilArray array, const TwoLayerSoil& soil, double spacingMetres) {
     const double k = ReflectionFactor(soil);
     if (std::isnan(k) || !Positive(soil.upperDepthMetres) || !Positive(spacingMetres) ||
         SeriesTooLong(k)) {
@@ -94,16 +109,25 @@ ModelReading ModelWithSlopes(SoilArray array, const TwoLayerSoil& soil, double s
     }
     const double x = 2.0 * soil.upperDepthMetres / spacingMetres;
     const double weight = array == SoilArray::Wenner ? 4.0 : 2.0;
-    const Series series = ImageSeries(array, k, x);
+    const Series series = ImageSeries<WithSlopes>(array, k, x);
     const double rho1 = soil.upperOhmMetres;
     const double value = rho1 * (1.0 + weight * series.sum);
+    if constexpr (!WithSlopes) {
+        return {value, {}};
+    }
     // dK/d ln rho2 = -dK/d ln rho1 = (1 - K^2) / 2.
     const double byContrast = rho1 * weight * series.byK * (1.0 - k * k) / 2.0;
     return {value, {value - byContrast, byContrast, rho1 * weight * series.byDepth}};
 }
 
+} // namespace
+
+ModelReading ModelWithSlopes(SoilArray array, const TwoLayerSoil& soil, double spacingMetres) {
+    return Model<true>(array, soil, spacingMetres);
+}
+
 double ModelResistivity(SoilArray array, const TwoLayerSoil& soil, double spacingMetres) {
-    return ModelWithSlopes(array, soil, spacingMetres).ohmMetres;
+    return Model<false>(array, soil, spacingMetres).ohmMetres;
 }
 
 } // namespace stakewell::analysis
