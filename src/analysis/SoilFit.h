@@ -46,9 +46,10 @@ struct SoilFitResult {
 
 SoilFitResult FitTwoLayers(SoilArray array, std::vector<SoilPoint> points);
 
-// The fitted curve at any spacing for the plot, in ohm-metres, with its 68 %
-// band: rho_a's sigma to first order from the parameters' covariance (none
-// when the fit has no range).
+// The fitted curve at any spacing (metres) for the plot, in ohm-metres, with
+// its 68 % band: rho_a's sigma to first order from the parameters'
+// covariance, none when the fit has no range. NaN and no band at a spacing
+// not finite and above 0.
 struct CurvePoint {
     double ohmMetres = 0.0;
     std::optional<double> plusMinus;
