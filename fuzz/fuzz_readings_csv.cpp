@@ -1,0 +1,116 @@
+// Any bytes as a fall-of-potential readings CSV text against E2 = 1000 ft.
+// The reader throws nothing; it refuses the text naming a line of it that
+// holds something, or finds no readings, or gives readings the point list
+// takes. What it gives, put in the list, written and read again, comes back:
+// exactly where a value has at most the 15 significant digits the writer
+// keeps, and within the writer's rounding where it has more; and the text
+// the readings give is then the same on every later export.
+#include "CsvLines.h"
+#include "FuzzCheck.h"
+
+#include "files/ReadingsCsv.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using modStakewell::FallOfPotential;
+using modStakewell::FOPPoint;
+using stakewellFiles::CsvReadings;
+
+constexpr double E2 = 1000.0;
+constexpr std::string_view TooMany = "There are more than ";
+
+FallOfPotential Survey(const std::vector<FOPPoint>& readings) {
+    FallOfPotential fop;
+    fop.FOPE2Distance = E2;
+    std::vector<FOPPoint> points{FOPPoint{}};
+    points.insert(points.end(), readings.begin(), readings.end());
+    fop.Replace(std::move(points), 0);
+    return fop;
+}
+
+void CheckRefusal(std::string_view text, const CsvReadings& read) {
+    Require(read.Readings.empty(), "a refused text gives no readings", read.Problem);
+    const std::vector<std::string_view> lines = CsvLines(text);
+    if (read.Problem == "No readings were found.") {
+        return;
+    }
+    if (read.Problem.starts_with(TooMany)) {
+        Require(lines.size() > static_cast<std::size_t>(modStakewell::MaxFOPPoints),
+                "only a text of more lines than the list holds has too many readings");
+        return;
+    }
+    const std::optional<std::size_t> line = NamedLine(read.Problem);
+    Require(line && *line >= 1 && *line <= lines.size(), "a refusal names a line of the text",
+            read.Problem);
+    Require(HoldsText(lines[*line - 1]), "the line refused holds something", read.Problem);
+}
+
+// `value` rounded to 15 significant digits, by the C library.
+double FifteenDigits(double value) {
+    std::array<char, 40> text{};
+    std::snprintf(text.data(), text.size(), "%.14e", value);
+    return std::strtod(text.data(), nullptr);
+}
+
+void RequireKept(double before, double after, const std::string& written) {
+    if (FifteenDigits(before) == before) {
+        Require(after == before, "a value of 15 digits comes back exactly", written);
+    } else {
+        Require(std::fabs(after - before) <= 5.2e-15 * std::fabs(before),
+                "a longer value comes back within the 15th digit", written);
+    }
+}
+
+CsvReadings Exported(const std::vector<FOPPoint>& readings, std::string& written) {
+    const FallOfPotential fop = Survey(readings);
+    written = stakewellFiles::WriteReadingsCsv(fop);
+    return stakewellFiles::ReadReadingsCsv(written, fop);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    FallOfPotential fop;
+    fop.FOPE2Distance = E2;
+    CsvReadings read;
+    try {
+        read = stakewellFiles::ReadReadingsCsv(text, fop);
+    } catch (...) {
+        Require(false, "reading a readings CSV throws nothing");
+    }
+    if (!read.Problem.empty()) {
+        CheckRefusal(text, read);
+        return 0;
+    }
+    Require(!read.Readings.empty() &&
+                read.Readings.size() <= static_cast<std::size_t>(modStakewell::MaxFOPPoints),
+            "an accepted text gives between one and the largest count of readings");
+    for (const FOPPoint& reading : read.Readings) {
+        Require(fop.CheckPoint(reading.Feet, reading.Ohms) == modStakewell::AddRefusal::None,
+                "the point list takes every reading", Exact(reading.Ohms));
+    }
+    std::string written;
+    const CsvReadings back = Exported(read.Readings, written);
+    Require(back.Problem.empty(), "exported readings are imported again",
+            back.Problem + " in\n" + written);
+    Require(back.Readings.size() == read.Readings.size(), "every reading comes back", written);
+    for (std::size_t i = 0; i < read.Readings.size(); ++i) {
+        RequireKept(read.Readings[i].Feet, back.Readings[i].Feet, written);
+        RequireKept(read.Readings[i].Ohms, back.Readings[i].Ohms, written);
+    }
+    std::string again;
+    const CsvReadings twice = Exported(back.Readings, again);
+    Require(twice.Readings == back.Readings && again == written,
+            "readings once exported stay as they are", again);
+    return 0;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "analysis/SoilReadings.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace stakewell::files {
+
+// Soil readings taken from a CSV text: all of them, or none and the reason.
+struct SoilCsvReadings {
+    std::vector<analysis::SoilReading> readings;
+    std::string problem; // empty when every line was read
+};
+
+// One reading a line, fields separated by the first of tab, semicolon and
+// comma the text holds: "spacing, resistance[, probe depth]" for a Wenner
+// traverse, "AB/2, MN, resistance" for a Schlumberger sounding, lengths in
+// `unit`. Lines before the first reading that do not begin with a number are
+// headings and are skipped, as are empty lines; a field may stand in double
+// quotes, and a decimal comma is read where the separator is not a comma.
+// A line that is not such numbers, or a reading analysis::ReadingRefusal
+// refuses, or one beyond analysis::MaxSoilReadings, is named by its 1-based
+// number and nothing is read.
+SoilCsvReadings ReadSoilCsv(std::string_view text, analysis::SoilArray array,
+                            analysis::LengthUnit unit);
+
+// A heading line, then the readings, comma separated and CR LF ended, each
+// number in the shortest form that reads back as the same double: ReadSoilCsv
+// gives back exactly the readings it was given, when it takes them at all.
+std::string WriteSoilCsv(const std::vector<analysis::SoilReading>& readings,
+                         analysis::SoilArray array, analysis::LengthUnit unit);
+
+} // namespace stakewell::files
