@@ -21,9 +21,9 @@
 
 namespace {
 
-using modStakewell::FallOfPotential;
-using modStakewell::FOPPoint;
-using stakewellFiles::CsvReadings;
+using stakewell::files::CsvReadings;
+using stakewell::survey::FallOfPotential;
+using stakewell::survey::FOPPoint;
 
 constexpr double E2 = 1000.0;
 constexpr std::string_view TooMany = "There are more than ";
@@ -44,7 +44,7 @@ void CheckRefusal(std::string_view text, const CsvReadings& read) {
         return;
     }
     if (read.Problem.starts_with(TooMany)) {
-        Require(lines.size() > static_cast<std::size_t>(modStakewell::MaxFOPPoints),
+        Require(lines.size() > static_cast<std::size_t>(stakewell::survey::MaxFOPPoints),
                 "only a text of more lines than the list holds has too many readings");
         return;
     }
@@ -72,8 +72,8 @@ void RequireKept(double before, double after, const std::string& written) {
 
 CsvReadings Exported(const std::vector<FOPPoint>& readings, std::string& written) {
     const FallOfPotential fop = Survey(readings);
-    written = stakewellFiles::WriteReadingsCsv(fop);
-    return stakewellFiles::ReadReadingsCsv(written, fop);
+    written = stakewell::files::WriteReadingsCsv(fop);
+    return stakewell::files::ReadReadingsCsv(written, fop);
 }
 
 } // namespace
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fop.FOPE2Distance = E2;
     CsvReadings read;
     try {
-        read = stakewellFiles::ReadReadingsCsv(text, fop);
+        read = stakewell::files::ReadReadingsCsv(text, fop);
     } catch (...) {
         Require(false, "reading a readings CSV throws nothing");
     }
@@ -93,10 +93,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     Require(!read.Readings.empty() &&
-                read.Readings.size() <= static_cast<std::size_t>(modStakewell::MaxFOPPoints),
+                read.Readings.size() <= static_cast<std::size_t>(stakewell::survey::MaxFOPPoints),
             "an accepted text gives between one and the largest count of readings");
     for (const FOPPoint& reading : read.Readings) {
-        Require(fop.CheckPoint(reading.Feet, reading.Ohms) == modStakewell::AddRefusal::None,
+        Require(fop.CheckPoint(reading.Feet, reading.Ohms) == stakewell::survey::AddRefusal::None,
                 "the point list takes every reading", Exact(reading.Ohms));
     }
     std::string written;
