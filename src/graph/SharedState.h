@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/SoilSurvey.h"
 #include "shared/modStakewell.h"
 #include "survey/FopPoints.h"
 #include "survey/FopRefresh.h"
@@ -30,6 +31,8 @@ public:
     survey::FopRefresh refresh;
     PlotExtents plot;
     shared::GraphPlacement graph;
+    // The site's resistivity survey, shown by the soil survey window.
+    analysis::SoilSurvey soil;
 
     // True while a data file is being applied: the change handlers then leave
     // the recalculation and the graph refresh to the end of the load.

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "analysis/SoilFit.h"
+#include "analysis/SoilReadings.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace stakewell::analysis {
+
+// A resistivity survey of the site: the array, the unit its lengths were
+// written in and its readings as taken.
+struct SoilSurvey {
+    SoilArray array = SoilArray::Wenner;
+    LengthUnit unit = LengthUnit::Feet;
+    std::vector<SoilReading> readings;
+
+    // A survey exists once it holds a reading; until then nothing of it is
+    // kept or printed.
+    bool Exists() const { return !readings.empty(); }
+    bool operator==(const SoilSurvey&) const = default;
+};
+
+// The survey read: each reading's apparent point, the fit, or why there is
+// none (a refused reading, or fewer than three).
+struct SoilAnalysis {
+    std::vector<SoilPoint> points;
+    std::optional<SoilFit> fit;
+    std::string problem;
+};
+
+SoilAnalysis AnalyseSoil(const SoilSurvey& survey);
+
+const char* GradeWord(FitGrade grade);
+const char* UnitWord(LengthUnit unit); // "feet" or "metres"
+
+// The figures a design takes from the survey, one a line, each "Name: figure
+// unit" with the figure the first number after the colon: the layers with
+// their 68 % ranges, the misfit and grade, the mean and mid-range apparent
+// resistivities, with `rodFeet` the resistivity a rod of that length sees,
+// any note, then each reading's apparent resistivity. Without a fit the
+// problem comes first and the layers are left out.
+std::vector<std::string> SoilLines(const SoilSurvey& survey, const SoilAnalysis& analysis,
+                                   std::optional<double> rodFeet);
+
+} // namespace stakewell::analysis
