@@ -145,6 +145,74 @@ ChoiceContent GetChoices(const XmlValueStore& store) {
     return choices;
 }
 
+// The survey's items follow all others and are written only for a survey
+// that exists, so that a file without one is what it always was.
+const char* const SoilArrayItem = "/Soil/Array";
+const char* const SoilUnitItem = "/Soil/Unit";
+const char* const SoilCountItem = "/Soil/Count";
+
+QString SoilPath(const char* name, std::size_t reading) {
+    return FullPath(QStringLiteral("/Soil/%1-%2").arg(QLatin1String(name)).arg(reading + 1));
+}
+
+// Every reading comes back as the same double: the shortest text that reads
+// back as it.
+QString ExactText(double value) {
+    std::array<char, 32> digits{};
+    auto* const end = std::to_chars(digits.begin(), digits.end(), value).ptr;
+    return QString::fromLatin1(digits.data(), end - digits.data());
+}
+
+void SetSoil(XmlValueStore& store, const analysis::SoilSurvey& soil) {
+    if (!soil.Exists()) {
+        return;
+    }
+    const bool schlumberger = soil.array == analysis::SoilArray::Schlumberger;
+    store.SetValue(FullPath(QLatin1String(SoilArrayItem)), QString::number(schlumberger ? 1 : 0));
+    store.SetValue(FullPath(QLatin1String(SoilUnitItem)),
+                   QString::number(soil.unit == analysis::LengthUnit::Metres ? 1 : 0));
+    store.SetValue(FullPath(QLatin1String(SoilCountItem)), QString::number(soil.readings.size()));
+    for (std::size_t i = 0; i < soil.readings.size(); ++i) {
+        const analysis::SoilReading& reading = soil.readings[i];
+        store.SetValue(SoilPath("Spacing", i), ExactText(reading.spacing));
+        store.SetValue(SoilPath("Ohms", i), ExactText(reading.ohms));
+        if (schlumberger) {
+            store.SetValue(SoilPath("MN", i), ExactText(reading.potentialSpacing));
+        } else if (reading.probeDepth) {
+            store.SetValue(SoilPath("Depth", i), ExactText(*reading.probeDepth));
+        }
+    }
+}
+
+analysis::SoilSurvey GetSoil(const XmlValueStore& store) {
+    analysis::SoilSurvey soil;
+    NumberReader number(store);
+    const auto count = static_cast<std::size_t>(
+        std::clamp<double>(std::nearbyint(number(FullPath(QLatin1String(SoilCountItem)))), 0.0,
+                           double{analysis::MaxSoilReadings}));
+    if (count == 0) {
+        return soil;
+    }
+    const auto chosen = [&store](const char* item) {
+        return store.GetValue(FullPath(QLatin1String(item))).trimmed() == u'1';
+    };
+    soil.array =
+        chosen(SoilArrayItem) ? analysis::SoilArray::Schlumberger : analysis::SoilArray::Wenner;
+    soil.unit = chosen(SoilUnitItem) ? analysis::LengthUnit::Metres : analysis::LengthUnit::Feet;
+    soil.readings.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        analysis::SoilReading& reading = soil.readings[i];
+        reading.spacing = number(SoilPath("Spacing", i));
+        reading.ohms = number(SoilPath("Ohms", i));
+        if (soil.array == analysis::SoilArray::Schlumberger) {
+            reading.potentialSpacing = number(SoilPath("MN", i));
+        } else if (store.Holds(SoilPath("Depth", i))) {
+            reading.probeDepth = number(SoilPath("Depth", i));
+        }
+    }
+    return soil;
+}
+
 } // namespace
 
 std::int32_t WholeNumber(const QString& text) {
@@ -177,6 +245,7 @@ void WriteDataFile(XmlValueStore& store, const DataFileContent& content) {
     }
     SetFields(store, content, FilePlace::AfterReadings);
     SetChoices(store, content.Choices);
+    SetSoil(store, content.Soil);
 }
 
 DataFileContent ReadDataFile(const XmlValueStore& store) {
@@ -202,6 +271,7 @@ DataFileContent ReadDataFile(const XmlValueStore& store) {
     }
     GetFields(store, content, FilePlace::AfterReadings);
     content.Choices = GetChoices(store);
+    content.Soil = GetSoil(store);
     return content;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/SoilSurvey.h"
 #include "calc/DesignSheet.h"
 #include "shared/modStakewell.h"
 #include "survey/FopPoints.h"
@@ -41,6 +42,8 @@ struct DataFileContent {
     std::array<QString, calc::SheetInputCount> FieldTexts;
     std::vector<survey::FOPPoint> FOPPoints{survey::FOPPoint{}};
     ChoiceContent Choices;
+    // The site's resistivity survey; a file without one holds none.
+    analysis::SoilSurvey Soil;
 
     int PointCount() const { return static_cast<int>(FOPPoints.size()) - 1; }
 };

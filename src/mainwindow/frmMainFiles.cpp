@@ -135,6 +135,7 @@ void frmMain::ApplyDataFile(const DataFileContent& content) {
     fopHistory.Forget();
     setFields(calc::FilePlace::AfterReadings);
     ApplyChoices(content.Choices);
+    state.soil = content.Soil;
     Recalculate();
     UpdateFOP();
 }
@@ -173,6 +174,7 @@ DataFileContent frmMain::CurrentDataFile() const {
     content.Choices.WireBetween_1 = ui->tbxWireBetween_1->text();
     content.Choices.WireLength = ui->WireLength_1->isChecked() ? 1 : 0;
     content.Choices.WireSize = ui->WireSize_1->isChecked() ? 1 : 0;
+    content.Soil = state.soil;
     return content;
 }
 

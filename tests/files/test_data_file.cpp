@@ -117,4 +117,42 @@ TEST(DataFile, ChoicesAreWrittenAfterTheOtherItemsAndReadBackOnlyWhenThere) {
     EXPECT_EQ(read.WireSize, 1);
 }
 
+// Readings come back as the very doubles they were, the probe depth only where
+// one was taken; a file without a survey gets no survey items at all.
+TEST(DataFile, ASoilSurveyTravelsExactlyAndOnlyWhenThere) {
+    using stakewell::analysis::LengthUnit;
+    using stakewell::analysis::SoilArray;
+    using stakewell::analysis::SoilSurvey;
+    DataFileContent content;
+    stakewell::files::XmlValueStore none;
+    WriteDataFile(none, content);
+    EXPECT_FALSE(none.Holds(Item("/Soil/Count")));
+    EXPECT_FALSE(ReadDataFile(none).Soil.Exists());
+
+    for (const SoilSurvey& survey :
+         {SoilSurvey{
+              SoilArray::Wenner,
+              LengthUnit::Metres,
+              {{0.1 + 0.2, 12345.678901234567, std::nullopt, 0.0}, {1e-300, 7.0, 0.25, 0.0}}},
+          SoilSurvey{
+              SoilArray::Schlumberger, LengthUnit::Feet, {{10.0, 3.5, std::nullopt, 2.0}}}}) {
+        content.Soil = survey;
+        stakewell::files::XmlValueStore store;
+        WriteDataFile(store, content);
+        EXPECT_EQ(ReadDataFile(store).Soil, survey);
+        EXPECT_FALSE(store.Holds(Item("/Soil/Depth-1")));
+    }
+}
+
+TEST(DataFile, ASurveyCountBeyondItsReadingsReadsTheMissingOnesAsZero) {
+    stakewell::files::XmlValueStore store;
+    store.SetValue(Item("/Soil/Count"), QStringLiteral("3"));
+    store.SetValue(Item("/Soil/Spacing-1"), QStringLiteral("5"));
+    store.SetValue(Item("/Soil/Ohms-1"), QStringLiteral("2"));
+    const auto soil = ReadDataFile(store).Soil;
+    ASSERT_EQ(soil.readings.size(), 3U);
+    EXPECT_EQ(soil.readings[0].spacing, 5.0);
+    EXPECT_EQ(soil.readings[2].ohms, 0.0) << "a reading the analysis then refuses by its number";
+}
+
 } // namespace
