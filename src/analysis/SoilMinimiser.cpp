@@ -7,11 +7,10 @@
 namespace stakewell::analysis {
 namespace {
 
-constexpr int MaxSteps = 200;
+constexpr int MaxSteps = 1000;
 constexpr double FirstDamping = 1e-3;
 constexpr double LargestDamping = 1e12;
 constexpr double SmallestGain = 1e-12;
-constexpr double SmallestStep = 1e-12;
 
 bool Finite(const LogSoil& p) {
     return std::all_of(p.begin(), p.end(), [](double v) { return std::isfinite(v); });
@@ -31,12 +30,18 @@ std::optional<LogSoil> DampedStep(const Linearised& at, double damping) {
     return SolvePositiveDefinite(system, downhill);
 }
 
-double LargestChange(const LogSoil& a, const LogSoil& b) {
-    double largest = 0.0;
-    for (std::size_t i = 0; i < 3; ++i) {
-        largest = std::max(largest, std::fabs(a[i] - b[i]));
+// Whether even the undamped Gauss-Newton step promises to lower the misfit
+// by less than a part in 1e12: its promise is g^T (J^T J)^-1 g. A step that
+// merely came out small, after a rejection raised the damping, says nothing
+// of the kind, and stopping on it leaves a long valley half walked.
+bool Stationary(const Linearised& at) {
+    const std::optional<LogSoil> d = DampedStep(at, 0.0);
+    if (!d) {
+        return false;
     }
-    return largest;
+    const double promise =
+        -(at.gradient[0] * (*d)[0] + at.gradient[1] * (*d)[1] + at.gradient[2] * (*d)[2]);
+    return promise <= SmallestGain * at.value;
 }
 
 // rho2 / rho1 for the grid, both ways round.
@@ -82,7 +87,7 @@ Minimum MinimiseFrom(const SoilObjective& objective, const LogSoil& start) {
         return best;
     }
     double damping = FirstDamping;
-    for (int step = 0; step < MaxSteps && best.value > 0.0; ++step) {
+    for (int step = 0; step < MaxSteps && best.value > 0.0 && !Stationary(at); ++step) {
         bool lowered = false;
         LogSoil next{};
         double nextValue = best.value;
@@ -100,12 +105,7 @@ Minimum MinimiseFrom(const SoilObjective& objective, const LogSoil& start) {
         if (!lowered) {
             break;
         }
-        const double gain = (best.value - nextValue) / best.value;
-        const double change = LargestChange(best.at, next);
         best = {next, nextValue};
-        if (gain < SmallestGain || change < SmallestStep) {
-            break;
-        }
         at = objective.Linearise(best.at);
     }
     return best;

@@ -11,10 +11,10 @@ struct Minimum {
 
 // Levenberg-Marquardt from `start` (taken into the objective's box first):
 // each step solves (J^T J + lambda diag(J^T J)) d = -J^T r, is pulled back
-// into the box, and is kept only when it lowers the misfit. It stops when a
-// step lowers the misfit by less than a part in 1e12 or moves no logarithm by
-// 1e-12, when no damping finds a lower one, or after 200 steps; the value
-// never rises from the start's.
+// into the box, and is kept only when it lowers the misfit. It stops where
+// the undamped step promises less than a part in 1e12 of the misfit, where
+// no damping finds a lower one, or after 1000 steps; the value never rises
+// from the start's.
 Minimum MinimiseFrom(const SoilObjective& objective, const LogSoil& start);
 
 // The lowest minimum over many starts: a grid of contrasts and depths across
