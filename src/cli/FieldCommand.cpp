@@ -101,6 +101,7 @@ QByteArray Report(const DataFileContent& content, double e2) {
     calc::ComputeSheet(inputs, report.Results, between);
     const survey::FallOfPotential fop = PointsOf(content, e2);
     report.FallOfPotential = &fop;
+    report.Soil = &content.Soil;
     if (between) {
         report.WireBetween =
             files::BetweenReport(inputs[calc::SheetInput::ElectrodeCount], *between);

@@ -155,12 +155,9 @@ QString SoilPath(const char* name, std::size_t reading) {
     return FullPath(QStringLiteral("/Soil/%1-%2").arg(QLatin1String(name)).arg(reading + 1));
 }
 
-// Every reading comes back as the same double: the shortest text that reads
-// back as it.
+// Every reading comes back as the same double.
 QString ExactText(double value) {
-    std::array<char, 32> digits{};
-    auto* const end = std::to_chars(digits.begin(), digits.end(), value).ptr;
-    return QString::fromLatin1(digits.data(), end - digits.data());
+    return Text(shared::ExactText(value));
 }
 
 void SetSoil(XmlValueStore& store, const analysis::SoilSurvey& soil) {

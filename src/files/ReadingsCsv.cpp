@@ -152,7 +152,7 @@ std::string WriteReadingsCsv(const survey::FallOfPotential& fop) {
     const auto& points = fop.FOPPoints();
     for (std::size_t i = 1; i < points.size(); ++i) {
         text +=
-            shared::DoubleText(points[i].Feet) + "," + shared::DoubleText(points[i].Ohms) + "\r\n";
+            shared::ExactText(points[i].Feet) + "," + shared::ExactText(points[i].Ohms) + "\r\n";
     }
     return text;
 }

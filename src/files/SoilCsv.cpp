@@ -1,5 +1,7 @@
 #include "files/SoilCsv.h"
 
+#include "shared/TextForm.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -122,12 +124,6 @@ std::string_view NextLine(std::string_view& text) {
     return line;
 }
 
-std::string Exact(double value) {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return {buffer.data(), result.ptr};
-}
-
 } // namespace
 
 SoilCsvReadings ReadSoilCsv(std::string_view text, SoilArray array, LengthUnit unit) {
@@ -177,10 +173,11 @@ std::string WriteSoilCsv(const std::vector<SoilReading>& readings, SoilArray arr
     }
     for (const SoilReading& r : readings) {
         if (array == SoilArray::Wenner) {
-            text += Exact(r.spacing) + "," + Exact(r.ohms) +
-                    (r.probeDepth ? "," + Exact(*r.probeDepth) : std::string());
+            text += shared::ExactText(r.spacing) + "," + shared::ExactText(r.ohms) +
+                    (r.probeDepth ? "," + shared::ExactText(*r.probeDepth) : std::string());
         } else {
-            text += Exact(r.spacing) + "," + Exact(r.potentialSpacing) + "," + Exact(r.ohms);
+            text += shared::ExactText(r.spacing) + "," + shared::ExactText(r.potentialSpacing) +
+                    "," + shared::ExactText(r.ohms);
         }
         text += "\r\n";
     }

@@ -1,5 +1,6 @@
 #include "files/TextReport.h"
 
+#include "shared/NumberReading.h"
 #include "shared/TextForm.h"
 
 namespace stakewell::files {
@@ -68,6 +69,36 @@ void AddWireBetween(ReportLines& lines, const WireBetweenReport& wire) {
 
 } // namespace
 
+QStringList SoilReportLines(const analysis::SoilSurvey& soil, const calc::SheetInputs& inputs) {
+    const bool wenner = soil.array == analysis::SoilArray::Wenner;
+    const QString unit = QLatin1String(analysis::UnitWord(soil.unit));
+    QStringList lines{
+        QStringLiteral("----------- Soil Survey ---------------------------------"),
+        (wenner ? QStringLiteral("Wenner traverse") : QStringLiteral("Schlumberger sounding")) +
+            QStringLiteral(", lengths in ") + unit};
+    for (std::size_t i = 0; i < soil.readings.size(); ++i) {
+        const analysis::SoilReading& reading = soil.readings[i];
+        QString line = QStringLiteral("Reading %1: ").arg(i + 1);
+        if (wenner) {
+            line += QStringLiteral("a = ") + DoubleText(reading.spacing);
+            if (reading.probeDepth) {
+                line += QStringLiteral(", b = ") + DoubleText(*reading.probeDepth);
+            }
+        } else {
+            line += QStringLiteral("AB/2 = ") + DoubleText(reading.spacing) +
+                    QStringLiteral(", MN = ") + DoubleText(reading.potentialSpacing);
+        }
+        lines.append(line + QStringLiteral(" ") + unit + QStringLiteral(", R = ") +
+                     DoubleText(reading.ohms) + QStringLiteral(" Ohms"));
+    }
+    const double rodFeet = shared::ReadNumber(inputs[calc::SheetInput::ElectrodeLength]);
+    for (const std::string& line :
+         analysis::SoilLines(soil, analysis::AnalyseSoil(soil), rodFeet)) {
+        lines.append(Text(line));
+    }
+    return lines;
+}
+
 WireBetweenReport BetweenReport(const std::string& electrodeCount,
                                 const calc::WireBetweenInputs& between) {
     const calc::WireTotals totals = calc::BetweenWireTotals(electrodeCount, between);
@@ -105,6 +136,12 @@ QByteArray TextReport(const ReportContent& content) {
     lines.Add(QLatin1String(Separator));
     if (content.FallOfPotential != nullptr && content.FallOfPotential->PointCount() >= 2) {
         AddFallOfPotential(lines, *content.FallOfPotential);
+    }
+    if (content.Soil != nullptr && content.Soil->Exists()) {
+        for (const QString& line : SoilReportLines(*content.Soil, content.Inputs)) {
+            lines.Add(line);
+        }
+        lines.Add(QLatin1String(Separator));
     }
     return lines.Bytes();
 }

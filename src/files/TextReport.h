@@ -1,10 +1,12 @@
 #pragma once
 
+#include "analysis/SoilSurvey.h"
 #include "calc/DesignSheet.h"
 #include "survey/FopPoints.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -28,12 +30,19 @@ struct ReportContent {
     // Given when the results come from the lengths between electrodes; the
     // report then states those in place of the total-length box.
     std::optional<WireBetweenReport> WireBetween;
+    // The site's resistivity survey: a section of its own after all the
+    // others, only when it exists.
+    const analysis::SoilSurvey* Soil = nullptr;
 };
 
 // The wire part of a report whose results come from lengths between
 // electrodes.
 WireBetweenReport BetweenReport(const std::string& electrodeCount,
                                 const calc::WireBetweenInputs& between);
+
+// The survey's section: the readings as taken, then the figures a design takes
+// from them, with a rod of the design's electrode length.
+QStringList SoilReportLines(const analysis::SoilSurvey& soil, const calc::SheetInputs& inputs);
 
 // The report's bytes: CR LF after every line, field texts in UTF-8.
 QByteArray TextReport(const ReportContent& content);

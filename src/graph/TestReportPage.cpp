@@ -62,6 +62,7 @@ QFont Sized(QFont font, double points, bool bold = false) {
 QStringList DesignLines(const files::ReportContent& design) {
     files::ReportContent withoutPoints = design;
     withoutPoints.FallOfPotential = nullptr;
+    withoutPoints.Soil = nullptr;
     QStringList lines =
         QString::fromUtf8(files::TextReport(withoutPoints)).split(QStringLiteral("\r\n"));
     // The report opens with an empty line and its title, which the page has

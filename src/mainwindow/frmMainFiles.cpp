@@ -198,6 +198,7 @@ files::ReportContent frmMain::CurrentReport() const {
     report.Inputs = TypedInputs();
     report.Results = ShownResults();
     report.FallOfPotential = &state.fop;
+    report.Soil = &state.soil;
     if (const std::optional<calc::WireBetweenInputs> between = WireBetween()) {
         report.WireBetween =
             files::BetweenReport(report.Inputs[calc::SheetInput::ElectrodeCount], *between);

@@ -2,6 +2,8 @@
 
 #include "shared/DecimalDigits.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 
 namespace stakewell::shared {
@@ -62,6 +64,12 @@ std::string SingleText(float value) {
 
 std::string IntegerText(std::int64_t value) {
     return std::to_string(value);
+}
+
+std::string ExactText(double value) {
+    std::array<char, 32> digits{};
+    const auto written = std::to_chars(digits.begin(), digits.end(), value);
+    return {digits.begin(), written.ptr};
 }
 
 } // namespace stakewell::shared

@@ -11,5 +11,8 @@ namespace stakewell::shared {
 std::string DoubleText(double value); // at most 15 significant digits
 std::string SingleText(float value);  // at most 7 significant digits
 std::string IntegerText(std::int64_t value);
+// The shortest text that reads back as the very same double, for values a
+// file keeps rather than shows.
+std::string ExactText(double value);
 
 } // namespace stakewell::shared

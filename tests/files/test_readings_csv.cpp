@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <ostream>
 #include <string>
 #include <vector>
@@ -102,7 +104,8 @@ TEST(Files, MoreReadingsThanTheListHoldsAreRefused) {
 TEST(Files, WrittenReadingsReadBackExactly) {
     FallOfPotential fop = WithE2(100);
     for (const FOPPoint& p :
-         {FOPPoint{30, 0.1 + 0.2}, FOPPoint{10, 5.5}, FOPPoint{1e-5, 123456.5}}) {
+         {FOPPoint{30, 0.1 + 0.2}, FOPPoint{10, 5.5}, FOPPoint{1e-5, 123456.5},
+          FOPPoint{std::nextafter(100.0, 0.0), 5}, FOPPoint{20, 1.7976931348623157e308}}) {
         fop.AddPoint(p.Feet, p.Ohms);
     }
     const std::string text = stakewell::files::WriteReadingsCsv(fop);
@@ -113,7 +116,7 @@ TEST(Files, WrittenReadingsReadBackExactly) {
     ASSERT_EQ(read.Readings.size(), listed.size());
     for (std::size_t i = 0; i < listed.size(); ++i) {
         EXPECT_EQ(read.Readings[i].Feet, listed[i].Feet);
-        EXPECT_NEAR(read.Readings[i].Ohms, listed[i].Ohms, 1e-14 * listed[i].Ohms);
+        EXPECT_EQ(read.Readings[i].Ohms, listed[i].Ohms);
     }
 }
 

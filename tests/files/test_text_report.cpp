@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numbers>
+
 #include <array>
 #include <string>
 
@@ -105,6 +107,37 @@ TEST(TextReport, ReadingsAtOrBeyondE2AreCountedAsLeftOut) {
                           "-------------------------------------------------------\r\n"),
               std::string::npos)
         << report;
+}
+
+// Uniform soil of 100 ohm-metres read at four spacings: the survey's section
+// follows everything else, and a survey without readings adds nothing.
+TEST(TextReport, ASoilSurveyAddsItsSectionLastAndOnlyWhenItExists) {
+    using stakewell::analysis::SoilReading;
+    stakewell::analysis::SoilSurvey soil;
+    ReportContent content = Content(nullptr);
+    content.Soil = &soil;
+    const std::string withoutSurvey = std::string(Head) + Inputs() + Results;
+    EXPECT_EQ(stakewell::files::TextReport(content).toStdString(), withoutSurvey);
+
+    for (const double feet : {5.0, 10.0, 20.0, 40.0}) {
+        const double ohms = 100.0 / (2.0 * std::numbers::pi * feet * 0.3048);
+        soil.readings.push_back(SoilReading{feet, ohms, std::nullopt, 0.0});
+    }
+    const QStringList lines =
+        QString::fromUtf8(stakewell::files::TextReport(content)).split(QStringLiteral("\r\n"));
+    const qsizetype start =
+        lines.indexOf(QStringLiteral("----------- Soil Survey ---------------------------------"));
+    ASSERT_EQ(start,
+              QString::fromStdString(withoutSurvey).split(QStringLiteral("\r\n")).size() - 1);
+    EXPECT_EQ(lines[start + 1], QStringLiteral("Wenner traverse, lengths in feet"));
+    EXPECT_TRUE(lines[start + 2].startsWith(QStringLiteral("Reading 1: a = 5 feet, R = 10.44")));
+    for (const char* expected : {"Fit: good", "Mean apparent resistivity: 100.0 ohm-metres",
+                                 "Resistivity for a rod of 10 feet: 100.0 ohm-metres",
+                                 "Apparent resistivity at 40 feet: 100.0 ohm-metres"}) {
+        EXPECT_TRUE(lines.contains(QLatin1String(expected))) << expected;
+    }
+    EXPECT_EQ(lines[lines.size() - 2],
+              QStringLiteral("-------------------------------------------------------"));
 }
 
 } // namespace
