@@ -38,6 +38,19 @@ StartRequest ReadCommandLine(QCoreApplication& app) {
         {QStringLiteral("tolerance"),
          QStringLiteral("With --analyse: the flatness tolerance in percent (5 unless given)."),
          QStringLiteral("percent")},
+        {QStringLiteral("soil"),
+         QStringLiteral("Print the two-layer soil of a survey (a CSV file of readings, or a data "
+                        "file that holds a survey) and end."),
+         QStringLiteral("file")},
+        {QStringLiteral("array"),
+         QStringLiteral("With --soil and a CSV file: wenner (spacing, resistance[, probe depth]) "
+                        "or schlumberger (AB/2, MN, resistance); wenner unless given."),
+         QStringLiteral("array")},
+        {QStringLiteral("metres"),
+         QStringLiteral("With --soil and a CSV file: the lengths are in metres, not feet.")},
+        {QStringLiteral("rod"),
+         QStringLiteral("With --soil: also the resistivity a rod of this length sees."),
+         QStringLiteral("feet")},
     });
     parser.process(app);
     if (parser.isSet(QStringLiteral("e2")) || parser.isSet(QStringLiteral("tolerance"))) {

@@ -1,5 +1,7 @@
 #include "cli/FieldCommand.h"
 
+#include "cli/SoilCommand.h"
+
 #include "analysis/AnalysisText.h"
 #include "calc/DesignSheet.h"
 #include "files/DataFile.h"
@@ -187,6 +189,9 @@ std::optional<Failure> Run(const QStringList& arguments, std::ostream& out) {
 
 std::optional<int> RunFieldCommand(const QStringList& arguments, std::ostream& out,
                                    std::ostream& err) {
+    if (const std::optional<int> status = RunSoilCommand(arguments, out, err)) {
+        return status;
+    }
     const bool asked =
         std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(),
                     [](const QString& argument) {

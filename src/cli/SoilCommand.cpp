@@ -1,0 +1,173 @@
+#include "cli/SoilCommand.h"
+
+#include "analysis/SoilSurvey.h"
+#include "files/DataFile.h"
+#include "files/SoilCsv.h"
+#include "files/XmlValueStore.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cmath>
+#include <ostream>
+#include <variant>
+
+namespace stakewell::cli {
+namespace {
+
+// No survey taken by hand comes near this; a larger file is not one.
+constexpr qint64 LargestSoilFile = qint64{16} * 1024 * 1024;
+
+struct SoilRequest {
+    QString fileName;
+    std::optional<analysis::SoilArray> array;
+    bool metres = false;
+    std::optional<double> rodFeet;
+};
+
+struct Refusal {
+    int status;
+    QString message;
+};
+
+using Parsed = std::variant<SoilRequest, Refusal>;
+
+Parsed ParseArguments(const QStringList& arguments) {
+    SoilRequest request;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString option = arguments[i];
+        std::optional<QString> attached;
+        if (const qsizetype equals = option.indexOf(u'='); option.startsWith(u'-') && equals > 0) {
+            attached = option.mid(equals + 1);
+            option.truncate(equals);
+        }
+        const auto value = [&]() -> std::optional<QString> {
+            if (attached) {
+                return attached;
+            }
+            if (i + 1 >= arguments.size()) {
+                return std::nullopt;
+            }
+            return arguments[++i];
+        };
+        if (option == QStringLiteral("--metres")) {
+            request.metres = true;
+            continue;
+        }
+        if (option != QStringLiteral("--soil") && option != QStringLiteral("--array") &&
+            option != QStringLiteral("--rod")) {
+            return Refusal{2, QStringLiteral("--soil does not take \"%1\"").arg(option)};
+        }
+        const std::optional<QString> given = value();
+        if (!given) {
+            return Refusal{2, QStringLiteral("%1 needs a value").arg(option)};
+        }
+        if (option == QStringLiteral("--soil")) {
+            request.fileName = *given;
+        } else if (option == QStringLiteral("--array")) {
+            if (*given == QStringLiteral("wenner")) {
+                request.array = analysis::SoilArray::Wenner;
+            } else if (*given == QStringLiteral("schlumberger")) {
+                request.array = analysis::SoilArray::Schlumberger;
+            } else {
+                return Refusal{
+                    2, QStringLiteral("--array is wenner or schlumberger, not \"%1\"").arg(*given)};
+            }
+        } else {
+            bool ok = false;
+            const double feet = given->trimmed().toDouble(&ok);
+            if (!ok || !std::isfinite(feet) || !(feet > 0.0)) {
+                return Refusal{
+                    2, QStringLiteral("--rod needs a length above 0 feet, not \"%1\"").arg(*given)};
+            }
+            request.rodFeet = feet;
+        }
+    }
+    return request;
+}
+
+// A data file is XML; anything else is taken as CSV text.
+bool LooksLikeDataFile(const QByteArray& bytes) {
+    return bytes.trimmed().startsWith('<') || bytes.startsWith("\xEF\xBB\xBF<");
+}
+
+std::variant<analysis::SoilSurvey, Refusal> SurveyOf(const SoilRequest& request) {
+    QFile file(request.fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Refusal{
+            1, QStringLiteral("cannot read \"%1\": %2").arg(request.fileName, file.errorString())};
+    }
+    if (file.size() > LargestSoilFile) {
+        return Refusal{1, QStringLiteral("cannot read \"%1\": it is larger than any survey")
+                              .arg(request.fileName)};
+    }
+    const QByteArray bytes = file.readAll();
+    if (LooksLikeDataFile(bytes)) {
+        if (request.array || request.metres) {
+            return Refusal{2, QStringLiteral("--array and --metres go with a CSV file; a data "
+                                             "file's survey keeps its own")};
+        }
+        files::XmlValueStore store;
+        store.FileName(request.fileName);
+        if (const std::optional<QString> problem = store.Read()) {
+            return Refusal{
+                1, QStringLiteral("cannot read \"%1\": %2").arg(request.fileName, *problem)};
+        }
+        analysis::SoilSurvey survey = files::ReadDataFile(store).Soil;
+        if (!survey.Exists()) {
+            return Refusal{1, QStringLiteral("\"%1\" holds no soil survey").arg(request.fileName)};
+        }
+        return survey;
+    }
+    analysis::SoilSurvey survey;
+    survey.array = request.array.value_or(analysis::SoilArray::Wenner);
+    survey.unit = request.metres ? analysis::LengthUnit::Metres : analysis::LengthUnit::Feet;
+    files::SoilCsvReadings read =
+        files::ReadSoilCsv(bytes.toStdString(), survey.array, survey.unit);
+    if (!read.problem.empty()) {
+        return Refusal{1, QStringLiteral("\"%1\": %2")
+                              .arg(request.fileName, QString::fromStdString(read.problem))};
+    }
+    survey.readings = std::move(read.readings);
+    return survey;
+}
+
+} // namespace
+
+std::optional<int> RunSoilCommand(const QStringList& arguments, std::ostream& out,
+                                  std::ostream& err) {
+    const bool asked =
+        std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(),
+                    [](const QString& argument) {
+                        return argument.section(u'=', 0, 0) == QStringLiteral("--soil");
+                    });
+    if (!asked) {
+        return std::nullopt;
+    }
+    const auto refuse = [&err](const Refusal& refusal) {
+        err << "stakewell: " << refusal.message.toStdString() << '\n';
+        return refusal.status;
+    };
+    const Parsed parsed = ParseArguments(arguments);
+    if (const auto* refusal = std::get_if<Refusal>(&parsed)) {
+        return refuse(*refusal);
+    }
+    const auto& request = std::get<SoilRequest>(parsed);
+    const auto survey = SurveyOf(request);
+    if (const auto* refusal = std::get_if<Refusal>(&survey)) {
+        return refuse(*refusal);
+    }
+    const auto& soil = std::get<analysis::SoilSurvey>(survey);
+    const analysis::SoilAnalysis analysis = analysis::AnalyseSoil(soil);
+    if (!analysis.fit) {
+        return refuse({1, QStringLiteral("\"%1\": no soil model: %2")
+                              .arg(request.fileName, QString::fromStdString(analysis.problem))});
+    }
+    for (const std::string& line : analysis::SoilLines(soil, analysis, request.rodFeet)) {
+        out << line << '\n';
+    }
+    out.flush();
+    return 0;
+}
+
+} // namespace stakewell::cli

@@ -1,0 +1,141 @@
+#include "cli/SoilCommand.h"
+
+#include "CaseName.h"
+#include "files/DataFile.h"
+#include "files/XmlValueStore.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+namespace {
+
+// Upper soil of about 47 ohm-metres over 22, read at six Wenner spacings.
+constexpr const char* Traverse = "spacing,resistance\n3,7.85\n6,3.2\n10,1.6\n16,0.84\n25,0.49\n"
+                                 "40,0.29\n";
+
+struct SoilCase {
+    const char* name;
+    const char* csv; // written to survey.csv; the arguments name it as FILE
+    QStringList arguments;
+    int status;
+    const char* printed; // a line standard output holds, or "" for nothing printed
+    const char* refused; // what standard error says, or "" for nothing
+
+    friend void PrintTo(const SoilCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class SoilCommand : public testing::TestWithParam<SoilCase> {
+protected:
+    QStringList WithFile(const QStringList& arguments) const {
+        QStringList filled{QStringLiteral("stakewell")};
+        for (const QString& argument : arguments) {
+            filled.append(QString(argument).replace(QStringLiteral("FILE"), File()));
+        }
+        return filled;
+    }
+    QString File() const { return folder.filePath(QStringLiteral("survey.csv")); }
+
+    QTemporaryDir folder;
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_P(SoilCommand, PrintsTheFiguresOrSaysWhyNot) {
+    const SoilCase& c = GetParam();
+    QFile file(File());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(c.csv);
+    file.close();
+    const std::optional<int> status =
+        stakewell::cli::RunSoilCommand(WithFile(c.arguments), out, err);
+    ASSERT_TRUE(status.has_value());
+    EXPECT_EQ(*status, c.status) << err.str();
+    if (*c.printed == '\0') {
+        EXPECT_EQ(out.str(), "");
+    } else {
+        EXPECT_NE(out.str().find(std::string(c.printed) + "\n"), std::string::npos) << out.str();
+    }
+    EXPECT_NE(err.str().find(c.refused), std::string::npos) << err.str();
+    EXPECT_EQ(err.str().empty(), *c.refused == '\0') << err.str();
+}
+
+const QString Soil = QStringLiteral("--soil");
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, SoilCommand,
+    testing::Values(
+        SoilCase{"fit",
+                 Traverse,
+                 {Soil, "FILE"},
+                 0,
+                 "Upper layer resistivity: 46.8 ohm-metres \xC2\xB1 1.2",
+                 ""},
+        SoilCase{"grade", Traverse, {Soil + "=FILE"}, 0, "Fit: good", ""},
+        SoilCase{"rod",
+                 Traverse,
+                 {Soil, "FILE", "--rod", "10"},
+                 0,
+                 "Resistivity for a rod of 10 feet: 29.3 ohm-metres",
+                 ""},
+        SoilCase{"metres",
+                 Traverse,
+                 {Soil, "FILE", "--metres"},
+                 0,
+                 "Upper layer thickness: 4.65 metres \xC2\xB1 0.29",
+                 ""},
+        SoilCase{"schlumberger",
+                 "5,1,10\n10,1,2.6\n20,2,1.3\n40,2,0.30\n",
+                 {Soil, "FILE", "--array", "schlumberger"},
+                 0,
+                 "Apparent resistivity at 5 feet: 237.0 ohm-metres",
+                 ""},
+        SoilCase{"bad_line", "a,R\n5,1\n6,x\n7,1\n", {Soil, "FILE"}, 1, "", "Line 3:"},
+        SoilCase{"not_above_zero", "5,1\n6,0\n7,1\n", {Soil, "FILE"}, 1, "", "Line 2:"},
+        SoilCase{"two_readings", "5,1\n6,2\n", {Soil, "FILE"}, 1, "", "no soil model"},
+        SoilCase{"bad_array", Traverse, {Soil, "FILE", "--array", "dipole"}, 2, "", "--array"},
+        SoilCase{"bad_rod", Traverse, {Soil, "FILE", "--rod", "-3"}, 2, "", "--rod"},
+        SoilCase{"with_report", Traverse, {Soil, "FILE", "--report", "FILE"}, 2, "", "--report"},
+        SoilCase{"no_value", Traverse, {Soil}, 2, "", "--soil needs a value"}),
+    [](const testing::TestParamInfo<SoilCase>& info) {
+        return CaseName(info.index, {info.param.name});
+    });
+
+TEST(SoilCommandDataFile, TakesTheSurveyADataFileHoldsAndRefusesOneWithout) {
+    QTemporaryDir folder;
+    const QString site = folder.filePath(QStringLiteral("site.xml"));
+    stakewell::files::DataFileContent content;
+    stakewell::files::XmlValueStore store;
+    store.FileName(site);
+    stakewell::files::WriteDataFile(store, content);
+    ASSERT_FALSE(store.Write());
+    std::ostringstream out;
+    std::ostringstream err;
+    const QStringList arguments{QStringLiteral("stakewell"), QStringLiteral("--soil"), site};
+    EXPECT_EQ(stakewell::cli::RunSoilCommand(arguments, out, err), 1);
+    EXPECT_NE(err.str().find("holds no soil survey"), std::string::npos);
+
+    content.Soil.unit = stakewell::analysis::LengthUnit::Metres;
+    for (const double metres : {1.0, 2.0, 4.0}) {
+        content.Soil.readings.push_back({metres, 10.0 / metres, std::nullopt, 0.0});
+    }
+    stakewell::files::XmlValueStore surveyed;
+    surveyed.FileName(site);
+    stakewell::files::WriteDataFile(surveyed, content);
+    ASSERT_FALSE(surveyed.Write());
+    std::ostringstream again;
+    EXPECT_EQ(stakewell::cli::RunSoilCommand(arguments, again, err), 0);
+    EXPECT_NE(again.str().find("Apparent resistivity at 4 metres: 62.8 ohm-metres\n"),
+              std::string::npos)
+        << again.str();
+    EXPECT_EQ(stakewell::cli::RunSoilCommand(arguments + QStringList{QStringLiteral("--metres")},
+                                             again, err),
+              2)
+        << "a data file's survey keeps its own unit";
+}
+
+} // namespace
