@@ -183,8 +183,9 @@ QString WriteTestReportPdf(const QString& fileName, const TestReportContent& con
         writer.setCreator(QStringLiteral("Stakewell"));
         const QRect paintable = writer.pageLayout().paintRectPixels(PdfResolution);
         QPainter painter(&writer);
-        PaintTestReport(painter, QRectF(0.0, 0.0, paintable.width(), paintable.height()),
-                        PdfResolution / ScreenDpi, content, plot);
+        PaintTestReportPages(writer, painter,
+                             QRectF(0.0, 0.0, paintable.width(), paintable.height()),
+                             PdfResolution / ScreenDpi, content, plot);
     }
     return files::WriteWholeFile(fileName, document).value_or(QString());
 }

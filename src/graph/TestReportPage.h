@@ -8,6 +8,9 @@
 #include <QDate>
 #include <QString>
 
+#include <functional>
+#include <vector>
+
 class QPainter;
 class QRectF;
 
@@ -20,6 +23,9 @@ struct TestReportContent {
     files::ReportContent Design;
     QString DataFileName; // empty when the readings were never loaded or saved
     QDate Date;
+    // Pages that follow the test's own, each painted into the page's
+    // rectangle with the device units of one screen pixel; none is left blank.
+    std::vector<std::function<void(QPainter&, const QRectF&, qreal)>> FurtherPages;
 };
 
 // The plot as the graph window's last refresh left it, with its analysis.
@@ -36,7 +42,19 @@ struct PlotForReport {
 void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
                      const TestReportContent& content, const PlotForReport& plot);
 
-// Writes the page as a PDF file, whole or not at all; the reason when not.
+// The test's page, then each further page, on a device that starts a page
+// with `newPage`.
+template <typename Device>
+void PaintTestReportPages(Device& device, QPainter& painter, const QRectF& page, qreal pixelWidth,
+                          const TestReportContent& content, const PlotForReport& plot) {
+    PaintTestReport(painter, page, pixelWidth, content, plot);
+    for (const auto& further : content.FurtherPages) {
+        device.newPage();
+        further(painter, page, pixelWidth);
+    }
+}
+
+// Writes the pages as a PDF file, whole or not at all; the reason when not.
 QString WriteTestReportPdf(const QString& fileName, const TestReportContent& content,
                            const PlotForReport& plot);
 

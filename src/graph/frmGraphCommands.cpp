@@ -140,8 +140,8 @@ void frmGraph::PrintReport() {
     }
     RefreshSurvey();
     QPainter painter(&printer);
-    PaintTestReport(
-        painter, QRectF(QPointF(0.0, 0.0), printer.pageRect(QPrinter::DevicePixel).size()),
+    PaintTestReportPages(
+        printer, painter, QRectF(QPointF(0.0, 0.0), printer.pageRect(QPrinter::DevicePixel).size()),
         printer.resolution() / ScreenDpi, commands->ReportContent(), {state, spans, analysis});
 }
 
