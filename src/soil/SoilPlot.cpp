@@ -78,7 +78,7 @@ void SoilPlot::Show(const analysis::SoilSurvey& survey, const analysis::SoilAnal
     update();
 }
 
-SoilPlot::Frames SoilPlot::FramesOf(const QRectF& area) const {
+SoilPlot::Frames SoilPlot::FramesOf(const QRectF& area) {
     const double left = area.left() + LeftMargin;
     const double right = area.right() - RightMargin;
     const double bottom = area.bottom() - BottomMargin;
@@ -123,8 +123,10 @@ void SoilPlot::paintEvent(QPaintEvent* /*event*/) {
     painter.save();
     painter.setClipRect(frames.curve);
     PaintCurve(painter, frames.curve);
-    PaintReadings(painter, frames.curve);
     painter.restore();
+    // A reading on a decade stands on the frame; it is drawn whole.
+    PaintReadings(painter, frames.curve);
+    PaintLegend(painter, frames.curve);
     PaintMisfits(painter, frames.misfit);
     if (pointerX) {
         painter.setPen(QPen(Qt::gray, 1.0, Qt::DashLine));
@@ -242,6 +244,33 @@ void SoilPlot::PaintReadings(QPainter& painter, const QRectF& frame) const {
     for (const analysis::SoilPoint& point : points) {
         painter.drawEllipse(At(frame, InUnit(point.metres), point.ohmMetres), 4.0, 4.0);
     }
+}
+
+void SoilPlot::PaintLegend(QPainter& painter, const QRectF& frame) const {
+    const QFontMetricsF metrics(font());
+    const double row = metrics.height() + 2.0;
+    const QString band = QStringLiteral("Its 68 % band");
+    const double width = metrics.horizontalAdvance(band) + 40.0;
+    const QRectF box(frame.right() - width - 8.0, frame.top() + 8.0, width, 3.0 * row + 6.0);
+    painter.setPen(Grid);
+    painter.setBrush(Qt::white);
+    painter.drawRect(box);
+    const double x = box.left() + 6.0;
+    const double text = box.left() + 32.0;
+    double y = box.top() + 3.0 + row / 2.0;
+    painter.setPen(QPen(Reading, 1.5));
+    painter.drawEllipse(QPointF(x + 10.0, y), 4.0, 4.0);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(text, y + metrics.ascent() / 2.0 - 1.0), QStringLiteral("Readings"));
+    y += row;
+    painter.setPen(QPen(Curve, 2.0));
+    painter.drawLine(QPointF(x, y), QPointF(x + 20.0, y));
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(text, y + metrics.ascent() / 2.0 - 1.0),
+                     QStringLiteral("Two-layer fit"));
+    y += row;
+    painter.fillRect(QRectF(x, y - 4.0, 20.0, 8.0), Band);
+    painter.drawText(QPointF(text, y + metrics.ascent() / 2.0 - 1.0), band);
 }
 
 void SoilPlot::PaintMisfits(QPainter& painter, const QRectF& frame) const {

@@ -39,11 +39,12 @@ private:
         QRectF curve;
         QRectF misfit;
     };
-    Frames FramesOf(const QRectF& area) const;
+    static Frames FramesOf(const QRectF& area);
     double MisfitSpan() const;
     void PaintAxes(QPainter& painter, const Frames& frames) const;
     void PaintCurve(QPainter& painter, const QRectF& frame) const;
     void PaintReadings(QPainter& painter, const QRectF& frame) const;
+    void PaintLegend(QPainter& painter, const QRectF& frame) const;
     void PaintMisfits(QPainter& painter, const QRectF& frame) const;
     QPointF At(const QRectF& frame, double spacing, double ohmMetres) const;
     double InUnit(double metres) const;

@@ -202,7 +202,10 @@ void frmSoil::MarkCells() {
         }
     }
     const QString problem = CellProblem();
-    ui->lbStatus->setText(problem.isEmpty() ? QString::fromStdString(analysis.problem) : problem);
+    const std::size_t count = survey.readings.size();
+    ui->lbStatus->setText(!problem.isEmpty() ? problem
+                          : count == 1       ? QStringLiteral("1 reading.")
+                                             : QStringLiteral("%1 readings.").arg(count));
 }
 
 // The first refused reading, told by what its cell holds as typed.

@@ -28,7 +28,8 @@ using stakewell::analysis::SoilSurvey;
 SoilSurvey SurveyOf(const std::vector<std::pair<QString, QString>>& readings) {
     SoilSurvey survey;
     for (const auto& [spacing, ohms] : readings) {
-        survey.readings.push_back(SoilReading{spacing.toDouble(), ohms.toDouble()});
+        survey.readings.push_back(
+            SoilReading{spacing.toDouble(), ohms.toDouble(), std::nullopt, 0.0});
     }
     return survey;
 }
@@ -72,7 +73,7 @@ TEST_F(SoilWindowTest, TenTypedReadingsShowTheFiguresTheAnalysisGives) {
               Figure(*stakewell::analysis::RodResistivity(analysis.fit->soil, 10.0)) +
                   " ohm-metres");
     EXPECT_EQ(form.Text("lbRodCaption"), "Rod of 10 feet:");
-    EXPECT_EQ(form.Text("lbStatus"), "");
+    EXPECT_EQ(form.Text("lbStatus"), "10 readings.");
 }
 
 TEST_F(SoilWindowTest, TheRodFigureFollowsTheDesignsElectrodeLength) {
