@@ -17,6 +17,7 @@
 #include "shared/NumberReading.h"
 #include "shared/TextForm.h"
 #include "shared/Twips.h"
+#include "soil/frmSoil.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -182,6 +183,7 @@ void frmMain::ConnectHandlers() {
     connect(ui->cmdFOPClear, &QPushButton::clicked, this, &frmMain::cmdFOPClear_Click);
     connect(ui->HScroll1, &QScrollBar::valueChanged, this, &frmMain::HScroll1_Change);
     connect(ui->tbxFOPE2, &QLineEdit::textChanged, this, &frmMain::tbxFOPE2_Change);
+    connect(ui->cmdSoilSurvey, &QPushButton::clicked, this, &frmMain::cmdSoilSurvey_Click);
 
     connect(ui->cmdEnd, &QPushButton::clicked, this, &frmMain::cmdEnd_Click);
     connect(ui->cmdLoadData, &QPushButton::clicked, this, [this] {
@@ -592,6 +594,32 @@ void frmMain::RedoFOP() {
     if (fopHistory.Redo(state.fop)) {
         UpdateFOP();
     }
+}
+
+void frmMain::UseEarthResistivity(const QString& text) {
+    ui->tbxEarthRes->selectAll();
+    ui->tbxEarthRes->insert(text);
+}
+
+void frmMain::ShowSoilSurvey() {
+    if (soilWindow != nullptr) {
+        soilWindow->ShowSurvey();
+    }
+}
+
+void frmMain::cmdSoilSurvey_Click() {
+    if (soilWindow == nullptr) {
+        soilWindow = new soil::frmSoil(state,
+                                       {[this] { return ui->tbxElectLen->text(); },
+                                        [this] { return ui->tbxEarthRes->text(); },
+                                        [this](const QString& text) { UseEarthResistivity(text); }},
+                                       this);
+        // The rod's figure is for the electrode length the design holds now.
+        connect(this, &frmMain::Recalculated, soilWindow, &soil::frmSoil::ShowEquivalents);
+    }
+    soilWindow->show();
+    soilWindow->raise();
+    soilWindow->activateWindow();
 }
 
 } // namespace stakewell::mainwindow

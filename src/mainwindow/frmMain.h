@@ -33,6 +33,10 @@ class GraphWindowHost;
 struct TestReportContent;
 } // namespace stakewell::graph
 
+namespace stakewell::soil {
+class frmSoil;
+} // namespace stakewell::soil
+
 namespace stakewell::mainwindow {
 
 // The calculator's working window: six tab pages of inputs and results, the
@@ -150,6 +154,19 @@ private:
     bool InWireUpdate = false;
     // Whether the refresh under way writes the current point into the P2 boxes.
     ShowCurrentPoint showCurrentPoint = ShowCurrentPoint::Yes;
+
+public:
+    // Writes `text` into the earth resistivity box as a user's typing would,
+    // so that the design recalculates and the box's own undo takes it back.
+    void UseEarthResistivity(const QString& text);
+    // Shows the shared soil survey afresh in its window, once there is one.
+    void ShowSoilSurvey();
+
+private:
+    void cmdSoilSurvey_Click();
+    // Made at its first showing; a child window, so it closes and goes with
+    // this one.
+    soil::frmSoil* soilWindow = nullptr;
 };
 
 } // namespace stakewell::mainwindow

@@ -33,7 +33,7 @@ const std::vector<std::vector<std::string>> PageControls = {
     {},
     {"tbxFOPP2Feet", "tbxFOPP2Ohms", "tbxFOPE2", "cmdFOPClear", "HScroll1", "cmdFOPRemove",
      "cmdFOPAdd"},
-    {"tbxMVal", "tbx4ptE2"},
+    {"tbxMVal", "tbx4ptE2", "cmdSoilSurvey"},
 };
 
 // The keyboard order with the window's own controls, then the page's, as the

@@ -23,6 +23,7 @@ const Texts InitialTexts = {
     {"cmdLoadData", "Load Data..."},
     {"cmdSaveData", "Save Data..."},
     {"cmdSaveText", "Save Text..."},
+    {"cmdSoilSurvey", "Soil Survey..."},
     {"tbxEarthRes", ""},
     {"Label1", "Meter-Ohms"},
     {"tbxElectLen", ""},
@@ -134,12 +135,13 @@ const Texts FrameCaptions = {
 };
 
 const std::vector<const char*> KeyboardOrder = {
-    "cmdEnd",       "cmdLoadData",  "cmdSaveData",  "cmdSaveText",      "tbxEarthRes",
-    "tbxElectLen",  "tbxNumer",     "tbxDenom",     "tbxElectDia",      "tbxNumElect",
-    "WireSize_0",   "tbxWireDia",   "WireSize_1",   "tbxWireAWG",       "tbxWireDepth",
-    "WireLength_0", "tbxWireLen",   "WireLength_1", "tbxWireBetween_0", "tbxWireBetween_1",
-    "tbxFOPP2Feet", "tbxFOPP2Ohms", "tbxFOPE2",     "tbxMVal",          "tbx4ptE2",
-    "TabStrip1",    "cmdFOPClear",  "HScroll1",     "cmdFOPRemove",     "cmdFOPAdd",
+    "cmdEnd",        "cmdLoadData",  "cmdSaveData",  "cmdSaveText",      "tbxEarthRes",
+    "tbxElectLen",   "tbxNumer",     "tbxDenom",     "tbxElectDia",      "tbxNumElect",
+    "WireSize_0",    "tbxWireDia",   "WireSize_1",   "tbxWireAWG",       "tbxWireDepth",
+    "WireLength_0",  "tbxWireLen",   "WireLength_1", "tbxWireBetween_0", "tbxWireBetween_1",
+    "tbxFOPP2Feet",  "tbxFOPP2Ohms", "tbxFOPE2",     "tbxMVal",          "tbx4ptE2",
+    "cmdSoilSurvey", "TabStrip1",    "cmdFOPClear",  "HScroll1",         "cmdFOPRemove",
+    "cmdFOPAdd",
 };
 
 const std::vector<const char*> ResultBoxes = {

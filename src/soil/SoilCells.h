@@ -1,0 +1,38 @@
+#pragma once
+
+#include "analysis/SoilReadings.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace stakewell::soil {
+
+// What one column of the readings table holds.
+enum class SoilColumn { Spacing, Ohms, ProbeDepth, PotentialSpacing };
+
+// The columns in the order the array's readings are written down.
+std::vector<SoilColumn> ColumnsOf(analysis::SoilArray array);
+
+QString Heading(SoilColumn column, analysis::SoilArray array, analysis::LengthUnit unit);
+// The column's name inside a sentence: "the spacing", "MN".
+QString ColumnWord(SoilColumn column, analysis::SoilArray array);
+
+QString CellText(const analysis::SoilReading& reading, SoilColumn column);
+
+// A cell's text read strictly: a number typed in full, or an empty probe
+// depth (the probes at the surface). Anything else is not read, and the
+// reading holds NaN there so that the analysis refuses it.
+struct CellEntry {
+    std::optional<double> value;
+    bool read = false;
+};
+
+CellEntry ReadCell(const QString& text, SoilColumn column);
+void SetCell(analysis::SoilReading& reading, SoilColumn column, const CellEntry& entry);
+
+// Whether the cell's own value is refused: not finite or not above 0.
+bool CellRefused(const analysis::SoilReading& reading, SoilColumn column);
+
+} // namespace stakewell::soil

@@ -1,0 +1,385 @@
+#include "soil/frmSoil.h"
+
+#include "ui_frmSoil.h"
+
+#include "analysis/SoilDesign.h"
+#include "shared/DisplayPattern.h"
+#include "shared/NumberReading.h"
+#include "shared/TextForm.h"
+#include "soil/SoilCells.h"
+
+#include <QHeaderView>
+#include <QShortcut>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+namespace stakewell::soil {
+
+namespace {
+
+// The survey's history holds this many changes; older ones are let go.
+constexpr int HistoryLength = 200;
+
+const QColor RefusedCell(0xFF, 0xD0, 0xD0);
+
+QString FigureText(double value) {
+    return QString::fromStdString(shared::FormatPattern(value, "0.0"));
+}
+
+QString ShownFigure(const QString& figure) {
+    return figure.isEmpty() ? QStringLiteral("none") : figure + QStringLiteral(" ohm-metres");
+}
+
+analysis::SoilReading EmptyReading(analysis::SoilArray array) {
+    constexpr double NotTyped = std::numeric_limits<double>::quiet_NaN();
+    analysis::SoilReading reading{NotTyped, NotTyped, std::nullopt, 0.0};
+    if (array == analysis::SoilArray::Schlumberger) {
+        reading.potentialSpacing = NotTyped;
+    }
+    return reading;
+}
+
+} // namespace
+
+frmSoil::frmSoil(graph::SharedState& state, DesignLink design, QWidget* parent)
+    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmSoil>()), state(state),
+      design(std::move(design)) {
+    ui->setupUi(this);
+    history.setUndoLimit(HistoryLength);
+    ui->grdReadings->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    ui->cmdUndo->setEnabled(false);
+    ui->cmdRedo->setEnabled(false);
+    ConnectHandlers();
+    ConnectKeys();
+    ShowSurvey();
+}
+
+frmSoil::~frmSoil() = default;
+
+void frmSoil::ConnectHandlers() {
+    connect(ui->grdReadings, &QTableWidget::itemChanged, this, &frmSoil::grdReadings_Change);
+    connect(ui->cmdAddRow, &QPushButton::clicked, this, &frmSoil::cmdAddRow_Click);
+    connect(ui->cmdRemoveRow, &QPushButton::clicked, this, &frmSoil::cmdRemoveRow_Click);
+    connect(ui->cmdUndo, &QPushButton::clicked, &history, &QUndoStack::undo);
+    connect(ui->cmdRedo, &QPushButton::clicked, &history, &QUndoStack::redo);
+    connect(&history, &QUndoStack::canUndoChanged, ui->cmdUndo, &QPushButton::setEnabled);
+    connect(&history, &QUndoStack::canRedoChanged, ui->cmdRedo, &QPushButton::setEnabled);
+    connect(ui->cmdImportCsv, &QPushButton::clicked, this, [this] {
+        QString fileName;
+        ImportCsv(fileName);
+    });
+    connect(ui->cmdExportCsv, &QPushButton::clicked, this, [this] {
+        QString fileName;
+        ExportCsv(fileName);
+    });
+    connect(ui->optWenner, &QRadioButton::clicked, this,
+            [this] { ChooseArray(analysis::SoilArray::Wenner); });
+    connect(ui->optSchlumberger, &QRadioButton::clicked, this,
+            [this] { ChooseArray(analysis::SoilArray::Schlumberger); });
+    connect(ui->optFeet, &QRadioButton::clicked, this,
+            [this] { ChooseUnit(analysis::LengthUnit::Feet); });
+    connect(ui->optMetres, &QRadioButton::clicked, this,
+            [this] { ChooseUnit(analysis::LengthUnit::Metres); });
+    connect(ui->cmdUseMean, &QPushButton::clicked, this, [this] { UseInDesign(meanFigure); });
+    connect(ui->cmdUseMidRange, &QPushButton::clicked, this,
+            [this] { UseInDesign(midRangeFigure); });
+    connect(ui->cmdUseRod, &QPushButton::clicked, this, [this] { UseInDesign(rodFigure); });
+    connect(ui->cmdUndoUse, &QPushButton::clicked, this, &frmSoil::UndoUse);
+    connect(ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui->picSoil, &SoilPlot::ReadOutChanged, ui->lbPointer, &QLabel::setText);
+}
+
+// A cell being edited keeps its own keys: its editor takes Ctrl+Z, Ctrl+V
+// and Delete before these see them, and the row keys are the table's only.
+void frmSoil::ConnectKeys() {
+    const auto bind = [this](const QKeySequence& keys, QWidget* on, Qt::ShortcutContext context,
+                             auto action) {
+        auto* shortcut = new QShortcut(keys, on);
+        shortcut->setContext(context);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    bind(QKeySequence::Undo, this, Qt::WindowShortcut, [this] { history.undo(); });
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
+        bind(keys, this, Qt::WindowShortcut, [this] { history.redo(); });
+    }
+    bind(QKeySequence::Paste, this, Qt::WindowShortcut, [this] { PasteReadings(); });
+    bind(QKeySequence(Qt::Key_Insert), ui->grdReadings, Qt::WidgetShortcut,
+         [this] { cmdAddRow_Click(); });
+    bind(QKeySequence(Qt::Key_Delete), ui->grdReadings, Qt::WidgetShortcut,
+         [this] { cmdRemoveRow_Click(); });
+}
+
+void frmSoil::ShowSurvey() {
+    history.clear();
+    Apply(state.soil, TableShows::Afresh);
+}
+
+void frmSoil::Change(analysis::SoilSurvey after, TableShows shows) {
+    if (SameSurvey(after, state.soil)) {
+        // One text that is no number typed over another changes only what
+        // the status line quotes.
+        if (shows == TableShows::Already) {
+            MarkCells();
+        }
+        return;
+    }
+    history.push(new SurveyChange(
+        state.soil, std::move(after), shows,
+        [this](const analysis::SoilSurvey& survey, TableShows how) { Apply(survey, how); }));
+}
+
+void frmSoil::Apply(const analysis::SoilSurvey& survey, TableShows shows) {
+    state.soil = survey;
+    if (shows == TableShows::Afresh) {
+        FillTable();
+    }
+    const bool wenner = survey.array == analysis::SoilArray::Wenner;
+    ui->optWenner->setChecked(wenner);
+    ui->optSchlumberger->setChecked(!wenner);
+    const bool feet = survey.unit == analysis::LengthUnit::Feet;
+    ui->optFeet->setChecked(feet);
+    ui->optMetres->setChecked(!feet);
+    analysis = analysis::AnalyseSoil(state.soil);
+    MarkCells();
+    ShowFigures();
+    ui->picSoil->Show(state.soil, analysis);
+}
+
+void frmSoil::FillTable() {
+    const QSignalBlocker quiet(ui->grdReadings);
+    const analysis::SoilSurvey& survey = state.soil;
+    const std::vector<SoilColumn> columns = ColumnsOf(survey.array);
+    const int current = ui->grdReadings->currentRow();
+    const int currentColumn = std::max(0, ui->grdReadings->currentColumn());
+    QTableWidget& table = *ui->grdReadings;
+    table.setColumnCount(static_cast<int>(columns.size()));
+    QStringList headings;
+    for (const SoilColumn column : columns) {
+        headings.append(Heading(column, survey.array, survey.unit));
+    }
+    table.setHorizontalHeaderLabels(headings);
+    table.setRowCount(static_cast<int>(survey.readings.size()));
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const analysis::SoilReading& reading = survey.readings[static_cast<std::size_t>(row)];
+        for (int c = 0; c < table.columnCount(); ++c) {
+            auto* item =
+                new QTableWidgetItem(CellText(reading, columns[static_cast<std::size_t>(c)]));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table.setItem(row, c, item);
+        }
+    }
+    if (table.rowCount() > 0) {
+        table.setCurrentCell(std::clamp(current, 0, table.rowCount() - 1), currentColumn);
+    }
+}
+
+// A reading refused although each of its cells is a length or resistance
+// above 0 (MN/2 not inside AB/2, or a figure beyond a double) is marked at its
+// last cell, where the fault shows once the rest is typed.
+void frmSoil::MarkCells() {
+    const QSignalBlocker quiet(ui->grdReadings);
+    const analysis::SoilSurvey& survey = state.soil;
+    const std::vector<SoilColumn> columns = ColumnsOf(survey.array);
+    QTableWidget& table = *ui->grdReadings;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const analysis::SoilReading& reading = survey.readings[static_cast<std::size_t>(row)];
+        const QString refusal =
+            QString::fromStdString(analysis::ReadingRefusal(survey.array, survey.unit, reading));
+        const bool anyCell = std::any_of(columns.begin(), columns.end(), [&](SoilColumn column) {
+            return CellRefused(reading, column);
+        });
+        for (int c = 0; c < table.columnCount(); ++c) {
+            QTableWidgetItem* item = table.item(row, c);
+            const bool refused = CellRefused(reading, columns[static_cast<std::size_t>(c)]) ||
+                                 (!refusal.isEmpty() && !anyCell && c == table.columnCount() - 1);
+            item->setBackground(refused ? QBrush(RefusedCell) : QBrush());
+            item->setToolTip(refused ? refusal : QString());
+        }
+    }
+    const QString problem = CellProblem();
+    const std::size_t count = survey.readings.size();
+    ui->lbStatus->setText(!problem.isEmpty() ? problem
+                          : count == 1       ? QStringLiteral("1 reading.")
+                                             : QStringLiteral("%1 readings.").arg(count));
+}
+
+// The first refused reading, told by what its cell holds as typed.
+QString frmSoil::CellProblem() const {
+    const analysis::SoilSurvey& survey = state.soil;
+    const std::vector<SoilColumn> columns = ColumnsOf(survey.array);
+    for (std::size_t row = 0; row < survey.readings.size(); ++row) {
+        const analysis::SoilReading& reading = survey.readings[row];
+        const std::string refusal = analysis::ReadingRefusal(survey.array, survey.unit, reading);
+        if (refusal.empty()) {
+            continue;
+        }
+        const QString number = QStringLiteral("Reading %1: ").arg(row + 1);
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            if (!CellRefused(reading, columns[c])) {
+                continue;
+            }
+            const QString word = ColumnWord(columns[c], survey.array);
+            const QString typed =
+                ui->grdReadings->item(static_cast<int>(row), static_cast<int>(c))->text().trimmed();
+            if (typed.isEmpty()) {
+                return number + QStringLiteral("%1 is not typed yet.").arg(word);
+            }
+            if (!ReadCell(typed, columns[c]).read) {
+                return number + QStringLiteral("%1 \"%2\" is not a number.").arg(word, typed);
+            }
+        }
+        return number + QString::fromStdString(refusal);
+    }
+    return {};
+}
+
+std::optional<double> frmSoil::RodFeet() const {
+    if (!design.electrodeLength) {
+        return std::nullopt;
+    }
+    return shared::ReadNumber(design.electrodeLength().toStdString());
+}
+
+void frmSoil::ShowEquivalents() {
+    ShowFigures();
+}
+
+// The figures are formatted as the survey's lines write them, so that the
+// design takes the figure the window and the reports show.
+void frmSoil::ShowFigures() {
+    const std::optional<double> rodFeet = RodFeet();
+    QStringList lines;
+    for (const std::string& line : analysis::SoilLines(state.soil, analysis, rodFeet)) {
+        lines.append(QString::fromStdString(line));
+    }
+    ui->tbxModel->setPlainText(lines.join(u'\n'));
+
+    const bool anyPoint = !analysis.points.empty();
+    meanFigure = anyPoint ? FigureText(analysis::MeanResistivity(analysis.points)) : QString();
+    midRangeFigure =
+        anyPoint ? FigureText(analysis::MidRangeResistivity(analysis.points)) : QString();
+    const std::optional<double> rod = analysis.fit && rodFeet
+                                          ? analysis::RodResistivity(analysis.fit->soil, *rodFeet)
+                                          : std::nullopt;
+    rodFigure = rod ? FigureText(*rod) : QString();
+    ui->lbRodCaption->setText(rodFeet
+                                  ? QStringLiteral("Rod of %1 feet:")
+                                        .arg(QString::fromStdString(shared::DoubleText(*rodFeet)))
+                                  : QStringLiteral("Rod:"));
+    for (const auto& [label, button, figure] :
+         {std::tuple{ui->lbMean, ui->cmdUseMean, &meanFigure},
+          std::tuple{ui->lbMidRange, ui->cmdUseMidRange, &midRangeFigure},
+          std::tuple{ui->lbRod, ui->cmdUseRod, &rodFigure}}) {
+        label->setText(ShownFigure(*figure));
+        button->setEnabled(!figure->isEmpty());
+    }
+}
+
+void frmSoil::UseInDesign(const QString& figure) {
+    if (figure.isEmpty() || !design.useEarthResistivity) {
+        return;
+    }
+    const QString replaced = design.earthResistivity ? design.earthResistivity() : QString();
+    design.useEarthResistivity(figure);
+    lastUse = DesignUse{replaced, figure};
+    ui->cmdUndoUse->setEnabled(true);
+    ui->lbUsed->setText(
+        QStringLiteral("The design's earth resistivity is now %1 ohm-metres.").arg(figure));
+}
+
+// The design's box is put back only while it still shows what was written:
+// a figure the user typed since is never overwritten.
+void frmSoil::UndoUse() {
+    if (!lastUse) {
+        return;
+    }
+    const DesignUse use = *std::exchange(lastUse, std::nullopt);
+    ui->cmdUndoUse->setEnabled(false);
+    if (!design.earthResistivity || design.earthResistivity() != use.written) {
+        ui->lbUsed->setText(QStringLiteral("The design's earth resistivity was changed since; it "
+                                           "was left as it is."));
+        return;
+    }
+    design.useEarthResistivity(use.replaced);
+    ui->lbUsed->setText(
+        QStringLiteral("The design's earth resistivity is back to \"%1\".").arg(use.replaced));
+}
+
+void frmSoil::grdReadings_Change(QTableWidgetItem* item) {
+    const auto row = static_cast<std::size_t>(item->row());
+    const std::vector<SoilColumn> columns = ColumnsOf(state.soil.array);
+    if (row >= state.soil.readings.size() || item->column() < 0 ||
+        static_cast<std::size_t>(item->column()) >= columns.size()) {
+        return;
+    }
+    const SoilColumn column = columns[static_cast<std::size_t>(item->column())];
+    analysis::SoilSurvey after = state.soil;
+    SetCell(after.readings[row], column, ReadCell(item->text(), column));
+    Change(std::move(after), TableShows::Already);
+}
+
+int frmSoil::InsertionRow() const {
+    const int current = ui->grdReadings->currentRow();
+    return current < 0 ? ui->grdReadings->rowCount() : current + 1;
+}
+
+void frmSoil::InsertReadings(std::vector<analysis::SoilReading> readings, int at) {
+    if (state.soil.readings.size() + readings.size() > analysis::MaxSoilReadings) {
+        ui->lbStatus->setText(QStringLiteral("Not added: a survey holds at most %1 readings.")
+                                  .arg(analysis::MaxSoilReadings));
+        return;
+    }
+    analysis::SoilSurvey after = state.soil;
+    const auto place = std::next(after.readings.begin(),
+                                 std::clamp<std::ptrdiff_t>(at, 0, std::ssize(after.readings)));
+    after.readings.insert(place, readings.begin(), readings.end());
+    Change(std::move(after));
+    ui->grdReadings->setCurrentCell(at, 0);
+}
+
+void frmSoil::cmdAddRow_Click() {
+    InsertReadings({EmptyReading(state.soil.array)}, InsertionRow());
+    ui->grdReadings->setFocus();
+}
+
+void frmSoil::cmdRemoveRow_Click() {
+    std::vector<bool> removed(state.soil.readings.size(), false);
+    for (const QTableWidgetSelectionRange& range : ui->grdReadings->selectedRanges()) {
+        for (int row = range.topRow(); row <= range.bottomRow(); ++row) {
+            removed.at(static_cast<std::size_t>(row)) = true;
+        }
+    }
+    const int current = ui->grdReadings->currentRow();
+    if (current >= 0 && std::none_of(removed.begin(), removed.end(), [](bool b) { return b; })) {
+        removed.at(static_cast<std::size_t>(current)) = true;
+    }
+    analysis::SoilSurvey after = state.soil;
+    after.readings.clear();
+    for (std::size_t i = 0; i < removed.size(); ++i) {
+        if (!removed[i]) {
+            after.readings.push_back(state.soil.readings[i]);
+        }
+    }
+    Change(std::move(after));
+}
+
+// The readings keep the numbers as typed: a unit chosen afterwards says what
+// they were measured in, it does not convert them.
+void frmSoil::ChooseUnit(analysis::LengthUnit unit) {
+    analysis::SoilSurvey after = state.soil;
+    after.unit = unit;
+    Change(std::move(after));
+}
+
+void frmSoil::ChooseArray(analysis::SoilArray array) {
+    analysis::SoilSurvey after = state.soil;
+    after.array = array;
+    Change(std::move(after));
+}
+
+} // namespace stakewell::soil

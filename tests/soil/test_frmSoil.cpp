@@ -1,0 +1,253 @@
+// The soil window as an engineer works it: readings typed, mistakes refused,
+// changes undone, and a figure taken into the design.
+#include "SoilWindowTest.h"
+
+#include "analysis/SoilDesign.h"
+#include "analysis/SoilSurvey.h"
+#include "shared/DisplayPattern.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "CaseName.h"
+#include "mainwindow/ModalAnswerer.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using stakewell::analysis::AnalyseSoil;
+using stakewell::analysis::SoilLines;
+using stakewell::analysis::SoilReading;
+using stakewell::analysis::SoilSurvey;
+
+// The survey the traverse's texts stand for, read as a person reads them.
+SoilSurvey SurveyOf(const std::vector<std::pair<QString, QString>>& readings) {
+    SoilSurvey survey;
+    for (const auto& [spacing, ohms] : readings) {
+        survey.readings.push_back(
+            SoilReading{spacing.toDouble(), ohms.toDouble(), std::nullopt, 0.0});
+    }
+    return survey;
+}
+
+QString Joined(const std::vector<std::string>& lines) {
+    QStringList texts;
+    for (const std::string& line : lines) {
+        texts.append(QString::fromStdString(line));
+    }
+    return texts.join(u'\n');
+}
+
+QString Figure(double value) {
+    return QString::fromStdString(stakewell::shared::FormatPattern(value, "0.0"));
+}
+
+bool Marked(QTableWidgetItem* item) {
+    return item->background().style() != Qt::NoBrush;
+}
+
+TEST_F(SoilWindowTest, ThePageButtonOpensOneSoilSurveyWindow) {
+    ASSERT_TRUE(Window().isVisible());
+    EXPECT_EQ(Window().windowTitle(), "Soil Survey");
+    Window().close();
+    form.Click("cmdSoilSurvey");
+    EXPECT_TRUE(Window().isVisible());
+    EXPECT_EQ(form.Window().findChildren<stakewell::soil::frmSoil*>().size(), 1);
+}
+
+TEST_F(SoilWindowTest, TenTypedReadingsShowTheFiguresTheAnalysisGives) {
+    form.Type("tbxElectLen", "10");
+    TypeReadings(TwoLayerTraverse());
+    const SoilSurvey survey = SurveyOf(TwoLayerTraverse());
+    ASSERT_EQ(form.Window().State().soil, survey);
+    const auto analysis = AnalyseSoil(survey);
+    ASSERT_TRUE(analysis.fit);
+    EXPECT_EQ(ModelText(), Joined(SoilLines(survey, analysis, 10.0)));
+    EXPECT_EQ(form.Text("lbMean"),
+              Figure(stakewell::analysis::MeanResistivity(analysis.points)) + " ohm-metres");
+    EXPECT_EQ(form.Text("lbRod"),
+              Figure(*stakewell::analysis::RodResistivity(analysis.fit->soil, 10.0)) +
+                  " ohm-metres");
+    EXPECT_EQ(form.Text("lbRodCaption"), "Rod of 10 feet:");
+    EXPECT_EQ(form.Text("lbStatus"), "10 readings.");
+}
+
+TEST_F(SoilWindowTest, TheRodFigureFollowsTheDesignsElectrodeLength) {
+    TypeReadings(TwoLayerTraverse());
+    form.Type("tbxElectLen", "30");
+    const auto analysis = AnalyseSoil(SurveyOf(TwoLayerTraverse()));
+    EXPECT_EQ(form.Text("lbRod"),
+              Figure(*stakewell::analysis::RodResistivity(analysis.fit->soil, 30.0)) +
+                  " ohm-metres");
+}
+
+struct BadCell {
+    const char* typed;
+    const char* status;
+};
+
+class RefusedCell : public SoilWindowTest, public testing::WithParamInterface<BadCell> {};
+
+TEST_P(RefusedCell, IsMarkedExplainedAndLeavesNoFigure) {
+    TypeReadings(TwoLayerTraverse());
+    TypeCell(2, 1, GetParam().typed);
+    EXPECT_TRUE(Marked(Table().item(2, 1)));
+    EXPECT_FALSE(Marked(Table().item(2, 0)));
+    EXPECT_EQ(form.Text("lbStatus"), GetParam().status);
+    EXPECT_TRUE(ModelText().startsWith("No soil model: Reading 3: "));
+    EXPECT_FALSE(ModelText().contains("Upper layer"));
+    EXPECT_EQ(form.Text("lbMean"), "none");
+    for (const char* use : {"cmdUseMean", "cmdUseMidRange", "cmdUseRod"}) {
+        EXPECT_FALSE(form.Control(use)->isEnabled()) << use;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, RefusedCell,
+    testing::Values(BadCell{"12x", "Reading 3: the resistance \"12x\" is not a number."},
+                    BadCell{"1,5", "Reading 3: the resistance \"1,5\" is not a number."},
+                    BadCell{"0", "Reading 3: The resistance must be above 0 Ohms."},
+                    BadCell{"-4", "Reading 3: The resistance must be above 0 Ohms."},
+                    BadCell{"", "Reading 3: the resistance is not typed yet."}),
+    [](const testing::TestParamInfo<BadCell>& info) {
+        return CaseName(info.index, {info.param.typed});
+    });
+
+TEST_F(SoilWindowTest, ARefusedCellTypedRightIsTakenAgain) {
+    TypeReadings(TwoLayerTraverse());
+    TypeCell(2, 1, "abc");
+    TypeCell(2, 1, TwoLayerTraverse()[2].second);
+    EXPECT_FALSE(Marked(Table().item(2, 1)));
+    EXPECT_EQ(form.Window().State().soil, SurveyOf(TwoLayerTraverse()));
+    EXPECT_TRUE(ModelText().startsWith("Upper layer resistivity: "));
+}
+
+TEST_F(SoilWindowTest, MNOutsideABIsMarkedAtItsCell) {
+    form.Click("optSchlumberger");
+    form.Click("cmdAddRow");
+    TypeCell(0, 0, "10");
+    TypeCell(0, 1, "30");
+    TypeCell(0, 2, "5");
+    EXPECT_TRUE(Marked(Table().item(0, 2)));
+    EXPECT_TRUE(form.Text("lbStatus").startsWith("Reading 1: MN/2 must be below AB/2"));
+}
+
+TEST_F(SoilWindowTest, PastedCsvBecomesReadingsAfterTheCurrentOne) {
+    TypeReadings({{"1", "60"}, {"20", "2"}});
+    Table().setCurrentCell(0, 0);
+    QApplication::clipboard()->setText("Spacing,Resistance\n5,10\n10;x\n");
+    ModalAnswerer answerer;
+    QTest::keyClick(&Table(), Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(answerer.Messages().size(), 1);
+    EXPECT_TRUE(answerer.Messages()[0].startsWith("No readings were taken from the pasted text"));
+    EXPECT_EQ(Table().rowCount(), 2);
+
+    Activate();
+    QApplication::clipboard()->setText("Spacing,Resistance\n5,10\n10,6\n");
+    QTest::keyClick(&Table(), Qt::Key_V, Qt::ControlModifier);
+    std::vector<double> spacings;
+    for (const SoilReading& reading : form.Window().State().soil.readings) {
+        spacings.push_back(reading.spacing);
+    }
+    EXPECT_EQ(spacings, (std::vector<double>{1, 5, 10, 20}));
+}
+
+TEST_F(SoilWindowTest, CtrlZUndoesAnEditAndCtrlYRedoesIt) {
+    TypeReadings(TwoLayerTraverse());
+    TypeCell(4, 1, "99");
+    QTest::keyClick(&Table(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Table().item(4, 1)->text(), TwoLayerTraverse()[4].second);
+    EXPECT_EQ(form.Window().State().soil, SurveyOf(TwoLayerTraverse()));
+    QTest::keyClick(&Table(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Table().item(4, 1)->text(), "99");
+    EXPECT_EQ(form.Window().State().soil.readings[4].ohms, 99.0);
+}
+
+TEST_F(SoilWindowTest, TheArrayChoiceIsUndoneWithItsHeadings) {
+    TypeReadings(TwoLayerTraverse());
+    form.Click("optSchlumberger");
+    EXPECT_EQ(Table().horizontalHeaderItem(1)->text(), "MN (feet)");
+    EXPECT_EQ(form.Window().State().soil.array, stakewell::analysis::SoilArray::Schlumberger);
+    form.Click("cmdUndo");
+    EXPECT_EQ(Table().horizontalHeaderItem(1)->text(), "Resistance (ohms)");
+    EXPECT_TRUE(qobject_cast<QAbstractButton*>(form.Control("optWenner"))->isChecked());
+    EXPECT_EQ(form.Window().State().soil, SurveyOf(TwoLayerTraverse()));
+    form.Click("cmdRedo");
+    EXPECT_TRUE(qobject_cast<QAbstractButton*>(form.Control("optSchlumberger"))->isChecked());
+}
+
+TEST_F(SoilWindowTest, DeleteRemovesTheSelectedReadingsAndUndoPutsThemBack) {
+    TypeReadings(TwoLayerTraverse());
+    Table().clearSelection();
+    Table().setRangeSelected(QTableWidgetSelectionRange(1, 0, 3, 2), true);
+    Table().setFocus();
+    QTest::keyClick(&Table(), Qt::Key_Delete);
+    EXPECT_EQ(form.Window().State().soil.readings.size(), 7U);
+    EXPECT_EQ(form.Window().State().soil.readings[1].spacing, 7.0);
+    form.Click("cmdUndo");
+    EXPECT_EQ(form.Window().State().soil, SurveyOf(TwoLayerTraverse()));
+}
+
+TEST_F(SoilWindowTest, UseInDesignWritesTheFigureAndIsUndone) {
+    form.Type("tbxEarthRes", "250");
+    form.Type("tbxElectLen", "10");
+    form.Type("tbxElectDia", "0.625");
+    TypeReadings(TwoLayerTraverse());
+    const QString before = form.Text("lbOneElectRes");
+    const auto analysis = AnalyseSoil(SurveyOf(TwoLayerTraverse()));
+    const QString mean = Figure(stakewell::analysis::MeanResistivity(analysis.points));
+    form.Click("cmdUseMean");
+    EXPECT_EQ(form.Text("tbxEarthRes"), mean);
+    EXPECT_NE(form.Text("lbOneElectRes"), before);
+    form.Click("cmdUndoUse");
+    EXPECT_EQ(form.Text("tbxEarthRes"), "250");
+    EXPECT_EQ(form.Text("lbOneElectRes"), before);
+    EXPECT_FALSE(form.Control("cmdUndoUse")->isEnabled());
+}
+
+TEST_F(SoilWindowTest, TheDesignBoxsOwnUndoTakesTheFigureBack) {
+    form.Type("tbxEarthRes", "250");
+    TypeReadings(TwoLayerTraverse());
+    form.Click("cmdUseMidRange");
+    EXPECT_NE(form.Text("tbxEarthRes"), "250");
+    QTest::keyClick(form.Field("tbxEarthRes"), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form.Text("tbxEarthRes"), "250");
+}
+
+TEST_F(SoilWindowTest, UndoUseLeavesAFigureTypedSince) {
+    TypeReadings(TwoLayerTraverse());
+    form.Click("cmdUseMean");
+    form.Type("tbxEarthRes", "77");
+    form.Click("cmdUndoUse");
+    EXPECT_EQ(form.Text("tbxEarthRes"), "77");
+    EXPECT_TRUE(form.Text("lbUsed").contains("left as it is"));
+}
+
+TEST_F(SoilWindowTest, ShowSurveyRereadsTheSharedSurvey) {
+    form.Click("cmdAddRow");
+    TypeCell(0, 0, "5");
+    form.Window().State().soil = SurveyOf(TwoLayerTraverse());
+    form.Window().ShowSoilSurvey();
+    EXPECT_EQ(Table().rowCount(), 10);
+    EXPECT_EQ(Table().item(9, 0)->text(), "50");
+    EXPECT_FALSE(form.Control("cmdUndo")->isEnabled());
+}
+
+TEST_F(SoilWindowTest, ThePointerReadOutNamesSpacingResistivityAndModel) {
+    TypeReadings(TwoLayerTraverse());
+    QWidget* plot = form.Control("picSoil");
+    const QPointF middle(plot->width() / 2.0, plot->height() / 3.0);
+    QMouseEvent move(QEvent::MouseMove, middle, plot->mapToGlobal(middle), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(plot, &move);
+    const QString readOut = form.Text("lbPointer");
+    EXPECT_TRUE(readOut.startsWith("At ")) << readOut.toStdString();
+    EXPECT_TRUE(readOut.contains(" feet: ")) << readOut.toStdString();
+    EXPECT_TRUE(readOut.contains("; model ")) << readOut.toStdString();
+}
+
+} // namespace
