@@ -155,9 +155,15 @@ QString SoilPath(const char* name, std::size_t reading) {
     return FullPath(QStringLiteral("/Soil/%1-%2").arg(QLatin1String(name)).arg(reading + 1));
 }
 
-// Every reading comes back as the same double.
+// Every reading comes back as the same double; a cell never filled in, or
+// not a number, stays empty and so refused.
 QString ExactText(double value) {
-    return Text(shared::ExactText(value));
+    return std::isfinite(value) ? Text(shared::ExactText(value)) : QString();
+}
+
+double SoilNumber(NumberReader& number, const XmlValueStore& store, const QString& path) {
+    return store.GetValue(path).trimmed().isEmpty() ? std::numeric_limits<double>::quiet_NaN()
+                                                    : number(path);
 }
 
 void SetSoil(XmlValueStore& store, const analysis::SoilSurvey& soil) {
@@ -199,12 +205,12 @@ analysis::SoilSurvey GetSoil(const XmlValueStore& store) {
     soil.readings.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
         analysis::SoilReading& reading = soil.readings[i];
-        reading.spacing = number(SoilPath("Spacing", i));
-        reading.ohms = number(SoilPath("Ohms", i));
+        reading.spacing = SoilNumber(number, store, SoilPath("Spacing", i));
+        reading.ohms = SoilNumber(number, store, SoilPath("Ohms", i));
         if (soil.array == analysis::SoilArray::Schlumberger) {
-            reading.potentialSpacing = number(SoilPath("MN", i));
+            reading.potentialSpacing = SoilNumber(number, store, SoilPath("MN", i));
         } else if (store.Holds(SoilPath("Depth", i))) {
-            reading.probeDepth = number(SoilPath("Depth", i));
+            reading.probeDepth = SoilNumber(number, store, SoilPath("Depth", i));
         }
     }
     return soil;

@@ -6,6 +6,8 @@
 
 #include "graph/GraphWindowHost.h"
 #include "graph/TestReportPage.h"
+#include "shared/NumberReading.h"
+#include "soil/SoilReportPage.h"
 
 namespace stakewell::mainwindow {
 
@@ -32,6 +34,14 @@ graph::TestReportContent frmMain::CurrentTestReport() const {
     content.Design = CurrentReport();
     content.DataFileName = dataFileName;
     content.Date = QDate::currentDate();
+    if (state.soil.Exists()) {
+        content.FurtherPages.emplace_back(
+            [soil = state.soil,
+             rodFeet = shared::ReadNumber(ui->tbxElectLen->text().toStdString())](
+                QPainter& painter, const QRectF& page, qreal pixelWidth) {
+                soil::PaintSoilReportPage(painter, page, pixelWidth, soil, rodFeet);
+            });
+    }
     return content;
 }
 

@@ -138,6 +138,7 @@ void frmMain::ApplyDataFile(const DataFileContent& content) {
     state.soil = content.Soil;
     Recalculate();
     UpdateFOP();
+    ShowSoilSurvey();
 }
 
 // The wire-size choice only says which box the user types in: the stored

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <string>
 #include <vector>
 
@@ -144,7 +146,10 @@ TEST(DataFile, ASoilSurveyTravelsExactlyAndOnlyWhenThere) {
     }
 }
 
-TEST(DataFile, ASurveyCountBeyondItsReadingsReadsTheMissingOnesAsZero) {
+// A cell left empty, or not a number, is kept empty; so is a reading a
+// hand-edited count claims but the file lacks. Either way the analysis
+// refuses it by its number rather than read it as 0.
+TEST(DataFile, AnEmptyOrMissingSurveyValueStaysEmpty) {
     stakewell::files::XmlValueStore store;
     store.SetValue(Item("/Soil/Count"), QStringLiteral("3"));
     store.SetValue(Item("/Soil/Spacing-1"), QStringLiteral("5"));
@@ -152,7 +157,17 @@ TEST(DataFile, ASurveyCountBeyondItsReadingsReadsTheMissingOnesAsZero) {
     const auto soil = ReadDataFile(store).Soil;
     ASSERT_EQ(soil.readings.size(), 3U);
     EXPECT_EQ(soil.readings[0].spacing, 5.0);
-    EXPECT_EQ(soil.readings[2].ohms, 0.0) << "a reading the analysis then refuses by its number";
+    EXPECT_TRUE(std::isnan(soil.readings[2].ohms));
+
+    stakewell::files::DataFileContent content;
+    content.Soil.readings = {{std::nan(""), 2.0, std::nan(""), 0.0}};
+    stakewell::files::XmlValueStore written;
+    WriteDataFile(written, content);
+    EXPECT_EQ(written.GetValue(Item("/Soil/Spacing-1")), "");
+    const auto back = ReadDataFile(written).Soil.readings.at(0);
+    EXPECT_TRUE(std::isnan(back.spacing));
+    EXPECT_TRUE(back.probeDepth && std::isnan(*back.probeDepth));
+    EXPECT_EQ(back.ohms, 2.0);
 }
 
 } // namespace
