@@ -39,11 +39,11 @@ QString Number(double value) {
 QStringList ReadingLines(const analysis::SoilSurvey& survey) {
     const bool wenner = survey.array == analysis::SoilArray::Wenner;
     const QString unit = QLatin1String(analysis::UnitWord(survey.unit));
-    QStringList lines{wenner ? QStringLiteral("%1 %2 %3")
+    QStringList lines{wenner ? QStringLiteral("   %1 %2 %3")
                                    .arg(QStringLiteral("a (%1)").arg(unit), 13)
                                    .arg(QStringLiteral("R (ohms)"), 18)
                                    .arg(QStringLiteral("b (%1)").arg(unit), 12)
-                             : QStringLiteral("%1 %2 %3")
+                             : QStringLiteral("   %1 %2 %3")
                                    .arg(QStringLiteral("AB/2 (%1)").arg(unit), 13)
                                    .arg(QStringLiteral("MN (%1)").arg(unit), 12)
                                    .arg(QStringLiteral("R (ohms)"), 18)};
