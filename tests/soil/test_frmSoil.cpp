@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "CaseName.h"
@@ -248,6 +249,31 @@ TEST_F(SoilWindowTest, ThePointerReadOutNamesSpacingResistivityAndModel) {
     EXPECT_TRUE(readOut.startsWith("At ")) << readOut.toStdString();
     EXPECT_TRUE(readOut.contains(" feet: ")) << readOut.toStdString();
     EXPECT_TRUE(readOut.contains("; model ")) << readOut.toStdString();
+}
+
+// A survey typed in the window is kept by the data file, and a load shows the
+// file's survey in the window; a file without one leaves none behind.
+TEST_F(SoilWindowTest, TheDataFileKeepsTheTypedSurveyAndALoadShowsIt) {
+    TypeReadings(TwoLayerTraverse());
+    QTemporaryDir folder;
+    QString surveyed = folder.filePath(QStringLiteral("surveyed.xml"));
+    form.Window().SaveDataFile(surveyed);
+    form.Window().State().soil = {};
+    form.Window().ShowSoilSurvey();
+    ASSERT_EQ(Table().rowCount(), 0);
+
+    form.Window().LoadDataFile(surveyed);
+    EXPECT_EQ(form.Window().State().soil, SurveyOf(TwoLayerTraverse()));
+    EXPECT_EQ(Table().rowCount(), 10);
+    EXPECT_EQ(Table().item(9, 0)->text(), "50");
+
+    QString older = folder.filePath(QStringLiteral("older.xml"));
+    form.Window().State().soil = {};
+    form.Window().SaveDataFile(older);
+    form.Window().LoadDataFile(surveyed);
+    form.Window().LoadDataFile(older);
+    EXPECT_FALSE(form.Window().State().soil.Exists());
+    EXPECT_EQ(Table().rowCount(), 0);
 }
 
 } // namespace
