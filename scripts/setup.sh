@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
+    lintian desktop-file-utils appstream
 )
 if [[ "${STAKEWELL_SCREENSHOT_TOOLS:-0}" == 1 ]]; then
     packages+=(xvfb xauth imagemagick xdotool openbox poppler-utils)

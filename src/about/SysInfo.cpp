@@ -124,4 +124,15 @@ bool StartSystemViewer() {
 #endif
 }
 
+QString ViewersLookedFor() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("Looked for the system information viewer the registry names "
+                          "(MSINFO32.EXE).");
+#else
+    return QStringLiteral("Looked for these viewers on the PATH: %1. Installing one of them "
+                          "makes this button start it.")
+        .arg(PathViewers.join(QStringLiteral(", ")));
+#endif
+}
+
 } // namespace stakewell::about

@@ -77,5 +77,7 @@ bool StartViewerOnPath(const QStringList& viewers);
 
 // This system's way: the registry on Windows, the PATH elsewhere.
 bool StartSystemViewer();
+// Where StartSystemViewer looks, as a sentence for a user who has none.
+QString ViewersLookedFor();
 
 } // namespace stakewell::about

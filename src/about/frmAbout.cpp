@@ -86,6 +86,7 @@ void frmAbout::StartSysInfo() {
     QMessageBox message(QMessageBox::NoIcon, QString::fromLatin1(stakewell::ApplicationTitle),
                         QStringLiteral("System Information Is Unavailable At This Time"),
                         QMessageBox::Ok, this);
+    message.setInformativeText(ViewersLookedFor());
     message.exec();
 }
 

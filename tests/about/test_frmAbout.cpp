@@ -119,6 +119,10 @@ TEST(frmAbout, SaysSoWhenNoViewerCanBeStarted) {
     QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
     EXPECT_EQ(answerer.Messages(), QStringList{"System Information Is Unavailable At This Time"});
     EXPECT_EQ(answerer.MessageTitles(), QStringList{"Stakewell"});
+    ASSERT_EQ(answerer.MessageDetails().size(), 1);
+    for (const char* viewer : {"kinfocenter", "hardinfo2", "hardinfo", "cpu-x"}) {
+        EXPECT_TRUE(answerer.MessageDetails().front().contains(QLatin1String(viewer))) << viewer;
+    }
     EXPECT_TRUE(about.isVisible());
 }
 

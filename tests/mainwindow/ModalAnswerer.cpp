@@ -59,6 +59,7 @@ void ModalAnswerer::AnswerNext() {
         }
         messages.append(box->text());
         titles.append(box->windowTitle());
+        details.append(box->informativeText());
         box->done(QMessageBox::Ok);
     } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
         onFileDialog(*dialog);

@@ -34,6 +34,8 @@ public:
 
     const QStringList& Messages() const { return messages; }
     const QStringList& MessageTitles() const { return titles; }
+    // Each message's informative text, empty where it has none.
+    const QStringList& MessageDetails() const { return details; }
 
 private:
     void AnswerNext();
@@ -42,5 +44,6 @@ private:
     std::function<void(QDialog&)> onOtherDialog;
     QStringList messages;
     QStringList titles;
+    QStringList details;
     QTimer timer;
 };
