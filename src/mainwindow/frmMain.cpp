@@ -3,7 +3,7 @@
 #include "ui_frmMain.h"
 
 #include "about/DialogFont.h"
-#include "about/frmAbout.h"
+#include "about/frmHelp.h"
 #include "calc/WireGauge.h"
 #include "files/DataFile.h"
 #include "graph/GraphWindowHost.h"
@@ -131,9 +131,10 @@ frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* paren
     SetUpFieldUse();
     ConnectFieldTest();
     ui->cmdEnd->setFocus();
-    // The About box is otherwise seen only at the program's start.
+    // The manual, and from it the About box, which is otherwise seen only at
+    // the program's start.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
-            &frmMain::ShowAboutBox);
+            &frmMain::ShowHelp);
     if (dataFile.isEmpty()) {
         RestoreLastRun();
     } else {
@@ -143,9 +144,13 @@ frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* paren
 
 frmMain::~frmMain() = default;
 
-void frmMain::ShowAboutBox() {
-    about::frmAbout about({}, this);
-    about.exec();
+void frmMain::ShowHelp() {
+    if (helpWindow == nullptr) {
+        helpWindow = new about::frmHelp(this);
+    }
+    helpWindow->show();
+    helpWindow->raise();
+    helpWindow->activateWindow();
 }
 
 void frmMain::ConnectHandlers() {

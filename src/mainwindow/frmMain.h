@@ -37,6 +37,10 @@ namespace stakewell::soil {
 class frmSoil;
 } // namespace stakewell::soil
 
+namespace stakewell::about {
+class frmHelp;
+} // namespace stakewell::about
+
 namespace stakewell::mainwindow {
 
 // The calculator's working window: six tab pages of inputs and results, the
@@ -126,7 +130,7 @@ private:
 
     void RestoreLastRun();
     void OpenAtStart(const QString& dataFile);
-    void ShowAboutBox();
+    void ShowHelp();
     std::optional<QString> ReadDataFileInto(const QString& fileName);
     void ApplyDataFile(const files::DataFileContent& content);
     void ApplyChoices(const files::ChoiceContent& choices);
@@ -167,6 +171,7 @@ private:
     // Made at its first showing; a child window, so it closes and goes with
     // this one.
     soil::frmSoil* soilWindow = nullptr;
+    about::frmHelp* helpWindow = nullptr;
 };
 
 } // namespace stakewell::mainwindow

@@ -549,7 +549,7 @@ private:
     }
 
     void AboutBox() {
-        Note(QStringLiteral("F1, the About box"));
+        Note(QStringLiteral("F1, the manual"));
         QTest::keyClick(MainWindowFocus(), Qt::Key_F1);
     }
 
