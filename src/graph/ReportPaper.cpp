@@ -34,7 +34,7 @@ Paper LocalePaper(QLocale::Territory territory) {
 }
 
 QPageSize PageSizeOf(Paper paper) {
-    return QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4);
+    return {paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4};
 }
 
 std::optional<Paper> PaperNamed(const QString& name) {
