@@ -1,5 +1,7 @@
+#include "graph/GraphCommands.h"
 #include "graph/GraphWindowHost.h"
 #include "graph/PlotPainting.h"
+#include "graph/ReportPaper.h"
 #include "graph/TestReportPage.h"
 #include "graph/frmGraph.h"
 
@@ -8,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSvgGenerator>
 #include <QTemporaryDir>
 
@@ -17,6 +20,7 @@
 
 #include <cmath>
 #include <ostream>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -48,7 +52,7 @@ QByteArray ReadBytes(const QString& name) {
 
 // Readings from 10 to 110 feet against an E2 of 100 feet, so one is left
 // out, with the first reading the current point.
-class PlotOutputTest : public testing::TestWithParam<OutputCase> {
+class SurveyOnGraph : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
@@ -105,6 +109,8 @@ protected:
     stakewell::graph::GraphWindowHost host{state};
 };
 
+class PlotOutputTest : public SurveyOnGraph, public testing::WithParamInterface<OutputCase> {};
+
 // The texts of an SVG drawing, one for each <text> element.
 QStringList Texts(const QString& svg) {
     QStringList texts;
@@ -151,5 +157,56 @@ INSTANTIATE_TEST_SUITE_P(Outputs, PlotOutputTest,
                                          OutputCase{"SavedPng", Output::SavedPng},
                                          OutputCase{"ReportPage", Output::ReportPage}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct TerritoryCase {
+    const char* name;
+    QLocale::Territory territory;
+    stakewell::graph::Paper paper;
+};
+
+void PrintTo(const TerritoryCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class LocalePaperTest : public testing::TestWithParam<TerritoryCase> {};
+
+TEST_P(LocalePaperTest, LetterWhereOfficesUseIt) {
+    EXPECT_EQ(stakewell::graph::LocalePaper(GetParam().territory), GetParam().paper);
+}
+
+using stakewell::graph::Paper;
+INSTANTIATE_TEST_SUITE_P(
+    Territories, LocalePaperTest,
+    testing::Values(TerritoryCase{"UnitedStates", QLocale::UnitedStates, Paper::Letter},
+                    TerritoryCase{"Canada", QLocale::Canada, Paper::Letter},
+                    TerritoryCase{"Mexico", QLocale::Mexico, Paper::Letter},
+                    TerritoryCase{"Germany", QLocale::Germany, Paper::A4},
+                    TerritoryCase{"UnitedKingdom", QLocale::UnitedKingdom, Paper::A4},
+                    TerritoryCase{"Any", QLocale::AnyTerritory, Paper::A4}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The paper chosen in the menu is kept between runs and is the saved
+// report's page.
+TEST_F(SurveyOnGraph, SavedReportTakesTheRememberedPaper) {
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, folder.path());
+    }
+    stakewell::graph::GraphCommands commands;
+    commands.ReportContent = [] { return stakewell::graph::TestReportContent{}; };
+    host.Window().UseCommands(commands);
+    for (const auto& [paper, width, height] :
+         {std::tuple{Paper::Letter, 612L, 792L}, std::tuple{Paper::A4, 595L, 842L}}) {
+        stakewell::graph::ChoosePaper(paper);
+        EXPECT_EQ(stakewell::graph::ChosenPaper(), paper);
+        QString name = folder.filePath(QStringLiteral("report.pdf"));
+        host.Window().SaveReportPdf(name);
+        const QRegularExpressionMatch box =
+            QRegularExpression(QStringLiteral(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+))"))
+                .match(QString::fromLatin1(ReadBytes(name)));
+        ASSERT_TRUE(box.hasMatch());
+        EXPECT_EQ(std::lround(box.captured(1).toDouble()), width);
+        EXPECT_EQ(std::lround(box.captured(2).toDouble()), height);
+    }
+}
 
 } // namespace
