@@ -31,9 +31,16 @@ StartRequest ReadCommandLine(QCoreApplication& app) {
         {QStringLiteral("analyse"),
          QStringLiteral("Print the fall-of-potential analysis of a data file and end."),
          QStringLiteral("file")},
+        {QStringLiteral("pdf"),
+         QStringLiteral("--pdf FILE OUT.pdf: write the test report of a data file as PDF and "
+                        "end, without a window."),
+         QStringLiteral("file")},
+        {QStringLiteral("paper"),
+         QStringLiteral("With --pdf: a4 or letter; the locale's paper unless given."),
+         QStringLiteral("paper")},
         {QStringLiteral("e2"),
-         QStringLiteral("With --report or --analyse: the E2 distance in feet, in place of the "
-                        "file's own."),
+         QStringLiteral("With --report, --analyse or --pdf: the E2 distance in feet, in place of "
+                        "the file's own."),
          QStringLiteral("feet")},
         {QStringLiteral("tolerance"),
          QStringLiteral("With --analyse: the flatness tolerance in percent (5 unless given)."),

@@ -1,3 +1,4 @@
+#include "PdfCommand.h"
 #include "ProgramStart.h"
 
 #include "ProgramIdentity.h"
@@ -12,8 +13,15 @@
 
 int main(int argc, char* argv[]) {
     stakewell::shared::KeepFreedMemoryForReuse();
-    // --report and --analyse print and end before any window or display.
-    if (const auto status = stakewell::cli::RunFieldCommand(argc, argv, std::cout, std::cerr)) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    // --pdf, --report and --analyse write and end before any window or display.
+    if (const auto status = stakewell::app::RunPdfCommand(arguments, std::cerr)) {
+        return *status;
+    }
+    if (const auto status = stakewell::cli::RunFieldCommand(arguments, std::cout, std::cerr)) {
         return *status;
     }
     QCoreApplication::setApplicationName(QString::fromLatin1(stakewell::ApplicationTitle));

@@ -1,5 +1,6 @@
 #include "cli/FieldCommand.h"
 
+#include "cli/DataFileSheet.h"
 #include "cli/SoilCommand.h"
 
 #include "analysis/AnalysisText.h"
@@ -77,37 +78,11 @@ std::optional<DataFileContent> Read(const QString& fileName, std::optional<Failu
     return files::ReadDataFile(store);
 }
 
-survey::FallOfPotential PointsOf(const DataFileContent& content, double e2) {
-    survey::FallOfPotential fop;
-    fop.Replace(content.FOPPoints, content.PointCount());
-    fop.FOPE2Distance = e2;
-    fop.FOPE1Position = 0.0;
-    return fop;
-}
-
 QByteArray Report(const DataFileContent& content, double e2) {
-    calc::SheetInputs inputs;
-    for (std::size_t i = 0; i < inputs.Texts.size(); ++i) {
-        inputs.Texts[i] = content.FieldTexts[i].toStdString();
-    }
-    // The window computes from the between lengths only while that choice
-    // is made, and a file keeps the choice.
-    const files::ChoiceContent& choices = content.Choices;
-    std::optional<calc::WireBetweenInputs> between;
-    if (choices.WireLength == 1) {
-        between = calc::WireBetweenInputs{choices.WireBetween_0.value_or(QString()).toStdString(),
-                                          choices.WireBetween_1.value_or(QString()).toStdString()};
-    }
-    files::ReportContent report;
-    report.Inputs = inputs;
-    calc::ComputeSheet(inputs, report.Results, between);
+    files::ReportContent report = DesignOf(content);
     const survey::FallOfPotential fop = PointsOf(content, e2);
     report.FallOfPotential = &fop;
     report.Soil = &content.Soil;
-    if (between) {
-        report.WireBetween =
-            files::BetweenReport(inputs[calc::SheetInput::ElectrodeCount], *between);
-    }
     return files::TextReport(report);
 }
 
@@ -118,15 +93,11 @@ std::optional<double> E2Of(const DataFileContent& content, const std::optional<d
         return given;
     }
     const std::optional<QString>& stored = content.Choices.FOPE2;
-    if (!stored) {
-        if (required) {
-            failure = Failure{2, QStringLiteral("--analyse needs the E2 distance: --e2 FEET")};
-            return std::nullopt;
-        }
-        return shared::ReadNumber(InitialE2Text);
+    if (!stored && required) {
+        failure = Failure{2, QStringLiteral("--analyse needs the E2 distance: --e2 FEET")};
+        return std::nullopt;
     }
-    // Read as the window reads its box, so both analyse the same distance.
-    const double e2 = shared::ReadNumber(stored->toStdString());
+    const double e2 = FileE2(content);
     if (required && !(e2 > 0.0 && std::isfinite(e2))) {
         failure = Failure{1, QStringLiteral("the file's E2 distance \"%1\" is not a distance "
                                             "above 0 feet: give it with --e2 FEET")
@@ -187,6 +158,43 @@ std::optional<Failure> Run(const QStringList& arguments, std::ostream& out) {
 
 } // namespace
 
+files::ReportContent DesignOf(const DataFileContent& content) {
+    calc::SheetInputs inputs;
+    for (std::size_t i = 0; i < inputs.Texts.size(); ++i) {
+        inputs.Texts[i] = content.FieldTexts[i].toStdString();
+    }
+    // The window computes from the between lengths only while that choice
+    // is made, and a file keeps the choice.
+    const files::ChoiceContent& choices = content.Choices;
+    std::optional<calc::WireBetweenInputs> between;
+    if (choices.WireLength == 1) {
+        between = calc::WireBetweenInputs{choices.WireBetween_0.value_or(QString()).toStdString(),
+                                          choices.WireBetween_1.value_or(QString()).toStdString()};
+    }
+    files::ReportContent report;
+    report.Inputs = inputs;
+    calc::ComputeSheet(inputs, report.Results, between);
+    if (between) {
+        report.WireBetween =
+            files::BetweenReport(inputs[calc::SheetInput::ElectrodeCount], *between);
+    }
+    return report;
+}
+
+survey::FallOfPotential PointsOf(const DataFileContent& content, double e2) {
+    survey::FallOfPotential fop;
+    fop.Replace(content.FOPPoints, content.PointCount());
+    fop.FOPE2Distance = e2;
+    fop.FOPE1Position = 0.0;
+    return fop;
+}
+
+double FileE2(const DataFileContent& content) {
+    // Read as the window reads its box, so both use the same distance.
+    const std::optional<QString>& stored = content.Choices.FOPE2;
+    return shared::ReadNumber(stored ? stored->toStdString() : std::string(InitialE2Text));
+}
+
 std::optional<int> RunFieldCommand(const QStringList& arguments, std::ostream& out,
                                    std::ostream& err) {
     if (const std::optional<int> status = RunSoilCommand(arguments, out, err)) {
@@ -206,14 +214,6 @@ std::optional<int> RunFieldCommand(const QStringList& arguments, std::ostream& o
         return failure->status;
     }
     return 0;
-}
-
-std::optional<int> RunFieldCommand(int argc, char** argv, std::ostream& out, std::ostream& err) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    }
-    return RunFieldCommand(arguments, out, err);
 }
 
 } // namespace stakewell::cli

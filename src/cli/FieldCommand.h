@@ -15,7 +15,4 @@ namespace stakewell::cli {
 std::optional<int> RunFieldCommand(const QStringList& arguments, std::ostream& out,
                                    std::ostream& err);
 
-// The same from main's own arguments, read in the system's 8-bit encoding.
-std::optional<int> RunFieldCommand(int argc, char** argv, std::ostream& out, std::ostream& err);
-
 } // namespace stakewell::cli

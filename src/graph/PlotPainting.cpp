@@ -2,9 +2,11 @@
 
 #include "analysis/AnalysisText.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -23,6 +25,11 @@ const QColor Green{0x00, 0xFF, 0x00};
 const QColor Band{0x00, 0x30, 0xC0};
 const QColor TrueDistance{0xB0, 0x00, 0xB0};
 const QColor LeftOut{0x80, 0x80, 0x80};
+// A printed plot has no current point, and its 62% line is a darker red
+// than the window's, which marks the current point there.
+const QColor PrintedSixtyTwo{0xC0, 0x00, 0x00};
+const QColor GridGrey{0xD8, 0xD8, 0xD8};
+constexpr double OutputPoints = 9.0;
 
 QPen CosmeticPen(const QColor& colour, qreal width, Qt::PenStyle style = Qt::SolidLine) {
     QPen pen(colour, width, style, Qt::FlatCap);
@@ -213,14 +220,291 @@ std::vector<Marker> PaintAnalysis(UserScalePainter& painter, const PlotExtents& 
     return markers;
 }
 
-} // namespace
+// What the readings part of a plot holds, found once so that the legend of
+// a printed plot names exactly what is drawn.
+struct PlotItems {
+    std::vector<QPointF> Measured;
+    std::vector<QPointF> BeyondE2;
+    bool SixtyTwo = false;
+    bool Band = false;
+    bool CurveValues = false;
+    bool TrueValue = false;
+};
 
-std::vector<Marker> PaintPlot(QPainter& painter, const QRectF& area, qreal pixelWidth,
-                              const SharedState& state, const PlotSpans& spans,
-                              const analysis::Result& analysis) {
+PlotItems ItemsOf(const SharedState& state, const analysis::Result& analysis) {
     const auto& fop = state.fop;
-    const auto& plot = state.plot;
     const int n = fop.PointCount();
+    PlotItems items;
+    items.Measured.reserve(static_cast<std::size_t>(n));
+    for (int i = 1; i <= n; ++i) {
+        const survey::FOPPoint& point = fop.FOPPoints()[static_cast<std::size_t>(i)];
+        (fop.BeyondE2(point) ? items.BeyondE2 : items.Measured).push_back(UserPointOf(point));
+    }
+    items.SixtyTwo = Placeable(fop.FOPE2Distance);
+    items.Band = analysis.E2Distance > 0.0;
+    items.CurveValues = analysis.Flat.At52.Ohms || analysis.At62.Ohms || analysis.Flat.At72.Ohms;
+    items.TrueValue = analysis.Slope.TrueDistance && analysis.Slope.TrueOhms;
+    return items;
+}
+
+// The 62% line, the readings in use and those left out, then the analysis.
+void PaintReadings(UserScalePainter& user, const PlotExtents& plot, const SharedState& state,
+                   const PlotItems& items, const QColor& sixtyTwoColour, bool withCurrent) {
+    const auto& fop = state.fop;
+    const double x62 = SixtyTwoPercentX(fop);
+    user.SetPen(CosmeticPen(sixtyTwoColour, 1));
+    user.Line(x62, plot.PlotTop, x62, plot.PlotBottom);
+
+    user.Dots(items.Measured, Black, 4);
+    // Readings the analysis leaves out stay in sight, as rings apart from
+    // the readings it uses.
+    user.Dots(items.BeyondE2, LeftOut, 7);
+    user.Dots(items.BeyondE2, White, 3);
+
+    if (withCurrent && fop.FOPCurrent() >= 0 && fop.FOPCurrent() <= fop.PointCount()) {
+        user.Dots({UserPointOf(fop.CurrentPoint())}, Red, 6);
+    }
+}
+
+// One line of a printed plot's legend: the look of what it names, drawn in
+// a box the height of a line of text.
+struct LegendEntry {
+    enum class Symbol { Dot, Ring, Line, DashedLine, Diamond, DashedDiamond };
+    Symbol Look;
+    QColor Colour;
+    QString Text;
+};
+
+std::vector<LegendEntry> LegendOf(const PlotItems& items) {
+    using Symbol = LegendEntry::Symbol;
+    std::vector<LegendEntry> legend;
+    if (!items.Measured.empty()) {
+        legend.push_back({Symbol::Dot, Black, QStringLiteral("Readings")});
+    }
+    if (!items.BeyondE2.empty()) {
+        legend.push_back(
+            {Symbol::Ring, LeftOut, QStringLiteral("Readings at or beyond E2, left out")});
+    }
+    if (items.SixtyTwo) {
+        legend.push_back({Symbol::Line, PrintedSixtyTwo, QStringLiteral("62% of E2")});
+    }
+    if (items.Band) {
+        legend.push_back({Symbol::DashedLine, Band, QStringLiteral("52% and 72% of E2")});
+    }
+    if (items.CurveValues) {
+        legend.push_back(
+            {Symbol::Diamond, Band, QStringLiteral("Curve at 52%, 62% and 72% of E2")});
+    }
+    if (items.TrueValue) {
+        legend.push_back(
+            {Symbol::DashedDiamond, TrueDistance, QStringLiteral("True distance (slope method)")});
+    }
+    return legend;
+}
+
+void PaintSymbol(QPainter& painter, const QRectF& box, const LegendEntry& entry, qreal pixelWidth) {
+    using Symbol = LegendEntry::Symbol;
+    const QPointF centre = box.center();
+    painter.save();
+    switch (entry.Look) {
+    case Symbol::Dot:
+    case Symbol::Ring: {
+        const bool ring = entry.Look == Symbol::Ring;
+        const qreal radius = (ring ? 3.5 : 2.0) * pixelWidth;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(entry.Colour);
+        painter.drawEllipse(centre, radius, radius);
+        if (ring) {
+            painter.setBrush(White);
+            painter.drawEllipse(centre, 1.5 * pixelWidth, 1.5 * pixelWidth);
+        }
+        break;
+    }
+    case Symbol::Line:
+    case Symbol::DashedLine:
+    case Symbol::DashedDiamond: {
+        const bool dashed = entry.Look != Symbol::Line;
+        QPen pen = CosmeticPen(entry.Colour, pixelWidth, dashed ? Qt::DashLine : Qt::SolidLine);
+        painter.setPen(pen);
+        painter.drawLine(QPointF(box.left(), centre.y()), QPointF(box.right(), centre.y()));
+        if (entry.Look != Symbol::DashedDiamond) {
+            break;
+        }
+        [[fallthrough]];
+    }
+    case Symbol::Diamond: {
+        const qreal half = 5.0 * pixelWidth;
+        const std::array<QPointF, 4> corners{centre + QPointF(0, -half), centre + QPointF(half, 0),
+                                             centre + QPointF(0, half), centre + QPointF(-half, 0)};
+        painter.setPen(CosmeticPen(entry.Colour, 2.0 * pixelWidth));
+        painter.setBrush(White);
+        painter.drawPolygon(corners.data(), static_cast<int>(corners.size()));
+        break;
+    }
+    }
+    painter.restore();
+}
+
+// The room a printed plot gives its frame, its ticks and titles and its
+// legend, all measured in the device's own units.
+class OutputLayout {
+public:
+    OutputLayout(const QPainter& painter, const QRectF& area, const PlotExtents& plot,
+                 const std::vector<LegendEntry>& legend)
+        : metrics(painter.font(), painter.device()), area(area),
+          feet(RoundTicks(plot.PlotLeft / 1000.0, plot.PlotRight / 1000.0, MostFeetTicks)),
+          ohms(RoundTicks(plot.PlotBottom / 1000.0, plot.PlotTop / 1000.0, MostOhmsTicks)) {
+        const double line = metrics.height();
+        gap = 0.4 * line;
+        tick = 0.5 * gap;
+        double widestOhms = 0.0;
+        for (const double value : ohms.Values) {
+            widestOhms = std::max(widestOhms, metrics.horizontalAdvance(OhmsLabel(value)));
+        }
+        double widestFeet = gap;
+        for (const double value : feet.Values) {
+            widestFeet = std::max(widestFeet, metrics.horizontalAdvance(FeetLabel(value)));
+        }
+        const double left = area.left() + line + 2.0 * gap + widestOhms + tick;
+        const double right = area.right() - widestFeet / 2.0 - gap;
+        FlowLegend(legend, left, right - left);
+        const double below = tick + 2.0 * line + 4.0 * gap + legendHeight;
+        frame = QRectF(QPointF(left, area.top() + line / 2.0 + gap),
+                       QPointF(right, area.bottom() - below));
+    }
+
+    const QRectF& Frame() const { return frame; }
+    bool Usable() const { return frame.width() > 0.0 && frame.height() > 0.0; }
+
+    void PaintAxes(QPainter& painter, UserScalePainter& user, qreal pixelWidth) const {
+        const double line = metrics.height();
+        painter.setPen(CosmeticPen(Black, pixelWidth));
+        for (const double value : feet.Values) {
+            const double x = user.Map(1000.0 * value, 0.0).x();
+            painter.drawLine(QPointF(x, frame.bottom()), QPointF(x, frame.bottom() + tick));
+            painter.drawText(
+                QRectF(x - area.width() / 2.0, frame.bottom() + tick, area.width(), line),
+                Qt::AlignHCenter | Qt::AlignTop, FeetLabel(value));
+        }
+        for (const double value : ohms.Values) {
+            const double y = user.Map(0.0, 1000.0 * value).y();
+            painter.drawLine(QPointF(frame.left() - tick, y), QPointF(frame.left(), y));
+            painter.drawText(QRectF(area.left(), y - line / 2.0,
+                                    frame.left() - tick - gap / 2.0 - area.left(), line),
+                             Qt::AlignRight | Qt::AlignVCenter, OhmsLabel(value));
+        }
+        const double titleTop = frame.bottom() + tick + line + gap;
+        painter.drawText(QRectF(frame.left(), titleTop, frame.width(), line), Qt::AlignCenter,
+                         QStringLiteral("Distance from E1 (feet)"));
+        painter.save();
+        painter.translate(area.left() + gap + line / 2.0, frame.center().y());
+        painter.rotate(-90.0);
+        painter.drawText(QRectF(-frame.height() / 2.0, -line / 2.0, frame.height(), line),
+                         Qt::AlignCenter, QStringLiteral("Resistance (ohms)"));
+        painter.restore();
+    }
+
+    void PaintGrid(QPainter& painter, UserScalePainter& user, qreal pixelWidth) const {
+        painter.setPen(CosmeticPen(GridGrey, pixelWidth));
+        for (const double value : feet.Values) {
+            const double x = user.Map(1000.0 * value, 0.0).x();
+            painter.drawLine(QPointF(x, frame.top()), QPointF(x, frame.bottom()));
+        }
+        for (const double value : ohms.Values) {
+            const double y = user.Map(0.0, 1000.0 * value).y();
+            painter.drawLine(QPointF(frame.left(), y), QPointF(frame.right(), y));
+        }
+    }
+
+    void PaintLegend(QPainter& painter, const std::vector<LegendEntry>& legend,
+                     qreal pixelWidth) const {
+        const double line = metrics.height();
+        const double top = frame.bottom() + tick + 2.0 * line + 3.0 * gap;
+        painter.setPen(CosmeticPen(Black, pixelWidth));
+        for (std::size_t i = 0; i < legend.size(); ++i) {
+            const QPointF at = places[i] + QPointF(0.0, top);
+            PaintSymbol(painter, QRectF(at, QSizeF(SymbolWidth(), line)), legend[i], pixelWidth);
+            painter.setPen(CosmeticPen(Black, pixelWidth));
+            painter.drawText(QRectF(at + QPointF(SymbolWidth() + gap, 0.0),
+                                    QSizeF(metrics.horizontalAdvance(legend[i].Text) + gap, line)),
+                             Qt::AlignLeft | Qt::AlignVCenter, legend[i].Text);
+        }
+    }
+
+private:
+    static constexpr int MostFeetTicks = 8;
+    static constexpr int MostOhmsTicks = 6;
+    // Legend lines stand apart by more than text lines, as their symbols
+    // are taller than the text.
+    static constexpr double RowSpacing = 1.5;
+
+    QString FeetLabel(double value) const { return Text(TickLabel(value, feet.Step)); }
+    QString OhmsLabel(double value) const { return Text(TickLabel(value, ohms.Step)); }
+    double SymbolWidth() const { return 2.0 * metrics.height(); }
+
+    // Entries run left to right and start a new line where the next would
+    // pass the frame's right edge.
+    void FlowLegend(const std::vector<LegendEntry>& legend, double left, double width) {
+        const double line = metrics.height();
+        double x = 0.0;
+        double y = 0.0;
+        for (const LegendEntry& entry : legend) {
+            const double across = SymbolWidth() + gap + metrics.horizontalAdvance(entry.Text);
+            if (x > 0.0 && x + across > width) {
+                x = 0.0;
+                y += RowSpacing * line;
+            }
+            places.emplace_back(left + x, y);
+            x += across + 2.0 * gap;
+        }
+        legendHeight = legend.empty() ? 0.0 : y + line;
+    }
+
+    QFontMetricsF metrics;
+    QRectF area;
+    AxisTicks feet;
+    AxisTicks ohms;
+    double gap = 0.0;
+    double tick = 0.0;
+    std::vector<QPointF> places;
+    double legendHeight = 0.0;
+    QRectF frame;
+};
+
+std::vector<Marker> PaintOutputPlot(QPainter& painter, const QRectF& area, qreal pixelWidth,
+                                    const SharedState& state, const analysis::Result& analysis) {
+    const PlotExtents plot = OutputLimits(state.plot);
+    const PlotItems items = ItemsOf(state, analysis);
+    const std::vector<LegendEntry> legend = LegendOf(items);
+    painter.save();
+    painter.fillRect(area, White);
+    QFont font = painter.font();
+    font.setPointSizeF(OutputPoints);
+    painter.setFont(font);
+    const OutputLayout layout(painter, area, plot, legend);
+    std::vector<Marker> markers;
+    if (layout.Usable()) {
+        UserScalePainter user(painter, plot, layout.Frame(), pixelWidth);
+        layout.PaintGrid(painter, user, pixelWidth);
+        painter.save();
+        painter.setClipRect(layout.Frame(), Qt::IntersectClip);
+        PaintReadings(user, plot, state, items, PrintedSixtyTwo, false);
+        markers = PaintAnalysis(user, plot, analysis);
+        painter.restore();
+        painter.setPen(CosmeticPen(Black, 1.5 * pixelWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(layout.Frame());
+        layout.PaintAxes(painter, user, pixelWidth);
+        layout.PaintLegend(painter, legend, pixelWidth);
+    }
+    painter.restore();
+    return markers;
+}
+
+std::vector<Marker> PaintWindowPlot(QPainter& painter, const QRectF& area, qreal pixelWidth,
+                                    const SharedState& state, const PlotSpans& spans,
+                                    const analysis::Result& analysis) {
+    const auto& plot = state.plot;
     UserScalePainter user(painter, plot, area, pixelWidth);
 
     user.SetPen(CosmeticPen(Black, 2));
@@ -248,28 +532,19 @@ std::vector<Marker> PaintPlot(QPainter& painter, const QRectF& area, qreal pixel
         user.SetPen(gridPen);
         user.Line(plot.PlotLeft, y, plot.PlotRight, y);
     }
-
-    const double x62 = SixtyTwoPercentX(fop);
-    user.SetPen(CosmeticPen(Red, 1));
-    user.Line(x62, plot.PlotTop, x62, plot.PlotBottom);
-
-    std::vector<QPointF> measured;
-    std::vector<QPointF> beyondE2;
-    measured.reserve(static_cast<std::size_t>(n));
-    for (int i = 1; i <= n; ++i) {
-        const survey::FOPPoint& point = fop.FOPPoints()[static_cast<std::size_t>(i)];
-        (fop.BeyondE2(point) ? beyondE2 : measured).push_back(UserPointOf(point));
-    }
-    user.Dots(measured, Black, 4);
-    // Readings the analysis leaves out stay in sight, as rings apart from
-    // the readings it uses.
-    user.Dots(beyondE2, LeftOut, 7);
-    user.Dots(beyondE2, White, 3);
-
-    if (fop.FOPCurrent() >= 0 && fop.FOPCurrent() <= n) {
-        user.Dots({UserPointOf(fop.CurrentPoint())}, Red, 6);
-    }
+    PaintReadings(user, plot, state, ItemsOf(state, analysis), Red, true);
     return PaintAnalysis(user, plot, analysis);
+}
+
+} // namespace
+
+std::vector<Marker> PaintPlot(QPainter& painter, const QRectF& area, qreal pixelWidth,
+                              const SharedState& state, const PlotSpans& spans,
+                              const analysis::Result& analysis, PlotLook look) {
+    if (look == PlotLook::Output) {
+        return PaintOutputPlot(painter, area, pixelWidth, state, analysis);
+    }
+    return PaintWindowPlot(painter, area, pixelWidth, state, spans, analysis);
 }
 
 void PaintCrossHair(QPainter& painter, const QRectF& area, qreal pixelWidth,

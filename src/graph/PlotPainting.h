@@ -22,13 +22,18 @@ struct Marker {
     QString Tip;
 };
 
+// The window's own plot, or the one that leaves the program as a picture or
+// on paper: a frame with round ticks, axis titles and a legend, every reading
+// inside the frame and no current point, as a reader of it has no pointer.
+enum class PlotLook { Window, Output };
+
 // Paints the grid, the 62% line and the readings with the limits of the
 // last refresh into `area`, then the analysis markers over them; returns the
 // markers. `pixelWidth` is how many device units one pixel of a plain screen
 // covers, so that lines keep their look on dense screens and on paper.
 std::vector<Marker> PaintPlot(QPainter& painter, const QRectF& area, qreal pixelWidth,
                               const SharedState& state, const PlotSpans& spans,
-                              const analysis::Result& analysis);
+                              const analysis::Result& analysis, PlotLook look = PlotLook::Window);
 
 // The green cross-hair of the mouse read-out through the user point (x, y).
 void PaintCrossHair(QPainter& painter, const QRectF& area, qreal pixelWidth,

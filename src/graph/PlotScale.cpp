@@ -4,7 +4,10 @@
 
 #include "shared/TextForm.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace stakewell::graph {
@@ -64,6 +67,26 @@ PlotSpans ComputeExtents(const FallOfPotential& fop, PlotExtents& plot) {
     return spans;
 }
 
+namespace {
+
+// Far from zero a span can be finer than single precision resolves; the
+// plot then keeps the narrowest extent it can show rather than none.
+void KeepLimitsApart(PlotExtents& plot) {
+    if (plot.PlotLeft == plot.PlotRight) {
+        plot.PlotLeft = std::nextafter(plot.PlotLeft, -std::numeric_limits<float>::infinity());
+        plot.PlotRight = std::nextafter(plot.PlotRight, std::numeric_limits<float>::infinity());
+    }
+    if (plot.PlotTop == plot.PlotBottom) {
+        plot.PlotTop = std::nextafter(plot.PlotTop, std::numeric_limits<float>::infinity());
+        plot.PlotBottom = std::nextafter(plot.PlotBottom, -std::numeric_limits<float>::infinity());
+    }
+}
+
+// Beyond this many ticks a range is no axis anyone reads.
+constexpr double MostTicksCounted = 1.0e6;
+
+} // namespace
+
 void ComputeLimits(PlotExtents& plot) {
     const double feetSpan = plot.MaxFeet - plot.MinFeet;
     const float feetPad = ToSingle(0.1 * feetSpan - 0.01 * feetSpan);
@@ -74,17 +97,61 @@ void ComputeLimits(PlotExtents& plot) {
     const float ohmsPad = ToSingle(0.0001 * ohmsSpan - 0.01 * ohmsSpan);
     plot.PlotTop = ToSingle(1000.0 * (plot.MaxOhms - ohmsPad));
     plot.PlotBottom = ToSingle(1000.0 * (ohmsPad + plot.MinOhms));
+    KeepLimitsApart(plot);
+}
 
-    // Far from zero a span can be finer than single precision resolves; the
-    // plot then keeps the narrowest extent it can show rather than none.
-    if (plot.PlotLeft == plot.PlotRight) {
-        plot.PlotLeft = std::nextafter(plot.PlotLeft, -std::numeric_limits<float>::infinity());
-        plot.PlotRight = std::nextafter(plot.PlotRight, std::numeric_limits<float>::infinity());
+PlotExtents OutputLimits(const PlotExtents& plot) {
+    constexpr double Margin = 0.06;
+    PlotExtents output = plot;
+    const double feetPad = Margin * (plot.MaxFeet - plot.MinFeet);
+    output.PlotLeft = ToSingle(1000.0 * (plot.MinFeet - feetPad));
+    output.PlotRight = ToSingle(1000.0 * (plot.MaxFeet + feetPad));
+    const double ohmsPad = Margin * (plot.MaxOhms - plot.MinOhms);
+    output.PlotTop = ToSingle(1000.0 * (plot.MaxOhms + ohmsPad));
+    output.PlotBottom = ToSingle(1000.0 * (plot.MinOhms - ohmsPad));
+    KeepLimitsApart(output);
+    return output;
+}
+
+AxisTicks RoundTicks(double low, double high, int most) {
+    if (!(high > low) || !std::isfinite(high - low) || most < 1) {
+        return {};
     }
-    if (plot.PlotTop == plot.PlotBottom) {
-        plot.PlotTop = std::nextafter(plot.PlotTop, std::numeric_limits<float>::infinity());
-        plot.PlotBottom = std::nextafter(plot.PlotBottom, -std::numeric_limits<float>::infinity());
+    const double magnitude = std::pow(10.0, std::floor(std::log10((high - low) / most)));
+    if (!(magnitude > 0.0) || !std::isfinite(magnitude)) {
+        return {};
     }
+    // A tick that rounding puts a hair outside the range is still the range's.
+    const double slack = 1.0e-9;
+    for (const double multiple : {1.0, 2.0, 5.0, 10.0}) {
+        const double step = multiple * magnitude;
+        const double first = std::ceil(low / step - slack);
+        const double last = std::floor(high / step + slack);
+        if (!(last - first < MostTicksCounted) || last - first + 1.0 > most) {
+            continue;
+        }
+        AxisTicks ticks{step, {}};
+        for (double k = first; k <= last; k += 1.0) {
+            // Adding zero turns a negative zero into the zero it reads as.
+            ticks.Values.push_back(k * step + 0.0);
+        }
+        return ticks;
+    }
+    return {};
+}
+
+std::string TickLabel(double value, double step) {
+    constexpr int MostDecimals = 9;
+    const int decimals =
+        std::clamp(static_cast<int>(-std::floor(std::log10(step))), 0, MostDecimals);
+    const double shown = std::abs(value) < step / 2.0 ? 0.0 : value;
+    std::array<char, 64> text{};
+    if (std::abs(shown) >= 1.0e15) {
+        std::snprintf(text.data(), text.size(), "%.6g", shown);
+    } else {
+        std::snprintf(text.data(), text.size(), "%.*f", decimals, shown);
+    }
+    return text.data();
 }
 
 std::vector<GridLine> GridLines(double minValue, double maxValue, double span) {

@@ -44,6 +44,22 @@ PlotSpans ComputeExtents(const survey::FallOfPotential& fop, PlotExtents& plot);
 // PlotLeft/Top/Right/Bottom from the extents, with the single-precision pads.
 void ComputeLimits(PlotExtents& plot);
 
+// The limits of a printed or saved plot: the extents with a margin on every
+// side, so that no reading sits on the frame and is cut in half.
+PlotExtents OutputLimits(const PlotExtents& plot);
+
+// Ticks of a printed axis: the multiples of a step of 1, 2 or 5 times a power
+// of ten within [low, high], with the finest such step that gives no more than
+// `most` of them. None for an empty or unusable range.
+struct AxisTicks {
+    double Step = 0.0;
+    std::vector<double> Values;
+};
+AxisTicks RoundTicks(double low, double high, int most);
+
+// A tick's text, with the decimals its step needs and no more.
+std::string TickLabel(double value, double step);
+
 // The whole-number grid lines between minValue and maxValue; never more than
 // MaxGridLines, whatever the step (a zero step repeats the first line).
 std::vector<GridLine> GridLines(double minValue, double maxValue, double span);

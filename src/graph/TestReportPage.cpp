@@ -102,10 +102,10 @@ void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
     const double graphTop = heading.Y();
     const QRectF graphArea(page.left(), graphTop, page.width(), page.height() * 0.36);
     painter.save();
-    painter.fillRect(graphArea, QColor(0xB0, 0xBE, 0xCC));
     painter.setFont(Sized(base, 8));
     if (plot.State.fop.PointCount() >= 2 && HasUsableScale(plot.State.plot)) {
-        PaintPlot(painter, graphArea, pixelWidth, plot.State, plot.Spans, plot.Analysis);
+        PaintPlot(painter, graphArea, pixelWidth, plot.State, plot.Spans, plot.Analysis,
+                  PlotLook::Output);
     }
     painter.restore();
 
@@ -170,14 +170,14 @@ void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
 }
 
 QString WriteTestReportPdf(const QString& fileName, const TestReportContent& content,
-                           const PlotForReport& plot) {
+                           const PlotForReport& plot, Paper paper) {
     QByteArray document;
     {
         QBuffer buffer(&document);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setResolution(PdfResolution);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+        writer.setPageLayout(QPageLayout(PageSizeOf(paper), QPageLayout::Portrait,
                                          QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
         writer.setTitle(QStringLiteral("Fall-of-Potential Test Report"));
         writer.setCreator(QStringLiteral("Stakewell"));

@@ -3,6 +3,7 @@
 #include "analysis/FopAnalysis.h"
 #include "files/TextReport.h"
 #include "graph/PlotScale.h"
+#include "graph/ReportPaper.h"
 #include "graph/SharedState.h"
 
 #include <QDate>
@@ -54,8 +55,9 @@ void PaintTestReportPages(Device& device, QPainter& painter, const QRectF& page,
     }
 }
 
-// Writes the pages as a PDF file, whole or not at all; the reason when not.
+// Writes the pages on `paper` as a PDF file, whole or not at all; the reason
+// when not.
 QString WriteTestReportPdf(const QString& fileName, const TestReportContent& content,
-                           const PlotForReport& plot);
+                           const PlotForReport& plot, Paper paper);
 
 } // namespace stakewell::graph

@@ -13,6 +13,8 @@
 #include <optional>
 
 class QLabel;
+class QMenu;
+class QPainter;
 class QPointF;
 
 namespace Ui {
@@ -103,6 +105,8 @@ private:
     void RefreshSurvey() const;
     void SetUpCommands();
     std::function<void()> AskingFor(void (frmGraph::*routine)(QString&));
+    void AddPaperMenu(QMenu& menu);
+    void PaintSavedGraph(QPainter& painter, qreal pixelWidth) const;
     void TakeReadingsFrom(const std::string& text, const QString& source);
 
     std::unique_ptr<Ui::frmGraph> ui;

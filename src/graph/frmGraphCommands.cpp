@@ -7,8 +7,10 @@
 #include "files/WholeFile.h"
 #include "graph/FileDialogs.h"
 #include "graph/PlotPicture.h"
+#include "graph/ReportPaper.h"
 #include "ui_frmGraph.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
@@ -16,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QImage>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -25,11 +28,16 @@
 #include <QShortcut>
 #include <QSvgGenerator>
 
+#include <tuple>
+
 namespace stakewell::graph {
 
 namespace {
 
 constexpr double ScreenDpi = 96.0;
+const QSize SavedGraphSize(960, 640);
+// The saved image has two pixels to a screen pixel, to stay sharp in print.
+constexpr int SavedImageDensity = 2;
 // Readings files and pasted texts larger than this are no list of readings.
 constexpr qint64 LargestReadingsFile = qint64{16} * 1024 * 1024;
 
@@ -67,6 +75,7 @@ void frmGraph::contextMenuEvent(QContextMenuEvent* event) {
                    [this] { PrintReport(); });
     menu.addAction(QStringLiteral("Save Test Report as P&DF..."), this,
                    AskingFor(&frmGraph::SaveReportPdf));
+    AddPaperMenu(menu);
     menu.addSeparator();
     menu.addAction(QStringLiteral("P&aste Readings"), QKeySequence::Paste, this,
                    [this] { PasteReadings(); });
@@ -77,6 +86,23 @@ void frmGraph::contextMenuEvent(QContextMenuEvent* event) {
     menu.addSeparator();
     menu.addAction(QStringLiteral("Flatness &Tolerance..."), this, [this] { AskTolerance(); });
     menu.exec(event->globalPos());
+}
+
+// The paper of a saved report; a printed one takes the printer's.
+void frmGraph::AddPaperMenu(QMenu& menu) {
+    QMenu* paperMenu = menu.addMenu(QStringLiteral("Pape&r"));
+    paperMenu->setObjectName(QStringLiteral("mnuPaper"));
+    auto* choices = new QActionGroup(paperMenu);
+    const Paper chosen = ChosenPaper();
+    for (const auto& [paper, text, name] :
+         {std::tuple{Paper::A4, QStringLiteral("A&4"), QStringLiteral("mnuPaperA4")},
+          std::tuple{Paper::Letter, QStringLiteral("&Letter"), QStringLiteral("mnuPaperLetter")}}) {
+        QAction* action = paperMenu->addAction(text, this, [paper = paper] { ChoosePaper(paper); });
+        action->setObjectName(name);
+        action->setCheckable(true);
+        action->setChecked(paper == chosen);
+        choices->addAction(action);
+    }
 }
 
 // The picture as the last refresh drew it, without the cross-hair.
@@ -95,36 +121,45 @@ void frmGraph::SaveGraph(QString& fileName) {
         return;
     }
     RefreshSurvey();
-    QString problem;
-    if (fileName.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        QByteArray drawing;
-        {
-            QBuffer buffer(&drawing);
-            const QSize size = ui->FOPGraph->size();
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (fileName.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
             QSvgGenerator generator;
             generator.setOutputDevice(&buffer);
-            generator.setSize(size);
-            generator.setViewBox(QRect(QPoint(0, 0), size));
+            generator.setSize(SavedGraphSize);
+            generator.setViewBox(QRect(QPoint(0, 0), SavedGraphSize));
             generator.setTitle(QStringLiteral("Fall of Potential"));
             QPainter painter(&generator);
-            painter.fillRect(QRect(QPoint(0, 0), size), PlotPicture::Background());
-            painter.setFont(ui->FOPGraph->font());
-            if (state.fop.PointCount() >= 2 && HasUsableScale(state.plot)) {
-                PaintPlot(painter, QRectF(QPointF(0.0, 0.0), size), 1.0, state, spans, analysis);
+            PaintSavedGraph(painter, 1.0);
+        } else {
+            QImage image(SavedGraphSize * SavedImageDensity, QImage::Format_RGB32);
+            image.setDevicePixelRatio(SavedImageDensity);
+            image.fill(Qt::white);
+            {
+                QPainter painter(&image);
+                PaintSavedGraph(painter, SavedImageDensity);
             }
+            image.save(&buffer, "PNG");
         }
-        problem = WriteWhole(fileName, drawing);
-    } else {
-        QByteArray image;
-        QBuffer buffer(&image);
-        buffer.open(QIODevice::WriteOnly);
-        ui->FOPGraph->Canvas().save(&buffer, "PNG");
-        problem = WriteWhole(fileName, image);
     }
+    const QString problem = WriteWhole(fileName, bytes);
     if (!problem.isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("Stakewell"),
                              QStringLiteral("Could not save the graph to \"%1\":\n%2.")
                                  .arg(QDir::toNativeSeparators(fileName), problem));
+    }
+}
+
+// A saved graph is the same size whatever the window's, so that pictures of
+// two surveys sit side by side in a document.
+void frmGraph::PaintSavedGraph(QPainter& painter, qreal pixelWidth) const {
+    const QRectF area(QPointF(0.0, 0.0), SavedGraphSize);
+    painter.fillRect(area, Qt::white);
+    painter.setFont(ui->FOPGraph->font());
+    if (state.fop.PointCount() >= 2 && HasUsableScale(state.plot)) {
+        PaintPlot(painter, area, pixelWidth, state, spans, analysis, PlotLook::Output);
     }
 }
 
@@ -158,8 +193,8 @@ void frmGraph::SaveReportPdf(QString& fileName) {
         return;
     }
     RefreshSurvey();
-    const QString problem =
-        WriteTestReportPdf(fileName, commands->ReportContent(), {state, spans, analysis});
+    const QString problem = WriteTestReportPdf(fileName, commands->ReportContent(),
+                                               {state, spans, analysis}, ChosenPaper());
     if (!problem.isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("Stakewell"),
                              QStringLiteral("Could not save the test report to \"%1\":\n%2.")

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <ostream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -229,6 +230,68 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReadoutTest,
                          [](const auto& info) {
                              return CaseName(info.index, {info.param.feet, info.param.ohms});
                          });
+
+// A printed axis steps by 1, 2 or 5 times a power of ten, the finest such
+// step that keeps to the most ticks asked for, and labels its ticks with the
+// decimals the step needs.
+struct TicksCase {
+    const char* name;
+    double low, high;
+    int most;
+    double step;
+    std::vector<const char*> labels;
+};
+
+void PrintTo(const TicksCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class RoundTicksTest : public testing::TestWithParam<TicksCase> {};
+
+TEST_P(RoundTicksTest, StepAndLabels) {
+    const TicksCase& c = GetParam();
+    const stakewell::graph::AxisTicks ticks = stakewell::graph::RoundTicks(c.low, c.high, c.most);
+    EXPECT_DOUBLE_EQ(ticks.Step, c.step);
+    std::vector<std::string> labels;
+    for (const double value : ticks.Values) {
+        labels.push_back(stakewell::graph::TickLabel(value, ticks.Step));
+    }
+    EXPECT_EQ(labels, std::vector<std::string>(c.labels.begin(), c.labels.end()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RoundTicksTest,
+    testing::Values(
+        TicksCase{"HundredFeetByTwenties", 0, 100, 8, 20, {"0", "20", "40", "60", "80", "100"}},
+        TicksCase{"WindowGridRangeByFives", 11, 43, 6, 5, {"15", "20", "25", "30", "35", "40"}},
+        TicksCase{"TenthsOfAnOhmByTwo", 0.3, 0.9, 6, 0.2, {"0.4", "0.6", "0.8"}},
+        TicksCase{"AcrossZero", -5, 5, 8, 2, {"-4", "-2", "0", "2", "4"}},
+        TicksCase{"ThousandsOfFeet",
+                  1000,
+                  1.0e6,
+                  8,
+                  2.0e5,
+                  {"200000", "400000", "600000", "800000", "1000000"}},
+        TicksCase{"NarrowAroundTen", 9.5, 10.5, 6, 0.2, {"9.6", "9.8", "10.0", "10.2", "10.4"}},
+        TicksCase{"OneTickAsked", 3, 17, 1, 10, {"10"}}, TicksCase{"EmptyRange", 5, 5, 6, 0, {}},
+        TicksCase{"ReversedRange", 9, 1, 6, 0, {}},
+        TicksCase{"NotANumber", std::nan(""), 1, 6, 0, {}},
+        TicksCase{"WiderThanDoubles", -1.0e308, 1.0e308, 6, 0, {}}),
+    [](const auto& info) { return CaseName(info.index, {info.param.name}); });
+
+// Readings at the extents' very ends lie inside a printed plot's limits.
+TEST(OutputLimits, LeaveARoomAroundEveryReading) {
+    PlotExtents plot;
+    plot.MinFeet = 10;
+    plot.MaxFeet = 110;
+    plot.MinOhms = 8;
+    plot.MaxOhms = 30;
+    const PlotExtents output = stakewell::graph::OutputLimits(plot);
+    EXPECT_FLOAT_EQ(output.PlotLeft, 4000.0F);
+    EXPECT_FLOAT_EQ(output.PlotRight, 116000.0F);
+    EXPECT_FLOAT_EQ(output.PlotTop, 31320.0F);
+    EXPECT_FLOAT_EQ(output.PlotBottom, 6680.0F);
+}
 
 TEST(ToSingle, NarrowsAndSaturatesToInfinity) {
     EXPECT_EQ(stakewell::graph::ToSingle(1.5), 1.5F);

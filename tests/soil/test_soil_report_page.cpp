@@ -35,14 +35,17 @@ TEST(SoilReportPage, FollowsTheTestsPageOnlyForASurvey) {
     stakewell::graph::TestReportContent content;
     QTemporaryDir folder;
     const QString alone = folder.filePath(QStringLiteral("alone.pdf"));
-    ASSERT_EQ(stakewell::graph::WriteTestReportPdf(alone, content, {state, spans, analysis}), "");
+    ASSERT_EQ(stakewell::graph::WriteTestReportPdf(alone, content, {state, spans, analysis},
+                                                   stakewell::graph::Paper::A4),
+              "");
     EXPECT_EQ(PageCount(alone), 1);
 
     content.FurtherPages.emplace_back([&soil](QPainter& painter, const QRectF& page, qreal pixel) {
         stakewell::soil::PaintSoilReportPage(painter, page, pixel, soil, 10.0);
     });
     const QString surveyed = folder.filePath(QStringLiteral("surveyed.pdf"));
-    ASSERT_EQ(stakewell::graph::WriteTestReportPdf(surveyed, content, {state, spans, analysis}),
+    ASSERT_EQ(stakewell::graph::WriteTestReportPdf(surveyed, content, {state, spans, analysis},
+                                                   stakewell::graph::Paper::A4),
               "");
     EXPECT_EQ(PageCount(surveyed), 2);
 }
