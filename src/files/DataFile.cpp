@@ -10,6 +10,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace stakewell::files {
 namespace {
@@ -216,6 +217,32 @@ analysis::SoilSurvey GetSoil(const XmlValueStore& store) {
     return soil;
 }
 
+// Written only when filled, after every other item, like the survey.
+constexpr std::array<std::pair<const char*, QString SiteRecord::*>, 5> SiteItems{{
+    {"/Site/Name", &SiteRecord::Site},
+    {"/Site/Engineer", &SiteRecord::Engineer},
+    {"/Site/TestDate", &SiteRecord::TestDate},
+    {"/Site/Instrument", &SiteRecord::Instrument},
+    {"/Site/Notes", &SiteRecord::Notes},
+}};
+
+void SetSite(XmlValueStore& store, const SiteRecord& site) {
+    if (!site.Filled()) {
+        return;
+    }
+    for (const auto& [item, field] : SiteItems) {
+        store.SetValue(FullPath(QLatin1String(item)), site.*field);
+    }
+}
+
+SiteRecord GetSite(const XmlValueStore& store) {
+    SiteRecord site;
+    for (const auto& [item, field] : SiteItems) {
+        site.*field = store.GetValue(FullPath(QLatin1String(item)));
+    }
+    return site;
+}
+
 } // namespace
 
 std::int32_t WholeNumber(const QString& text) {
@@ -249,6 +276,7 @@ void WriteDataFile(XmlValueStore& store, const DataFileContent& content) {
     SetFields(store, content, FilePlace::AfterReadings);
     SetChoices(store, content.Choices);
     SetSoil(store, content.Soil);
+    SetSite(store, content.Site);
 }
 
 DataFileContent ReadDataFile(const XmlValueStore& store) {
@@ -275,6 +303,7 @@ DataFileContent ReadDataFile(const XmlValueStore& store) {
     GetFields(store, content, FilePlace::AfterReadings);
     content.Choices = GetChoices(store);
     content.Soil = GetSoil(store);
+    content.Site = GetSite(store);
     return content;
 }
 

@@ -2,6 +2,7 @@
 
 #include "analysis/SoilSurvey.h"
 #include "calc/DesignSheet.h"
+#include "files/SiteRecord.h"
 #include "shared/modStakewell.h"
 #include "survey/FopPoints.h"
 
@@ -44,6 +45,8 @@ struct DataFileContent {
     ChoiceContent Choices;
     // The site's resistivity survey; a file without one holds none.
     analysis::SoilSurvey Soil;
+    // Where and by whom the test was taken; a file without one holds none.
+    SiteRecord Site;
 
     int PointCount() const { return static_cast<int>(FOPPoints.size()) - 1; }
 };

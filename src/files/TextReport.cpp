@@ -137,6 +137,13 @@ QByteArray TextReport(const ReportContent& content) {
     if (content.FallOfPotential != nullptr && content.FallOfPotential->PointCount() >= 2) {
         AddFallOfPotential(lines, *content.FallOfPotential);
     }
+    if (content.Site.Filled()) {
+        lines.Add(QStringLiteral("----------- Site Record ---------------------------------"));
+        for (const QString& line : SiteRecordLines(content.Site)) {
+            lines.Add(line);
+        }
+        lines.Add(QLatin1String(Separator));
+    }
     if (content.Soil != nullptr && content.Soil->Exists()) {
         for (const QString& line : SoilReportLines(*content.Soil, content.Inputs)) {
             lines.Add(line);

@@ -2,6 +2,7 @@
 
 #include "analysis/SoilSurvey.h"
 #include "calc/DesignSheet.h"
+#include "files/SiteRecord.h"
 #include "survey/FopPoints.h"
 
 #include <QByteArray>
@@ -33,6 +34,9 @@ struct ReportContent {
     // The site's resistivity survey: a section of its own after all the
     // others, only when it exists.
     const analysis::SoilSurvey* Soil = nullptr;
+    // Where and by whom the test was taken: a section of its own after the
+    // specified lines, only when filled.
+    SiteRecord Site;
 };
 
 // The wire part of a report whose results come from lengths between

@@ -63,6 +63,7 @@ QStringList DesignLines(const files::ReportContent& design) {
     files::ReportContent withoutPoints = design;
     withoutPoints.FallOfPotential = nullptr;
     withoutPoints.Soil = nullptr;
+    withoutPoints.Site = {};
     QStringList lines =
         QString::fromUtf8(files::TextReport(withoutPoints)).split(QStringLiteral("\r\n"));
     // The report opens with an empty line and its title, which the page has
@@ -97,6 +98,10 @@ void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
                              : QFileInfo(content.DataFileName).fileName();
     heading.Line(
         QStringLiteral("Data file: %1    Date: %2").arg(file, content.Date.toString(Qt::ISODate)));
+    // The site record heads the report it files, when there is one.
+    for (const QString& line : files::SiteRecordLines(content.Design.Site)) {
+        heading.Line(line.simplified());
+    }
     heading.Gap();
 
     const double graphTop = heading.Y();

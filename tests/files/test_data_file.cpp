@@ -170,4 +170,17 @@ TEST(DataFile, AnEmptyOrMissingSurveyValueStaysEmpty) {
     EXPECT_EQ(back.ohms, 2.0);
 }
 
+TEST(DataFile, ASiteRecordTravelsWhenFilledAndWritesNothingWhenEmpty) {
+    DataFileContent content;
+    stakewell::files::XmlValueStore empty;
+    WriteDataFile(empty, content);
+    EXPECT_FALSE(empty.Holds(Item("/Site/Name")));
+
+    content.Site = {"Substation 4", "A. Engineer", "2026-12-09", "", "Dry.\nFrost at 0.5 m."};
+    stakewell::files::XmlValueStore store;
+    WriteDataFile(store, content);
+    EXPECT_EQ(store.GetValue(Item("/Site/Notes")), "Dry.\nFrost at 0.5 m.");
+    EXPECT_EQ(ReadDataFile(store).Site, content.Site);
+}
+
 } // namespace

@@ -140,4 +140,23 @@ TEST(TextReport, ASoilSurveyAddsItsSectionLastAndOnlyWhenItExists) {
               QStringLiteral("-------------------------------------------------------"));
 }
 
+// Only the fields filled in are printed, the notes' further lines under
+// their first; an empty record leaves the report as it was.
+TEST(TextReport, ASiteRecordFollowsTheSpecifiedLinesOnlyWhenFilled) {
+    ReportContent content = Content(nullptr);
+    content.Site.Engineer = QStringLiteral("   ");
+    const std::string unfilled = std::string(Head) + Inputs() + Results;
+    EXPECT_EQ(stakewell::files::TextReport(content).toStdString(), unfilled);
+
+    content.Site = {"Substation 4", "A. Engineer", "", "Meter 7", "Dry.\n  Frost at 0.5 m. "};
+    EXPECT_EQ(stakewell::files::TextReport(content).toStdString(),
+              unfilled + "----------- Site Record ---------------------------------\r\n"
+                         "Site:       Substation 4\r\n"
+                         "Engineer:   A. Engineer\r\n"
+                         "Instrument: Meter 7\r\n"
+                         "Notes:      Dry.\r\n"
+                         "            Frost at 0.5 m.\r\n"
+                         "-------------------------------------------------------\r\n");
+}
+
 } // namespace
