@@ -76,6 +76,8 @@ public:
     void ImportReadings(QString& fileName);
     void ExportReadings(QString& fileName);
     void AskTolerance();
+    // The whole analysis listing in a dialog of its own.
+    void ShowDetails();
     void PrintReport();
     void SaveReportPdf(QString& fileName);
 
@@ -104,6 +106,9 @@ private:
     void SetUpCommands();
     std::function<void()> AskingFor(void (frmGraph::*routine)(QString&));
     void TakeReadingsFrom(const std::string& text, const QString& source);
+    void ShowContextMenu(const QPoint& globalPos);
+    QPoint KeyboardMenuPlace() const;
+    QString ListingText() const;
 
     std::unique_ptr<Ui::frmGraph> ui;
     QLabel* Panel_1 = nullptr;
