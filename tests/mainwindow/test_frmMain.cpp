@@ -179,7 +179,7 @@ QWidget* GraphWindow() {
 
 TEST(MainWindowLayout, EveryControlStartsWithItsCaptionOrText) {
     MainWindowDriver form;
-    // The underline of a button's access key is no part of what it reads.
+    // The '&' that marks a button's access key is not among the letters it shows.
     for (const auto& [name, text] : InitialTexts) {
         EXPECT_EQ(form.Text(name).remove(u'&').toStdString(), text) << name;
     }
