@@ -290,9 +290,12 @@ void frmGraph::DrawCrossHair(float x, float y) {
 
 void frmGraph::ShowAnalysis() {
     Panel_3->setText(QString::fromStdString(analysis::AnalysisSummary(analysis)));
-    Panel_3->setToolTip(
-        QString::fromStdString(analysis::AnalysisListing(analysis, analysis::Digits::Rounded))
-            .trimmed());
+    Panel_3->setToolTip(ListingText());
+}
+
+QString frmGraph::ListingText() const {
+    return QString::fromStdString(analysis::AnalysisListing(analysis, analysis::Digits::Rounded))
+        .trimmed();
 }
 
 QString frmGraph::MarkerTipAt(const QPointF& position) const {

@@ -78,6 +78,8 @@ public:
     void ImportReadings(QString& fileName);
     void ExportReadings(QString& fileName);
     void AskTolerance();
+    // The whole analysis listing in a dialog of its own.
+    void ShowDetails();
     void PrintReport();
     void SaveReportPdf(QString& fileName);
 
@@ -108,6 +110,9 @@ private:
     void AddPaperMenu(QMenu& menu);
     void PaintSavedGraph(QPainter& painter, qreal pixelWidth) const;
     void TakeReadingsFrom(const std::string& text, const QString& source);
+    void ShowContextMenu(const QPoint& globalPos);
+    QPoint KeyboardMenuPlace() const;
+    QString ListingText() const;
 
     std::unique_ptr<Ui::frmGraph> ui;
     QLabel* Panel_1 = nullptr;

@@ -8,6 +8,7 @@
 #include "graph/FileDialogs.h"
 #include "graph/PlotPicture.h"
 #include "graph/ReportPaper.h"
+#include "graph/frmDetails.h"
 #include "ui_frmGraph.h"
 
 #include <QActionGroup>
@@ -55,6 +56,16 @@ void frmGraph::SetUpCommands() {
     bind(QKeySequence::Copy, [this] { CopyGraph(); });
     bind(QKeySequence::Paste, [this] { PasteReadings(); });
     bind(QKeySequence::Print, [this] { PrintReport(); });
+    bind(QKeySequence(Qt::CTRL | Qt::Key_D), [this] { ShowDetails(); });
+    // The Menu key reaches contextMenuEvent by itself, as the platform's
+    // keyboard context menu.
+    bind(QKeySequence(Qt::SHIFT | Qt::Key_F10), [this] { ShowContextMenu(KeyboardMenuPlace()); });
+}
+
+// Where a menu asked for by the keyboard opens: the middle of the plot, as
+// the pointer may be anywhere.
+QPoint frmGraph::KeyboardMenuPlace() const {
+    return ui->FOPGraph->mapToGlobal(ui->FOPGraph->rect().center());
 }
 
 // A menu command for a routine that asks for its file name when given none.
@@ -66,7 +77,13 @@ std::function<void()> frmGraph::AskingFor(void (frmGraph::*routine)(QString&)) {
 }
 
 void frmGraph::contextMenuEvent(QContextMenuEvent* event) {
+    ShowContextMenu(event->reason() == QContextMenuEvent::Keyboard ? KeyboardMenuPlace()
+                                                                   : event->globalPos());
+}
+
+void frmGraph::ShowContextMenu(const QPoint& globalPos) {
     QMenu menu(this);
+    menu.setObjectName(QStringLiteral("mnuGraph"));
     menu.addAction(QStringLiteral("&Copy Graph"), QKeySequence::Copy, this,
                    [this] { CopyGraph(); });
     menu.addAction(QStringLiteral("&Save Graph As..."), this, AskingFor(&frmGraph::SaveGraph));
@@ -85,7 +102,15 @@ void frmGraph::contextMenuEvent(QContextMenuEvent* event) {
                    AskingFor(&frmGraph::ExportReadings));
     menu.addSeparator();
     menu.addAction(QStringLiteral("Flatness &Tolerance..."), this, [this] { AskTolerance(); });
-    menu.exec(event->globalPos());
+    menu.addAction(QStringLiteral("Analysis Detai&ls..."), QKeySequence(Qt::CTRL | Qt::Key_D), this,
+                   [this] { ShowDetails(); });
+    menu.exec(globalPos);
+}
+
+void frmGraph::ShowDetails() {
+    RefreshSurvey();
+    frmDetails details(ListingText(), this);
+    details.exec();
 }
 
 // The paper of a saved report; a printed one takes the printer's.

@@ -12,6 +12,7 @@
 #include "mainwindow/FocusMark.h"
 #include "mainwindow/InputHint.h"
 #include "mainwindow/LabelFitter.h"
+#include "mainwindow/RecentFiles.h"
 #include "mainwindow/UndoKeyHandOver.h"
 #include "shared/DisplayPattern.h"
 #include "shared/NumberReading.h"
@@ -25,6 +26,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <QToolButton>
 #include <QToolTip>
 
 #include <algorithm>
@@ -104,7 +106,9 @@ frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* paren
       readOuts(
           state.refresh.Listen(survey::FopRefresh::Stage::ReadOuts, [this] { ShowFopReadOuts(); })),
       graph(std::make_unique<graph::GraphWindowHost>(state, this)),
-      lastConfigFile(std::move(lastConfigFile)) {
+      lastConfigFile(std::move(lastConfigFile)),
+      savedWork(std::make_unique<files::DataFileContent>()),
+      recent(std::make_unique<RecentFiles>(RecentFilesSettings(this->lastConfigFile))) {
     InitProgramResources();
     about::SubstituteDialogFont();
     ui->setupUi(this);
@@ -135,11 +139,14 @@ frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* paren
     // the program's start.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             &frmMain::ShowHelp);
+    SetUpFiles();
     if (dataFile.isEmpty()) {
         RestoreLastRun();
     } else {
         OpenAtStart(dataFile);
     }
+    *savedWork = CurrentDataFile();
+    ShowTitle();
 }
 
 frmMain::~frmMain() = default;
@@ -182,6 +189,9 @@ void frmMain::ConnectHandlers() {
     connect(ui->tbxNumer, &QLineEdit::textChanged, this, &frmMain::Fraction_Change);
     connect(ui->tbxDenom, &QLineEdit::textChanged, this, &frmMain::Fraction_Change);
     connect(ui->lbResult, &ClickableLabel::Clicked, this, &frmMain::lbResult_Click);
+    for (QLineEdit* field : {ui->tbxNumer, ui->tbxDenom}) {
+        connect(field, &QLineEdit::returnPressed, this, &frmMain::lbResult_Click);
+    }
 
     connect(ui->cmdFOPAdd, &QPushButton::clicked, this, &frmMain::cmdFOPAdd_Click);
     connect(ui->cmdFOPRemove, &QPushButton::clicked, this, &frmMain::cmdFOPRemove_Click);
@@ -191,14 +201,9 @@ void frmMain::ConnectHandlers() {
     connect(ui->cmdSoilSurvey, &QPushButton::clicked, this, &frmMain::cmdSoilSurvey_Click);
 
     connect(ui->cmdEnd, &QPushButton::clicked, this, &frmMain::cmdEnd_Click);
-    connect(ui->cmdLoadData, &QPushButton::clicked, this, [this] {
-        QString fileName;
-        LoadDataFile(fileName);
-    });
-    connect(ui->cmdSaveData, &QPushButton::clicked, this, [this] {
-        QString fileName;
-        SaveDataFile(fileName);
-    });
+    connect(ui->cmdLoadData, &QPushButton::clicked, this, &frmMain::cmdLoadData_Click);
+    connect(ui->cmdSaveData, &QPushButton::clicked, this, &frmMain::cmdSaveData_Click);
+    connect(ui->cmdRecentFiles, &QToolButton::clicked, this, &frmMain::ShowRecentFiles);
     connect(ui->cmdSaveText, &QPushButton::clicked, this, [this] {
         QString fileName;
         SaveTextReport(fileName);
@@ -233,9 +238,12 @@ int frmMain::TitleBarHeight() const {
 // Closing is never refused: a state that cannot be kept is reported, and the
 // windows close all the same.
 void frmMain::closeEvent(QCloseEvent* event) {
+    // The last run's state is no data file of the user's: it is neither
+    // named in the title nor listed among the recent files.
     if (!lastConfigFile.isEmpty()) {
-        QString fileName = lastConfigFile;
-        SaveDataFile(fileName);
+        if (const std::optional<QString> problem = WriteDataFileTo(lastConfigFile)) {
+            ReportFileProblem(QStringLiteral("save data to"), lastConfigFile, *problem);
+        }
     }
     graph->Close();
     event->accept();
@@ -311,6 +319,7 @@ void frmMain::Recalculate() {
     ui->lbP1->adjustSize();
     ui->lbP2->adjustSize();
     emit Recalculated();
+    ShowTitle();
 }
 
 void frmMain::RecalculateUnlessLoading() {
@@ -492,6 +501,7 @@ void frmMain::ShowFopReadOuts() {
     ui->HScroll1->setMaximum(count);
     ui->HScroll1->setMinimum(0);
     ui->HScroll1->setValue(fop.FOPCurrent());
+    ShowTitle();
 }
 
 void frmMain::cmdEnd_Click() {
@@ -621,6 +631,7 @@ void frmMain::cmdSoilSurvey_Click() {
                                        this);
         // The rod's figure is for the electrode length the design holds now.
         connect(this, &frmMain::Recalculated, soilWindow, &soil::frmSoil::ShowEquivalents);
+        connect(soilWindow, &soil::frmSoil::SurveyChanged, this, &frmMain::ShowTitle);
     }
     soilWindow->show();
     soilWindow->raise();

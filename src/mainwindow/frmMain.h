@@ -13,10 +13,14 @@
 #include <utility>
 #include <vector>
 
+class QDragEnterEvent;
+class QDropEvent;
 class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QUrl;
 
 namespace Ui {
 class frmMain;
@@ -43,6 +47,8 @@ class frmHelp;
 
 namespace stakewell::mainwindow {
 
+class RecentFiles;
+
 // The calculator's working window: six tab pages of inputs and results, the
 // fall-of-potential browser and the four command buttons. Every change of an
 // input text recalculates all results at once.
@@ -51,8 +57,8 @@ class frmMain : public QWidget {
 
 public:
     // With a lastConfigFile the window starts from the state it holds and
-    // writes its own state back into it at every close; without one it
-    // starts afresh and keeps nothing.
+    // writes its own state back into it at every close, and keeps its recent
+    // files beside it; without one it starts afresh and keeps nothing.
     explicit frmMain(QString lastConfigFile = {}, QWidget* parent = nullptr);
     // Starts from dataFile instead of the last run's state. A dataFile that
     // cannot be read is reported, naming it, and the last run's state is used.
@@ -86,6 +92,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     enum class ShowCurrentPoint { Yes, No };
@@ -142,6 +150,17 @@ private:
     static QString AskOpenFileName(QFileDialog& CommonDialog1);
     static QString AskSaveFileName(QFileDialog& CommonDialog1);
     void ReportFileProblem(const QString& action, const QString& fileName, const QString& reason);
+    std::optional<QString> WriteDataFileTo(const QString& fileName) const;
+    void cmdLoadData_Click();
+    void cmdSaveData_Click();
+    void SetUpFiles();
+    // The file just loaded or saved becomes the open one, its content the
+    // work there is nothing left to save of.
+    void TakeFileName(const QString& fileName);
+    void ShowTitle();
+    void ShowRecentFiles();
+    void OpenRecentFile(const QString& fileName);
+    void OpenDropped(const QList<QUrl>& urls);
 
     std::unique_ptr<Ui::frmMain> ui;
     graph::SharedState state;
@@ -154,6 +173,10 @@ private:
     QString lastConfigFile;
     // The data file last loaded or saved, named on the printed test report.
     QString dataFileName;
+    // What the open file (or, with none, the window's start) held.
+    std::unique_ptr<files::DataFileContent> savedWork;
+    std::unique_ptr<RecentFiles> recent;
+    QMenu* recentMenu = nullptr;
     survey::FopHistory fopHistory;
     bool InWireUpdate = false;
     // Whether the refresh under way writes the current point into the P2 boxes.

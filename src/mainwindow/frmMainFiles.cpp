@@ -98,7 +98,7 @@ void frmMain::LoadDataFile(QString& fileName) {
     if (const std::optional<QString> problem = ReadDataFileInto(fileName)) {
         ReportFileProblem(QStringLiteral("read data from"), fileName, *problem);
     } else {
-        dataFileName = fileName;
+        TakeFileName(fileName);
     }
 }
 
@@ -184,14 +184,18 @@ void frmMain::SaveDataFile(QString& fileName) {
     if (fileName.isEmpty()) {
         return;
     }
+    if (const std::optional<QString> problem = WriteDataFileTo(fileName)) {
+        ReportFileProblem(QStringLiteral("save data to"), fileName, *problem);
+    } else {
+        TakeFileName(fileName);
+    }
+}
+
+std::optional<QString> frmMain::WriteDataFileTo(const QString& fileName) const {
     files::XmlValueStore store;
     store.FileName(fileName);
     files::WriteDataFile(store, CurrentDataFile());
-    if (const std::optional<QString> problem = store.Write()) {
-        ReportFileProblem(QStringLiteral("save data to"), fileName, *problem);
-    } else {
-        dataFileName = fileName;
-    }
+    return store.Write();
 }
 
 files::ReportContent frmMain::CurrentReport() const {
@@ -232,6 +236,7 @@ void frmMain::OpenAtStart(const QString& dataFile) {
     const QString fileName = QFileInfo(dataFile).absoluteFilePath();
     const std::optional<QString> problem = ReadDataFileInto(fileName);
     if (!problem) {
+        TakeFileName(fileName);
         return;
     }
     RestoreLastRun();

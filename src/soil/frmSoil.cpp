@@ -148,6 +148,7 @@ void frmSoil::Apply(const analysis::SoilSurvey& survey, TableShows shows) {
     MarkCells();
     ShowFigures();
     ui->picSoil->Show(state.soil, analysis);
+    emit SurveyChanged();
 }
 
 void frmSoil::FillTable() {

@@ -48,6 +48,10 @@ public:
     // The clipboard's CSV text as new readings after the current one.
     void PasteReadings();
 
+signals:
+    // The shared survey now holds what the window shows.
+    void SurveyChanged();
+
 private:
     void ConnectHandlers();
     void ConnectKeys();
