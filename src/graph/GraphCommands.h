@@ -22,6 +22,8 @@ struct GraphCommands {
     std::function<void(std::vector<survey::FOPPoint>)> TakeReadings;
     // The main window's part of a printed test report.
     std::function<TestReportContent()> ReportContent;
+    // Lets the user type where and by whom the test was taken.
+    std::function<void()> EditSiteRecord;
 };
 
 } // namespace stakewell::graph

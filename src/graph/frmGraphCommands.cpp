@@ -93,6 +93,10 @@ void frmGraph::ShowContextMenu(const QPoint& globalPos) {
     menu.addAction(QStringLiteral("Save Test Report as P&DF..."), this,
                    AskingFor(&frmGraph::SaveReportPdf));
     AddPaperMenu(menu);
+    if (commands->EditSiteRecord) {
+        menu.addAction(QStringLiteral("Site Rec&ord..."), this,
+                       [this] { commands->EditSiteRecord(); });
+    }
     menu.addSeparator();
     menu.addAction(QStringLiteral("P&aste Readings"), QKeySequence::Paste, this,
                    [this] { PasteReadings(); });

@@ -17,7 +17,7 @@ QString WorkTitle(const QString& dataFileName, bool unsaved) {
 
 bool SameWork(const files::DataFileContent& one, const files::DataFileContent& other) {
     return one.FieldTexts == other.FieldTexts && one.FOPPoints == other.FOPPoints &&
-           one.Choices == other.Choices && one.Soil == other.Soil;
+           one.Choices == other.Choices && one.Soil == other.Soil && one.Site == other.Site;
 }
 
 } // namespace stakewell::mainwindow

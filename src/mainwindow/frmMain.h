@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/DesignSheet.h"
+#include "files/SiteRecord.h"
 #include "graph/SharedState.h"
 #include "survey/FopHistory.h"
 
@@ -188,6 +189,8 @@ public:
     void UseEarthResistivity(const QString& text);
     // Shows the shared soil survey afresh in its window, once there is one.
     void ShowSoilSurvey();
+    // Asks for the site record and keeps what the user gives.
+    void EditSiteRecord();
 
 private:
     void cmdSoilSurvey_Click();
@@ -195,6 +198,8 @@ private:
     // this one.
     soil::frmSoil* soilWindow = nullptr;
     about::frmHelp* helpWindow = nullptr;
+    // Where and by whom the test was taken, as the data file keeps it.
+    files::SiteRecord siteRecord;
 };
 
 } // namespace stakewell::mainwindow

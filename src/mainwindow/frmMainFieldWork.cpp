@@ -4,8 +4,11 @@
 
 #include "ui_frmMain.h"
 
+#include <QShortcut>
+
 #include "graph/GraphWindowHost.h"
 #include "graph/TestReportPage.h"
+#include "mainwindow/frmSite.h"
 #include "shared/NumberReading.h"
 #include "soil/SoilReportPage.h"
 
@@ -17,6 +20,16 @@ void frmMain::ConnectFieldTest() {
         TakeReadings(std::move(readings));
     };
     commands.ReportContent = [this] { return CurrentTestReport(); };
+    commands.EditSiteRecord = [this] { EditSiteRecord(); };
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this), &QShortcut::activated, this,
+            &frmMain::EditSiteRecord);
+}
+
+void frmMain::EditSiteRecord() {
+    if (const std::optional<files::SiteRecord> edited = frmSite::Ask(siteRecord, this)) {
+        siteRecord = *edited;
+        ShowTitle();
+    }
 }
 
 // The readings take the place of the list, in order of distance with the

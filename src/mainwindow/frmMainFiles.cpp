@@ -136,6 +136,7 @@ void frmMain::ApplyDataFile(const DataFileContent& content) {
     setFields(calc::FilePlace::AfterReadings);
     ApplyChoices(content.Choices);
     state.soil = content.Soil;
+    siteRecord = content.Site;
     Recalculate();
     UpdateFOP();
     ShowSoilSurvey();
@@ -176,6 +177,7 @@ DataFileContent frmMain::CurrentDataFile() const {
     content.Choices.WireLength = ui->WireLength_1->isChecked() ? 1 : 0;
     content.Choices.WireSize = ui->WireSize_1->isChecked() ? 1 : 0;
     content.Soil = state.soil;
+    content.Site = siteRecord;
     return content;
 }
 
@@ -204,6 +206,7 @@ files::ReportContent frmMain::CurrentReport() const {
     report.Results = ShownResults();
     report.FallOfPotential = &state.fop;
     report.Soil = &state.soil;
+    report.Site = siteRecord;
     if (const std::optional<calc::WireBetweenInputs> between = WireBetween()) {
         report.WireBetween =
             files::BetweenReport(report.Inputs[calc::SheetInput::ElectrodeCount], *between);
