@@ -1,5 +1,6 @@
 #include "graph/GraphWindowHost.h"
 
+#include <QApplication>
 #include <QScreen>
 
 #include <algorithm>
@@ -60,6 +61,9 @@ frmGraph& GraphWindowHost::Window() {
         window = new frmGraph(state, lastFrameMargins);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->UseCommands(commands);
+        if (textScale != 1.0) {
+            ApplyTextScale();
+        }
         // The first resize of a new window refreshes the plot. It runs here,
         // once the window is reachable, because the refresh comes straight
         // back to Window().
@@ -94,6 +98,20 @@ void GraphWindowHost::Close() {
     if (Exists()) {
         window->close();
     }
+}
+
+void GraphWindowHost::SetTextScale(double factor) {
+    textScale = factor;
+    if (Exists()) {
+        ApplyTextScale();
+        state.refresh.Refresh();
+    }
+}
+
+void GraphWindowHost::ApplyTextScale() {
+    QFont font = QApplication::font(window);
+    font.setPointSizeF(font.pointSizeF() * textScale);
+    window->setFont(font);
 }
 
 } // namespace stakewell::graph

@@ -36,6 +36,9 @@ public:
     bool Exists() const;
     // The settings and hooks every graph window this host makes works with.
     GraphCommands& Commands() { return commands; }
+    // The graph's texts in proportion to the main window's zoom, for this
+    // window and every one made after it.
+    void SetTextScale(double factor);
 
 private:
     SharedState& state;
@@ -47,6 +50,8 @@ private:
     GraphCommands commands;
     QPointer<frmGraph> window;
     bool placeBesideNeighbour = false;
+    double textScale = 1.0;
+    void ApplyTextScale();
     survey::FopRefresh::Subscription plotting;
 };
 

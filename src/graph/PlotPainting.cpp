@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisText.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -513,8 +514,12 @@ std::vector<Marker> PaintWindowPlot(QPainter& painter, const QRectF& area, qreal
     user.Line(plot.PlotRight, plot.PlotTop, plot.PlotLeft, plot.PlotTop);
     user.Line(plot.PlotRight, plot.PlotBottom, plot.PlotRight, plot.PlotTop);
 
+    // The window's labels are 9 pt, in proportion to the main window's zoom,
+    // which sets the picture's font in proportion to the program's.
     QFont labelFont = painter.font();
-    labelFont.setPointSizeF(9.0);
+    const double programPoints = QApplication::font().pointSizeF();
+    const double zoom = programPoints > 0.0 ? labelFont.pointSizeF() / programPoints : 1.0;
+    labelFont.setPointSizeF(9.0 * std::max(zoom, 1.0));
     user.SetFont(labelFont);
     const QPen labelPen = CosmeticPen(Black, 2);
     const QPen gridPen = CosmeticPen(White, 2);

@@ -55,6 +55,17 @@ void RecentFiles::Keep() {
     }
 }
 
+int RecentFiles::Zoom() const {
+    return settings ? settings->value(QStringLiteral("view/zoom"), 100).toInt() : 100;
+}
+
+void RecentFiles::KeepZoom(int percent) {
+    if (settings) {
+        settings->setValue(QStringLiteral("view/zoom"), percent);
+        settings->sync();
+    }
+}
+
 QString RecentFilesSettings(const QString& lastConfigFile) {
     if (lastConfigFile.isEmpty()) {
         return {};

@@ -27,6 +27,9 @@ public:
     // Puts the file first, once, and lets the oldest fall off the end.
     void Take(const QString& fileName);
     void Drop(const QString& fileName);
+    // The main window's zoom in percent, kept in the same settings file.
+    int Zoom() const;
+    void KeepZoom(int percent);
 
 private:
     void Keep();

@@ -14,6 +14,7 @@
 #include "mainwindow/LabelFitter.h"
 #include "mainwindow/RecentFiles.h"
 #include "mainwindow/UndoKeyHandOver.h"
+#include "mainwindow/WindowZoom.h"
 #include "shared/DisplayPattern.h"
 #include "shared/NumberReading.h"
 #include "shared/TextForm.h"
@@ -147,6 +148,30 @@ frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* paren
     }
     *savedWork = CurrentDataFile();
     ShowTitle();
+    SetUpZoom();
+}
+
+// The layout as the form gives it is the zoom's 100 %; a zoom kept from the
+// last run is applied once the window stands.
+void frmMain::SetUpZoom() {
+    zoom = std::make_unique<WindowZoom>(*this);
+    const auto bind = [this](const QKeySequence& keys, auto action) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
+    };
+    bind(QKeySequence::ZoomIn, [this] { ApplyZoom(zoom->In()); });
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { ApplyZoom(zoom->In()); });
+    bind(QKeySequence::ZoomOut, [this] { ApplyZoom(zoom->Out()); });
+    bind(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { ApplyZoom(zoom->Set(100)); });
+    ApplyZoom(zoom->Set(recent->Zoom()));
+}
+
+void frmMain::ApplyZoom(bool changed) {
+    if (!changed) {
+        return;
+    }
+    ShowPage(ui->TabStrip1->currentIndex() + 1);
+    graph->SetTextScale(zoom->Factor());
+    recent->KeepZoom(zoom->Percent());
 }
 
 frmMain::~frmMain() = default;
@@ -255,10 +280,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
 // no keystroke can change a field the user cannot see.
 void frmMain::ShowPage(int index) {
     for (QGroupBox* page : Frame) {
-        page->move(PageOutOfSight);
+        page->move(zoom ? zoom->Scaled(PageOutOfSight) : PageOutOfSight);
     }
     QGroupBox* shown = Frame.at(index - 1);
-    shown->move(PageInView);
+    shown->move(zoom ? zoom->Scaled(PageInView) : PageInView);
     for (QGroupBox* page : Frame) {
         page->setVisible(page == shown);
     }

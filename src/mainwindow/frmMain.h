@@ -48,6 +48,8 @@ class frmHelp;
 
 namespace stakewell::mainwindow {
 
+class WindowZoom;
+
 class RecentFiles;
 
 // The calculator's working window: six tab pages of inputs and results, the
@@ -198,6 +200,11 @@ private:
     // this one.
     soil::frmSoil* soilWindow = nullptr;
     about::frmHelp* helpWindow = nullptr;
+    std::unique_ptr<WindowZoom> zoom;
+    void SetUpZoom();
+    // After a zoom step: the page in view and the graph's texts follow, and
+    // the zoom is kept for the next run.
+    void ApplyZoom(bool changed);
     // Where and by whom the test was taken, as the data file keeps it.
     files::SiteRecord siteRecord;
 };
