@@ -209,4 +209,33 @@ TEST_F(SurveyOnGraph, SavedReportTakesTheRememberedPaper) {
     }
 }
 
+// The site record heads the report when filled; an empty one adds no line.
+TEST_F(SurveyOnGraph, TheSiteRecordHeadsTheReportOnlyWhenFilled) {
+    const stakewell::graph::PlotSpans spans =
+        stakewell::graph::ComputeExtents(state.fop, state.plot);
+    stakewell::graph::ComputeLimits(state.plot);
+    const stakewell::graph::PlotForReport plot{state, spans, host.Window().Analysis()};
+    const auto texts = [&plot](const stakewell::files::SiteRecord& site) {
+        stakewell::graph::TestReportContent content;
+        content.Design.Site = site;
+        QByteArray drawing;
+        {
+            QBuffer buffer(&drawing);
+            QSvgGenerator generator;
+            generator.setOutputDevice(&buffer);
+            QPainter painter(&generator);
+            stakewell::graph::PaintTestReport(painter, QRectF(0, 0, 794, 1123), 1.0, content, plot);
+        }
+        return Texts(QString::fromUtf8(drawing));
+    };
+    const QStringList filled = texts({"Substation 4", "A. Engineer", "", "", "Frost."});
+    EXPECT_TRUE(filled.contains(QStringLiteral("Site: Substation 4")))
+        << filled.join(u'|').toStdString();
+    EXPECT_TRUE(filled.contains(QStringLiteral("Engineer: A. Engineer")));
+    EXPECT_TRUE(filled.contains(QStringLiteral("Notes: Frost.")));
+    for (const QString& text : texts({})) {
+        EXPECT_FALSE(text.startsWith(QStringLiteral("Site:"))) << text.toStdString();
+    }
+}
+
 } // namespace
