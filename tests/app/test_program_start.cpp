@@ -3,6 +3,7 @@
 
 #include "ProgramStart.h"
 #include "about/frmAbout.h"
+#include "about/frmHelp.h"
 #include "files/DataFile.h"
 #include "files/XmlValueStore.h"
 #include "mainwindow/frmMain.h"
@@ -156,17 +157,23 @@ TEST_F(StartWithAFile, ADataFileThatCannotBeReadIsNamedAndTheLastRunComesBack) {
     EXPECT_TRUE(messages.Messages().front().contains(missing));
 }
 
-TEST(MainWindow, F1ShowsTheAboutBoxWhoseOkOnlyClosesIt) {
+// F1 shows the manual; the About box it reaches closes on OK and leaves the
+// main window and the manual as they were.
+TEST(MainWindow, F1ShowsTheManualWhoseAboutBoxOkOnlyCloses) {
     stakewell::mainwindow::frmMain window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    EXPECT_EQ(VisibleWindows(), 2) << "the main window and the manual";
     const AboutAnswerer answerer([](stakewell::about::frmAbout& about) {
         EXPECT_EQ(about.windowTitle(), "About Stakewell");
         QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
     });
-    QTest::keyClick(&window, Qt::Key_F1);
+    QWidget* manual = window.findChild<stakewell::about::frmHelp*>();
+    ASSERT_NE(manual, nullptr);
+    QTest::mouseClick(manual->findChild<QPushButton*>(QStringLiteral("cmdAbout")), Qt::LeftButton);
     EXPECT_TRUE(answerer.Seen());
-    EXPECT_EQ(VisibleWindows(), 1);
+    EXPECT_EQ(VisibleWindows(), 2);
     window.close();
 }
 
