@@ -1,5 +1,6 @@
 #include "files/SiteRecord.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -17,12 +18,8 @@ std::array<std::pair<const char*, const QString*>, 5> Labelled(const SiteRecord&
 } // namespace
 
 bool SiteRecord::Filled() const {
-    for (const auto& [label, text] : Labelled(*this)) {
-        if (!text->trimmed().isEmpty()) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::any_of(
+        Labelled(*this), [](const auto& field) { return !field.second->trimmed().isEmpty(); });
 }
 
 QStringList SiteRecordLines(const SiteRecord& record) {

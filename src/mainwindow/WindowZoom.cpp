@@ -53,12 +53,12 @@ bool WindowZoom::Set(int newPercent) {
 }
 
 bool WindowZoom::In() {
-    const auto next = std::upper_bound(Steps.begin(), Steps.end(), percent);
+    const auto* const next = std::upper_bound(Steps.begin(), Steps.end(), percent);
     return next != Steps.end() && Set(*next);
 }
 
 bool WindowZoom::Out() {
-    const auto below = std::lower_bound(Steps.begin(), Steps.end(), percent);
+    const auto* const below = std::lower_bound(Steps.begin(), Steps.end(), percent);
     return below != Steps.begin() && Set(*(below - 1));
 }
 
@@ -70,12 +70,12 @@ void WindowZoom::Apply() {
     const double factor = Factor();
     // Fonts first: a label sized to its caption is then placed at its size.
     for (const Base& base : bases) {
-        if (base.widget) {
+        if (base.widget != nullptr) {
             base.widget->setFont(mainwindow::Scaled(base.font, factor));
         }
     }
     for (const Base& base : bases) {
-        if (base.widget && base.placed) {
+        if (base.widget != nullptr && base.placed) {
             base.widget->setGeometry(
                 Scale(base.geometry.x(), factor), Scale(base.geometry.y(), factor),
                 Scale(base.geometry.width(), factor), Scale(base.geometry.height(), factor));
