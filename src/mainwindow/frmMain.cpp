@@ -138,8 +138,7 @@ frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* paren
     ui->cmdEnd->setFocus();
     // The manual, and from it the About box, which is otherwise seen only at
     // the program's start.
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
-            &frmMain::ShowHelp);
+    BindKey(QKeySequence(Qt::Key_F1), &frmMain::ShowHelp);
     SetUpFiles();
     if (dataFile.isEmpty()) {
         RestoreLastRun();
@@ -155,13 +154,10 @@ frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* paren
 // last run is applied once the window stands.
 void frmMain::SetUpZoom() {
     zoom = std::make_unique<WindowZoom>(*this);
-    const auto bind = [this](const QKeySequence& keys, auto action) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
-    };
-    bind(QKeySequence::ZoomIn, [this] { ApplyZoom(zoom->In()); });
-    bind(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { ApplyZoom(zoom->In()); });
-    bind(QKeySequence::ZoomOut, [this] { ApplyZoom(zoom->Out()); });
-    bind(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { ApplyZoom(zoom->Set(100)); });
+    BindKey(QKeySequence::ZoomIn, [this] { ApplyZoom(zoom->In()); });
+    BindKey(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { ApplyZoom(zoom->In()); });
+    BindKey(QKeySequence::ZoomOut, [this] { ApplyZoom(zoom->Out()); });
+    BindKey(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { ApplyZoom(zoom->Set(100)); });
     ApplyZoom(zoom->Set(recent->Zoom()));
 }
 
@@ -572,23 +568,20 @@ void frmMain::ConnectFieldKeys() {
         connect(field, &QLineEdit::returnPressed, this, &frmMain::cmdFOPAdd_Click);
     }
 
-    const auto bind = [this](const QKeySequence& keys, auto action) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
-    };
     for (const QKeySequence& keys :
          {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}) {
-        bind(keys, [this] { SwitchPage(1); });
+        BindKey(keys, [this] { SwitchPage(1); });
     }
     // Shift turns Tab into Backtab before the shortcut sees the key.
     for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
                                      QKeySequence(Qt::CTRL | Qt::Key_PageUp)}) {
-        bind(keys, [this] { SwitchPage(-1); });
+        BindKey(keys, [this] { SwitchPage(-1); });
     }
 
-    bind(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { UndoFOP(); });
-    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { RedoFOP(); });
-    bind(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { RedoFOP(); });
+    BindKey(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { UndoFOP(); });
+    BindKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { RedoFOP(); });
+    BindKey(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { RedoFOP(); });
     auto* handOver = new UndoKeyHandOver(this);
     for (QLineEdit* field : findChildren<QLineEdit*>()) {
         field->installEventFilter(handOver);

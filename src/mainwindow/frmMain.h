@@ -5,6 +5,7 @@
 #include "graph/SharedState.h"
 #include "survey/FopHistory.h"
 
+#include <QShortcut>
 #include <QWidget>
 
 #include <array>
@@ -201,6 +202,10 @@ private:
     soil::frmSoil* soilWindow = nullptr;
     about::frmHelp* helpWindow = nullptr;
     std::unique_ptr<WindowZoom> zoom;
+    // A key of the window's own, wherever the focus is within it.
+    template <typename Action> void BindKey(const QKeySequence& keys, Action action) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
+    }
     void SetUpZoom();
     // After a zoom step: the page in view and the graph's texts follow, and
     // the zoom is kept for the next run.

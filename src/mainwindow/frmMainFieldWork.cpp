@@ -21,8 +21,7 @@ void frmMain::ConnectFieldTest() {
     };
     commands.ReportContent = [this] { return CurrentTestReport(); };
     commands.EditSiteRecord = [this] { EditSiteRecord(); };
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this), &QShortcut::activated, this,
-            &frmMain::EditSiteRecord);
+    BindKey(QKeySequence(Qt::CTRL | Qt::Key_I), &frmMain::EditSiteRecord);
 }
 
 void frmMain::EditSiteRecord() {

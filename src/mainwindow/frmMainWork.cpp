@@ -36,12 +36,9 @@ void frmMain::SetUpFiles() {
     setAcceptDrops(true);
     recentMenu = new QMenu(this);
     recentMenu->setObjectName(QStringLiteral("mnuRecentFiles"));
-    const auto bind = [this](const QKeySequence& keys, auto action) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
-    };
-    bind(QKeySequence(Qt::CTRL | Qt::Key_O), &frmMain::cmdLoadData_Click);
-    bind(QKeySequence(Qt::CTRL | Qt::Key_S), &frmMain::cmdSaveData_Click);
-    bind(QKeySequence(Qt::CTRL | Qt::Key_R), &frmMain::ShowRecentFiles);
+    BindKey(QKeySequence(Qt::CTRL | Qt::Key_O), &frmMain::cmdLoadData_Click);
+    BindKey(QKeySequence(Qt::CTRL | Qt::Key_S), &frmMain::cmdSaveData_Click);
+    BindKey(QKeySequence(Qt::CTRL | Qt::Key_R), &frmMain::ShowRecentFiles);
 }
 
 void frmMain::cmdLoadData_Click() {
