@@ -1,5 +1,7 @@
 #include "graph/GraphWindowHost.h"
 
+#include "graph/ScreenPlacement.h"
+
 #include <QApplication>
 #include <QScreen>
 
@@ -10,29 +12,13 @@ namespace stakewell::graph {
 
 namespace {
 
-constexpr int Gap = 8;
-
 bool NoStoredPlacement(const shared::GraphPlacement& placement) {
     return placement.GraphTop == 0 && placement.GraphLeft == 0 && placement.GraphWidth == 0 &&
            placement.GraphHeight == 0;
 }
 
-// The outer top-left corner for a window of `size` next to `neighbour`: to
-// its right, else to its left, else below it, kept on the screen as far as
-// the window fits there.
-QPoint BesidePosition(const QRect& neighbour, const QSize& size, const QRect& screen) {
-    int left = neighbour.right() + 1 + Gap;
-    int top = neighbour.top();
-    if (left + size.width() - 1 > screen.right()) {
-        left = neighbour.left() - Gap - size.width();
-        if (left < screen.left()) {
-            left = neighbour.left();
-            top = neighbour.bottom() + 1 + Gap;
-        }
-    }
-    left = std::max(screen.left(), std::min(left, screen.right() + 1 - size.width()));
-    top = std::max(screen.top(), std::min(top, screen.bottom() + 1 - size.height()));
-    return {left, top};
+QRect OnScreen(const QWidget& widget) {
+    return {widget.mapToGlobal(QPoint(0, 0)), widget.size()};
 }
 
 } // namespace
@@ -76,18 +62,32 @@ frmGraph& GraphWindowHost::Window() {
 
 void GraphWindowHost::Show() {
     frmGraph& graph = Window();
-    if (placeBesideNeighbour && neighbour != nullptr && neighbour->isVisible()) {
-        const QScreen* screen = neighbour->screen();
-        const QRect available =
-            screen != nullptr ? screen->availableGeometry() : neighbour->frameGeometry();
-        graph.MoveTo(
-            BesidePosition(neighbour->frameGeometry(), graph.OuterPlacement().size(), available));
+    if (placeBesideNeighbour || HidesKeptClear()) {
+        PlaceBesideNeighbour();
     }
     placeBesideNeighbour = false;
     // The user chose a tab of the main window and types on there.
     graph.setAttribute(Qt::WA_ShowWithoutActivating);
     graph.show();
     graph.raise();
+}
+
+bool GraphWindowHost::HidesKeptClear() const {
+    return keepClear != nullptr && keepClear->isVisible() && Exists() &&
+           window->OuterPlacement().intersects(OnScreen(*keepClear));
+}
+
+void GraphWindowHost::PlaceBesideNeighbour() {
+    if (neighbour == nullptr || !neighbour->isVisible()) {
+        return;
+    }
+    const QScreen* screen = neighbour->screen();
+    const QRect available =
+        screen != nullptr ? screen->availableGeometry() : neighbour->frameGeometry();
+    const QRect kept = keepClear != nullptr ? OnScreen(*keepClear) : neighbour->frameGeometry();
+    frmGraph& graph = Window();
+    graph.PlaceAt(BesidePlacement(neighbour->frameGeometry(), graph.OuterPlacement().size(),
+                                  graph.MinimumOuterSize(), available, kept));
 }
 
 void GraphWindowHost::Hide() {
@@ -104,6 +104,9 @@ void GraphWindowHost::SetTextScale(double factor) {
     textScale = factor;
     if (Exists()) {
         ApplyTextScale();
+        if (window->isVisible() && HidesKeptClear()) {
+            PlaceBesideNeighbour();
+        }
         state.refresh.Refresh();
     }
 }
@@ -112,6 +115,7 @@ void GraphWindowHost::ApplyTextScale() {
     QFont font = QApplication::font(window);
     font.setPointSizeF(font.pointSizeF() * textScale);
     window->setFont(font);
+    window->SetSizeScale(textScale);
 }
 
 } // namespace stakewell::graph

@@ -14,7 +14,8 @@ namespace stakewell::graph {
 // Owns the graph window's lifecycle: it comes into being hidden the first time
 // anything touches it, and a window the user closed is replaced by a fresh
 // hidden one at the placement it was closed at. Without any stored placement
-// it first opens beside `neighbour` rather than over it.
+// it first opens beside `neighbour` rather than over it, and it never opens
+// or grows over `keepClear`, the neighbour's controls the graph goes with.
 class GraphWindowHost {
 public:
     // Plots at every refresh of the survey, once its read-outs are shown.
@@ -31,18 +32,21 @@ public:
     // brings back a fresh one at the stored placement.
     frmGraph& Window();
     void Show();
+    // The controls of the neighbour that the graph must leave in sight.
+    void KeepClear(const QWidget& controls) { keepClear = &controls; }
     void Hide();
     void Close();
     bool Exists() const;
     // The settings and hooks every graph window this host makes works with.
     GraphCommands& Commands() { return commands; }
-    // The graph's texts in proportion to the main window's zoom, for this
-    // window and every one made after it.
+    // The graph's texts and least size in proportion to the main window's
+    // zoom, for this window and every one made after it.
     void SetTextScale(double factor);
 
 private:
     SharedState& state;
     const QWidget* neighbour;
+    const QWidget* keepClear = nullptr;
     // A new window is not framed until it is shown, and the decoration is the
     // window system's, so the one seen around the last framed window is the
     // best estimate for placing the next.
@@ -52,6 +56,8 @@ private:
     bool placeBesideNeighbour = false;
     double textScale = 1.0;
     void ApplyTextScale();
+    bool HidesKeptClear() const;
+    void PlaceBesideNeighbour();
     survey::FopRefresh::Subscription plotting;
 };
 

@@ -37,6 +37,10 @@ QPageSize PageSizeOf(Paper paper) {
     return {paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4};
 }
 
+QMarginsF ReportMarginsMillimetres() {
+    return {15, 15, 15, 15};
+}
+
 std::optional<Paper> PaperNamed(const QString& name) {
     for (const Paper paper : {Paper::A4, Paper::Letter}) {
         if (name.compare(NameOf(paper), Qt::CaseInsensitive) == 0) {

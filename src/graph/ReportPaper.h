@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLocale>
+#include <QMarginsF>
 #include <QPageSize>
 #include <QString>
 
@@ -16,6 +17,10 @@ enum class Paper { A4, Letter };
 Paper LocalePaper(QLocale::Territory territory);
 
 QPageSize PageSizeOf(Paper paper);
+
+// The margins of every report page, saved or printed, so that a printout
+// matches the PDF it was checked against.
+QMarginsF ReportMarginsMillimetres();
 
 // "a4" or "letter", in any case; nothing for any other name.
 std::optional<Paper> PaperNamed(const QString& name);

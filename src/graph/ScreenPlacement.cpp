@@ -4,6 +4,8 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <array>
+#include <functional>
 #include <limits>
 
 namespace stakewell::graph {
@@ -66,6 +68,64 @@ QSize LargestWindowSize(const QScreen* screen) {
         return std::clamp(side, SmallestSideLimit, LargestSideLimit);
     };
     return {limit(desktop.width()), limit(desktop.height())};
+}
+
+QRect BesidePlacement(const QRect& neighbour, const QSize& size, const QSize& least,
+                      const QRect& screen, const QRect& keepClear) {
+    constexpr int Gap = 8;
+    const auto acrossTop = [&](const QSize& want) {
+        return Within(neighbour.top(), want.height(), screen.top(), screen.height());
+    };
+    const auto alongLeft = [&](const QSize& want) {
+        return Within(neighbour.left(), want.width(), screen.left(), screen.width());
+    };
+    // Right, left, below, above: the window of `want` on that side.
+    const std::array<std::function<QRect(const QSize&)>, 4> sides{{
+        [&](const QSize& want) {
+            return QRect(QPoint(neighbour.right() + 1 + Gap, acrossTop(want)), want);
+        },
+        [&](const QSize& want) {
+            return QRect(QPoint(neighbour.left() - Gap - want.width(), acrossTop(want)), want);
+        },
+        [&](const QSize& want) {
+            return QRect(QPoint(alongLeft(want), neighbour.bottom() + 1 + Gap), want);
+        },
+        [&](const QSize& want) {
+            return QRect(QPoint(alongLeft(want), neighbour.top() - Gap - want.height()), want);
+        },
+    }};
+    const std::array<QSize, 4> rooms{{
+        {screen.right() - neighbour.right() - Gap, screen.height()},
+        {neighbour.left() - Gap - screen.left(), screen.height()},
+        {screen.width(), screen.bottom() - neighbour.bottom() - Gap},
+        {screen.width(), neighbour.top() - Gap - screen.top()},
+    }};
+    for (const auto& side : sides) {
+        if (const QRect placed = side(size); screen.contains(placed)) {
+            return placed;
+        }
+    }
+    for (std::size_t i = 0; i < sides.size(); ++i) {
+        const QSize want = size.boundedTo(rooms[i]);
+        if (want.width() >= least.width() && want.height() >= least.height()) {
+            return sides[i](want);
+        }
+    }
+    QRect best;
+    qint64 leastHidden = std::numeric_limits<qint64>::max();
+    for (const auto& side : sides) {
+        const QRect placed = side(size);
+        const QRect held(QPoint(Within(placed.left(), size.width(), screen.left(), screen.width()),
+                                Within(placed.top(), size.height(), screen.top(), screen.height())),
+                         size);
+        const QRect hidden = held.intersected(keepClear);
+        const qint64 area = hidden.isEmpty() ? 0 : qint64{hidden.width()} * hidden.height();
+        if (area < leastHidden) {
+            leastHidden = area;
+            best = held;
+        }
+    }
+    return best;
 }
 
 } // namespace stakewell::graph

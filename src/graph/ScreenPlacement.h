@@ -20,4 +20,13 @@ QPoint OnNearestScreen(const QRect& outer);
 // hangs off the edge of a small desktop, nor let past 16384 by any desktop.
 QSize LargestWindowSize(const QScreen* screen);
 
+// Where a window of `size` (its frame) goes beside `neighbour` on the
+// `screen` desktop: to its right, else to its left, below or above it, on the
+// first side where it fits whole; else on the first side with room for it
+// made no smaller than `least`. Where even that fits nowhere (a zoomed main
+// window on a small desktop) it goes, held on the desktop, where it hides
+// least of `keepClear`, the neighbour's controls the user works with.
+QRect BesidePlacement(const QRect& neighbour, const QSize& size, const QSize& least,
+                      const QRect& screen, const QRect& keepClear);
+
 } // namespace stakewell::graph

@@ -183,7 +183,7 @@ QString WriteTestReportPdf(const QString& fileName, const TestReportContent& con
         QPdfWriter writer(&buffer);
         writer.setResolution(PdfResolution);
         writer.setPageLayout(QPageLayout(PageSizeOf(paper), QPageLayout::Portrait,
-                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+                                         ReportMarginsMillimetres(), QPageLayout::Millimeter));
         writer.setTitle(QStringLiteral("Fall-of-Potential Test Report"));
         writer.setCreator(QStringLiteral("Stakewell"));
         const QRect paintable = writer.pageLayout().paintRectPixels(PdfResolution);

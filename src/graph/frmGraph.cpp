@@ -88,9 +88,29 @@ int frmGraph::TitleBarHeight() const {
 }
 
 QSize frmGraph::MinimumOuterSize() const {
+    return OuterSizeAt(1.0);
+}
+
+QSize frmGraph::OuterSizeAt(double scale) const {
     const double caption = TitleBarHeight() * TwipsPerPixel;
-    return {PixelsHalfEven(shared::WindowWidthTwips / TwipsPerPixel),
-            PixelsHalfEven((caption + shared::WindowHeightTwips) / TwipsPerPixel)};
+    return {PixelsHalfEven(shared::WindowWidthTwips * scale / TwipsPerPixel),
+            PixelsHalfEven((caption + shared::WindowHeightTwips * scale) / TwipsPerPixel)};
+}
+
+void frmGraph::SetSizeScale(double factor) {
+    const QRect outer = OuterGeometry();
+    const QSize grown = outer.size().expandedTo(OuterSizeAt(factor));
+    if (grown != outer.size()) {
+        PlaceAt(QRect(outer.topLeft(), grown));
+    }
+}
+
+void frmGraph::PlaceAt(const QRect& outer) {
+    if (unframedPlacement) {
+        unframedPlacement->outer.setSize(outer.size());
+    }
+    resize(outer.size().boundedTo(LargestWindowSize(screen())).shrunkBy(FrameMargins()));
+    MoveTo(outer.topLeft());
 }
 
 QRect frmGraph::OuterGeometry() const {

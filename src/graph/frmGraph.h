@@ -53,6 +53,14 @@ public:
     // Moves the window's outer top-left corner there and keeps the placement.
     void MoveTo(const QPoint& outerTopLeft);
 
+    // Grows the window to its least size in proportion to the main window's
+    // zoom, so that the texts grown with it leave the plot its room.
+    void SetSizeScale(double factor);
+    // The least outer size the user may give the window.
+    QSize MinimumOuterSize() const;
+    // Gives the window that outer rectangle and keeps the placement.
+    void PlaceAt(const QRect& outer);
+
     void ClearGraph();
     void ComputePlotExtents();
     void DrawGraph();
@@ -100,7 +108,7 @@ private:
     void RememberFrameMargins();
     QMargins FrameMargins() const;
     QRect OuterGeometry() const;
-    QSize MinimumOuterSize() const;
+    QSize OuterSizeAt(double scale) const;
     void FOPGraph_MouseMove(const QPointF& position);
     void DrawCrossHair(float x, float y);
     void ShowAnalysis();

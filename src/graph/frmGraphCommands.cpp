@@ -202,6 +202,8 @@ void frmGraph::PrintReport() {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
+    // After the dialog, so that the paper the user picked there is kept.
+    printer.setPageMargins(ReportMarginsMillimetres(), QPageLayout::Millimeter);
     RefreshSurvey();
     QPainter painter(&printer);
     PaintTestReportPages(

@@ -147,6 +147,7 @@ frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* paren
     }
     *savedWork = CurrentDataFile();
     ShowTitle();
+    graph->KeepClear(*ui->Frame_5);
     SetUpZoom();
 }
 
