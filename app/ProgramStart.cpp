@@ -43,7 +43,8 @@ StartRequest ReadCommandLine(QCoreApplication& app) {
                         "the file's own."),
          QStringLiteral("feet")},
         {QStringLiteral("tolerance"),
-         QStringLiteral("With --analyse: the flatness tolerance in percent (5 unless given)."),
+         QStringLiteral("With --report or --analyse: the flatness tolerance in percent (5 "
+                        "unless given)."),
          QStringLiteral("percent")},
         {QStringLiteral("soil"),
          QStringLiteral("Print the two-layer soil of a survey (a CSV file of readings, or a data "

@@ -7,24 +7,22 @@
 
 namespace stakewell::analysis {
 
-// Full: every digit a double holds (15 significant), for other programs to
-// read. Rounded: as the window and the printed report show them.
-enum class Digits { Full, Rounded };
-
 struct Line {
     std::string Label;
     std::string Value;
 };
 
-// One labelled value a line, always the same labels in the same order; a
-// value that could not be found reads "none (why)".
-std::vector<Line> AnalysisLines(const Result& result, Digits digits);
+// One labelled value a line, always the same labels in the same order, each
+// number rounded as the window shows it; a value that could not be found
+// reads "none (why)".
+std::vector<Line> AnalysisLines(const Result& result);
 
 // "Label: value" lines ended by a line feed.
-std::string AnalysisListing(const Result& result, Digits digits);
+std::string AnalysisListing(const Result& result);
 
-// A short line for the status bar: readings left out, the 62% value, the
-// verdict and the slope method's true resistance.
+// A short line for the status bar: readings left out, the 62% value or why
+// the curve gives none, the verdict and the slope method's true resistance
+// or the reading it needs.
 std::string AnalysisSummary(const Result& result);
 
 std::string VerdictText(const Flatness& flat);

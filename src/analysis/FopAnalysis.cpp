@@ -44,8 +44,33 @@ bool AnyMissing(std::initializer_list<const CurveValue*> values, Outcome& outcom
 
 using Span = std::span<const Station>;
 
-// The resistance at fraction * e2 from the stations below E2.
-CurveValue ValueAt(const Span& stations, double e2, double fraction) {
+// The stations below E2, the distance their fractions are of, and why no
+// value may be read off them at all.
+struct Curve {
+    Span Stations;
+    double E2 = 0.0;
+    Reason Refused = Reason::None;
+};
+
+// Resistance rises from E1 towards E2 in any sound test: a curve that holds
+// a negative reading, or ends lower than it starts, was mis-wired or
+// mis-typed, and any value read off it would look right and be wrong.
+Reason RefusalOf(const Span& stations) {
+    if (std::any_of(stations.begin(), stations.end(), [](const Station& station) {
+            return station.HoldsNegative || station.Ohms < 0.0;
+        })) {
+        return Reason::NegativeReading;
+    }
+    if (stations.size() >= 2 && stations.back().Ohms < stations.front().Ohms) {
+        return Reason::FallingCurve;
+    }
+    return Reason::None;
+}
+
+// The resistance at fraction * E2.
+CurveValue ValueAt(const Curve& curve, double fraction) {
+    const Span& stations = curve.Stations;
+    const double e2 = curve.E2;
     CurveValue value;
     value.Fraction = fraction;
     value.Feet = fraction * e2;
@@ -55,6 +80,10 @@ CurveValue ValueAt(const Span& stations, double e2, double fraction) {
     }
     if (stations.size() < 2) {
         value.Why = Reason::TooFewPoints;
+        return value;
+    }
+    if (curve.Refused != Reason::None) {
+        value.Why = curve.Refused;
         return value;
     }
     const double x = value.Feet;
@@ -103,12 +132,11 @@ Deviation DeviationFrom(const CurveValue& at62, const CurveValue& value) {
     return deviation;
 }
 
-Flatness CheckFlatness(const Span& stations, double e2, const CurveValue& at62,
-                       double tolerancePercent) {
+Flatness CheckFlatness(const Curve& curve, const CurveValue& at62, double tolerancePercent) {
     Flatness flat;
     flat.TolerancePercent = tolerancePercent;
-    flat.At52 = ValueAt(stations, e2, FiftyTwo);
-    flat.At72 = ValueAt(stations, e2, SeventyTwo);
+    flat.At52 = ValueAt(curve, FiftyTwo);
+    flat.At72 = ValueAt(curve, SeventyTwo);
     flat.Deviation52 = DeviationFrom(at62, flat.At52);
     flat.Deviation72 = DeviationFrom(at62, flat.At72);
     for (const Deviation* deviation : {&flat.Deviation52, &flat.Deviation72}) {
@@ -124,20 +152,25 @@ Flatness CheckFlatness(const Span& stations, double e2, const CurveValue& at62,
     return flat;
 }
 
-SlopeMethod ApplySlopeMethod(const Span& readings, double e2) {
+SlopeMethod ApplySlopeMethod(const Curve& curve) {
     SlopeMethod slope;
-    slope.R1 = ValueAt(readings, e2, SlopeFractions[0]);
-    slope.R2 = ValueAt(readings, e2, SlopeFractions[1]);
-    slope.R3 = ValueAt(readings, e2, SlopeFractions[2]);
+    slope.R1 = ValueAt(curve, SlopeFractions[0]);
+    slope.R2 = ValueAt(curve, SlopeFractions[1]);
+    slope.R3 = ValueAt(curve, SlopeFractions[2]);
     if (AnyMissing({&slope.R1, &slope.R2, &slope.R3}, slope)) {
         return slope;
     }
     const double r1 = *slope.R1.Ohms;
     const double r2 = *slope.R2.Ohms;
     const double r3 = *slope.R3.Ohms;
+    if (r2 == r1) {
+        slope.Why = Reason::MuUndefined;
+        return slope;
+    }
+    // Only a ratio too large for a double is left here: R2 differs from R1.
     slope.Mu = Finite((r3 - r2) / (r2 - r1));
     if (!slope.Mu) {
-        slope.Why = Reason::MuUndefined;
+        slope.Why = Reason::NotFinite;
         return slope;
     }
     slope.Xi = XiOfMu(*slope.Mu);
@@ -149,15 +182,26 @@ SlopeMethod ApplySlopeMethod(const Span& readings, double e2) {
     const double g1 = G(SlopeFractions[0], xi);
     const double g2 = G(SlopeFractions[1], xi);
     const std::optional<double> k = Finite((r1 - r2) / (g2 - g1));
-    const std::optional<double> trueOhms = k ? Finite(r1 + *k * g1) : std::nullopt;
-    if (!trueOhms) {
+    const std::optional<double> modelOhms = k ? Finite(r1 + *k * g1) : std::nullopt;
+    if (!modelOhms) {
         slope.Why = Reason::NotFinite;
         return slope;
     }
     slope.K = k;
-    slope.TrueOhms = trueOhms;
-    slope.TrueDistanceRatio = TrueDistanceRatio(xi);
-    slope.TrueDistance = *slope.TrueDistanceRatio * e2;
+    const double ratio = TrueDistanceRatio(xi);
+    slope.TrueDistanceRatio = ratio;
+    slope.TrueDistance = ratio * curve.E2;
+    slope.AtTrueDistance = ValueAt(curve, ratio);
+    if (const Reason why = slope.AtTrueDistance.Why; why != Reason::None) {
+        // The model may place P_T where no reading stands; only a reading
+        // there can tell what the curve does.
+        const bool outside = why == Reason::NoReadingBefore || why == Reason::NoReadingBeyond;
+        slope.Why = outside ? Reason::NoReadingAroundTrueDistance : why;
+        slope.WhyAt = ratio;
+        slope.AtTrueDistance.Why = slope.Why;
+        return slope;
+    }
+    slope.ModelOhms = modelOhms;
     return slope;
 }
 
@@ -171,12 +215,13 @@ Stations StationsOf(const survey::FallOfPotential& fop) {
     Stations stations;
     for (const FOPPoint& reading : readings) {
         if (stations.empty() || stations.back().Feet != reading.Feet) {
-            stations.push_back({reading.Feet, reading.Ohms, 1});
+            stations.push_back({reading.Feet, reading.Ohms, 1, reading.Ohms < 0.0});
         } else {
             // A running mean: a sum of huge readings would overflow first.
             Station& station = stations.back();
             ++station.Count;
             station.Ohms += (reading.Ohms - station.Ohms) / station.Count;
+            station.HoldsNegative = station.HoldsNegative || reading.Ohms < 0.0;
         }
     }
     return stations;
@@ -195,9 +240,10 @@ Result Analyse(const Stations& stations, double e2Distance, double tolerancePerc
     result.E2Distance = e2Distance;
     result.ReadingCount = readings(stations.begin(), beyond);
     result.LeftOut = readings(beyond, stations.end());
-    result.At62 = ValueAt(within, e2Distance, SixtyTwo);
-    result.Flat = CheckFlatness(within, e2Distance, result.At62, tolerancePercent);
-    result.Slope = ApplySlopeMethod(within, e2Distance);
+    const Curve curve{within, e2Distance, RefusalOf(within)};
+    result.At62 = ValueAt(curve, SixtyTwo);
+    result.Flat = CheckFlatness(curve, result.At62, tolerancePercent);
+    result.Slope = ApplySlopeMethod(curve);
     return result;
 }
 
@@ -230,6 +276,10 @@ std::string ReasonText(Reason why, double fraction) {
         return "no reading beyond " + percent;
     case Reason::NotFinite:
         return "the readings are too large to work with";
+    case Reason::NegativeReading:
+        return "a reading is below 0 Ohms, which no sound test gives";
+    case Reason::FallingCurve:
+        return "the curve falls: its reading nearest E2 is below its reading nearest E1";
     case Reason::ZeroAtSixtyTwo:
         return "the value at 62% of E2 is 0";
     case Reason::MuUndefined:
@@ -237,6 +287,8 @@ std::string ReasonText(Reason why, double fraction) {
     case Reason::MuOutOfRange:
         return "\u03bc has no solution outside 0 to " +
                shared::FormatPattern(LargestMu(), "0.0000");
+    case Reason::NoReadingAroundTrueDistance:
+        return "take a reading at P_T";
     }
     return {};
 }

@@ -10,7 +10,8 @@
 // distance, whether the curve is flat enough around it for that value to
 // stand, and the slope method's estimate of the true resistance and of the
 // distance at which a reading gives it. Values are only ever interpolated
-// between measured readings, never extrapolated beyond them.
+// between measured readings, never extrapolated beyond them, and only of a
+// curve that rises from E1 towards E2, as every sound test's does.
 namespace stakewell::analysis {
 
 // Why a value could not be given.
@@ -21,9 +22,12 @@ enum class Reason {
     NoReadingBefore,
     NoReadingBeyond,
     NotFinite,
+    NegativeReading,
+    FallingCurve,
     ZeroAtSixtyTwo,
     MuUndefined,
     MuOutOfRange,
+    NoReadingAroundTrueDistance,
 };
 
 // The readings taken at one distance, standing for one point of the curve
@@ -32,6 +36,8 @@ struct Station {
     double Feet = 0.0;
     double Ohms = 0.0;
     int Count = 1;
+    // A reading below 0 there, which the mean may hide.
+    bool HoldsNegative = false;
     friend bool operator==(const Station&, const Station&) = default;
 };
 
@@ -80,7 +86,12 @@ struct SlopeMethod {
     std::optional<double> TrueDistanceRatio;
     std::optional<double> TrueDistance;
     std::optional<double> K;
-    std::optional<double> TrueOhms;
+    // R true: the curve read at P_T as the 62% value is read at 62%, given
+    // only where readings stand on both sides of P_T or at it.
+    CurveValue AtTrueDistance;
+    // The model's own R true, R1 + K g(0.2): beside the curve's, never in
+    // its place, and only where the curve's is given.
+    std::optional<double> ModelOhms;
     Reason Why = Reason::None;
     double WhyAt = 0.0;
 };
@@ -102,7 +113,9 @@ inline constexpr double DefaultTolerancePercent = 5.0;
 // origin takes no part.
 Stations StationsOf(const survey::FallOfPotential& fop);
 
-// Readings at or beyond e2Distance are left out.
+// Readings at or beyond e2Distance are left out. A curve with a reading
+// below 0, or whose reading nearest E2 is below its reading nearest E1,
+// gives no value: each says why.
 Result Analyse(const Stations& stations, double e2Distance,
                double tolerancePercent = DefaultTolerancePercent);
 Result Analyse(const survey::FallOfPotential& fop, double e2Distance,
@@ -122,7 +135,8 @@ private:
 };
 
 // A sentence saying why, naming the fraction of E2 where it matters:
-// "no reading beyond 62% of E2".
+// "no reading beyond 62% of E2". NoReadingAroundTrueDistance reads "take a
+// reading at P_T", for the caller to give the distance.
 std::string ReasonText(Reason why, double fraction = 0.0);
 
 } // namespace stakewell::analysis

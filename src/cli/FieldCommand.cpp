@@ -78,10 +78,11 @@ std::optional<DataFileContent> Read(const QString& fileName, std::optional<Failu
     return files::ReadDataFile(store);
 }
 
-QByteArray Report(const DataFileContent& content, double e2) {
+QByteArray Report(const DataFileContent& content, double e2, double tolerancePercent) {
     files::ReportContent report = DesignOf(content);
     const survey::FallOfPotential fop = PointsOf(content, e2);
     report.FallOfPotential = &fop;
+    report.TolerancePercent = tolerancePercent;
     report.Soil = &content.Soil;
     return files::TextReport(report);
 }
@@ -146,11 +147,11 @@ std::optional<Failure> Run(const QStringList& arguments, std::ostream& out) {
         return failure;
     }
     if (report) {
-        const QByteArray bytes = Report(*content, *e2);
+        const QByteArray bytes = Report(*content, *e2, tolerance);
         out.write(bytes.constData(), bytes.size());
     } else {
-        out << analysis::AnalysisListing(analysis::Analyse(PointsOf(*content, *e2), *e2, tolerance),
-                                         analysis::Digits::Full);
+        out << analysis::AnalysisListing(
+            analysis::Analyse(PointsOf(*content, *e2), *e2, tolerance));
     }
     out.flush();
     return std::nullopt;

@@ -9,7 +9,7 @@
 // analysis of a data file, written to standard output.
 namespace stakewell::cli {
 
-// Runs --report FILE or --analyse FILE --e2 FEET [--tolerance PERCENT] when
+// Runs --report FILE or --analyse FILE, each with [--e2 FEET] [--tolerance PERCENT], when
 // the arguments (the program's name first) ask for one, and gives its exit
 // status; nothing when they ask for neither, and the window is to start.
 std::optional<int> RunFieldCommand(const QStringList& arguments, std::ostream& out,

@@ -27,8 +27,18 @@ std::optional<FOPPoint> Reading(std::string_view line, char separator) {
 }
 
 std::string RefusalText(AddRefusal refusal, const survey::FallOfPotential& fop) {
-    if (refusal == AddRefusal::ResistanceNotAboveZero) {
+    const std::string largest = shared::DoubleText(survey::LargestReading);
+    switch (refusal) {
+    case AddRefusal::ResistanceNotAboveZero:
         return "the resistance must be above 0 Ohms.";
+    case AddRefusal::ResistanceTooLarge:
+        return "the resistance must be at most " + largest + " Ohms.";
+    case AddRefusal::DistanceTooLarge:
+        return "the distance must be at most " + largest + " Feet.";
+    case AddRefusal::DistanceOutsideE1E2:
+    case AddRefusal::ListFull:
+    case AddRefusal::None:
+        break;
     }
     return "the distance must be above " + shared::DoubleText(fop.FOPE1Position) +
            " Feet and below the E2 distance, " + shared::DoubleText(fop.FOPE2Distance) + " Feet.";

@@ -1,5 +1,6 @@
 #include "files/TextReport.h"
 
+#include "analysis/AnalysisText.h"
 #include "shared/NumberReading.h"
 #include "shared/TextForm.h"
 
@@ -46,13 +47,16 @@ void AddFallOfPotential(ReportLines& lines, const survey::FallOfPotential& fop) 
                   DoubleText(point.Ohms) + QStringLiteral(" Ohms"));
     }
     lines.Add(QStringLiteral("E2    = ") + DoubleText(fop.FOPE2Distance) + QStringLiteral(" feet"));
-    // Readings taken against a farther E2 would otherwise stand here as if
-    // they belonged to this test.
-    if (const int beyond = fop.ReadingsBeyondE2(); beyond > 0) {
-        lines.Add(QStringLiteral("Left out of the analysis: %1 of the %2 readings, at or "
-                                 "beyond E2")
-                      .arg(beyond)
-                      .arg(fop.PointCount()));
+    lines.Add(QLatin1String(Separator));
+}
+
+// The analysis as the graph window lists it, readings left out included,
+// against the E2 distance the readings above were printed with.
+void AddAnalysis(ReportLines& lines, const survey::FallOfPotential& fop, double tolerancePercent) {
+    lines.Add(QStringLiteral("----------- Fall of Potential Analysis ------------------"));
+    const analysis::Result result = analysis::Analyse(fop, fop.FOPE2Distance, tolerancePercent);
+    for (const analysis::Line& line : analysis::AnalysisLines(result)) {
+        lines.Add(Text(line.Label + ": " + line.Value));
     }
     lines.Add(QLatin1String(Separator));
 }
@@ -136,6 +140,7 @@ QByteArray TextReport(const ReportContent& content) {
     lines.Add(QLatin1String(Separator));
     if (content.FallOfPotential != nullptr && content.FallOfPotential->PointCount() >= 2) {
         AddFallOfPotential(lines, *content.FallOfPotential);
+        AddAnalysis(lines, *content.FallOfPotential, content.TolerancePercent);
     }
     if (content.Site.Filled()) {
         lines.Add(QStringLiteral("----------- Site Record ---------------------------------"));

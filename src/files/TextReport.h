@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/FopAnalysis.h"
 #include "analysis/SoilSurvey.h"
 #include "calc/DesignSheet.h"
 #include "files/SiteRecord.h"
@@ -28,6 +29,9 @@ struct ReportContent {
     calc::SheetInputs Inputs;
     calc::SheetResults Results;
     const survey::FallOfPotential* FallOfPotential = nullptr;
+    // The flatness tolerance the analysis of those readings is judged by, in
+    // percent: the graph window's.
+    double TolerancePercent = analysis::DefaultTolerancePercent;
     // Given when the results come from the lengths between electrodes; the
     // report then states those in place of the total-length box.
     std::optional<WireBetweenReport> WireBetween;

@@ -206,17 +206,17 @@ std::vector<Marker> PaintAnalysis(UserScalePainter& painter, const PlotExtents& 
         guide(flat.At72.Feet, Band);
     }
     const analysis::SlopeMethod& slope = analysis.Slope;
-    if (slope.TrueDistance && slope.TrueOhms) {
-        guide(*slope.TrueDistance, TrueDistance);
+    const analysis::CurveValue& atTrue = slope.AtTrueDistance;
+    if (atTrue.Ohms) {
+        guide(atTrue.Feet, TrueDistance);
     }
     for (const analysis::CurveValue* value : {&flat.At52, &analysis.At62, &flat.At72}) {
         if (value->Ohms) {
             diamond(value->Feet, *value->Ohms, Band, Text(analysis::CurveValueTip(*value)));
         }
     }
-    if (slope.TrueDistance && slope.TrueOhms) {
-        diamond(*slope.TrueDistance, *slope.TrueOhms, TrueDistance,
-                Text(analysis::TrueValueTip(slope)));
+    if (atTrue.Ohms) {
+        diamond(atTrue.Feet, *atTrue.Ohms, TrueDistance, Text(analysis::TrueValueTip(slope)));
     }
     return markers;
 }
@@ -244,7 +244,7 @@ PlotItems ItemsOf(const SharedState& state, const analysis::Result& analysis) {
     items.SixtyTwo = Placeable(fop.FOPE2Distance);
     items.Band = analysis.E2Distance > 0.0;
     items.CurveValues = analysis.Flat.At52.Ohms || analysis.At62.Ohms || analysis.Flat.At72.Ohms;
-    items.TrueValue = analysis.Slope.TrueDistance && analysis.Slope.TrueOhms;
+    items.TrueValue = analysis.Slope.AtTrueDistance.Ohms.has_value();
     return items;
 }
 

@@ -122,7 +122,7 @@ void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
     analysis.Font(Sized(base, 10, true));
     analysis.Line(QStringLiteral("Analysis"));
     analysis.Font(Sized(base, 7.5));
-    for (const auto& line : analysis::AnalysisLines(plot.Analysis, analysis::Digits::Rounded)) {
+    for (const auto& line : analysis::AnalysisLines(plot.Analysis)) {
         analysis.Line(QString::fromStdString(line.Label + ": " + line.Value));
     }
     analysis.Gap();

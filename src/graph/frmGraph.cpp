@@ -314,8 +314,7 @@ void frmGraph::ShowAnalysis() {
 }
 
 QString frmGraph::ListingText() const {
-    return QString::fromStdString(analysis::AnalysisListing(analysis, analysis::Digits::Rounded))
-        .trimmed();
+    return QString::fromStdString(analysis::AnalysisListing(analysis)).trimmed();
 }
 
 QString frmGraph::MarkerTipAt(const QPointF& position) const {

@@ -599,10 +599,16 @@ QString frmMain::AddRefusalText(survey::AddRefusal refusal) const {
     switch (refusal) {
     case AddRefusal::ResistanceNotAboveZero:
         return QStringLiteral("Not added: the resistance must be above 0 Ohms.");
+    case AddRefusal::ResistanceTooLarge:
+        return QStringLiteral("Not added: the resistance must be at most %1 Ohms.")
+            .arg(QString::fromStdString(shared::DoubleText(survey::LargestReading)));
     case AddRefusal::DistanceOutsideE1E2:
         return QStringLiteral("Not added: the distance must be above 0 Feet and below the E2 "
                               "distance, %1 Feet.")
             .arg(QString::fromStdString(shared::DoubleText(state.fop.FOPE2Distance)));
+    case AddRefusal::DistanceTooLarge:
+        return QStringLiteral("Not added: the distance must be at most %1 Feet.")
+            .arg(QString::fromStdString(shared::DoubleText(survey::LargestReading)));
     case AddRefusal::ListFull:
         return QStringLiteral("Not added: the list already holds %1 points.")
             .arg(survey::MaxFOPPoints);

@@ -205,6 +205,7 @@ files::ReportContent frmMain::CurrentReport() const {
     report.Inputs = TypedInputs();
     report.Results = ShownResults();
     report.FallOfPotential = &state.fop;
+    report.TolerancePercent = graph->Commands().TolerancePercent;
     report.Soil = &state.soil;
     report.Site = siteRecord;
     if (const std::optional<calc::WireBetweenInputs> between = WireBetween()) {

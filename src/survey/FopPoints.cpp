@@ -17,8 +17,14 @@ AddRefusal FallOfPotential::CheckPoint(double feet, double ohms) const {
     if (!(ohms > 0.0)) {
         return AddRefusal::ResistanceNotAboveZero;
     }
+    if (ohms > LargestReading) {
+        return AddRefusal::ResistanceTooLarge;
+    }
     if (!(feet > FOPE1Position && feet < FOPE2Distance)) {
         return AddRefusal::DistanceOutsideE1E2;
+    }
+    if (feet > LargestReading) {
+        return AddRefusal::DistanceTooLarge;
     }
     if (PointCount() >= MaxFOPPoints) {
         return AddRefusal::ListFull;

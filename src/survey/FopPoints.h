@@ -8,7 +8,20 @@
 namespace stakewell::survey {
 
 // Why an entry is not taken into the list.
-enum class AddRefusal { None, ResistanceNotAboveZero, DistanceOutsideE1E2, ListFull };
+enum class AddRefusal {
+    None,
+    ResistanceNotAboveZero,
+    ResistanceTooLarge,
+    DistanceOutsideE1E2,
+    DistanceTooLarge,
+    ListFull,
+};
+
+// The largest resistance in ohms and the largest distance in feet a reading
+// may have: far beyond any instrument's range or any test lead, and small
+// enough that the plot's single-precision scale and every sum, difference
+// and ratio the analysis forms from such readings stay finite.
+inline constexpr double LargestReading = 1e9;
 
 // The fall-of-potential test data. Element 0 of FOPPoints is the origin; the
 // measured points are 1..PointCount().
@@ -33,7 +46,8 @@ public:
     // Each returns true when the list or the current point changed, that is
     // when the caller must refresh the display. A refused entry changes
     // nothing: a resistance not above 0, a distance not strictly between E1
-    // and E2, NaN, or a list that already holds MaxFOPPoints points.
+    // and E2, either above LargestReading, NaN, or a list that already holds
+    // MaxFOPPoints points.
     bool AddPoint(double feet, double ohms);
     // The reason AddPoint would refuse this entry, None when it would take it.
     AddRefusal CheckPoint(double feet, double ohms) const;

@@ -49,7 +49,22 @@ struct ModelCase {
     double k;
     double trueOhms;
     double e2;
+    double firstFraction = 0.15; // of E2: the nearest reading to E1
 };
+
+// The measured curve at `feet`, read as a straight line between the two
+// readings around it.
+double Interpolated(const std::vector<FOPPoint>& readings, double feet) {
+    for (std::size_t i = 1; i < readings.size(); ++i) {
+        const FOPPoint& before = readings[i - 1];
+        const FOPPoint& after = readings[i];
+        if (before.Feet <= feet && feet <= after.Feet) {
+            return before.Ohms +
+                   (after.Ohms - before.Ohms) * (feet - before.Feet) / (after.Feet - before.Feet);
+        }
+    }
+    return std::nan("");
+}
 
 std::ostream& operator<<(std::ostream& out, const ModelCase& c) {
     return out << c.name;
@@ -60,15 +75,19 @@ class ModelCurve : public testing::TestWithParam<ModelCase> {};
 TEST_P(ModelCurve, SlopeMethodGivesBackTheTrueResistanceAndDistance) {
     const ModelCase& c = GetParam();
     std::vector<FOPPoint> measured;
-    for (const double p : {0.15, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9}) {
+    for (const double p : {c.firstFraction, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9}) {
         measured.push_back({p * c.e2, c.trueOhms - c.k * ModelG(p, c.xi)});
     }
     const stakewell::analysis::Result result =
         stakewell::analysis::Analyse(Readings(measured), c.e2);
     const stakewell::analysis::SlopeMethod& slope = result.Slope;
     ASSERT_EQ(slope.Why, Reason::None) << stakewell::analysis::ReasonText(slope.Why, slope.WhyAt);
-    ASSERT_TRUE(slope.TrueOhms && slope.TrueDistanceRatio && slope.Xi && slope.K);
-    EXPECT_NEAR(*slope.TrueOhms, c.trueOhms, 1e-9);
+    ASSERT_TRUE(slope.AtTrueDistance.Ohms && slope.ModelOhms && slope.TrueDistanceRatio &&
+                slope.Xi && slope.K);
+    EXPECT_NEAR(*slope.ModelOhms, c.trueOhms, 1e-9);
+    // R true itself is the measured curve's, read at P_T between its neighbours.
+    EXPECT_NEAR(*slope.AtTrueDistance.Ohms, Interpolated(measured, *slope.TrueDistance), 1e-9);
+    EXPECT_EQ(slope.AtTrueDistance.Used.size(), 2U);
     EXPECT_NEAR(*slope.TrueDistanceRatio, ModelRoot(c.xi), 1e-9);
     EXPECT_NEAR(*slope.TrueDistance, ModelRoot(c.xi) * c.e2, 1e-9 * c.e2);
     EXPECT_NEAR(*slope.Xi, c.xi, 1e-9);
@@ -81,11 +100,11 @@ TEST_P(ModelCurve, SlopeMethodGivesBackTheTrueResistanceAndDistance) {
 INSTANTIATE_TEST_SUITE_P(
     FopAnalysis, ModelCurve,
     testing::Values(ModelCase{"centre_at_origin", 0.0, 2.0, 25.0, 100.0},
-                    ModelCase{"centre_slightly_behind", 0.05, 3.5, 12.25, 150.0},
+                    ModelCase{"centre_slightly_behind", 0.05, 3.5, 20.25, 150.0},
                     ModelCase{"centre_well_behind", 0.3, 0.75, 4.8, 80.0},
                     ModelCase{"large_grid", 1.0, 40.0, 310.0, 1000.0},
-                    ModelCase{"near_the_end_of_the_model", 1.5, 1.0, 7.5, 60.0},
-                    ModelCase{"centre_in_front", -0.1, 1.25, 9.0, 50.0}),
+                    ModelCase{"near_the_end_of_the_model", 1.5, 1.0, 7.5, 60.0, 0.02},
+                    ModelCase{"centre_in_front", -0.1, 1.25, 30.0, 50.0}),
     [](const testing::TestParamInfo<ModelCase>& info) {
         return CaseName(info.index, {info.param.name});
     });
@@ -131,7 +150,7 @@ TEST_P(Reasons, EachMissingValueSaysWhy) {
     EXPECT_EQ(result.At62.Ohms.has_value(), c.at62 == Reason::None);
     EXPECT_EQ(result.Flat.Result, c.verdict);
     EXPECT_EQ(result.Slope.Why, c.slope);
-    EXPECT_EQ(result.Slope.TrueOhms.has_value(), c.slope == Reason::None);
+    EXPECT_EQ(result.Slope.AtTrueDistance.Ohms.has_value(), c.slope == Reason::None);
     EXPECT_EQ(stakewell::analysis::ReasonText(result.Slope.Why, result.Slope.WhyAt), c.slopeText);
 }
 
@@ -193,7 +212,53 @@ INSTANTIATE_TEST_SUITE_P(
                                "R1 equals R2, so \u03bc is undefined"},
                     ReasonCase{"no_e2_distance", Flat, 0.0, Reason::NoE2Distance,
                                Verdict::NotAssessed, Reason::NoE2Distance,
-                               "no E2 distance above 0"}),
+                               "no E2 distance above 0"},
+                    // A reading too large for the sums of the method is not
+                    // an R2 equal to R1.
+                    ReasonCase{"huge_reading_at_60_percent",
+                               {{20, 2.4}, {40, 2.9}, {60, 1e308}, {80, 4}},
+                               100.0,
+                               Reason::None,
+                               Verdict::NoPlateau,
+                               Reason::NotFinite,
+                               "the readings are too large to work with"},
+                    ReasonCase{"curve_falling_from_40_to_10_ohms",
+                               {{10, 40}, {20, 30}, {40, 20}, {60, 15}, {80, 10}},
+                               100.0,
+                               Reason::FallingCurve,
+                               Verdict::NotAssessed,
+                               Reason::FallingCurve,
+                               "the curve falls: its reading nearest E2 is below its reading "
+                               "nearest E1"},
+                    ReasonCase{"falling_by_its_ends_though_rising_between",
+                               {{10, 5}, {20, 8}, {40, 9}, {60, 9.5}, {80, 4.9}},
+                               100.0,
+                               Reason::FallingCurve,
+                               Verdict::NotAssessed,
+                               Reason::FallingCurve,
+                               "the curve falls: its reading nearest E2 is below its reading "
+                               "nearest E1"},
+                    ReasonCase{"negative_reading",
+                               {{10, 2}, {20, -1}, {40, 5}, {62, 6}, {80, 7}},
+                               100.0,
+                               Reason::NegativeReading,
+                               Verdict::NotAssessed,
+                               Reason::NegativeReading,
+                               "a reading is below 0 Ohms, which no sound test gives"},
+                    ReasonCase{"negative_reading_hidden_in_a_mean",
+                               {{20, 10}, {40, 12}, {62, -5}, {62, 33}, {80, 15}},
+                               100.0,
+                               Reason::NegativeReading,
+                               Verdict::NotAssessed,
+                               Reason::NegativeReading,
+                               "a reading is below 0 Ohms, which no sound test gives"},
+                    ReasonCase{"negative_reading_beyond_e2_left_out",
+                               {{20, 10}, {40, 12}, {62, 13}, {80, 14}, {120, -3}},
+                               100.0,
+                               Reason::None,
+                               Verdict::Stands,
+                               Reason::None,
+                               ""}),
     [](const testing::TestParamInfo<ReasonCase>& info) {
         return CaseName(info.index, {info.param.name});
     });
@@ -227,9 +292,9 @@ TEST(FopAnalysis, ToleranceDecidesTheVerdict) {
 TEST(AnalysisText, ListsEveryValueWithItsReadingsOrItsReason) {
     const stakewell::analysis::Result result =
         stakewell::analysis::Analyse(Readings({{10, 2}, {60, 20}, {61, 21}}), 100.0);
-    const std::string listing =
-        stakewell::analysis::AnalysisListing(result, stakewell::analysis::Digits::Full);
-    EXPECT_NE(listing.find("R1 at 20%: 5.6 Ohms (between 10 feet 2 Ohms and 60 feet 20 Ohms)\n"),
+    const std::string listing = stakewell::analysis::AnalysisListing(result);
+    EXPECT_NE(listing.find("R1 at 20%: 5.600 Ohms (between 10.0 feet 2.000 Ohms and 60.0 feet "
+                           "20.000 Ohms)\n"),
               std::string::npos)
         << listing;
     EXPECT_NE(listing.find("R at 62%: none (no reading beyond 62% of E2)\n"), std::string::npos)
@@ -237,9 +302,7 @@ TEST(AnalysisText, ListsEveryValueWithItsReadingsOrItsReason) {
     EXPECT_NE(listing.find("Verdict: not assessed (no reading beyond 62% of E2)\n"),
               std::string::npos)
         << listing;
-    EXPECT_EQ(
-        stakewell::analysis::AnalysisLines(result, stakewell::analysis::Digits::Rounded).size(),
-        18U);
+    EXPECT_EQ(stakewell::analysis::AnalysisLines(result).size(), 19U);
 }
 
 // Readings taken against a farther E2 take no part; each figure is given as
@@ -266,8 +329,7 @@ TEST_P(Scope, EachFigureUsesOnlyTheReadingsBelowE2) {
     EXPECT_EQ(result.ReadingCount, c.readingCount);
     EXPECT_EQ(result.LeftOut, c.leftOut);
     std::string lines;
-    for (const auto& line :
-         stakewell::analysis::AnalysisLines(result, stakewell::analysis::Digits::Rounded)) {
+    for (const auto& line : stakewell::analysis::AnalysisLines(result)) {
         if (line.Label.starts_with("Deviation")) {
             lines += line.Value + "|";
         }
@@ -310,9 +372,8 @@ TEST(FopAnalysis, ADistanceReadSeveralTimesCountsByItsMean) {
     EXPECT_DOUBLE_EQ(*result.At62.Ohms, 21.5);
     EXPECT_EQ(result.At62.Used, (std::vector<stakewell::analysis::Station>{{62, 21.5, 3}}));
     EXPECT_EQ(result.ReadingCount, 5);
-    const std::string listing =
-        stakewell::analysis::AnalysisListing(result, stakewell::analysis::Digits::Full);
-    EXPECT_NE(listing.find("R at 62%: 21.5 Ohms (read at 62 feet 21.5 Ohms [the mean of 3 "
+    const std::string listing = stakewell::analysis::AnalysisListing(result);
+    EXPECT_NE(listing.find("R at 62%: 21.500 Ohms (read at 62.0 feet 21.500 Ohms [the mean of 3 "
                            "readings])\n"),
               std::string::npos)
         << listing;
@@ -327,10 +388,9 @@ TEST(FopAnalysis, TheCacheAnswersAsAFreshAnalysisAfterEveryChange) {
     stakewell::analysis::AnalysisCache cache;
     FallOfPotential fop = Readings({{10, 2}, {60, 20}, {70, 30}});
     const auto same = [&](double e2) {
-        const std::string fresh = stakewell::analysis::AnalysisListing(
-            stakewell::analysis::Analyse(fop, e2), stakewell::analysis::Digits::Full);
-        return stakewell::analysis::AnalysisListing(cache.Analyse(fop, e2, 5.0),
-                                                    stakewell::analysis::Digits::Full) == fresh;
+        const std::string fresh =
+            stakewell::analysis::AnalysisListing(stakewell::analysis::Analyse(fop, e2));
+        return stakewell::analysis::AnalysisListing(cache.Analyse(fop, e2, 5.0)) == fresh;
     };
     EXPECT_TRUE(same(100.0));
     EXPECT_TRUE(same(65.0));
@@ -339,6 +399,94 @@ TEST(FopAnalysis, TheCacheAnswersAsAFreshAnalysisAfterEveryChange) {
     EXPECT_TRUE(same(100.0));
     fop.RemovePoint();
     EXPECT_TRUE(same(100.0));
+}
+
+// What the slope method says of R true: read off the curve at P_T with the
+// model's value beside it, or the reading it needs, or why there is none.
+struct TrueValueCase {
+    std::string name;
+    std::vector<FOPPoint> readings;
+    std::string trueLine;
+    std::string modelLine;
+    std::string summary;
+};
+
+std::ostream& operator<<(std::ostream& out, const TrueValueCase& c) {
+    return out << c.name;
+}
+
+class TrueValue : public testing::TestWithParam<TrueValueCase> {};
+
+TEST_P(TrueValue, IsReadOffTheMeasuredCurveOrAsksForAReading) {
+    const TrueValueCase& c = GetParam();
+    const stakewell::analysis::Result result =
+        stakewell::analysis::Analyse(Readings(c.readings), 100.0);
+    std::string trueLine;
+    std::string modelLine;
+    for (const auto& line : stakewell::analysis::AnalysisLines(result)) {
+        if (line.Label == "R true") {
+            trueLine = line.Value;
+        } else if (line.Label == "R true by the model") {
+            modelLine = line.Value;
+        }
+    }
+    EXPECT_EQ(trueLine, c.trueLine);
+    EXPECT_EQ(modelLine, c.modelLine);
+    EXPECT_EQ(stakewell::analysis::AnalysisSummary(result), c.summary);
+}
+
+const std::vector<FOPPoint> ToSixtyTwo{{10, 1.5}, {20, 2.0},  {30, 2.3},
+                                       {40, 2.5}, {50, 2.65}, {62, 2.8}};
+
+std::vector<FOPPoint> Extended(std::vector<FOPPoint> readings,
+                               const std::vector<FOPPoint>& farther) {
+    readings.insert(readings.end(), farther.begin(), farther.end());
+    return readings;
+}
+
+const std::string Falls = "the curve falls: its reading nearest E2 is below its reading nearest E1";
+
+INSTANTIATE_TEST_SUITE_P(
+    FopAnalysis, TrueValue,
+    testing::Values(
+        TrueValueCase{"between_readings_with_the_model_beside",
+                      {{20, 10}, {60, 24}, {70, 26}},
+                      "21.957 Ohms (between 20.0 feet 10.000 Ohms and 60.0 feet 24.000 Ohms)",
+                      "21.667 Ohms",
+                      "R62 24.400 Ohms; slope 21.957 Ohms at 54.2%"},
+        TrueValueCase{"p_t_beyond_the_last_reading", ToSixtyTwo,
+                      "none (take a reading at P_T = 62.131 feet)",
+                      "none (take a reading at P_T = 62.131 feet)",
+                      "R62 2.800 Ohms; slope: take a reading at P_T = 62.131 feet"},
+        TrueValueCase{"that_reading_taken", Extended(ToSixtyTwo, {{70, 3.2}, {80, 3.6}, {90, 4.5}}),
+                      "2.807 Ohms (between 62.0 feet 2.800 Ohms and 70.0 feet 3.200 Ohms)",
+                      "2.807 Ohms", "R62 2.800 Ohms, no plateau; slope 2.807 Ohms at 62.1%"},
+        TrueValueCase{"falling_curve",
+                      {{10, 40}, {20, 30}, {40, 20}, {60, 15}, {80, 10}},
+                      "none (" + Falls + ")",
+                      "none (" + Falls + ")",
+                      "R62 none (" + Falls + ")"},
+        TrueValueCase{"negative_reading",
+                      {{10, 2}, {20, -1}, {40, 5}, {62, 6}, {80, 7}},
+                      "none (a reading is below 0 Ohms, which no sound test gives)",
+                      "none (a reading is below 0 Ohms, which no sound test gives)",
+                      "R62 none (a reading is below 0 Ohms, which no sound test gives)"}),
+    [](const testing::TestParamInfo<TrueValueCase>& info) {
+        return CaseName(info.index, {info.param.name});
+    });
+
+TEST(FopAnalysis, PTBeforeTheFirstReadingAsksForAReadingThere) {
+    // A centre well behind E1 puts P_T at 4.5% of E2, before any reading.
+    std::vector<FOPPoint> measured;
+    for (const double p : {0.2, 0.4, 0.6, 0.8}) {
+        measured.push_back({p * 100.0, 7.5 - ModelG(p, 1.5)});
+    }
+    const stakewell::analysis::SlopeMethod slope =
+        stakewell::analysis::Analyse(Readings(measured), 100.0).Slope;
+    EXPECT_EQ(slope.Why, Reason::NoReadingAroundTrueDistance);
+    ASSERT_TRUE(slope.TrueDistance);
+    EXPECT_NEAR(*slope.TrueDistance, ModelRoot(1.5) * 100.0, 1e-9);
+    EXPECT_FALSE(slope.AtTrueDistance.Ohms || slope.ModelOhms);
 }
 
 } // namespace

@@ -61,17 +61,23 @@ TEST_F(FieldCommand, ReportTakesTheGivenE2) {
     EXPECT_NE(out.str().find("E2    = 100 feet\r\n"), std::string::npos);
 }
 
+// Rounded as the graph window and its details show them.
 TEST_F(FieldCommand, AnalysesOneLabelledValueALine) {
     EXPECT_EQ(
         Run({QStringLiteral("--analyse"), Good(), QStringLiteral("--e2"), QStringLiteral("100")}),
         0);
     const std::string listing = out.str();
-    EXPECT_NE(listing.find("E2 distance: 100 feet\nReadings: 4\n"), std::string::npos);
-    EXPECT_NE(listing.find("R at 62%: 24.4 Ohms (between 60 feet 24 Ohms and 70 feet 26 Ohms)\n"),
+    EXPECT_NE(listing.find("E2 distance: 100.0 feet\nReadings: 4\n"), std::string::npos);
+    EXPECT_NE(listing.find("R at 62%: 24.400 Ohms (between 60.0 feet 24.000 Ohms and 70.0 feet "
+                           "26.000 Ohms)\n"),
               std::string::npos)
         << listing;
-    EXPECT_NE(listing.find("\u03bc: 0.4\n"), std::string::npos) << listing;
-    EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 18);
+    EXPECT_NE(listing.find("\u03bc: 0.4000\n"), std::string::npos) << listing;
+    EXPECT_NE(listing.find("P_T: 64.326 feet\nR true: 24.865 Ohms (between 60.0 feet 24.000 Ohms "
+                           "and 70.0 feet 26.000 Ohms)\nR true by the model: 24.907 Ohms\n"),
+              std::string::npos)
+        << listing;
+    EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 19);
 }
 
 TEST_F(FieldCommand, FailuresGoToStandardErrorWithAnExitStatus) {
@@ -112,13 +118,13 @@ TEST_F(FieldCommand, TakesE2AndTheWireChoiceFromTheFile) {
     ASSERT_FALSE(store.Write());
 
     EXPECT_EQ(Run({QStringLiteral("--analyse"), file}), 0) << err.str();
-    EXPECT_NE(out.str().find("E2 distance: 80 feet\nReadings: 4\nLeft out: 1 reading at or "
+    EXPECT_NE(out.str().find("E2 distance: 80.0 feet\nReadings: 4\nLeft out: 1 reading at or "
                              "beyond E2"),
               std::string::npos)
         << out.str();
     out.str({});
     EXPECT_EQ(Run({QStringLiteral("--analyse"), file, QStringLiteral("--e2=100")}), 0);
-    EXPECT_NE(out.str().find("E2 distance: 100 feet\nReadings: 5\nLeft out: none\n"),
+    EXPECT_NE(out.str().find("E2 distance: 100.0 feet\nReadings: 5\nLeft out: none\n"),
               std::string::npos)
         << out.str();
     out.str({});
@@ -127,10 +133,16 @@ TEST_F(FieldCommand, TakesE2AndTheWireChoiceFromTheFile) {
         out.str().find("   Wire Length, line    = 20 feet between electrodes, 60 feet in all"),
         std::string::npos)
         << out.str();
-    EXPECT_NE(out.str().find("E2    = 80 feet\r\nLeft out of the analysis: 1 of the 5 readings, at "
-                             "or beyond E2\r\n"),
+    EXPECT_NE(out.str().find("E2    = 80 feet\r\n"
+                             "-------------------------------------------------------\r\n"
+                             "----------- Fall of Potential Analysis ------------------\r\n"
+                             "E2 distance: 80.0 feet\r\nReadings: 4\r\nLeft out: 1 reading at "
+                             "or beyond E2"),
               std::string::npos)
         << out.str();
+    out.str({});
+    EXPECT_EQ(Run({QStringLiteral("--report"), file, QStringLiteral("--tolerance=7.5")}), 0);
+    EXPECT_NE(out.str().find("\r\nTolerance: 7.5%\r\n"), std::string::npos) << out.str();
 }
 
 TEST_F(FieldCommand, ReportAndAnalyseTogetherAreRefused) {

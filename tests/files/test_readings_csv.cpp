@@ -78,6 +78,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "10,5.5\n20,0\n",
                 {},
                 "Line 2: the resistance must be above 0 Ohms."},
+        CsvCase{"resistance_at_the_largest", "10,1e9\n", {{10, 1e9}}, ""},
+        CsvCase{"resistance_beyond_the_largest",
+                "10,5.5\n20,1e308\n",
+                {},
+                "Line 2: the resistance must be at most 1000000000 Ohms."},
         CsvCase{"at_e2",
                 "10,5.5\n100,9\n",
                 {},
@@ -88,6 +93,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<CsvCase>& info) {
         return CaseName(info.index, {info.param.name});
     });
+
+TEST(ReadingsCsvLimit, RefusesADistanceBeyondTheLargestEvenBelowE2) {
+    const stakewell::files::CsvReadings read =
+        stakewell::files::ReadReadingsCsv("1e9,5\n1000000001,6\n", WithE2(1e12));
+    EXPECT_EQ(read.Problem, "Line 2: the distance must be at most 1000000000 Feet.");
+    EXPECT_TRUE(read.Readings.empty());
+}
 
 TEST(Files, MoreReadingsThanTheListHoldsAreRefused) {
     std::string text;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -73,16 +74,47 @@ TEST(TextReport, WithoutReadingsEndsAfterTheResults) {
     EXPECT_EQ(stakewell::files::TextReport(Content(&one)).toStdString(), expected);
 }
 
-TEST(TextReport, TwoReadingsAddTheFallOfPotentialSection) {
+const char* const AnalysisHeader = "----------- Fall of Potential Analysis ------------------\r\n";
+
+TEST(TextReport, TwoReadingsAddTheFallOfPotentialSectionThenItsAnalysis) {
     const stakewell::survey::FallOfPotential two = Readings(2);
-    const std::string expected = std::string(Head) + Inputs() + Results +
-                                 "----------- Fall of Potential Case ----------------------\r\n"
-                                 "E1(P1)= 0 feet\r\n"
-                                 "P2 = 10 Feet  5 Ohms\r\n"
-                                 "P2 = 20 Feet  7.5 Ohms\r\n"
-                                 "E2    = 100 feet\r\n"
-                                 "-------------------------------------------------------\r\n";
-    EXPECT_EQ(stakewell::files::TextReport(Content(&two)).toStdString(), expected);
+    const std::string specified = std::string(Head) + Inputs() + Results +
+                                  "----------- Fall of Potential Case ----------------------\r\n"
+                                  "E1(P1)= 0 feet\r\n"
+                                  "P2 = 10 Feet  5 Ohms\r\n"
+                                  "P2 = 20 Feet  7.5 Ohms\r\n"
+                                  "E2    = 100 feet\r\n"
+                                  "-------------------------------------------------------\r\n";
+    const std::string report = stakewell::files::TextReport(Content(&two)).toStdString();
+    EXPECT_EQ(report.substr(0, specified.size()), specified);
+    const QStringList analysis = QString::fromStdString(report.substr(specified.size()))
+                                     .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(analysis.size(), 21);
+    EXPECT_EQ(analysis.front().toStdString() + "\r\n", AnalysisHeader);
+    EXPECT_EQ(analysis[1], QStringLiteral("E2 distance: 100.0 feet"));
+    EXPECT_EQ(analysis[4], QStringLiteral("R at 62%: none (no reading beyond 62% of E2)"));
+    EXPECT_EQ(analysis[11], QStringLiteral("R1 at 20%: 7.500 Ohms (read at 20.0 feet 7.500 Ohms)"));
+    EXPECT_EQ(analysis.back(), QString(55, u'-'));
+}
+
+// The analysis is judged by the window's tolerance and rounded as the
+// window shows it.
+TEST(TextReport, TheAnalysisTakesTheToleranceGiven) {
+    stakewell::survey::FallOfPotential fop;
+    fop.FOPE2Distance = 100.0;
+    for (const auto& [feet, ohms] :
+         {std::pair{20.0, 10.0}, {40.0, 12.0}, {62.0, 13.0}, {80.0, 14.0}}) {
+        fop.AddPoint(feet, ohms);
+    }
+    ReportContent content = Content(&fop);
+    content.TolerancePercent = 2.5;
+    const std::string report = stakewell::files::TextReport(content).toStdString();
+    for (const char* expected :
+         {"R at 62%: 13.000 Ohms (read at 62.0 feet 13.000 Ohms)\r\n",
+          "Deviation at 52%: -3.50%\r\n", "Tolerance: 2.5%\r\n",
+          "Verdict: no plateau: move the current electrode farther away\r\n"}) {
+        EXPECT_NE(report.find(expected), std::string::npos) << expected << report;
+    }
 }
 
 TEST(TextReport, BetweenElectrodesStatesTheLengthsTheResultsCameFrom) {
@@ -103,8 +135,12 @@ TEST(TextReport, ReadingsAtOrBeyondE2AreCountedAsLeftOut) {
     fop.FOPE2Distance = 20.0;
     const std::string report = stakewell::files::TextReport(Content(&fop)).toStdString();
     EXPECT_NE(report.find("E2    = 20 feet\r\n"
-                          "Left out of the analysis: 1 of the 2 readings, at or beyond E2\r\n"
-                          "-------------------------------------------------------\r\n"),
+                          "-------------------------------------------------------\r\n" +
+                          std::string(AnalysisHeader) +
+                          "E2 distance: 20.0 feet\r\n"
+                          "Readings: 1\r\n"
+                          "Left out: 1 reading at or beyond E2, which no test against it can "
+                          "have taken\r\n"),
               std::string::npos)
         << report;
 }

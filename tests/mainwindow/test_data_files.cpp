@@ -416,8 +416,11 @@ TEST_F(DataFiles, TheReportCopiesTheWindowAndReplacesAnOldOne) {
     form.Window().SaveTextReport(name);
     const QByteArray report = ReadBytes(name);
     EXPECT_TRUE(report.contains("\r\n   Electrode Length     = 12abc feet\r\n"));
-    EXPECT_TRUE(report.endsWith("P2 = 10 Feet  5 Ohms\r\nP2 = 20 Feet  7.5 Ohms\r\n"
+    EXPECT_TRUE(report.contains("P2 = 10 Feet  5 Ohms\r\nP2 = 20 Feet  7.5 Ohms\r\n"
                                 "E2    = 100 feet\r\n"
+                                "-------------------------------------------------------\r\n"
+                                "----------- Fall of Potential Analysis ------------------\r\n"));
+    EXPECT_TRUE(report.endsWith("R true by the model: none (no reading beyond 40% of E2)\r\n"
                                 "-------------------------------------------------------\r\n"));
 
     form.Click(QStringLiteral("cmdFOPClear"));

@@ -65,11 +65,11 @@ protected:
 TEST_F(FieldTest, ReadOutAndMarkersFollowEveryChangeOfTheList) {
     EXPECT_EQ(Panel(), "R62 none");
     AddPoint("60", "24");
-    EXPECT_EQ(Panel(), "R62 none; slope 21.667 Ohms at 54.2%") << Panel().toStdString();
+    EXPECT_EQ(Panel(), "R62 none; slope 21.957 Ohms at 54.2%") << Panel().toStdString();
     AddPoint("70", "26");
-    EXPECT_EQ(Panel(), "R62 24.400 Ohms; slope 21.667 Ohms at 54.2%") << Panel().toStdString();
+    EXPECT_EQ(Panel(), "R62 24.400 Ohms; slope 21.957 Ohms at 54.2%") << Panel().toStdString();
     AddPoint("80", "28");
-    EXPECT_EQ(Panel(), "R62 24.400 Ohms, no plateau; slope 21.667 Ohms at 54.2%")
+    EXPECT_EQ(Panel(), "R62 24.400 Ohms, no plateau; slope 21.957 Ohms at 54.2%")
         << Panel().toStdString();
     EXPECT_TRUE(graph->findChild<QLabel*>(QStringLiteral("Panel_3"))
                     ->toolTip()
@@ -89,7 +89,7 @@ TEST_F(FieldTest, ReadOutAndMarkersFollowEveryChangeOfTheList) {
     EXPECT_EQ(graph->MarkerTipAt(at + QPointF(30, 30)), "");
 
     form.Click(QStringLiteral("cmdFOPRemove"));
-    EXPECT_EQ(Panel(), "R62 24.400 Ohms; slope 21.667 Ohms at 54.2%") << Panel().toStdString();
+    EXPECT_EQ(Panel(), "R62 24.400 Ohms; slope 21.957 Ohms at 54.2%") << Panel().toStdString();
     form.Click(QStringLiteral("cmdFOPClear"));
     EXPECT_EQ(Panel(), "R62 none") << Panel().toStdString();
     EXPECT_EQ(graph->MarkerTipAt(at), "");

@@ -457,6 +457,7 @@ struct RefusalCase {
     const char* feet;
     const char* ohms;
     const char* reason;
+    const char* e2 = "50";
 };
 
 class RefusedAdd : public testing::TestWithParam<RefusalCase> {};
@@ -465,6 +466,7 @@ TEST_P(RefusedAdd, SaysWhyNextToTheButton) {
     const RefusalCase& c = GetParam();
     MainWindowDriver form;
     form.SelectTab(5);
+    form.Type("tbxFOPE2", c.e2);
     form.Type("tbxFOPP2Feet", c.feet);
     form.Type("tbxFOPP2Ohms", c.ohms);
     form.Click("cmdFOPAdd");
@@ -483,6 +485,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "Not added: the distance must be above 0 Feet and below the E2 distance, "
                     "50 Feet."},
         RefusalCase{"NoResistance", "10", "0", "Not added: the resistance must be above 0 Ohms."},
+        RefusalCase{"HugeResistance", "10", "1E308",
+                    "Not added: the resistance must be at most 1000000000 Ohms."},
+        RefusalCase{"ResistanceJustAboveTheLargest", "10", "1000000001",
+                    "Not added: the resistance must be at most 1000000000 Ohms."},
+        RefusalCase{"DistanceAboveTheLargestBelowE2", "1000000001", "8",
+                    "Not added: the distance must be at most 1000000000 Feet.", "1E12"},
         RefusalCase{"EmptyResistance", "10", "", "Not added: the resistance must be above 0 Ohms."},
         RefusalCase{"NotANumber", "10", "abc",
                     "Not added: the resistance \"abc\" is not a number."},
@@ -609,6 +617,7 @@ TEST(GraphWindow, FirstOpensBesideTheMainWindow) {
     EXPECT_TRUE(screen.contains(graph->frameGeometry()));
 }
 
+// Add refuses such a reading; a data file may still bring one.
 TEST(GraphWindow, AnAbsurdReadingLeavesTheOthersOnThePlot) {
     MainWindowDriver form;
     form.SelectTab(5);
@@ -616,7 +625,14 @@ TEST(GraphWindow, AnAbsurdReadingLeavesTheOthersOnThePlot) {
     AddPoint(form, "10", "8");
     AddPoint(form, "20", "6");
     AddPoint(form, "55", "1e999");
-    ASSERT_EQ(form.Text("lbPoint"), "Point 3 of 3") << "the reading is taken";
+    EXPECT_EQ(QToolTip::text(), "Not added: the resistance must be at most 1000000000 Ohms.");
+    QToolTip::hideText();
+    ASSERT_EQ(form.Text("lbPoint"), "Point 2 of 2") << "the reading is refused";
+    std::vector<stakewell::survey::FOPPoint> loaded = form.Window().State().fop.FOPPoints();
+    loaded.push_back({55, 1e308});
+    form.Window().State().fop.Replace(loaded, 3);
+    form.Window().UpdateFOP();
+    ASSERT_EQ(form.Text("lbPoint"), "Point 3 of 3");
 
     QWidget* graph = ShownGraphWindow();
     ASSERT_NE(graph, nullptr);

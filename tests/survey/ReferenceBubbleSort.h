@@ -40,6 +40,7 @@ inline void SortFOPPoints(std::vector<FOPPoint>& points, bool bDescending) {
 
 inline bool AddPoint(FallOfPotential& fop, double feet, double ohms) {
     if (!(ohms > 0.0 && feet > fop.FOPE1Position && feet < fop.FOPE2Distance) ||
+        ohms > stakewell::survey::LargestReading || feet > stakewell::survey::LargestReading ||
         fop.PointCount() >= stakewell::survey::MaxFOPPoints) {
         return false;
     }

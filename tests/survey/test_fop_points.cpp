@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <ostream>
@@ -218,6 +219,43 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"ZeroOhms", 10.0, 0.0}, RefusedCase{"NegativeOhms", 10.0, -2.0},
                       RefusedCase{"NaNFeet", NaN, 5.0}, RefusedCase{"NaNOhms", 10.0, NaN}),
     [](const ::testing::TestParamInfo<RefusedCase>& info) { return info.param.why; });
+
+struct LimitCase {
+    std::string name;
+    double feet;
+    double ohms;
+    double e2;
+    stakewell::survey::AddRefusal refusal;
+};
+
+void PrintTo(const LimitCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class LargestReadingTest : public ::testing::TestWithParam<LimitCase> {};
+
+TEST_P(LargestReadingTest, IsTakenAndNothingBeyondIt) {
+    const LimitCase& c = GetParam();
+    FallOfPotential fop = WithE2(c.e2);
+    EXPECT_EQ(fop.CheckPoint(c.feet, c.ohms), c.refusal);
+    EXPECT_EQ(fop.AddPoint(c.feet, c.ohms), c.refusal == stakewell::survey::AddRefusal::None);
+}
+
+using stakewell::survey::AddRefusal;
+using stakewell::survey::LargestReading;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LargestReadingTest,
+    ::testing::Values(
+        LimitCase{"ResistanceAtTheLargest", 10.0, LargestReading, 50.0, AddRefusal::None},
+        LimitCase{"ResistanceJustBeyond", 10.0, std::nextafter(LargestReading, 2e9), 50.0,
+                  AddRefusal::ResistanceTooLarge},
+        LimitCase{"ResistanceOfTheLargestDouble", 10.0, 1e308, 50.0,
+                  AddRefusal::ResistanceTooLarge},
+        LimitCase{"DistanceAtTheLargest", LargestReading, 5.0, 1e12, AddRefusal::None},
+        LimitCase{"DistanceBeyondItBelowE2", 2e9, 5.0, 1e12, AddRefusal::DistanceTooLarge},
+        LimitCase{"DistanceBeyondItAndE2", 2e9, 5.0, 50.0, AddRefusal::DistanceOutsideE1E2}),
+    [](const ::testing::TestParamInfo<LimitCase>& info) { return info.param.name; });
 
 TEST(FallOfPotential, RefusesEveryPointBeforeE2IsFirstTaken) {
     FallOfPotential fop;
