@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <string>
 #include <utility>
 
 namespace stakewell::files {
@@ -28,7 +29,15 @@ struct CheckedValue {
 // keeps the figure it always had. That rule holds an overflow at the largest
 // double, so the largest double itself counts as beyond the range.
 CheckedValue Check(const QString& text) {
-    const shared::NumberRead read = shared::ReadLeadingNumber(text.toStdString());
+    // Built without a detour through UTF-8, so that a short value stays off
+    // the heap: a survey holds tens of thousands. A character outside ASCII
+    // cannot belong to a number and stands as one byte that ends it.
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(text.size()));
+    for (const QChar c : text) {
+        bytes.push_back(c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x80');
+    }
+    const shared::NumberRead read = shared::ReadLeadingNumber(bytes);
     if (!read.anyDigit || !read.readInFull) {
         return {Fault::NotANumber, read.value};
     }
@@ -95,16 +104,18 @@ template <typename Holds> int HeldEntries(int limit, Holds holds) {
 
 std::optional<QString> ReadingValueDamage(const XmlValueStore& store, int reading, const char* what,
                                           const QString& path) {
-    const QString item = QStringLiteral("reading %1, %2").arg(reading).arg(QLatin1String(what));
-    if (!store.Holds(path)) {
-        return QStringLiteral("%1 is missing").arg(item);
-    }
+    const auto item = [reading, what] {
+        return QStringLiteral("reading %1, %2").arg(reading).arg(QLatin1String(what));
+    };
     const QString text = store.GetValue(path);
+    if (text.isEmpty() && !store.Holds(path)) {
+        return QStringLiteral("%1 is missing").arg(item());
+    }
     const Fault fault = Check(text).fault;
     if (fault == Fault::None) {
         return std::nullopt;
     }
-    return Named(item, text, fault);
+    return Named(item(), text, fault);
 }
 
 std::optional<QString> ReadingsDamage(const XmlValueStore& store) {
