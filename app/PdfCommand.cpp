@@ -2,7 +2,6 @@
 
 #include "analysis/FopAnalysis.h"
 #include "cli/DataFileSheet.h"
-#include "files/XmlValueStore.h"
 #include "graph/PlotScale.h"
 #include "graph/SharedState.h"
 #include "graph/TestReportPage.h"
@@ -100,12 +99,12 @@ graph::TestReportContent ReportOf(const PdfRequest& request,
 }
 
 std::optional<Failure> Write(const PdfRequest& request) {
-    files::XmlValueStore store;
-    store.FileName(request.dataFile);
-    if (const std::optional<QString> problem = store.Read()) {
-        return Failure{1, QStringLiteral("cannot read \"%1\": %2").arg(request.dataFile, *problem)};
+    const files::CheckedDataFile file = files::ReadCheckedDataFile(request.dataFile);
+    if (!file.Content) {
+        return Failure{
+            1, QStringLiteral("cannot read \"%1\": %2").arg(request.dataFile, file.Problem)};
     }
-    const files::DataFileContent content = files::ReadDataFile(store);
+    const files::DataFileContent& content = *file.Content;
     const double e2 = request.e2.value_or(cli::FileE2(content));
 
     // Text on a page needs the fonts of a GUI application, and the survey's

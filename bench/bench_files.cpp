@@ -1,4 +1,5 @@
 #include "files/DataFile.h"
+#include "files/DataFileCheck.h"
 #include "files/XmlValueStore.h"
 #include "mainwindow/frmMain.h"
 
@@ -108,5 +109,14 @@ void BM_TakeFullSurveyFromStore(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TakeFullSurveyFromStore)->Unit(benchmark::kMillisecond);
+
+void BM_CheckFullSurveyInStore(benchmark::State& state) {
+    stakewell::files::XmlValueStore store;
+    stakewell::files::WriteDataFile(store, FullSurveyContent());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(stakewell::files::DataFileDamage(store));
+    }
+}
+BENCHMARK(BM_CheckFullSurveyInStore)->Unit(benchmark::kMillisecond);
 
 } // namespace

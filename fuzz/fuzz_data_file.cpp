@@ -1,5 +1,6 @@
 // Any bytes as a data file. The reader either refuses the file with a reason
-// or gives a point list within the limit; it throws nothing. What it gives
+// or gives a point list within the limit, every reading finite and not
+// negative; it throws nothing. What it gives
 // (up to a few hundred points) can be written and read again: the texts come
 // back exactly, and the numbers, once written, stay as they are.
 #include "FuzzCheck.h"
@@ -13,6 +14,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -21,13 +23,9 @@ using stakewell::files::DataFileContent;
 constexpr int RoundTripPoints = 256;
 
 std::optional<DataFileContent> ReadFile(const QString& fileName) {
-    stakewell::files::XmlValueStore store;
-    store.FileName(fileName);
-    if (const std::optional<QString> problem = store.Read()) {
-        Require(!problem->isEmpty(), "a file refused names its reason");
-        return std::nullopt;
-    }
-    return stakewell::files::ReadDataFile(store);
+    stakewell::files::CheckedDataFile file = stakewell::files::ReadCheckedDataFile(fileName);
+    Require(file.Content.has_value() || !file.Problem.isEmpty(), "a file refused names its reason");
+    return std::move(file.Content);
 }
 
 DataFileContent WrittenAndRead(const DataFileContent& content) {
@@ -46,7 +44,9 @@ void RequireSane(const DataFileContent& content) {
             "the point list holds the origin and at most the largest count");
     Require(content.FOPPoints.front() == stakewell::survey::FOPPoint{}, "point 0 is the origin");
     for (const stakewell::survey::FOPPoint& point : content.FOPPoints) {
-        Require(std::isfinite(point.Feet) && std::isfinite(point.Ohms), "every point is finite");
+        Require(std::isfinite(point.Feet) && std::isfinite(point.Ohms) && point.Feet >= 0.0 &&
+                    point.Ohms >= 0.0,
+                "every point is finite and not negative");
     }
 }
 

@@ -7,7 +7,6 @@
 #include "calc/DesignSheet.h"
 #include "files/DataFile.h"
 #include "files/TextReport.h"
-#include "files/XmlValueStore.h"
 #include "shared/NumberReading.h"
 
 #include <QMap>
@@ -15,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <ostream>
+#include <utility>
 
 namespace stakewell::cli {
 namespace {
@@ -69,13 +69,11 @@ std::optional<double> PositiveNumber(const QString& text) {
 }
 
 std::optional<DataFileContent> Read(const QString& fileName, std::optional<Failure>& failure) {
-    files::XmlValueStore store;
-    store.FileName(fileName);
-    if (const std::optional<QString> problem = store.Read()) {
-        failure = Failure{1, QStringLiteral("cannot read \"%1\": %2").arg(fileName, *problem)};
-        return std::nullopt;
+    files::CheckedDataFile file = files::ReadCheckedDataFile(fileName);
+    if (!file.Content) {
+        failure = Failure{1, QStringLiteral("cannot read \"%1\": %2").arg(fileName, file.Problem)};
     }
-    return files::ReadDataFile(store);
+    return std::move(file.Content);
 }
 
 QByteArray Report(const DataFileContent& content, double e2, double tolerancePercent) {

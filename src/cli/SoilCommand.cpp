@@ -3,13 +3,13 @@
 #include "analysis/SoilSurvey.h"
 #include "files/DataFile.h"
 #include "files/SoilCsv.h"
-#include "files/XmlValueStore.h"
 
 #include <QFile>
 
 #include <algorithm>
 #include <cmath>
 #include <ostream>
+#include <utility>
 #include <variant>
 
 namespace stakewell::cli {
@@ -107,13 +107,12 @@ std::variant<analysis::SoilSurvey, Refusal> SurveyOf(const SoilRequest& request)
             return Refusal{2, QStringLiteral("--array and --metres go with a CSV file; a data "
                                              "file's survey keeps its own")};
         }
-        files::XmlValueStore store;
-        store.FileName(request.fileName);
-        if (const std::optional<QString> problem = store.Read()) {
+        files::CheckedDataFile data = files::ReadCheckedDataFile(request.fileName);
+        if (!data.Content) {
             return Refusal{
-                1, QStringLiteral("cannot read \"%1\": %2").arg(request.fileName, *problem)};
+                1, QStringLiteral("cannot read \"%1\": %2").arg(request.fileName, data.Problem)};
         }
-        analysis::SoilSurvey survey = files::ReadDataFile(store).Soil;
+        analysis::SoilSurvey survey = std::move(data.Content->Soil);
         if (!survey.Exists()) {
             return Refusal{1, QStringLiteral("\"%1\" holds no soil survey").arg(request.fileName)};
         }

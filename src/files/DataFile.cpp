@@ -1,12 +1,13 @@
 #include "files/DataFile.h"
 
+#include "files/DataFileCheck.h"
+#include "files/DataFilePaths.h"
 #include "files/XmlValueStore.h"
 #include "shared/NumberReading.h"
 #include "shared/TextForm.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -17,34 +18,10 @@ namespace {
 
 using survey::FOPPoint;
 
-// Paths are built from the program's title so that one file can sit beside
-// other programs' values without clashing.
-QString FullPath(const QString& item) {
-    return QStringLiteral("Data/Stakewell") + item;
-}
-
-// A survey holds tens of thousands of points: their paths are built from
-// prefixes made once. A path returned is only valid until the next call,
-// which reuses its buffer.
-class PointPaths {
-public:
-    const QString& Ohms(int index) { return Indexed(ohms, index); }
-    const QString& Feet(int index) { return Indexed(feet, index); }
-
-private:
-    const QString& Indexed(const QString& prefix, int index) {
-        std::array<char, 16> digits{};
-        auto* const end = std::to_chars(digits.begin(), digits.end(), index).ptr;
-        path.resize(0);
-        path += prefix;
-        path += QLatin1String(digits.data(), end - digits.data());
-        return path;
-    }
-
-    QString ohms = FullPath(QStringLiteral("/FOP/Ohms-"));
-    QString feet = FullPath(QStringLiteral("/FOP/Feet-"));
-    QString path;
-};
+using paths::FOPE2Item;
+using paths::FullPath;
+using paths::PointPaths;
+using paths::SoilPath;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -91,7 +68,6 @@ void GetFields(const XmlValueStore& store, DataFileContent& content, FilePlace p
     }
 }
 
-const char* const FOPE2Item = "/FOP/E2";
 const char* const WireBetween0Item = "/Wire/Between-0";
 const char* const WireBetween1Item = "/Wire/Between-1";
 const char* const WireLengthItem = "/Options/WireLength";
@@ -108,7 +84,11 @@ void SetChoices(XmlValueStore& store, const ChoiceContent& choices) {
             store.SetValue(FullPath(QLatin1String(item)), QString::number(*value));
         }
     };
-    text(FOPE2Item, choices.FOPE2);
+    // A box left holding no distance above 0 is kept empty: the analysis has
+    // no distance either way, and the file loads again.
+    if (choices.FOPE2) {
+        text(FOPE2Item, IsStorableE2(*choices.FOPE2) ? *choices.FOPE2 : QString());
+    }
     text(WireBetween0Item, choices.WireBetween_0);
     text(WireBetween1Item, choices.WireBetween_1);
     option(WireLengthItem, choices.WireLength);
@@ -148,13 +128,9 @@ ChoiceContent GetChoices(const XmlValueStore& store) {
 
 // The survey's items follow all others and are written only for a survey
 // that exists, so that a file without one is what it always was.
-const char* const SoilArrayItem = "/Soil/Array";
-const char* const SoilUnitItem = "/Soil/Unit";
-const char* const SoilCountItem = "/Soil/Count";
-
-QString SoilPath(const char* name, std::size_t reading) {
-    return FullPath(QStringLiteral("/Soil/%1-%2").arg(QLatin1String(name)).arg(reading + 1));
-}
+using paths::SoilArrayItem;
+using paths::SoilCountItem;
+using paths::SoilUnitItem;
 
 // Every reading comes back as the same double; a cell never filled in, or
 // not a number, stays empty and so refused.
@@ -265,13 +241,13 @@ void WriteDataFile(XmlValueStore& store, const DataFileContent& content) {
                    integer(content.Graph.GraphHeight));
     store.SetValue(FullPath(QStringLiteral("/frmGraph/Width")), integer(content.Graph.GraphWidth));
     SetFields(store, content, FilePlace::BeforeReadings);
-    store.SetValue(FullPath(QStringLiteral("/FOP/iPts")), integer(content.PointCount()));
-    PointPaths paths;
+    store.SetValue(FullPath(paths::PointCountItem), integer(content.PointCount()));
+    PointPaths points;
     store.Reserve(2 * content.FOPPoints.size() + 16);
     for (int i = 0; i <= content.PointCount(); ++i) {
         const FOPPoint& point = content.FOPPoints[static_cast<std::size_t>(i)];
-        store.SetValue(paths.Ohms(i), Text(shared::DoubleText(point.Ohms)));
-        store.SetValue(paths.Feet(i), Text(shared::DoubleText(point.Feet)));
+        store.SetValue(points.Ohms(i), Text(shared::DoubleText(point.Ohms)));
+        store.SetValue(points.Feet(i), Text(shared::DoubleText(point.Feet)));
     }
     SetFields(store, content, FilePlace::AfterReadings);
     SetChoices(store, content.Choices);
@@ -291,20 +267,33 @@ DataFileContent ReadDataFile(const XmlValueStore& store) {
     content.Graph.GraphHeight = whole(QStringLiteral("/frmGraph/Height"));
     content.Graph.GraphWidth = whole(QStringLiteral("/frmGraph/Width"));
     GetFields(store, content, FilePlace::BeforeReadings);
-    const int count = std::clamp(whole(QStringLiteral("/FOP/iPts")), 0, survey::MaxFOPPoints);
+    const int count =
+        std::clamp(whole(QLatin1String(paths::PointCountItem)), 0, survey::MaxFOPPoints);
     content.FOPPoints.assign(static_cast<std::size_t>(count) + 1, FOPPoint{});
-    PointPaths paths;
+    PointPaths points;
     NumberReader number(store);
     for (int i = 1; i <= count; ++i) {
         FOPPoint& point = content.FOPPoints[static_cast<std::size_t>(i)];
-        point.Ohms = number(paths.Ohms(i));
-        point.Feet = number(paths.Feet(i));
+        point.Ohms = number(points.Ohms(i));
+        point.Feet = number(points.Feet(i));
     }
     GetFields(store, content, FilePlace::AfterReadings);
     content.Choices = GetChoices(store);
     content.Soil = GetSoil(store);
     content.Site = GetSite(store);
     return content;
+}
+
+CheckedDataFile ReadCheckedDataFile(const QString& fileName) {
+    XmlValueStore store;
+    store.FileName(fileName);
+    if (std::optional<QString> problem = store.Read()) {
+        return {std::nullopt, *problem};
+    }
+    if (std::optional<QString> damage = DataFileDamage(store)) {
+        return {std::nullopt, *damage};
+    }
+    return {ReadDataFile(store), QString()};
 }
 
 } // namespace stakewell::files

@@ -58,6 +58,15 @@ void WriteDataFile(XmlValueStore& store, const DataFileContent& content);
 // read beyond it. An option index other than 0 or 1 reads as none.
 DataFileContent ReadDataFile(const XmlValueStore& store);
 
+// A data file read from disk and checked whole before any of it is used.
+struct CheckedDataFile {
+    std::optional<DataFileContent> Content;
+    // Why there is no content: the file's own problem, or its first damaged
+    // item, named.
+    QString Problem;
+};
+CheckedDataFile ReadCheckedDataFile(const QString& fileName);
+
 // The value of a number read from a data file, rounded half to even and held
 // within the 32-bit range.
 std::int32_t WholeNumber(const QString& text);

@@ -146,6 +146,7 @@ private:
     std::optional<QString> ReadDataFileInto(const QString& fileName);
     void ApplyDataFile(const files::DataFileContent& content);
     void ApplyChoices(const files::ChoiceContent& choices);
+    void ShowDiameterFraction(const QString& diameter);
     files::DataFileContent CurrentDataFile() const;
     files::ReportContent CurrentReport() const;
     void ConnectFieldTest();
@@ -165,6 +166,7 @@ private:
     void ShowRecentFiles();
     void OpenRecentFile(const QString& fileName);
     void OpenDropped(const QList<QUrl>& urls);
+    void OfferDroppedReadings(const QString& fileName);
 
     std::unique_ptr<Ui::frmMain> ui;
     graph::SharedState state;

@@ -11,6 +11,7 @@
 #include "graph/FileDialogs.h"
 #include "graph/GraphWindowHost.h"
 #include "graph/ScreenPlacement.h"
+#include "mainwindow/DiameterFraction.h"
 #include "shared/Twips.h"
 
 #include <QDir>
@@ -105,12 +106,11 @@ void frmMain::LoadDataFile(QString& fileName) {
 // The whole file is read and checked before anything is applied, so a file
 // that cannot be used leaves the window exactly as it was.
 std::optional<QString> frmMain::ReadDataFileInto(const QString& fileName) {
-    files::XmlValueStore store;
-    store.FileName(fileName);
-    if (std::optional<QString> problem = store.Read()) {
-        return problem;
+    const files::CheckedDataFile file = files::ReadCheckedDataFile(fileName);
+    if (!file.Content) {
+        return file.Problem;
     }
-    ApplyDataFile(files::ReadDataFile(store));
+    ApplyDataFile(*file.Content);
     return std::nullopt;
 }
 
@@ -135,6 +135,8 @@ void frmMain::ApplyDataFile(const DataFileContent& content) {
     fopHistory.Forget();
     setFields(calc::FilePlace::AfterReadings);
     ApplyChoices(content.Choices);
+    ShowDiameterFraction(
+        content.FieldTexts[static_cast<std::size_t>(calc::SheetInput::ElectrodeDiameter)]);
     state.soil = content.Soil;
     siteRecord = content.Site;
     Recalculate();
@@ -160,6 +162,14 @@ void frmMain::ApplyChoices(const files::ChoiceContent& choices) {
     if (choices.FOPE2) {
         ui->tbxFOPE2->setText(*choices.FOPE2);
     }
+}
+
+// The fraction boxes are a converter beside the diameter: after a load they
+// show the loaded diameter, never a size the file knows nothing of.
+void frmMain::ShowDiameterFraction(const QString& diameter) {
+    const std::optional<Fraction> fraction = DiameterFraction(diameter);
+    ui->tbxNumer->setText(fraction ? fraction->Numerator : QString());
+    ui->tbxDenom->setText(fraction ? fraction->Denominator : QString());
 }
 
 DataFileContent frmMain::CurrentDataFile() const {

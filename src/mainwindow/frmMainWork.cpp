@@ -5,6 +5,7 @@
 #include "ui_frmMain.h"
 
 #include "files/DataFile.h"
+#include "graph/GraphWindowHost.h"
 #include "mainwindow/RecentFiles.h"
 #include "mainwindow/WorkTitle.h"
 
@@ -125,7 +126,27 @@ void frmMain::OpenDropped(const QList<QUrl>& urls) {
                           QStringLiteral("The file does not exist"));
         return;
     }
+    if (QFileInfo(fileName).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0) {
+        OfferDroppedReadings(fileName);
+        return;
+    }
     LoadDataFile(fileName);
+}
+
+// A readings file is no data file, whatever it holds: read as XML it could
+// only be refused. Its readings replace the list as the graph's import
+// does, so Ctrl+Z brings the old list back.
+void frmMain::OfferDroppedReadings(const QString& fileName) {
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        this, QStringLiteral("Stakewell"),
+        QStringLiteral("\"%1\" is a CSV file, not a data file.\nImport its readings into the "
+                       "fall-of-potential test?")
+            .arg(QDir::toNativeSeparators(fileName)),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes) {
+        QString name = fileName;
+        graph->Window().ImportReadings(name);
+    }
 }
 
 } // namespace stakewell::mainwindow

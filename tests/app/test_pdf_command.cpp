@@ -97,6 +97,16 @@ protected:
         return name;
     }
 
+    // The readings' file with its second resistance spelt out.
+    QString DamagedFile() {
+        stakewell::files::XmlValueStore store;
+        store.FileName(DataFile(false));
+        EXPECT_FALSE(store.Read());
+        store.SetValue(QStringLiteral("Data/Stakewell/FOP/Ohms-2"), QStringLiteral("eleven"));
+        EXPECT_FALSE(store.Write());
+        return store.FileName();
+    }
+
     QTemporaryDir folder;
 };
 
@@ -143,6 +153,9 @@ TEST_P(PdfRefusal, EndsWithTheStatusAndTheReason) {
     const RefusalCase& c = GetParam();
     QStringList arguments = c.arguments;
     arguments.replaceInStrings(QStringLiteral("FILE"), DataFile(false));
+    if (arguments.contains(QStringLiteral("DAMAGED"))) {
+        arguments.replaceInStrings(QStringLiteral("DAMAGED"), DamagedFile());
+    }
     arguments.replaceInStrings(QStringLiteral("OUT"), folder.filePath(QStringLiteral("out.pdf")));
     const PdfRun run = RunProgram(arguments, QStringLiteral("C"));
     EXPECT_EQ(run.status, c.status);
@@ -167,6 +180,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "needs one data file"},
         RefusalCase{
             "UnreadableFile", {"--pdf", "missing.xml", "OUT"}, 1, "cannot read \"missing.xml\""},
+        RefusalCase{"DamagedReading",
+                    {"--pdf", "DAMAGED", "OUT"},
+                    1,
+                    "site.xml\": reading 2, resistance \"eleven\" is not a number\n"},
         RefusalCase{"UnwritableFolder",
                     {"--pdf", "FILE", "/nonexistent-folder/out.pdf"},
                     1,

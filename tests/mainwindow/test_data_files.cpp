@@ -181,12 +181,10 @@ TEST_F(DataFiles, ALoadLeavesWhatTheFileDoesNotHoldAlone) {
     form.Click(QStringLiteral("WireSize_1"));
     form.Click(QStringLiteral("WireLength_1"));
     form.Type("tbxWireBetween_0", "16");
-    form.Type("tbxNumer", "3");
     form.Type("tbxFOPE2", "77");
     form.Type("tbxFOPP2Feet", "7");
     form.SelectTab(4);
-    const QStringList untouched{"tbxWireBetween_0", "tbxNumer",     "tbxDenom",
-                                "tbxFOPE2",         "tbxFOPP2Feet", "tbxFOPP2Ohms"};
+    const QStringList untouched{"tbxWireBetween_0", "tbxFOPE2", "tbxFOPP2Feet", "tbxFOPP2Ohms"};
     QStringList before;
     for (const QString& name : untouched) {
         before << form.Text(name);
@@ -334,10 +332,10 @@ INSTANTIATE_TEST_SUITE_P(
                             "<group name=\"frmMain\"><value name=\"Top\">high</value></group>"
                             "</group></group></stakewell-data>");
                     },
-                    0},
+                    -1},
         HostileCase{"MissingItems", [] { return QByteArray("<stakewell-data/>"); }, 0},
-        HostileCase{"NegativeCount", [] { return WithCount("-5"); }, 0},
-        HostileCase{"CountBeyondTheList", [] { return WithCount("99999"); }, 32767},
+        HostileCase{"NegativeCount", [] { return WithCount("-5"); }, -1},
+        HostileCase{"CountBeyondTheList", [] { return WithCount("99999"); }, -1},
         HostileCase{"FullSurvey", [] { return Saved(Survey(32767)); }, 32767}),
     [](const testing::TestParamInfo<HostileCase>& info) { return std::string(info.param.name); });
 

@@ -1,12 +1,18 @@
 #include "MainWindowDriver.h"
 
+#include "files/DataFile.h"
+#include "files/XmlValueStore.h"
+#include "mainwindow/DiameterFraction.h"
+
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "CaseName.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <tuple>
@@ -121,6 +127,63 @@ TEST(FractionEntry, FractionBoxesDoNotRecalculate) {
     form.Type("tbxDenom", "4");
     EXPECT_EQ(spy.count(), 0);
     EXPECT_EQ(form.Text("tbxElectDia"), "");
+}
+
+struct DiameterCase {
+    const char* diameter;
+    const char* numerator; // nothing: the boxes are cleared
+    const char* denominator;
+};
+
+class LoadedDiameter : public testing::TestWithParam<DiameterCase> {};
+
+TEST_P(LoadedDiameter, ShowsItsFractionOrNone) {
+    const DiameterCase& c = GetParam();
+    const std::optional<stakewell::mainwindow::Fraction> fraction =
+        stakewell::mainwindow::DiameterFraction(QString::fromUtf8(c.diameter));
+    if (c.numerator == nullptr) {
+        EXPECT_EQ(fraction, std::nullopt);
+    } else {
+        EXPECT_EQ(fraction, (stakewell::mainwindow::Fraction{c.numerator, c.denominator}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Diameters, LoadedDiameter,
+    testing::Values(DiameterCase{"0.625", "5", "8"}, DiameterCase{"0.5", "1", "2"},
+                    DiameterCase{"0.75", "3", "4"}, DiameterCase{"1", "1", "1"},
+                    DiameterCase{"1.5", "3", "2"}, DiameterCase{" 0.3125 ", "5", "16"},
+                    DiameterCase{"0.015625", "1", "64"},
+                    DiameterCase{"0.0078125", nullptr, nullptr},
+                    DiameterCase{"0.63", nullptr, nullptr}, DiameterCase{"0.1", nullptr, nullptr},
+                    DiameterCase{"0", nullptr, nullptr}, DiameterCase{"-0.625", nullptr, nullptr},
+                    DiameterCase{"5/8", nullptr, nullptr}, DiameterCase{"", nullptr, nullptr},
+                    DiameterCase{"1e300", nullptr, nullptr}),
+    [](const auto& info) { return CaseName(info.index, {info.param.diameter}); });
+
+// The boxes follow the loaded diameter, whatever they held before the load.
+TEST(FractionEntry, ALoadShowsTheLoadedDiameterAsAFraction) {
+    QTemporaryDir folder;
+    MainWindowDriver form;
+    form.Type("tbxNumer", "3");
+    for (const auto& [diameter, numerator, denominator, shown] :
+         std::vector<std::tuple<QString, QString, QString, QString>>{
+             {"0.75", "3", "4", "0.75"}, {"0.63", "", "", "?"}, {"0.625", "5", "8", "0.625"}}) {
+        stakewell::files::DataFileContent content;
+        content
+            .FieldTexts[static_cast<std::size_t>(stakewell::calc::SheetInput::ElectrodeDiameter)] =
+            diameter;
+        stakewell::files::XmlValueStore store;
+        QString name = folder.filePath(QStringLiteral("site.xml"));
+        store.FileName(name);
+        stakewell::files::WriteDataFile(store, content);
+        ASSERT_EQ(store.Write(), std::nullopt);
+        form.Window().LoadDataFile(name);
+        EXPECT_EQ(form.Text("tbxNumer"), numerator) << diameter.toStdString();
+        EXPECT_EQ(form.Text("tbxDenom"), denominator) << diameter.toStdString();
+        EXPECT_EQ(form.Text("lbResult"), shown) << diameter.toStdString();
+        EXPECT_EQ(form.Text("tbxElectDia"), diameter);
+    }
 }
 
 } // namespace

@@ -122,20 +122,22 @@ TEST_F(LastRun, AnInstalledProgramKeepsTheFileInTheUserConfiguration) {
 
 // The unreadable file is kept for the user, who is told once; the program
 // starts afresh and its close writes a new file beside the kept one.
-TEST_F(LastRun, AnUnreadableFileIsSetAsideAndReportedOnce) {
-    const QByteArray damaged = R"(<stakewell-data><group name="Data"><value name="x">1)";
+void ExpectSetAsideAndReportedOnce(const QTemporaryDir& folder, const QString& lastConfig,
+                                   const QByteArray& damaged, const char* reason) {
     {
-        QFile file(LastConfig());
+        QFile file(lastConfig);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(damaged);
     }
     ModalAnswerer answerer;
     {
-        stakewell::mainwindow::frmMain window(LastConfig());
+        stakewell::mainwindow::frmMain window(lastConfig);
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
         QTRY_COMPARE(answerer.Messages().size(), 1);
-        EXPECT_TRUE(answerer.Messages().front().contains(LastConfig()));
+        EXPECT_TRUE(answerer.Messages().front().contains(lastConfig));
+        EXPECT_TRUE(answerer.Messages().front().contains(QLatin1String(reason)))
+            << answerer.Messages().front().toStdString();
         EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("tbxEarthRes"))->text(), "");
         window.close();
     }
@@ -143,9 +145,25 @@ TEST_F(LastRun, AnUnreadableFileIsSetAsideAndReportedOnce) {
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), damaged);
     stakewell::files::XmlValueStore fresh;
-    fresh.FileName(LastConfig());
+    fresh.FileName(lastConfig);
     EXPECT_EQ(fresh.Read(), std::nullopt);
     EXPECT_EQ(answerer.Messages().size(), 1);
+}
+
+TEST_F(LastRun, AnUnreadableFileIsSetAsideAndReportedOnce) {
+    ExpectSetAsideAndReportedOnce(
+        folder, LastConfig(), R"(<stakewell-data><group name="Data"><value name="x">1)", "line 1");
+}
+
+// Half of a damaged last run is no state to work from.
+TEST_F(LastRun, ADamagedReadingSetsTheFileAsideLikeAnUnreadableOne) {
+    ExpectSetAsideAndReportedOnce(
+        folder, LastConfig(),
+        R"(<stakewell-data><group name="Data"><group name="Stakewell">)"
+        R"(<value name="Earth_Restivity">100</value><group name="FOP">)"
+        R"(<value name="iPts">1</value><value name="Ohms-1">abc</value>)"
+        R"(<value name="Feet-1">10</value></group></group></group></stakewell-data>)",
+        R"(reading 1, resistance "abc" is not a number)");
 }
 
 } // namespace

@@ -11,16 +11,19 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -395,6 +398,65 @@ TEST_F(OpenFile, ADroppedFileThatIsNoDataFileIsReportedByName) {
     EXPECT_EQ(form.Window().windowTitle(), "Stakewell");
 }
 
+// A damaged file named at the start is refused as a loaded one is, once the
+// window is up; the window keeps the last run's state.
+TEST_F(OpenFile, ADamagedFileNamedAtTheStartIsRefusedWithTheItemNamed) {
+    const ModalAnswerer answerer;
+    frmMain window(File(QStringLiteral("LastConfig.xml")), QStringLiteral(STAKEWELL_DAMAGED_FILE));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(answerer.Messages().size(), 1);
+    EXPECT_EQ(answerer.Messages().front(),
+              QStringLiteral("Could not read data from \"%1\":\nreading 3, distance \"thirty\" "
+                             "is not a number.")
+                  .arg(QDir::toNativeSeparators(QStringLiteral(STAKEWELL_DAMAGED_FILE))));
+    EXPECT_EQ(window.State().fop.PointCount(), 0);
+    EXPECT_EQ(window.windowTitle(), "Stakewell");
+    window.close();
+}
+
+QString WriteReadings(const QString& fileName) {
+    QFile file(fileName);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Distance,Ohms\r\n10,4\r\n20,7.25\r\n");
+    return fileName;
+}
+
+QString ReadingsOffer(const QString& fileName) {
+    return QStringLiteral("\"%1\" is a CSV file, not a data file.\nImport its readings into the "
+                          "fall-of-potential test?")
+        .arg(QDir::toNativeSeparators(fileName));
+}
+
+TEST_F(OpenFile, ADroppedCsvFileIsOfferedAsReadingsAndTakenOnYes) {
+    const QString csv = WriteReadings(File(QStringLiteral("readings.CSV")));
+    QStringList asked;
+    QTimer yes;
+    QObject::connect(&yes, &QTimer::timeout, [&asked] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            asked << box->text();
+            box->button(QMessageBox::Yes)->click();
+        }
+    });
+    yes.start(10);
+    EXPECT_TRUE(Drop(form.Window(), {QUrl::fromLocalFile(csv)}));
+    yes.stop();
+    EXPECT_EQ(asked, QStringList{ReadingsOffer(csv)});
+    EXPECT_EQ(form.Window().State().fop.FOPPoints(),
+              (std::vector<stakewell::survey::FOPPoint>{{}, {10.0, 4.0}, {20.0, 7.25}}));
+    EXPECT_EQ(form.Window().windowTitle(), "*Stakewell");
+    EXPECT_EQ(RecentEntries(form.Window()), QStringList{"No Recent Files"});
+}
+
+TEST_F(OpenFile, ADroppedCsvFileDeclinedChangesNothing) {
+    const QString csv = WriteReadings(File(QStringLiteral("readings.csv")));
+    const ModalAnswerer answerer;
+    EXPECT_TRUE(Drop(form.Window(), {QUrl::fromLocalFile(csv)}));
+    EXPECT_EQ(answerer.Messages(), QStringList{ReadingsOffer(csv)});
+    EXPECT_EQ(form.Window().State().fop.PointCount(), 0);
+    EXPECT_EQ(form.Window().windowTitle(), "Stakewell");
+}
+
 TEST_F(OpenFile, ADropWithoutFilesIsNotTaken) {
     QMimeData mime;
     mime.setText(QStringLiteral("100"));
@@ -402,5 +464,81 @@ TEST_F(OpenFile, ADropWithoutFilesIsNotTaken) {
     QApplication::sendEvent(&form.Window(), &enter);
     EXPECT_FALSE(enter.isAccepted());
 }
+
+struct DamagedCase {
+    const char* name;
+    const char* item;
+    const char* text;
+    const char* reason;
+};
+
+// The design of WriteDesign with E2 and a soil survey, one item damaged.
+QString WriteDamaged(const QString& fileName, const DamagedCase& c) {
+    stakewell::files::DataFileContent content;
+    content.FieldTexts = {"31", "10", "0.625", "4", "40", "0.2043", "2.5", "25", "60"};
+    content.FOPPoints = {{}, {10.0, 4.0}, {20.0, 7.25}};
+    content.Choices.FOPE2 = QStringLiteral("100");
+    content.Soil.readings = {{2.0, 20.0, std::nullopt, 0.0}, {4.0, 10.0, std::nullopt, 0.0}};
+    stakewell::files::XmlValueStore store;
+    store.FileName(fileName);
+    stakewell::files::WriteDataFile(store, content);
+    store.SetValue(QStringLiteral("Data/Stakewell") + QLatin1String(c.item),
+                   QString::fromUtf8(c.text));
+    EXPECT_EQ(store.Write(), std::nullopt);
+    return fileName;
+}
+
+class DamagedFile : public OpenFile, public testing::WithParamInterface<DamagedCase> {};
+
+// Refused whole: the inputs, the readings, E2, the open file and the recent
+// files stay as they were, and the one message names the item.
+TEST_P(DamagedFile, IsRefusedWholeWithTheItemNamed) {
+    const QString a = WriteDesign(File(QStringLiteral("a.xml")));
+    Load(a);
+    form.Type("tbxEarthRes", "250");
+    form.Type("tbxFOPE2", "80");
+    const std::vector<stakewell::survey::FOPPoint> points = form.Window().State().fop.FOPPoints();
+    const QString damaged = WriteDamaged(File(QStringLiteral("site.xml")), GetParam());
+    const ModalAnswerer answerer;
+    Load(damaged);
+    EXPECT_EQ(answerer.Messages(),
+              QStringList{QStringLiteral("Could not read data from \"%1\":\n%2.")
+                              .arg(QDir::toNativeSeparators(damaged),
+                                   QString::fromUtf8(GetParam().reason))});
+    EXPECT_EQ(form.Text("tbxEarthRes"), "250");
+    EXPECT_EQ(form.Text("tbxFOPE2"), "80");
+    EXPECT_EQ(form.Window().State().fop.FOPPoints(), points);
+    EXPECT_FALSE(form.Window().State().soil.Exists());
+    EXPECT_EQ(form.Window().windowTitle(), "*a.xml - Stakewell");
+    EXPECT_EQ(RecentEntries(form.Window()), QStringList{Entry(1, a)});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, DamagedFile,
+    testing::Values(
+        DamagedCase{"DistanceInWords", "/FOP/Feet-2", "thirty",
+                    "reading 2, distance \"thirty\" is not a number"},
+        DamagedCase{"ResistanceInLetters", "/FOP/Ohms-1", "abc",
+                    "reading 1, resistance \"abc\" is not a number"},
+        DamagedCase{"LetterOForZero", "/FOP/Ohms-2", "3.O6",
+                    "reading 2, resistance \"3.O6\" is not a number"},
+        DamagedCase{"NegativeResistance", "/FOP/Ohms-2", "-7.25",
+                    "reading 2, resistance \"-7.25\" is negative"},
+        DamagedCase{"BeyondADouble", "/FOP/Feet-1", "1e999",
+                    "reading 1, distance \"1e999\" is beyond the range of a number"},
+        DamagedCase{"CountAboveTheReadings", "/FOP/iPts", "40",
+                    "the count of readings \"40\" does not match the 2 readings the file holds"},
+        DamagedCase{"CountBelowTheReadings", "/FOP/iPts", "1",
+                    "the count of readings \"1\" does not match the 2 readings the file holds"},
+        DamagedCase{"NegativeE2", "/FOP/E2", "-50",
+                    "the E2 distance \"-50\" is not a distance above 0 feet"},
+        DamagedCase{"SoilCountAboveTheReadings", "/Soil/Count", "3",
+                    "the count of soil readings \"3\" does not match the 2 soil readings the file "
+                    "holds"},
+        DamagedCase{"SoilSpacingInWords", "/Soil/Spacing-1", "two",
+                    "soil reading 1, spacing \"two\" is not a number"}),
+    [](const testing::TestParamInfo<DamagedCase>& info) {
+        return CaseName(info.index, {info.param.name});
+    });
 
 } // namespace

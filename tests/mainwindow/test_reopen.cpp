@@ -3,6 +3,7 @@
 #include "MainWindowDriver.h"
 
 #include "files/DataFile.h"
+#include "files/DataFileCheck.h"
 #include "files/XmlValueStore.h"
 
 #include <QApplication>
@@ -228,6 +229,15 @@ void Enter(MainWindowDriver& form, const Choices& c) {
     form.Type("tbxFOPE2", c.e2);
 }
 
+// What a save keeps of the choices: an E2 box holding no distance above 0
+// is saved empty, so that the file loads again.
+Choices Reopened(Choices c) {
+    if (!stakewell::files::IsStorableE2(c.e2)) {
+        c.e2.clear();
+    }
+    return c;
+}
+
 TEST(Reopen, RandomChoicesSurviveSaveAndLoadAndTheNextStart) {
     QRandomGenerator random(16);
     QTemporaryDir folder;
@@ -247,10 +257,10 @@ TEST(Reopen, RandomChoicesSurviveSaveAndLoadAndTheNextStart) {
         }
         MainWindowDriver loaded;
         loaded.Window().LoadDataFile(saved);
-        EXPECT_EQ(Shown(loaded), c) << "after save and load, round " << round;
+        EXPECT_EQ(Shown(loaded), Reopened(c)) << "after save and load, round " << round;
         stakewell::mainwindow::frmMain next(lastConfig);
         MainWindowDriver started(next);
-        EXPECT_EQ(Shown(started), c) << "after close and start, round " << round;
+        EXPECT_EQ(Shown(started), Reopened(c)) << "after close and start, round " << round;
     }
 }
 

@@ -1,0 +1,205 @@
+#include "files/DataFileCheck.h"
+
+#include "analysis/SoilReadings.h"
+#include "files/DataFilePaths.h"
+#include "files/XmlValueStore.h"
+#include "shared/NumberReading.h"
+#include "survey/FopPoints.h"
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <limits>
+#include <string>
+#include <utility>
+
+namespace stakewell::files {
+namespace {
+
+using paths::FullPath;
+
+enum class Fault { None, NotANumber, BeyondRange, Negative };
+
+struct CheckedValue {
+    Fault fault = Fault::None;
+    double value = 0.0;
+};
+
+// Read by the very rule that gives the file's figures, so a text that passes
+// keeps the figure it always had. That rule holds an overflow at the largest
+// double, so the largest double itself counts as beyond the range.
+CheckedValue Check(const QString& text) {
+    // Built without a detour through UTF-8, so that a short value stays off
+    // the heap: a survey holds tens of thousands. A character outside ASCII
+    // cannot belong to a number and stands as one byte that ends it.
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(text.size()));
+    for (const QChar c : text) {
+        bytes.push_back(c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x80');
+    }
+    const shared::NumberRead read = shared::ReadLeadingNumber(bytes);
+    if (!read.anyDigit || !read.readInFull) {
+        return {Fault::NotANumber, read.value};
+    }
+    if (std::fabs(read.value) == std::numeric_limits<double>::max()) {
+        return {Fault::BeyondRange, read.value};
+    }
+    return {read.value < 0.0 ? Fault::Negative : Fault::None, read.value};
+}
+
+QString Wording(Fault fault) {
+    switch (fault) {
+    case Fault::NotANumber:
+        return QStringLiteral("is not a number");
+    case Fault::BeyondRange:
+        return QStringLiteral("is beyond the range of a number");
+    case Fault::Negative:
+        return QStringLiteral("is negative");
+    case Fault::None:
+        break;
+    }
+    return {};
+}
+
+QString Named(const QString& item, const QString& text, Fault fault) {
+    return QStringLiteral("%1 \"%2\" %3").arg(item, text, Wording(fault));
+}
+
+// A list's count against the entries the file holds from 1 on. A count
+// rounds half to even, as it is read.
+std::optional<QString> CountDamage(const XmlValueStore& store, const char* countItem,
+                                   const QString& what, int held, int limit) {
+    const QString text = store.GetValue(FullPath(countItem));
+    const QString item = QStringLiteral("the count of %1").arg(what);
+    if (text.trimmed().isEmpty()) {
+        if (held == 0) {
+            return std::nullopt;
+        }
+        return QStringLiteral("%1 is missing, but the file holds %2 %3")
+            .arg(item, QString::number(held), what);
+    }
+    const CheckedValue count = Check(text);
+    if (count.fault == Fault::NotANumber || count.fault == Fault::BeyondRange) {
+        return Named(item, text, count.fault);
+    }
+    const double rounded = std::nearbyint(count.value);
+    if (rounded > limit) {
+        return QStringLiteral("%1 \"%2\" is more than %3").arg(item, text, QString::number(limit));
+    }
+    if (rounded != held) {
+        return QStringLiteral("%1 \"%2\" does not match the %3 %4 the file holds")
+            .arg(item, text, QString::number(held), what);
+    }
+    return std::nullopt;
+}
+
+// Counted no further than one past the limit, which is enough to refuse.
+template <typename Holds> int HeldEntries(int limit, Holds holds) {
+    int held = 0;
+    while (held <= limit && holds(held + 1)) {
+        ++held;
+    }
+    return held;
+}
+
+std::optional<QString> ReadingValueDamage(const XmlValueStore& store, int reading, const char* what,
+                                          const QString& path) {
+    const auto item = [reading, what] {
+        return QStringLiteral("reading %1, %2").arg(reading).arg(QLatin1String(what));
+    };
+    const QString text = store.GetValue(path);
+    if (text.isEmpty() && !store.Holds(path)) {
+        return QStringLiteral("%1 is missing").arg(item());
+    }
+    const Fault fault = Check(text).fault;
+    if (fault == Fault::None) {
+        return std::nullopt;
+    }
+    return Named(item(), text, fault);
+}
+
+std::optional<QString> ReadingsDamage(const XmlValueStore& store) {
+    paths::PointPaths points;
+    const int held = HeldEntries(survey::MaxFOPPoints, [&](int index) {
+        return store.Holds(points.Ohms(index)) || store.Holds(points.Feet(index));
+    });
+    if (std::optional<QString> damage = CountDamage(
+            store, paths::PointCountItem, QStringLiteral("readings"), held, survey::MaxFOPPoints)) {
+        return damage;
+    }
+    for (int i = 1; i <= held; ++i) {
+        if (std::optional<QString> damage =
+                ReadingValueDamage(store, i, "distance", points.Feet(i))) {
+            return damage;
+        }
+        if (std::optional<QString> damage =
+                ReadingValueDamage(store, i, "resistance", points.Ohms(i))) {
+            return damage;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> E2Damage(const XmlValueStore& store) {
+    const QString path = FullPath(paths::FOPE2Item);
+    const QString text = store.GetValue(path);
+    if (IsStorableE2(text)) {
+        return std::nullopt;
+    }
+    return QStringLiteral("the E2 distance \"%1\" is not a distance above 0 feet").arg(text);
+}
+
+// A survey's cell may be left empty, and may hold any number the survey
+// window takes, a negative one included: the survey itself refuses those.
+std::optional<QString> SoilDamage(const XmlValueStore& store) {
+    const auto holds = [&store](int reading) {
+        const auto index = static_cast<std::size_t>(reading - 1);
+        return store.Holds(paths::SoilPath("Spacing", index)) ||
+               store.Holds(paths::SoilPath("Ohms", index));
+    };
+    const int limit = static_cast<int>(analysis::MaxSoilReadings);
+    const int held = HeldEntries(limit, holds);
+    if (std::optional<QString> damage = CountDamage(store, paths::SoilCountItem,
+                                                    QStringLiteral("soil readings"), held, limit)) {
+        return damage;
+    }
+    constexpr std::array<std::pair<const char*, const char*>, 4> cells{{
+        {"Spacing", "spacing"},
+        {"Ohms", "resistance"},
+        {"MN", "MN"},
+        {"Depth", "probe depth"},
+    }};
+    for (std::size_t i = 0; i < static_cast<std::size_t>(held); ++i) {
+        for (const auto& [name, what] : cells) {
+            const QString text = store.GetValue(paths::SoilPath(name, i));
+            if (!text.trimmed().isEmpty() && Check(text).fault == Fault::NotANumber) {
+                return Named(
+                    QStringLiteral("soil reading %1, %2").arg(i + 1).arg(QLatin1String(what)), text,
+                    Fault::NotANumber);
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool IsStorableE2(const QString& text) {
+    if (text.trimmed().isEmpty()) {
+        return true;
+    }
+    const CheckedValue e2 = Check(text);
+    return e2.fault == Fault::None && e2.value > 0.0;
+}
+
+std::optional<QString> DataFileDamage(const XmlValueStore& store) {
+    if (std::optional<QString> damage = ReadingsDamage(store)) {
+        return damage;
+    }
+    if (std::optional<QString> damage = E2Damage(store)) {
+        return damage;
+    }
+    return SoilDamage(store);
+}
+
+} // namespace stakewell::files

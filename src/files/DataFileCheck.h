@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace stakewell::files {
+
+class XmlValueStore;
+
+// Whether the E2 box's text can stand in a data file: empty, or wholly a
+// distance above 0 feet.
+bool IsStorableE2(const QString& text);
+
+// The first item that makes a data file unusable, worded for the user
+// (reading 3, distance "thirty" is not a number); nothing for a sound file.
+// A reading's distance and resistance must each be wholly a number of 0 or
+// more within the double range, their count must match the pairs the file
+// holds, E2 must be storable, and the soil survey's count must match its
+// readings, each cell empty or wholly a number. The design boxes, the
+// between lengths, the window places and the site record are the user's
+// texts as typed and are never refused.
+std::optional<QString> DataFileDamage(const XmlValueStore& store);
+
+} // namespace stakewell::files
