@@ -188,8 +188,12 @@ bool IsStorableE2(const QString& text) {
     if (text.trimmed().isEmpty()) {
         return true;
     }
+    // The E2 box has always been saved as typed, so a distance followed by
+    // more text ("50 ft") is the user's and loads as it did, read as its
+    // leading distance like every other box.
     const CheckedValue e2 = Check(text);
-    return e2.fault == Fault::None && e2.value > 0.0;
+    return (e2.fault == Fault::None || e2.fault == Fault::NotANumber) && e2.value > 0.0 &&
+           e2.value < std::numeric_limits<double>::max();
 }
 
 std::optional<QString> DataFileDamage(const XmlValueStore& store) {

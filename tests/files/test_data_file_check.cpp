@@ -141,7 +141,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {"/Soil/Depth-2", "deep"},
                    "soil reading 2, probe depth \"deep\" is not a number"},
         // What the program writes, or always read the same, still loads.
+        DamageCase{"E2AfterADistance",
+                   {"/FOP/E2", "1e999 ft"},
+                   "the E2 distance \"1e999 ft\" is not a distance above 0 feet"},
         DamageCase{"EmptyE2", {"/FOP/E2", ""}, nullptr},
+        DamageCase{"E2TypedWithItsUnit", {"/FOP/E2", "50 ft"}, nullptr},
         DamageCase{"BlankE2", {"/FOP/E2", "  "}, nullptr},
         DamageCase{"NoE2", {"/FOP/E2", std::nullopt}, nullptr},
         DamageCase{"BlanksAroundADistance", {"/FOP/Feet-1", " 10 \n"}, nullptr},
@@ -173,7 +177,7 @@ TEST(DataFileCheck, AnE2BoxHoldingNoDistanceIsSavedEmpty) {
                                                                                {"-50", ""},
                                                                                {"0", ""},
                                                                                {"abc", ""},
-                                                                               {"5O", ""},
+                                                                               {"5O", "5O"},
                                                                                {"1e999", ""}}) {
         stakewell::files::DataFileContent content;
         content.Choices.FOPE2 = typed;
