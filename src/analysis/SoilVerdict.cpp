@@ -14,6 +14,16 @@ FitGrade GradeOf(double rmsPercent, const std::vector<double>& residualsPercent)
     return rmsPercent <= 10.0 ? FitGrade::Usable : FitGrade::Poor;
 }
 
+FitGrade GradeOf(const FitEvidence& evidence) {
+    if (evidence.onSearchEdge) {
+        return FitGrade::Poor;
+    }
+    if (evidence.spacings <= 3) {
+        return FitGrade::NotAssessed;
+    }
+    return GradeOf(evidence.rmsPercent, evidence.residualsPercent);
+}
+
 bool ThreeLayersLikely(const std::vector<SoilPoint>& bySpacing) {
     if (bySpacing.size() < 3) {
         return false;

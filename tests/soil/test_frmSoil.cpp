@@ -133,7 +133,9 @@ TEST_F(SoilWindowTest, MNOutsideABIsMarkedAtItsCell) {
     TypeCell(0, 0, "10");
     TypeCell(0, 1, "30");
     TypeCell(0, 2, "5");
-    EXPECT_TRUE(Marked(Table().item(0, 2)));
+    EXPECT_TRUE(Marked(Table().item(0, 1)));
+    EXPECT_FALSE(Marked(Table().item(0, 0)));
+    EXPECT_FALSE(Marked(Table().item(0, 2)));
     EXPECT_TRUE(form.Text("lbStatus").startsWith("Reading 1: MN/2 must be below AB/2"));
 }
 
