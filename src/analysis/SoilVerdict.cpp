@@ -18,10 +18,11 @@ FitGrade GradeOf(const FitEvidence& evidence) {
     if (evidence.onSearchEdge) {
         return FitGrade::Poor;
     }
-    if (evidence.spacings <= 3) {
-        return FitGrade::NotAssessed;
+    const FitGrade byMisfit = GradeOf(evidence.rmsPercent, evidence.residualsPercent);
+    if (evidence.spacings > 3) {
+        return byMisfit;
     }
-    return GradeOf(evidence.rmsPercent, evidence.residualsPercent);
+    return byMisfit == FitGrade::Good ? FitGrade::NotAssessed : FitGrade::Poor;
 }
 
 bool ThreeLayersLikely(const std::vector<SoilPoint>& bySpacing) {

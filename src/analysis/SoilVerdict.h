@@ -10,8 +10,9 @@ namespace stakewell::analysis {
 // How far the design may lean on a fit: good with an RMS misfit of at most 5 %
 // and no reading more than 10 % off, usable with an RMS misfit of at most 10 %.
 // Not assessed where the readings stand at only three spacings: the model's
-// three unknowns then meet them whatever the soil, and the misfit says
-// nothing of it.
+// three unknowns then meet them whatever the soil, and a small misfit says
+// nothing of it; a large one there is poor, as two layers cannot make those
+// readings at all.
 enum class FitGrade { Good, Usable, Poor, NotAssessed };
 
 // The grade by the misfit alone.
