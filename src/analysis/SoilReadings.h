@@ -19,8 +19,10 @@ inline constexpr double MetresPerFoot = 0.3048;
 // reading, and no traverse taken by hand comes near it.
 inline constexpr std::size_t MaxSoilReadings = 1000;
 
-// A larger resistance is refused: no earth tester reads one, and a few
-// hundred times more already takes the fit's search beyond a double.
+// A larger resistance is refused: no earth tester reads one. The fit's
+// search, which reaches a thousand times beyond the readings, overflows a
+// double from resistivities near 10^305; this keeps any spacing taken by hand
+// far from that.
 inline constexpr double MaxSoilOhms = 1e9;
 
 double Metres(double length, LengthUnit unit);

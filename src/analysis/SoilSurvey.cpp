@@ -7,12 +7,13 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 namespace stakewell::analysis {
 namespace {
 
 std::string OrNone(std::string text) {
-    return text.empty() ? std::string("none") : text;
+    return text.empty() ? std::string("none") : std::move(text);
 }
 
 std::string Figure(double value, int decimals) {
