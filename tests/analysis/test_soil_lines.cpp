@@ -52,28 +52,6 @@ INSTANTIATE_TEST_SUITE_P(Soil, FigureText,
                              return CaseName(info.index, {info.param.name});
                          });
 
-struct LengthCase {
-    double length;
-    LengthUnit unit;
-    std::string text;
-};
-
-class LengthText : public testing::TestWithParam<LengthCase> {};
-
-TEST_P(LengthText, IsSingularForOneAlone) {
-    EXPECT_EQ(stakewell::analysis::LengthText(GetParam().length, GetParam().unit), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(Soil, LengthText,
-                         testing::Values(LengthCase{1.0, LengthUnit::Metres, "1 metre"},
-                                         LengthCase{1.0, LengthUnit::Feet, "1 foot"},
-                                         LengthCase{1.5, LengthUnit::Feet, "1.5 feet"},
-                                         LengthCase{0.5, LengthUnit::Metres, "0.5 metres"},
-                                         LengthCase{10.0, LengthUnit::Feet, "10 feet"}),
-                         [](const testing::TestParamInfo<LengthCase>& info) {
-                             return CaseName(info.index, {info.param.text});
-                         });
-
 struct LinesCase {
     std::string name;
     SoilSurvey survey;

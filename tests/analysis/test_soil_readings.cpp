@@ -175,63 +175,32 @@ TEST_P(RefusedPart, IsTheFigureAtFault) {
     EXPECT_EQ(fault->part, c.part);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Soil, RefusedPart,
-    testing::Values(
-        PartCase{"empty_spacing", SoilArray::Wenner, {NaN, 1.0, {}}, ReadingPart::Spacing},
-        PartCase{"zero_resistance", SoilArray::Wenner, {1.0, 0.0, {}}, ReadingPart::Ohms},
-        PartCase{
-            "resistance_above_the_limit", SoilArray::Wenner, {1.0, 2e9, 0.5}, ReadingPart::Ohms},
-        PartCase{
-            "negative_probe_depth", SoilArray::Wenner, {1.0, 1.0, -1.0}, ReadingPart::ProbeDepth},
-        PartCase{"mn_outside_ab",
-                 SoilArray::Schlumberger,
-                 {5.0, 1.0, {}, 10.0},
-                 ReadingPart::PotentialSpacing},
-        PartCase{"resistivity_beyond_a_double",
-                 SoilArray::Wenner,
-                 {1e300, 1e9, {}},
-                 ReadingPart::Spacing}),
-    [](const testing::TestParamInfo<PartCase>& info) {
-        return CaseName(info.index, {info.param.name});
-    });
+INSTANTIATE_TEST_SUITE_P(Soil, RefusedPart,
+                         testing::Values(PartCase{"resistance_above_the_limit",
+                                                  SoilArray::Wenner,
+                                                  {1.0, 2e9, 0.5},
+                                                  ReadingPart::Ohms},
+                                         PartCase{"negative_probe_depth",
+                                                  SoilArray::Wenner,
+                                                  {1.0, 1.0, -1.0},
+                                                  ReadingPart::ProbeDepth},
+                                         PartCase{"mn_outside_ab",
+                                                  SoilArray::Schlumberger,
+                                                  {5.0, 1.0, {}, 10.0},
+                                                  ReadingPart::PotentialSpacing},
+                                         PartCase{"resistivity_beyond_a_double",
+                                                  SoilArray::Wenner,
+                                                  {1e300, 1e9, {}},
+                                                  ReadingPart::Spacing}),
+                         [](const testing::TestParamInfo<PartCase>& info) {
+                             return CaseName(info.index, {info.param.name});
+                         });
 
 TEST(Soil, TheLargestResistanceTakenIsTheLimitItself) {
     EXPECT_EQ(stakewell::analysis::ReadingRefusal(SoilArray::Wenner, LengthUnit::Feet,
                                                   {10.0, stakewell::analysis::MaxSoilOhms, {}}),
               "");
 }
-
-struct DepthCase {
-    std::string name;
-    SoilArray array;
-    SoilReading reading;
-    bool caution;
-};
-
-std::ostream& operator<<(std::ostream& out, const DepthCase& c) {
-    return out << c.name;
-}
-
-class ProbeDepth : public testing::TestWithParam<DepthCase> {};
-
-TEST_P(ProbeDepth, AsLargeAsTheSpacingIsCautioned) {
-    EXPECT_EQ(stakewell::analysis::ProbeAsDeepAsSpacing(GetParam().array, GetParam().reading),
-              GetParam().caution);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Soil, ProbeDepth,
-    testing::Values(
-        DepthCase{"at_the_surface", SoilArray::Wenner, {10.0, 1.0, {}}, false},
-        DepthCase{"just_below_the_spacing", SoilArray::Wenner, {10.0, 1.0, 9.99}, false},
-        DepthCase{"equal_to_the_spacing", SoilArray::Wenner, {10.0, 1.0, 10.0}, true},
-        DepthCase{"beyond_the_spacing", SoilArray::Wenner, {10.0, 1.0, 25.0}, true},
-        DepthCase{
-            "schlumberger_takes_no_depth", SoilArray::Schlumberger, {10.0, 1.0, 25.0, 1.0}, false}),
-    [](const testing::TestParamInfo<DepthCase>& info) {
-        return CaseName(info.index, {info.param.name});
-    });
 
 TEST(Soil, ASurveysPointsNameTheFirstRefusedReading) {
     const std::vector<SoilReading> readings{
