@@ -4,11 +4,23 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace stakewell::analysis {
 namespace {
 
 constexpr std::size_t Unknowns = 3;
+
+std::size_t DistinctSpacings(const std::vector<SoilPoint>& points) {
+    std::vector<double> metres;
+    metres.reserve(points.size());
+    for (const SoilPoint& p : points) {
+        metres.push_back(p.metres);
+    }
+    std::sort(metres.begin(), metres.end());
+    return static_cast<std::size_t>(
+        std::distance(metres.begin(), std::unique(metres.begin(), metres.end())));
+}
 
 std::string PointsProblem(const std::vector<SoilPoint>& points) {
     if (points.size() < Unknowns) {
@@ -27,6 +39,13 @@ std::string PointsProblem(const std::vector<SoilPoint>& points) {
             return "Reading " + std::to_string(i + 1) +
                    ": the spacing and the apparent resistivity must be finite and above 0.";
         }
+    }
+    // Readings repeated at one spacing tell nothing of how the soil changes
+    // with depth.
+    if (const std::size_t spacings = DistinctSpacings(points); spacings < Unknowns) {
+        return "A two-layer model needs readings at three or more different spacings; these are "
+               "at only " +
+               std::to_string(spacings) + ".";
     }
     return "";
 }
@@ -88,9 +107,10 @@ SoilFitResult FitTwoLayers(SoilArray array, std::vector<SoilPoint> points) {
         sumOfSquares += r * r;
     }
     fit.rmsPercent = std::sqrt(sumOfSquares / static_cast<double>(fit.points.size())) * 100.0;
-    fit.grade = GradeOf(fit.rmsPercent, fit.residualsPercent);
     fit.threeLayersLikely = ThreeLayersLikely(fit.points);
     fit.onSearchEdge = objective.OnEdge(best.at);
+    fit.grade = GradeOf(FitEvidence{fit.rmsPercent, fit.residualsPercent,
+                                    DistinctSpacings(fit.points), fit.onSearchEdge});
     AddRange(fit, objective, best);
     return {std::move(fit), ""};
 }

@@ -37,8 +37,8 @@ struct SoilFit {
 };
 
 // The fit, or none and why: it needs at least three points, each with a
-// finite spacing and apparent resistivity above 0, and at most
-// MaxSoilReadings of them.
+// finite spacing and apparent resistivity above 0, at three spacings or more,
+// and at most MaxSoilReadings of them.
 struct SoilFitResult {
     std::optional<SoilFit> fit;
     std::string problem;

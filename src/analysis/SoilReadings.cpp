@@ -26,27 +26,31 @@ double SchlumbergerResistivity(double halfAB, double mn, double ohms) {
     return std::numbers::pi * ohms * ((halfAB - halfMN) / mn) * (halfAB + halfMN);
 }
 
-std::string LengthRefusal(SoilArray array, const SoilReading& reading) {
+std::optional<ReadingFault> LengthFault(SoilArray array, const SoilReading& reading) {
     if (!Positive(reading.spacing)) {
-        return array == SoilArray::Wenner ? "The spacing must be above 0."
-                                          : "AB/2 must be above 0.";
+        return ReadingFault{array == SoilArray::Wenner ? "The spacing must be above 0."
+                                                       : "AB/2 must be above 0.",
+                            ReadingPart::Spacing};
     }
     if (!Positive(reading.ohms)) {
-        return "The resistance must be above 0 Ohms.";
+        return ReadingFault{"The resistance must be above 0 Ohms.", ReadingPart::Ohms};
     }
     if (array == SoilArray::Wenner) {
-        return reading.probeDepth && !Positive(*reading.probeDepth)
-                   ? "The probe depth, when given, must be above 0."
-                   : "";
+        if (reading.probeDepth && !Positive(*reading.probeDepth)) {
+            return ReadingFault{"The probe depth, when given, must be above 0.",
+                                ReadingPart::ProbeDepth};
+        }
+        return std::nullopt;
     }
     if (!Positive(reading.potentialSpacing)) {
-        return "MN must be above 0.";
+        return ReadingFault{"MN must be above 0.", ReadingPart::PotentialSpacing};
     }
     if (reading.potentialSpacing / 2.0 >= reading.spacing) {
-        return "MN/2 must be below AB/2: the potential probes must stand inside the current "
-               "probes.";
+        return ReadingFault{"MN/2 must be below AB/2: the potential probes must stand inside the "
+                            "current probes.",
+                            ReadingPart::PotentialSpacing};
     }
-    return "";
+    return std::nullopt;
 }
 
 double Resistivity(SoilArray array, LengthUnit unit, const SoilReading& reading) {
@@ -65,18 +69,35 @@ double Metres(double length, LengthUnit unit) {
     return unit == LengthUnit::Feet ? length * MetresPerFoot : length;
 }
 
-std::string ReadingRefusal(SoilArray array, LengthUnit unit, const SoilReading& reading) {
-    std::string refusal = LengthRefusal(array, reading);
-    if (refusal.empty() && (!Positive(Metres(reading.spacing, unit)) ||
-                            !Positive(Resistivity(array, unit, reading)))) {
-        refusal = "The reading's apparent resistivity is beyond what a double can hold.";
+std::optional<ReadingFault> FaultOf(SoilArray array, LengthUnit unit, const SoilReading& reading) {
+    if (std::optional<ReadingFault> fault = LengthFault(array, reading)) {
+        return fault;
     }
-    return refusal;
+    if (!Positive(Metres(reading.spacing, unit)) || !Positive(Resistivity(array, unit, reading))) {
+        return ReadingFault{"The reading's apparent resistivity is beyond what a double can hold.",
+                            ReadingPart::Spacing};
+    }
+    if (reading.ohms > MaxSoilOhms) {
+        return ReadingFault{"The resistance must be at most 1000000000 Ohms (10^9), the most the "
+                            "fit takes.",
+                            ReadingPart::Ohms};
+    }
+    return std::nullopt;
+}
+
+std::string ReadingRefusal(SoilArray array, LengthUnit unit, const SoilReading& reading) {
+    const std::optional<ReadingFault> fault = FaultOf(array, unit, reading);
+    return fault ? fault->reason : std::string();
+}
+
+bool ProbeAsDeepAsSpacing(SoilArray array, const SoilReading& reading) {
+    return array == SoilArray::Wenner && reading.probeDepth &&
+           *reading.probeDepth >= reading.spacing;
 }
 
 std::optional<SoilPoint> ApparentPoint(SoilArray array, LengthUnit unit,
                                        const SoilReading& reading) {
-    if (!ReadingRefusal(array, unit, reading).empty()) {
+    if (FaultOf(array, unit, reading)) {
         return std::nullopt;
     }
     return SoilPoint{Metres(reading.spacing, unit), Resistivity(array, unit, reading)};

@@ -19,6 +19,12 @@ inline constexpr double MetresPerFoot = 0.3048;
 // reading, and no traverse taken by hand comes near it.
 inline constexpr std::size_t MaxSoilReadings = 1000;
 
+// A larger resistance is refused: no earth tester reads one. The fit's
+// search, which reaches a thousand times beyond the readings, overflows a
+// double from resistivities near 10^305; this keeps any spacing taken by hand
+// far from that.
+inline constexpr double MaxSoilOhms = 1e9;
+
 double Metres(double length, LengthUnit unit);
 
 // One reading as taken, lengths in the survey's unit, resistance in ohms.
@@ -43,10 +49,26 @@ struct SoilPoint {
     bool operator==(const SoilPoint&) const = default;
 };
 
-// Why `reading` cannot be taken (a sentence), or empty when it can: every
-// length and the resistance must be finite and above 0, MN/2 below AB/2, and
-// the apparent resistivity must come out finite and above 0.
+// The figure of a reading a refusal is about.
+enum class ReadingPart { Spacing, Ohms, ProbeDepth, PotentialSpacing };
+
+struct ReadingFault {
+    std::string reason; // a sentence
+    ReadingPart part = ReadingPart::Spacing;
+};
+
+// Why `reading` cannot be taken, or nothing when it can: every length and the
+// resistance must be finite and above 0, the resistance at most MaxSoilOhms,
+// MN/2 below AB/2, and the apparent resistivity must come out finite and
+// above 0. A resistivity out of reach counts against the spacing.
+std::optional<ReadingFault> FaultOf(SoilArray array, LengthUnit unit, const SoilReading& reading);
+
+// FaultOf's reason, or empty.
 std::string ReadingRefusal(SoilArray array, LengthUnit unit, const SoilReading& reading);
+
+// Whether a Wenner reading's probes reach as deep as they stand apart: the
+// formula takes each probe as a point at its depth, which it no longer is.
+bool ProbeAsDeepAsSpacing(SoilArray array, const SoilReading& reading);
 
 // The apparent resistivity of a reading ReadingRefusal takes; nothing for any
 // other.

@@ -1,27 +1,62 @@
 #include "analysis/SoilSurvey.h"
 
 #include "analysis/SoilDesign.h"
+#include "shared/DecimalDigits.h"
 #include "shared/DisplayPattern.h"
 #include "shared/TextForm.h"
+
+#include <cmath>
+#include <string>
+#include <utility>
 
 namespace stakewell::analysis {
 namespace {
 
-std::string Figure(double value, const char* pattern) {
-    const std::string text = shared::FormatPattern(value, pattern);
-    return text.empty() ? std::string("none") : text;
+std::string OrNone(std::string text) {
+    return text.empty() ? std::string("none") : std::move(text);
+}
+
+std::string Figure(double value, int decimals) {
+    return OrNone(FigureText(value, decimals));
 }
 
 std::string Resistivity(double ohmMetres) {
-    return Figure(ohmMetres, "0.0") + " ohm-metres";
+    return Figure(ohmMetres, 1) + " ohm-metres";
 }
 
 std::string WithRange(std::string figure, const std::optional<TwoLayerSoil>& range,
-                      double TwoLayerSoil::*member, const char* pattern, double scale) {
+                      double TwoLayerSoil::*member, int decimals, double scale) {
     if (range) {
-        figure += " \xC2\xB1 " + Figure((*range).*member * scale, pattern);
+        figure += " \xC2\xB1 " + Figure((*range).*member * scale, decimals);
     }
     return figure;
+}
+
+// "reading 3", "readings 2, 5 and 7".
+std::string ReadingNumbers(const std::vector<std::size_t>& numbers) {
+    std::string text = numbers.size() == 1 ? "reading " : "readings ";
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        if (i > 0) {
+            text += i + 1 == numbers.size() ? " and " : ", ";
+        }
+        text += std::to_string(numbers[i]);
+    }
+    return text;
+}
+
+std::optional<std::string> ProbeDepthCaution(const SoilSurvey& survey) {
+    std::vector<std::size_t> deep;
+    for (std::size_t i = 0; i < survey.readings.size(); ++i) {
+        if (ProbeAsDeepAsSpacing(survey.array, survey.readings[i])) {
+            deep.push_back(i + 1);
+        }
+    }
+    if (deep.empty()) {
+        return std::nullopt;
+    }
+    return "Caution: at " + ReadingNumbers(deep) +
+           " the probe depth is as large as the spacing; the formula takes each probe as a "
+           "point at its depth, which holds only for depths well below the spacing.";
 }
 
 } // namespace
@@ -40,20 +75,63 @@ SoilAnalysis AnalyseSoil(const SoilSurvey& survey) {
     return analysis;
 }
 
-const char* GradeWord(FitGrade grade) {
-    switch (grade) {
+std::string GradeText(const SoilFit& fit) {
+    switch (fit.grade) {
     case FitGrade::Good:
         return "good";
     case FitGrade::Usable:
         return "usable";
+    case FitGrade::NotAssessed:
+        return fit.points.size() == 3
+                   ? "not assessed: three readings fit any two-layer model exactly"
+                   : "not assessed: readings at three spacings fit any two-layer model exactly";
     case FitGrade::Poor:
         break;
     }
-    return "poor";
+    return fit.onSearchEdge ? "poor: the best fit lies at the edge of its search, where the "
+                              "readings do not fix the soil"
+                            : "poor";
 }
 
 const char* UnitWord(LengthUnit unit) {
     return unit == LengthUnit::Metres ? "metres" : "feet";
+}
+
+// Singular for the text "1" alone: a length shown as 1 may differ from 1 in
+// digits no one reads.
+std::string LengthText(double length, LengthUnit unit) {
+    const std::string figure = shared::DoubleText(length);
+    if (figure == "1") {
+        return figure + (unit == LengthUnit::Metres ? " metre" : " foot");
+    }
+    return figure + " " + UnitWord(unit);
+}
+
+std::string FigureText(double value, int decimals) {
+    if (!std::isfinite(value)) {
+        return {};
+    }
+    const double lastPlace = std::pow(10.0, -decimals);
+    if (value == 0.0 || std::fabs(value) >= lastPlace) {
+        return shared::FormatPattern(value,
+                                     "0." + std::string(static_cast<std::size_t>(decimals), '0'));
+    }
+    const shared::DecimalDigits leading = shared::SignificantDigits(std::fabs(value), 2);
+    const int places = 2 - leading.pointPosition;
+    // Plain decimals as far as the default text form writes them so; beyond
+    // that, its exponent form.
+    if (leading.pointPosition >= -4) {
+        return shared::FormatPattern(value,
+                                     "0." + std::string(static_cast<std::size_t>(places), '0'));
+    }
+    std::string text = value < 0.0 ? "-" : "";
+    text += leading.digits[0];
+    if (leading.digits.size() > 1 && leading.digits[1] != '0') {
+        text += '.';
+        text += leading.digits[1];
+    }
+    const std::string power = std::to_string(1 - leading.pointPosition);
+    return text + "E-" + std::string(power.size() < 2 ? 1 : 0, '0') + power;
 }
 
 std::vector<std::string> SoilLines(const SoilSurvey& survey, const SoilAnalysis& analysis,
@@ -69,16 +147,16 @@ std::vector<std::string> SoilLines(const SoilSurvey& survey, const SoilAnalysis&
         const TwoLayerSoil& soil = fit.soil;
         lines.push_back("Upper layer resistivity: " +
                         WithRange(Resistivity(soil.upperOhmMetres), fit.plusMinus,
-                                  &TwoLayerSoil::upperOhmMetres, "0.0", 1.0));
+                                  &TwoLayerSoil::upperOhmMetres, 1, 1.0));
         lines.push_back("Lower layer resistivity: " +
                         WithRange(Resistivity(soil.lowerOhmMetres), fit.plusMinus,
-                                  &TwoLayerSoil::lowerOhmMetres, "0.0", 1.0));
+                                  &TwoLayerSoil::lowerOhmMetres, 1, 1.0));
         lines.push_back("Upper layer thickness: " +
-                        WithRange(Figure(soil.upperDepthMetres * perMetre, "0.00") + " " + unit,
-                                  fit.plusMinus, &TwoLayerSoil::upperDepthMetres, "0.00",
-                                  perMetre));
-        lines.push_back("RMS misfit: " + Figure(fit.rmsPercent, "0.00") + " %");
-        lines.push_back(std::string("Fit: ") + GradeWord(fit.grade));
+                        WithRange(Figure(soil.upperDepthMetres * perMetre, 2) + " " + unit,
+                                  fit.plusMinus, &TwoLayerSoil::upperDepthMetres, 2, perMetre));
+        lines.push_back("RMS misfit: " + OrNone(shared::FormatPattern(fit.rmsPercent, "0.00")) +
+                        " %");
+        lines.push_back("Fit: " + GradeText(fit));
     }
     if (!analysis.points.empty()) {
         lines.push_back("Mean apparent resistivity: " +
@@ -88,8 +166,8 @@ std::vector<std::string> SoilLines(const SoilSurvey& survey, const SoilAnalysis&
     }
     if (analysis.fit && rodFeet) {
         const std::optional<double> rod = RodResistivity(analysis.fit->soil, *rodFeet);
-        lines.push_back("Resistivity for a rod of " + shared::DoubleText(*rodFeet) +
-                        " feet: " + (rod ? Resistivity(*rod) : std::string("none")));
+        lines.push_back("Resistivity for a rod of " + LengthText(*rodFeet, LengthUnit::Feet) +
+                        ": " + (rod ? Resistivity(*rod) : std::string("none")));
     }
     if (analysis.fit && analysis.fit->threeLayersLikely) {
         lines.emplace_back("Note: three layers likely");
@@ -97,9 +175,14 @@ std::vector<std::string> SoilLines(const SoilSurvey& survey, const SoilAnalysis&
     if (analysis.fit && !analysis.fit->plusMinus) {
         lines.push_back("Note: " + analysis.fit->noRangeReason);
     }
+    if (!analysis.points.empty()) {
+        if (std::optional<std::string> caution = ProbeDepthCaution(survey)) {
+            lines.push_back(std::move(*caution));
+        }
+    }
     for (std::size_t i = 0; i < analysis.points.size(); ++i) {
         lines.push_back("Apparent resistivity at " +
-                        shared::DoubleText(survey.readings[i].spacing) + " " + unit + ": " +
+                        LengthText(survey.readings[i].spacing, survey.unit) + ": " +
                         Resistivity(analysis.points[i].ohmMetres));
     }
     return lines;

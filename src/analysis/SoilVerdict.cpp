@@ -14,6 +14,17 @@ FitGrade GradeOf(double rmsPercent, const std::vector<double>& residualsPercent)
     return rmsPercent <= 10.0 ? FitGrade::Usable : FitGrade::Poor;
 }
 
+FitGrade GradeOf(const FitEvidence& evidence) {
+    if (evidence.onSearchEdge) {
+        return FitGrade::Poor;
+    }
+    const FitGrade byMisfit = GradeOf(evidence.rmsPercent, evidence.residualsPercent);
+    if (evidence.spacings > 3) {
+        return byMisfit;
+    }
+    return byMisfit == FitGrade::Good ? FitGrade::NotAssessed : FitGrade::Poor;
+}
+
 bool ThreeLayersLikely(const std::vector<SoilPoint>& bySpacing) {
     if (bySpacing.size() < 3) {
         return false;

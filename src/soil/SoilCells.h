@@ -9,8 +9,9 @@
 
 namespace stakewell::soil {
 
-// What one column of the readings table holds.
-enum class SoilColumn { Spacing, Ohms, ProbeDepth, PotentialSpacing };
+// What one column of the readings table holds: one figure of each reading, so
+// that a refusal's figure names its cell.
+using SoilColumn = analysis::ReadingPart;
 
 // The columns in the order the array's readings are written down.
 std::vector<SoilColumn> ColumnsOf(analysis::SoilArray array);

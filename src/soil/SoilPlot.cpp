@@ -35,6 +35,10 @@ QString Figure(double value, const char* pattern) {
     return QString::fromStdString(shared::FormatPattern(value, pattern));
 }
 
+QString ResistivityFigure(double ohmMetres) {
+    return QString::fromStdString(analysis::FigureText(ohmMetres, 1));
+}
+
 QString TickText(double value) {
     return QString::fromStdString(shared::DoubleText(value));
 }
@@ -302,7 +306,7 @@ QString SoilPlot::ReadOutAt(const QPointF& position) const {
     if (inCurve) {
         const double value =
             resistivities.ValueAt((frames.curve.bottom() - position.y()) / frames.curve.height());
-        text += QStringLiteral("%1 %2").arg(Figure(value, "0.0"), OhmMetres());
+        text += QStringLiteral("%1 %2").arg(ResistivityFigure(value), OhmMetres());
     } else {
         const double percent = (frames.misfit.center().y() - position.y()) /
                                (frames.misfit.height() / 2.0) * MisfitSpan();
@@ -311,9 +315,9 @@ QString SoilPlot::ReadOutAt(const QPointF& position) const {
     if (fit) {
         const analysis::CurvePoint curve =
             analysis::ModelCurveAt(*fit, analysis::Metres(spacing, unit));
-        text += QStringLiteral("; model %1").arg(Figure(curve.ohmMetres, "0.0"));
+        text += QStringLiteral("; model %1").arg(ResistivityFigure(curve.ohmMetres));
         if (curve.plusMinus) {
-            text += QStringLiteral(" \u00B1 %1").arg(Figure(*curve.plusMinus, "0.0"));
+            text += QStringLiteral(" \u00B1 %1").arg(ResistivityFigure(*curve.plusMinus));
         }
         text += QStringLiteral(" %1").arg(OhmMetres());
     }

@@ -3,12 +3,11 @@
 #include "ui_frmSoil.h"
 
 #include "analysis/SoilDesign.h"
-#include "shared/DisplayPattern.h"
 #include "shared/NumberReading.h"
-#include "shared/TextForm.h"
 #include "soil/SoilCells.h"
 
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QShortcut>
 #include <QSignalBlocker>
 
@@ -27,7 +26,13 @@ constexpr int HistoryLength = 200;
 const QColor RefusedCell(0xFF, 0xD0, 0xD0);
 
 QString FigureText(double value) {
-    return QString::fromStdString(shared::FormatPattern(value, "0.0"));
+    return QString::fromStdString(analysis::FigureText(value, 1));
+}
+
+// A figure that does not read as above 0 would give the design no soil.
+bool UsableFigure(const QString& figure) {
+    const double value = shared::ReadNumber(figure.toStdString());
+    return std::isfinite(value) && value > 0.0;
 }
 
 QString ShownFigure(const QString& figure) {
@@ -87,7 +92,11 @@ void frmSoil::ConnectHandlers() {
     connect(ui->cmdUseMean, &QPushButton::clicked, this, [this] { UseInDesign(meanFigure); });
     connect(ui->cmdUseMidRange, &QPushButton::clicked, this,
             [this] { UseInDesign(midRangeFigure); });
-    connect(ui->cmdUseRod, &QPushButton::clicked, this, [this] { UseInDesign(rodFigure); });
+    connect(ui->cmdUseRod, &QPushButton::clicked, this, [this] {
+        if (FitTrusted()) {
+            UseInDesign(rodFigure);
+        }
+    });
     connect(ui->cmdUndoUse, &QPushButton::clicked, this, &frmSoil::UndoUse);
     connect(ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
     connect(ui->picSoil, &SoilPlot::ReadOutChanged, ui->lbPointer, &QLabel::setText);
@@ -179,9 +188,9 @@ void frmSoil::FillTable() {
     }
 }
 
-// A reading refused although each of its cells is a length or resistance
-// above 0 (MN/2 not inside AB/2, or a figure beyond a double) is marked at its
-// last cell, where the fault shows once the rest is typed.
+// Each cell whose own figure is refused is marked, and the cell a reading's
+// refusal names (MN outside AB, a resistance beyond what the fit takes) even
+// where its figure alone would pass.
 void frmSoil::MarkCells() {
     const QSignalBlocker quiet(ui->grdReadings);
     const analysis::SoilSurvey& survey = state.soil;
@@ -189,17 +198,14 @@ void frmSoil::MarkCells() {
     QTableWidget& table = *ui->grdReadings;
     for (int row = 0; row < table.rowCount(); ++row) {
         const analysis::SoilReading& reading = survey.readings[static_cast<std::size_t>(row)];
-        const QString refusal =
-            QString::fromStdString(analysis::ReadingRefusal(survey.array, survey.unit, reading));
-        const bool anyCell = std::any_of(columns.begin(), columns.end(), [&](SoilColumn column) {
-            return CellRefused(reading, column);
-        });
+        const std::optional<analysis::ReadingFault> fault =
+            analysis::FaultOf(survey.array, survey.unit, reading);
         for (int c = 0; c < table.columnCount(); ++c) {
             QTableWidgetItem* item = table.item(row, c);
-            const bool refused = CellRefused(reading, columns[static_cast<std::size_t>(c)]) ||
-                                 (!refusal.isEmpty() && !anyCell && c == table.columnCount() - 1);
+            const SoilColumn column = columns[static_cast<std::size_t>(c)];
+            const bool refused = CellRefused(reading, column) || (fault && fault->part == column);
             item->setBackground(refused ? QBrush(RefusedCell) : QBrush());
-            item->setToolTip(refused ? refusal : QString());
+            item->setToolTip(refused && fault ? QString::fromStdString(fault->reason) : QString());
         }
     }
     const QString problem = CellProblem();
@@ -268,21 +274,37 @@ void frmSoil::ShowFigures() {
                                           ? analysis::RodResistivity(analysis.fit->soil, *rodFeet)
                                           : std::nullopt;
     rodFigure = rod ? FigureText(*rod) : QString();
-    ui->lbRodCaption->setText(rodFeet
-                                  ? QStringLiteral("Rod of %1 feet:")
-                                        .arg(QString::fromStdString(shared::DoubleText(*rodFeet)))
-                                  : QStringLiteral("Rod:"));
+    ui->lbRodCaption->setText(rodFeet ? QStringLiteral("Rod of %1:")
+                                            .arg(QString::fromStdString(analysis::LengthText(
+                                                *rodFeet, analysis::LengthUnit::Feet)))
+                                      : QStringLiteral("Rod:"));
     for (const auto& [label, button, figure] :
          {std::tuple{ui->lbMean, ui->cmdUseMean, &meanFigure},
           std::tuple{ui->lbMidRange, ui->cmdUseMidRange, &midRangeFigure},
           std::tuple{ui->lbRod, ui->cmdUseRod, &rodFigure}}) {
         label->setText(ShownFigure(*figure));
-        button->setEnabled(!figure->isEmpty());
+        button->setEnabled(UsableFigure(*figure));
     }
 }
 
+// Only the rod's figure comes from the fit; the mean and mid-range are the
+// readings' own and stand whatever the fit.
+bool frmSoil::FitTrusted() {
+    if (!analysis.fit || (analysis.fit->grade != analysis::FitGrade::Poor &&
+                          analysis.fit->grade != analysis::FitGrade::NotAssessed)) {
+        return true;
+    }
+    const QString question =
+        QStringLiteral("The two-layer fit is %1.\n\nWrite %2 ohm-metres, the rod's figure from "
+                       "that fit, into the design's earth resistivity all the same?")
+            .arg(QString::fromStdString(analysis::GradeText(*analysis.fit)), rodFigure);
+    return QMessageBox::question(this, QStringLiteral("Stakewell"), question,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 void frmSoil::UseInDesign(const QString& figure) {
-    if (figure.isEmpty() || !design.useEarthResistivity) {
+    if (!UsableFigure(figure) || !design.useEarthResistivity) {
         return;
     }
     const QString replaced = design.earthResistivity ? design.earthResistivity() : QString();

@@ -65,6 +65,8 @@ private:
     int InsertionRow() const;
     void InsertReadings(std::vector<analysis::SoilReading> readings, int at);
     void TakeCsv(const std::string& text, const QString& source, std::optional<int> at);
+    // Whether the user takes a figure from a fit graded poor or not assessed.
+    bool FitTrusted();
     void UseInDesign(const QString& figure);
     void UndoUse();
 

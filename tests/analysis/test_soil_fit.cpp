@@ -1,5 +1,6 @@
 #include "analysis/SoilFit.h"
 #include "analysis/SoilMinimiser.h"
+#include "analysis/SoilSurvey.h"
 
 #include "CaseName.h"
 
@@ -223,7 +224,97 @@ TEST(Soil, AContrastBeyondTheSearchIsMarkedAndGivesNoRange) {
     EXPECT_TRUE(result.fit->onSearchEdge);
     EXPECT_NEAR(result.fit->soil.lowerOhmMetres / result.fit->soil.upperOhmMetres, 1000.0, 1e-6);
     EXPECT_FALSE(result.fit->plusMinus);
+    EXPECT_EQ(result.fit->grade, FitGrade::Poor) << "RMS " << result.fit->rmsPercent;
 }
+
+struct TooFewSpacingsCase {
+    std::string name;
+    std::vector<double> metres;
+    std::string problem;
+};
+
+std::ostream& operator<<(std::ostream& out, const TooFewSpacingsCase& c) {
+    return out << c.name;
+}
+
+class TooFewSpacings : public testing::TestWithParam<TooFewSpacingsCase> {};
+
+// However many readings, a depth needs readings at three spacings to show.
+TEST_P(TooFewSpacings, GiveNoModel) {
+    std::vector<SoilPoint> points;
+    for (std::size_t i = 0; i < GetParam().metres.size(); ++i) {
+        points.push_back({GetParam().metres[i], 80.0 + static_cast<double>(i)});
+    }
+    const auto result = FitTwoLayers(SoilArray::Wenner, points);
+    EXPECT_FALSE(result.fit);
+    EXPECT_EQ(result.problem, GetParam().problem);
+}
+
+const std::string NeedsSpacings =
+    "A two-layer model needs readings at three or more different spacings; these are at only ";
+
+INSTANTIATE_TEST_SUITE_P(Soil, TooFewSpacings,
+                         testing::Values(TooFewSpacingsCase{"three_at_one_spacing",
+                                                            {3.048, 3.048, 3.048},
+                                                            NeedsSpacings + "1."},
+                                         TooFewSpacingsCase{"five_at_two_spacings",
+                                                            {1.0, 2.0, 1.0, 2.0, 2.0},
+                                                            NeedsSpacings + "2."}),
+                         [](const testing::TestParamInfo<TooFewSpacingsCase>& info) {
+                             return CaseName(info.index, {info.param.name});
+                         });
+
+struct SupportCase {
+    std::string name;
+    SoilArray array;
+    std::vector<SoilPoint> points;
+    FitGrade grade;
+    std::string text; // GradeText's
+};
+
+std::ostream& operator<<(std::ostream& out, const SupportCase& c) {
+    return out << c.name;
+}
+
+class FitSupport : public testing::TestWithParam<SupportCase> {};
+
+// Each of these fits its readings within 10 %, which alone would grade it
+// usable or good: the grade says whether they support the soil found.
+TEST_P(FitSupport, GradesWhatTheReadingsCanTell) {
+    const auto result = FitTwoLayers(GetParam().array, GetParam().points);
+    ASSERT_TRUE(result.fit) << result.problem;
+    EXPECT_LE(result.fit->rmsPercent, 10.0);
+    EXPECT_EQ(result.fit->grade, GetParam().grade);
+    EXPECT_EQ(stakewell::analysis::GradeText(*result.fit), GetParam().text);
+}
+
+std::vector<SoilPoint> Repeated(std::vector<SoilPoint> points, std::size_t at, double factor) {
+    points.insert(points.begin() + static_cast<std::ptrdiff_t>(at),
+                  {points[at].metres, points[at].ohmMetres * factor});
+    return points;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Soil, FitSupport,
+    testing::Values(
+        SupportCase{"three_readings", SoilArray::Wenner,
+                    Curve(SoilArray::Wenner, {100.0, 30.0, 2.0}, 0.5, 20.0, 3),
+                    FitGrade::NotAssessed,
+                    "not assessed: three readings fit any two-layer model exactly"},
+        SupportCase{"four_readings_at_three_spacings", SoilArray::Wenner,
+                    Repeated(Curve(SoilArray::Wenner, {100.0, 30.0, 2.0}, 0.5, 20.0, 3), 1, 1.02),
+                    FitGrade::NotAssessed,
+                    "not assessed: readings at three spacings fit any two-layer model exactly"},
+        SupportCase{"on_the_search_edge", SoilArray::Schlumberger,
+                    Curve(SoilArray::Schlumberger, {10.0, 1e5, 1.0}, 0.3, 200.0, 8), FitGrade::Poor,
+                    "poor: the best fit lies at the edge of its search, where the readings do not "
+                    "fix the soil"},
+        SupportCase{"four_spacings", SoilArray::Wenner,
+                    Curve(SoilArray::Wenner, {100.0, 30.0, 2.0}, 0.5, 20.0, 4), FitGrade::Good,
+                    "good"}),
+    [](const testing::TestParamInfo<SupportCase>& info) {
+        return CaseName(info.index, {info.param.name});
+    });
 
 TEST(Soil, PointsComeInOrderOfSpacingWithTheirResiduals) {
     std::vector<SoilPoint> points =

@@ -142,10 +142,65 @@ INSTANTIATE_TEST_SUITE_P(
             "mn_half_beyond_ab_half", SoilArray::Schlumberger, {5.0, 1.0, {}, 12.0}, InsideProbes},
         RefusalCase{"overflowing", SoilArray::Wenner, {1e300, 1e10, {}}, TooLarge},
         RefusalCase{
-            "underflowing", SoilArray::Schlumberger, {1e-200, 1e-200, {}, 1e-200}, TooLarge}),
+            "underflowing", SoilArray::Schlumberger, {1e-200, 1e-200, {}, 1e-200}, TooLarge},
+        RefusalCase{"resistance_above_the_fits_reach",
+                    SoilArray::Wenner,
+                    {10.0, 1.0000000001e9, {}},
+                    "The resistance must be at most 1000000000 Ohms (10^9), the most the fit "
+                    "takes."}),
     [](const testing::TestParamInfo<RefusalCase>& info) {
         return CaseName(info.index, {info.param.name});
     });
+
+using stakewell::analysis::ReadingPart;
+
+struct PartCase {
+    std::string name;
+    SoilArray array;
+    SoilReading reading;
+    ReadingPart part;
+};
+
+std::ostream& operator<<(std::ostream& out, const PartCase& c) {
+    return out << c.name;
+}
+
+class RefusedPart : public testing::TestWithParam<PartCase> {};
+
+// The window marks the cell of the part named, so it must be the figure at fault.
+TEST_P(RefusedPart, IsTheFigureAtFault) {
+    const PartCase& c = GetParam();
+    const auto fault = stakewell::analysis::FaultOf(c.array, LengthUnit::Feet, c.reading);
+    ASSERT_TRUE(fault);
+    EXPECT_EQ(fault->part, c.part);
+}
+
+INSTANTIATE_TEST_SUITE_P(Soil, RefusedPart,
+                         testing::Values(PartCase{"resistance_above_the_limit",
+                                                  SoilArray::Wenner,
+                                                  {1.0, 2e9, 0.5},
+                                                  ReadingPart::Ohms},
+                                         PartCase{"negative_probe_depth",
+                                                  SoilArray::Wenner,
+                                                  {1.0, 1.0, -1.0},
+                                                  ReadingPart::ProbeDepth},
+                                         PartCase{"mn_outside_ab",
+                                                  SoilArray::Schlumberger,
+                                                  {5.0, 1.0, {}, 10.0},
+                                                  ReadingPart::PotentialSpacing},
+                                         PartCase{"resistivity_beyond_a_double",
+                                                  SoilArray::Wenner,
+                                                  {1e300, 1e9, {}},
+                                                  ReadingPart::Spacing}),
+                         [](const testing::TestParamInfo<PartCase>& info) {
+                             return CaseName(info.index, {info.param.name});
+                         });
+
+TEST(Soil, TheLargestResistanceTakenIsTheLimitItself) {
+    EXPECT_EQ(stakewell::analysis::ReadingRefusal(SoilArray::Wenner, LengthUnit::Feet,
+                                                  {10.0, stakewell::analysis::MaxSoilOhms, {}}),
+              "");
+}
 
 TEST(Soil, ASurveysPointsNameTheFirstRefusedReading) {
     const std::vector<SoilReading> readings{

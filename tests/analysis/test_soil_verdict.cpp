@@ -47,6 +47,36 @@ INSTANTIATE_TEST_SUITE_P(
         return CaseName(info.index, {info.param.name});
     });
 
+struct EvidenceRow {
+    std::string name;
+    stakewell::analysis::FitEvidence evidence;
+    FitGrade grade;
+};
+
+std::ostream& operator<<(std::ostream& out, const EvidenceRow& c) {
+    return out << c.name;
+}
+
+class GradeOfEvidence : public testing::TestWithParam<EvidenceRow> {};
+
+TEST_P(GradeOfEvidence, PutsTheSearchEdgeFirstAndThreeSpacingsNext) {
+    EXPECT_EQ(stakewell::analysis::GradeOf(GetParam().evidence), GetParam().grade);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Soil, GradeOfEvidence,
+    testing::Values(EvidenceRow{"four_spacings_close", {1.0, {1.0}, 4, false}, FitGrade::Good},
+                    EvidenceRow{"four_spacings_far", {12.0, {1.0}, 4, false}, FitGrade::Poor},
+                    EvidenceRow{
+                        "three_spacings_exact", {0.0, {0.0}, 3, false}, FitGrade::NotAssessed},
+                    EvidenceRow{"three_spacings_far", {12.0, {1.0}, 3, false}, FitGrade::Poor},
+                    EvidenceRow{"three_spacings_one_off", {4.0, {11.0}, 3, false}, FitGrade::Poor},
+                    EvidenceRow{"edge_exact", {0.0, {0.0}, 9, true}, FitGrade::Poor},
+                    EvidenceRow{"edge_and_three_spacings", {0.0, {0.0}, 3, true}, FitGrade::Poor}),
+    [](const testing::TestParamInfo<EvidenceRow>& info) {
+        return CaseName(info.index, {info.param.name});
+    });
+
 struct NoteRow {
     std::string name;
     std::vector<double> rho; // at spacings 1, 2, 3, ...

@@ -4,11 +4,13 @@
 
 #include "soil/frmSoil.h"
 
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -34,6 +36,11 @@ protected:
     MainWindowDriver form;
     stakewell::soil::frmSoil* window = nullptr;
 };
+
+// Runs `action`, answering each question box it raises with `answer` as the
+// user would click it; gives back the questions' texts.
+QStringList AnswerQuestions(QMessageBox::StandardButton answer,
+                            const std::function<void()>& action);
 
 namespace stakewell::analysis {
 // Shows a survey in a failure message by its readings.

@@ -98,6 +98,7 @@ TEST_P(RefusedCell, IsMarkedExplainedAndLeavesNoFigure) {
     TypeCell(2, 1, GetParam().typed);
     EXPECT_TRUE(Marked(Table().item(2, 1)));
     EXPECT_FALSE(Marked(Table().item(2, 0)));
+    EXPECT_FALSE(Marked(Table().item(2, 2)));
     EXPECT_EQ(form.Text("lbStatus"), GetParam().status);
     EXPECT_TRUE(ModelText().startsWith("No soil model: Reading 3: "));
     EXPECT_FALSE(ModelText().contains("Upper layer"));
@@ -113,7 +114,9 @@ INSTANTIATE_TEST_SUITE_P(
                     BadCell{"1,5", "Reading 3: the resistance \"1,5\" is not a number."},
                     BadCell{"0", "Reading 3: The resistance must be above 0 Ohms."},
                     BadCell{"-4", "Reading 3: The resistance must be above 0 Ohms."},
-                    BadCell{"", "Reading 3: the resistance is not typed yet."}),
+                    BadCell{"", "Reading 3: the resistance is not typed yet."},
+                    BadCell{"2e9", "Reading 3: The resistance must be at most 1000000000 Ohms "
+                                   "(10^9), the most the fit takes."}),
     [](const testing::TestParamInfo<BadCell>& info) {
         return CaseName(info.index, {info.param.typed});
     });
@@ -133,7 +136,9 @@ TEST_F(SoilWindowTest, MNOutsideABIsMarkedAtItsCell) {
     TypeCell(0, 0, "10");
     TypeCell(0, 1, "30");
     TypeCell(0, 2, "5");
-    EXPECT_TRUE(Marked(Table().item(0, 2)));
+    EXPECT_TRUE(Marked(Table().item(0, 1)));
+    EXPECT_FALSE(Marked(Table().item(0, 0)));
+    EXPECT_FALSE(Marked(Table().item(0, 2)));
     EXPECT_TRUE(form.Text("lbStatus").startsWith("Reading 1: MN/2 must be below AB/2"));
 }
 
@@ -208,6 +213,87 @@ TEST_F(SoilWindowTest, UseInDesignWritesTheFigureAndIsUndone) {
     EXPECT_EQ(form.Text("tbxEarthRes"), "250");
     EXPECT_EQ(form.Text("lbOneElectRes"), before);
     EXPECT_FALSE(form.Control("cmdUndoUse")->isEnabled());
+}
+
+// Uniform soil read at three spacings: the fit meets them exactly.
+const std::vector<std::pair<QString, QString>> ThreeReadings{
+    {"3", "7.85"}, {"10", "1.6"}, {"40", "0.29"}};
+// Readings no two layers come near.
+const std::vector<std::pair<QString, QString>> PoorReadings{
+    {"1", "1000"}, {"2", "300"}, {"4", "10"}, {"8", "0.1"}, {"16", "0.001"}, {"32", "0.00001"}};
+
+struct UseCase {
+    const char* name;
+    std::vector<std::pair<QString, QString>> readings;
+    const char* button;
+    bool enabled;
+    const char* question; // what the question names, or "" for none asked
+    QMessageBox::StandardButton answer;
+    bool written;
+};
+
+class UseInDesign : public SoilWindowTest, public testing::WithParamInterface<UseCase> {};
+
+TEST_P(UseInDesign, AsksBeforeTakingAFigureFromAFitTheReadingsDoNotSupport) {
+    const UseCase& c = GetParam();
+    form.Type("tbxEarthRes", "250");
+    form.Type("tbxElectLen", "10");
+    TypeReadings(c.readings);
+    ASSERT_EQ(form.Control(c.button)->isEnabled(), c.enabled);
+    if (!c.enabled) {
+        return;
+    }
+    const QString label = c.button == std::string("cmdUseRod") ? "lbRod" : "lbMean";
+    const QString figure = form.Text(label).section(u' ', 0, 0);
+    const QStringList questions = AnswerQuestions(c.answer, [&] { form.Click(c.button); });
+    if (*c.question == '\0') {
+        EXPECT_TRUE(questions.isEmpty()) << questions.join(u'|').toStdString();
+    } else {
+        ASSERT_EQ(questions.size(), 1);
+        EXPECT_TRUE(questions[0].contains(c.question)) << questions[0].toStdString();
+        EXPECT_TRUE(questions[0].contains(figure + " ohm-metres")) << questions[0].toStdString();
+    }
+    EXPECT_EQ(form.Text("tbxEarthRes"), c.written ? figure : QStringLiteral("250"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Figures, UseInDesign,
+    testing::Values(UseCase{"rod_from_a_good_fit", TwoLayerTraverse(), "cmdUseRod", true, "",
+                            QMessageBox::No, true},
+                    UseCase{
+                        "rod_from_three_readings_declined", ThreeReadings, "cmdUseRod", true,
+                        "The two-layer fit is not assessed: three readings fit any two-layer model "
+                        "exactly.",
+                        QMessageBox::No, false},
+                    UseCase{"rod_from_three_readings_taken", ThreeReadings, "cmdUseRod", true,
+                            "not assessed", QMessageBox::Yes, true},
+                    UseCase{"rod_from_a_poor_fit_declined", PoorReadings, "cmdUseRod", true,
+                            "The two-layer fit is poor", QMessageBox::No, false},
+                    UseCase{"mean_from_three_readings", ThreeReadings, "cmdUseMean", true, "",
+                            QMessageBox::No, true},
+                    UseCase{"rod_without_a_fit",
+                            {{"3", "7.85"}, {"10", "1.6"}},
+                            "cmdUseRod",
+                            false,
+                            "",
+                            QMessageBox::No,
+                            false}),
+    [](const testing::TestParamInfo<UseCase>& info) {
+        return CaseName(info.index, {info.param.name});
+    });
+
+// 2 pi 1e-5 ohms times the mean spacing, 5.715 m: 0.00035908 ohm-metres.
+TEST_F(SoilWindowTest, ATinyResistivityShowsItsDigitsAndIsTakenAsShown) {
+    TypeReadings({{"5", "0.00001"}, {"10", "0.00001"}, {"20", "0.00001"}, {"40", "0.00001"}});
+    EXPECT_EQ(form.Text("lbMean"), "0.00036 ohm-metres");
+    ASSERT_TRUE(form.Control("cmdUseMean")->isEnabled());
+    form.Click("cmdUseMean");
+    EXPECT_EQ(form.Text("tbxEarthRes"), "0.00036");
+}
+
+TEST_F(SoilWindowTest, ARodOfOneFootIsNamedInTheSingular) {
+    form.Type("tbxElectLen", "1");
+    EXPECT_EQ(form.Text("lbRodCaption"), "Rod of 1 foot:");
 }
 
 TEST_F(SoilWindowTest, TheDesignBoxsOwnUndoTakesTheFigureBack) {
