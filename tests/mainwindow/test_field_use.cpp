@@ -439,7 +439,6 @@ INSTANTIATE_TEST_SUITE_P(
                     HintCase{"CountNotWhole", 1, "tbxNumElect", "6.7", "Read as 7 electrodes."},
                     HintCase{"CountWithABlank", 1, "tbxNumElect", "2 5",
                              "Read as 25: the blanks inside the number are skipped."},
-                    HintCase{"EmptyDepth", 2, "tbxWireDepth", "", "Enter the wire depth."},
                     HintCase{"UnitTyped", 2, "tbxWireDepth", "2.5ft",
                              "Read as 2.5: the rest of the text is ignored."},
                     HintCase{"OughtGauge", 2, "tbxWireAWG", "4/0", ""},
