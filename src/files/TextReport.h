@@ -27,6 +27,9 @@ struct WireBetweenReport {
 struct ReportContent {
     calc::SheetInputs Inputs;
     calc::SheetResults Results;
+    // Why a figure is empty or to be taken with care; a section of its own
+    // after the results, only when there is something to say.
+    calc::SheetNotes Notes;
     const survey::FallOfPotential* FallOfPotential = nullptr;
     // Given when the results come from the lengths between electrodes; the
     // report then states those in place of the total-length box.
