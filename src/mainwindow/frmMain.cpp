@@ -336,19 +336,19 @@ void frmMain::Recalculate() {
     // The labels go in as well as come out: a four-point step that fails keeps
     // the text its label already shows, and only the label holds that text.
     calc::SheetResults results = ShownResults();
-    const calc::SheetNotes notes = calc::ComputeSheet(TypedInputs(), results, WireBetween());
+    shownNotes = calc::ComputeSheet(TypedInputs(), results, WireBetween());
     for (std::size_t i = 0; i < sheetLabels.size(); ++i) {
         sheetLabels[i]->setText(QString::fromStdString(results.Texts[i]));
-        resultMarks->Mark(sheetLabels[i], QString::fromStdString(notes.Results.Texts[i]));
+        resultMarks->Mark(sheetLabels[i], QString::fromStdString(shownNotes.Results.Texts[i]));
     }
     for (std::size_t i = 0; i < sheetFields.size(); ++i) {
-        inputHints->Note(sheetFields[i], QString::fromStdString(notes.Inputs.Texts[i]));
+        inputHints->Note(sheetFields[i], QString::fromStdString(shownNotes.Inputs.Texts[i]));
     }
     // While the gauge is typed the program writes the diameter box, which
     // shows no hint; the gauge box tells what the diameter lacks.
     inputHints->Note(ui->tbxWireAWG,
                      ui->tbxWireDia->isReadOnly()
-                         ? QString::fromStdString(notes.Inputs[calc::SheetInput::WireDiameter])
+                         ? QString::fromStdString(shownNotes.Inputs[calc::SheetInput::WireDiameter])
                          : QString());
     ui->lbP1->adjustSize();
     ui->lbP2->adjustSize();

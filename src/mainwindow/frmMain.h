@@ -180,6 +180,8 @@ private:
     // What the fields and the results have to say beside the figures.
     InputHint* inputHints = nullptr;
     ResultMarks* resultMarks = nullptr;
+    // The notes of the figures the labels show, for the reports.
+    calc::SheetNotes shownNotes;
     QString lastConfigFile;
     // The data file last loaded or saved, named on the printed test report.
     QString dataFileName;

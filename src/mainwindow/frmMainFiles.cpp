@@ -204,6 +204,7 @@ files::ReportContent frmMain::CurrentReport() const {
     files::ReportContent report;
     report.Inputs = TypedInputs();
     report.Results = ShownResults();
+    report.Notes = shownNotes;
     report.FallOfPotential = &state.fop;
     report.Soil = &state.soil;
     report.Site = siteRecord;
