@@ -1,5 +1,6 @@
 #include "calc/DesignSheet.h"
 
+#include "calc/DesignSoundness.h"
 #include "calc/FourPoint.h"
 #include "calc/GroundModel.h"
 #include "shared/DisplayPattern.h"
@@ -60,6 +61,29 @@ void WriteFourPoint(const std::optional<double>& value, std::string_view prefix,
     }
 }
 
+// Probes set out from an E2 at or before E1, or a reading at or below zero,
+// give no soil a resistivity; their labels are emptied rather than kept.
+void WriteFourPointResults(const SheetInputs& inputs, SheetResults& results, SheetNotes& notes) {
+    using enum SheetInput;
+    const double e2 = shared::ReadNumber(inputs[FourPointE2]);
+    const double ohms = shared::ReadNumber(inputs[FourPointOhms]);
+    const FourPointResults fourPoint = ComputeFourPoint(e2, ohms);
+    WriteFourPoint(fourPoint.P1, "P1 = ", "##.0", results[SheetResult::ProbeP1]);
+    WriteFourPoint(fourPoint.P2, "P2 = ", "##.0", results[SheetResult::ProbeP2]);
+    WriteFourPoint(fourPoint.rho, "", "#,##0.00", results[SheetResult::FourPointResistivity]);
+    if (const auto hint = NotAboveZero(inputs[FourPointE2], e2, "distance from E1 to E2")) {
+        notes.Inputs[FourPointE2] = *hint;
+        results[SheetResult::ProbeP1].clear();
+        results[SheetResult::ProbeP2].clear();
+    }
+    if (const auto hint = NotAboveZero(inputs[FourPointOhms], ohms, "measured resistance")) {
+        notes.Inputs[FourPointOhms] = *hint;
+    }
+    if (fourPoint.rho && !(*fourPoint.rho > 0.0)) {
+        results[SheetResult::FourPointResistivity].clear();
+    }
+}
+
 } // namespace
 
 WireTotals BetweenWireTotals(const std::string& electrodeCount, const WireBetweenInputs& between) {
@@ -68,8 +92,8 @@ WireTotals BetweenWireTotals(const std::string& electrodeCount, const WireBetwee
             WireLength(ReadSingle(between.Polygon), count)};
 }
 
-void ComputeSheet(const SheetInputs& inputs, SheetResults& results,
-                  const std::optional<WireBetweenInputs>& between) {
+SheetNotes ComputeSheet(const SheetInputs& inputs, SheetResults& results,
+                        const std::optional<WireBetweenInputs>& between) {
     using enum SheetInput;
     DesignInputs in;
     in.rho = ReadSingle(inputs[EarthResistivity]);
@@ -80,9 +104,11 @@ void ComputeSheet(const SheetInputs& inputs, SheetResults& results,
     in.dw = ReadSingle(inputs[WireDiameter]);
     in.h = ReadSingle(inputs[WireDepth]);
 
-    const DesignResults r =
+    DesignResults r =
         between ? ComputeBetweenElectrodes(in, BetweenWireTotals(inputs[ElectrodeCount], *between))
                 : ComputeDesign(in);
+    SheetNotes notes;
+    JudgeDesign(inputs, in, !between, r, notes);
     constexpr std::string_view ohms = "##0.000";
     constexpr std::string_view feet = "#0.00";
     results[SheetResult::OneElectrode] = Shown(r.R1, ohms);
@@ -97,11 +123,8 @@ void ComputeSheet(const SheetInputs& inputs, SheetResults& results,
     results[SheetResult::PolygonMutual] = Shown(r.Rm2, ohms);
     results[SheetResult::PolygonTotal] = Shown(r.Rt2, ohms);
 
-    const FourPointResults fourPoint = ComputeFourPoint(shared::ReadNumber(inputs[FourPointE2]),
-                                                        shared::ReadNumber(inputs[FourPointOhms]));
-    WriteFourPoint(fourPoint.P1, "P1 = ", "##.0", results[SheetResult::ProbeP1]);
-    WriteFourPoint(fourPoint.P2, "P2 = ", "##.0", results[SheetResult::ProbeP2]);
-    WriteFourPoint(fourPoint.rho, "", "#,##0.00", results[SheetResult::FourPointResistivity]);
+    WriteFourPointResults(inputs, results, notes);
+    return notes;
 }
 
 } // namespace stakewell::calc

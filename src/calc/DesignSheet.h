@@ -143,11 +143,21 @@ struct WireTotals {
 };
 WireTotals BetweenWireTotals(const std::string& electrodeCount, const WireBetweenInputs& between);
 
+// What the sheet has to say beside its figures; an empty text says nothing.
+// For an input: how its text was read, or what it lacks for the results it
+// leaves empty. For a result: why it has no figure when no input says so, or
+// why its figure is to be taken with care.
+struct SheetNotes {
+    SheetTexts<SheetInput, SheetInputCount> Inputs;
+    SheetTexts<SheetResult, SheetResultCount> Results;
+};
+
 // Recomputes every result from the input texts. The eleven design results
-// are always rewritten (empty for a step that faulted); the three four-point
-// results keep their previous text when their step faults, so `results` is
-// read as well as written.
-void ComputeSheet(const SheetInputs& inputs, SheetResults& results,
-                  const std::optional<WireBetweenInputs>& between = std::nullopt);
+// are always rewritten, empty where the inputs cannot support a figure; the
+// probe positions keep their previous text when their step faults and so
+// does the resistivity, unless it comes out at or below zero, so `results`
+// is read as well as written.
+SheetNotes ComputeSheet(const SheetInputs& inputs, SheetResults& results,
+                        const std::optional<WireBetweenInputs>& between = std::nullopt);
 
 } // namespace stakewell::calc

@@ -177,12 +177,15 @@ DesignResults ComputeDesign(const DesignInputs& in) {
     r.R1 = RunStep(OneElectrode, in, r);
     r.S = RunStep(LinearSpacing, in, r);
     r.HarmonicSum = HarmonicSum(in.N);
-    r.Re = RunStep(LinearElectrodes, in, r);
+    // One electrode has no neighbours: in either arrangement it is the single
+    // rod, whatever the spacing formula would make of an infinite spacing.
+    const bool alone = in.N == 1;
+    r.Re = alone ? r.R1 : RunStep(LinearElectrodes, in, r);
     r.Rw = RunStep(LinearWire, in, r);
     r.Rm = RunStep(LinearMutual, in, r);
     r.Rt = RunStep(LinearTotal, in, r);
     r.S2 = RunStep(PolygonSpacing, in, r);
-    r.Re2 = RunStep(PolygonElectrodes, in, r);
+    r.Re2 = alone ? r.R1 : RunStep(PolygonElectrodes, in, r);
     r.Rw2 = RunStep(PolygonWire, in, r);
     r.Rm2 = RunStep(PolygonMutual, in, r);
     r.Rt2 = RunStep(PolygonTotal, in, r);

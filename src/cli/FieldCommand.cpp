@@ -173,7 +173,7 @@ files::ReportContent DesignOf(const DataFileContent& content) {
     files::ReportContent report;
     report.Inputs = inputs;
     report.Site = content.Site;
-    calc::ComputeSheet(inputs, report.Results, between);
+    report.Notes = calc::ComputeSheet(inputs, report.Results, between);
     if (between) {
         report.WireBetween =
             files::BetweenReport(inputs[calc::SheetInput::ElectrodeCount], *between);

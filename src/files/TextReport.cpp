@@ -38,6 +38,57 @@ void AddResults(ReportLines& lines, const calc::SheetResults& results, calc::Rep
     }
 }
 
+// A report label without its alignment and "=".
+QString LineName(const char* reportLabel) {
+    QString name = QLatin1String(reportLabel).trimmed();
+    name.chop(1);
+    return name.trimmed();
+}
+
+QString BlockName(calc::ReportBlock block) {
+    switch (block) {
+    case calc::ReportBlock::Linear:
+        return QStringLiteral("Linear Case, ");
+    case calc::ReportBlock::Polygon:
+        return QStringLiteral("Rectangular Case, ");
+    case calc::ReportBlock::Single:
+    case calc::ReportBlock::None:
+        break;
+    }
+    return {};
+}
+
+void AddNote(QStringList& lines, const QString& name, const std::string& note) {
+    for (const QString& line : Text(note).split(u'\n', Qt::SkipEmptyParts)) {
+        lines.append(name + QStringLiteral(": ") + line);
+    }
+}
+
+// The figures the window marks are marked here too, so that a printed report
+// never shows a figure without the caution the screen gave it.
+void AddNotes(ReportLines& lines, const calc::SheetNotes& notes) {
+    QStringList noted;
+    for (const calc::InputRow& row : calc::InputRows) {
+        if (*row.ReportLabel != '\0') {
+            AddNote(noted, LineName(row.ReportLabel), notes.Inputs[row.Input]);
+        }
+    }
+    for (const calc::ResultRow& row : calc::ResultRows) {
+        if (row.Block != calc::ReportBlock::None) {
+            AddNote(noted, BlockName(row.Block) + LineName(row.ReportLabel),
+                    notes.Results[row.Result]);
+        }
+    }
+    if (noted.isEmpty()) {
+        return;
+    }
+    lines.Add(QStringLiteral("----------- Cautions ------------------------------------"));
+    for (const QString& line : noted) {
+        lines.Add(line);
+    }
+    lines.Add(QLatin1String(Separator));
+}
+
 void AddFallOfPotential(ReportLines& lines, const survey::FallOfPotential& fop) {
     lines.Add(QStringLiteral("----------- Fall of Potential Case ----------------------"));
     lines.Add(QStringLiteral("E1(P1)= ") + DoubleText(fop.FOPE1Position) + QStringLiteral(" feet"));
@@ -142,6 +193,7 @@ QByteArray TextReport(const ReportContent& content) {
         AddFallOfPotential(lines, *content.FallOfPotential);
         AddAnalysis(lines, *content.FallOfPotential, content.TolerancePercent);
     }
+    AddNotes(lines, content.Notes);
     if (content.Site.Filled()) {
         lines.Add(QStringLiteral("----------- Site Record ---------------------------------"));
         for (const QString& line : SiteRecordLines(content.Site)) {

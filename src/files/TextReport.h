@@ -28,6 +28,9 @@ struct WireBetweenReport {
 struct ReportContent {
     calc::SheetInputs Inputs;
     calc::SheetResults Results;
+    // Why a figure is empty or to be taken with care; a section of its own
+    // after the results, only when there is something to say.
+    calc::SheetNotes Notes;
     const survey::FallOfPotential* FallOfPotential = nullptr;
     // The flatness tolerance the analysis of those readings is judged by, in
     // percent: the graph window's.

@@ -6,6 +6,9 @@
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace stakewell::mainwindow {
 
@@ -28,6 +31,12 @@ QColor InputHint::Tint() {
 std::optional<QString> InputHint::NumberHint(const QString& text) {
     const shared::NumberRead read = shared::ReadLeadingNumber(text.toStdString());
     if (read.readInFull) {
+        // "2 5" is read as 25, which may not be what the user meant.
+        const QString typed = text.trimmed();
+        if (std::any_of(typed.begin(), typed.end(), [](QChar c) { return c.isSpace(); })) {
+            return QStringLiteral("Read as %1: the blanks inside the number are skipped.")
+                .arg(QString::fromStdString(shared::DoubleText(read.value)));
+        }
         return std::nullopt;
     }
     if (!read.anyDigit) {
@@ -50,6 +59,15 @@ std::optional<QString> InputHint::GaugeHint(const QString& text) {
     return QStringLiteral("Read as gauge %1: the rest of the text is ignored.").arg(gauge);
 }
 
+void InputHint::Note(QLineEdit* field, const QString& note) {
+    if (notes.value(field) != note) {
+        notes.insert(field, note);
+        if (readers.contains(field)) {
+            Refresh(field);
+        }
+    }
+}
+
 void InputHint::Watch(QLineEdit* field, const Reader& reader) {
     readers.insert(field, reader);
     plain.insert(field, Plain{field->palette(), field->toolTip()});
@@ -68,8 +86,17 @@ bool InputHint::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void InputHint::Refresh(QLineEdit* field) {
+    QStringList lines;
+    if (!field->isReadOnly()) {
+        if (const std::optional<QString> read = readers.value(field)(field->text())) {
+            lines.append(*read);
+        }
+        if (const QString note = notes.value(field); !note.isEmpty()) {
+            lines.append(note);
+        }
+    }
     const std::optional<QString> hint =
-        field->isReadOnly() ? std::nullopt : readers.value(field)(field->text());
+        lines.isEmpty() ? std::nullopt : std::optional(lines.join(u'\n'));
     const Plain& look = plain[field];
     if (!hint) {
         field->setPalette(look.palette);

@@ -13,9 +13,10 @@ class QLineEdit;
 namespace stakewell::mainwindow {
 
 // Says why a field reads as it does. While part of a field's text is not read
-// (the number ends at "100,5"'s comma, "abc" reads as 0) the field is tinted
-// and its tool tip tells the value used. A read-only field shows no hint: the
-// program writes it, the user does not type there.
+// (the number ends at "100,5"'s comma, "abc" reads as 0, "2 5" reads as 25)
+// the field is tinted and its tool tip tells the value used; so it is while
+// the field holds a note of what the calculation lacks from it. A read-only
+// field shows no hint: the program writes it, the user does not type there.
 class InputHint : public QObject {
     Q_OBJECT
 
@@ -26,6 +27,8 @@ public:
     explicit InputHint(QObject* parent = nullptr);
 
     void Watch(QLineEdit* field, const Reader& reader);
+    // What the results lack from a watched field; empty when nothing.
+    void Note(QLineEdit* field, const QString& note);
 
     static std::optional<QString> NumberHint(const QString& text);
     static std::optional<QString> GaugeHint(const QString& text);
@@ -43,6 +46,7 @@ private:
 
     QHash<QLineEdit*, Reader> readers;
     QHash<QLineEdit*, Plain> plain;
+    QHash<QLineEdit*, QString> notes;
 };
 
 } // namespace stakewell::mainwindow

@@ -13,6 +13,7 @@
 #include "mainwindow/InputHint.h"
 #include "mainwindow/LabelFitter.h"
 #include "mainwindow/RecentFiles.h"
+#include "mainwindow/ResultBox.h"
 #include "mainwindow/UndoKeyHandOver.h"
 #include "mainwindow/WindowZoom.h"
 #include "shared/DisplayPattern.h"
@@ -303,6 +304,8 @@ void frmMain::BindDesignSheet() {
     for (std::size_t i = 0; i < calc::ResultRows.size(); ++i) {
         sheetLabels[i] = findChild<QLabel*>(QLatin1String(calc::ResultRows[i].Widget));
     }
+    inputHints = new InputHint(this);
+    resultMarks = new ResultMarks(this);
 }
 
 calc::SheetInputs frmMain::TypedInputs() const {
@@ -334,10 +337,20 @@ void frmMain::Recalculate() {
     // The labels go in as well as come out: a four-point step that fails keeps
     // the text its label already shows, and only the label holds that text.
     calc::SheetResults results = ShownResults();
-    calc::ComputeSheet(TypedInputs(), results, WireBetween());
+    shownNotes = calc::ComputeSheet(TypedInputs(), results, WireBetween());
     for (std::size_t i = 0; i < sheetLabels.size(); ++i) {
         sheetLabels[i]->setText(QString::fromStdString(results.Texts[i]));
+        resultMarks->Mark(sheetLabels[i], QString::fromStdString(shownNotes.Results.Texts[i]));
     }
+    for (std::size_t i = 0; i < sheetFields.size(); ++i) {
+        inputHints->Note(sheetFields[i], QString::fromStdString(shownNotes.Inputs.Texts[i]));
+    }
+    // While the gauge is typed the program writes the diameter box, which
+    // shows no hint; the gauge box tells what the diameter lacks.
+    inputHints->Note(ui->tbxWireAWG,
+                     ui->tbxWireDia->isReadOnly()
+                         ? QString::fromStdString(shownNotes.Inputs[calc::SheetInput::WireDiameter])
+                         : QString());
     ui->lbP1->adjustSize();
     ui->lbP2->adjustSize();
     emit Recalculated();
@@ -394,9 +407,12 @@ void frmMain::WireSize_0_Click() {
     tbxWireDia_Change();
 }
 
+// The diameter stays the wire's size: re-deriving it from the gauge shown
+// would round it to a whole gauge, and gauge 1's 0.2893 would come back
+// as 1/0's 0.3249.
 void frmMain::WireSize_1_Click() {
     ChooseWireSize(1);
-    tbxWireAWG_Change();
+    RecalculateUnlessLoading();
 }
 
 void frmMain::WireLength_0_Click() {
@@ -551,15 +567,14 @@ void frmMain::SetUpFieldUse() {
         fitter->Watch(label);
     }
 
-    auto* hint = new InputHint(this);
     for (QLineEdit* field :
          {ui->tbxEarthRes, ui->tbxElectLen, ui->tbxNumer, ui->tbxDenom, ui->tbxElectDia,
           ui->tbxNumElect, ui->tbxWireDia, ui->tbxWireDepth, ui->tbxWireLen, ui->tbxWireBetween_0,
           ui->tbxWireBetween_1, ui->tbxFOPP2Feet, ui->tbxFOPP2Ohms, ui->tbxFOPE2, ui->tbxMVal,
           ui->tbx4ptE2}) {
-        hint->Watch(field, InputHint::NumberHint);
+        inputHints->Watch(field, InputHint::NumberHint);
     }
-    hint->Watch(ui->tbxWireAWG, InputHint::GaugeHint);
+    inputHints->Watch(ui->tbxWireAWG, InputHint::GaugeHint);
 
     ConnectFieldKeys();
 }

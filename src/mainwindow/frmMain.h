@@ -49,6 +49,9 @@ class frmHelp;
 
 namespace stakewell::mainwindow {
 
+class InputHint;
+class ResultMarks;
+
 class WindowZoom;
 
 class RecentFiles;
@@ -176,6 +179,11 @@ private:
     // The window's part of the design sheet, in the order of its table.
     std::array<QLineEdit*, calc::SheetInputCount> sheetFields{};
     std::array<QLabel*, calc::SheetResultCount> sheetLabels{};
+    // What the fields and the results have to say beside the figures.
+    InputHint* inputHints = nullptr;
+    ResultMarks* resultMarks = nullptr;
+    // The notes of the figures the labels show, for the reports.
+    calc::SheetNotes shownNotes;
     QString lastConfigFile;
     // The data file last loaded or saved, named on the printed test report.
     QString dataFileName;

@@ -214,6 +214,7 @@ files::ReportContent frmMain::CurrentReport() const {
     files::ReportContent report;
     report.Inputs = TypedInputs();
     report.Results = ShownResults();
+    report.Notes = shownNotes;
     report.FallOfPotential = &state.fop;
     report.TolerancePercent = graph->Commands().TolerancePercent;
     report.Soil = &state.soil;

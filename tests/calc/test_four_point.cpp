@@ -42,15 +42,29 @@ TEST_P(FourPointTest, ShowsProbePositionsAndResistivity) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FourPointTest,
-    ::testing::Values(FourPointCase{"50", "", "P1 = 16.7", "P2 = 33.3", "0.00"},
+    ::testing::Values(FourPointCase{"50", "", "P1 = 16.7", "P2 = 33.3", ""},
                       FourPointCase{"100", "10", "P1 = 33.3", "P2 = 66.7", "638.37"},
                       FourPointCase{"300", "100", "P1 = 100.0", "P2 = 200.0", "19,151.13"},
-                      FourPointCase{"1", "", "P1 = .3", "P2 = .7", "0.00"},
-                      FourPointCase{"", "", "P1 = .0", "P2 = .0", "0.00"},
-                      FourPointCase{"-50", "", "P1 = -16.7", "P2 = -33.3", "0.00"}),
+                      FourPointCase{"1", "10", "P1 = .3", "P2 = .7", "6.38"},
+                      FourPointCase{"", "", "", "", ""}, FourPointCase{"-50", "10", "", "", ""},
+                      FourPointCase{"100", "-2", "P1 = 33.3", "P2 = 66.7", ""},
+                      FourPointCase{"100", "abc", "P1 = 33.3", "P2 = 66.7", ""}),
     [](const auto& info) {
         return CaseName(info.index, {info.param.e2, info.param.measured});
     });
+
+// A reading at or below zero gives no soil a resistivity: the label that
+// showed one is emptied rather than kept.
+TEST(FourPoint, ReadingAtOrBelowZeroEmptiesTheShownResistivity) {
+    SheetResults labels;
+    labels[SheetResult::FourPointResistivity] = "638.37";
+    SheetInputs in;
+    in[SheetInput::FourPointE2] = "100";
+    in[SheetInput::FourPointOhms] = "-2";
+    const auto notes = stakewell::calc::ComputeSheet(in, labels);
+    EXPECT_EQ(labels[SheetResult::FourPointResistivity], "");
+    EXPECT_EQ(notes.Inputs[SheetInput::FourPointOhms], "The measured resistance must be above 0.");
+}
 
 TEST(FourPoint, OverflowKeepsThePreviousResistivity) {
     SheetResults labels;

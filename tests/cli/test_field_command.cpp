@@ -54,6 +54,31 @@ TEST_F(FieldCommand, ReportsTheDesignAndTheReadingsWithTheE2BoxesFirstValue) {
     EXPECT_EQ(err.str(), "");
 }
 
+// A file whose wire depth is empty: the report prints no total built on the
+// failed wire step, and says what is missing.
+TEST_F(FieldCommand, ReportLeavesEmptyWhatTheInputsCannotSupport) {
+    DataFileContent content;
+    content.FieldTexts = {"100", "10", "0.625", "4", "60", "0.1019", "", "-2", "50"};
+    const QString noDepth = folder.filePath(QStringLiteral("no-depth.xml"));
+    stakewell::files::XmlValueStore store;
+    store.FileName(noDepth);
+    stakewell::files::WriteDataFile(store, content);
+    ASSERT_FALSE(store.Write());
+    EXPECT_EQ(Run({QStringLiteral("--report"), noDepth}), 0);
+    const std::string report = out.str();
+    EXPECT_NE(report.find("Electrode resistance = 9.687 Ohms\r\n"
+                          "Wire resistance      =  Ohms\r\n"
+                          "Mutual resistance    = 4.325 Ohms\r\n"
+                          "Total resistance     =  Ohms\r\n"),
+              std::string::npos)
+        << report;
+    EXPECT_NE(report.find("----------- Cautions ------------------------------------\r\n"
+                          "Wire Depth: Enter the wire depth.\r\n"
+                          "-------------------------------------------------------\r\n"),
+              std::string::npos)
+        << report;
+}
+
 TEST_F(FieldCommand, ReportTakesTheGivenE2) {
     EXPECT_EQ(
         Run({QStringLiteral("--report=") + Good(), QStringLiteral("--e2"), QStringLiteral("100")}),

@@ -74,6 +74,26 @@ TEST(TextReport, WithoutReadingsEndsAfterTheResults) {
     EXPECT_EQ(stakewell::files::TextReport(Content(&one)).toStdString(), expected);
 }
 
+// After the specified lines and any analysis, each note is a line of its own, named by the line it
+// is about; an input or figure without a note adds nothing.
+TEST(TextReport, NotesFollowTheResultsOneLineEach) {
+    using stakewell::calc::SheetInput;
+    using stakewell::calc::SheetResult;
+    ReportContent content = Content(nullptr);
+    content.Notes.Inputs[SheetInput::WireDepth] = "Enter the wire depth.";
+    content.Notes.Inputs[SheetInput::FourPointOhms] = "Not in this report.";
+    content.Notes.Results[SheetResult::LinearTotal] = "First caution.\nSecond caution.";
+    content.Notes.Results[SheetResult::PolygonElectrodes] = "Third caution.";
+    const std::string expected = std::string(Head) + Inputs() + Results +
+                                 "----------- Cautions ------------------------------------\r\n"
+                                 "Wire Depth: Enter the wire depth.\r\n"
+                                 "Linear Case, Total resistance: First caution.\r\n"
+                                 "Linear Case, Total resistance: Second caution.\r\n"
+                                 "Rectangular Case, Electrode resistance: Third caution.\r\n"
+                                 "-------------------------------------------------------\r\n";
+    EXPECT_EQ(stakewell::files::TextReport(content).toStdString(), expected);
+}
+
 const char* const AnalysisHeader = "----------- Fall of Potential Analysis ------------------\r\n";
 
 TEST(TextReport, TwoReadingsAddTheFallOfPotentialSectionThenItsAnalysis) {

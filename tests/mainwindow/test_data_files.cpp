@@ -423,9 +423,13 @@ TEST_F(DataFiles, TheReportCopiesTheWindowAndReplacesAnOldOne) {
 
     form.Click(QStringLiteral("cmdFOPClear"));
     form.Window().SaveTextReport(name);
-    const QString lastLines = QStringLiteral("Total resistance     = %1 Ohms\r\n%2\r\n")
-                                  .arg(form.Text("lbRectTotal"), QString(55, u'-'));
-    EXPECT_TRUE(ReadBytes(name).endsWith(lastLines.toUtf8()));
+    // The results end the report, but for the cautions on what the design lacks.
+    const QString lastResults = QStringLiteral("Total resistance     = %1 Ohms\r\n%2\r\n")
+                                    .arg(form.Text("lbRectTotal"), QString(55, u'-'));
+    const QByteArray withoutReadings = ReadBytes(name);
+    EXPECT_TRUE(withoutReadings.contains(lastResults.toUtf8() + "----------- Cautions"));
+    EXPECT_TRUE(withoutReadings.endsWith("Wire Depth: Enter the wire depth.\r\n" +
+                                         QString(55, u'-').toUtf8() + "\r\n"));
 
     QString tooShort = QStringLiteral("  a.tx  ");
     form.Window().SaveTextReport(tooShort);

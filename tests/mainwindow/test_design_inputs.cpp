@@ -1,5 +1,7 @@
 #include "MainWindowDriver.h"
 
+#include "mainwindow/InputHint.h"
+
 #include <QRadioButton>
 #include <QSignalSpy>
 
@@ -49,21 +51,21 @@ const std::vector<DesignCase> DesignCases = {
       "9.253", "12.882"}},
     {"one electrode",
      {"100", "10", "0.625", "1", "60", "0.1019", "2.5"},
-     {"33.091", "", "33.091", "9.945", "4.325", "9.026", "60.00", "32.305", "10.899", "5.279",
-      "9.932"}},
+     {"33.091", "", "33.091", "9.945", "4.325", "9.026", "60.00", "33.091", "10.899", "5.279",
+      "9.954"}},
     {"negative count reads as one",
      {"100", "10", "0.625", "-3", "60", "0.1019", "2.5"},
-     {"33.091", "", "33.091", "9.945", "4.325", "9.026", "60.00", "32.305", "10.899", "5.279",
-      "9.932"}},
+     {"33.091", "", "33.091", "9.945", "4.325", "9.026", "60.00", "33.091", "10.899", "5.279",
+      "9.954"}},
     {"empty count",
      {"100", "10", "0.625", "", "60", "0.1019", "2.5"},
-     {"33.091", "-60.00", "", "9.945", "4.325", "", "", "", "10.899", "5.279", "-81.893"}},
+     {"33.091", "", "", "9.945", "4.325", "", "", "", "10.899", "5.279", ""}},
     {"zero electrode diameter",
      {"100", "10", "0", "4", "60", "0.1019", "2.5"},
-     {"", "20.00", "1.414", "9.945", "4.325", "-1.713", "15.00", "", "10.899", "5.279", "-81.893"}},
-    {"zero wire depth",
-     {"100", "10", "0.625", "4", "60", "0.1019", "0"},
-     {"33.091", "20.00", "9.687", "", "4.325", "-18.036", "15.00", "9.900", "", "5.279", "42.294"}},
+     {"", "20.00", "", "9.945", "4.325", "", "15.00", "", "10.899", "5.279", ""}},
+    {"empty wire depth",
+     {"100", "10", "0.625", "4", "60", "0.1019", ""},
+     {"33.091", "20.00", "9.687", "", "4.325", "", "15.00", "9.900", "", "5.279", ""}},
     {"largest count",
      {"100", "10", "0.625", "32767", "60", "0.1019", "2.5"},
      {nullptr, "0.00", "17.361", nullptr, nullptr, "8.252", "0.00", "17.313", nullptr, nullptr,
@@ -182,13 +184,32 @@ TEST_F(WireSize, DiameterKeystrokesRecalculateOnceEach) {
     EXPECT_EQ(recalculations.count(), 6);
 }
 
-TEST_F(WireSize, ChoosingGaugeWhileTheGaugeReadsErrWritesGaugeOneOught) {
+TEST_F(WireSize, ChoosingGaugeKeepsTheDiameterEvenWhenTheGaugeReadsErr) {
     form.Type("tbxWireDia", "0");
     ASSERT_EQ(form.Text("tbxWireAWG"), "err");
     recalculations.clear();
     Choose("WireSize_1");
-    EXPECT_EQ(form.Text("tbxWireDia"), "0.3249");
+    EXPECT_EQ(form.Text("tbxWireDia"), "0");
     EXPECT_EQ(recalculations.count(), 1);
+}
+
+// Gauge 1 is 0.2893 in, whose gauge is shown as "0"; going back to Gauge must
+// not turn the wire into 1/0's 0.3249 in.
+TEST_F(WireSize, SwitchingDiameterAndGaugeNeverChangesTheWire) {
+    const DesignCase& first = DesignCases.front();
+    for (std::size_t i = 0; i < DesignFields.size(); ++i) {
+        form.Type(DesignFields.at(i), first.inputs.at(i));
+    }
+    Choose("WireSize_1");
+    form.Type("tbxWireAWG", "1");
+    ASSERT_EQ(form.Text("tbxWireDia"), "0.2893");
+    const QString total = form.Text("lbLinearTotal");
+    for (const char* option : {"WireSize_0", "WireSize_1", "WireSize_0", "WireSize_1"}) {
+        Choose(option);
+        EXPECT_EQ(form.Text("tbxWireDia"), "0.2893") << option;
+        EXPECT_EQ(form.Text("lbLinearTotal"), total) << option;
+    }
+    EXPECT_EQ(form.Text("tbxWireAWG"), "0") << "the gauge shown for 0.2893 in";
 }
 
 TEST_F(WireSize, ChoosingDiameterRederivesTheGaugeEvenWithoutAChange) {
@@ -258,12 +279,12 @@ TEST_P(FourPointTyping, TypedSpacingAndResistanceShowProbesAndResistivity) {
 
 INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, FourPointTyping,
-    testing::Values(FourPointCase{"50", "", "P1 = 16.7", "P2 = 33.3", "0.00"},
+    testing::Values(FourPointCase{"50", "", "P1 = 16.7", "P2 = 33.3", ""},
                     FourPointCase{"100", "10", "P1 = 33.3", "P2 = 66.7", "638.37"},
                     FourPointCase{"300", "100", "P1 = 100.0", "P2 = 200.0", "19,151.13"},
-                    FourPointCase{"1", "", "P1 = .3", "P2 = .7", "0.00"},
-                    FourPointCase{"", "", "P1 = .0", "P2 = .0", "0.00"},
-                    FourPointCase{"-50", "", "P1 = -16.7", "P2 = -33.3", nullptr}),
+                    FourPointCase{"1", "", "P1 = .3", "P2 = .7", ""},
+                    FourPointCase{"", "", "", "", ""}, FourPointCase{"-50", "", "", "", ""},
+                    FourPointCase{"100", "-2", "P1 = 33.3", "P2 = 66.7", ""}),
     [](const auto& info) {
         return CaseName(info.index, {info.param.e2, info.param.measured});
     });
@@ -275,6 +296,49 @@ TEST(FourPointLabels, GrowWithTheirTextSoNothingIsCutOff) {
         QLabel* label = form.Label(name);
         EXPECT_GE(label->width(), label->sizeHint().width()) << name;
     }
+}
+
+} // namespace
+
+namespace {
+
+// A caution is seen on the figure itself, in the amber of the input hints
+// with the reason in its tool tip, and goes once the inputs are sound again.
+TEST(ResultCautions, RodsCloserThanTheyAreLongMarkTheirFigures) {
+    MainWindowDriver form;
+    const DesignCase& first = DesignCases.front();
+    for (std::size_t i = 0; i < DesignFields.size(); ++i) {
+        form.Type(DesignFields.at(i), first.inputs.at(i));
+    }
+    form.Type("tbxNumElect", "100");
+    QLabel* electrodes = form.Label("lbLinearElect");
+    EXPECT_EQ(electrodes->text(), "7.546");
+    EXPECT_EQ(electrodes->toolTip(), "The electrodes stand closer together than they are long: the "
+                                     "approximation no longer holds here.");
+    EXPECT_EQ(electrodes->grab().toImage().pixelColor(3, 3),
+              stakewell::mainwindow::InputHint::Tint());
+    EXPECT_EQ(form.Label("lbLinearWire")->toolTip(), "");
+
+    form.Type("tbxNumElect", "4");
+    EXPECT_EQ(electrodes->toolTip(), "");
+    EXPECT_EQ(electrodes->grab().toImage().pixelColor(3, 3), QColor(Qt::white));
+}
+
+// The field that empties a figure says what it lacks.
+TEST(ResultCautions, AnEmptyDepthNamesWhatIsMissing) {
+    MainWindowDriver form;
+    const DesignCase& first = DesignCases.front();
+    for (std::size_t i = 0; i < DesignFields.size(); ++i) {
+        form.Type(DesignFields.at(i), first.inputs.at(i));
+    }
+    form.Type("tbxWireDepth", "");
+    EXPECT_EQ(form.Text("lbLinearTotal"), "");
+    EXPECT_EQ(form.Field("tbxWireDepth")->toolTip(), "Enter the wire depth.");
+    EXPECT_EQ(form.Field("tbxWireDepth")->palette().color(QPalette::Base),
+              stakewell::mainwindow::InputHint::Tint());
+    form.Type("tbxWireDepth", "2.5");
+    EXPECT_EQ(form.Text("lbLinearTotal"), "7.069");
+    EXPECT_EQ(form.Field("tbxWireDepth")->toolTip(), "");
 }
 
 } // namespace

@@ -429,10 +429,16 @@ INSTANTIATE_TEST_SUITE_P(
     Fields, InputHints,
     testing::Values(HintCase{"CommaEndsTheNumber", 1, "tbxEarthRes", "100,5",
                              "Read as 100: the rest of the text is ignored."},
-                    HintCase{"Letters", 1, "tbxElectDia", "abc", "Not a number: read as 0."},
+                    HintCase{"Letters", 1, "tbxElectDia", "abc",
+                             "Not a number: read as 0.\nThe electrode diameter must be above 0."},
                     HintCase{"WholeNumber", 1, "tbxEarthRes", "100", ""},
                     HintCase{"Exponent", 6, "tbxMVal", "1.5E3", ""},
-                    HintCase{"BlanksAreSkipped", 5, "tbxFOPP2Ohms", "1 000", ""},
+                    HintCase{"BlanksInsideAreSkipped", 5, "tbxFOPP2Ohms", "1 000",
+                             "Read as 1000: the blanks inside the number are skipped."},
+                    HintCase{"BlanksAroundAreNot", 1, "tbxEarthRes", " 100 ", ""},
+                    HintCase{"CountNotWhole", 1, "tbxNumElect", "6.7", "Read as 7 electrodes."},
+                    HintCase{"CountWithABlank", 1, "tbxNumElect", "2 5",
+                             "Read as 25: the blanks inside the number are skipped."},
                     HintCase{"UnitTyped", 2, "tbxWireDepth", "2.5ft",
                              "Read as 2.5: the rest of the text is ignored."},
                     HintCase{"OughtGauge", 2, "tbxWireAWG", "4/0", ""},
@@ -449,7 +455,8 @@ TEST(InputHints, AFieldTheProgramWritesShowsNoHint) {
     EXPECT_EQ(form.Text("tbxWireAWG"), "err");
     EXPECT_EQ(form.Field("tbxWireAWG")->toolTip(), "");
     form.Click("WireSize_1");
-    EXPECT_EQ(form.Field("tbxWireAWG")->toolTip(), "Not a gauge: read as gauge 1/0.");
+    EXPECT_EQ(form.Field("tbxWireAWG")->toolTip(),
+              "Not a gauge: read as gauge 1/0.\nThe wire diameter must be above 0.");
 }
 
 struct RefusalCase {

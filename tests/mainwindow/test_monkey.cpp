@@ -674,6 +674,16 @@ private:
                 problems << mismatch;
             }
         }
+        // No ground has a negative resistance or resistivity. (A tiny one may
+        // round to 0.000.)
+        for (const char* name :
+             {"lbOneElectRes", "lbLinearElect", "lbLinearWire", "LbLinearMutual", "lbLinearTotal",
+              "lbRectElect", "lbRectWire", "lbRectMutual", "lbRectTotal", "lbEarthRes"}) {
+            const QString shown = form->Text(QLatin1String(name));
+            if (shown.startsWith(u'-')) {
+                problems << QStringLiteral("%1 shows \"%2\"").arg(QLatin1String(name), shown);
+            }
+        }
         for (const QLabel* label : window.findChildren<QLabel*>()) {
             if (ShowsNonNumber(label->text())) {
                 problems
