@@ -67,28 +67,18 @@ void SetPointSize(QWidget* widget, double points) {
     widget->setFont(font);
 }
 
-// The refusal of a reading whose text is not wholly a number, with the
-// decimal point suggested where a comma stands in for it; nothing for a text
-// read in full. An empty box reads as 0 and is refused as such.
+// The refusal of a reading whose text is not wholly a number; nothing for a
+// text read in full. An empty box reads as 0 and is refused as such.
 std::optional<QString> NotWhollyANumber(const QString& text, const char* what) {
-    const QString typed = text.trimmed();
-    const shared::NumberRead read = shared::ReadLeadingNumber(typed.toStdString());
-    const bool inner = std::any_of(typed.begin(), typed.end(), [](QChar c) { return c.isSpace(); });
-    if (typed.isEmpty() || (read.anyDigit && read.readInFull && !inner)) {
+    if (text.trimmed().isEmpty()) {
         return std::nullopt;
     }
-    QString refusal =
-        QStringLiteral("Not added: the %1 \"%2\" is not a number.").arg(QLatin1String(what), typed);
-    if (typed.contains(u',')) {
-        QString pointed = typed;
-        pointed.replace(u',', u'.');
-        const shared::NumberRead again = shared::ReadLeadingNumber(pointed.toStdString());
-        refusal +=
-            again.anyDigit && again.readInFull
-                ? QStringLiteral(" Did you mean %1? Write the decimal point as \".\".").arg(pointed)
-                : QStringLiteral(" Write the decimal point as \".\".");
+    const std::optional<std::string> reason = shared::NotANumberReason(text.toStdString());
+    if (!reason) {
+        return std::nullopt;
     }
-    return refusal;
+    return QStringLiteral("Not added: the %1 %2")
+        .arg(QLatin1String(what), QString::fromStdString(*reason));
 }
 
 QIcon ProgramIcon() {

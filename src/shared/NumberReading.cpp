@@ -1,5 +1,6 @@
 #include "shared/NumberReading.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <optional>
@@ -164,6 +165,30 @@ NumberRead ReadLeadingNumber(std::string_view text) {
 
 double ReadNumber(std::string_view text) {
     return ReadLeadingNumber(text).value;
+}
+
+std::optional<std::string> NotANumberReason(std::string_view typed) {
+    const NumberRead read = ReadLeadingNumber(typed);
+    const std::string_view blanks = " \t\r\n";
+    const std::size_t first = typed.find_first_not_of(blanks);
+    const std::string_view inner =
+        first == std::string_view::npos
+            ? std::string_view()
+            : typed.substr(first, typed.find_last_not_of(blanks) - first + 1);
+    if (read.anyDigit && read.readInFull && inner.find_first_of(blanks) == std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::string reason = "\"" + std::string(inner) + "\" is not a number.";
+    if (inner.find(',') != std::string_view::npos) {
+        std::string pointed(inner);
+        std::replace(pointed.begin(), pointed.end(), ',', '.');
+        const NumberRead again = ReadLeadingNumber(pointed);
+        if (again.anyDigit && again.readInFull) {
+            reason += " Did you mean " + pointed + "?";
+        }
+        reason += " Write the decimal point as \".\".";
+    }
+    return reason;
 }
 
 } // namespace stakewell::shared

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace stakewell::shared {
@@ -21,5 +23,11 @@ struct NumberRead {
 
 // ReadNumber, also telling whether the whole text went into the number.
 NumberRead ReadLeadingNumber(std::string_view text);
+
+// Why a typed reading that must be wholly a number is refused: "\"3,5\" is
+// not a number. Did you mean 3.5? Write the decimal point as \".\"." (a
+// comma is the decimal point in much of the world); nothing when the text,
+// without its outer blanks, is one number with no blank inside it.
+std::optional<std::string> NotANumberReason(std::string_view typed);
 
 } // namespace stakewell::shared

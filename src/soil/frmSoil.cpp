@@ -237,7 +237,11 @@ QString frmSoil::CellProblem() const {
                 return number + QStringLiteral("%1 is not typed yet.").arg(word);
             }
             if (!ReadCell(typed, columns[c]).read) {
-                return number + QStringLiteral("%1 \"%2\" is not a number.").arg(word, typed);
+                const std::optional<std::string> reason =
+                    shared::NotANumberReason(typed.toStdString());
+                return number + word + u' ' +
+                       (reason ? QString::fromStdString(*reason)
+                               : QStringLiteral("\"%1\" is not a number.").arg(typed));
             }
         }
         return number + QString::fromStdString(refusal);

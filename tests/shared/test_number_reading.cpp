@@ -6,6 +6,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -63,5 +64,37 @@ TEST(NumberReading, DenormalsSurvive) {
     EXPECT_GT(stakewell::shared::ReadNumber("1E-310"), 0.0);
     EXPECT_LT(stakewell::shared::ReadNumber("1E-310"), DBL_MIN);
 }
+
+// Every box that refuses a reading says the same of the same text.
+struct ReasonCase {
+    const char* typed;
+    const char* reason; // none when the text is taken
+};
+
+class NotANumber : public testing::TestWithParam<ReasonCase> {};
+
+TEST_P(NotANumber, SaysWhyAndSuggestsThePointForAComma) {
+    const std::optional<std::string> reason = stakewell::shared::NotANumberReason(GetParam().typed);
+    if (GetParam().reason == nullptr) {
+        EXPECT_EQ(reason, std::nullopt);
+    } else {
+        EXPECT_EQ(reason.value_or("(taken)"), GetParam().reason);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typed, NotANumber,
+    testing::Values(ReasonCase{"3.5", nullptr}, ReasonCase{" 3.5 ", nullptr},
+                    ReasonCase{"3,5",
+                               "\"3,5\" is not a number. Did you mean 3.5? Write the decimal "
+                               "point as \".\"."},
+                    ReasonCase{" 3,5\t", "\"3,5\" is not a number. Did you mean 3.5? Write the "
+                                         "decimal point as \".\"."},
+                    ReasonCase{"1,000,5", "\"1,000,5\" is not a number. Write the decimal point as "
+                                          "\".\"."},
+                    ReasonCase{"2 5", "\"2 5\" is not a number."},
+                    ReasonCase{"3.O6", "\"3.O6\" is not a number."},
+                    ReasonCase{"abc", "\"abc\" is not a number."}),
+    [](const auto& info) { return CaseName(info.index, {info.param.typed}); });
 
 } // namespace

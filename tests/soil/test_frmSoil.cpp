@@ -111,7 +111,9 @@ TEST_P(RefusedCell, IsMarkedExplainedAndLeavesNoFigure) {
 INSTANTIATE_TEST_SUITE_P(
     Cells, RefusedCell,
     testing::Values(BadCell{"12x", "Reading 3: the resistance \"12x\" is not a number."},
-                    BadCell{"1,5", "Reading 3: the resistance \"1,5\" is not a number."},
+                    BadCell{"1,5",
+                            "Reading 3: the resistance \"1,5\" is not a number. Did you mean "
+                            "1.5? Write the decimal point as \".\"."},
                     BadCell{"0", "Reading 3: The resistance must be above 0 Ohms."},
                     BadCell{"-4", "Reading 3: The resistance must be above 0 Ohms."},
                     BadCell{"", "Reading 3: the resistance is not typed yet."},
