@@ -165,11 +165,14 @@ void JudgeInputs(Judgement& judge, const SheetInputs& texts, const DesignInputs&
 // below zero or a negative spacing is no figure either.
 void JudgeValues(Judgement& judge, const DesignInputs& in) {
     judge.EmptyUnlessAboveZero(OneElectrode);
-    // A positive resistivity gives a rod no resistance only when the rod is
-    // far shorter than it is thick.
+    // A stub shorter than it is thick is no rod, whatever figure the rod
+    // formula still gives it; a positive resistivity gives a rod no
+    // resistance only when it is far shorter still.
+    const bool stub = static_cast<double>(in.L) * 12.0 < static_cast<double>(in.d);
+    judge.EmptyUnless(OneElectrode, !stub);
     if (!judge.Shown(OneElectrode) && in.rho > 0.0F && in.L > 0.0F && in.d > 0.0F) {
         judge.Lacking(SheetInput::ElectrodeLength,
-                      "The electrode is too short for its diameter to have a resistance here.",
+                      "The electrode is shorter than its diameter: no rod formula holds for it.",
                       RodResults);
     }
     for (const SheetResult spacing : {LinearSpacing, PolygonSpacing}) {

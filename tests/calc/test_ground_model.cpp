@@ -93,11 +93,11 @@ const DesignCase designCases[] = {
     {"RodFarShorterThanItsDiameter",
      FirstSetWith(SheetInput::ElectrodeLength, "0.01"),
      {"", "20.00", "", "9.945", "16.348", "", "15.00", "", "10.899", "17.302", ""}},
-    // Shown, with a caution: the rod is shorter than ten diameters.
+    // A stub shorter than it is thick is no rod either, though the formula
+    // still gives it a figure.
     {"StubShorterThanItsDiameter",
      FirstSetWith(SheetInput::ElectrodeLength, "0.0177"),
-     {"0.440", "20.00", "1.524", "9.945", "15.354", "11.465", "15.00", "1.737", "10.899", "16.308",
-      "12.363"}},
+     {"", "20.00", "", "9.945", "15.354", "", "15.00", "", "10.899", "16.308", ""}},
     {"CountReadAsTheNearestWhole",
      FirstSetWith(SheetInput::ElectrodeCount, "6.7"),
      {"33.091", "10.00", "7.104", "9.945", "4.325", "6.184", "8.57", "7.328", "10.899", "5.279",
