@@ -1,6 +1,7 @@
 #include "CaseName.h"
 #include "MainWindowDriver.h"
 #include "ModalAnswerer.h"
+#include "files/DamagedDataFile.h"
 
 #include "files/DataFile.h"
 #include "files/XmlValueStore.h"
@@ -465,29 +466,6 @@ TEST_F(OpenFile, ADropWithoutFilesIsNotTaken) {
     EXPECT_FALSE(enter.isAccepted());
 }
 
-struct DamagedCase {
-    const char* name;
-    const char* item;
-    const char* text;
-    const char* reason;
-};
-
-// The design of WriteDesign with E2 and a soil survey, one item damaged.
-QString WriteDamaged(const QString& fileName, const DamagedCase& c) {
-    stakewell::files::DataFileContent content;
-    content.FieldTexts = {"31", "10", "0.625", "4", "40", "0.2043", "2.5", "25", "60"};
-    content.FOPPoints = {{}, {10.0, 4.0}, {20.0, 7.25}};
-    content.Choices.FOPE2 = QStringLiteral("100");
-    content.Soil.readings = {{2.0, 20.0, std::nullopt, 0.0}, {4.0, 10.0, std::nullopt, 0.0}};
-    stakewell::files::XmlValueStore store;
-    store.FileName(fileName);
-    stakewell::files::WriteDataFile(store, content);
-    store.SetValue(QStringLiteral("Data/Stakewell") + QLatin1String(c.item),
-                   QString::fromUtf8(c.text));
-    EXPECT_EQ(store.Write(), std::nullopt);
-    return fileName;
-}
-
 class DamagedFile : public OpenFile, public testing::WithParamInterface<DamagedCase> {};
 
 // Refused whole: the inputs, the readings, E2, the open file and the recent
@@ -498,7 +476,7 @@ TEST_P(DamagedFile, IsRefusedWholeWithTheItemNamed) {
     form.Type("tbxEarthRes", "250");
     form.Type("tbxFOPE2", "80");
     const std::vector<stakewell::survey::FOPPoint> points = form.Window().State().fop.FOPPoints();
-    const QString damaged = WriteDamaged(File(QStringLiteral("site.xml")), GetParam());
+    const QString damaged = WriteDamagedDataFile(File(QStringLiteral("site.xml")), GetParam());
     const ModalAnswerer answerer;
     Load(damaged);
     EXPECT_EQ(answerer.Messages(),
@@ -513,32 +491,9 @@ TEST_P(DamagedFile, IsRefusedWholeWithTheItemNamed) {
     EXPECT_EQ(RecentEntries(form.Window()), QStringList{Entry(1, a)});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, DamagedFile,
-    testing::Values(
-        DamagedCase{"DistanceInWords", "/FOP/Feet-2", "thirty",
-                    "reading 2, distance \"thirty\" is not a number"},
-        DamagedCase{"ResistanceInLetters", "/FOP/Ohms-1", "abc",
-                    "reading 1, resistance \"abc\" is not a number"},
-        DamagedCase{"LetterOForZero", "/FOP/Ohms-2", "3.O6",
-                    "reading 2, resistance \"3.O6\" is not a number"},
-        DamagedCase{"NegativeResistance", "/FOP/Ohms-2", "-7.25",
-                    "reading 2, resistance \"-7.25\" is negative"},
-        DamagedCase{"BeyondADouble", "/FOP/Feet-1", "1e999",
-                    "reading 1, distance \"1e999\" is beyond the range of a number"},
-        DamagedCase{"CountAboveTheReadings", "/FOP/iPts", "40",
-                    "the count of readings \"40\" does not match the 2 readings the file holds"},
-        DamagedCase{"CountBelowTheReadings", "/FOP/iPts", "1",
-                    "the count of readings \"1\" does not match the 2 readings the file holds"},
-        DamagedCase{"NegativeE2", "/FOP/E2", "-50",
-                    "the E2 distance \"-50\" is not a distance above 0 feet"},
-        DamagedCase{"SoilCountAboveTheReadings", "/Soil/Count", "3",
-                    "the count of soil readings \"3\" does not match the 2 soil readings the file "
-                    "holds"},
-        DamagedCase{"SoilSpacingInWords", "/Soil/Spacing-1", "two",
-                    "soil reading 1, spacing \"two\" is not a number"}),
-    [](const testing::TestParamInfo<DamagedCase>& info) {
-        return CaseName(info.index, {info.param.name});
-    });
+INSTANTIATE_TEST_SUITE_P(Kinds, DamagedFile, testing::ValuesIn(DamagedKinds),
+                         [](const testing::TestParamInfo<DamagedCase>& info) {
+                             return CaseName(info.index, {info.param.name});
+                         });
 
 } // namespace
