@@ -8,8 +8,6 @@
 #include <QLineEdit>
 #include <QStringList>
 
-#include <algorithm>
-
 namespace stakewell::mainwindow {
 
 namespace {
@@ -32,8 +30,7 @@ std::optional<QString> InputHint::NumberHint(const QString& text) {
     const shared::NumberRead read = shared::ReadLeadingNumber(text.toStdString());
     if (read.readInFull) {
         // "2 5" is read as 25, which may not be what the user meant.
-        const QString typed = text.trimmed();
-        if (std::any_of(typed.begin(), typed.end(), [](QChar c) { return c.isSpace(); })) {
+        if (read.blanksInside) {
             return QStringLiteral("Read as %1: the blanks inside the number are skipped.")
                 .arg(QString::fromStdString(shared::DoubleText(read.value)));
         }

@@ -18,9 +18,12 @@ public:
     char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
     bool AtEnd() const { return pos_ == text_.size(); }
     void Advance() {
+        blanksInside_ = blanksInside_ || gapBefore_;
         ++pos_;
-        SkipBlanks();
+        gapBefore_ = SkipBlanks();
     }
+    // True once a blank was skipped between two characters of the number.
+    bool BlanksInside() const { return blanksInside_; }
     bool Take(char wanted) {
         if (Peek() != wanted) {
             return false;
@@ -30,15 +33,19 @@ public:
     }
 
 private:
-    void SkipBlanks() {
+    bool SkipBlanks() {
+        const std::size_t start = pos_;
         while (pos_ < text_.size() &&
                (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\n')) {
             ++pos_;
         }
+        return pos_ != start;
     }
 
     std::string_view text_;
     std::size_t pos_ = 0;
+    bool gapBefore_ = false;
+    bool blanksInside_ = false;
 };
 
 bool IsDecimalDigit(char c) {
@@ -160,7 +167,7 @@ NumberRead ReadLeadingNumber(std::string_view text) {
     } else {
         value = ReadDecimal(cursor, anyDigit);
     }
-    return {value, anyDigit, anyDigit && cursor.AtEnd()};
+    return {value, anyDigit, anyDigit && cursor.AtEnd(), cursor.BlanksInside()};
 }
 
 double ReadNumber(std::string_view text) {
@@ -168,14 +175,14 @@ double ReadNumber(std::string_view text) {
 }
 
 std::optional<std::string> NotANumberReason(std::string_view typed) {
-    const NumberRead read = ReadLeadingNumber(typed);
     const std::string_view blanks = " \t\r\n";
     const std::size_t first = typed.find_first_not_of(blanks);
     const std::string_view inner =
         first == std::string_view::npos
             ? std::string_view()
             : typed.substr(first, typed.find_last_not_of(blanks) - first + 1);
-    if (read.anyDigit && read.readInFull && inner.find_first_of(blanks) == std::string_view::npos) {
+    const NumberRead read = ReadLeadingNumber(inner);
+    if (read.anyDigit && read.readInFull && !read.blanksInside) {
         return std::nullopt;
     }
     std::string reason = "\"" + std::string(inner) + "\" is not a number.";

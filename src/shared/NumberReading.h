@@ -19,6 +19,9 @@ struct NumberRead {
     // False when part of the text was ignored, or nothing in it was a number;
     // a text of blanks only counts as read in full.
     bool readInFull = true;
+    // True when blanks were skipped between its characters ("2 5" reads as
+    // 25), which a reading that must be typed as one number refuses.
+    bool blanksInside = false;
 };
 
 // ReadNumber, also telling whether the whole text went into the number.

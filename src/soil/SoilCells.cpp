@@ -4,7 +4,6 @@
 #include "shared/NumberReading.h"
 #include "shared/TextForm.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -89,8 +88,7 @@ CellEntry ReadCell(const QString& text, SoilColumn column) {
         return {std::nullopt, true};
     }
     const shared::NumberRead read = shared::ReadLeadingNumber(typed.toStdString());
-    const bool inner = std::any_of(typed.begin(), typed.end(), [](QChar c) { return c.isSpace(); });
-    if (typed.isEmpty() || !read.anyDigit || !read.readInFull || inner) {
+    if (typed.isEmpty() || !read.anyDigit || !read.readInFull || read.blanksInside) {
         return {std::numeric_limits<double>::quiet_NaN(), false};
     }
     return {read.value, true};
