@@ -60,7 +60,12 @@ void ModalAnswerer::AnswerNext() {
         messages.append(box->text());
         titles.append(box->windowTitle());
         details.append(box->informativeText());
-        box->done(QMessageBox::Ok);
+        if (QAbstractButton* chosen =
+                box->button(static_cast<QMessageBox::StandardButton>(messageAnswer))) {
+            chosen->click();
+        } else {
+            box->done(QMessageBox::Ok);
+        }
     } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
         onFileDialog(*dialog);
     } else if (auto* other = qobject_cast<QDialog*>(modal); other != nullptr && onOtherDialog) {

@@ -31,6 +31,9 @@ public:
     // Any other dialog (the About box, a print or input dialog) is left to
     // `answer`; without one it stays up for the test to answer itself.
     void AnswerOtherDialogs(std::function<void(QDialog&)> answer);
+    // The program's questions are answered with `button` where they offer
+    // it, rather than closed.
+    void AnswerMessagesWith(int button) { messageAnswer = button; }
 
     const QStringList& Messages() const { return messages; }
     const QStringList& MessageTitles() const { return titles; }
@@ -42,6 +45,7 @@ private:
 
     std::function<void(QFileDialog&)> onFileDialog;
     std::function<void(QDialog&)> onOtherDialog;
+    int messageAnswer = 0;
     QStringList messages;
     QStringList titles;
     QStringList details;

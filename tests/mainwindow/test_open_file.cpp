@@ -17,7 +17,6 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -402,15 +401,15 @@ TEST_F(OpenFile, ADroppedFileThatIsNoDataFileIsReportedByName) {
 // A damaged file named at the start is refused as a loaded one is, once the
 // window is up; the window keeps the last run's state.
 TEST_F(OpenFile, ADamagedFileNamedAtTheStartIsRefusedWithTheItemNamed) {
+    const QString damaged = WriteDamagedDataFile(File(QStringLiteral("site.xml")), DamagedKinds[0]);
     const ModalAnswerer answerer;
-    frmMain window(File(QStringLiteral("LastConfig.xml")), QStringLiteral(STAKEWELL_DAMAGED_FILE));
+    frmMain window(File(QStringLiteral("LastConfig.xml")), damaged);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QTRY_COMPARE(answerer.Messages().size(), 1);
-    EXPECT_EQ(answerer.Messages().front(),
-              QStringLiteral("Could not read data from \"%1\":\nreading 3, distance \"thirty\" "
-                             "is not a number.")
-                  .arg(QDir::toNativeSeparators(QStringLiteral(STAKEWELL_DAMAGED_FILE))));
+    EXPECT_EQ(answerer.Messages().front(), QStringLiteral("Could not read data from \"%1\":\n%2.")
+                                               .arg(QDir::toNativeSeparators(damaged),
+                                                    QString::fromUtf8(DamagedKinds[0].reason)));
     EXPECT_EQ(window.State().fop.PointCount(), 0);
     EXPECT_EQ(window.windowTitle(), "Stakewell");
     window.close();
@@ -431,18 +430,10 @@ QString ReadingsOffer(const QString& fileName) {
 
 TEST_F(OpenFile, ADroppedCsvFileIsOfferedAsReadingsAndTakenOnYes) {
     const QString csv = WriteReadings(File(QStringLiteral("readings.CSV")));
-    QStringList asked;
-    QTimer yes;
-    QObject::connect(&yes, &QTimer::timeout, [&asked] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            asked << box->text();
-            box->button(QMessageBox::Yes)->click();
-        }
-    });
-    yes.start(10);
+    ModalAnswerer answerer;
+    answerer.AnswerMessagesWith(QMessageBox::Yes);
     EXPECT_TRUE(Drop(form.Window(), {QUrl::fromLocalFile(csv)}));
-    yes.stop();
-    EXPECT_EQ(asked, QStringList{ReadingsOffer(csv)});
+    EXPECT_EQ(answerer.Messages(), QStringList{ReadingsOffer(csv)});
     EXPECT_EQ(form.Window().State().fop.FOPPoints(),
               (std::vector<stakewell::survey::FOPPoint>{{}, {10.0, 4.0}, {20.0, 7.25}}));
     EXPECT_EQ(form.Window().windowTitle(), "*Stakewell");
@@ -466,23 +457,23 @@ TEST_F(OpenFile, ADropWithoutFilesIsNotTaken) {
     EXPECT_FALSE(enter.isAccepted());
 }
 
-class DamagedFile : public OpenFile, public testing::WithParamInterface<DamagedCase> {};
-
 // Refused whole: the inputs, the readings, E2, the open file and the recent
-// files stay as they were, and the one message names the item.
-TEST_P(DamagedFile, IsRefusedWholeWithTheItemNamed) {
+// files stay as they were, and the one message names the item. Each kind of
+// damage is tabled against the check the window reads through.
+TEST_F(OpenFile, ADamagedFileIsRefusedWholeWithTheItemNamed) {
+    const DamagedCase& damage = DamagedKinds[0];
     const QString a = WriteDesign(File(QStringLiteral("a.xml")));
     Load(a);
     form.Type("tbxEarthRes", "250");
     form.Type("tbxFOPE2", "80");
     const std::vector<stakewell::survey::FOPPoint> points = form.Window().State().fop.FOPPoints();
-    const QString damaged = WriteDamagedDataFile(File(QStringLiteral("site.xml")), GetParam());
+    const QString damaged = WriteDamagedDataFile(File(QStringLiteral("site.xml")), damage);
     const ModalAnswerer answerer;
     Load(damaged);
-    EXPECT_EQ(answerer.Messages(),
-              QStringList{QStringLiteral("Could not read data from \"%1\":\n%2.")
-                              .arg(QDir::toNativeSeparators(damaged),
-                                   QString::fromUtf8(GetParam().reason))});
+    EXPECT_EQ(
+        answerer.Messages(),
+        QStringList{QStringLiteral("Could not read data from \"%1\":\n%2.")
+                        .arg(QDir::toNativeSeparators(damaged), QString::fromUtf8(damage.reason))});
     EXPECT_EQ(form.Text("tbxEarthRes"), "250");
     EXPECT_EQ(form.Text("tbxFOPE2"), "80");
     EXPECT_EQ(form.Window().State().fop.FOPPoints(), points);
@@ -490,10 +481,5 @@ TEST_P(DamagedFile, IsRefusedWholeWithTheItemNamed) {
     EXPECT_EQ(form.Window().windowTitle(), "*a.xml - Stakewell");
     EXPECT_EQ(RecentEntries(form.Window()), QStringList{Entry(1, a)});
 }
-
-INSTANTIATE_TEST_SUITE_P(Kinds, DamagedFile, testing::ValuesIn(DamagedKinds),
-                         [](const testing::TestParamInfo<DamagedCase>& info) {
-                             return CaseName(info.index, {info.param.name});
-                         });
 
 } // namespace

@@ -1,7 +1,9 @@
 // A test reopens exactly as it was taken: what the data file and the last run
 // keep, and the field workflow around them, worked as a user does.
 #include "MainWindowDriver.h"
+#include "ModalAnswerer.h"
 
+#include "cli/FieldCommand.h"
 #include "files/DataFile.h"
 #include "files/DataFileCheck.h"
 #include "files/XmlValueStore.h"
@@ -16,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -120,6 +123,30 @@ INSTANTIATE_TEST_SUITE_P(
         std::erase(name, '-');
         return name;
     });
+
+// Written by the program before damaged files were refused: every item it
+// keeps, an E2 typed with its unit and a survey cell left empty. It loads,
+// in the window and on the command line, as it did.
+TEST(Reopen, AFileWithEveryItemLoadsAsItDid) {
+    MainWindowDriver form;
+    const ModalAnswerer answerer;
+    QString name = Fixture("every-item.xml");
+    form.Window().LoadDataFile(name);
+    EXPECT_EQ(answerer.Messages(), QStringList());
+    EXPECT_EQ(form.Text("lbOneElectRes"), "33.091");
+    EXPECT_EQ(form.Text("lbPoint"), "Point 6 of 6");
+    EXPECT_EQ(form.Text("tbxFOPE2"), "100 ft");
+    EXPECT_DOUBLE_EQ(form.Window().State().fop.FOPE2Distance, 100.0);
+    EXPECT_EQ(form.Text("tbxWireBetween_0"), "16");
+    EXPECT_TRUE(Checked(form, "WireSize_1"));
+    EXPECT_EQ(form.Window().State().soil.readings.size(), 4U);
+
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(stakewell::cli::RunFieldCommand({"stakewell", "--report", name}, out, err), 0)
+        << err.str();
+    EXPECT_NE(out.str().find("Site:       North substation"), std::string::npos) << out.str();
+}
 
 // The engineer's day: twelve readings against E2 = 100 ft, saved, reopened.
 TEST(Reopen, ATestComesBackAgainstItsOwnE2) {

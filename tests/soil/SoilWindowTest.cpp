@@ -2,12 +2,9 @@
 
 #include "analysis/TwoLayerSoil.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 
 #include <cmath>
 #include <numbers>
@@ -57,26 +54,6 @@ void SoilWindowTest::TypeReadings(const std::vector<std::pair<QString, QString>>
         TypeCell(row, 0, spacing);
         TypeCell(row, 1, ohms);
     }
-}
-
-QStringList AnswerQuestions(QMessageBox::StandardButton answer,
-                            const std::function<void()>& action) {
-    QStringList questions;
-    QTimer timer;
-    timer.setInterval(10);
-    QObject::connect(&timer, &QTimer::timeout, [&questions, answer] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            return;
-        }
-        questions.append(box->text());
-        QAbstractButton* button = box->button(answer);
-        ASSERT_NE(button, nullptr) << box->text().toStdString();
-        button->click();
-    });
-    timer.start();
-    action();
-    return questions;
 }
 
 void stakewell::analysis::PrintTo(const SoilSurvey& survey, std::ostream* os) {

@@ -4,13 +4,11 @@
 
 #include "soil/frmSoil.h"
 
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -36,11 +34,6 @@ protected:
     MainWindowDriver form;
     stakewell::soil::frmSoil* window = nullptr;
 };
-
-// Runs `action`, answering each question box it raises with `answer` as the
-// user would click it; gives back the questions' texts.
-QStringList AnswerQuestions(QMessageBox::StandardButton answer,
-                            const std::function<void()>& action);
 
 namespace stakewell::analysis {
 // Shows a survey in a failure message by its readings.

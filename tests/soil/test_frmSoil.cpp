@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -247,7 +248,10 @@ TEST_P(UseInDesign, AsksBeforeTakingAFigureFromAFitTheReadingsDoNotSupport) {
     }
     const QString label = c.button == std::string("cmdUseRod") ? "lbRod" : "lbMean";
     const QString figure = form.Text(label).section(u' ', 0, 0);
-    const QStringList questions = AnswerQuestions(c.answer, [&] { form.Click(c.button); });
+    ModalAnswerer answerer;
+    answerer.AnswerMessagesWith(c.answer);
+    form.Click(c.button);
+    const QStringList& questions = answerer.Messages();
     if (*c.question == '\0') {
         EXPECT_TRUE(questions.isEmpty()) << questions.join(u'|').toStdString();
     } else {
