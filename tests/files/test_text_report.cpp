@@ -6,7 +6,6 @@
 
 #include <array>
 #include <string>
-#include <utility>
 
 namespace {
 
@@ -115,26 +114,6 @@ TEST(TextReport, TwoReadingsAddTheFallOfPotentialSectionThenItsAnalysis) {
     EXPECT_EQ(analysis[4], QStringLiteral("R at 62%: none (no reading beyond 62% of E2)"));
     EXPECT_EQ(analysis[11], QStringLiteral("R1 at 20%: 7.500 Ohms (read at 20.0 feet 7.500 Ohms)"));
     EXPECT_EQ(analysis.back(), QString(55, u'-'));
-}
-
-// The analysis is judged by the window's tolerance and rounded as the
-// window shows it.
-TEST(TextReport, TheAnalysisTakesTheToleranceGiven) {
-    stakewell::survey::FallOfPotential fop;
-    fop.FOPE2Distance = 100.0;
-    for (const auto& [feet, ohms] :
-         {std::pair{20.0, 10.0}, {40.0, 12.0}, {62.0, 13.0}, {80.0, 14.0}}) {
-        fop.AddPoint(feet, ohms);
-    }
-    ReportContent content = Content(&fop);
-    content.TolerancePercent = 2.5;
-    const std::string report = stakewell::files::TextReport(content).toStdString();
-    for (const char* expected :
-         {"R at 62%: 13.000 Ohms (read at 62.0 feet 13.000 Ohms)\r\n",
-          "Deviation at 52%: -3.50%\r\n", "Tolerance: 2.5%\r\n",
-          "Verdict: no plateau: move the current electrode farther away\r\n"}) {
-        EXPECT_NE(report.find(expected), std::string::npos) << expected << report;
-    }
 }
 
 TEST(TextReport, BetweenElectrodesStatesTheLengthsTheResultsCameFrom) {

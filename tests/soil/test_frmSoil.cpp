@@ -221,9 +221,6 @@ TEST_F(SoilWindowTest, UseInDesignWritesTheFigureAndIsUndone) {
 // Uniform soil read at three spacings: the fit meets them exactly.
 const std::vector<std::pair<QString, QString>> ThreeReadings{
     {"3", "7.85"}, {"10", "1.6"}, {"40", "0.29"}};
-// Readings no two layers come near.
-const std::vector<std::pair<QString, QString>> PoorReadings{
-    {"1", "1000"}, {"2", "300"}, {"4", "10"}, {"8", "0.1"}, {"16", "0.001"}, {"32", "0.00001"}};
 
 struct UseCase {
     const char* name;
@@ -273,8 +270,6 @@ INSTANTIATE_TEST_SUITE_P(
                         QMessageBox::No, false},
                     UseCase{"rod_from_three_readings_taken", ThreeReadings, "cmdUseRod", true,
                             "not assessed", QMessageBox::Yes, true},
-                    UseCase{"rod_from_a_poor_fit_declined", PoorReadings, "cmdUseRod", true,
-                            "The two-layer fit is poor", QMessageBox::No, false},
                     UseCase{"mean_from_three_readings", ThreeReadings, "cmdUseMean", true, "",
                             QMessageBox::No, true},
                     UseCase{"rod_without_a_fit",
