@@ -1,12 +1,12 @@
 #include "PdfCommand.h"
 
-#include "analysis/FopAnalysis.h"
+#include "fop/FopAnalysis.h"
 #include "cli/DataFileSheet.h"
 #include "graph/PlotScale.h"
-#include "graph/SharedState.h"
+#include "graph/PlotState.h"
 #include "graph/TestReportPage.h"
 #include "shared/NumberReading.h"
-#include "soil/SoilReportPage.h"
+#include "soilwindow/SoilReportPage.h"
 
 #include <QApplication>
 #include <QDate>
@@ -92,7 +92,7 @@ graph::TestReportContent ReportOf(const PdfRequest& request,
         report.FurtherPages.emplace_back(
             [soil = content.Soil, rodFeet = shared::ReadNumber(rod)](
                 QPainter& painter, const QRectF& page, qreal pixelWidth) {
-                soil::PaintSoilReportPage(painter, page, pixelWidth, soil, rodFeet);
+                soilwindow::PaintSoilReportPage(painter, page, pixelWidth, soil, rodFeet);
             });
     }
     return report;
@@ -120,12 +120,13 @@ std::optional<Failure> Write(const PdfRequest& request) {
     }
 
     // The plot as the graph window computes it for the same readings.
-    graph::SharedState state;
-    state.fop = cli::PointsOf(content, e2);
+    const fop::FallOfPotential readings = cli::PointsOf(content, e2);
+    fop::FopRefresh unused;
+    graph::PlotState state(readings, unused);
     const graph::PlotSpans spans = graph::ComputeExtents(state.fop, state.plot);
     graph::ComputeLimits(state.plot);
-    const analysis::Result analysis =
-        analysis::Analyse(state.fop, e2, analysis::DefaultTolerancePercent);
+    const fop::Result analysis =
+        fop::Analyse(state.fop, e2, fop::DefaultTolerancePercent);
     const QString problem = graph::WriteTestReportPdf(request.pdfFile, ReportOf(request, content),
                                                       {state, spans, analysis}, request.paper);
     if (!problem.isEmpty()) {

@@ -13,6 +13,15 @@
 
 namespace {
 
+// Puts the readings in the window's work as a loaded file would.
+void PutReadings(stakewell::mainwindow::frmMain& window,
+                 std::vector<stakewell::fop::FOPPoint> points, int current) {
+    stakewell::files::DataFileContent content = window.Work().Content();
+    content.FOPPoints = std::move(points);
+    window.Work().Take(content);
+    window.Work().Browse(current);
+}
+
 // The largest survey a data file can hold, in a window on its
 // fall-of-potential page with the graph shown, so that a load also redraws
 // every point.
@@ -21,13 +30,12 @@ public:
     FullSurveyWindow() {
         window.show();
         window.findChild<QTabWidget*>("TabStrip1")->setCurrentIndex(4);
-        std::vector<stakewell::survey::FOPPoint> points{stakewell::survey::FOPPoint{}};
-        for (int i = 1; i <= stakewell::survey::MaxFOPPoints; ++i) {
+        std::vector<stakewell::fop::FOPPoint> points{stakewell::fop::FOPPoint{}};
+        for (int i = 1; i <= stakewell::fop::MaxFOPPoints; ++i) {
             const double feet = 0.001 * i + 1.0 / 3.0;
             points.push_back({feet, 2.0 + 7.0 * (1.0 - std::exp(-feet / 15.0))});
         }
-        window.State().fop.Replace(std::move(points), stakewell::survey::MaxFOPPoints);
-        window.UpdateFOP();
+        PutReadings(window, std::move(points), stakewell::fop::MaxFOPPoints);
     }
 
     QString FileName() const { return folder.filePath(QStringLiteral("survey.xml")); }
@@ -59,7 +67,7 @@ BENCHMARK(BM_LoadFullSurvey)->Unit(benchmark::kMillisecond);
 // The steps of a save and a load, each alone, to tell where their time goes.
 stakewell::files::DataFileContent FullSurveyContent() {
     stakewell::files::DataFileContent content;
-    for (int i = 1; i <= stakewell::survey::MaxFOPPoints; ++i) {
+    for (int i = 1; i <= stakewell::fop::MaxFOPPoints; ++i) {
         const double feet = 0.001 * i + 1.0 / 3.0;
         content.FOPPoints.push_back({feet, 2.0 + 7.0 * (1.0 - std::exp(-feet / 15.0))});
     }

@@ -2,9 +2,9 @@
 // operations done with the literal bubble sort. A button press must stay well
 // inside one frame (16 ms); the bubble sort's removal takes seconds.
 
-#include "survey/FopPoints.h"
+#include "fop/FopPoints.h"
 
-#include "../tests/survey/ReferenceBubbleSort.h"
+#include "../tests/fop/ReferenceBubbleSort.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,9 +14,9 @@
 
 namespace {
 
-using stakewell::survey::FallOfPotential;
-using stakewell::survey::FOPPoint;
-using stakewell::survey::MaxFOPPoints;
+using stakewell::fop::FallOfPotential;
+using stakewell::fop::FOPPoint;
+using stakewell::fop::MaxFOPPoints;
 
 constexpr double E2 = 500.0;
 constexpr double MiddleDistance = 200.0;

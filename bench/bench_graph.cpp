@@ -16,10 +16,9 @@ enum class Survey { Curve, Scatter };
 // The largest list the program accepts, the current point half way along:
 // either a resistance curve that rises and flattens, or readings scattered
 // over the whole plot so that hardly two share a pixel.
-void FillLargestSurvey(stakewell::graph::SharedState& state, Survey survey) {
-    auto& fop = state.fop;
-    std::vector<stakewell::survey::FOPPoint> points{stakewell::survey::FOPPoint{}};
-    const int n = stakewell::survey::MaxFOPPoints;
+void FillLargestSurvey(stakewell::fop::FallOfPotential& fop, Survey survey) {
+    std::vector<stakewell::fop::FOPPoint> points{stakewell::fop::FOPPoint{}};
+    const int n = stakewell::fop::MaxFOPPoints;
     std::uint32_t noise = 12345;
     for (int i = 1; i <= n; ++i) {
         const double feet = 900.0 * i / n;
@@ -36,7 +35,7 @@ void FillLargestSurvey(stakewell::graph::SharedState& state, Survey survey) {
 class ShownGraph {
 public:
     explicit ShownGraph(Survey survey) : host(state) {
-        FillLargestSurvey(state, survey);
+        FillLargestSurvey(this->survey, survey);
         state.graph = {1500, 1500, 9600, 7200}; // 640 x 480 pixels
         host.Show();
         QCoreApplication::processEvents();
@@ -49,7 +48,9 @@ public:
         graph.DrawGraph();
     }
 
-    stakewell::graph::SharedState state;
+    stakewell::fop::FallOfPotential survey;
+    stakewell::fop::FopRefresh refresh;
+    stakewell::graph::PlotState state{survey, refresh};
     stakewell::graph::GraphWindowHost host;
 };
 

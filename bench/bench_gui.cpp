@@ -1,3 +1,4 @@
+#include "files/DataFile.h"
 #include "mainwindow/frmMain.h"
 
 #include <QApplication>
@@ -57,6 +58,15 @@ void BM_ElectrodeLengthKeystroke(benchmark::State& state) {
 }
 BENCHMARK(BM_ElectrodeLengthKeystroke)->Repetitions(5)->ReportAggregatesOnly(true);
 
+// Puts the readings in the window's work as a loaded file would.
+void PutReadings(stakewell::mainwindow::frmMain& window,
+                 std::vector<stakewell::fop::FOPPoint> points, int current) {
+    stakewell::files::DataFileContent content = window.Work().Content();
+    content.FOPPoints = std::move(points);
+    window.Work().Take(content);
+    window.Work().Browse(current);
+}
+
 // The main window on its fall-of-potential page, graph shown, holding the
 // largest survey the program accepts: a curve that rises and flattens, with
 // every distance read several times over.
@@ -66,27 +76,26 @@ public:
         window.findChild<QLineEdit*>("tbxFOPE2")->setText(QStringLiteral("1000"));
         window.show();
         window.findChild<QTabWidget*>("TabStrip1")->setCurrentIndex(4);
-        std::vector<stakewell::survey::FOPPoint> points{stakewell::survey::FOPPoint{}};
+        std::vector<stakewell::fop::FOPPoint> points{stakewell::fop::FOPPoint{}};
         for (int i = 1; i <= measuredPoints; ++i) {
             const double feet = 1.0 + std::floor(i / 40.0) * 0.5;
             points.push_back({feet, 2.0 + 7.0 * (1.0 - std::exp(-feet / 150.0)) + i * 1e-6});
         }
         saved = points;
-        window.State().fop.Replace(std::move(points), measuredPoints);
-        window.UpdateFOP();
+        PutReadings(window, std::move(points), measuredPoints);
         QCoreApplication::processEvents();
     }
 
     void Select(int index) { window.findChild<QScrollBar*>("HScroll1")->setValue(index); }
     void Click(const char* button) { window.findChild<QPushButton*>(button)->click(); }
-    void Restore(int current) { window.State().fop.Replace(saved, current); }
+    void Restore(int current) { PutReadings(window, saved, current); }
 
     stakewell::mainwindow::frmMain window;
-    std::vector<stakewell::survey::FOPPoint> saved;
+    std::vector<stakewell::fop::FOPPoint> saved;
 };
 
 void BM_FopRefresh(benchmark::State& state) {
-    LargestSurveyWindow survey(stakewell::survey::MaxFOPPoints);
+    LargestSurveyWindow survey(stakewell::fop::MaxFOPPoints);
     for (auto _ : state) {
         survey.window.UpdateFOP();
     }
@@ -94,17 +103,17 @@ void BM_FopRefresh(benchmark::State& state) {
 BENCHMARK(BM_FopRefresh)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_FopBrowse(benchmark::State& state) {
-    LargestSurveyWindow survey(stakewell::survey::MaxFOPPoints);
+    LargestSurveyWindow survey(stakewell::fop::MaxFOPPoints);
     int index = 0;
     for (auto _ : state) {
         survey.Select(index);
-        index = (index + 997) % stakewell::survey::MaxFOPPoints;
+        index = (index + 997) % stakewell::fop::MaxFOPPoints;
     }
 }
 BENCHMARK(BM_FopBrowse)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_FopAdd(benchmark::State& state) {
-    LargestSurveyWindow survey(stakewell::survey::MaxFOPPoints - 1);
+    LargestSurveyWindow survey(stakewell::fop::MaxFOPPoints - 1);
     for (auto _ : state) {
         state.PauseTiming();
         survey.Restore(1);
@@ -118,7 +127,7 @@ BENCHMARK(BM_FopAdd)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggre
 
 // Arg: which point is removed, 1 (first), half way, or the last.
 void BM_FopRemove(benchmark::State& state) {
-    LargestSurveyWindow survey(stakewell::survey::MaxFOPPoints);
+    LargestSurveyWindow survey(stakewell::fop::MaxFOPPoints);
     const auto current = static_cast<int>(state.range(0));
     for (auto _ : state) {
         state.PauseTiming();
@@ -129,8 +138,8 @@ void BM_FopRemove(benchmark::State& state) {
 }
 BENCHMARK(BM_FopRemove)
     ->Arg(1)
-    ->Arg(stakewell::survey::MaxFOPPoints / 2)
-    ->Arg(stakewell::survey::MaxFOPPoints)
+    ->Arg(stakewell::fop::MaxFOPPoints / 2)
+    ->Arg(stakewell::fop::MaxFOPPoints)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -1,4 +1,4 @@
-#include "analysis/SoilFit.h"
+#include "soil/SoilFit.h"
 
 #include <benchmark/benchmark.h>
 
@@ -7,19 +7,19 @@
 
 namespace {
 
-using stakewell::analysis::SoilArray;
-using stakewell::analysis::SoilPoint;
+using stakewell::soil::SoilArray;
+using stakewell::soil::SoilPoint;
 
 // A long traverse of 30 readings from 1 ft to 300 ft over a clay-like upper
 // layer 2.5 m deep on drier ground, each reading a few percent off the curve
 // as field readings are.
 std::vector<SoilPoint> Traverse(SoilArray array) {
-    const stakewell::analysis::TwoLayerSoil soil{80.0, 400.0, 2.5};
+    const stakewell::soil::TwoLayerSoil soil{80.0, 400.0, 2.5};
     std::vector<SoilPoint> points;
     for (int i = 0; i < 30; ++i) {
         const double metres = 0.3048 * std::pow(300.0, i / 29.0);
         const double offPercent = 3.0 * std::sin(1.7 * i);
-        points.push_back({metres, stakewell::analysis::ModelResistivity(array, soil, metres) *
+        points.push_back({metres, stakewell::soil::ModelResistivity(array, soil, metres) *
                                       (1.0 + offPercent / 100.0)});
     }
     return points;
@@ -28,7 +28,7 @@ std::vector<SoilPoint> Traverse(SoilArray array) {
 void BM_FitWennerTraverse(benchmark::State& state) {
     const std::vector<SoilPoint> points = Traverse(SoilArray::Wenner);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(stakewell::analysis::FitTwoLayers(SoilArray::Wenner, points));
+        benchmark::DoNotOptimize(stakewell::soil::FitTwoLayers(SoilArray::Wenner, points));
     }
 }
 BENCHMARK(BM_FitWennerTraverse)->Unit(benchmark::kMillisecond)->Repetitions(9);
@@ -37,7 +37,7 @@ void BM_FitSchlumbergerSounding(benchmark::State& state) {
     const std::vector<SoilPoint> points = Traverse(SoilArray::Schlumberger);
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            stakewell::analysis::FitTwoLayers(SoilArray::Schlumberger, points));
+            stakewell::soil::FitTwoLayers(SoilArray::Schlumberger, points));
     }
 }
 BENCHMARK(BM_FitSchlumbergerSounding)->Unit(benchmark::kMillisecond)->Repetitions(9);

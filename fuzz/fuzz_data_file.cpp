@@ -40,10 +40,10 @@ DataFileContent WrittenAndRead(const DataFileContent& content) {
 }
 
 void RequireSane(const DataFileContent& content) {
-    Require(!content.FOPPoints.empty() && content.PointCount() <= stakewell::survey::MaxFOPPoints,
+    Require(!content.FOPPoints.empty() && content.PointCount() <= stakewell::fop::MaxFOPPoints,
             "the point list holds the origin and at most the largest count");
-    Require(content.FOPPoints.front() == stakewell::survey::FOPPoint{}, "point 0 is the origin");
-    for (const stakewell::survey::FOPPoint& point : content.FOPPoints) {
+    Require(content.FOPPoints.front() == stakewell::fop::FOPPoint{}, "point 0 is the origin");
+    for (const stakewell::fop::FOPPoint& point : content.FOPPoints) {
         Require(std::isfinite(point.Feet) && std::isfinite(point.Ohms) && point.Feet >= 0.0 &&
                     point.Ohms >= 0.0,
                 "every point is finite and not negative");

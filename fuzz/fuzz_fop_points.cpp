@@ -4,9 +4,9 @@
 // the current point always stays within the list.
 #include "FuzzCheck.h"
 
-#include "survey/ReferenceBubbleSort.h"
+#include "fop/ReferenceBubbleSort.h"
 
-#include "survey/FopPoints.h"
+#include "fop/FopPoints.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -20,8 +20,8 @@
 
 namespace {
 
-using stakewell::survey::FallOfPotential;
-using stakewell::survey::FOPPoint;
+using stakewell::fop::FallOfPotential;
+using stakewell::fop::FOPPoint;
 
 // Distances from a small set, so that equal distances are common and the
 // order among them is put to the test, or any double at all.
@@ -79,7 +79,7 @@ void RequireInOrder(const FallOfPotential& fop, const char* step) {
 void RequireWithinList(const FallOfPotential& fop) {
     Require(fop.FOPCurrent() >= 0 && fop.FOPCurrent() <= fop.PointCount(),
             "the current point is within the list");
-    Require(fop.PointCount() >= 0 && fop.PointCount() <= stakewell::survey::MaxFOPPoints,
+    Require(fop.PointCount() >= 0 && fop.PointCount() <= stakewell::fop::MaxFOPPoints,
             "the list holds the origin and at most the largest count");
 }
 

@@ -92,14 +92,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     window.LoadDataFile(fileName);
     QApplication::processEvents();
 
-    const stakewell::graph::SharedState& state = window.State();
-    Require(!state.LoadingData(), "a load leaves the loading flag clear");
-    Require(state.fop.FOPCurrent() >= 0 && state.fop.FOPCurrent() <= state.fop.PointCount(),
+    const stakewell::fop::FallOfPotential& fop = window.Work().Fop();
+    Require(fop.FOPCurrent() >= 0 && fop.FOPCurrent() <= fop.PointCount(),
             "a load leaves the current point within the list");
     const auto* pointLabel = window.findChild<QLabel*>(QStringLiteral("lbPoint"));
     Require(pointLabel != nullptr && pointLabel->text() == QStringLiteral("Point %1 of %2")
-                                                               .arg(state.fop.FOPCurrent())
-                                                               .arg(state.fop.PointCount()),
+                                                               .arg(fop.FOPCurrent())
+                                                               .arg(fop.PointCount()),
             "the point label names the current point and the count");
     const auto after = LabelTexts(window);
     for (std::size_t i = 0; i < ResultLabels.size(); ++i) {

@@ -18,8 +18,8 @@
 namespace {
 
 using stakewell::files::CsvReadings;
-using stakewell::survey::FallOfPotential;
-using stakewell::survey::FOPPoint;
+using stakewell::fop::FallOfPotential;
+using stakewell::fop::FOPPoint;
 
 constexpr double E2 = 1000.0;
 constexpr std::string_view TooMany = "There are more than ";
@@ -40,7 +40,7 @@ void CheckRefusal(std::string_view text, const CsvReadings& read) {
         return;
     }
     if (read.Problem.starts_with(TooMany)) {
-        Require(lines.size() > static_cast<std::size_t>(stakewell::survey::MaxFOPPoints),
+        Require(lines.size() > static_cast<std::size_t>(stakewell::fop::MaxFOPPoints),
                 "only a text of more lines than the list holds has too many readings");
         return;
     }
@@ -77,10 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     Require(!read.Readings.empty() &&
-                read.Readings.size() <= static_cast<std::size_t>(stakewell::survey::MaxFOPPoints),
+                read.Readings.size() <= static_cast<std::size_t>(stakewell::fop::MaxFOPPoints),
             "an accepted text gives between one and the largest count of readings");
     for (const FOPPoint& reading : read.Readings) {
-        Require(fop.CheckPoint(reading.Feet, reading.Ohms) == stakewell::survey::AddRefusal::None,
+        Require(fop.CheckPoint(reading.Feet, reading.Ohms) == stakewell::fop::AddRefusal::None,
                 "the point list takes every reading", Exact(reading.Ohms));
     }
     std::string written;

@@ -14,8 +14,8 @@
 
 namespace {
 
-using stakewell::analysis::LengthUnit;
-using stakewell::analysis::SoilArray;
+using stakewell::soil::LengthUnit;
+using stakewell::soil::SoilArray;
 using stakewell::files::SoilCsvReadings;
 
 void CheckRefusal(std::string_view text, const SoilCsvReadings& read) {
@@ -41,10 +41,10 @@ void Check(std::string_view text, SoilArray array, LengthUnit unit) {
         CheckRefusal(text, read);
         return;
     }
-    Require(!read.readings.empty() && read.readings.size() <= stakewell::analysis::MaxSoilReadings,
+    Require(!read.readings.empty() && read.readings.size() <= stakewell::soil::MaxSoilReadings,
             "an accepted text gives between one and the largest count of readings");
     for (const auto& reading : read.readings) {
-        Require(stakewell::analysis::ApparentPoint(array, unit, reading).has_value(),
+        Require(stakewell::soil::ApparentPoint(array, unit, reading).has_value(),
                 "every reading taken has an apparent resistivity", Exact(reading.spacing));
     }
     const std::string written = stakewell::files::WriteSoilCsv(read.readings, array, unit);

@@ -2,7 +2,7 @@
 
 #include "files/DataFile.h"
 #include "files/TextReport.h"
-#include "survey/FopPoints.h"
+#include "fop/FopPoints.h"
 
 // A data file's design and readings as the window shows them once it has
 // read the file, for every command that reports on a file without a window.
@@ -13,7 +13,7 @@ namespace stakewell::cli {
 files::ReportContent DesignOf(const files::DataFileContent& content);
 
 // The file's readings against E2, with E1 at the origin.
-survey::FallOfPotential PointsOf(const files::DataFileContent& content, double e2);
+fop::FallOfPotential PointsOf(const files::DataFileContent& content, double e2);
 
 // The E2 distance the window's box takes from the file, or its initial one
 // for a file that does not hold it.

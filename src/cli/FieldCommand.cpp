@@ -3,7 +3,7 @@
 #include "cli/DataFileSheet.h"
 #include "cli/SoilCommand.h"
 
-#include "analysis/AnalysisText.h"
+#include "fop/AnalysisText.h"
 #include "calc/DesignSheet.h"
 #include "files/DataFile.h"
 #include "files/TextReport.h"
@@ -78,7 +78,7 @@ std::optional<DataFileContent> Read(const QString& fileName, std::optional<Failu
 
 QByteArray Report(const DataFileContent& content, double e2, double tolerancePercent) {
     files::ReportContent report = DesignOf(content);
-    const survey::FallOfPotential fop = PointsOf(content, e2);
+    const fop::FallOfPotential fop = PointsOf(content, e2);
     report.FallOfPotential = &fop;
     report.TolerancePercent = tolerancePercent;
     report.Soil = &content.Soil;
@@ -127,7 +127,7 @@ std::optional<Failure> Run(const QStringList& arguments, std::ostream& out) {
                 2, QStringLiteral("--e2 needs a distance above 0 feet, not \"%1\"").arg(e2Text)};
         }
     }
-    double tolerance = analysis::DefaultTolerancePercent;
+    double tolerance = fop::DefaultTolerancePercent;
     if (values.contains(QStringLiteral("--tolerance"))) {
         const std::optional<double> given =
             PositiveNumber(values.value(QStringLiteral("--tolerance")));
@@ -148,8 +148,8 @@ std::optional<Failure> Run(const QStringList& arguments, std::ostream& out) {
         const QByteArray bytes = Report(*content, *e2, tolerance);
         out.write(bytes.constData(), bytes.size());
     } else {
-        out << analysis::AnalysisListing(
-            analysis::Analyse(PointsOf(*content, *e2), *e2, tolerance));
+        out << fop::AnalysisListing(
+            fop::Analyse(PointsOf(*content, *e2), *e2, tolerance));
     }
     out.flush();
     return std::nullopt;
@@ -181,8 +181,8 @@ files::ReportContent DesignOf(const DataFileContent& content) {
     return report;
 }
 
-survey::FallOfPotential PointsOf(const DataFileContent& content, double e2) {
-    survey::FallOfPotential fop;
+fop::FallOfPotential PointsOf(const DataFileContent& content, double e2) {
+    fop::FallOfPotential fop;
     fop.Replace(content.FOPPoints, content.PointCount());
     fop.FOPE2Distance = e2;
     fop.FOPE1Position = 0.0;

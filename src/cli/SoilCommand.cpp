@@ -1,6 +1,6 @@
 #include "cli/SoilCommand.h"
 
-#include "analysis/SoilSurvey.h"
+#include "soil/SoilSurvey.h"
 #include "files/DataFile.h"
 #include "files/SoilCsv.h"
 
@@ -20,7 +20,7 @@ constexpr qint64 LargestSoilFile = qint64{16} * 1024 * 1024;
 
 struct SoilRequest {
     QString fileName;
-    std::optional<analysis::SoilArray> array;
+    std::optional<soil::SoilArray> array;
     bool metres = false;
     std::optional<double> rodFeet;
 };
@@ -66,9 +66,9 @@ Parsed ParseArguments(const QStringList& arguments) {
             request.fileName = *given;
         } else if (option == QStringLiteral("--array")) {
             if (*given == QStringLiteral("wenner")) {
-                request.array = analysis::SoilArray::Wenner;
+                request.array = soil::SoilArray::Wenner;
             } else if (*given == QStringLiteral("schlumberger")) {
-                request.array = analysis::SoilArray::Schlumberger;
+                request.array = soil::SoilArray::Schlumberger;
             } else {
                 return Refusal{
                     2, QStringLiteral("--array is wenner or schlumberger, not \"%1\"").arg(*given)};
@@ -91,7 +91,7 @@ bool LooksLikeDataFile(const QByteArray& bytes) {
     return bytes.trimmed().startsWith('<') || bytes.startsWith("\xEF\xBB\xBF<");
 }
 
-std::variant<analysis::SoilSurvey, Refusal> SurveyOf(const SoilRequest& request) {
+std::variant<soil::SoilSurvey, Refusal> SurveyOf(const SoilRequest& request) {
     QFile file(request.fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         return Refusal{
@@ -112,15 +112,15 @@ std::variant<analysis::SoilSurvey, Refusal> SurveyOf(const SoilRequest& request)
             return Refusal{
                 1, QStringLiteral("cannot read \"%1\": %2").arg(request.fileName, data.Problem)};
         }
-        analysis::SoilSurvey survey = std::move(data.Content->Soil);
+        soil::SoilSurvey survey = std::move(data.Content->Soil);
         if (!survey.Exists()) {
             return Refusal{1, QStringLiteral("\"%1\" holds no soil survey").arg(request.fileName)};
         }
         return survey;
     }
-    analysis::SoilSurvey survey;
-    survey.array = request.array.value_or(analysis::SoilArray::Wenner);
-    survey.unit = request.metres ? analysis::LengthUnit::Metres : analysis::LengthUnit::Feet;
+    soil::SoilSurvey survey;
+    survey.array = request.array.value_or(soil::SoilArray::Wenner);
+    survey.unit = request.metres ? soil::LengthUnit::Metres : soil::LengthUnit::Feet;
     files::SoilCsvReadings read =
         files::ReadSoilCsv(bytes.toStdString(), survey.array, survey.unit);
     if (!read.problem.empty()) {
@@ -156,13 +156,13 @@ std::optional<int> RunSoilCommand(const QStringList& arguments, std::ostream& ou
     if (const auto* refusal = std::get_if<Refusal>(&survey)) {
         return refuse(*refusal);
     }
-    const auto& soil = std::get<analysis::SoilSurvey>(survey);
-    const analysis::SoilAnalysis analysis = analysis::AnalyseSoil(soil);
+    const auto& soil = std::get<soil::SoilSurvey>(survey);
+    const soil::SoilAnalysis analysis = soil::AnalyseSoil(soil);
     if (!analysis.fit) {
         return refuse({1, QStringLiteral("\"%1\": no soil model: %2")
                               .arg(request.fileName, QString::fromStdString(analysis.problem))});
     }
-    for (const std::string& line : analysis::SoilLines(soil, analysis, request.rodFeet)) {
+    for (const std::string& line : soil::SoilLines(soil, analysis, request.rodFeet)) {
         out << line << '\n';
     }
     out.flush();

@@ -16,7 +16,7 @@
 namespace stakewell::files {
 namespace {
 
-using survey::FOPPoint;
+using fop::FOPPoint;
 
 using paths::FOPE2Item;
 using paths::FullPath;
@@ -143,17 +143,17 @@ double SoilNumber(NumberReader& number, const XmlValueStore& store, const QStrin
                                                     : number(path);
 }
 
-void SetSoil(XmlValueStore& store, const analysis::SoilSurvey& soil) {
+void SetSoil(XmlValueStore& store, const soil::SoilSurvey& soil) {
     if (!soil.Exists()) {
         return;
     }
-    const bool schlumberger = soil.array == analysis::SoilArray::Schlumberger;
+    const bool schlumberger = soil.array == soil::SoilArray::Schlumberger;
     store.SetValue(FullPath(QLatin1String(SoilArrayItem)), QString::number(schlumberger ? 1 : 0));
     store.SetValue(FullPath(QLatin1String(SoilUnitItem)),
-                   QString::number(soil.unit == analysis::LengthUnit::Metres ? 1 : 0));
+                   QString::number(soil.unit == soil::LengthUnit::Metres ? 1 : 0));
     store.SetValue(FullPath(QLatin1String(SoilCountItem)), QString::number(soil.readings.size()));
     for (std::size_t i = 0; i < soil.readings.size(); ++i) {
-        const analysis::SoilReading& reading = soil.readings[i];
+        const soil::SoilReading& reading = soil.readings[i];
         store.SetValue(SoilPath("Spacing", i), ExactText(reading.spacing));
         store.SetValue(SoilPath("Ohms", i), ExactText(reading.ohms));
         if (schlumberger) {
@@ -164,12 +164,12 @@ void SetSoil(XmlValueStore& store, const analysis::SoilSurvey& soil) {
     }
 }
 
-analysis::SoilSurvey GetSoil(const XmlValueStore& store) {
-    analysis::SoilSurvey soil;
+soil::SoilSurvey GetSoil(const XmlValueStore& store) {
+    soil::SoilSurvey soil;
     NumberReader number(store);
     const auto count = static_cast<std::size_t>(
         std::clamp<double>(std::nearbyint(number(FullPath(QLatin1String(SoilCountItem)))), 0.0,
-                           double{analysis::MaxSoilReadings}));
+                           double{soil::MaxSoilReadings}));
     if (count == 0) {
         return soil;
     }
@@ -177,14 +177,14 @@ analysis::SoilSurvey GetSoil(const XmlValueStore& store) {
         return store.GetValue(FullPath(QLatin1String(item))).trimmed() == u'1';
     };
     soil.array =
-        chosen(SoilArrayItem) ? analysis::SoilArray::Schlumberger : analysis::SoilArray::Wenner;
-    soil.unit = chosen(SoilUnitItem) ? analysis::LengthUnit::Metres : analysis::LengthUnit::Feet;
+        chosen(SoilArrayItem) ? soil::SoilArray::Schlumberger : soil::SoilArray::Wenner;
+    soil.unit = chosen(SoilUnitItem) ? soil::LengthUnit::Metres : soil::LengthUnit::Feet;
     soil.readings.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
-        analysis::SoilReading& reading = soil.readings[i];
+        soil::SoilReading& reading = soil.readings[i];
         reading.spacing = SoilNumber(number, store, SoilPath("Spacing", i));
         reading.ohms = SoilNumber(number, store, SoilPath("Ohms", i));
-        if (soil.array == analysis::SoilArray::Schlumberger) {
+        if (soil.array == soil::SoilArray::Schlumberger) {
             reading.potentialSpacing = SoilNumber(number, store, SoilPath("MN", i));
         } else if (store.Holds(SoilPath("Depth", i))) {
             reading.probeDepth = SoilNumber(number, store, SoilPath("Depth", i));
@@ -268,7 +268,7 @@ DataFileContent ReadDataFile(const XmlValueStore& store) {
     content.Graph.GraphWidth = whole(QStringLiteral("/frmGraph/Width"));
     GetFields(store, content, FilePlace::BeforeReadings);
     const int count =
-        std::clamp(whole(QLatin1String(paths::PointCountItem)), 0, survey::MaxFOPPoints);
+        std::clamp(whole(QLatin1String(paths::PointCountItem)), 0, fop::MaxFOPPoints);
     content.FOPPoints.assign(static_cast<std::size_t>(count) + 1, FOPPoint{});
     PointPaths points;
     NumberReader number(store);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analysis/SoilSurvey.h"
+#include "soil/SoilSurvey.h"
 #include "calc/DesignSheet.h"
 #include "files/SiteRecord.h"
 #include "shared/modStakewell.h"
-#include "survey/FopPoints.h"
+#include "fop/FopPoints.h"
 
 #include <QString>
 
@@ -41,10 +41,10 @@ struct DataFileContent {
     shared::GraphPlacement Graph;
     // The design sheet's inputs as typed, in the order of its table.
     std::array<QString, calc::SheetInputCount> FieldTexts;
-    std::vector<survey::FOPPoint> FOPPoints{survey::FOPPoint{}};
+    std::vector<fop::FOPPoint> FOPPoints{fop::FOPPoint{}};
     ChoiceContent Choices;
     // The site's resistivity survey; a file without one holds none.
-    analysis::SoilSurvey Soil;
+    soil::SoilSurvey Soil;
     // Where and by whom the test was taken; a file without one holds none.
     SiteRecord Site;
 

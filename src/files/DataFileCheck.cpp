@@ -1,10 +1,10 @@
 #include "files/DataFileCheck.h"
 
-#include "analysis/SoilReadings.h"
+#include "soil/SoilReadings.h"
 #include "files/DataFilePaths.h"
 #include "files/XmlValueStore.h"
 #include "shared/NumberReading.h"
-#include "survey/FopPoints.h"
+#include "fop/FopPoints.h"
 
 #include <array>
 #include <cmath>
@@ -120,11 +120,11 @@ std::optional<QString> ReadingValueDamage(const XmlValueStore& store, int readin
 
 std::optional<QString> ReadingsDamage(const XmlValueStore& store) {
     paths::PointPaths points;
-    const int held = HeldEntries(survey::MaxFOPPoints, [&](int index) {
+    const int held = HeldEntries(fop::MaxFOPPoints, [&](int index) {
         return store.Holds(points.Ohms(index)) || store.Holds(points.Feet(index));
     });
     if (std::optional<QString> damage = CountDamage(
-            store, paths::PointCountItem, QStringLiteral("readings"), held, survey::MaxFOPPoints)) {
+            store, paths::PointCountItem, QStringLiteral("readings"), held, fop::MaxFOPPoints)) {
         return damage;
     }
     for (int i = 1; i <= held; ++i) {
@@ -157,7 +157,7 @@ std::optional<QString> SoilDamage(const XmlValueStore& store) {
         return store.Holds(paths::SoilPath("Spacing", index)) ||
                store.Holds(paths::SoilPath("Ohms", index));
     };
-    const int limit = static_cast<int>(analysis::MaxSoilReadings);
+    const int limit = static_cast<int>(soil::MaxSoilReadings);
     const int held = HeldEntries(limit, holds);
     if (std::optional<QString> damage = CountDamage(store, paths::SoilCountItem,
                                                     QStringLiteral("soil readings"), held, limit)) {

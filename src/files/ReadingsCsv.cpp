@@ -10,8 +10,8 @@
 namespace stakewell::files {
 namespace {
 
-using survey::AddRefusal;
-using survey::FOPPoint;
+using fop::AddRefusal;
+using fop::FOPPoint;
 
 std::optional<FOPPoint> Reading(std::string_view line, char separator) {
     const std::vector<std::string_view> fields = CsvFields(line, separator);
@@ -26,8 +26,8 @@ std::optional<FOPPoint> Reading(std::string_view line, char separator) {
     return FOPPoint{*feet, *ohms};
 }
 
-std::string RefusalText(AddRefusal refusal, const survey::FallOfPotential& fop) {
-    const std::string largest = shared::DoubleText(survey::LargestReading);
+std::string RefusalText(AddRefusal refusal, const fop::FallOfPotential& fop) {
+    const std::string largest = shared::DoubleText(fop::LargestReading);
     switch (refusal) {
     case AddRefusal::ResistanceNotAboveZero:
         return "the resistance must be above 0 Ohms.";
@@ -46,13 +46,13 @@ std::string RefusalText(AddRefusal refusal, const survey::FallOfPotential& fop) 
 
 } // namespace
 
-CsvReadings ReadReadingsCsv(std::string_view text, const survey::FallOfPotential& fop) {
+CsvReadings ReadReadingsCsv(std::string_view text, const fop::FallOfPotential& fop) {
     if (text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3);
     }
     const char separator = CsvSeparatorOf(text);
     // Checked against an empty list: the readings replace the present ones.
-    survey::FallOfPotential check;
+    fop::FallOfPotential check;
     check.FOPE1Position = fop.FOPE1Position;
     check.FOPE2Distance = fop.FOPE2Distance;
 
@@ -74,9 +74,9 @@ CsvReadings ReadReadingsCsv(std::string_view text, const survey::FallOfPotential
             refusal != AddRefusal::None) {
             return {{}, CsvLineProblem(lineNumber, RefusalText(refusal, check))};
         }
-        if (result.Readings.size() >= static_cast<std::size_t>(survey::MaxFOPPoints)) {
+        if (result.Readings.size() >= static_cast<std::size_t>(fop::MaxFOPPoints)) {
             return {{},
-                    "There are more than " + std::to_string(survey::MaxFOPPoints) +
+                    "There are more than " + std::to_string(fop::MaxFOPPoints) +
                         " readings; the point list holds no more."};
         }
         result.Readings.push_back(*reading);
@@ -87,7 +87,7 @@ CsvReadings ReadReadingsCsv(std::string_view text, const survey::FallOfPotential
     return result;
 }
 
-std::string WriteReadingsCsv(const survey::FallOfPotential& fop) {
+std::string WriteReadingsCsv(const fop::FallOfPotential& fop) {
     std::string text = "Feet,Ohms\r\n";
     const auto& points = fop.FOPPoints();
     for (std::size_t i = 1; i < points.size(); ++i) {

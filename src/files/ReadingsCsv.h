@@ -1,6 +1,6 @@
 #pragma once
 
-#include "survey/FopPoints.h"
+#include "fop/FopPoints.h"
 
 #include <string>
 #include <string_view>
@@ -10,7 +10,7 @@ namespace stakewell::files {
 
 // Readings taken from a CSV text: all of them, or none and the reason.
 struct CsvReadings {
-    std::vector<survey::FOPPoint> Readings;
+    std::vector<fop::FOPPoint> Readings;
     std::string Problem; // empty when every line was read
 };
 
@@ -21,10 +21,10 @@ struct CsvReadings {
 // not a comma. Every reading must be one the point list takes by Add under
 // `fop`'s E1 and E2, and there may be at most MaxFOPPoints of them: otherwise
 // the first bad line is named and nothing is read.
-CsvReadings ReadReadingsCsv(std::string_view text, const survey::FallOfPotential& fop);
+CsvReadings ReadReadingsCsv(std::string_view text, const fop::FallOfPotential& fop);
 
 // The measured points, a heading line first, comma separated, CR LF ended;
 // ReadReadingsCsv reads it back.
-std::string WriteReadingsCsv(const survey::FallOfPotential& fop);
+std::string WriteReadingsCsv(const fop::FallOfPotential& fop);
 
 } // namespace stakewell::files

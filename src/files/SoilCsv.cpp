@@ -12,9 +12,9 @@
 namespace stakewell::files {
 namespace {
 
-using analysis::LengthUnit;
-using analysis::SoilArray;
-using analysis::SoilReading;
+using soil::LengthUnit;
+using soil::SoilArray;
+using soil::SoilReading;
 
 std::optional<SoilReading> Reading(std::string_view line, char separator, SoilArray array) {
     const std::vector<std::string_view> fields = CsvFields(line, separator);
@@ -63,14 +63,14 @@ SoilCsvReadings ReadSoilCsv(std::string_view text, SoilArray array, LengthUnit u
         if (!reading) {
             return {{}, CsvLineProblem(lineNumber, NotAReading(line, array))};
         }
-        if (const std::string refusal = analysis::ReadingRefusal(array, unit, *reading);
+        if (const std::string refusal = soil::ReadingRefusal(array, unit, *reading);
             !refusal.empty()) {
             return {{}, CsvLineProblem(lineNumber, refusal)};
         }
-        if (result.readings.size() >= analysis::MaxSoilReadings) {
+        if (result.readings.size() >= soil::MaxSoilReadings) {
             return {{},
                     CsvLineProblem(lineNumber, "there are more than " +
-                                                   std::to_string(analysis::MaxSoilReadings) +
+                                                   std::to_string(soil::MaxSoilReadings) +
                                                    " readings; a survey holds no more.")};
         }
         result.readings.push_back(*reading);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/SoilReadings.h"
+#include "soil/SoilReadings.h"
 
 #include <string>
 #include <string_view>
@@ -10,7 +10,7 @@ namespace stakewell::files {
 
 // Soil readings taken from a CSV text: all of them, or none and the reason.
 struct SoilCsvReadings {
-    std::vector<analysis::SoilReading> readings;
+    std::vector<soil::SoilReading> readings;
     std::string problem; // empty when every line was read
 };
 
@@ -20,16 +20,16 @@ struct SoilCsvReadings {
 // `unit`. Lines before the first reading that do not begin with a number are
 // headings and are skipped, as are empty lines; a field may stand in double
 // quotes, and a decimal comma is read where the separator is not a comma.
-// A line that is not such numbers, or a reading analysis::ReadingRefusal
-// refuses, or one beyond analysis::MaxSoilReadings, is named by its 1-based
+// A line that is not such numbers, or a reading soil::ReadingRefusal
+// refuses, or one beyond soil::MaxSoilReadings, is named by its 1-based
 // number and nothing is read.
-SoilCsvReadings ReadSoilCsv(std::string_view text, analysis::SoilArray array,
-                            analysis::LengthUnit unit);
+SoilCsvReadings ReadSoilCsv(std::string_view text, soil::SoilArray array,
+                            soil::LengthUnit unit);
 
 // A heading line, then the readings, comma separated and CR LF ended, each
 // number in the shortest form that reads back as the same double: ReadSoilCsv
 // gives back exactly the readings it was given, when it takes them at all.
-std::string WriteSoilCsv(const std::vector<analysis::SoilReading>& readings,
-                         analysis::SoilArray array, analysis::LengthUnit unit);
+std::string WriteSoilCsv(const std::vector<soil::SoilReading>& readings,
+                         soil::SoilArray array, soil::LengthUnit unit);
 
 } // namespace stakewell::files

@@ -1,6 +1,6 @@
 #include "files/TextReport.h"
 
-#include "analysis/AnalysisText.h"
+#include "fop/AnalysisText.h"
 #include "shared/NumberReading.h"
 #include "shared/TextForm.h"
 
@@ -89,11 +89,11 @@ void AddNotes(ReportLines& lines, const calc::SheetNotes& notes) {
     lines.Add(QLatin1String(Separator));
 }
 
-void AddFallOfPotential(ReportLines& lines, const survey::FallOfPotential& fop) {
+void AddFallOfPotential(ReportLines& lines, const fop::FallOfPotential& fop) {
     lines.Add(QStringLiteral("----------- Fall of Potential Case ----------------------"));
     lines.Add(QStringLiteral("E1(P1)= ") + DoubleText(fop.FOPE1Position) + QStringLiteral(" feet"));
     for (int i = 1; i <= fop.PointCount(); ++i) {
-        const survey::FOPPoint& point = fop.FOPPoints()[static_cast<std::size_t>(i)];
+        const fop::FOPPoint& point = fop.FOPPoints()[static_cast<std::size_t>(i)];
         lines.Add(QStringLiteral("P2 = ") + DoubleText(point.Feet) + QStringLiteral(" Feet  ") +
                   DoubleText(point.Ohms) + QStringLiteral(" Ohms"));
     }
@@ -103,10 +103,10 @@ void AddFallOfPotential(ReportLines& lines, const survey::FallOfPotential& fop) 
 
 // The analysis as the graph window lists it, readings left out included,
 // against the E2 distance the readings above were printed with.
-void AddAnalysis(ReportLines& lines, const survey::FallOfPotential& fop, double tolerancePercent) {
+void AddAnalysis(ReportLines& lines, const fop::FallOfPotential& fop, double tolerancePercent) {
     lines.Add(QStringLiteral("----------- Fall of Potential Analysis ------------------"));
-    const analysis::Result result = analysis::Analyse(fop, fop.FOPE2Distance, tolerancePercent);
-    for (const analysis::Line& line : analysis::AnalysisLines(result)) {
+    const fop::Result result = fop::Analyse(fop, fop.FOPE2Distance, tolerancePercent);
+    for (const fop::Line& line : fop::AnalysisLines(result)) {
         lines.Add(Text(line.Label + ": " + line.Value));
     }
     lines.Add(QLatin1String(Separator));
@@ -124,15 +124,15 @@ void AddWireBetween(ReportLines& lines, const WireBetweenReport& wire) {
 
 } // namespace
 
-QStringList SoilReportLines(const analysis::SoilSurvey& soil, const calc::SheetInputs& inputs) {
-    const bool wenner = soil.array == analysis::SoilArray::Wenner;
-    const QString unit = QLatin1String(analysis::UnitWord(soil.unit));
+QStringList SoilReportLines(const soil::SoilSurvey& soil, const calc::SheetInputs& inputs) {
+    const bool wenner = soil.array == soil::SoilArray::Wenner;
+    const QString unit = QLatin1String(soil::UnitWord(soil.unit));
     QStringList lines{
         QStringLiteral("----------- Soil Survey ---------------------------------"),
         (wenner ? QStringLiteral("Wenner traverse") : QStringLiteral("Schlumberger sounding")) +
             QStringLiteral(", lengths in ") + unit};
     for (std::size_t i = 0; i < soil.readings.size(); ++i) {
-        const analysis::SoilReading& reading = soil.readings[i];
+        const soil::SoilReading& reading = soil.readings[i];
         QString line = QStringLiteral("Reading %1: ").arg(i + 1);
         if (wenner) {
             line += QStringLiteral("a = ") + DoubleText(reading.spacing);
@@ -148,7 +148,7 @@ QStringList SoilReportLines(const analysis::SoilSurvey& soil, const calc::SheetI
     }
     const double rodFeet = shared::ReadNumber(inputs[calc::SheetInput::ElectrodeLength]);
     for (const std::string& line :
-         analysis::SoilLines(soil, analysis::AnalyseSoil(soil), rodFeet)) {
+         soil::SoilLines(soil, soil::AnalyseSoil(soil), rodFeet)) {
         lines.append(Text(line));
     }
     return lines;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analysis/FopAnalysis.h"
-#include "analysis/SoilSurvey.h"
+#include "fop/FopAnalysis.h"
+#include "soil/SoilSurvey.h"
 #include "calc/DesignSheet.h"
 #include "files/SiteRecord.h"
-#include "survey/FopPoints.h"
+#include "fop/FopPoints.h"
 
 #include <QByteArray>
 #include <QString>
@@ -31,16 +31,16 @@ struct ReportContent {
     // Why a figure is empty or to be taken with care; a section of its own
     // after the results, only when there is something to say.
     calc::SheetNotes Notes;
-    const survey::FallOfPotential* FallOfPotential = nullptr;
+    const fop::FallOfPotential* FallOfPotential = nullptr;
     // The flatness tolerance the analysis of those readings is judged by, in
     // percent: the graph window's.
-    double TolerancePercent = analysis::DefaultTolerancePercent;
+    double TolerancePercent = fop::DefaultTolerancePercent;
     // Given when the results come from the lengths between electrodes; the
     // report then states those in place of the total-length box.
     std::optional<WireBetweenReport> WireBetween;
     // The site's resistivity survey: a section of its own after all the
     // others, only when it exists.
-    const analysis::SoilSurvey* Soil = nullptr;
+    const soil::SoilSurvey* Soil = nullptr;
     // Where and by whom the test was taken: a section of its own after the
     // specified lines, only when filled.
     SiteRecord Site;
@@ -53,7 +53,7 @@ WireBetweenReport BetweenReport(const std::string& electrodeCount,
 
 // The survey's section: the readings as taken, then the figures a design takes
 // from them, with a rod of the design's electrode length.
-QStringList SoilReportLines(const analysis::SoilSurvey& soil, const calc::SheetInputs& inputs);
+QStringList SoilReportLines(const soil::SoilSurvey& soil, const calc::SheetInputs& inputs);
 
 // The report's bytes: CR LF after every line, field texts in UTF-8.
 QByteArray TextReport(const ReportContent& content);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "analysis/FopAnalysis.h"
+#include "fop/FopAnalysis.h"
 #include "graph/TestReportPage.h"
-#include "survey/FopPoints.h"
+#include "fop/FopPoints.h"
 
 #include <QString>
 
@@ -16,10 +16,10 @@ namespace stakewell::graph {
 struct GraphCommands {
     // Deviation at 52% and 72% of E2, in percent, within which the curve is
     // taken as flat.
-    double TolerancePercent = analysis::DefaultTolerancePercent;
+    double TolerancePercent = fop::DefaultTolerancePercent;
     // Puts readings brought in from a file or the clipboard into the point
     // list, as one step the owner can undo, and refreshes.
-    std::function<void(std::vector<survey::FOPPoint>)> TakeReadings;
+    std::function<void(std::vector<fop::FOPPoint>)> TakeReadings;
     // The main window's part of a printed test report.
     std::function<TestReportContent()> ReportContent;
     // Lets the user type where and by whom the test was taken.

@@ -23,9 +23,9 @@ QRect OnScreen(const QWidget& widget) {
 
 } // namespace
 
-GraphWindowHost::GraphWindowHost(SharedState& state, const QWidget* neighbour)
+GraphWindowHost::GraphWindowHost(PlotState& state, const QWidget* neighbour)
     : state(state), neighbour(neighbour),
-      plotting(state.refresh.Listen(survey::FopRefresh::Stage::Plot, [this] {
+      plotting(state.refresh.Listen(fop::FopRefresh::Stage::Plot, [this] {
           frmGraph& graph = Window();
           graph.ClearGraph();
           graph.ComputePlotExtents();
@@ -53,9 +53,7 @@ frmGraph& GraphWindowHost::Window() {
         // The first resize of a new window refreshes the plot. It runs here,
         // once the window is reachable, because the refresh comes straight
         // back to Window().
-        if (!state.LoadingData()) {
-            state.refresh.Refresh();
-        }
+        state.refresh.Refresh();
     }
     return *window;
 }

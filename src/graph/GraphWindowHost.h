@@ -1,7 +1,7 @@
 #pragma once
 
 #include "graph/GraphCommands.h"
-#include "graph/SharedState.h"
+#include "graph/PlotState.h"
 #include "graph/frmGraph.h"
 
 #include <QMargins>
@@ -19,7 +19,7 @@ namespace stakewell::graph {
 class GraphWindowHost {
 public:
     // Plots at every refresh of the survey, once its read-outs are shown.
-    explicit GraphWindowHost(SharedState& state, const QWidget* neighbour = nullptr);
+    explicit GraphWindowHost(PlotState& state, const QWidget* neighbour = nullptr);
     ~GraphWindowHost();
     GraphWindowHost(const GraphWindowHost&) = delete;
     GraphWindowHost& operator=(const GraphWindowHost&) = delete;
@@ -44,7 +44,7 @@ public:
     void SetTextScale(double factor);
 
 private:
-    SharedState& state;
+    PlotState& state;
     const QWidget* neighbour;
     const QWidget* keepClear = nullptr;
     // A new window is not framed until it is shown, and the decoration is the
@@ -58,7 +58,7 @@ private:
     void ApplyTextScale();
     bool HidesKeptClear() const;
     void PlaceBesideNeighbour();
-    survey::FopRefresh::Subscription plotting;
+    fop::FopRefresh::Subscription plotting;
 };
 
 } // namespace stakewell::graph

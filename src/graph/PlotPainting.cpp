@@ -1,6 +1,6 @@
 #include "graph/PlotPainting.h"
 
-#include "analysis/AnalysisText.h"
+#include "fop/AnalysisText.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -175,7 +175,7 @@ private:
     qreal pixelWidth;
 };
 
-QPointF UserPointOf(const survey::FOPPoint& point) {
+QPointF UserPointOf(const fop::FOPPoint& point) {
     return {ToSingle(1000.0 * point.Feet), ToSingle(1000.0 * point.Ohms)};
 }
 
@@ -186,7 +186,7 @@ QString Text(const std::string& text) {
 // Dashed guides at 52% and 72% of E2, around the red 62% line, and at the
 // true distance; a diamond on every value the analysis found.
 std::vector<Marker> PaintAnalysis(UserScalePainter& painter, const PlotExtents& plot,
-                                  const analysis::Result& analysis) {
+                                  const fop::Result& analysis) {
     std::vector<Marker> markers;
     const auto guide = [&](double feet, const QColor& colour) {
         const double x = 1000.0 * feet;
@@ -200,23 +200,23 @@ std::vector<Marker> PaintAnalysis(UserScalePainter& painter, const PlotExtents& 
             markers.push_back({at, tip});
         }
     };
-    const analysis::Flatness& flat = analysis.Flat;
+    const fop::Flatness& flat = analysis.Flat;
     if (analysis.E2Distance > 0.0) {
         guide(flat.At52.Feet, Band);
         guide(flat.At72.Feet, Band);
     }
-    const analysis::SlopeMethod& slope = analysis.Slope;
-    const analysis::CurveValue& atTrue = slope.AtTrueDistance;
+    const fop::SlopeMethod& slope = analysis.Slope;
+    const fop::CurveValue& atTrue = slope.AtTrueDistance;
     if (atTrue.Ohms) {
         guide(atTrue.Feet, TrueDistance);
     }
-    for (const analysis::CurveValue* value : {&flat.At52, &analysis.At62, &flat.At72}) {
+    for (const fop::CurveValue* value : {&flat.At52, &analysis.At62, &flat.At72}) {
         if (value->Ohms) {
-            diamond(value->Feet, *value->Ohms, Band, Text(analysis::CurveValueTip(*value)));
+            diamond(value->Feet, *value->Ohms, Band, Text(fop::CurveValueTip(*value)));
         }
     }
     if (atTrue.Ohms) {
-        diamond(atTrue.Feet, *atTrue.Ohms, TrueDistance, Text(analysis::TrueValueTip(slope)));
+        diamond(atTrue.Feet, *atTrue.Ohms, TrueDistance, Text(fop::TrueValueTip(slope)));
     }
     return markers;
 }
@@ -232,13 +232,13 @@ struct PlotItems {
     bool TrueValue = false;
 };
 
-PlotItems ItemsOf(const SharedState& state, const analysis::Result& analysis) {
+PlotItems ItemsOf(const PlotState& state, const fop::Result& analysis) {
     const auto& fop = state.fop;
     const int n = fop.PointCount();
     PlotItems items;
     items.Measured.reserve(static_cast<std::size_t>(n));
     for (int i = 1; i <= n; ++i) {
-        const survey::FOPPoint& point = fop.FOPPoints()[static_cast<std::size_t>(i)];
+        const fop::FOPPoint& point = fop.FOPPoints()[static_cast<std::size_t>(i)];
         (fop.BeyondE2(point) ? items.BeyondE2 : items.Measured).push_back(UserPointOf(point));
     }
     items.SixtyTwo = Placeable(fop.FOPE2Distance);
@@ -249,7 +249,7 @@ PlotItems ItemsOf(const SharedState& state, const analysis::Result& analysis) {
 }
 
 // The 62% line, the readings in use and those left out, then the analysis.
-void PaintReadings(UserScalePainter& user, const PlotExtents& plot, const SharedState& state,
+void PaintReadings(UserScalePainter& user, const PlotExtents& plot, const PlotState& state,
                    const PlotItems& items, const QColor& sixtyTwoColour, bool withCurrent) {
     const auto& fop = state.fop;
     const double x62 = SixtyTwoPercentX(fop);
@@ -473,7 +473,7 @@ private:
 };
 
 std::vector<Marker> PaintOutputPlot(QPainter& painter, const QRectF& area, qreal pixelWidth,
-                                    const SharedState& state, const analysis::Result& analysis) {
+                                    const PlotState& state, const fop::Result& analysis) {
     const PlotExtents plot = OutputLimits(state.plot);
     const PlotItems items = ItemsOf(state, analysis);
     const std::vector<LegendEntry> legend = LegendOf(items);
@@ -503,8 +503,8 @@ std::vector<Marker> PaintOutputPlot(QPainter& painter, const QRectF& area, qreal
 }
 
 std::vector<Marker> PaintWindowPlot(QPainter& painter, const QRectF& area, qreal pixelWidth,
-                                    const SharedState& state, const PlotSpans& spans,
-                                    const analysis::Result& analysis) {
+                                    const PlotState& state, const PlotSpans& spans,
+                                    const fop::Result& analysis) {
     const auto& plot = state.plot;
     UserScalePainter user(painter, plot, area, pixelWidth);
 
@@ -544,8 +544,8 @@ std::vector<Marker> PaintWindowPlot(QPainter& painter, const QRectF& area, qreal
 } // namespace
 
 std::vector<Marker> PaintPlot(QPainter& painter, const QRectF& area, qreal pixelWidth,
-                              const SharedState& state, const PlotSpans& spans,
-                              const analysis::Result& analysis, PlotLook look) {
+                              const PlotState& state, const PlotSpans& spans,
+                              const fop::Result& analysis, PlotLook look) {
     if (look == PlotLook::Output) {
         return PaintOutputPlot(painter, area, pixelWidth, state, analysis);
     }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "analysis/FopAnalysis.h"
+#include "fop/FopAnalysis.h"
 #include "graph/PlotScale.h"
-#include "graph/SharedState.h"
+#include "graph/PlotState.h"
 
 #include <QPointF>
 #include <QString>
@@ -32,8 +32,8 @@ enum class PlotLook { Window, Output };
 // markers. `pixelWidth` is how many device units one pixel of a plain screen
 // covers, so that lines keep their look on dense screens and on paper.
 std::vector<Marker> PaintPlot(QPainter& painter, const QRectF& area, qreal pixelWidth,
-                              const SharedState& state, const PlotSpans& spans,
-                              const analysis::Result& analysis, PlotLook look = PlotLook::Window);
+                              const PlotState& state, const PlotSpans& spans,
+                              const fop::Result& analysis, PlotLook look = PlotLook::Window);
 
 // The green cross-hair of the mouse read-out through the user point (x, y).
 void PaintCrossHair(QPainter& painter, const QRectF& area, qreal pixelWidth,

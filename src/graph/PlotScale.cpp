@@ -13,7 +13,7 @@
 namespace stakewell::graph {
 
 using shared::ToSingle;
-using survey::FallOfPotential;
+using fop::FallOfPotential;
 
 bool Placeable(double value) {
     return std::abs(value) <= LargestPlaceable;

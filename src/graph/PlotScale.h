@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graph/SharedState.h"
+#include "graph/PlotState.h"
 #include "shared/SinglePrecision.h"
 
 #include <string>
@@ -39,7 +39,7 @@ bool Placeable(double value);
 
 // Extents of points 1..n into MaxOhms/MinOhms/MaxFeet/MinFeet; readings and an
 // E2 distance that cannot be placed are left out.
-PlotSpans ComputeExtents(const survey::FallOfPotential& fop, PlotExtents& plot);
+PlotSpans ComputeExtents(const fop::FallOfPotential& fop, PlotExtents& plot);
 
 // PlotLeft/Top/Right/Bottom from the extents, with the single-precision pads.
 void ComputeLimits(PlotExtents& plot);
@@ -68,7 +68,7 @@ std::vector<GridLine> GridLines(double minValue, double maxValue, double span);
 std::string GridLabel(double value);
 
 // Horizontal user position of the 62% line.
-double SixtyTwoPercentX(const survey::FallOfPotential& fop);
+double SixtyTwoPercentX(const fop::FallOfPotential& fop);
 
 // The user-scale point under a pixel of a picture of the given size, with
 // the limits of the last drawing (all zero before any).

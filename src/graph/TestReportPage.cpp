@@ -1,6 +1,6 @@
 #include "graph/TestReportPage.h"
 
-#include "analysis/AnalysisText.h"
+#include "fop/AnalysisText.h"
 #include "files/WholeFile.h"
 #include "graph/PlotPainting.h"
 #include "shared/TextForm.h"
@@ -122,7 +122,7 @@ void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
     analysis.Font(Sized(base, 10, true));
     analysis.Line(QStringLiteral("Analysis"));
     analysis.Font(Sized(base, 7.5));
-    for (const auto& line : analysis::AnalysisLines(plot.Analysis)) {
+    for (const auto& line : fop::AnalysisLines(plot.Analysis)) {
         analysis.Line(QString::fromStdString(line.Label + ": " + line.Value));
     }
     analysis.Gap();

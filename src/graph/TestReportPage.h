@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analysis/FopAnalysis.h"
+#include "fop/FopAnalysis.h"
 #include "files/TextReport.h"
 #include "graph/PlotScale.h"
 #include "graph/ReportPaper.h"
-#include "graph/SharedState.h"
+#include "graph/PlotState.h"
 
 #include <QDate>
 #include <QString>
@@ -31,9 +31,9 @@ struct TestReportContent {
 
 // The plot as the graph window's last refresh left it, with its analysis.
 struct PlotForReport {
-    const SharedState& State;
+    const PlotState& State;
     const PlotSpans& Spans;
-    const analysis::Result& Analysis;
+    const fop::Result& Analysis;
 };
 
 // One page: heading, design inputs and results, the graph with its markers,

@@ -1,6 +1,6 @@
 #include "graph/frmGraph.h"
 
-#include "analysis/AnalysisText.h"
+#include "fop/AnalysisText.h"
 #include "graph/ElidedLabel.h"
 #include "graph/PlotPainting.h"
 #include "graph/PlotPicture.h"
@@ -42,7 +42,7 @@ int PixelsHalfEven(double pixels) {
 
 } // namespace
 
-frmGraph::frmGraph(SharedState& state, QMargins& lastFrameMargins, QWidget* parent)
+frmGraph::frmGraph(PlotState& state, QMargins& lastFrameMargins, QWidget* parent)
     : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmGraph>()), state(state),
       lastFrameMargins(lastFrameMargins) {
     ui->setupUi(this);
@@ -201,9 +201,7 @@ void frmGraph::Form_Resize() {
     }
     LayOutControls();
     TakePlacement();
-    if (!state.LoadingData()) {
-        RefreshSurvey();
-    }
+    RefreshSurvey();
     bInResize = false;
 }
 
@@ -309,12 +307,12 @@ void frmGraph::DrawCrossHair(float x, float y) {
 }
 
 void frmGraph::ShowAnalysis() {
-    Panel_3->setText(QString::fromStdString(analysis::AnalysisSummary(analysis)));
+    Panel_3->setText(QString::fromStdString(fop::AnalysisSummary(analysis)));
     Panel_3->setToolTip(ListingText());
 }
 
 QString frmGraph::ListingText() const {
-    return QString::fromStdString(analysis::AnalysisListing(analysis)).trimmed();
+    return QString::fromStdString(fop::AnalysisListing(analysis)).trimmed();
 }
 
 QString frmGraph::MarkerTipAt(const QPointF& position) const {

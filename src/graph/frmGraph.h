@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analysis/FopAnalysis.h"
+#include "fop/FopAnalysis.h"
 #include "graph/GraphCommands.h"
 #include "graph/PlotPainting.h"
 #include "graph/PlotScale.h"
-#include "graph/SharedState.h"
+#include "graph/PlotState.h"
 
 #include <QWidget>
 
@@ -37,7 +37,7 @@ public:
     // owner, which cannot hand it out before construction ends.
     // `lastFrameMargins` is the owner's memory of the decoration around the
     // last framed graph window; this window reads and updates it.
-    frmGraph(SharedState& state, QMargins& lastFrameMargins, QWidget* parent = nullptr);
+    frmGraph(PlotState& state, QMargins& lastFrameMargins, QWidget* parent = nullptr);
     ~frmGraph() override;
     frmGraph(const frmGraph&) = delete;
     frmGraph& operator=(const frmGraph&) = delete;
@@ -74,7 +74,7 @@ public:
     void UseCommands(GraphCommands& ownerCommands) { commands = &ownerCommands; }
 
     // The analysis of the last refresh.
-    const analysis::Result& Analysis() const { return analysis; }
+    const fop::Result& Analysis() const { return analysis; }
     // The value of the analysis marker under a point of the picture, empty
     // when there is none within reach.
     QString MarkerTipAt(const QPointF& position) const;
@@ -126,11 +126,11 @@ private:
     QLabel* Panel_1 = nullptr;
     QLabel* Panel_2 = nullptr;
     ElidedLabel* Panel_3 = nullptr;
-    SharedState& state;
+    PlotState& state;
     QMargins& lastFrameMargins;
     PlotSpans spans;
-    analysis::AnalysisCache analysisCache;
-    analysis::Result analysis;
+    fop::AnalysisCache analysisCache;
+    fop::Result analysis;
     std::vector<Marker> markers;
     GraphCommands ownCommands;
     GraphCommands* commands = &ownCommands;

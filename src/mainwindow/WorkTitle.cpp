@@ -1,7 +1,6 @@
 #include "mainwindow/WorkTitle.h"
 
 #include "ProgramIdentity.h"
-#include "files/DataFile.h"
 
 #include <QFileInfo>
 
@@ -13,11 +12,6 @@ QString WorkTitle(const QString& dataFileName, bool unsaved) {
         title = QStringLiteral("%1 - %2").arg(QFileInfo(dataFileName).fileName(), title);
     }
     return unsaved ? u'*' + title : title;
-}
-
-bool SameWork(const files::DataFileContent& one, const files::DataFileContent& other) {
-    return one.FieldTexts == other.FieldTexts && one.FOPPoints == other.FOPPoints &&
-           one.Choices == other.Choices && one.Soil == other.Soil && one.Site == other.Site;
 }
 
 } // namespace stakewell::mainwindow

@@ -1,47 +1,30 @@
 #pragma once
 
-#include "calc/DesignSheet.h"
-#include "files/SiteRecord.h"
-#include "graph/SharedState.h"
-#include "survey/FopHistory.h"
+#include "graph/PlotState.h"
+#include "work/SiteWork.h"
 
 #include <QShortcut>
 #include <QWidget>
 
 #include <array>
 #include <memory>
-#include <optional>
-#include <string>
-#include <utility>
-#include <vector>
 
 class QDragEnterEvent;
 class QDropEvent;
-class QFileDialog;
 class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QUrl;
 
 namespace Ui {
 class frmMain;
 }
-
-namespace stakewell::files {
-struct ChoiceContent;
-struct DataFileContent;
-struct ReportContent;
-} // namespace stakewell::files
 
 namespace stakewell::graph {
 class GraphWindowHost;
 struct TestReportContent;
 } // namespace stakewell::graph
 
-namespace stakewell::soil {
+namespace stakewell::soilwindow {
 class frmSoil;
-} // namespace stakewell::soil
+} // namespace stakewell::soilwindow
 
 namespace stakewell::about {
 class frmHelp;
@@ -49,16 +32,16 @@ class frmHelp;
 
 namespace stakewell::mainwindow {
 
+class DesignPage;
+class FopPage;
 class InputHint;
-class ResultMarks;
-
 class WindowZoom;
-
-class RecentFiles;
+class WorkFiles;
 
 // The calculator's working window: six tab pages of inputs and results, the
-// fall-of-potential browser and the four command buttons. Every change of an
-// input text recalculates all results at once.
+// fall-of-potential browser and the four command buttons, over the site's
+// work. Its pages and its files are parts of their own; the window puts them
+// together and keeps the keys, the zoom and the other windows.
 class frmMain : public QWidget {
     Q_OBJECT
 
@@ -76,25 +59,24 @@ public:
     frmMain(frmMain&&) = delete;
     frmMain& operator=(frmMain&&) = delete;
 
-    // Refreshes the fall-of-potential labels, the scroll bar and the graph
-    // from the shared point list.
+    work::SiteWork& Work() { return work; }
+    // The graph's extents and placement.
+    graph::PlotState& Plot() { return plot; }
+    // Shows the fall-of-potential labels, the scroll bar and the graph afresh.
     void UpdateFOP();
-
     // Caption height in pixels, read afresh on every call.
     int TitleBarHeight() const;
-
-    graph::SharedState& State() { return state; }
-
-    // Each asks for the file name when fileName is empty and leaves the name
-    // used in it (empty when nothing was chosen). A file that cannot be read
-    // changes nothing; one that cannot be written leaves the old file whole.
-    // Either is reported in a message naming the file.
+    WorkFiles& Files() { return *files; }
+    // As Load Data, Save Data and Save Text do, with the file dialog only when
+    // fileName is empty; see WorkFiles.
     void LoadDataFile(QString& fileName);
     void SaveDataFile(QString& fileName);
     void SaveTextReport(QString& fileName);
+    // Asks for the site record and keeps what the user gives.
+    void EditSiteRecord();
 
 signals:
-    // Emitted at the end of every recalculation.
+    // Emitted each time the results are shown afresh.
     void Recalculated();
 
 protected:
@@ -103,125 +85,41 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    enum class ShowCurrentPoint { Yes, No };
-    void RefreshFOP(ShowCurrentPoint showCurrent);
-    void ShowFopReadOuts();
     void ConnectHandlers();
     void SetUpFieldUse();
-    void ConnectFieldKeys();
+    void ConnectKeys();
     void SwitchPage(int step);
-    QString AddRefusalText(survey::AddRefusal refusal) const;
-    void ShowAddNotice(const QString& notice);
-    void ChooseWireSize(int index);
-    void ChooseWireLength(int index);
-    void UndoFOP();
-    void RedoFOP();
+    void ShowPage(int index);
+    void TabStrip1_Click();
     void ApplyFractionalFontSizes();
     void FitLabelsToCaptions();
-    void ShowPage(int index);
-    void BindDesignSheet();
-    calc::SheetInputs TypedInputs() const;
-    calc::SheetResults ShownResults() const;
-    std::optional<calc::WireBetweenInputs> WireBetween() const;
-    void Recalculate();
-    void RecalculateUnlessLoading();
-
-    void TabStrip1_Click();
-    void InputField_Change();
-    void tbxWireDia_Change();
-    void tbxWireAWG_Change();
-    void WireSize_0_Click();
-    void WireSize_1_Click();
-    void WireLength_0_Click();
-    void WireLength_1_Click();
-    void Fraction_Change();
-    void lbResult_Click();
-    void cmdFOPAdd_Click();
-    void cmdFOPRemove_Click();
-    void cmdFOPClear_Click();
-    void HScroll1_Change(int value);
-    void tbxFOPE2_Change();
-    void cmdEnd_Click();
-
-    void RestoreLastRun();
-    void OpenAtStart(const QString& dataFile);
-    void ShowHelp();
-    std::optional<QString> ReadDataFileInto(const QString& fileName);
-    void ApplyDataFile(const files::DataFileContent& content);
-    void ApplyChoices(const files::ChoiceContent& choices);
-    void ShowDiameterFraction(const QString& diameter);
-    files::DataFileContent CurrentDataFile() const;
-    files::ReportContent CurrentReport() const;
     void ConnectFieldTest();
-    void TakeReadings(std::vector<survey::FOPPoint> readings);
     graph::TestReportContent CurrentTestReport() const;
-    static QString AskOpenFileName(QFileDialog& CommonDialog1);
-    static QString AskSaveFileName(QFileDialog& CommonDialog1);
-    void ReportFileProblem(const QString& action, const QString& fileName, const QString& reason);
-    std::optional<QString> WriteDataFileTo(const QString& fileName) const;
-    void cmdLoadData_Click();
-    void cmdSaveData_Click();
-    void SetUpFiles();
-    // The file just loaded or saved becomes the open one, its content the
-    // work there is nothing left to save of.
-    void TakeFileName(const QString& fileName);
-    void ShowTitle();
-    void ShowRecentFiles();
-    void OpenRecentFile(const QString& fileName);
-    void OpenDropped(const QList<QUrl>& urls);
-    void OfferDroppedReadings(const QString& fileName);
-
-    std::unique_ptr<Ui::frmMain> ui;
-    graph::SharedState state;
-    survey::FopRefresh::Subscription readOuts;
-    std::unique_ptr<graph::GraphWindowHost> graph;
-    std::array<QGroupBox*, 6> Frame{};
-    // The window's part of the design sheet, in the order of its table.
-    std::array<QLineEdit*, calc::SheetInputCount> sheetFields{};
-    std::array<QLabel*, calc::SheetResultCount> sheetLabels{};
-    // What the fields and the results have to say beside the figures.
-    InputHint* inputHints = nullptr;
-    ResultMarks* resultMarks = nullptr;
-    // The notes of the figures the labels show, for the reports.
-    calc::SheetNotes shownNotes;
-    QString lastConfigFile;
-    // The data file last loaded or saved, named on the printed test report.
-    QString dataFileName;
-    // What the open file (or, with none, the window's start) held.
-    std::unique_ptr<files::DataFileContent> savedWork;
-    std::unique_ptr<RecentFiles> recent;
-    QMenu* recentMenu = nullptr;
-    survey::FopHistory fopHistory;
-    bool InWireUpdate = false;
-    // Whether the refresh under way writes the current point into the P2 boxes.
-    ShowCurrentPoint showCurrentPoint = ShowCurrentPoint::Yes;
-
-public:
-    // Writes `text` into the earth resistivity box as a user's typing would,
-    // so that the design recalculates and the box's own undo takes it back.
-    void UseEarthResistivity(const QString& text);
-    // Shows the shared soil survey afresh in its window, once there is one.
-    void ShowSoilSurvey();
-    // Asks for the site record and keeps what the user gives.
-    void EditSiteRecord();
-
-private:
     void cmdSoilSurvey_Click();
-    // Made at its first showing; a child window, so it closes and goes with
-    // this one.
-    soil::frmSoil* soilWindow = nullptr;
-    about::frmHelp* helpWindow = nullptr;
-    std::unique_ptr<WindowZoom> zoom;
+    void ShowHelp();
+    // After a zoom step: the page in view and the graph's texts follow, and
+    // the zoom is kept for the next run.
+    void ApplyZoom(bool changed);
+    void SetUpZoom();
     // A key of the window's own, wherever the focus is within it.
     template <typename Action> void BindKey(const QKeySequence& keys, Action action) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
     }
-    void SetUpZoom();
-    // After a zoom step: the page in view and the graph's texts follow, and
-    // the zoom is kept for the next run.
-    void ApplyZoom(bool changed);
-    // Where and by whom the test was taken, as the data file keeps it.
-    files::SiteRecord siteRecord;
+
+    std::unique_ptr<Ui::frmMain> ui;
+    work::SiteWork work;
+    graph::PlotState plot;
+    std::unique_ptr<graph::GraphWindowHost> graph;
+    std::array<QGroupBox*, 6> Frame{};
+    InputHint* inputHints = nullptr;
+    DesignPage* design = nullptr;
+    FopPage* fopPage = nullptr;
+    WorkFiles* files = nullptr;
+    std::unique_ptr<WindowZoom> zoom;
+    // Made at their first showing; child windows, so they close and go with
+    // this one.
+    soilwindow::frmSoil* soilWindow = nullptr;
+    about::frmHelp* helpWindow = nullptr;
 };
 
 } // namespace stakewell::mainwindow

@@ -1,4 +1,4 @@
-#include "analysis/TwoLayerSoil.h"
+#include "soil/TwoLayerSoil.h"
 #include "files/DataFile.h"
 #include "files/XmlValueStore.h"
 
@@ -83,8 +83,8 @@ protected:
             for (int i = 0; i < 10; ++i) {
                 const double feet = 2.0 * std::pow(1.5, i);
                 const double metres = feet * 0.3048;
-                const double ohmMetres = stakewell::analysis::ModelResistivity(
-                    stakewell::analysis::SoilArray::Wenner, {400.0, 120.0, 2.0}, metres);
+                const double ohmMetres = stakewell::soil::ModelResistivity(
+                    stakewell::soil::SoilArray::Wenner, {400.0, 120.0, 2.0}, metres);
                 content.Soil.readings.push_back(
                     {feet, ohmMetres / (2.0 * M_PI * metres), std::nullopt, 0.0});
             }

@@ -132,7 +132,7 @@ TEST(SoilCommandDataFile, TakesTheSurveyADataFileHoldsAndRefusesOneWithout) {
     EXPECT_EQ(stakewell::cli::RunSoilCommand(arguments, out, err), 1);
     EXPECT_NE(err.str().find("holds no soil survey"), std::string::npos);
 
-    content.Soil.unit = stakewell::analysis::LengthUnit::Metres;
+    content.Soil.unit = stakewell::soil::LengthUnit::Metres;
     for (const double metres : {1.0, 2.0, 4.0}) {
         content.Soil.readings.push_back({metres, 10.0 / metres, std::nullopt, 0.0});
     }

@@ -13,7 +13,7 @@ namespace {
 using stakewell::files::DataFileContent;
 using stakewell::files::ReadDataFile;
 using stakewell::files::WriteDataFile;
-using stakewell::survey::FOPPoint;
+using stakewell::fop::FOPPoint;
 
 QString Item(const char* item) {
     return QStringLiteral("Data/Stakewell") + QLatin1String(item);
@@ -122,9 +122,9 @@ TEST(DataFile, ChoicesAreWrittenAfterTheOtherItemsAndReadBackOnlyWhenThere) {
 // Readings come back as the very doubles they were, the probe depth only where
 // one was taken; a file without a survey gets no survey items at all.
 TEST(DataFile, ASoilSurveyTravelsExactlyAndOnlyWhenThere) {
-    using stakewell::analysis::LengthUnit;
-    using stakewell::analysis::SoilArray;
-    using stakewell::analysis::SoilSurvey;
+    using stakewell::soil::LengthUnit;
+    using stakewell::soil::SoilArray;
+    using stakewell::soil::SoilSurvey;
     DataFileContent content;
     stakewell::files::XmlValueStore none;
     WriteDataFile(none, content);

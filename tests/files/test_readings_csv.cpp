@@ -12,8 +12,8 @@
 
 namespace {
 
-using stakewell::survey::FallOfPotential;
-using stakewell::survey::FOPPoint;
+using stakewell::fop::FallOfPotential;
+using stakewell::fop::FOPPoint;
 
 FallOfPotential WithE2(double e2) {
     FallOfPotential fop;
@@ -103,7 +103,7 @@ TEST(ReadingsCsvLimit, RefusesADistanceBeyondTheLargestEvenBelowE2) {
 
 TEST(Files, MoreReadingsThanTheListHoldsAreRefused) {
     std::string text;
-    for (int i = 0; i <= stakewell::survey::MaxFOPPoints; ++i) {
+    for (int i = 0; i <= stakewell::fop::MaxFOPPoints; ++i) {
         text += "1," + std::to_string(i + 1) + "\n";
     }
     const auto read = stakewell::files::ReadReadingsCsv(text, WithE2(100));

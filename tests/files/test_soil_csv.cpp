@@ -12,9 +12,9 @@
 
 namespace {
 
-using stakewell::analysis::LengthUnit;
-using stakewell::analysis::SoilArray;
-using stakewell::analysis::SoilReading;
+using stakewell::soil::LengthUnit;
+using stakewell::soil::SoilArray;
+using stakewell::soil::SoilReading;
 using stakewell::files::ReadSoilCsv;
 
 struct CsvCase {
@@ -107,11 +107,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Files, MoreSoilReadingsThanASurveyHoldsAreRefusedAtTheirLine) {
     std::string text = "a,R\n";
-    for (std::size_t i = 0; i < stakewell::analysis::MaxSoilReadings; ++i) {
+    for (std::size_t i = 0; i < stakewell::soil::MaxSoilReadings; ++i) {
         text += std::to_string(i + 1) + ",2\n";
     }
     EXPECT_EQ(ReadSoilCsv(text, SoilArray::Wenner, LengthUnit::Feet).readings.size(),
-              stakewell::analysis::MaxSoilReadings);
+              stakewell::soil::MaxSoilReadings);
     text += "5000,2\n";
     const auto read = ReadSoilCsv(text, SoilArray::Wenner, LengthUnit::Feet);
     EXPECT_EQ(read.problem,

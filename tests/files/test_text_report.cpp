@@ -37,7 +37,7 @@ const char* const Results = "\r\n"
                             "Total resistance     = 3.9 Ohms\r\n"
                             "-------------------------------------------------------\r\n";
 
-ReportContent Content(const stakewell::survey::FallOfPotential* fop) {
+ReportContent Content(const stakewell::fop::FallOfPotential* fop) {
     ReportContent content;
     content.Inputs = {{"100 \xCE\xA9\xC2\xB7m", "10", "5/8", "4", "40", "0.2043", ""}};
     content.Results = {
@@ -56,10 +56,10 @@ std::string Inputs() {
            "   Wire Depth           =  feet\r\n";
 }
 
-stakewell::survey::FallOfPotential Readings(int count) {
-    stakewell::survey::FallOfPotential fop;
+stakewell::fop::FallOfPotential Readings(int count) {
+    stakewell::fop::FallOfPotential fop;
     fop.FOPE2Distance = 100.0;
-    const std::array<stakewell::survey::FOPPoint, 2> readings{{{10.0, 5.0}, {20.0, 7.5}}};
+    const std::array<stakewell::fop::FOPPoint, 2> readings{{{10.0, 5.0}, {20.0, 7.5}}};
     for (int i = 0; i < count; ++i) {
         fop.AddPoint(readings.at(i).Feet, readings.at(i).Ohms);
     }
@@ -69,7 +69,7 @@ stakewell::survey::FallOfPotential Readings(int count) {
 TEST(TextReport, WithoutReadingsEndsAfterTheResults) {
     const std::string expected = std::string(Head) + Inputs() + Results;
     EXPECT_EQ(stakewell::files::TextReport(Content(nullptr)).toStdString(), expected);
-    const stakewell::survey::FallOfPotential one = Readings(1);
+    const stakewell::fop::FallOfPotential one = Readings(1);
     EXPECT_EQ(stakewell::files::TextReport(Content(&one)).toStdString(), expected);
 }
 
@@ -96,7 +96,7 @@ TEST(TextReport, NotesFollowTheResultsOneLineEach) {
 const char* const AnalysisHeader = "----------- Fall of Potential Analysis ------------------\r\n";
 
 TEST(TextReport, TwoReadingsAddTheFallOfPotentialSectionThenItsAnalysis) {
-    const stakewell::survey::FallOfPotential two = Readings(2);
+    const stakewell::fop::FallOfPotential two = Readings(2);
     const std::string specified = std::string(Head) + Inputs() + Results +
                                   "----------- Fall of Potential Case ----------------------\r\n"
                                   "E1(P1)= 0 feet\r\n"
@@ -130,7 +130,7 @@ TEST(TextReport, BetweenElectrodesStatesTheLengthsTheResultsCameFrom) {
 }
 
 TEST(TextReport, ReadingsAtOrBeyondE2AreCountedAsLeftOut) {
-    stakewell::survey::FallOfPotential fop = Readings(2);
+    stakewell::fop::FallOfPotential fop = Readings(2);
     fop.FOPE2Distance = 20.0;
     const std::string report = stakewell::files::TextReport(Content(&fop)).toStdString();
     EXPECT_NE(report.find("E2    = 20 feet\r\n"
@@ -147,8 +147,8 @@ TEST(TextReport, ReadingsAtOrBeyondE2AreCountedAsLeftOut) {
 // Uniform soil of 100 ohm-metres read at four spacings: the survey's section
 // follows everything else, and a survey without readings adds nothing.
 TEST(TextReport, ASoilSurveyAddsItsSectionLastAndOnlyWhenItExists) {
-    using stakewell::analysis::SoilReading;
-    stakewell::analysis::SoilSurvey soil;
+    using stakewell::soil::SoilReading;
+    stakewell::soil::SoilSurvey soil;
     ReportContent content = Content(nullptr);
     content.Soil = &soil;
     const std::string withoutSurvey = std::string(Head) + Inputs() + Results;

@@ -13,8 +13,8 @@
 namespace {
 
 using stakewell::graph::PlotExtents;
-using stakewell::survey::FallOfPotential;
-using stakewell::survey::FOPPoint;
+using stakewell::fop::FallOfPotential;
+using stakewell::fop::FOPPoint;
 
 FallOfPotential Readings(std::vector<FOPPoint> measured, double e2) {
     FallOfPotential fop;

@@ -20,13 +20,13 @@
 
 namespace {
 
-using stakewell::survey::FOPPoint;
+using stakewell::fop::FOPPoint;
 
 // The graph on its own, counting the refreshes it asks for.
 class GraphWindowTest : public testing::Test {
 protected:
     GraphWindowTest()
-        : counting(state.refresh.Listen(stakewell::survey::FopRefresh::Stage::ReadOuts,
+        : counting(state.refresh.Listen(stakewell::fop::FopRefresh::Stage::ReadOuts,
                                         [this] { ++refreshes; })),
           host(state) {}
 
@@ -35,8 +35,8 @@ protected:
     void SetReadings(const std::vector<FOPPoint>& measured, double e2, int current) {
         std::vector<FOPPoint> points{FOPPoint{}};
         points.insert(points.end(), measured.begin(), measured.end());
-        state.fop.Replace(std::move(points), current);
-        state.fop.FOPE2Distance = e2;
+        survey.Replace(std::move(points), current);
+        survey.FOPE2Distance = e2;
     }
 
     void Refresh() {
@@ -110,9 +110,13 @@ protected:
         return c.red() < 40 && c.green() < 40 && c.blue() < 40;
     }
 
-    stakewell::graph::SharedState state;
+    stakewell::fop::FallOfPotential survey;
+
+    stakewell::fop::FopRefresh refresh;
+
+    stakewell::graph::PlotState state{survey, refresh};
     int refreshes = 0;
-    stakewell::survey::FopRefresh::Subscription counting;
+    stakewell::fop::FopRefresh::Subscription counting;
     stakewell::graph::GraphWindowHost host;
 };
 
@@ -256,12 +260,8 @@ TEST_F(GraphWindowTest, FirstCreationUsesTheTopLeftCornerAndTheMinimumSize) {
     EXPECT_EQ(state.graph.GraphHeight, OuterHeightTwipsAtMinimum());
 }
 
-TEST_F(GraphWindowTest, CreationRefreshesUnlessLoading) {
+TEST_F(GraphWindowTest, CreationRefreshesOnce) {
     host.Window();
-    EXPECT_EQ(refreshes, 1);
-    stakewell::graph::GraphWindowHost loading(state);
-    const stakewell::graph::LoadingDataGuard loadingData(state);
-    loading.Window();
     EXPECT_EQ(refreshes, 1);
 }
 
@@ -356,21 +356,20 @@ TEST(LargestWindowSize, KeepsAUsableSizeWithoutAScreen) {
     EXPECT_EQ(stakewell::graph::LargestWindowSize(nullptr), QSize(2048, 2048));
 }
 
-TEST_F(GraphWindowTest, ResizeWhileLoadingDoesNotRefresh) {
+TEST_F(GraphWindowTest, ResizeRefreshesAndKeepsThePlacement) {
     host.Show();
-    const stakewell::graph::LoadingDataGuard loadingData(state);
     refreshes = 0;
     host.Window().resize(700, 500);
     QCoreApplication::processEvents();
-    EXPECT_EQ(refreshes, 0);
+    EXPECT_GE(refreshes, 1);
     EXPECT_EQ(state.graph.GraphWidth, host.Window().frameGeometry().width() * 15);
 }
 
 TEST_F(GraphWindowTest, ResizeFromWithinTheRefreshIsIgnored) {
     int nested = 0;
     stakewell::graph::GraphWindowHost resizing(state);
-    const stakewell::survey::FopRefresh::Subscription resize =
-        state.refresh.Listen(stakewell::survey::FopRefresh::Stage::Plot, [&] {
+    const stakewell::fop::FopRefresh::Subscription resize =
+        state.refresh.Listen(stakewell::fop::FopRefresh::Stage::Plot, [&] {
             ++nested;
             resizing.Window().resize(500 + nested, 400);
         });

@@ -16,13 +16,13 @@ namespace {
 // the first test.
 const bool denseScreen = qputenv("QT_SCALE_FACTOR", "2");
 
-using stakewell::survey::FOPPoint;
+using stakewell::fop::FOPPoint;
 
 class DenseScreenGraph : public testing::Test {
 protected:
     DenseScreenGraph() : host(state) {
-        state.fop.Replace({{}, {10.0, 8.0}, {20.0, 6.0}, {30.0, 5.0}}, 3);
-        state.fop.FOPE2Distance = 50.0;
+        survey.Replace({{}, {10.0, 8.0}, {20.0, 6.0}, {30.0, 5.0}}, 3);
+        survey.FOPE2Distance = 50.0;
     }
     void TearDown() override { host.Close(); }
 
@@ -49,7 +49,11 @@ protected:
         return {static_cast<int>(fx * canvas.width()), static_cast<int>(fy * canvas.height())};
     }
 
-    stakewell::graph::SharedState state;
+    stakewell::fop::FallOfPotential survey;
+
+    stakewell::fop::FopRefresh refresh;
+
+    stakewell::graph::PlotState state{survey, refresh};
     stakewell::graph::GraphWindowHost host;
 };
 

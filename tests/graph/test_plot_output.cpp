@@ -25,7 +25,7 @@
 
 namespace {
 
-using stakewell::survey::FOPPoint;
+using stakewell::fop::FOPPoint;
 
 // What an output of the plot holds that a test can read: its texts, its
 // pixels, or both.
@@ -58,8 +58,8 @@ protected:
         ASSERT_TRUE(folder.isValid());
         std::vector<FOPPoint> points{{},         {10, 8},  {20, 11}, {30, 13}, {40, 14},
                                      {50, 14.5}, {60, 15}, {70, 16}, {80, 18}, {110, 30}};
-        state.fop.Replace(std::move(points), 1);
-        state.fop.FOPE2Distance = 100;
+        survey.Replace(std::move(points), 1);
+        survey.FOPE2Distance = 100;
         stakewell::graph::frmGraph& graph = host.Window();
         graph.ClearGraph();
         graph.ComputePlotExtents();
@@ -105,7 +105,9 @@ protected:
     }
 
     QTemporaryDir folder;
-    stakewell::graph::SharedState state;
+    stakewell::fop::FallOfPotential survey;
+    stakewell::fop::FopRefresh refresh;
+    stakewell::graph::PlotState state{survey, refresh};
     stakewell::graph::GraphWindowHost host{state};
 };
 

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QGuiApplication>
 #include <QRadioButton>
 #include <QRandomGenerator>
@@ -25,7 +26,7 @@
 namespace {
 
 using stakewell::files::DataFileContent;
-using stakewell::survey::FOPPoint;
+using stakewell::fop::FOPPoint;
 
 QStringList StoredTexts(const stakewell::mainwindow::frmMain& window) {
     QStringList texts;
@@ -38,12 +39,12 @@ QStringList StoredTexts(const stakewell::mainwindow::frmMain& window) {
 // Everything a load may change.
 struct Snapshot {
     explicit Snapshot(stakewell::mainwindow::frmMain& window)
-        : texts(StoredTexts(window)), points(window.State().fop.FOPPoints()),
-          current(window.State().fop.FOPCurrent()),
-          position(window.pos()), graph{window.State().graph.GraphTop,
-                                        window.State().graph.GraphLeft,
-                                        window.State().graph.GraphWidth,
-                                        window.State().graph.GraphHeight} {}
+        : texts(StoredTexts(window)), points(window.Work().Fop().FOPPoints()),
+          current(window.Work().Fop().FOPCurrent()),
+          position(window.pos()), graph{window.Plot().graph.GraphTop,
+                                        window.Plot().graph.GraphLeft,
+                                        window.Plot().graph.GraphWidth,
+                                        window.Plot().graph.GraphHeight} {}
     bool operator==(const Snapshot&) const = default;
 
     QStringList texts;
@@ -119,12 +120,17 @@ TEST_P(FileDialog, IsSetUpAsTheButtonNeedsAndCancellingChangesNothing) {
         seen << QString::number(dialog.acceptMode());
         dialog.reject();
     });
+    // Loading over the typed work asks first; discarding goes on to the dialog.
+    answerer.AnswerMessagesWith(QMessageBox::Discard);
     form.Click(QLatin1String(c.button));
     EXPECT_EQ(seen, (QStringList{c.title, c.filter, c.suffix, QDir::currentPath(),
                                  QString::number(c.mode)}));
     EXPECT_TRUE(Snapshot(form.Window()) == before);
     EXPECT_EQ((QStringList{form.Text("lbOneElectRes"), form.Text("lbPoint")}), labelsBefore);
-    EXPECT_TRUE(answerer.Messages().isEmpty());
+    const QStringList asked = c.mode == QFileDialog::AcceptOpen
+                                  ? QStringList{QStringLiteral("Save changes to the work?")}
+                                  : QStringList{};
+    EXPECT_EQ(answerer.Messages(), asked);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -147,7 +153,7 @@ TEST_F(DataFiles, SavedStateComesBackThroughTheDialogs) {
     form.Type("tbxWireLen", "40");
     form.Type("tbxWireDia", "0.2043");
     form.Type("tbxWireDepth", "2.5");
-    form.Window().State().fop.Replace({{}, {10.0, 4.0}, {20.0, 7.25}}, 1);
+    PutReadings(form.Window(), {{}, {10.0, 4.0}, {20.0, 7.25}}, 1);
     const QString name = File("site.xml");
     {
         ModalAnswerer answerer(ModalAnswerer::Choose(name));
@@ -162,15 +168,15 @@ TEST_F(DataFiles, SavedStateComesBackThroughTheDialogs) {
     ASSERT_EQ(other.Text("lbPoint"), "Point 1 of 1");
     QSignalSpy recalculations(&other.Window(), &stakewell::mainwindow::frmMain::Recalculated);
     ModalAnswerer answerer(ModalAnswerer::Choose(name));
+    answerer.AnswerMessagesWith(QMessageBox::Discard);
     other.Click(QStringLiteral("cmdLoadData"));
     EXPECT_EQ(recalculations.count(), 1);
     EXPECT_EQ(StoredTexts(other.Window()), StoredTexts(form.Window()));
     EXPECT_EQ(other.Text("tbxWireAWG"), "4");
     EXPECT_EQ(other.Text("lbRectTotal"), form.Text("lbRectTotal"));
     EXPECT_NE(other.Text("lbRectTotal"), "");
-    EXPECT_EQ(other.Window().State().fop.FOPPoints(), form.Window().State().fop.FOPPoints());
+    EXPECT_EQ(other.Window().Work().Fop().FOPPoints(), form.Window().Work().Fop().FOPPoints());
     EXPECT_EQ(other.Text("lbPoint"), "Point 2 of 2");
-    EXPECT_FALSE(other.Window().State().LoadingData());
 
     // The loaded list starts its own history: no undo reaches behind the load.
     QTest::keyClick(other.Control(QStringLiteral("cmdFOPClear")), Qt::Key_Z, Qt::ControlModifier);
@@ -220,7 +226,7 @@ TEST_F(DataFiles, AnOpenGraphWindowStaysWhereItIs) {
     QString name = WriteContent(File("site.xml"), Design());
     form.Window().LoadDataFile(name);
     EXPECT_EQ(graph->geometry(), before);
-    EXPECT_EQ(form.Window().State().graph.GraphWidth, 9000);
+    EXPECT_EQ(form.Window().Plot().graph.GraphWidth, 9000);
 }
 
 TEST_F(DataFiles, TheWindowMovesToTheStoredPositionOrOntoAScreen) {
@@ -259,14 +265,13 @@ class HostileFile : public DataFiles, public testing::WithParamInterface<Hostile
 // one message.
 TEST_P(HostileFile, LeavesAWholeState) {
     form.Type("tbxEarthRes", "250");
-    form.Window().State().fop.Replace({{}, {10.0, 4.0}}, 1);
+    PutReadings(form.Window(), {{}, {10.0, 4.0}}, 1);
     const Snapshot before(form.Window());
     QString name = WriteBytes(File("hostile.xml"), GetParam().bytes());
     ModalAnswerer answerer;
     form.Window().LoadDataFile(name);
 
-    const stakewell::survey::FallOfPotential& fop = form.Window().State().fop;
-    EXPECT_FALSE(form.Window().State().LoadingData());
+    const stakewell::fop::FallOfPotential& fop = form.Window().Work().Fop();
     EXPECT_LE(fop.FOPCurrent(), fop.PointCount());
     if (GetParam().pointsAfter < 0) {
         EXPECT_TRUE(Snapshot(form.Window()) == before);
@@ -381,6 +386,7 @@ TEST_F(DataFiles, TheFileDialogsOwnQuestionAndNoticeAreAnswered) {
             dialog.reject();
         }
     });
+    answerer.AnswerMessagesWith(QMessageBox::Discard);
     form.Click(QStringLiteral("cmdLoadData"));
     EXPECT_EQ(offered, 2);
     EXPECT_TRUE(Snapshot(form.Window()) == before);
@@ -476,7 +482,7 @@ TEST_F(DataFiles, RandomStatesSurviveASaveAndALoad) {
         EXPECT_EQ(StoredTexts(target),
                   QStringList(content.FieldTexts.begin(), content.FieldTexts.end()))
             << "round " << round;
-        EXPECT_EQ(target.State().fop.FOPPoints(), content.FOPPoints) << "round " << round;
+        EXPECT_EQ(target.Work().Fop().FOPPoints(), content.FOPPoints) << "round " << round;
         EXPECT_EQ(reread.MainTop, content.MainTop);
         EXPECT_EQ(reread.MainLeft, content.MainLeft);
     }

@@ -111,16 +111,17 @@ TEST(Recalculation, EveryKeystrokeInAFieldRecalculatesOnce) {
     }
 }
 
-TEST(Recalculation, WhileADataFileIsAppliedFieldsDoNotRecalculate) {
+// A data file's work is taken whole: the results are computed once, with
+// the gauge from the loaded diameter.
+TEST(Recalculation, ADataFileIsTakenWholeAndRecalculatedOnce) {
     MainWindowDriver form;
+    stakewell::files::DataFileContent content = form.Window().Work().Content();
+    content.FieldTexts[0] = QStringLiteral("100");
+    content.FieldTexts[5] = QStringLiteral("0.1019");
     QSignalSpy spy(&form.Window(), &stakewell::mainwindow::frmMain::Recalculated);
-    {
-        const stakewell::graph::LoadingDataGuard loadingData(form.Window().State());
-        form.Type("tbxEarthRes", "100");
-        form.Type("tbxWireDia", "0.1019");
-    }
-    EXPECT_EQ(spy.count(), 0);
-    EXPECT_EQ(form.Text("lbOneElectRes"), "");
+    form.Window().Work().Take(content);
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(form.Text("tbxEarthRes"), "100");
     EXPECT_EQ(form.Text("tbxWireAWG"), "9") << "the conversion still runs";
 }
 

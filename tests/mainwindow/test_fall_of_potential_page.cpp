@@ -16,7 +16,7 @@ protected:
         form.Click("cmdFOPAdd");
     }
     QScrollBar* Scroll() { return form.Window().findChild<QScrollBar*>("HScroll1"); }
-    stakewell::survey::FallOfPotential& Points() { return form.Window().State().fop; }
+    const stakewell::fop::FallOfPotential& Points() { return form.Window().Work().Fop(); }
     QString PointLabel() { return form.Text("lbPoint"); }
 
     MainWindowDriver form;
@@ -77,7 +77,7 @@ TEST_F(FallOfPotentialPage, TypedE2TakesEffectAtEveryKey) {
     EXPECT_EQ(form.Text("tbxFOPP2Feet"), "80");
     form.Click("cmdFOPAdd");
     EXPECT_EQ(PointLabel(), "Point 2 of 2");
-    EXPECT_EQ(Points().FOPPoints()[1], (stakewell::survey::FOPPoint{80, 7}));
+    EXPECT_EQ(Points().FOPPoints()[1], (stakewell::fop::FOPPoint{80, 7}));
 }
 
 TEST_F(FallOfPotentialPage, SixtyTwoPercentPointFollowsEveryKey) {

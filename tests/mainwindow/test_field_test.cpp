@@ -20,7 +20,7 @@
 
 namespace {
 
-using stakewell::survey::FOPPoint;
+using stakewell::fop::FOPPoint;
 
 stakewell::graph::frmGraph* GraphWindow() {
     for (QWidget* top : QApplication::topLevelWidgets()) {
@@ -78,7 +78,7 @@ TEST_F(FieldTest, ReadOutAndMarkersFollowEveryChangeOfTheList) {
 
     // The marker at 62% of E2 stands on the interpolated reading.
     const auto& value = graph->Analysis().At62;
-    const auto& plot = form.Window().State().plot;
+    const auto& plot = form.Window().Plot().plot;
     const QSizeF size =
         graph->findChild<stakewell::graph::PlotPicture*>(QStringLiteral("FOPGraph"))->size();
     const QPointF at(
@@ -107,7 +107,7 @@ TEST_F(FieldTest, ImportedReadingsReplaceTheListAndOneUndoBringsItBack) {
         EXPECT_TRUE(answerer.Messages().isEmpty()) << answerer.Messages().join(' ').toStdString();
     }
     EXPECT_EQ(form.Text("lbPoint"), "Point 3 of 3") << form.Text("lbPoint").toStdString();
-    EXPECT_EQ(form.Window().State().fop.FOPPoints(),
+    EXPECT_EQ(form.Window().Work().Fop().FOPPoints(),
               (std::vector<FOPPoint>{{}, {40, 20}, {60, 24}, {70, 26}}));
 
     QString exported = File("out.csv");

@@ -635,10 +635,9 @@ TEST(GraphWindow, AnAbsurdReadingLeavesTheOthersOnThePlot) {
     EXPECT_EQ(QToolTip::text(), "Not added: the resistance must be at most 1000000000 Ohms.");
     QToolTip::hideText();
     ASSERT_EQ(form.Text("lbPoint"), "Point 2 of 2") << "the reading is refused";
-    std::vector<stakewell::survey::FOPPoint> loaded = form.Window().State().fop.FOPPoints();
+    std::vector<stakewell::fop::FOPPoint> loaded = form.Window().Work().Fop().FOPPoints();
     loaded.push_back({55, 1e308});
-    form.Window().State().fop.Replace(loaded, 3);
-    form.Window().UpdateFOP();
+    PutReadings(form.Window(), loaded, 3);
     ASSERT_EQ(form.Text("lbPoint"), "Point 3 of 3");
 
     QWidget* graph = ShownGraphWindow();

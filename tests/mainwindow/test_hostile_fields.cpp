@@ -156,9 +156,9 @@ TEST(HostileFields, HostilePointsNeverShowANonNumber) {
         for (const QString& ohms : {QString("1E308"), QString("4E-324"), QString("&HFFFF")}) {
             form.Field("tbxFOPP2Feet")->setText(feet);
             form.Field("tbxFOPP2Ohms")->setText(ohms);
-            const int before = form.Window().State().fop.PointCount();
+            const int before = form.Window().Work().Fop().PointCount();
             form.Click("cmdFOPAdd");
-            if (form.Window().State().fop.PointCount() != before) {
+            if (form.Window().Work().Fop().PointCount() != before) {
                 for (const char* box : {"tbxFOPP2Feet", "tbxFOPP2Ohms"}) {
                     ExpectNoNonNumber(form.Text(box), box, feet);
                 }
@@ -166,7 +166,7 @@ TEST(HostileFields, HostilePointsNeverShowANonNumber) {
             ExpectEveryLabelIsANumberOrEmpty(form, feet);
         }
     }
-    const int count = form.Window().State().fop.PointCount();
+    const int count = form.Window().Work().Fop().PointCount();
     EXPECT_GT(count, 0);
     for (int value = count; value >= 0; value -= 3) {
         scroll->setValue(value);

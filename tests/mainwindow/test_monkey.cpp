@@ -666,9 +666,6 @@ private:
             problems << QStringLiteral("a dialog stayed up: %1").arg(modal->windowTitle());
         }
         stakewell::mainwindow::frmMain& window = form->Window();
-        if (window.State().LoadingData()) {
-            problems << QStringLiteral("still loading");
-        }
         for (const ReadOutShape& readOut : MainWindowReadOuts()) {
             if (QString mismatch = ReadOutMismatch(window, readOut, true); !mismatch.isEmpty()) {
                 problems << mismatch;
@@ -690,7 +687,7 @@ private:
                     << QStringLiteral("%1 shows \"%2\"").arg(label->objectName(), label->text());
             }
         }
-        const stakewell::survey::FallOfPotential& fop = window.State().fop;
+        const stakewell::fop::FallOfPotential& fop = window.Work().Fop();
         const int count = fop.PointCount();
         const int current = fop.FOPCurrent();
         const QString point = QStringLiteral("Point %1 of %2").arg(current).arg(count);

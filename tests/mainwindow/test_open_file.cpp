@@ -410,7 +410,7 @@ TEST_F(OpenFile, ADamagedFileNamedAtTheStartIsRefusedWithTheItemNamed) {
     EXPECT_EQ(answerer.Messages().front(), QStringLiteral("Could not read data from \"%1\":\n%2.")
                                                .arg(QDir::toNativeSeparators(damaged),
                                                     QString::fromUtf8(DamagedKinds[0].reason)));
-    EXPECT_EQ(window.State().fop.PointCount(), 0);
+    EXPECT_EQ(window.Work().Fop().PointCount(), 0);
     EXPECT_EQ(window.windowTitle(), "Stakewell");
     window.close();
 }
@@ -434,8 +434,8 @@ TEST_F(OpenFile, ADroppedCsvFileIsOfferedAsReadingsAndTakenOnYes) {
     answerer.AnswerMessagesWith(QMessageBox::Yes);
     EXPECT_TRUE(Drop(form.Window(), {QUrl::fromLocalFile(csv)}));
     EXPECT_EQ(answerer.Messages(), QStringList{ReadingsOffer(csv)});
-    EXPECT_EQ(form.Window().State().fop.FOPPoints(),
-              (std::vector<stakewell::survey::FOPPoint>{{}, {10.0, 4.0}, {20.0, 7.25}}));
+    EXPECT_EQ(form.Window().Work().Fop().FOPPoints(),
+              (std::vector<stakewell::fop::FOPPoint>{{}, {10.0, 4.0}, {20.0, 7.25}}));
     EXPECT_EQ(form.Window().windowTitle(), "*Stakewell");
     EXPECT_EQ(RecentEntries(form.Window()), QStringList{"No Recent Files"});
 }
@@ -445,7 +445,7 @@ TEST_F(OpenFile, ADroppedCsvFileDeclinedChangesNothing) {
     const ModalAnswerer answerer;
     EXPECT_TRUE(Drop(form.Window(), {QUrl::fromLocalFile(csv)}));
     EXPECT_EQ(answerer.Messages(), QStringList{ReadingsOffer(csv)});
-    EXPECT_EQ(form.Window().State().fop.PointCount(), 0);
+    EXPECT_EQ(form.Window().Work().Fop().PointCount(), 0);
     EXPECT_EQ(form.Window().windowTitle(), "Stakewell");
 }
 
@@ -466,7 +466,7 @@ TEST_F(OpenFile, ADamagedFileIsRefusedWholeWithTheItemNamed) {
     Load(a);
     form.Type("tbxEarthRes", "250");
     form.Type("tbxFOPE2", "80");
-    const std::vector<stakewell::survey::FOPPoint> points = form.Window().State().fop.FOPPoints();
+    const std::vector<stakewell::fop::FOPPoint> points = form.Window().Work().Fop().FOPPoints();
     const QString damaged = WriteDamagedDataFile(File(QStringLiteral("site.xml")), damage);
     const ModalAnswerer answerer;
     Load(damaged);
@@ -476,8 +476,8 @@ TEST_F(OpenFile, ADamagedFileIsRefusedWholeWithTheItemNamed) {
                         .arg(QDir::toNativeSeparators(damaged), QString::fromUtf8(damage.reason))});
     EXPECT_EQ(form.Text("tbxEarthRes"), "250");
     EXPECT_EQ(form.Text("tbxFOPE2"), "80");
-    EXPECT_EQ(form.Window().State().fop.FOPPoints(), points);
-    EXPECT_FALSE(form.Window().State().soil.Exists());
+    EXPECT_EQ(form.Window().Work().Fop().FOPPoints(), points);
+    EXPECT_FALSE(form.Window().Work().Soil().Exists());
     EXPECT_EQ(form.Window().windowTitle(), "*a.xml - Stakewell");
     EXPECT_EQ(RecentEntries(form.Window()), QStringList{Entry(1, a)});
 }

@@ -100,11 +100,11 @@ TEST_P(OldFile, LoadsAsBeforeAndLeavesTheNewItemsAlone) {
     EXPECT_EQ(form.Text("lbOneElectRes"), c.electrodeResistance);
     EXPECT_EQ(form.Text("lbPoint"), c.pointLabel);
     std::vector<double> feet;
-    for (const auto& point : form.Window().State().fop.FOPPoints()) {
+    for (const auto& point : form.Window().Work().Fop().FOPPoints()) {
         feet.push_back(point.Feet);
     }
     EXPECT_EQ(feet, c.feet) << "in the file's order, origin first";
-    EXPECT_DOUBLE_EQ(form.Window().State().fop.FOPE2Distance, 77.0);
+    EXPECT_DOUBLE_EQ(form.Window().Work().Fop().FOPE2Distance, 77.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -136,10 +136,10 @@ TEST(Reopen, AFileWithEveryItemLoadsAsItDid) {
     EXPECT_EQ(form.Text("lbOneElectRes"), "33.091");
     EXPECT_EQ(form.Text("lbPoint"), "Point 6 of 6");
     EXPECT_EQ(form.Text("tbxFOPE2"), "100 ft");
-    EXPECT_DOUBLE_EQ(form.Window().State().fop.FOPE2Distance, 100.0);
+    EXPECT_DOUBLE_EQ(form.Window().Work().Fop().FOPE2Distance, 100.0);
     EXPECT_EQ(form.Text("tbxWireBetween_0"), "16");
     EXPECT_TRUE(Checked(form, "WireSize_1"));
-    EXPECT_EQ(form.Window().State().soil.readings.size(), 4U);
+    EXPECT_EQ(form.Window().Work().Soil().readings.size(), 4U);
 
     std::ostringstream out;
     std::ostringstream err;

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "fop/FopPoints.h"
+#include "fop/FopRefresh.h"
+#include "shared/modStakewell.h"
+
+namespace stakewell::graph {
+
+// Plot extents and the picture's user scale left by the last drawing of the
+// fall-of-potential graph; the mouse read-out uses them.
+struct PlotExtents {
+    double MaxOhms = 0.0;
+    double MinOhms = 0.0;
+    double MaxFeet = 0.0;
+    double MinFeet = 0.0;
+    float PlotLeft = 0.0F;
+    float PlotTop = 0.0F;
+    float PlotRight = 0.0F;
+    float PlotBottom = 0.0F;
+};
+
+// What the graph draws from and what it keeps of its own: the survey it is
+// given to show (never changed here), the refresh it is shown at, and the
+// graph's own extents and placement.
+struct PlotState {
+    PlotState(const fop::FallOfPotential& fop, fop::FopRefresh& refresh)
+        : fop(fop), refresh(refresh) {}
+
+    const fop::FallOfPotential& fop;
+    fop::FopRefresh& refresh;
+    PlotExtents plot;
+    shared::GraphPlacement graph;
+};
+
+} // namespace stakewell::graph

@@ -1,0 +1,182 @@
+#include "mainwindow/FopPage.h"
+
+#include "ui_frmMain.h"
+
+#include "shared/DisplayPattern.h"
+#include "shared/NumberReading.h"
+#include "shared/TextForm.h"
+
+#include <QSignalBlocker>
+#include <QToolTip>
+
+#include <algorithm>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace stakewell::mainwindow {
+
+namespace {
+
+double ReadNumber(const QString& text) {
+    return shared::ReadNumber(text.toStdString());
+}
+
+QString FormatPattern(double value, std::string_view pattern) {
+    return QString::fromStdString(shared::FormatPattern(value, pattern));
+}
+
+QString Text(double value) {
+    return QString::fromStdString(shared::DoubleText(value));
+}
+
+// The refusal of a reading whose text is not wholly a number; nothing for a
+// text read in full. An empty box reads as 0 and is refused as such.
+std::optional<QString> NotWhollyANumber(const QString& text, const char* what) {
+    if (text.trimmed().isEmpty()) {
+        return std::nullopt;
+    }
+    const std::optional<std::string> reason = shared::NotANumberReason(text.toStdString());
+    if (!reason) {
+        return std::nullopt;
+    }
+    return QStringLiteral("Not added: the %1 %2")
+        .arg(QLatin1String(what), QString::fromStdString(*reason));
+}
+
+} // namespace
+
+FopPage::FopPage(Ui::frmMain& ui, work::SiteWork& work, QWidget& window)
+    : QObject(&window), ui(ui), work(work),
+      showing(work.Observe([this](work::Aspects aspects) { Show(aspects); })),
+      readOuts(work.Refresh().Listen(fop::FopRefresh::Stage::ReadOuts, [this] {
+          ShowReadOuts();
+          showCurrentPoint = true;
+      })) {
+    connect(ui.cmdFOPAdd, &QPushButton::clicked, this, &FopPage::cmdFOPAdd_Click);
+    connect(ui.cmdFOPRemove, &QPushButton::clicked, this, &FopPage::cmdFOPRemove_Click);
+    connect(ui.cmdFOPClear, &QPushButton::clicked, this, &FopPage::cmdFOPClear_Click);
+    connect(ui.HScroll1, &QScrollBar::valueChanged, this, &FopPage::HScroll1_Change);
+    connect(ui.tbxFOPE2, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!writingE2) {
+            this->work.TypeE2(text);
+        }
+    });
+    for (QLineEdit* field : {ui.tbxFOPP2Feet, ui.tbxFOPP2Ohms}) {
+        connect(field, &QLineEdit::returnPressed, this, &FopPage::cmdFOPAdd_Click);
+    }
+}
+
+// Told before the refresh the change asks for, so the read-outs know what
+// changed.
+void FopPage::Show(work::Aspects aspects) {
+    if (aspects.Has(work::Aspect::E2)) {
+        if (ui.tbxFOPE2->text() != work.E2Text()) {
+            writingE2 = true;
+            ui.tbxFOPE2->setText(work.E2Text());
+            writingE2 = false;
+        }
+        ui.lb62Pct->setText(FormatPattern(0.62 * ReadNumber(work.E2Text()), "#0.0"));
+    }
+    if (aspects.HasAny(work::Aspect::Readings | work::Aspect::E2)) {
+        showCurrentPoint = aspects.Has(work::Aspect::Readings);
+    }
+}
+
+void FopPage::cmdFOPAdd_Click() {
+    // A reading is taken only as typed in full: "31,2" must not become 31 Ohms.
+    for (const auto& [field, what] :
+         {std::pair{ui.tbxFOPP2Feet, "distance"}, std::pair{ui.tbxFOPP2Ohms, "resistance"}}) {
+        if (const std::optional<QString> refusal = NotWhollyANumber(field->text(), what)) {
+            ShowAddNotice(*refusal);
+            return;
+        }
+    }
+    const double feet = ReadNumber(ui.tbxFOPP2Feet->text());
+    const double ohms = ReadNumber(ui.tbxFOPP2Ohms->text());
+    const fop::AddRefusal refusal = work.Fop().CheckPoint(feet, ohms);
+    if (refusal != fop::AddRefusal::None) {
+        ShowAddNotice(AddRefusalText(refusal));
+        return;
+    }
+    QToolTip::hideText();
+    const auto& points = work.Fop().FOPPoints();
+    const bool repeated = std::any_of(std::next(points.begin()), points.end(),
+                                      [feet](const fop::FOPPoint& p) { return p.Feet == feet; });
+    work.AddReading(feet, ohms);
+    if (repeated) {
+        ShowAddNotice(QStringLiteral("Added. A reading at %1 Feet was already in the list: the "
+                                     "analysis uses the mean of the readings there.")
+                          .arg(Text(feet)));
+    }
+}
+
+void FopPage::cmdFOPRemove_Click() {
+    work.RemoveReading();
+}
+
+void FopPage::cmdFOPClear_Click() {
+    ui.tbxFOPP2Feet->clear();
+    ui.tbxFOPP2Ohms->clear();
+    work.ClearReadings();
+}
+
+void FopPage::HScroll1_Change(int value) {
+    work.Browse(value);
+}
+
+// The main window's part of every refresh, before the plot.
+void FopPage::ShowReadOuts() {
+    const fop::FallOfPotential& fop = work.Fop();
+    const int count = fop.PointCount();
+    ui.lbPoint->setText(QStringLiteral("Point %1 of %2").arg(fop.FOPCurrent()).arg(count));
+    if (count == 0) {
+        ui.lbDistPct->setText(QStringLiteral("0.0%"));
+    } else {
+        ui.lbDistPct->setText(
+            FormatPattern(static_cast<double>(fop.FOPCurrent()) / count, "##0.0%"));
+        if (showCurrentPoint) {
+            const fop::FOPPoint& current = fop.CurrentPoint();
+            ui.tbxFOPP2Feet->setText(Text(current.Feet));
+            ui.tbxFOPP2Ohms->setText(Text(current.Ohms));
+        }
+    }
+    // Narrowing the range moves the value; that move is not a browse.
+    const QSignalBlocker quiet(ui.HScroll1);
+    ui.HScroll1->setMaximum(count);
+    ui.HScroll1->setMinimum(0);
+    ui.HScroll1->setValue(fop.FOPCurrent());
+}
+
+QString FopPage::AddRefusalText(fop::AddRefusal refusal) const {
+    using fop::AddRefusal;
+    switch (refusal) {
+    case AddRefusal::ResistanceNotAboveZero:
+        return QStringLiteral("Not added: the resistance must be above 0 Ohms.");
+    case AddRefusal::ResistanceTooLarge:
+        return QStringLiteral("Not added: the resistance must be at most %1 Ohms.")
+            .arg(Text(fop::LargestReading));
+    case AddRefusal::DistanceOutsideE1E2:
+        return QStringLiteral("Not added: the distance must be above 0 Feet and below the E2 "
+                              "distance, %1 Feet.")
+            .arg(Text(work.Fop().FOPE2Distance));
+    case AddRefusal::DistanceTooLarge:
+        return QStringLiteral("Not added: the distance must be at most %1 Feet.")
+            .arg(Text(fop::LargestReading));
+    case AddRefusal::ListFull:
+        return QStringLiteral("Not added: the list already holds %1 points.")
+            .arg(fop::MaxFOPPoints);
+    case AddRefusal::None:
+        break;
+    }
+    return {};
+}
+
+// Tells, next to the button, why a reading was or was not taken.
+void FopPage::ShowAddNotice(const QString& notice) {
+    const QPoint below = ui.cmdFOPAdd->mapToGlobal(QPoint(0, ui.cmdFOPAdd->height()));
+    QToolTip::showText(below, notice, ui.cmdFOPAdd);
+}
+
+} // namespace stakewell::mainwindow

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "fop/FopPoints.h"
+#include "work/SiteWork.h"
+
+#include <QObject>
+#include <QString>
+
+namespace Ui {
+class frmMain;
+}
+
+namespace stakewell::mainwindow {
+
+// The fall-of-potential page: the reading to add, the list's browser and the
+// E2 distance. Add, Remove and Clear are commands on the work; the page shows
+// the survey's read-outs at every refresh, before the graph plots it.
+class FopPage : public QObject {
+    Q_OBJECT
+
+public:
+    FopPage(Ui::frmMain& ui, work::SiteWork& work, QWidget& window);
+
+    void cmdFOPAdd_Click();
+
+private:
+    void Show(work::Aspects aspects);
+    void ShowReadOuts();
+    void cmdFOPRemove_Click();
+    void cmdFOPClear_Click();
+    void HScroll1_Change(int value);
+    QString AddRefusalText(fop::AddRefusal refusal) const;
+    void ShowAddNotice(const QString& notice);
+
+    Ui::frmMain& ui;
+    work::SiteWork& work;
+    work::SiteWork::Subscription showing;
+    fop::FopRefresh::Subscription readOuts;
+    // Whether the refresh under way writes the current point into the P2
+    // boxes: a change of E2 alone leaves a reading typed there to be added.
+    bool showCurrentPoint = true;
+    bool writingE2 = false;
+};
+
+} // namespace stakewell::mainwindow

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "soil/SoilReadings.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace stakewell::soilwindow {
+
+// What one column of the readings table holds: one figure of each reading, so
+// that a refusal's figure names its cell.
+using SoilColumn = soil::ReadingPart;
+
+// The columns in the order the array's readings are written down.
+std::vector<SoilColumn> ColumnsOf(soil::SoilArray array);
+
+QString Heading(SoilColumn column, soil::SoilArray array, soil::LengthUnit unit);
+// The column's name inside a sentence: "the spacing", "MN".
+QString ColumnWord(SoilColumn column, soil::SoilArray array);
+
+QString CellText(const soil::SoilReading& reading, SoilColumn column);
+
+// A cell's text read strictly: a number typed in full, or an empty probe
+// depth (the probes at the surface). Anything else is not read, and the
+// reading holds NaN there so that the analysis refuses it.
+struct CellEntry {
+    std::optional<double> value;
+    bool read = false;
+};
+
+CellEntry ReadCell(const QString& text, SoilColumn column);
+void SetCell(soil::SoilReading& reading, SoilColumn column, const CellEntry& entry);
+
+// Whether the cell's own value is refused: not finite or not above 0.
+bool CellRefused(const soil::SoilReading& reading, SoilColumn column);
+
+} // namespace stakewell::soilwindow

@@ -1,0 +1,413 @@
+#include "soilwindow/frmSoil.h"
+
+#include "ui_frmSoil.h"
+
+#include "soil/SoilDesign.h"
+#include "shared/NumberReading.h"
+#include "soilwindow/SoilCells.h"
+
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QShortcut>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+namespace stakewell::soilwindow {
+
+namespace {
+
+const QColor RefusedCell(0xFF, 0xD0, 0xD0);
+
+QString FigureText(double value) {
+    return QString::fromStdString(soil::FigureText(value, 1));
+}
+
+// A figure that does not read as above 0 would give the design no soil.
+bool UsableFigure(const QString& figure) {
+    const double value = shared::ReadNumber(figure.toStdString());
+    return std::isfinite(value) && value > 0.0;
+}
+
+QString ShownFigure(const QString& figure) {
+    return figure.isEmpty() ? QStringLiteral("none") : figure + QStringLiteral(" ohm-metres");
+}
+
+soil::SoilReading EmptyReading(soil::SoilArray array) {
+    constexpr double NotTyped = std::numeric_limits<double>::quiet_NaN();
+    soil::SoilReading reading{NotTyped, NotTyped, std::nullopt, 0.0};
+    if (array == soil::SoilArray::Schlumberger) {
+        reading.potentialSpacing = NotTyped;
+    }
+    return reading;
+}
+
+} // namespace
+
+frmSoil::frmSoil(work::SiteWork& work, QWidget* parent)
+    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmSoil>()), work(work),
+      showing(work.Observe([this](work::Aspects aspects) { Show(aspects); })) {
+    ui->setupUi(this);
+    ui->grdReadings->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    ui->cmdUndo->setEnabled(work.History().canUndo());
+    ui->cmdRedo->setEnabled(work.History().canRedo());
+    ConnectHandlers();
+    ConnectKeys();
+    ShowSurvey();
+}
+
+// The table is filled afresh unless the change is the cell the user just typed.
+void frmSoil::Show(work::Aspects aspects) {
+    if (aspects.Has(work::Aspect::Soil)) {
+        Apply(work.Soil(), std::exchange(changeShows, TableShows::Afresh));
+    }
+    if (aspects.Has(work::Aspect::Design)) {
+        ShowEquivalents();
+    }
+}
+
+frmSoil::~frmSoil() = default;
+
+void frmSoil::ConnectHandlers() {
+    connect(ui->grdReadings, &QTableWidget::itemChanged, this, &frmSoil::grdReadings_Change);
+    connect(ui->cmdAddRow, &QPushButton::clicked, this, &frmSoil::cmdAddRow_Click);
+    connect(ui->cmdRemoveRow, &QPushButton::clicked, this, &frmSoil::cmdRemoveRow_Click);
+    QUndoStack& history = work.History();
+    connect(ui->cmdUndo, &QPushButton::clicked, &history, &QUndoStack::undo);
+    connect(ui->cmdRedo, &QPushButton::clicked, &history, &QUndoStack::redo);
+    connect(&history, &QUndoStack::canUndoChanged, ui->cmdUndo, &QPushButton::setEnabled);
+    connect(&history, &QUndoStack::canRedoChanged, ui->cmdRedo, &QPushButton::setEnabled);
+    connect(ui->cmdImportCsv, &QPushButton::clicked, this, [this] {
+        QString fileName;
+        ImportCsv(fileName);
+    });
+    connect(ui->cmdExportCsv, &QPushButton::clicked, this, [this] {
+        QString fileName;
+        ExportCsv(fileName);
+    });
+    connect(ui->optWenner, &QRadioButton::clicked, this,
+            [this] { ChooseArray(soil::SoilArray::Wenner); });
+    connect(ui->optSchlumberger, &QRadioButton::clicked, this,
+            [this] { ChooseArray(soil::SoilArray::Schlumberger); });
+    connect(ui->optFeet, &QRadioButton::clicked, this,
+            [this] { ChooseUnit(soil::LengthUnit::Feet); });
+    connect(ui->optMetres, &QRadioButton::clicked, this,
+            [this] { ChooseUnit(soil::LengthUnit::Metres); });
+    connect(ui->cmdUseMean, &QPushButton::clicked, this, [this] { UseInDesign(meanFigure); });
+    connect(ui->cmdUseMidRange, &QPushButton::clicked, this,
+            [this] { UseInDesign(midRangeFigure); });
+    connect(ui->cmdUseRod, &QPushButton::clicked, this, [this] {
+        if (FitTrusted()) {
+            UseInDesign(rodFigure);
+        }
+    });
+    connect(ui->cmdUndoUse, &QPushButton::clicked, this, &frmSoil::UndoUse);
+    connect(ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui->picSoil, &SoilPlot::ReadOutChanged, ui->lbPointer, &QLabel::setText);
+}
+
+// A cell being edited keeps its own keys: its editor takes Ctrl+Z, Ctrl+V
+// and Delete before these see them, and the row keys are the table's only.
+void frmSoil::ConnectKeys() {
+    const auto bind = [this](const QKeySequence& keys, QWidget* on, Qt::ShortcutContext context,
+                             auto action) {
+        auto* shortcut = new QShortcut(keys, on);
+        shortcut->setContext(context);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    bind(QKeySequence::Undo, this, Qt::WindowShortcut, [this] { work.History().undo(); });
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
+        bind(keys, this, Qt::WindowShortcut, [this] { work.History().redo(); });
+    }
+    bind(QKeySequence::Paste, this, Qt::WindowShortcut, [this] { PasteReadings(); });
+    bind(QKeySequence(Qt::Key_Insert), ui->grdReadings, Qt::WidgetShortcut,
+         [this] { cmdAddRow_Click(); });
+    bind(QKeySequence(Qt::Key_Delete), ui->grdReadings, Qt::WidgetShortcut,
+         [this] { cmdRemoveRow_Click(); });
+}
+
+void frmSoil::ShowSurvey() {
+    Apply(work.Soil(), TableShows::Afresh);
+}
+
+void frmSoil::Change(soil::SoilSurvey after, TableShows shows) {
+    if (soil::SameSurvey(after, work.Soil())) {
+        // One text that is no number typed over another changes only what
+        // the status line quotes.
+        if (shows == TableShows::Already) {
+            MarkCells();
+        }
+        return;
+    }
+    changeShows = shows;
+    work.ChangeSoil(after);
+    changeShows = TableShows::Afresh;
+}
+
+void frmSoil::Apply(const soil::SoilSurvey& survey, TableShows shows) {
+    if (shows == TableShows::Afresh) {
+        FillTable();
+    }
+    const bool wenner = survey.array == soil::SoilArray::Wenner;
+    ui->optWenner->setChecked(wenner);
+    ui->optSchlumberger->setChecked(!wenner);
+    const bool feet = survey.unit == soil::LengthUnit::Feet;
+    ui->optFeet->setChecked(feet);
+    ui->optMetres->setChecked(!feet);
+    analysis = soil::AnalyseSoil(survey);
+    MarkCells();
+    ShowFigures();
+    ui->picSoil->Show(survey, analysis);
+}
+
+void frmSoil::FillTable() {
+    const QSignalBlocker quiet(ui->grdReadings);
+    const soil::SoilSurvey& survey = work.Soil();
+    const std::vector<SoilColumn> columns = ColumnsOf(survey.array);
+    const int current = ui->grdReadings->currentRow();
+    const int currentColumn = std::max(0, ui->grdReadings->currentColumn());
+    QTableWidget& table = *ui->grdReadings;
+    table.setColumnCount(static_cast<int>(columns.size()));
+    QStringList headings;
+    for (const SoilColumn column : columns) {
+        headings.append(Heading(column, survey.array, survey.unit));
+    }
+    table.setHorizontalHeaderLabels(headings);
+    table.setRowCount(static_cast<int>(survey.readings.size()));
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const soil::SoilReading& reading = survey.readings[static_cast<std::size_t>(row)];
+        for (int c = 0; c < table.columnCount(); ++c) {
+            auto* item =
+                new QTableWidgetItem(CellText(reading, columns[static_cast<std::size_t>(c)]));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table.setItem(row, c, item);
+        }
+    }
+    if (table.rowCount() > 0) {
+        table.setCurrentCell(std::clamp(current, 0, table.rowCount() - 1), currentColumn);
+    }
+}
+
+// Each cell whose own figure is refused is marked, and the cell a reading's
+// refusal names (MN outside AB, a resistance beyond what the fit takes) even
+// where its figure alone would pass.
+void frmSoil::MarkCells() {
+    const QSignalBlocker quiet(ui->grdReadings);
+    const soil::SoilSurvey& survey = work.Soil();
+    const std::vector<SoilColumn> columns = ColumnsOf(survey.array);
+    QTableWidget& table = *ui->grdReadings;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const soil::SoilReading& reading = survey.readings[static_cast<std::size_t>(row)];
+        const std::optional<soil::ReadingFault> fault =
+            soil::FaultOf(survey.array, survey.unit, reading);
+        for (int c = 0; c < table.columnCount(); ++c) {
+            QTableWidgetItem* item = table.item(row, c);
+            const SoilColumn column = columns[static_cast<std::size_t>(c)];
+            const bool refused = CellRefused(reading, column) || (fault && fault->part == column);
+            item->setBackground(refused ? QBrush(RefusedCell) : QBrush());
+            item->setToolTip(refused && fault ? QString::fromStdString(fault->reason) : QString());
+        }
+    }
+    const QString problem = CellProblem();
+    const std::size_t count = survey.readings.size();
+    ui->lbStatus->setText(!problem.isEmpty() ? problem
+                          : count == 1       ? QStringLiteral("1 reading.")
+                                             : QStringLiteral("%1 readings.").arg(count));
+}
+
+// The first refused reading, told by what its cell holds as typed.
+QString frmSoil::CellProblem() const {
+    const soil::SoilSurvey& survey = work.Soil();
+    const std::vector<SoilColumn> columns = ColumnsOf(survey.array);
+    for (std::size_t row = 0; row < survey.readings.size(); ++row) {
+        const soil::SoilReading& reading = survey.readings[row];
+        const std::string refusal = soil::ReadingRefusal(survey.array, survey.unit, reading);
+        if (refusal.empty()) {
+            continue;
+        }
+        const QString number = QStringLiteral("Reading %1: ").arg(row + 1);
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            if (!CellRefused(reading, columns[c])) {
+                continue;
+            }
+            const QString word = ColumnWord(columns[c], survey.array);
+            const QString typed =
+                ui->grdReadings->item(static_cast<int>(row), static_cast<int>(c))->text().trimmed();
+            if (typed.isEmpty()) {
+                return number + QStringLiteral("%1 is not typed yet.").arg(word);
+            }
+            if (!ReadCell(typed, columns[c]).read) {
+                const std::optional<std::string> reason =
+                    shared::NotANumberReason(typed.toStdString());
+                return number + word + u' ' +
+                       (reason ? QString::fromStdString(*reason)
+                               : QStringLiteral("\"%1\" is not a number.").arg(typed));
+            }
+        }
+        return number + QString::fromStdString(refusal);
+    }
+    return {};
+}
+
+std::optional<double> frmSoil::RodFeet() const {
+    return shared::ReadNumber(work.Input(calc::SheetInput::ElectrodeLength).toStdString());
+}
+
+void frmSoil::ShowEquivalents() {
+    ShowFigures();
+}
+
+// The figures are formatted as the survey's lines write them, so that the
+// design takes the figure the window and the reports show.
+void frmSoil::ShowFigures() {
+    const std::optional<double> rodFeet = RodFeet();
+    QStringList lines;
+    for (const std::string& line : soil::SoilLines(work.Soil(), analysis, rodFeet)) {
+        lines.append(QString::fromStdString(line));
+    }
+    ui->tbxModel->setPlainText(lines.join(u'\n'));
+
+    const bool anyPoint = !analysis.points.empty();
+    meanFigure = anyPoint ? FigureText(soil::MeanResistivity(analysis.points)) : QString();
+    midRangeFigure =
+        anyPoint ? FigureText(soil::MidRangeResistivity(analysis.points)) : QString();
+    const std::optional<double> rod = analysis.fit && rodFeet
+                                          ? soil::RodResistivity(analysis.fit->soil, *rodFeet)
+                                          : std::nullopt;
+    rodFigure = rod ? FigureText(*rod) : QString();
+    ui->lbRodCaption->setText(rodFeet ? QStringLiteral("Rod of %1:")
+                                            .arg(QString::fromStdString(soil::LengthText(
+                                                *rodFeet, soil::LengthUnit::Feet)))
+                                      : QStringLiteral("Rod:"));
+    for (const auto& [label, button, figure] :
+         {std::tuple{ui->lbMean, ui->cmdUseMean, &meanFigure},
+          std::tuple{ui->lbMidRange, ui->cmdUseMidRange, &midRangeFigure},
+          std::tuple{ui->lbRod, ui->cmdUseRod, &rodFigure}}) {
+        label->setText(ShownFigure(*figure));
+        button->setEnabled(UsableFigure(*figure));
+    }
+}
+
+// Only the rod's figure comes from the fit; the mean and mid-range are the
+// readings' own and stand whatever the fit.
+bool frmSoil::FitTrusted() {
+    if (!analysis.fit || (analysis.fit->grade != soil::FitGrade::Poor &&
+                          analysis.fit->grade != soil::FitGrade::NotAssessed)) {
+        return true;
+    }
+    const QString question =
+        QStringLiteral("The two-layer fit is %1.\n\nWrite %2 ohm-metres, the rod's figure from "
+                       "that fit, into the design's earth resistivity all the same?")
+            .arg(QString::fromStdString(soil::GradeText(*analysis.fit)), rodFigure);
+    return QMessageBox::question(this, QStringLiteral("Stakewell"), question,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+void frmSoil::UseInDesign(const QString& figure) {
+    if (!UsableFigure(figure)) {
+        return;
+    }
+    const QString replaced = work.Input(calc::SheetInput::EarthResistivity);
+    work.UseInDesign(calc::SheetInput::EarthResistivity, figure);
+    lastUse = DesignUse{replaced, figure};
+    ui->cmdUndoUse->setEnabled(true);
+    ui->lbUsed->setText(
+        QStringLiteral("The design's earth resistivity is now %1 ohm-metres.").arg(figure));
+}
+
+// The design's box is put back only while it still shows what was written:
+// a figure the user typed since is never overwritten.
+void frmSoil::UndoUse() {
+    if (!lastUse) {
+        return;
+    }
+    const DesignUse use = *std::exchange(lastUse, std::nullopt);
+    ui->cmdUndoUse->setEnabled(false);
+    if (work.Input(calc::SheetInput::EarthResistivity) != use.written) {
+        ui->lbUsed->setText(QStringLiteral("The design's earth resistivity was changed since; it "
+                                           "was left as it is."));
+        return;
+    }
+    work.UseInDesign(calc::SheetInput::EarthResistivity, use.replaced);
+    ui->lbUsed->setText(
+        QStringLiteral("The design's earth resistivity is back to \"%1\".").arg(use.replaced));
+}
+
+void frmSoil::grdReadings_Change(QTableWidgetItem* item) {
+    const auto row = static_cast<std::size_t>(item->row());
+    const std::vector<SoilColumn> columns = ColumnsOf(work.Soil().array);
+    if (row >= work.Soil().readings.size() || item->column() < 0 ||
+        static_cast<std::size_t>(item->column()) >= columns.size()) {
+        return;
+    }
+    const SoilColumn column = columns[static_cast<std::size_t>(item->column())];
+    soil::SoilSurvey after = work.Soil();
+    SetCell(after.readings[row], column, ReadCell(item->text(), column));
+    Change(std::move(after), TableShows::Already);
+}
+
+int frmSoil::InsertionRow() const {
+    const int current = ui->grdReadings->currentRow();
+    return current < 0 ? ui->grdReadings->rowCount() : current + 1;
+}
+
+void frmSoil::InsertReadings(std::vector<soil::SoilReading> readings, int at) {
+    if (work.Soil().readings.size() + readings.size() > soil::MaxSoilReadings) {
+        ui->lbStatus->setText(QStringLiteral("Not added: a survey holds at most %1 readings.")
+                                  .arg(soil::MaxSoilReadings));
+        return;
+    }
+    soil::SoilSurvey after = work.Soil();
+    const auto place = std::next(after.readings.begin(),
+                                 std::clamp<std::ptrdiff_t>(at, 0, std::ssize(after.readings)));
+    after.readings.insert(place, readings.begin(), readings.end());
+    Change(std::move(after));
+    ui->grdReadings->setCurrentCell(at, 0);
+}
+
+void frmSoil::cmdAddRow_Click() {
+    InsertReadings({EmptyReading(work.Soil().array)}, InsertionRow());
+    ui->grdReadings->setFocus();
+}
+
+void frmSoil::cmdRemoveRow_Click() {
+    std::vector<bool> removed(work.Soil().readings.size(), false);
+    for (const QTableWidgetSelectionRange& range : ui->grdReadings->selectedRanges()) {
+        for (int row = range.topRow(); row <= range.bottomRow(); ++row) {
+            removed.at(static_cast<std::size_t>(row)) = true;
+        }
+    }
+    const int current = ui->grdReadings->currentRow();
+    if (current >= 0 && std::none_of(removed.begin(), removed.end(), [](bool b) { return b; })) {
+        removed.at(static_cast<std::size_t>(current)) = true;
+    }
+    soil::SoilSurvey after = work.Soil();
+    after.readings.clear();
+    for (std::size_t i = 0; i < removed.size(); ++i) {
+        if (!removed[i]) {
+            after.readings.push_back(work.Soil().readings[i]);
+        }
+    }
+    Change(std::move(after));
+}
+
+// The readings keep the numbers as typed: a unit chosen afterwards says what
+// they were measured in, it does not convert them.
+void frmSoil::ChooseUnit(soil::LengthUnit unit) {
+    soil::SoilSurvey after = work.Soil();
+    after.unit = unit;
+    Change(std::move(after));
+}
+
+void frmSoil::ChooseArray(soil::SoilArray array) {
+    soil::SoilSurvey after = work.Soil();
+    after.array = array;
+    Change(std::move(after));
+}
+
+} // namespace stakewell::soilwindow

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "soil/SoilSurvey.h"
+#include "work/SiteWork.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QTableWidgetItem;
+
+namespace Ui {
+class frmSoil;
+}
+
+namespace stakewell::soilwindow {
+
+// Whether the table is to be filled afresh from a survey, or already shows
+// it because the user has just typed the change into a cell.
+enum class TableShows { Afresh, Already };
+
+// The site's resistivity survey: its readings as typed, their plot with the
+// two-layer fit, the fit's figures and what the design can take from them.
+// Every change of the survey is fitted at once and can be undone.
+class frmSoil : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmSoil(work::SiteWork& work, QWidget* parent = nullptr);
+    ~frmSoil() override;
+    frmSoil(const frmSoil&) = delete;
+    frmSoil& operator=(const frmSoil&) = delete;
+    frmSoil(frmSoil&&) = delete;
+    frmSoil& operator=(frmSoil&&) = delete;
+
+    // Shows the work's survey afresh.
+    void ShowSurvey();
+    // Shows again the figures that depend on the design's electrode length.
+    void ShowEquivalents();
+
+    // Each asks for the file name when fileName is empty and leaves the name
+    // used in it. A file that cannot be read changes nothing, one that cannot
+    // be written is left as it was; either is reported naming the file.
+    void ImportCsv(QString& fileName);
+    void ExportCsv(QString& fileName);
+    // The clipboard's CSV text as new readings after the current one.
+    void PasteReadings();
+
+private:
+    void ConnectHandlers();
+    void ConnectKeys();
+    void Show(work::Aspects aspects);
+    void Change(soil::SoilSurvey after, TableShows shows = TableShows::Afresh);
+    void Apply(const soil::SoilSurvey& survey, TableShows shows);
+    void FillTable();
+    void MarkCells();
+    QString CellProblem() const;
+    void ShowFigures();
+    std::optional<double> RodFeet() const;
+    int InsertionRow() const;
+    void InsertReadings(std::vector<soil::SoilReading> readings, int at);
+    void TakeCsv(const std::string& text, const QString& source, std::optional<int> at);
+    // Whether the user takes a figure from a fit graded poor or not assessed.
+    bool FitTrusted();
+    void UseInDesign(const QString& figure);
+    void UndoUse();
+
+    void grdReadings_Change(QTableWidgetItem* item);
+    void cmdAddRow_Click();
+    void cmdRemoveRow_Click();
+    void ChooseArray(soil::SoilArray array);
+    void ChooseUnit(soil::LengthUnit unit);
+
+    std::unique_ptr<Ui::frmSoil> ui;
+    work::SiteWork& work;
+    work::SiteWork::Subscription showing;
+    // How the table shows the change under way.
+    TableShows changeShows = TableShows::Afresh;
+    soil::SoilAnalysis analysis;
+    QString meanFigure;
+    QString midRangeFigure;
+    QString rodFigure;
+    // The design's earth resistivity before the last Use in Design, and what
+    // that wrote, while it can still be put back.
+    struct DesignUse {
+        QString replaced;
+        QString written;
+    };
+    std::optional<DesignUse> lastUse;
+};
+
+} // namespace stakewell::soilwindow
