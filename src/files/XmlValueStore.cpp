@@ -3,15 +3,9 @@
 #include "files/WholeFile.h"
 
 #include <QFile>
-#include <QHashFunctions>
 #include <QXmlStreamReader>
+#include <QXmlStreamWriter>
 
-#include <algorithm>
-#include <array>
-#include <bit>
-#include <cstring>
-#include <string>
-#include <string_view>
 #include <vector>
 
 namespace stakewell::files {
@@ -133,78 +127,29 @@ std::optional<QString> ValueText(QXmlStreamReader& reader, QStringView encoding)
     return unpacked;
 }
 
-// A data file never declares entities. Refusing every declaration stops the
-// nested "billion laughs" and its flat variant (one entity referenced
-// millions of times, which the reader would gather into one text beyond any
-// per-entity limit), and never fetches an entity from elsewhere.
-bool DeclaresEntities(const QXmlStreamReader& reader) {
-    return !reader.entityDeclarations().isEmpty();
+// A data file never has a document type. Refusing it stops the nested
+// "billion laughs" and its flat variant (one entity referenced millions of
+// times, which the reader would gather into one text beyond any per-entity
+// limit), and never fetches an entity or a definition from elsewhere.
+QString DocumentTypeRefusal(const QXmlStreamReader& reader) {
+    return reader.entityDeclarations().isEmpty()
+               ? QStringLiteral("the file declares a document type, which a data file never does")
+               : QStringLiteral("the file declares entities, which a data file never does");
 }
 
-const char* const Prolog = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<stakewell-data";
-
-QLatin1String Escape(char16_t unit, bool inAttribute) {
-    switch (unit) {
-    case u'<':
-        return QLatin1String("&lt;");
-    case u'>':
-        return QLatin1String("&gt;");
-    case u'&':
-        return QLatin1String("&amp;");
-    case u'"':
-        return QLatin1String("&quot;");
-    // A reader would turn these into spaces in an attribute value.
-    case u'\t':
-        return inAttribute ? QLatin1String("&#9;") : QLatin1String();
-    case u'\n':
-        return inAttribute ? QLatin1String("&#10;") : QLatin1String();
-    case u'\r':
-        return inAttribute ? QLatin1String("&#13;") : QLatin1String();
-    default:
-        return {};
-    }
-}
-
-// In UTF-8 with the writer's escapes. Runs without an escape are copied at
-// once: nearly every text is such a run of ASCII.
-void AppendEscaped(QByteArray& out, QStringView text, bool inAttribute) {
-    qsizetype at = 0;
-    while (at < text.size()) {
-        qsizetype end = at;
-        while (end < text.size() && text[end].unicode() < 0x80 &&
-               Escape(text[end].unicode(), inAttribute).isEmpty()) {
-            ++end;
-        }
-        const qsizetype start = out.size();
-        out.resize(start + (end - at));
-        std::transform(text.begin() + at, text.begin() + end, out.begin() + start,
-                       [](QChar c) { return static_cast<char>(c.unicode()); });
-        at = end;
-        while (end < text.size() && text[end].unicode() >= 0x80) {
-            ++end;
-        }
-        if (end > at) {
-            out += text.sliced(at, end - at).toUtf8();
-            at = end;
-        } else if (at < text.size()) {
-            const QLatin1String escape = Escape(text[at].unicode(), inAttribute);
-            out.append(escape.data(), escape.size());
-            ++at;
-        }
-    }
-}
-
-// Lays the file out byte for byte as QXmlStreamWriter did with automatic
-// formatting and a one-space indent, so files stay exactly as they were;
-// composing the text directly takes a fraction of the writer's time. Groups
-// open and close as consecutive values move between parent paths; values of
-// one group come in runs, so a parent path is split only when it changes.
-class LayoutWriter {
+// Writes the values through one XML writer, nesting each value in the groups
+// its path names. Groups open and close as consecutive values move between
+// parent paths; values of one group come in runs, so a parent path is split
+// only when it changes.
+class GroupedWriter {
 public:
-    explicit LayoutWriter(std::size_t valueCount) {
-        // A full survey's values take about 54 bytes each.
-        text.reserve(static_cast<qsizetype>(valueCount) * 56 + 64);
-        text += Prolog;
+    GroupedWriter() : writer(&document) {
+        // Automatic formatting with a one-space indent is how every data
+        // file has been laid out, so files stay as they were.
+        writer.setAutoFormatting(true);
+        writer.setAutoFormattingIndent(1);
+        writer.writeStartDocument();
+        writer.writeStartElement(RootElement);
     }
 
     // The parent path of the next value; none for a path without a "/".
@@ -218,152 +163,48 @@ public:
             ++shared;
         }
         for (; open.size() > shared; open.removeLast()) {
-            StartLine(open.size());
-            text += "</group>";
+            writer.writeEndElement();
         }
         for (; open.size() < parts.size(); open.append(parts[open.size()])) {
-            StartLine(open.size() + 1);
-            StartTag("<group", parts[open.size()]);
-            text += '>';
+            writer.writeStartElement(GroupElement);
+            Name(parts[open.size()]);
         }
         current = parent;
     }
 
     void Value(QStringView name, const QString& value) {
-        StartLine(open.size() + 1);
-        StartTag("<value", name);
+        writer.writeStartElement(ValueElement);
+        Name(name);
         if (AllowedAsCharacterData(value)) {
-            text += '>';
-            AppendEscaped(text, value, false);
+            writer.writeCharacters(value);
         } else {
-            text += " encoding=\"";
-            text += Base64Utf16.toLatin1();
-            text += "\">";
-            text += Utf16LittleEndian(value).toBase64();
+            writer.writeAttribute(EncodingAttribute, Base64Utf16);
+            writer.writeCharacters(QString::fromLatin1(Utf16LittleEndian(value).toBase64()));
         }
-        text += "</value>";
+        writer.writeEndElement();
     }
 
     // Nothing when a name holds a character XML cannot carry.
     std::optional<QByteArray> Finish() {
-        if (empty) {
-            text += "/>\n";
-        } else {
-            Enter(std::nullopt);
-            text += "\n</stakewell-data>\n";
-        }
-        return namesAllowed ? std::optional<QByteArray>(text) : std::nullopt;
+        writer.writeEndDocument();
+        return namesAllowed && !writer.hasError() ? std::optional<QByteArray>(document)
+                                                  : std::nullopt;
     }
 
 private:
-    void StartLine(qsizetype depth) {
-        text += empty ? ">\n" : "\n";
-        empty = false;
-        text.resize(text.size() + depth, u' ');
-    }
-
-    void StartTag(const char* element, QStringView name) {
+    void Name(QStringView name) {
+        // The writer flags most characters XML cannot carry, but writes an
+        // unpaired surrogate as if it could.
         namesAllowed = namesAllowed && AllowedInXml(name);
-        text += element;
-        text += " name=\"";
-        AppendEscaped(text, name, true);
-        text += '"';
+        // Borrowed, not copied: the view outlives the call.
+        writer.writeAttribute(NameAttribute, QString::fromRawData(name.data(), name.size()));
     }
 
-    QByteArray text;
-    bool empty = true;
+    QByteArray document;
+    QXmlStreamWriter writer;
     bool namesAllowed = true;
     QList<QStringView> open;
     std::optional<QStringView> current;
-};
-
-struct Unescape {
-    std::string_view escape;
-    char character;
-    bool inAttributeOnly;
-};
-
-constexpr std::array<Unescape, 7> Unescapes{{{"&lt;", '<', false},
-                                             {"&gt;", '>', false},
-                                             {"&amp;", '&', false},
-                                             {"&quot;", '"', false},
-                                             {"&#9;", '\t', true},
-                                             {"&#10;", '\n', true},
-                                             {"&#13;", '\r', true}}};
-
-// The text a reader makes of an attribute value or of character data, for
-// the forms the writer gives them; nothing for any other form.
-std::optional<QString> WrittenText(std::string_view raw, bool inAttribute) {
-    const auto plain = [inAttribute](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return (byte >= 0x20 && byte != '&' && byte != '<' && byte != '>' && byte != '"') ||
-               (!inAttribute && (byte == '\t' || byte == '\n'));
-    };
-    const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
-    if (std::all_of(raw.begin(), raw.end(), plain) && std::all_of(raw.begin(), raw.end(), ascii)) {
-        return QString::fromLatin1(raw.data(), static_cast<qsizetype>(raw.size()));
-    }
-    std::string utf8;
-    utf8.reserve(raw.size());
-    while (!raw.empty()) {
-        if (plain(raw.front())) {
-            utf8 += raw.front();
-            raw.remove_prefix(1);
-            continue;
-        }
-        const auto* const unescape =
-            std::find_if(Unescapes.begin(), Unescapes.end(), [&](const Unescape& u) {
-                return (inAttribute || !u.inAttributeOnly) && raw.starts_with(u.escape);
-            });
-        if (unescape == Unescapes.end()) {
-            return std::nullopt;
-        }
-        utf8 += unescape->character;
-        raw.remove_prefix(unescape->escape.size());
-    }
-    QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    // Decoding replaces whatever is not UTF-8, so only the bytes that encode
-    // back unchanged were UTF-8, as the reader requires.
-    if (text.toUtf8() != QByteArrayView(utf8.data(), static_cast<qsizetype>(utf8.size())) ||
-        !AllowedInXml(text)) {
-        return std::nullopt;
-    }
-    return text;
-}
-
-// Walks a file laid out as Write() lays it out.
-class LayoutReader {
-public:
-    explicit LayoutReader(std::string_view document) : rest(document) {}
-
-    bool Skip(std::string_view expected) {
-        if (!rest.starts_with(expected)) {
-            return false;
-        }
-        rest.remove_prefix(expected.size());
-        return true;
-    }
-
-    void SkipBlanks() {
-        const std::size_t text = rest.find_first_not_of(" \n");
-        rest.remove_prefix(text == std::string_view::npos ? rest.size() : text);
-    }
-
-    // The text before the stop, which is passed over.
-    std::optional<QString> TextUntil(char stop, bool inAttribute) {
-        const std::size_t end = rest.find(stop);
-        if (end == std::string_view::npos) {
-            return std::nullopt;
-        }
-        const std::string_view raw = rest.substr(0, end);
-        rest.remove_prefix(end + 1);
-        return WrittenText(raw, inAttribute);
-    }
-
-    bool AtEnd() const { return rest.empty(); }
-
-private:
-    std::string_view rest;
 };
 
 QString TooLarge() {
@@ -402,14 +243,6 @@ std::optional<QString> XmlValueStore::Read() {
     if (document.size() > MaxFileBytes) {
         return TooLarge();
     }
-    // Files come as this program writes them, which a plain walk reads many
-    // times faster than the XML reader; the reader takes every other file
-    // afresh and tells where it goes wrong.
-    if (ParseWrittenLayout(
-            std::string_view(document.constData(), static_cast<std::size_t>(document.size())))) {
-        return std::nullopt;
-    }
-    Clear();
     std::optional<QString> problem = Parse(document);
     if (problem) {
         Clear();
@@ -417,81 +250,12 @@ std::optional<QString> XmlValueStore::Read() {
     return problem;
 }
 
-bool XmlValueStore::ParseWrittenLayout(std::string_view document) {
-    LayoutReader reader(document);
-    if (!reader.Skip(Prolog)) {
-        return false;
-    }
-    if (reader.Skip("/>")) {
-        reader.SkipBlanks();
-        return reader.AtEnd();
-    }
-    if (!reader.Skip(">")) {
-        return false;
-    }
-    // About one value for every 40 bytes of a real file.
-    Reserve(document.size() / 40);
-    std::vector<QString> groups{QString()};
-    qsizetype pathCharacters = 0;
-    while (!groups.empty()) {
-        reader.SkipBlanks();
-        if (reader.Skip("</")) {
-            groups.pop_back();
-            if (!reader.Skip(groups.empty() ? "stakewell-data>" : "group>")) {
-                return false;
-            }
-            continue;
-        }
-        const bool group = reader.Skip("<group name=\"");
-        if (!group && !reader.Skip("<value name=\"")) {
-            return false;
-        }
-        const std::optional<QString> part = reader.TextUntil('"', true);
-        if (!part) {
-            return false;
-        }
-        pathCharacters += groups.back().size() + part->size() + 1;
-        if (pathCharacters > MaxPathCharacters) {
-            return false;
-        }
-        QString path = groups.back() + *part;
-        if (group) {
-            if (!reader.Skip(">")) {
-                return false;
-            }
-            groups.push_back(path + u'/');
-            continue;
-        }
-        const bool encoded = reader.Skip(" encoding=\"base64-utf16le\"");
-        std::optional<QString> text = QString();
-        if (!reader.Skip("/>")) {
-            if (!reader.Skip(">")) {
-                return false;
-            }
-            text = reader.TextUntil('<', false);
-            if (!text || !reader.Skip("/value>")) {
-                return false;
-            }
-        }
-        if (encoded) {
-            text = FromBase64Utf16(*text);
-            if (!text) {
-                return false;
-            }
-        }
-        SetValue(path, *text);
-    }
-    reader.SkipBlanks();
-    return reader.AtEnd();
-}
-
 std::optional<QString> XmlValueStore::Parse(const QByteArray& document) {
     QXmlStreamReader reader(document);
     reader.setEntityExpansionLimit(EntityExpansionLimit);
     while (!reader.atEnd() && reader.readNext() != QXmlStreamReader::StartElement) {
-        if (reader.tokenType() == QXmlStreamReader::DTD && DeclaresEntities(reader)) {
-            return Located(
-                reader, QStringLiteral("the file declares entities, which a data file never does"));
+        if (reader.tokenType() == QXmlStreamReader::DTD) {
+            return Located(reader, DocumentTypeRefusal(reader));
         }
     }
     if (!reader.isStartElement()) {
@@ -555,7 +319,7 @@ std::optional<QString> XmlValueStore::Parse(const QByteArray& document) {
 }
 
 std::optional<QString> XmlValueStore::Write() const {
-    LayoutWriter writer(entries.size());
+    GroupedWriter writer;
     for (const Entry& entry : entries) {
         const qsizetype cut = entry.path.lastIndexOf(u'/');
         if (cut < 0) {
@@ -573,96 +337,33 @@ std::optional<QString> XmlValueStore::Write() const {
     return WriteWholeFile(name, *document);
 }
 
-namespace {
-
-std::uint64_t MultiplyFolded(std::uint64_t a, std::uint64_t b) {
-    const auto product = static_cast<unsigned __int128>(a) * b;
-    return static_cast<std::uint64_t>(product) ^ static_cast<std::uint64_t>(product >> 64);
-}
-
-// Qt's own string hash costs several times more here, amid the store's other
-// work, than this one. The seed enters every step, so a file cannot choose
-// paths that collide without knowing it.
-std::size_t PathHash(QStringView path) {
-    static const std::uint64_t seed = QHashSeed::globalSeed();
-    constexpr std::uint64_t Odd = 0x9E3779B97F4A7C15;
-    constexpr qsizetype UnitsPerStep = sizeof(std::uint64_t) / sizeof(char16_t);
-    std::uint64_t hash = seed ^ static_cast<std::uint64_t>(path.size());
-    for (qsizetype at = 0; at < path.size(); at += UnitsPerStep) {
-        std::uint64_t units = 0;
-        std::memcpy(&units, path.utf16() + at,
-                    sizeof(char16_t) *
-                        static_cast<std::size_t>(std::min(UnitsPerStep, path.size() - at)));
-        hash = MultiplyFolded(units ^ seed, hash ^ Odd);
-    }
-    return MultiplyFolded(hash ^ Odd, seed ^ Odd);
-}
-
-} // namespace
-
 QString XmlValueStore::GetValue(const QString& path) const {
-    if (buckets.empty()) {
-        return {};
-    }
-    const std::uint32_t held = buckets[BucketOf(path, PathHash(path))];
-    return held == 0 ? QString() : entries[held - 1].value;
+    const auto place = places.constFind(path);
+    return place == places.cend() ? QString() : entries[static_cast<std::size_t>(*place)].value;
 }
 
 bool XmlValueStore::Holds(const QString& path) const {
-    return !buckets.empty() && buckets[BucketOf(path, PathHash(path))] != 0;
+    return places.contains(path);
 }
 
 void XmlValueStore::Reserve(std::size_t count) {
     entries.reserve(count);
-    if (2 * count > buckets.size()) {
-        Rehash(2 * count);
-    }
+    places.reserve(static_cast<qsizetype>(count));
 }
 
 void XmlValueStore::SetValue(const QString& path, const QString& value) {
-    if (2 * (entries.size() + 1) > buckets.size()) {
-        Rehash(2 * buckets.size());
-    }
-    const std::size_t hash = PathHash(path);
-    std::uint32_t& held = buckets[BucketOf(path, hash)];
-    if (held != 0) {
-        entries[held - 1].value = value;
+    const auto place = places.constFind(path);
+    if (place != places.cend()) {
+        entries[static_cast<std::size_t>(*place)].value = value;
         return;
     }
-    entries.push_back({path, value, hash});
-    held = static_cast<std::uint32_t>(entries.size());
+    places.insert(path, static_cast<qsizetype>(entries.size()));
+    entries.push_back({path, value});
 }
 
 void XmlValueStore::Clear() {
     entries.clear();
-    buckets.clear();
-}
-
-std::size_t XmlValueStore::BucketOf(QStringView path, std::size_t hash) const {
-    const std::size_t mask = buckets.size() - 1;
-    for (std::size_t bucket = hash & mask;; bucket = (bucket + 1) & mask) {
-        const std::uint32_t held = buckets[bucket];
-        if (held == 0) {
-            return bucket;
-        }
-        const Entry& entry = entries[held - 1];
-        if (entry.hash == hash && entry.path == path) {
-            return bucket;
-        }
-    }
-}
-
-void XmlValueStore::Rehash(std::size_t bucketCount) {
-    constexpr std::size_t FewestBuckets = 16;
-    buckets.assign(std::bit_ceil(std::max(bucketCount, FewestBuckets)), 0);
-    const std::size_t mask = buckets.size() - 1;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        std::size_t bucket = entries[i].hash & mask;
-        while (buckets[bucket] != 0) {
-            bucket = (bucket + 1) & mask;
-        }
-        buckets[bucket] = static_cast<std::uint32_t>(i + 1);
-    }
+    places.clear();
 }
 
 } // namespace stakewell::files
