@@ -46,7 +46,6 @@ private:
         QString value;
     };
 
-    std::optional<QString> Parse(const QByteArray& document);
     void Clear();
 
     QString name;

@@ -107,7 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"DeeplyNestedLongNames",
                 QByteArray("<stakewell-data>") +
                     QByteArray("<group name=\"" + QByteArray(60000, 'g') + "\">").repeated(200) +
-                    QByteArray("<value name=\"v\"/>").repeated(20000),
+                    QByteArray("<value name=\"v\"/>").repeated(20000) +
+                    QByteArray("</group>").repeated(200) + "</stakewell-data>",
                 "nest deeper"},
         BadFile{"ExternalEntity",
                 "<?xml version=\"1.0\"?><!DOCTYPE s [<!ENTITY x SYSTEM \"/etc/hostname\">]>"
