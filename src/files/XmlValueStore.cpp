@@ -448,12 +448,15 @@ void XmlValueStore::Reserve(std::size_t count) {
 }
 
 void XmlValueStore::SetValue(const QString& path, const QString& value) {
-    const auto place = places.constFind(path);
-    if (place != places.cend()) {
-        entries[static_cast<std::size_t>(*place)].value = value;
+    // One lookup finds the path's place or makes room for it, which a new
+    // path tells by growing the index.
+    const qsizetype known = places.size();
+    qsizetype& place = places[path];
+    if (places.size() == known) {
+        entries[static_cast<std::size_t>(place)].value = value;
         return;
     }
-    places.insert(path, static_cast<qsizetype>(entries.size()));
+    place = static_cast<qsizetype>(entries.size());
     entries.push_back({path, value});
 }
 
