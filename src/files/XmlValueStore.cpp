@@ -10,6 +10,7 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -18,12 +19,15 @@ namespace stakewell::files {
 
 namespace {
 
-const QString RootElement = QStringLiteral("stakewell-data");
+constexpr const char* RootTag = "stakewell-data";
+const QString RootElement = QLatin1String(RootTag);
 // A path's parts before its last are nested groups, so a point's value costs
 // only its own name: a file with the largest survey stays near 3.5 MB and
 // reads fast. Names are attribute values, so any part works ("4Pt", "Ohms-0").
-const QString GroupElement = QStringLiteral("group");
-const QString ValueElement = QStringLiteral("value");
+constexpr const char* GroupTag = "group";
+constexpr const char* ValueTag = "value";
+const QString GroupElement = QLatin1String(GroupTag);
+const QString ValueElement = QLatin1String(ValueTag);
 const QString NameAttribute = QStringLiteral("name");
 const QString EncodingAttribute = QStringLiteral("encoding");
 // Texts that XML cannot carry as character data (a carriage return would be
@@ -174,18 +178,19 @@ constexpr unsigned ParseOptions = pugi::parse_cdata | pugi::parse_eol |
                                   pugi::parse_wconv_attribute | pugi::parse_ws_pcdata |
                                   pugi::parse_doctype | pugi::parse_fragment;
 
-enum class Context { Content, Attribute };
+enum class Context { Content, Attribute, Verbatim };
 
-// The text of raw bytes, nothing when they are not UTF-8 or hold a character
-// XML does not allow.
-std::optional<QString> CheckedText(std::string_view bytes) {
-    const bool plain = std::all_of(bytes.begin(), bytes.end(), [](char c) {
+// ASCII that XML allows everywhere, as nearly every text of a data file is.
+bool PlainAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) {
         const auto byte = static_cast<unsigned char>(c);
         return (byte >= 0x20 && byte < 0x80) || byte == '\t' || byte == '\n';
     });
-    if (plain) {
-        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    }
+}
+
+// The text of UTF-8 bytes, nothing when they are not UTF-8 or hold a
+// character XML does not allow.
+std::optional<QString> CheckedText(std::string_view bytes) {
     // A byte order mark here is a character of the text, not a mark to drop.
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
@@ -216,20 +221,30 @@ std::optional<QString> Resolved(const QString& raw, Context context) {
     return text;
 }
 
-std::optional<QString> ReadText(std::string_view raw, Context context) {
-    std::optional<QString> text = CheckedText(raw);
-    if (text && raw.find('&') != std::string_view::npos) {
-        text = Resolved(*text, context);
+// Appends the text of raw bytes as XML reads them; false when XML does not
+// allow them.
+bool AppendText(QString& text, std::string_view raw, Context context) {
+    const bool references = context != Context::Verbatim && raw.find('&') != std::string_view::npos;
+    if (!references && PlainAscii(raw)) {
+        text.append(QLatin1String(raw.data(), static_cast<qsizetype>(raw.size())));
+        return true;
     }
-    return text;
+    std::optional<QString> checked = CheckedText(raw);
+    if (checked && references) {
+        checked = Resolved(*checked, context);
+    }
+    if (checked) {
+        text += *checked;
+    }
+    return checked.has_value();
 }
 
 bool Blank(std::string_view text) {
     return text.find_first_not_of(" \t\n") == std::string_view::npos;
 }
 
-bool Named(const pugi::xml_node& node, const QString& name) {
-    return node.type() == pugi::node_element && QLatin1String(node.name()) == name;
+bool Named(const pugi::xml_node& node, const char* name) {
+    return node.type() == pugi::node_element && std::strcmp(node.name(), name) == 0;
 }
 
 // Takes a parsed file's values into the store, checking what pugixml left
@@ -268,7 +283,7 @@ public:
         if (!root) {
             return Located(document.size(), QStringLiteral("the file holds no XML element"));
         }
-        if (!Named(root, RootElement)) {
+        if (!Named(root, RootTag)) {
             return Located(root.offset_debug(),
                            QStringLiteral("this XML file is not a Stakewell data file"));
         }
@@ -299,27 +314,26 @@ private:
         qsizetype pathCharacters = 0;
         pugi::xml_node node = root.first_child();
         while (node) {
-            const bool group = Named(node, GroupElement);
-            if (group || Named(node, ValueElement)) {
-                const std::optional<QString> name =
-                    ReadText(node.attribute("name").value(), Context::Attribute);
-                if (!name) {
+            const bool group = Named(node, GroupTag);
+            if (group || Named(node, ValueTag)) {
+                QString path = groups.back();
+                if (!AppendText(path, node.attribute("name").value(), Context::Attribute)) {
                     return Located(node.offset_debug(),
                                    QStringLiteral("a name holds what XML does not allow"));
                 }
-                pathCharacters += groups.back().size() + name->size() + 1;
+                pathCharacters += path.size() + 1;
                 if (pathCharacters > MaxPathCharacters) {
                     return Located(node.offset_debug(),
                                    QStringLiteral("the file's groups nest deeper than any data "
                                                   "file's"));
                 }
                 if (group && node.first_child()) {
-                    groups.push_back(groups.back() + *name + u'/');
+                    groups.push_back(path + u'/');
                     node = node.first_child();
                     continue;
                 }
                 if (!group) {
-                    if (std::optional<QString> problem = TakeValue(node, groups.back() + *name)) {
+                    if (std::optional<QString> problem = TakeValue(node, path)) {
                         return problem;
                     }
                 }
@@ -340,23 +354,20 @@ private:
             if (part.type() == pugi::node_element) {
                 return Located(part.offset_debug(), QStringLiteral("a value holds an element"));
             }
-            const std::optional<QString> piece = part.type() == pugi::node_cdata
-                                                     ? CheckedText(part.value())
-                                                     : ReadText(part.value(), Context::Content);
-            if (!piece) {
+            const Context context =
+                part.type() == pugi::node_cdata ? Context::Verbatim : Context::Content;
+            if (!AppendText(text, part.value(), context)) {
                 return Located(part.offset_debug(),
                                QStringLiteral("a value holds what XML does not allow"));
             }
-            text += *piece;
         }
-        const std::optional<QString> encoding =
-            ReadText(value.attribute("encoding").value(), Context::Attribute);
-        if (!encoding || (!encoding->isEmpty() && *encoding != Base64Utf16)) {
+        QString encoding;
+        if (!AppendText(encoding, value.attribute("encoding").value(), Context::Attribute) ||
+            (!encoding.isEmpty() && encoding != Base64Utf16)) {
             return Located(value.offset_debug(),
-                           QStringLiteral("a value has the unknown encoding \"%1\"")
-                               .arg(encoding.value_or(QString())));
+                           QStringLiteral("a value has the unknown encoding \"%1\"").arg(encoding));
         }
-        if (!encoding->isEmpty()) {
+        if (!encoding.isEmpty()) {
             std::optional<QString> unpacked = FromBase64Utf16(text);
             if (!unpacked) {
                 return Located(value.offset_debug(),
