@@ -268,7 +268,7 @@ public:
                 return Located(node.offset_debug(), DocumentTypeRefusal(node.value()));
             }
             if (node.type() == pugi::node_element) {
-                if (root) {
+                if (!root.empty()) {
                     return Located(node.offset_debug(),
                                    QStringLiteral("the file holds more than one root element"));
                 }
@@ -280,7 +280,7 @@ public:
                                QStringLiteral("the file holds text outside its root element"));
             }
         }
-        if (!root) {
+        if (root.empty()) {
             return Located(document.size(), QStringLiteral("the file holds no XML element"));
         }
         if (!Named(root, RootTag)) {
@@ -313,7 +313,7 @@ private:
         // come to a few million characters.
         qsizetype pathCharacters = 0;
         pugi::xml_node node = root.first_child();
-        while (node) {
+        while (!node.empty()) {
             const bool group = Named(node, GroupTag);
             if (group || Named(node, ValueTag)) {
                 QString path = groups.back();
@@ -327,7 +327,7 @@ private:
                                    QStringLiteral("the file's groups nest deeper than any data "
                                                   "file's"));
                 }
-                if (group && node.first_child()) {
+                if (group && !node.first_child().empty()) {
                     groups.push_back(path + u'/');
                     node = node.first_child();
                     continue;
