@@ -28,8 +28,10 @@ constexpr const char* GroupTag = "group";
 constexpr const char* ValueTag = "value";
 const QString GroupElement = QLatin1String(GroupTag);
 const QString ValueElement = QLatin1String(ValueTag);
-const QString NameAttribute = QStringLiteral("name");
-const QString EncodingAttribute = QStringLiteral("encoding");
+constexpr const char* NameTag = "name";
+constexpr const char* EncodingTag = "encoding";
+const QString NameAttribute = QLatin1String(NameTag);
+const QString EncodingAttribute = QLatin1String(EncodingTag);
 // Texts that XML cannot carry as character data (a carriage return would be
 // read back as a line feed; most control characters and unpaired surrogates
 // are not allowed at all) are stored as their UTF-16 code units in base64.
@@ -138,25 +140,21 @@ public:
         writer.writeEndElement();
     }
 
-    // Nothing when a name holds a character XML cannot carry.
+    // Nothing when a name holds a character XML cannot carry: the writer
+    // leaves it out and tells so.
     std::optional<QByteArray> Finish() {
         writer.writeEndDocument();
-        return namesAllowed && !writer.hasError() ? std::optional<QByteArray>(document)
-                                                  : std::nullopt;
+        return writer.hasError() ? std::nullopt : std::optional<QByteArray>(document);
     }
 
 private:
     void Name(QStringView name) {
-        // The writer flags most characters XML cannot carry, but writes an
-        // unpaired surrogate as if it could.
-        namesAllowed = namesAllowed && AllowedInXml(name);
         // Borrowed, not copied: the view outlives the call.
         writer.writeAttribute(NameAttribute, QString::fromRawData(name.data(), name.size()));
     }
 
     QByteArray document;
     QXmlStreamWriter writer;
-    bool namesAllowed = true;
     QList<QStringView> open;
     std::optional<QStringView> current;
 };
@@ -317,7 +315,7 @@ private:
             const bool group = Named(node, GroupTag);
             if (group || Named(node, ValueTag)) {
                 QString path = groups.back();
-                if (!AppendText(path, node.attribute("name").value(), Context::Attribute)) {
+                if (!AppendText(path, node.attribute(NameTag).value(), Context::Attribute)) {
                     return Located(node.offset_debug(),
                                    QStringLiteral("a name holds what XML does not allow"));
                 }
@@ -362,7 +360,7 @@ private:
             }
         }
         QString encoding;
-        if (!AppendText(encoding, value.attribute("encoding").value(), Context::Attribute) ||
+        if (!AppendText(encoding, value.attribute(EncodingTag).value(), Context::Attribute) ||
             (!encoding.isEmpty() && encoding != Base64Utf16)) {
             return Located(value.offset_debug(),
                            QStringLiteral("a value has the unknown encoding \"%1\"").arg(encoding));

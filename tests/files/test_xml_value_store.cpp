@@ -320,16 +320,30 @@ INSTANTIATE_TEST_SUITE_P(
             "</stakewell-data>\n"}),
     [](const testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.name); });
 
+struct NameCase {
+    const char* name;
+    QString path;
+};
+
+class UncarriedName : public testing::TestWithParam<NameCase> {};
+
 // A name XML cannot carry fails the write, as a text would if it were not
 // encoded, and leaves no file behind.
-TEST(XmlValueStore, ANameXmlCannotCarryIsNotWritten) {
+TEST_P(UncarriedName, IsNotWritten) {
     QTemporaryDir folder;
     stakewell::files::XmlValueStore store;
     store.FileName(folder.filePath(QStringLiteral("data.xml")));
-    store.SetValue(QStringLiteral("Data/bell\x07/Top"), QStringLiteral("15"));
+    store.SetValue(GetParam().path, QStringLiteral("15"));
     EXPECT_TRUE(store.Write().has_value());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, UncarriedName,
+    testing::Values(NameCase{"ControlCharacter", QStringLiteral("Data/bell\x07/Top")},
+                    NameCase{"UnpairedSurrogate", QStringLiteral("Data/") + QChar(0xDC00)},
+                    NameCase{"Noncharacter", QStringLiteral("Data/") + QChar(0xFFFE)}),
+    [](const testing::TestParamInfo<NameCase>& info) { return std::string(info.param.name); });
 
 struct ValueForm {
     const char* name;
