@@ -167,7 +167,7 @@ QString TooLarge() {
 // pugixml parses several times faster than QXmlStreamReader, which matters
 // for a full survey's 65 000 values, but it checks less than XML requires:
 // it passes over bytes that are not UTF-8, characters XML does not allow and
-// references it does not know. So texts are taken raw, with their references
+// needsReader it does not know. So texts are taken raw, with their needsReader
 // left in, and each is checked here; the few that hold a reference are
 // resolved by QXmlStreamReader, which refuses an unknown entity or a bare
 // "&" as XML requires. As a fragment, text and elements outside the root
@@ -198,7 +198,7 @@ std::optional<QString> CheckedText(std::string_view bytes) {
     return text;
 }
 
-// A raw text's references resolved, nothing when one is not allowed.
+// A raw text's needsReader resolved, nothing when one is not allowed.
 std::optional<QString> Resolved(const QString& raw, Context context) {
     // An attribute value may hold either quote, but not the one around it.
     const QChar quote = raw.contains(u'"') ? u'\'' : u'"';
@@ -222,13 +222,17 @@ std::optional<QString> Resolved(const QString& raw, Context context) {
 // Appends the text of raw bytes as XML reads them; false when XML does not
 // allow them.
 bool AppendText(QString& text, std::string_view raw, Context context) {
-    const bool references = context != Context::Verbatim && raw.find('&') != std::string_view::npos;
-    if (!references && PlainAscii(raw)) {
+    // pugixml also takes a "<" in an attribute, which only the XML reader
+    // refuses.
+    const std::string_view forReader = context == Context::Attribute ? "&<" : "&";
+    const bool needsReader =
+        context != Context::Verbatim && raw.find_first_of(forReader) != std::string_view::npos;
+    if (!needsReader && PlainAscii(raw)) {
         text.append(QLatin1String(raw.data(), static_cast<qsizetype>(raw.size())));
         return true;
     }
     std::optional<QString> checked = CheckedText(raw);
-    if (checked && references) {
+    if (checked && needsReader) {
         checked = Resolved(*checked, context);
     }
     if (checked) {

@@ -122,6 +122,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "line 1, column"},
         BadFile{"UndeclaredEntityInAName",
                 "<stakewell-data><value name=\"&e;\">1</value></stakewell-data>", "a name"},
+        BadFile{"LessThanInAName", "<stakewell-data><value name=\"a<b\">1</value></stakewell-data>",
+                "a name"},
         BadFile{"TextOutsideTheRoot", "15<stakewell-data/>", "outside its root"},
         BadFile{"SecondRoot", "<stakewell-data/>\n<stakewell-data/>", "more than one root"},
         BadFile{"ElementInAValueOnALaterLine",
