@@ -167,7 +167,7 @@ QString TooLarge() {
 // pugixml parses several times faster than QXmlStreamReader, which matters
 // for a full survey's 65 000 values, but it checks less than XML requires:
 // it passes over bytes that are not UTF-8, characters XML does not allow and
-// needsReader it does not know. So texts are taken raw, with their needsReader
+// references it does not know. So texts are taken raw, with their references
 // left in, and each is checked here; the few that hold a reference are
 // resolved by QXmlStreamReader, which refuses an unknown entity or a bare
 // "&" as XML requires. As a fragment, text and elements outside the root
@@ -198,7 +198,7 @@ std::optional<QString> CheckedText(std::string_view bytes) {
     return text;
 }
 
-// A raw text's needsReader resolved, nothing when one is not allowed.
+// A raw text as the XML reader reads it, nothing when the reader refuses it.
 std::optional<QString> Resolved(const QString& raw, Context context) {
     // An attribute value may hold either quote, but not the one around it.
     const QChar quote = raw.contains(u'"') ? u'\'' : u'"';
