@@ -1,9 +1,7 @@
 #include "files/DataFile.h"
 #include "files/DataFileCheck.h"
 #include "files/XmlValueStore.h"
-#include "mainwindow/frmMain.h"
 
-#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -13,58 +11,8 @@
 
 namespace {
 
-// Puts the readings in the window's work as a loaded file would.
-void PutReadings(stakewell::mainwindow::frmMain& window,
-                 std::vector<stakewell::fop::FOPPoint> points, int current) {
-    stakewell::files::DataFileContent content = window.Work().Content();
-    content.FOPPoints = std::move(points);
-    window.Work().Take(content);
-    window.Work().Browse(current);
-}
-
-// The largest survey a data file can hold, in a window on its
-// fall-of-potential page with the graph shown, so that a load also redraws
-// every point.
-class FullSurveyWindow {
-public:
-    FullSurveyWindow() {
-        window.show();
-        window.findChild<QTabWidget*>("TabStrip1")->setCurrentIndex(4);
-        std::vector<stakewell::fop::FOPPoint> points{stakewell::fop::FOPPoint{}};
-        for (int i = 1; i <= stakewell::fop::MaxFOPPoints; ++i) {
-            const double feet = 0.001 * i + 1.0 / 3.0;
-            points.push_back({feet, 2.0 + 7.0 * (1.0 - std::exp(-feet / 15.0))});
-        }
-        PutReadings(window, std::move(points), stakewell::fop::MaxFOPPoints);
-    }
-
-    QString FileName() const { return folder.filePath(QStringLiteral("survey.xml")); }
-
-    QTemporaryDir folder;
-    stakewell::mainwindow::frmMain window;
-};
-
-void BM_SaveFullSurvey(benchmark::State& state) {
-    FullSurveyWindow survey;
-    for (auto _ : state) {
-        QString fileName = survey.FileName();
-        survey.window.SaveDataFile(fileName);
-    }
-}
-BENCHMARK(BM_SaveFullSurvey)->Unit(benchmark::kMillisecond);
-
-void BM_LoadFullSurvey(benchmark::State& state) {
-    FullSurveyWindow survey;
-    QString saved = survey.FileName();
-    survey.window.SaveDataFile(saved);
-    for (auto _ : state) {
-        QString fileName = saved;
-        survey.window.LoadDataFile(fileName);
-    }
-}
-BENCHMARK(BM_LoadFullSurvey)->Unit(benchmark::kMillisecond);
-
-// The steps of a save and a load, each alone, to tell where their time goes.
+// The steps of a save and a load through the window, each alone, to tell
+// where their time goes.
 stakewell::files::DataFileContent FullSurveyContent() {
     stakewell::files::DataFileContent content;
     for (int i = 1; i <= stakewell::fop::MaxFOPPoints; ++i) {

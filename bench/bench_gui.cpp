@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -140,6 +141,38 @@ BENCHMARK(BM_FopRemove)
     ->Arg(1)
     ->Arg(stakewell::fop::MaxFOPPoints / 2)
     ->Arg(stakewell::fop::MaxFOPPoints)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// A save and a load of the largest survey through the window: the load also
+// checks the file and redraws every point on the graph.
+void BM_SaveDataFileThroughWindow(benchmark::State& state) {
+    LargestSurveyWindow survey(stakewell::fop::MaxFOPPoints);
+    const QTemporaryDir folder;
+    const QString saved = folder.filePath(QStringLiteral("survey.xml"));
+    for (auto _ : state) {
+        QString fileName = saved;
+        survey.window.SaveDataFile(fileName);
+    }
+}
+BENCHMARK(BM_SaveDataFileThroughWindow)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void BM_LoadDataFileThroughWindow(benchmark::State& state) {
+    LargestSurveyWindow survey(stakewell::fop::MaxFOPPoints);
+    const QTemporaryDir folder;
+    const QString saved = folder.filePath(QStringLiteral("survey.xml"));
+    QString fileName = saved;
+    survey.window.SaveDataFile(fileName);
+    for (auto _ : state) {
+        fileName = saved;
+        survey.window.LoadDataFile(fileName);
+    }
+}
+BENCHMARK(BM_LoadDataFileThroughWindow)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -8,6 +8,7 @@ packages=(
     clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    libpugixml-dev
     fonts-liberation fonts-dejavu-core
     lintian desktop-file-utils appstream
 )

@@ -3,37 +3,40 @@
 #include "files/WholeFile.h"
 
 #include <QFile>
-#include <QHashFunctions>
+#include <QStringDecoder>
 #include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <pugixml.hpp>
 
 #include <algorithm>
-#include <array>
-#include <bit>
 #include <cstring>
-#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace stakewell::files {
 
 namespace {
 
-const QString RootElement = QStringLiteral("stakewell-data");
+constexpr const char* RootTag = "stakewell-data";
+const QString RootElement = QLatin1String(RootTag);
 // A path's parts before its last are nested groups, so a point's value costs
 // only its own name: a file with the largest survey stays near 3.5 MB and
 // reads fast. Names are attribute values, so any part works ("4Pt", "Ohms-0").
-const QString GroupElement = QStringLiteral("group");
-const QString ValueElement = QStringLiteral("value");
-const QString NameAttribute = QStringLiteral("name");
-const QString EncodingAttribute = QStringLiteral("encoding");
+constexpr const char* GroupTag = "group";
+constexpr const char* ValueTag = "value";
+const QString GroupElement = QLatin1String(GroupTag);
+const QString ValueElement = QLatin1String(ValueTag);
+constexpr const char* NameTag = "name";
+constexpr const char* EncodingTag = "encoding";
+const QString NameAttribute = QLatin1String(NameTag);
+const QString EncodingAttribute = QLatin1String(EncodingTag);
 // Texts that XML cannot carry as character data (a carriage return would be
 // read back as a line feed; most control characters and unpaired surrogates
 // are not allowed at all) are stored as their UTF-16 code units in base64.
 const QString Base64Utf16 = QStringLiteral("base64-utf16le");
 
-// Declared entities are refused before they are used; the reader's own limit
-// stays as a second guard.
-constexpr int EntityExpansionLimit = 4096;
 constexpr qsizetype MaxPathCharacters = qsizetype{16} * 1024 * 1024;
 
 // Whether XML allows every character of the text.
@@ -90,121 +93,19 @@ std::optional<QString> FromBase64Utf16(const QString& text) {
     return decoded ? FromUtf16LittleEndian(*decoded) : std::nullopt;
 }
 
-// The text of the current element. An entity the reader cannot resolve
-// (one that names an outside file) is an error, not silently left out.
-std::optional<QString> ElementText(QXmlStreamReader& reader) {
-    QString text;
-    while (!reader.atEnd()) {
-        switch (reader.readNext()) {
-        case QXmlStreamReader::Characters:
-            text += reader.text();
-            break;
-        case QXmlStreamReader::EndElement:
-            return text;
-        case QXmlStreamReader::EntityReference:
-            reader.raiseError(
-                QStringLiteral("the file refers to the entity \"%1\", which is not read")
-                    .arg(reader.name()));
-            return std::nullopt;
-        case QXmlStreamReader::StartElement:
-            reader.raiseError(QStringLiteral("a value holds an element"));
-            return std::nullopt;
-        default:
-            break;
-        }
-    }
-    return std::nullopt;
-}
-
-// The text of a value element, decoded where it was stored encoded.
-std::optional<QString> ValueText(QXmlStreamReader& reader, QStringView encoding) {
-    std::optional<QString> text = ElementText(reader);
-    if (!text || encoding.isEmpty()) {
-        return text;
-    }
-    if (encoding != Base64Utf16) {
-        reader.raiseError(QStringLiteral("a value has the unknown encoding \"%1\"").arg(encoding));
-        return std::nullopt;
-    }
-    std::optional<QString> unpacked = FromBase64Utf16(*text);
-    if (!unpacked) {
-        reader.raiseError(QStringLiteral("a value's encoded text is damaged"));
-    }
-    return unpacked;
-}
-
-// A data file never declares entities. Refusing every declaration stops the
-// nested "billion laughs" and its flat variant (one entity referenced
-// millions of times, which the reader would gather into one text beyond any
-// per-entity limit), and never fetches an entity from elsewhere.
-bool DeclaresEntities(const QXmlStreamReader& reader) {
-    return !reader.entityDeclarations().isEmpty();
-}
-
-const char* const Prolog = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<stakewell-data";
-
-QLatin1String Escape(char16_t unit, bool inAttribute) {
-    switch (unit) {
-    case u'<':
-        return QLatin1String("&lt;");
-    case u'>':
-        return QLatin1String("&gt;");
-    case u'&':
-        return QLatin1String("&amp;");
-    case u'"':
-        return QLatin1String("&quot;");
-    // A reader would turn these into spaces in an attribute value.
-    case u'\t':
-        return inAttribute ? QLatin1String("&#9;") : QLatin1String();
-    case u'\n':
-        return inAttribute ? QLatin1String("&#10;") : QLatin1String();
-    case u'\r':
-        return inAttribute ? QLatin1String("&#13;") : QLatin1String();
-    default:
-        return {};
-    }
-}
-
-// In UTF-8 with the writer's escapes. Runs without an escape are copied at
-// once: nearly every text is such a run of ASCII.
-void AppendEscaped(QByteArray& out, QStringView text, bool inAttribute) {
-    qsizetype at = 0;
-    while (at < text.size()) {
-        qsizetype end = at;
-        while (end < text.size() && text[end].unicode() < 0x80 &&
-               Escape(text[end].unicode(), inAttribute).isEmpty()) {
-            ++end;
-        }
-        const qsizetype start = out.size();
-        out.resize(start + (end - at));
-        std::transform(text.begin() + at, text.begin() + end, out.begin() + start,
-                       [](QChar c) { return static_cast<char>(c.unicode()); });
-        at = end;
-        while (end < text.size() && text[end].unicode() >= 0x80) {
-            ++end;
-        }
-        if (end > at) {
-            out += text.sliced(at, end - at).toUtf8();
-            at = end;
-        } else if (at < text.size()) {
-            const QLatin1String escape = Escape(text[at].unicode(), inAttribute);
-            out.append(escape.data(), escape.size());
-            ++at;
-        }
-    }
-}
-
-// Lays the file out byte for byte as QXmlStreamWriter did with automatic
-// formatting and a one-space indent, so files stay exactly as they were;
-// composing the text directly takes a fraction of the writer's time. Groups
-// open and close as consecutive values move between parent paths; values of
-// one group come in runs, so a parent path is split only when it changes.
-class LayoutWriter {
+// Writes the values through one XML writer, nesting each value in the groups
+// its path names. Groups open and close as consecutive values move between
+// parent paths; values of one group come in runs, so a parent path is split
+// only when it changes.
+class GroupedWriter {
 public:
-    explicit LayoutWriter(std::size_t valueCount) {
-        // A full survey's values take about 54 bytes each.
-        text.reserve(static_cast<qsizetype>(valueCount) * 56 + 64);
-        text += Prolog;
+    GroupedWriter() : writer(&document) {
+        // Automatic formatting with a one-space indent is how every data
+        // file has been laid out, so files stay as they were.
+        writer.setAutoFormatting(true);
+        writer.setAutoFormattingIndent(1);
+        writer.writeStartDocument();
+        writer.writeStartElement(RootElement);
     }
 
     // The parent path of the next value; none for a path without a "/".
@@ -218,152 +119,44 @@ public:
             ++shared;
         }
         for (; open.size() > shared; open.removeLast()) {
-            StartLine(open.size());
-            text += "</group>";
+            writer.writeEndElement();
         }
         for (; open.size() < parts.size(); open.append(parts[open.size()])) {
-            StartLine(open.size() + 1);
-            StartTag("<group", parts[open.size()]);
-            text += '>';
+            writer.writeStartElement(GroupElement);
+            Name(parts[open.size()]);
         }
         current = parent;
     }
 
     void Value(QStringView name, const QString& value) {
-        StartLine(open.size() + 1);
-        StartTag("<value", name);
+        writer.writeStartElement(ValueElement);
+        Name(name);
         if (AllowedAsCharacterData(value)) {
-            text += '>';
-            AppendEscaped(text, value, false);
+            writer.writeCharacters(value);
         } else {
-            text += " encoding=\"";
-            text += Base64Utf16.toLatin1();
-            text += "\">";
-            text += Utf16LittleEndian(value).toBase64();
+            writer.writeAttribute(EncodingAttribute, Base64Utf16);
+            writer.writeCharacters(QString::fromLatin1(Utf16LittleEndian(value).toBase64()));
         }
-        text += "</value>";
+        writer.writeEndElement();
     }
 
-    // Nothing when a name holds a character XML cannot carry.
+    // Nothing when a name holds a character XML cannot carry: the writer
+    // leaves it out and tells so.
     std::optional<QByteArray> Finish() {
-        if (empty) {
-            text += "/>\n";
-        } else {
-            Enter(std::nullopt);
-            text += "\n</stakewell-data>\n";
-        }
-        return namesAllowed ? std::optional<QByteArray>(text) : std::nullopt;
+        writer.writeEndDocument();
+        return writer.hasError() ? std::nullopt : std::optional<QByteArray>(document);
     }
 
 private:
-    void StartLine(qsizetype depth) {
-        text += empty ? ">\n" : "\n";
-        empty = false;
-        text.resize(text.size() + depth, u' ');
+    void Name(QStringView name) {
+        // Borrowed, not copied: the view outlives the call.
+        writer.writeAttribute(NameAttribute, QString::fromRawData(name.data(), name.size()));
     }
 
-    void StartTag(const char* element, QStringView name) {
-        namesAllowed = namesAllowed && AllowedInXml(name);
-        text += element;
-        text += " name=\"";
-        AppendEscaped(text, name, true);
-        text += '"';
-    }
-
-    QByteArray text;
-    bool empty = true;
-    bool namesAllowed = true;
+    QByteArray document;
+    QXmlStreamWriter writer;
     QList<QStringView> open;
     std::optional<QStringView> current;
-};
-
-struct Unescape {
-    std::string_view escape;
-    char character;
-    bool inAttributeOnly;
-};
-
-constexpr std::array<Unescape, 7> Unescapes{{{"&lt;", '<', false},
-                                             {"&gt;", '>', false},
-                                             {"&amp;", '&', false},
-                                             {"&quot;", '"', false},
-                                             {"&#9;", '\t', true},
-                                             {"&#10;", '\n', true},
-                                             {"&#13;", '\r', true}}};
-
-// The text a reader makes of an attribute value or of character data, for
-// the forms the writer gives them; nothing for any other form.
-std::optional<QString> WrittenText(std::string_view raw, bool inAttribute) {
-    const auto plain = [inAttribute](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return (byte >= 0x20 && byte != '&' && byte != '<' && byte != '>' && byte != '"') ||
-               (!inAttribute && (byte == '\t' || byte == '\n'));
-    };
-    const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
-    if (std::all_of(raw.begin(), raw.end(), plain) && std::all_of(raw.begin(), raw.end(), ascii)) {
-        return QString::fromLatin1(raw.data(), static_cast<qsizetype>(raw.size()));
-    }
-    std::string utf8;
-    utf8.reserve(raw.size());
-    while (!raw.empty()) {
-        if (plain(raw.front())) {
-            utf8 += raw.front();
-            raw.remove_prefix(1);
-            continue;
-        }
-        const auto* const unescape =
-            std::find_if(Unescapes.begin(), Unescapes.end(), [&](const Unescape& u) {
-                return (inAttribute || !u.inAttributeOnly) && raw.starts_with(u.escape);
-            });
-        if (unescape == Unescapes.end()) {
-            return std::nullopt;
-        }
-        utf8 += unescape->character;
-        raw.remove_prefix(unescape->escape.size());
-    }
-    QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    // Decoding replaces whatever is not UTF-8, so only the bytes that encode
-    // back unchanged were UTF-8, as the reader requires.
-    if (text.toUtf8() != QByteArrayView(utf8.data(), static_cast<qsizetype>(utf8.size())) ||
-        !AllowedInXml(text)) {
-        return std::nullopt;
-    }
-    return text;
-}
-
-// Walks a file laid out as Write() lays it out.
-class LayoutReader {
-public:
-    explicit LayoutReader(std::string_view document) : rest(document) {}
-
-    bool Skip(std::string_view expected) {
-        if (!rest.starts_with(expected)) {
-            return false;
-        }
-        rest.remove_prefix(expected.size());
-        return true;
-    }
-
-    void SkipBlanks() {
-        const std::size_t text = rest.find_first_not_of(" \n");
-        rest.remove_prefix(text == std::string_view::npos ? rest.size() : text);
-    }
-
-    // The text before the stop, which is passed over.
-    std::optional<QString> TextUntil(char stop, bool inAttribute) {
-        const std::size_t end = rest.find(stop);
-        if (end == std::string_view::npos) {
-            return std::nullopt;
-        }
-        const std::string_view raw = rest.substr(0, end);
-        rest.remove_prefix(end + 1);
-        return WrittenText(raw, inAttribute);
-    }
-
-    bool AtEnd() const { return rest.empty(); }
-
-private:
-    std::string_view rest;
 };
 
 QString TooLarge() {
@@ -371,15 +164,240 @@ QString TooLarge() {
         .arg(XmlValueStore::MaxFileMegabytes);
 }
 
-QString Located(const QXmlStreamReader& reader, QString reason) {
-    if (reason.endsWith(u'.')) {
-        reason.chop(1);
-    }
-    return QStringLiteral("%1 (line %2, column %3)")
-        .arg(reason)
-        .arg(reader.lineNumber())
-        .arg(reader.columnNumber());
+// pugixml parses several times faster than QXmlStreamReader, which matters
+// for a full survey's 65 000 values, but it checks less than XML requires:
+// it passes over bytes that are not UTF-8, characters XML does not allow and
+// references it does not know. So texts are taken raw, with their references
+// left in, and each is checked here; the few that hold a reference are
+// resolved by QXmlStreamReader, which refuses an unknown entity or a bare
+// "&" as XML requires. As a fragment, text and elements outside the root
+// element are kept, to be refused.
+constexpr unsigned ParseOptions = pugi::parse_cdata | pugi::parse_eol |
+                                  pugi::parse_wconv_attribute | pugi::parse_ws_pcdata |
+                                  pugi::parse_doctype | pugi::parse_fragment;
+
+enum class Context { Content, Attribute, Verbatim };
+
+// ASCII that XML allows everywhere, as nearly every text of a data file is.
+bool PlainAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte >= 0x20 && byte < 0x80) || byte == '\t' || byte == '\n';
+    });
 }
+
+// The text of UTF-8 bytes, nothing when they are not UTF-8 or hold a
+// character XML does not allow.
+std::optional<QString> CheckedText(std::string_view bytes) {
+    // A byte order mark here is a character of the text, not a mark to drop.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (decoder.hasError() || !AllowedInXml(text)) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+// A raw text as the XML reader reads it, nothing when the reader refuses it.
+std::optional<QString> Resolved(const QString& raw, Context context) {
+    // An attribute value may hold either quote, but not the one around it.
+    const QChar quote = raw.contains(u'"') ? u'\'' : u'"';
+    const QString element = context == Context::Attribute
+                                ? QStringLiteral("<v a=%1%2%1/>").arg(quote, raw)
+                                : QStringLiteral("<v>%1</v>").arg(raw);
+    QXmlStreamReader reader(element);
+    reader.readNextStartElement();
+    const QString text = context == Context::Attribute
+                             ? reader.attributes().value(QLatin1String("a")).toString()
+                             : reader.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
+    while (!reader.atEnd()) {
+        reader.readNext();
+    }
+    if (reader.hasError()) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+// Appends the text of raw bytes as XML reads them; false when XML does not
+// allow them.
+bool AppendText(QString& text, std::string_view raw, Context context) {
+    // pugixml also takes a "<" in an attribute, which only the XML reader
+    // refuses.
+    const std::string_view forReader = context == Context::Attribute ? "&<" : "&";
+    const bool needsReader =
+        context != Context::Verbatim && raw.find_first_of(forReader) != std::string_view::npos;
+    if (!needsReader && PlainAscii(raw)) {
+        text.append(QLatin1String(raw.data(), static_cast<qsizetype>(raw.size())));
+        return true;
+    }
+    std::optional<QString> checked = CheckedText(raw);
+    if (checked && needsReader) {
+        checked = Resolved(*checked, context);
+    }
+    if (checked) {
+        text += *checked;
+    }
+    return checked.has_value();
+}
+
+bool Blank(std::string_view text) {
+    return text.find_first_not_of(" \t\n") == std::string_view::npos;
+}
+
+bool Named(const pugi::xml_node& node, const char* name) {
+    return node.type() == pugi::node_element && std::strcmp(node.name(), name) == 0;
+}
+
+// Takes a parsed file's values into the store, checking what pugixml left
+// unchecked.
+class ValueReader {
+public:
+    ValueReader(const QByteArray& document, XmlValueStore& store)
+        : document(document), store(store) {}
+
+    std::optional<QString> Read() {
+        pugi::xml_document tree;
+        const pugi::xml_parse_result parsed =
+            tree.load_buffer(document.constData(), static_cast<std::size_t>(document.size()),
+                             ParseOptions, pugi::encoding_auto);
+        if (!parsed) {
+            return Located(parsed.offset, QString::fromLatin1(parsed.description()));
+        }
+        pugi::xml_node root;
+        for (const pugi::xml_node node : tree.children()) {
+            if (node.type() == pugi::node_doctype) {
+                return Located(node.offset_debug(), DocumentTypeRefusal(node.value()));
+            }
+            if (node.type() == pugi::node_element) {
+                if (!root.empty()) {
+                    return Located(node.offset_debug(),
+                                   QStringLiteral("the file holds more than one root element"));
+                }
+                root = node;
+            }
+            if (node.type() == pugi::node_cdata ||
+                (node.type() == pugi::node_pcdata && !Blank(node.value()))) {
+                return Located(node.offset_debug(),
+                               QStringLiteral("the file holds text outside its root element"));
+            }
+        }
+        if (root.empty()) {
+            return Located(document.size(), QStringLiteral("the file holds no XML element"));
+        }
+        if (!Named(root, RootTag)) {
+            return Located(root.offset_debug(),
+                           QStringLiteral("this XML file is not a Stakewell data file"));
+        }
+        // About one value for every 40 bytes of a real file.
+        store.Reserve(static_cast<std::size_t>(document.size() / 40));
+        return Walk(root);
+    }
+
+private:
+    // A data file never has a document type. Refusing it stops the nested
+    // "billion laughs" and its flat variant (one entity referenced millions
+    // of times), and never fetches an entity or a definition from elsewhere.
+    static QString DocumentTypeRefusal(std::string_view declaration) {
+        return declaration.find("<!ENTITY") == std::string_view::npos
+                   ? QStringLiteral("the file declares a document type, which a data file "
+                                    "never does")
+                   : QStringLiteral("the file declares entities, which a data file never does");
+    }
+
+    // Goes through the groups in a loop rather than by recursion, so that no
+    // depth of nesting can exhaust the stack.
+    std::optional<QString> Walk(const pugi::xml_node& root) {
+        // The path of each open group, ending in "/".
+        std::vector<QString> groups{QString()};
+        // Every path repeats its groups' names, so deeply nested long names
+        // could make far more text than the file holds; a real file's paths
+        // come to a few million characters.
+        qsizetype pathCharacters = 0;
+        pugi::xml_node node = root.first_child();
+        while (!node.empty()) {
+            const bool group = Named(node, GroupTag);
+            if (group || Named(node, ValueTag)) {
+                QString path = groups.back();
+                if (!AppendText(path, node.attribute(NameTag).value(), Context::Attribute)) {
+                    return Located(node.offset_debug(),
+                                   QStringLiteral("a name holds what XML does not allow"));
+                }
+                pathCharacters += path.size() + 1;
+                if (pathCharacters > MaxPathCharacters) {
+                    return Located(node.offset_debug(),
+                                   QStringLiteral("the file's groups nest deeper than any data "
+                                                  "file's"));
+                }
+                if (group && !node.first_child().empty()) {
+                    groups.push_back(path + u'/');
+                    node = node.first_child();
+                    continue;
+                }
+                if (!group) {
+                    if (std::optional<QString> problem = TakeValue(node, path)) {
+                        return problem;
+                    }
+                }
+            }
+            // Back up out of every group this was the last node of.
+            while (node != root && !node.next_sibling()) {
+                node = node.parent();
+                groups.pop_back();
+            }
+            node = node == root ? pugi::xml_node() : node.next_sibling();
+        }
+        return std::nullopt;
+    }
+
+    std::optional<QString> TakeValue(const pugi::xml_node& value, const QString& path) {
+        QString text;
+        for (const pugi::xml_node part : value.children()) {
+            if (part.type() == pugi::node_element) {
+                return Located(part.offset_debug(), QStringLiteral("a value holds an element"));
+            }
+            const Context context =
+                part.type() == pugi::node_cdata ? Context::Verbatim : Context::Content;
+            if (!AppendText(text, part.value(), context)) {
+                return Located(part.offset_debug(),
+                               QStringLiteral("a value holds what XML does not allow"));
+            }
+        }
+        QString encoding;
+        if (!AppendText(encoding, value.attribute(EncodingTag).value(), Context::Attribute) ||
+            (!encoding.isEmpty() && encoding != Base64Utf16)) {
+            return Located(value.offset_debug(),
+                           QStringLiteral("a value has the unknown encoding \"%1\"").arg(encoding));
+        }
+        if (!encoding.isEmpty()) {
+            std::optional<QString> unpacked = FromBase64Utf16(text);
+            if (!unpacked) {
+                return Located(value.offset_debug(),
+                               QStringLiteral("a value's encoded text is damaged"));
+            }
+            text = *std::move(unpacked);
+        }
+        store.SetValue(path, text);
+        return std::nullopt;
+    }
+
+    // The reason with the line and column of a place in the file.
+    QString Located(std::ptrdiff_t offset, QString reason) const {
+        const QByteArrayView before(document.constData(),
+                                    std::clamp<qsizetype>(offset, 0, document.size()));
+        const auto lines = std::count(before.begin(), before.end(), '\n');
+        const qsizetype lineStart =
+            before.size() - (std::find(before.rbegin(), before.rend(), '\n') - before.rbegin());
+        const qsizetype column = QString::fromUtf8(before.sliced(lineStart)).size();
+        if (reason.endsWith(u'.')) {
+            reason.chop(1);
+        }
+        return QStringLiteral("%1 (line %2, column %3)").arg(reason).arg(lines + 1).arg(column + 1);
+    }
+
+    const QByteArray& document;
+    XmlValueStore& store;
+};
 
 } // namespace
 
@@ -402,160 +420,15 @@ std::optional<QString> XmlValueStore::Read() {
     if (document.size() > MaxFileBytes) {
         return TooLarge();
     }
-    // Files come as this program writes them, which a plain walk reads many
-    // times faster than the XML reader; the reader takes every other file
-    // afresh and tells where it goes wrong.
-    if (ParseWrittenLayout(
-            std::string_view(document.constData(), static_cast<std::size_t>(document.size())))) {
-        return std::nullopt;
-    }
-    Clear();
-    std::optional<QString> problem = Parse(document);
+    std::optional<QString> problem = ValueReader(document, *this).Read();
     if (problem) {
         Clear();
     }
     return problem;
 }
 
-bool XmlValueStore::ParseWrittenLayout(std::string_view document) {
-    LayoutReader reader(document);
-    if (!reader.Skip(Prolog)) {
-        return false;
-    }
-    if (reader.Skip("/>")) {
-        reader.SkipBlanks();
-        return reader.AtEnd();
-    }
-    if (!reader.Skip(">")) {
-        return false;
-    }
-    // About one value for every 40 bytes of a real file.
-    Reserve(document.size() / 40);
-    std::vector<QString> groups{QString()};
-    qsizetype pathCharacters = 0;
-    while (!groups.empty()) {
-        reader.SkipBlanks();
-        if (reader.Skip("</")) {
-            groups.pop_back();
-            if (!reader.Skip(groups.empty() ? "stakewell-data>" : "group>")) {
-                return false;
-            }
-            continue;
-        }
-        const bool group = reader.Skip("<group name=\"");
-        if (!group && !reader.Skip("<value name=\"")) {
-            return false;
-        }
-        const std::optional<QString> part = reader.TextUntil('"', true);
-        if (!part) {
-            return false;
-        }
-        pathCharacters += groups.back().size() + part->size() + 1;
-        if (pathCharacters > MaxPathCharacters) {
-            return false;
-        }
-        QString path = groups.back() + *part;
-        if (group) {
-            if (!reader.Skip(">")) {
-                return false;
-            }
-            groups.push_back(path + u'/');
-            continue;
-        }
-        const bool encoded = reader.Skip(" encoding=\"base64-utf16le\"");
-        std::optional<QString> text = QString();
-        if (!reader.Skip("/>")) {
-            if (!reader.Skip(">")) {
-                return false;
-            }
-            text = reader.TextUntil('<', false);
-            if (!text || !reader.Skip("/value>")) {
-                return false;
-            }
-        }
-        if (encoded) {
-            text = FromBase64Utf16(*text);
-            if (!text) {
-                return false;
-            }
-        }
-        SetValue(path, *text);
-    }
-    reader.SkipBlanks();
-    return reader.AtEnd();
-}
-
-std::optional<QString> XmlValueStore::Parse(const QByteArray& document) {
-    QXmlStreamReader reader(document);
-    reader.setEntityExpansionLimit(EntityExpansionLimit);
-    while (!reader.atEnd() && reader.readNext() != QXmlStreamReader::StartElement) {
-        if (reader.tokenType() == QXmlStreamReader::DTD && DeclaresEntities(reader)) {
-            return Located(
-                reader, QStringLiteral("the file declares entities, which a data file never does"));
-        }
-    }
-    if (!reader.isStartElement()) {
-        return Located(reader, reader.hasError() ? reader.errorString()
-                                                 : QStringLiteral("the file holds no XML element"));
-    }
-    if (reader.name() != RootElement) {
-        return Located(reader, QStringLiteral("this XML file is not a Stakewell data file"));
-    }
-    // About one value for every 40 bytes of a real file.
-    Reserve(static_cast<std::size_t>(document.size() / 40));
-    // The path of each open group, ending in "/".
-    std::vector<QString> groups{QString()};
-    // Every path repeats its groups' names, so deeply nested long names could
-    // make far more text than the file holds; a real file's paths come to a
-    // few million characters.
-    qsizetype pathCharacters = 0;
-    while (!reader.atEnd() && !reader.hasError()) {
-        const QXmlStreamReader::TokenType token = reader.readNext();
-        if (token == QXmlStreamReader::EndElement) {
-            groups.pop_back();
-            if (groups.empty()) {
-                break;
-            }
-        } else if (token == QXmlStreamReader::StartElement) {
-            const QXmlStreamAttributes attributes = reader.attributes();
-            const QStringView name = attributes.value(NameAttribute);
-            pathCharacters += groups.back().size() + name.size() + 1;
-            if (pathCharacters > MaxPathCharacters) {
-                reader.raiseError(QStringLiteral("the file's groups nest deeper than any data "
-                                                 "file's"));
-                break;
-            }
-            QString path;
-            path.reserve(groups.back().size() + name.size() + 1);
-            path += groups.back();
-            path += name;
-            if (reader.name() == GroupElement) {
-                groups.push_back(path + u'/');
-            } else if (reader.name() == ValueElement) {
-                std::optional<QString> text =
-                    ValueText(reader, attributes.value(EncodingAttribute));
-                if (text) {
-                    SetValue(path, *text);
-                }
-            } else {
-                reader.skipCurrentElement();
-            }
-        }
-    }
-    if (!reader.hasError()) {
-        // Anything after the root element must still be well-formed.
-        while (!reader.atEnd()) {
-            reader.readNext();
-        }
-    }
-    if (reader.hasError()) {
-        return Located(reader, reader.errorString());
-    }
-    return std::nullopt;
-}
-
 std::optional<QString> XmlValueStore::Write() const {
-    LayoutWriter writer(entries.size());
+    GroupedWriter writer;
     for (const Entry& entry : entries) {
         const qsizetype cut = entry.path.lastIndexOf(u'/');
         if (cut < 0) {
@@ -573,96 +446,36 @@ std::optional<QString> XmlValueStore::Write() const {
     return WriteWholeFile(name, *document);
 }
 
-namespace {
-
-std::uint64_t MultiplyFolded(std::uint64_t a, std::uint64_t b) {
-    const auto product = static_cast<unsigned __int128>(a) * b;
-    return static_cast<std::uint64_t>(product) ^ static_cast<std::uint64_t>(product >> 64);
-}
-
-// Qt's own string hash costs several times more here, amid the store's other
-// work, than this one. The seed enters every step, so a file cannot choose
-// paths that collide without knowing it.
-std::size_t PathHash(QStringView path) {
-    static const std::uint64_t seed = QHashSeed::globalSeed();
-    constexpr std::uint64_t Odd = 0x9E3779B97F4A7C15;
-    constexpr qsizetype UnitsPerStep = sizeof(std::uint64_t) / sizeof(char16_t);
-    std::uint64_t hash = seed ^ static_cast<std::uint64_t>(path.size());
-    for (qsizetype at = 0; at < path.size(); at += UnitsPerStep) {
-        std::uint64_t units = 0;
-        std::memcpy(&units, path.utf16() + at,
-                    sizeof(char16_t) *
-                        static_cast<std::size_t>(std::min(UnitsPerStep, path.size() - at)));
-        hash = MultiplyFolded(units ^ seed, hash ^ Odd);
-    }
-    return MultiplyFolded(hash ^ Odd, seed ^ Odd);
-}
-
-} // namespace
-
 QString XmlValueStore::GetValue(const QString& path) const {
-    if (buckets.empty()) {
-        return {};
-    }
-    const std::uint32_t held = buckets[BucketOf(path, PathHash(path))];
-    return held == 0 ? QString() : entries[held - 1].value;
+    const auto place = places.constFind(path);
+    return place == places.cend() ? QString() : entries[static_cast<std::size_t>(*place)].value;
 }
 
 bool XmlValueStore::Holds(const QString& path) const {
-    return !buckets.empty() && buckets[BucketOf(path, PathHash(path))] != 0;
+    return places.contains(path);
 }
 
 void XmlValueStore::Reserve(std::size_t count) {
     entries.reserve(count);
-    if (2 * count > buckets.size()) {
-        Rehash(2 * count);
-    }
+    places.reserve(static_cast<qsizetype>(count));
 }
 
 void XmlValueStore::SetValue(const QString& path, const QString& value) {
-    if (2 * (entries.size() + 1) > buckets.size()) {
-        Rehash(2 * buckets.size());
-    }
-    const std::size_t hash = PathHash(path);
-    std::uint32_t& held = buckets[BucketOf(path, hash)];
-    if (held != 0) {
-        entries[held - 1].value = value;
+    // One lookup finds the path's place or makes room for it, which a new
+    // path tells by growing the index.
+    const qsizetype known = places.size();
+    qsizetype& place = places[path];
+    if (places.size() == known) {
+        entries[static_cast<std::size_t>(place)].value = value;
         return;
     }
-    entries.push_back({path, value, hash});
-    held = static_cast<std::uint32_t>(entries.size());
+    place = static_cast<qsizetype>(entries.size());
+    entries.push_back({path, value});
 }
 
 void XmlValueStore::Clear() {
     entries.clear();
-    buckets.clear();
-}
-
-std::size_t XmlValueStore::BucketOf(QStringView path, std::size_t hash) const {
-    const std::size_t mask = buckets.size() - 1;
-    for (std::size_t bucket = hash & mask;; bucket = (bucket + 1) & mask) {
-        const std::uint32_t held = buckets[bucket];
-        if (held == 0) {
-            return bucket;
-        }
-        const Entry& entry = entries[held - 1];
-        if (entry.hash == hash && entry.path == path) {
-            return bucket;
-        }
-    }
-}
-
-void XmlValueStore::Rehash(std::size_t bucketCount) {
-    constexpr std::size_t FewestBuckets = 16;
-    buckets.assign(std::bit_ceil(std::max(bucketCount, FewestBuckets)), 0);
-    const std::size_t mask = buckets.size() - 1;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        std::size_t bucket = entries[i].hash & mask;
-        while (buckets[bucket] != 0) {
-            bucket = (bucket + 1) & mask;
-        }
-        buckets[bucket] = static_cast<std::uint32_t>(i + 1);
-    }
+    places.clear();
 }
 
 } // namespace stakewell::files

@@ -1,10 +1,9 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
-#include <cstdint>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 namespace stakewell::files {
@@ -45,23 +44,15 @@ private:
     struct Entry {
         QString path;
         QString value;
-        std::size_t hash;
     };
 
-    std::optional<QString> Parse(const QByteArray& document);
-    bool ParseWrittenLayout(std::string_view document);
     void Clear();
-    // The bucket that holds the path's entry, or the free bucket where it belongs.
-    std::size_t BucketOf(QStringView path, std::size_t hash) const;
-    void Rehash(std::size_t bucketCount);
 
     QString name;
     // In the order first set, so the file reads like the window it came from.
     std::vector<Entry> entries;
-    // Finds a path's entry at once: each bucket holds an entry's position plus
-    // one, or 0 when free. Never more than half full, so a search ends after
-    // a probe or two; entries keep their hashes, so growing hashes nothing.
-    std::vector<std::uint32_t> buckets;
+    // Each path's place in the entries.
+    QHash<QString, qsizetype> places;
 };
 
 } // namespace stakewell::files

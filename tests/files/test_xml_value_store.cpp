@@ -107,13 +107,33 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"DeeplyNestedLongNames",
                 QByteArray("<stakewell-data>") +
                     QByteArray("<group name=\"" + QByteArray(60000, 'g') + "\">").repeated(200) +
-                    QByteArray("<value name=\"v\"/>").repeated(20000),
+                    QByteArray("<value name=\"v\"/>").repeated(20000) +
+                    QByteArray("</group>").repeated(200) + "</stakewell-data>",
                 "nest deeper"},
         BadFile{"ExternalEntity",
                 "<?xml version=\"1.0\"?><!DOCTYPE s [<!ENTITY x SYSTEM \"/etc/hostname\">]>"
                 "<stakewell-data><value name=\"Top\">&x;</value>"
                 "</stakewell-data>",
                 "declares entities"},
+        BadFile{"DocumentTypeWithoutEntities", "<!DOCTYPE stakewell-data><stakewell-data/>",
+                "declares a document type"},
+        BadFile{"UndeclaredEntity",
+                "<stakewell-data><value name=\"Top\">&e;</value></stakewell-data>",
+                "line 1, column"},
+        BadFile{"UndeclaredEntityInAName",
+                "<stakewell-data><value name=\"&e;\">1</value></stakewell-data>", "a name"},
+        BadFile{"LessThanInAName", "<stakewell-data><value name=\"a<b\">1</value></stakewell-data>",
+                "a name"},
+        BadFile{"TextOutsideTheRoot", "15<stakewell-data/>", "outside its root"},
+        BadFile{"SecondRoot", "<stakewell-data/>\n<stakewell-data/>", "more than one root"},
+        BadFile{"ElementInAValueOnALaterLine",
+                "<stakewell-data>\n<group name=\"Data\">\n  <value name=\"Top\">1<b/></value>"
+                "</group></stakewell-data>",
+                "(line 3, column"},
+        BadFile{"DeeplyNestedShortNames",
+                QByteArray("<stakewell-data>") + QByteArray("<group name=\"g\">").repeated(200000) +
+                    QByteArray("</group>").repeated(200000) + "</stakewell-data>",
+                "nest deeper"},
         BadFile{"DamagedEncodedText",
                 "<stakewell-data><value name=\"Top\" encoding=\"base64-utf16le\">!!!</value>"
                 "</stakewell-data>",
@@ -302,16 +322,30 @@ INSTANTIATE_TEST_SUITE_P(
             "</stakewell-data>\n"}),
     [](const testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.name); });
 
+struct NameCase {
+    const char* name;
+    QString path;
+};
+
+class UncarriedName : public testing::TestWithParam<NameCase> {};
+
 // A name XML cannot carry fails the write, as a text would if it were not
 // encoded, and leaves no file behind.
-TEST(XmlValueStore, ANameXmlCannotCarryIsNotWritten) {
+TEST_P(UncarriedName, IsNotWritten) {
     QTemporaryDir folder;
     stakewell::files::XmlValueStore store;
     store.FileName(folder.filePath(QStringLiteral("data.xml")));
-    store.SetValue(QStringLiteral("Data/bell\x07/Top"), QStringLiteral("15"));
+    store.SetValue(GetParam().path, QStringLiteral("15"));
     EXPECT_TRUE(store.Write().has_value());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, UncarriedName,
+    testing::Values(NameCase{"ControlCharacter", QStringLiteral("Data/bell\x07/Top")},
+                    NameCase{"UnpairedSurrogate", QStringLiteral("Data/") + QChar(0xDC00)},
+                    NameCase{"Noncharacter", QStringLiteral("Data/") + QChar(0xFFFE)}),
+    [](const testing::TestParamInfo<NameCase>& info) { return std::string(info.param.name); });
 
 struct ValueForm {
     const char* name;
@@ -433,5 +467,93 @@ INSTANTIATE_TEST_SUITE_P(
                     NameForm{"NonAscii", "\xCE\xA9", QStringLiteral("Ω/Ω")},
                     NameForm{"Empty", "", QStringLiteral("/")}),
     [](const testing::TestParamInfo<NameForm>& info) { return std::string(info.param.name); });
+
+struct LayoutForm {
+    const char* name;
+    QByteArray file;
+    const char* value;
+};
+
+class LaidOutFile : public testing::TestWithParam<LayoutForm> {};
+
+// A file laid out otherwise than the program writes it, as an editor or
+// another program may leave it, reads as its XML says.
+TEST_P(LaidOutFile, ReadsAsItsXmlSays) {
+    QTemporaryDir folder;
+    stakewell::files::XmlValueStore store;
+    store.FileName(Written(folder, GetParam().file));
+    ASSERT_EQ(Outcome(store.Read()), "read");
+    EXPECT_EQ(store.GetValue(QStringLiteral("Data/Top")).toStdU16String(),
+              QString::fromUtf8(GetParam().value).toStdU16String());
+    EXPECT_EQ(store.GetValue(QStringLiteral("Data/Left")), QStringLiteral("30"));
+}
+
+const QByteArray Left = "<value name=\"Left\">30</value>";
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, LaidOutFile,
+    testing::Values(
+        LayoutForm{"AttributesInAnotherOrder",
+                   "<stakewell-data><group name=\"Data\"><value encoding=\"base64-utf16le\" "
+                   "name=\"Top\">YQA=</value>" +
+                       Left + "</group></stakewell-data>",
+                   "a"},
+        LayoutForm{"BlanksInsideTags",
+                   "<stakewell-data >\n\n\t<group\n name = 'Data' >  <value   name=\"Top\" "
+                   ">15</value  >" +
+                       Left + "</group\n></stakewell-data >\n\n",
+                   "15"},
+        LayoutForm{"CommentsAndInstructions",
+                   "<?xml version=\"1.0\"?><?editor keep?><!-- saved --><stakewell-data>"
+                   "<!-- a --><group name=\"Data\"><?note x?><value name=\"Top\">1<?x?>5"
+                   "</value><!-- b -->" +
+                       Left + "</group></stakewell-data><!-- end -->",
+                   "15"},
+        LayoutForm{"CDataBetweenBlanks",
+                   "<stakewell-data><group name=\"Data\"><value name=\"Top\"> "
+                   "<![CDATA[ <1> ]]>\t</value>" +
+                       Left + "</group></stakewell-data>",
+                   "  <1> \t"},
+        LayoutForm{"OnlyBlanks",
+                   "<stakewell-data><group name=\"Data\"><value name=\"Top\"> \n </value>" + Left +
+                       "</group></stakewell-data>",
+                   " \n "},
+        LayoutForm{"EmptyAndRepeatedGroups",
+                   "<stakewell-data><group name=\"Data\"/><group name=\"Data\"></group>"
+                   "<group name=\"Data\"><value name=\"Top\">7</value></group>"
+                   "<group name=\"Data\">" +
+                       Left + "</group></stakewell-data>",
+                   "7"},
+        LayoutForm{"UnknownElementsPassedOver",
+                   "<stakewell-data><group name=\"Data\"><notes><value name=\"Top\">9</value>"
+                   "</notes><value name=\"Top\">8</value>" +
+                       Left + "</group></stakewell-data>",
+                   "8"},
+        LayoutForm{"ByteOrderMark",
+                   "\xEF\xBB\xBF<stakewell-data><group name=\"Data\"><value name=\"Top\">"
+                   "\xCE\xA9</value>" +
+                       Left + "</group></stakewell-data>",
+                   "Ω"},
+        LayoutForm{"Latin1",
+                   "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><stakewell-data>"
+                   "<group name=\"Data\"><value name=\"Top\">\xD6</value>" +
+                       Left + "</group></stakewell-data>",
+                   "Ö"}),
+    [](const testing::TestParamInfo<LayoutForm>& info) { return std::string(info.param.name); });
+
+// A file saved as UTF-16 by an editor reads as the same file in UTF-8.
+TEST(XmlValueStore, AFileInUtf16Reads) {
+    const QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?>"
+                                        "<stakewell-data><group name=\"Data\">"
+                                        "<value name=\"Top\">Ω 15</value></group>"
+                                        "</stakewell-data>");
+    QTemporaryDir folder;
+    stakewell::files::XmlValueStore store;
+    store.FileName(Written(
+        folder, QByteArray("\xFF\xFE") +
+                    QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2)));
+    ASSERT_EQ(Outcome(store.Read()), "read");
+    EXPECT_EQ(store.GetValue(QStringLiteral("Data/Top")), QStringLiteral("Ω 15"));
+}
 
 } // namespace
