@@ -608,6 +608,13 @@ QString XmlValueStore::GetValue(const QString& path) const {
     return held == 0 ? QString() : entries[held - 1].value;
 }
 
+bool XmlValueStore::SameValues(const XmlValueStore& other) const {
+    return std::equal(entries.begin(), entries.end(), other.entries.begin(), other.entries.end(),
+                      [](const Entry& one, const Entry& another) {
+                          return one.path == another.path && one.value == another.value;
+                      });
+}
+
 bool XmlValueStore::Holds(const QString& path) const {
     return !buckets.empty() && buckets[BucketOf(path, PathHash(path))] != 0;
 }

@@ -6,6 +6,8 @@
 #include "about/frmHelp.h"
 #include "calc/WireGauge.h"
 #include "files/DataFile.h"
+#include "files/RecoveryFile.h"
+#include "files/RecoveryKeeper.h"
 #include "graph/GraphWindowHost.h"
 #include "graph/WindowCaption.h"
 #include "mainwindow/CompactTabStyle.h"
@@ -138,6 +140,12 @@ frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* paren
     }
     *savedWork = CurrentDataFile();
     ShowTitle();
+    if (!this->lastConfigFile.isEmpty()) {
+        recovery = std::make_unique<files::RecoveryKeeper>(
+            files::RecoveryFileName(this->lastConfigFile), [this] {
+                return files::RecoverySnapshot{CurrentDataFile(), dataFileName};
+            });
+    }
     graph->KeepClear(*ui->Frame_5);
     SetUpZoom();
 }
@@ -256,6 +264,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (!lastConfigFile.isEmpty()) {
         if (const std::optional<QString> problem = WriteDataFileTo(lastConfigFile)) {
             ReportFileProblem(QStringLiteral("save data to"), lastConfigFile, *problem);
+        } else if (recovery) {
+            recovery->Remove();
         }
     }
     graph->Close();

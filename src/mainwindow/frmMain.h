@@ -31,6 +31,8 @@ class frmMain;
 namespace stakewell::files {
 struct ChoiceContent;
 struct DataFileContent;
+struct RecoveredWork;
+class RecoveryKeeper;
 struct ReportContent;
 } // namespace stakewell::files
 
@@ -92,6 +94,9 @@ public:
     void LoadDataFile(QString& fileName);
     void SaveDataFile(QString& fileName);
     void SaveTextReport(QString& fileName);
+    // Brings back work found in a recovery file, as unsaved work of its own
+    // data file.
+    void Restore(const files::RecoveredWork& recovered);
 
 signals:
     // Emitted at the end of every recalculation.
@@ -222,6 +227,8 @@ private:
     void ApplyZoom(bool changed);
     // Where and by whom the test was taken, as the data file keeps it.
     files::SiteRecord siteRecord;
+    // Keeps unsaved work beside the last run's state; none without one.
+    std::unique_ptr<files::RecoveryKeeper> recovery;
 };
 
 } // namespace stakewell::mainwindow

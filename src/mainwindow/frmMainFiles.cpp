@@ -5,6 +5,7 @@
 
 #include "files/DataFile.h"
 #include "files/LastRun.h"
+#include "files/RecoveryFile.h"
 #include "files/TextReport.h"
 #include "files/WholeFile.h"
 #include "files/XmlValueStore.h"
@@ -142,6 +143,16 @@ void frmMain::ApplyDataFile(const DataFileContent& content) {
     Recalculate();
     UpdateFOP();
     ShowSoilSurvey();
+}
+
+// The recovered work is in no file yet, whatever its file holds now: taken
+// as saved, an empty record, which never matches a window's work (the window
+// always has its choices), keeps the "*" until the work is saved.
+void frmMain::Restore(const files::RecoveredWork& recovered) {
+    ApplyDataFile(recovered.Content);
+    dataFileName = recovered.WorkFile;
+    *savedWork = DataFileContent{};
+    ShowTitle();
 }
 
 // The wire-size choice only says which box the user types in: the stored

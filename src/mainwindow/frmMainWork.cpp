@@ -5,6 +5,7 @@
 #include "ui_frmMain.h"
 
 #include "files/DataFile.h"
+#include "files/RecoveryKeeper.h"
 #include "graph/GraphWindowHost.h"
 #include "mainwindow/RecentFiles.h"
 #include "mainwindow/WorkTitle.h"
@@ -60,7 +61,13 @@ void frmMain::TakeFileName(const QString& fileName) {
 }
 
 void frmMain::ShowTitle() {
-    setWindowTitle(WorkTitle(dataFileName, !SameWork(CurrentDataFile(), *savedWork)));
+    const bool unsaved = !SameWork(CurrentDataFile(), *savedWork);
+    setWindowTitle(WorkTitle(dataFileName, unsaved));
+    if (recovery && unsaved) {
+        recovery->WorkChanged();
+    } else if (recovery) {
+        recovery->WorkSaved();
+    }
 }
 
 // Made afresh at each showing, so that it always lists what the last load
