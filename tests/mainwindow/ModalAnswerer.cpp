@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include <algorithm>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -60,8 +61,14 @@ void ModalAnswerer::AnswerNext() {
         messages.append(box->text());
         titles.append(box->windowTitle());
         details.append(box->informativeText());
-        if (QAbstractButton* chosen =
-                box->button(static_cast<QMessageBox::StandardButton>(messageAnswer))) {
+        const QList<QAbstractButton*> buttons = box->buttons();
+        const auto named = std::find_if(buttons.begin(), buttons.end(), [this](auto* button) {
+            return !messageButtonText.isEmpty() && button->text() == messageButtonText;
+        });
+        if (named != buttons.end()) {
+            (*named)->click();
+        } else if (QAbstractButton* chosen =
+                       box->button(static_cast<QMessageBox::StandardButton>(messageAnswer))) {
             chosen->click();
         } else {
             box->done(QMessageBox::Ok);
