@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include <algorithm>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -61,14 +60,8 @@ void ModalAnswerer::AnswerNext() {
         messages.append(box->text());
         titles.append(box->windowTitle());
         details.append(box->informativeText());
-        const QList<QAbstractButton*> buttons = box->buttons();
-        const auto named = std::find_if(buttons.begin(), buttons.end(), [this](auto* button) {
-            return !messageButtonText.isEmpty() && button->text() == messageButtonText;
-        });
-        if (named != buttons.end()) {
-            (*named)->click();
-        } else if (QAbstractButton* chosen =
-                       box->button(static_cast<QMessageBox::StandardButton>(messageAnswer))) {
+        if (QAbstractButton* chosen =
+                box->button(static_cast<QMessageBox::StandardButton>(messageAnswer))) {
             chosen->click();
         } else {
             box->done(QMessageBox::Ok);

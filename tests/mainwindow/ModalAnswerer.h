@@ -34,8 +34,6 @@ public:
     // The program's questions are answered with `button` where they offer
     // it, rather than closed.
     void AnswerMessagesWith(int button) { messageAnswer = button; }
-    // ... or with the button of their own that reads `text`.
-    void AnswerMessagesWith(const QString& text) { messageButtonText = text; }
 
     const QStringList& Messages() const { return messages; }
     const QStringList& MessageTitles() const { return titles; }
@@ -48,7 +46,6 @@ private:
     std::function<void(QFileDialog&)> onFileDialog;
     std::function<void(QDialog&)> onOtherDialog;
     int messageAnswer = 0;
-    QString messageButtonText;
     QStringList messages;
     QStringList titles;
     QStringList details;
