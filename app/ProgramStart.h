@@ -35,8 +35,9 @@ public:
     ProgramStart& operator=(ProgramStart&&) = delete;
 
     // Shows the About box and waits for the user. True when OK opened the
-    // main window, with any work the user chose to restore; false when the box was closed with its
-    // close box, which leaves no window and so ends the program.
+    // main window, with any work the user chose to restore; false when the
+    // box was closed with its close box, which leaves no window and so ends
+    // the program.
     bool Run();
 
     mainwindow::frmMain* MainWindow() const { return mainWindow.get(); }
