@@ -198,26 +198,4 @@ INSTANTIATE_TEST_SUITE_P(
         return CaseName(info.index, {info.param.name});
     });
 
-TEST(UnreadableRecovery, AFileThatIsNoXmlIsRefusedAsTheStoreRefusesIt) {
-    QTemporaryDir folder;
-    const QString fileName = folder.filePath(QStringLiteral("LastConfig.recovery.xml"));
-    QFile file(fileName);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("\x00\x01power failed here", 19);
-    file.close();
-    XmlValueStore store;
-    store.FileName(fileName);
-    const std::optional<QString> readerProblem = store.Read();
-    ASSERT_TRUE(readerProblem);
-
-    const stakewell::files::RecoveryFileRead read = stakewell::files::ReadRecoveryFile(fileName);
-    EXPECT_FALSE(read.Work);
-    EXPECT_EQ(read.Problem, *readerProblem);
-}
-
-TEST(RecoveryFileName, StandsBesideTheLastRunsState) {
-    EXPECT_EQ(stakewell::files::RecoveryFileName(QStringLiteral("/home/a/.config/LastConfig.xml")),
-              "/home/a/.config/LastConfig.recovery.xml");
-}
-
 } // namespace
