@@ -1,4 +1,5 @@
 #include "ProgramStart.h"
+#include "RecoveryOffer.h"
 
 #include "ProgramIdentity.h"
 #include "about/frmAbout.h"
@@ -80,15 +81,25 @@ ProgramStart::ProgramStart(QString lastConfigFile, StartRequest request)
 
 ProgramStart::~ProgramStart() = default;
 
+// Work a run that did not close left behind is offered once the About box
+// has gone and before the main window is made, so that the window is shown
+// with whatever the user chose and never takes a keystroke before.
 bool ProgramStart::Run() {
-    about::frmAbout about([this] {
-        if (!mainWindow) {
-            mainWindow = std::make_unique<mainwindow::frmMain>(lastConfigFile, request.DataFile);
-        }
-        mainWindow->show();
-    });
+    bool opened = false;
+    about::frmAbout about([&opened] { opened = true; });
     about.exec();
-    return mainWindow != nullptr;
+    if (!opened) {
+        return false;
+    }
+    const std::optional<files::RecoveredWork> recovered =
+        lastConfigFile.isEmpty() ? std::nullopt
+                                 : OfferRecovery(files::RecoveryFileName(lastConfigFile));
+    mainWindow = std::make_unique<mainwindow::frmMain>(lastConfigFile, request.DataFile);
+    if (recovered) {
+        mainWindow->Restore(*recovered);
+    }
+    mainWindow->show();
+    return true;
 }
 
 } // namespace stakewell::app

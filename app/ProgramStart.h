@@ -22,8 +22,9 @@ struct StartRequest {
 // console and end the program, as does an option it does not know.
 StartRequest ReadCommandLine(QCoreApplication& app);
 
-// The program's start: the About box first, and the main window once the
-// user has said OK to it.
+// The program's start: the About box first, then the offer of work a run
+// that did not close left behind, and the main window once the user has
+// said OK to the About box.
 class ProgramStart {
 public:
     ProgramStart(QString lastConfigFile, StartRequest request);
@@ -34,8 +35,9 @@ public:
     ProgramStart& operator=(ProgramStart&&) = delete;
 
     // Shows the About box and waits for the user. True when OK opened the
-    // main window; false when the box was closed with its close box, which
-    // leaves no window and so ends the program.
+    // main window, with any work the user chose to restore; false when the
+    // box was closed with its close box, which leaves no window and so ends
+    // the program.
     bool Run();
 
     mainwindow::frmMain* MainWindow() const { return mainWindow.get(); }

@@ -1,5 +1,7 @@
 #include "files/DataFile.h"
 #include "files/DataFileCheck.h"
+#include "files/RecoveryFile.h"
+#include "files/RecoveryKeeper.h"
 #include "files/XmlValueStore.h"
 
 #include <QTemporaryDir>
@@ -76,3 +78,32 @@ void BM_CheckFullSurveyInStore(benchmark::State& state) {
 BENCHMARK(BM_CheckFullSurveyInStore)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+// The recovery file of the largest survey, serialised and written whole, as
+// the keeper's thread does a second after a change.
+void BM_WriteRecoveryFile(benchmark::State& state) {
+    QTemporaryDir folder;
+    const stakewell::files::RecoveredWork work{FullSurveyContent(),
+                                               folder.filePath(QStringLiteral("survey.xml")),
+                                               QDateTime::currentDateTime()};
+    const QString fileName = folder.filePath(QStringLiteral("LastConfig.recovery.xml"));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(stakewell::files::WriteRecoveryFile(fileName, work));
+    }
+}
+BENCHMARK(BM_WriteRecoveryFile)->Unit(benchmark::kMillisecond);
+
+// What a keystroke costs the keeper, with the largest survey in the work:
+// the snapshot it would take is never taken on the keystroke.
+void BM_WorkChanged(benchmark::State& state) {
+    QTemporaryDir folder;
+    const stakewell::files::DataFileContent content = FullSurveyContent();
+    stakewell::files::RecoveryKeeper keeper(
+        folder.filePath(QStringLiteral("LastConfig.recovery.xml")), [&content] {
+            return stakewell::files::RecoverySnapshot{content, QString()};
+        });
+    for (auto _ : state) {
+        keeper.WorkChanged();
+    }
+}
+BENCHMARK(BM_WorkChanged)->Unit(benchmark::kMicrosecond);

@@ -451,6 +451,13 @@ QString XmlValueStore::GetValue(const QString& path) const {
     return place == places.cend() ? QString() : entries[static_cast<std::size_t>(*place)].value;
 }
 
+bool XmlValueStore::SameValues(const XmlValueStore& other) const {
+    return std::equal(entries.begin(), entries.end(), other.entries.begin(), other.entries.end(),
+                      [](const Entry& one, const Entry& another) {
+                          return one.path == another.path && one.value == another.value;
+                      });
+}
+
 bool XmlValueStore::Holds(const QString& path) const {
     return places.contains(path);
 }

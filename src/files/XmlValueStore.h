@@ -36,6 +36,9 @@ public:
     // Tells a value set to the empty text from one never set.
     bool Holds(const QString& path) const;
     void SetValue(const QString& path, const QString& value);
+    // Whether both hold the same texts under the same paths in the same
+    // order, so that both would be written as the same file.
+    bool SameValues(const XmlValueStore& other) const;
     // Room for this many values, so that a large survey is stored without
     // growing the store step by step.
     void Reserve(std::size_t count);

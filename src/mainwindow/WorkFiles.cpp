@@ -1,6 +1,8 @@
 #include "mainwindow/WorkFiles.h"
 
 #include "files/LastRun.h"
+#include "files/RecoveryFile.h"
+#include "files/RecoveryKeeper.h"
 #include "files/WholeFile.h"
 #include "files/XmlValueStore.h"
 #include "graph/FileDialogs.h"
@@ -103,10 +105,42 @@ WorkFiles::WorkFiles(QWidget& window, work::SiteWork& work, graph::PlotState& pl
       lastConfigFile(std::move(lastConfigFile)),
       recent(std::make_unique<RecentFiles>(RecentFilesSettings(this->lastConfigFile))),
       recentMenu(new QMenu(&window)),
-      titling(work.Observe([this](work::Aspects) { ShowTitle(false); })) {
+      titling(work.Observe([this](work::Aspects) {
+          ShowTitle(false);
+          KeepAgainstCrash();
+      })) {
     recentMenu->setObjectName(QStringLiteral("mnuRecentFiles"));
     // A command tells its change before the history has taken it.
-    connect(&work.History(), &QUndoStack::cleanChanged, this, [this] { ShowTitle(false); });
+    connect(&work.History(), &QUndoStack::cleanChanged, this, [this] {
+        ShowTitle(false);
+        KeepAgainstCrash();
+    });
+    if (!this->lastConfigFile.isEmpty()) {
+        recovery = std::make_unique<files::RecoveryKeeper>(
+            files::RecoveryFileName(this->lastConfigFile),
+            [this] { return files::RecoverySnapshot{CurrentDataFile(), dataFileName}; });
+    }
+}
+
+// Costs no more than starting a timer: the work is copied and written once
+// the keeper's delay has passed, off the keystroke.
+void WorkFiles::KeepAgainstCrash() {
+    if (!recovery) {
+        return;
+    }
+    if (work.Unsaved()) {
+        recovery->WorkChanged();
+    } else {
+        recovery->WorkSaved();
+    }
+}
+
+void WorkFiles::Restore(const files::RecoveredWork& recovered) {
+    Apply(recovered.Content);
+    dataFileName = recovered.WorkFile;
+    work.MarkUnsaved();
+    ShowTitle(true);
+    KeepAgainstCrash();
 }
 
 WorkFiles::~WorkFiles() = default;
@@ -257,6 +291,8 @@ void WorkFiles::Close() {
     if (!lastConfigFile.isEmpty()) {
         if (const std::optional<QString> problem = WriteDataFileTo(lastConfigFile)) {
             ReportFileProblem(QStringLiteral("save data to"), lastConfigFile, *problem);
+        } else if (recovery) {
+            recovery->Remove();
         }
     }
 }

@@ -11,6 +11,11 @@
 #include <memory>
 #include <optional>
 
+namespace stakewell::files {
+struct RecoveredWork;
+class RecoveryKeeper;
+} // namespace stakewell::files
+
 class QFileDialog;
 class QMenu;
 class QUrl;
@@ -64,8 +69,12 @@ public:
     void cmdLoadData_Click();
     void ShowRecentFiles(const QWidget& below);
     void OpenDropped(const QList<QUrl>& urls);
-    // Keeps the state for the next run.
+    // Keeps the state for the next run; the work kept against a crash goes
+    // once that state is written.
     void Close();
+    // Brings back work a run that did not close left behind, as unsaved work
+    // of its own data file.
+    void Restore(const files::RecoveredWork& recovered);
 
     const QString& FileName() const { return dataFileName; }
     RecentFiles& Recent() { return *recent; }
@@ -82,6 +91,7 @@ private:
     // work there is nothing left to save of.
     void TakeFileName(const QString& fileName);
     void ShowTitle(bool always);
+    void KeepAgainstCrash();
     void ReportFileProblem(const QString& action, const QString& fileName, const QString& reason);
     void RestoreLastRun();
     void OpenAtStart(const QString& dataFile);
@@ -96,6 +106,8 @@ private:
     QMenu* recentMenu;
     work::SiteWork::Subscription titling;
     bool titleUnsaved = false;
+    // Keeps unsaved work beside the last run's state; none without one.
+    std::unique_ptr<files::RecoveryKeeper> recovery;
 };
 
 } // namespace stakewell::mainwindow

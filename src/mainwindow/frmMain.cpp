@@ -188,6 +188,10 @@ void frmMain::SaveTextReport(QString& fileName) {
     files->SaveTextReport(fileName);
 }
 
+void frmMain::Restore(const files::RecoveredWork& recovered) {
+    files->Restore(recovered);
+}
+
 void frmMain::UpdateFOP() {
     work.Refresh().Refresh();
 }

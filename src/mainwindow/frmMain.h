@@ -17,6 +17,10 @@ namespace Ui {
 class frmMain;
 }
 
+namespace stakewell::files {
+struct RecoveredWork;
+} // namespace stakewell::files
+
 namespace stakewell::graph {
 class GraphWindowHost;
 struct TestReportContent;
@@ -74,6 +78,9 @@ public:
     void SaveTextReport(QString& fileName);
     // Asks for the site record and keeps what the user gives.
     void EditSiteRecord();
+    // Brings back work found in a recovery file, as unsaved work of its own
+    // data file.
+    void Restore(const files::RecoveredWork& recovered);
 
 signals:
     // Emitted each time the results are shown afresh.

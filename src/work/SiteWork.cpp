@@ -291,7 +291,7 @@ SiteWork::Typed SiteWork::TypedNow() const {
 }
 
 bool SiteWork::Unsaved() const {
-    return !history.isClean() || TypedNow() != saved;
+    return !saved || !history.isClean() || TypedNow() != *saved;
 }
 
 void SiteWork::MarkSaved() {

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace stakewell::work {
@@ -106,6 +107,8 @@ public:
     // to the saved work, leaves nothing to save.
     bool Unsaved() const;
     void MarkSaved();
+    // The work is in no file yet, whatever it holds: unsaved until saved.
+    void MarkUnsaved() { saved.reset(); }
 
     using Observer = std::function<void(Aspects)>;
     using Subscription = std::shared_ptr<void>;
@@ -151,7 +154,7 @@ private:
         bool operator==(const Typed&) const = default;
     };
     Typed TypedNow() const;
-    Typed saved;
+    std::optional<Typed> saved;
     std::vector<std::weak_ptr<Observer>> observers;
     fop::FopRefresh refresh;
 };

@@ -1,0 +1,77 @@
+#include "files/RecoveryFile.h"
+
+#include "files/DataFileCheck.h"
+#include "files/DataFilePaths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <utility>
+
+namespace stakewell::files {
+namespace {
+
+const char* const WorkFileItem = "/Recovery/WorkFile";
+const char* const ChangedAtItem = "/Recovery/ChangedAt";
+
+// A time without its offset could be any of a day's worth of instants.
+bool HasOffset(const QDateTime& time) {
+    return time.isValid() && (time.timeSpec() == Qt::OffsetFromUTC || time.timeSpec() == Qt::UTC);
+}
+
+} // namespace
+
+QString RecoveryFileName(const QString& lastConfigFile) {
+    const QFileInfo lastConfig(lastConfigFile);
+    return lastConfig.dir().filePath(lastConfig.completeBaseName() +
+                                     QStringLiteral(".recovery.xml"));
+}
+
+XmlValueStore RecoveryValues(const DataFileContent& content, const QString& workFile) {
+    XmlValueStore values;
+    WriteDataFile(values, content);
+    values.SetValue(paths::FullPath(WorkFileItem), workFile);
+    return values;
+}
+
+std::optional<QString> WriteRecoveryFile(const QString& fileName, XmlValueStore values,
+                                         const QDateTime& changedAt) {
+    const QDateTime withOffset = changedAt.toOffsetFromUtc(changedAt.offsetFromUtc());
+    values.SetValue(paths::FullPath(ChangedAtItem), withOffset.toString(Qt::ISODateWithMs));
+    values.FileName(fileName);
+    return values.Write();
+}
+
+std::optional<QString> WriteRecoveryFile(const QString& fileName, const RecoveredWork& work) {
+    return WriteRecoveryFile(fileName, RecoveryValues(work.Content, work.WorkFile), work.ChangedAt);
+}
+
+RecoveryFileRead ReadRecoveryFile(const QString& fileName) {
+    XmlValueStore store;
+    store.FileName(fileName);
+    if (std::optional<QString> problem = store.Read()) {
+        return {std::nullopt, *problem};
+    }
+    if (std::optional<QString> damage = DataFileDamage(store)) {
+        return {std::nullopt, *damage};
+    }
+    const QString workFile = paths::FullPath(WorkFileItem);
+    if (!store.Holds(workFile)) {
+        return {std::nullopt, QStringLiteral("it does not say which file the work belonged to")};
+    }
+    const QString changedAt = paths::FullPath(ChangedAtItem);
+    if (!store.Holds(changedAt)) {
+        return {std::nullopt, QStringLiteral("it does not say when the work was last changed")};
+    }
+    const QString changedText = store.GetValue(changedAt);
+    const QDateTime changed = QDateTime::fromString(changedText, Qt::ISODateWithMs);
+    if (!HasOffset(changed)) {
+        return {std::nullopt,
+                QStringLiteral("the time of the last change \"%1\" is not a date and time with "
+                               "its offset from UTC")
+                    .arg(changedText)};
+    }
+    return {RecoveredWork{ReadDataFile(store), store.GetValue(workFile), changed}, QString()};
+}
+
+} // namespace stakewell::files
