@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -102,6 +103,33 @@ void BM_FopRefresh(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FopRefresh)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// A mouse move over the graph of the largest survey, the whole refresh it
+// asks for included: the read-outs, the plot redrawn and the cross-hair.
+void BM_MouseMoveOverGraph(benchmark::State& state) {
+    LargestSurveyWindow survey(stakewell::fop::MaxFOPPoints);
+    QWidget* picture = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("frmGraph") && window->isVisible()) {
+            picture = window->findChild<QWidget*>(QStringLiteral("FOPGraph"));
+        }
+    }
+    if (picture == nullptr) {
+        state.SkipWithError("the graph is not shown");
+        return;
+    }
+    int step = 0;
+    for (auto _ : state) {
+        const QPointF at(10.0 + (step++ % 200), picture->height() / 2.0);
+        QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(picture, &move);
+    }
+}
+BENCHMARK(BM_MouseMoveOverGraph)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_FopBrowse(benchmark::State& state) {
     LargestSurveyWindow survey(stakewell::fop::MaxFOPPoints);

@@ -8,6 +8,8 @@
 #include "files/DataFile.h"
 #include "files/TextReport.h"
 #include "shared/NumberReading.h"
+#include "work/SiteWork.h"
+#include "work/WorkReport.h"
 
 #include <QMap>
 
@@ -157,27 +159,15 @@ std::optional<Failure> Run(const QStringList& arguments, std::ostream& out) {
 
 } // namespace
 
+// The design as the window computes it once it has taken the file's work.
 files::ReportContent DesignOf(const DataFileContent& content) {
-    calc::SheetInputs inputs;
-    for (std::size_t i = 0; i < inputs.Texts.size(); ++i) {
-        inputs.Texts[i] = content.FieldTexts[i].toStdString();
-    }
-    // The window computes from the between lengths only while that choice
-    // is made, and a file keeps the choice.
-    const files::ChoiceContent& choices = content.Choices;
-    std::optional<calc::WireBetweenInputs> between;
-    if (choices.WireLength == 1) {
-        between = calc::WireBetweenInputs{choices.WireBetween_0.value_or(QString()).toStdString(),
-                                          choices.WireBetween_1.value_or(QString()).toStdString()};
-    }
-    files::ReportContent report;
-    report.Inputs = inputs;
-    report.Site = content.Site;
-    report.Notes = calc::ComputeSheet(inputs, report.Results, between);
-    if (between) {
-        report.WireBetween =
-            files::BetweenReport(inputs[calc::SheetInput::ElectrodeCount], *between);
-    }
+    work::SiteWork work;
+    work.Take(content);
+    files::ReportContent report = work::WorkReport(work, fop::DefaultTolerancePercent);
+    // The readings and the survey are the caller's to point to: these go
+    // with the work.
+    report.FallOfPotential = nullptr;
+    report.Soil = nullptr;
     return report;
 }
 

@@ -11,6 +11,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -22,6 +23,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
+#include <ostream>
 #include <memory>
 #include <vector>
 
@@ -481,5 +484,107 @@ TEST_F(OpenFile, ADamagedFileIsRefusedWholeWithTheItemNamed) {
     EXPECT_EQ(form.Window().windowTitle(), "*a.xml - Stakewell");
     EXPECT_EQ(RecentEntries(form.Window()), QStringList{Entry(1, a)});
 }
+
+} // namespace
+
+namespace {
+
+enum class Opening { LoadData, RecentFile, Dropped };
+
+struct AskCase {
+    const char* name;
+    Opening opening;
+    // The answer to "Save changes to ...?"; none when nothing is unsaved.
+    std::optional<QMessageBox::StandardButton> answer;
+    // Where Save Data's dialog saves: empty when it is cancelled.
+    const char* saveAs;
+    bool opens;
+};
+
+void PrintTo(const AskCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class SaveChanges : public OpenFile, public testing::WithParamInterface<AskCase> {};
+
+// Work with unsaved changes is never replaced without asking, however the
+// other file is opened; Save runs Save Data, and a save cancelled or failed
+// keeps the work where it is.
+TEST_P(SaveChanges, AreAskedForBeforeAnotherFileTakesTheirPlace) {
+    const AskCase& row = GetParam();
+    const QString other = WriteDesign(File(QStringLiteral("other.xml")), "77");
+    const QString site = WriteDesign(File(QStringLiteral("site.xml")), "55");
+    Load(other);
+    Load(site);
+    if (row.answer) {
+        form.Type("tbxEarthRes", "250");
+    }
+    const QString savedAs = File(QLatin1String(row.saveAs));
+    ModalAnswerer answerer([&](QFileDialog& dialog) {
+        if (dialog.acceptMode() == QFileDialog::AcceptOpen) {
+            ModalAnswerer::Choose(other)(dialog);
+        } else if (*row.saveAs != '\0') {
+            ModalAnswerer::Choose(savedAs)(dialog);
+        } else {
+            dialog.reject();
+        }
+    });
+    answerer.AnswerMessagesWith(row.answer.value_or(QMessageBox::NoButton));
+    switch (row.opening) {
+    case Opening::LoadData:
+        form.Click(QStringLiteral("cmdLoadData"));
+        break;
+    case Opening::RecentFile: {
+        QMenu* menu = PopUpRecentFiles(form.Window());
+        ASSERT_NE(menu, nullptr);
+        QTest::keyClick(menu, Qt::Key_2);
+        break;
+    }
+    case Opening::Dropped:
+        ASSERT_TRUE(Drop(form.Window(), {QUrl::fromLocalFile(other)}));
+        break;
+    }
+
+    const QStringList asked =
+        row.answer ? QStringList{QStringLiteral("Save changes to site.xml?")} : QStringList{};
+    EXPECT_EQ(answerer.Messages().mid(0, 1), asked);
+    const bool saved = row.answer == QMessageBox::Save && QFileInfo(savedAs).isFile();
+    EXPECT_EQ(form.Text("tbxEarthRes"), row.opens ? "77" : "250");
+    EXPECT_EQ(form.Window().windowTitle(),
+              row.opens ? "other.xml - Stakewell" : "*site.xml - Stakewell");
+    if (saved) {
+        stakewell::files::XmlValueStore store;
+        store.FileName(savedAs);
+        ASSERT_EQ(store.Read(), std::nullopt);
+        EXPECT_EQ(stakewell::files::ReadDataFile(store).FieldTexts[0], "250");
+    }
+    EXPECT_EQ(saved, row.opens && row.answer == QMessageBox::Save);
+}
+
+constexpr auto Save = QMessageBox::Save;
+constexpr auto Discard = QMessageBox::Discard;
+constexpr auto Cancel = QMessageBox::Cancel;
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryWayOfOpening, SaveChanges,
+    testing::Values(AskCase{"LoadDataSave", Opening::LoadData, Save, "kept.xml", true},
+                    AskCase{"LoadDataDiscard", Opening::LoadData, Discard, "", true},
+                    AskCase{"LoadDataCancel", Opening::LoadData, Cancel, "", false},
+                    AskCase{"LoadDataSaveCancelled", Opening::LoadData, Save, "", false},
+                    AskCase{"LoadDataSaveFails", Opening::LoadData, Save, "gone/kept.xml",
+                            false},
+                    AskCase{"LoadDataNothingUnsaved", Opening::LoadData, std::nullopt, "", true},
+                    AskCase{"RecentFileSave", Opening::RecentFile, Save, "kept.xml", true},
+                    AskCase{"RecentFileDiscard", Opening::RecentFile, Discard, "", true},
+                    AskCase{"RecentFileCancel", Opening::RecentFile, Cancel, "", false},
+                    AskCase{"RecentFileSaveFails", Opening::RecentFile, Save, "gone/kept.xml",
+                            false},
+                    AskCase{"DroppedSave", Opening::Dropped, Save, "kept.xml", true},
+                    AskCase{"DroppedDiscard", Opening::Dropped, Discard, "", true},
+                    AskCase{"DroppedCancel", Opening::Dropped, Cancel, "", false},
+                    AskCase{"DroppedSaveFails", Opening::Dropped, Save, "gone/kept.xml", false}),
+    [](const testing::TestParamInfo<AskCase>& info) {
+        return CaseName(info.index, {info.param.name});
+    });
 
 } // namespace
