@@ -106,18 +106,18 @@ void DesignPage::Show(work::Aspects aspects) {
     }
     writing = true;
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        ShowText(fields[i], work.Inputs()[i]);
+        ShowText(fields[i], work.Design().Inputs()[i]);
     }
-    ShowText(ui.tbxWireAWG, work.Wire().Gauge);
-    ShowText(ui.tbxWireBetween_0, work.Wire().Between[0]);
-    ShowText(ui.tbxWireBetween_1, work.Wire().Between[1]);
+    ShowText(ui.tbxWireAWG, work.Design().Wire().Gauge);
+    ShowText(ui.tbxWireBetween_0, work.Design().Wire().Between[0]);
+    ShowText(ui.tbxWireBetween_1, work.Design().Wire().Between[1]);
     ShowWireChoices();
     writing = false;
     ShowResults();
 }
 
 void DesignPage::ShowWireChoices() {
-    const work::WireChoices& wire = work.Wire();
+    const work::WireChoices& wire = work.Design().Wire();
     if (std::exchange(sizeShown, wire.SizeChosen) != wire.SizeChosen) {
         (wire.Size == 0 ? ui.WireSize_0 : ui.WireSize_1)->setChecked(true);
         ui.tbxWireAWG->setReadOnly(wire.Size == 0);
@@ -132,9 +132,9 @@ void DesignPage::ShowWireChoices() {
 }
 
 void DesignPage::ShowResults() {
-    const calc::SheetNotes& notes = work.Notes();
+    const calc::SheetNotes& notes = work.Design().Notes();
     for (std::size_t i = 0; i < labels.size(); ++i) {
-        labels[i]->setText(QString::fromStdString(work.Results().Texts[i]));
+        labels[i]->setText(QString::fromStdString(work.Design().Results().Texts[i]));
         marks->Mark(labels[i], QString::fromStdString(notes.Results.Texts[i]));
     }
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -152,7 +152,7 @@ void DesignPage::ShowResults() {
 
 void DesignPage::ShowDiameterFraction() {
     const std::optional<Fraction> fraction =
-        DiameterFraction(work.Input(SheetInput::ElectrodeDiameter));
+        DiameterFraction(work.Design().Input(SheetInput::ElectrodeDiameter));
     ui.tbxNumer->setText(fraction ? fraction->Numerator : QString());
     ui.tbxDenom->setText(fraction ? fraction->Denominator : QString());
 }

@@ -55,7 +55,7 @@ private:
     // The window's part of the design sheet, in the order of its table.
     std::array<QLineEdit*, calc::SheetInputCount> fields{};
     std::array<QLabel*, calc::SheetResultCount> labels{};
-    work::SiteWork::Subscription showing;
+    work::WorkObservers::Subscription showing;
     // The choices the option buttons and the boxes show.
     int sizeShown = 0;
     int lengthShown = 0;

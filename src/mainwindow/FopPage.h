@@ -34,7 +34,7 @@ private:
 
     Ui::frmMain& ui;
     work::SiteWork& work;
-    work::SiteWork::Subscription showing;
+    work::WorkObservers::Subscription showing;
     fop::FopRefresh::Subscription readOuts;
     // Whether the refresh under way writes the current point into the P2
     // boxes: a change of E2 alone leaves a reading typed there to be added.

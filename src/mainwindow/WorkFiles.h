@@ -104,7 +104,7 @@ private:
     QString dataFileName;
     std::unique_ptr<RecentFiles> recent;
     QMenu* recentMenu;
-    work::SiteWork::Subscription titling;
+    work::WorkObservers::Subscription titling;
     bool titleUnsaved = false;
     // Keeps unsaved work beside the last run's state; none without one.
     std::unique_ptr<files::RecoveryKeeper> recovery;

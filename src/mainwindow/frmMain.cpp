@@ -365,7 +365,7 @@ graph::TestReportContent frmMain::CurrentTestReport() const {
         content.FurtherPages.emplace_back(
             [soil = work.Soil(),
              rodFeet = shared::ReadNumber(
-                 work.Input(calc::SheetInput::ElectrodeLength).toStdString())](
+                 work.Design().Input(calc::SheetInput::ElectrodeLength).toStdString())](
                 QPainter& painter, const QRectF& page, qreal pixelWidth) {
                 soilwindow::PaintSoilReportPage(painter, page, pixelWidth, soil, rodFeet);
             });

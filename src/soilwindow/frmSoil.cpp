@@ -254,7 +254,7 @@ QString frmSoil::CellProblem() const {
 }
 
 std::optional<double> frmSoil::RodFeet() const {
-    return shared::ReadNumber(work.Input(calc::SheetInput::ElectrodeLength).toStdString());
+    return shared::ReadNumber(work.Design().Input(calc::SheetInput::ElectrodeLength).toStdString());
 }
 
 void frmSoil::ShowEquivalents() {
@@ -312,7 +312,7 @@ void frmSoil::UseInDesign(const QString& figure) {
     if (!UsableFigure(figure)) {
         return;
     }
-    const QString replaced = work.Input(calc::SheetInput::EarthResistivity);
+    const QString replaced = work.Design().Input(calc::SheetInput::EarthResistivity);
     work.UseInDesign(calc::SheetInput::EarthResistivity, figure);
     lastUse = DesignUse{replaced, figure};
     ui->cmdUndoUse->setEnabled(true);
@@ -328,7 +328,7 @@ void frmSoil::UndoUse() {
     }
     const DesignUse use = *std::exchange(lastUse, std::nullopt);
     ui->cmdUndoUse->setEnabled(false);
-    if (work.Input(calc::SheetInput::EarthResistivity) != use.written) {
+    if (work.Design().Input(calc::SheetInput::EarthResistivity) != use.written) {
         ui->lbUsed->setText(QStringLiteral("The design's earth resistivity was changed since; it "
                                            "was left as it is."));
         return;

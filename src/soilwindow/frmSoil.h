@@ -75,7 +75,7 @@ private:
 
     std::unique_ptr<Ui::frmSoil> ui;
     work::SiteWork& work;
-    work::SiteWork::Subscription showing;
+    work::WorkObservers::Subscription showing;
     // How the table shows the change under way.
     TableShows changeShows = TableShows::Afresh;
     soil::SoilAnalysis analysis;

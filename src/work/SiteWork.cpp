@@ -1,7 +1,5 @@
 #include "work/SiteWork.h"
 
-#include "calc/WireGauge.h"
-#include "shared/DisplayPattern.h"
 #include "shared/NumberReading.h"
 
 #include <QUndoCommand>
@@ -81,47 +79,27 @@ SiteWork::~SiteWork() {
 }
 
 void SiteWork::TypeInput(SheetInput input, const QString& text) {
-    SetInput(input, text);
+    design.SetInput(input, text);
     Changed(Aspect::Design);
 }
 
-void SiteWork::SetInput(SheetInput input, const QString& text) {
-    inputs[static_cast<std::size_t>(input)] = text;
-    if (input == SheetInput::WireDiameter) {
-        GaugeFromDiameter();
-    }
-}
-
-void SiteWork::GaugeFromDiameter() {
-    wire.Gauge = QString::fromStdString(
-        calc::DiameterToGauge(ReadNumber(Input(SheetInput::WireDiameter))));
-}
-
 void SiteWork::TypeGauge(const QString& text) {
-    wire.Gauge = text;
-    const float diameter = calc::GaugeToDiameter(text.toStdString());
-    inputs[static_cast<std::size_t>(SheetInput::WireDiameter)] =
-        QString::fromStdString(shared::FormatPattern(diameter, "0.0000"));
+    design.TypeGauge(text);
     Changed(Aspect::Design);
 }
 
 void SiteWork::TypeBetween(int index, const QString& text) {
-    wire.Between.at(static_cast<std::size_t>(index)) = text;
+    design.TypeBetween(index, text);
     Changed(Aspect::Design);
 }
 
 void SiteWork::ChooseWireSize(int index) {
-    wire.Size = index;
-    ++wire.SizeChosen;
-    if (index == 0) {
-        GaugeFromDiameter();
-    }
+    design.ChooseWireSize(index);
     Changed(Aspect::Design);
 }
 
 void SiteWork::ChooseWireLength(int index) {
-    wire.Length = index;
-    ++wire.LengthChosen;
+    design.ChooseWireLength(index);
     Changed(Aspect::Design);
 }
 
@@ -199,22 +177,20 @@ bool SiteWork::ChangeSoil(const soil::SoilSurvey& survey) {
     }
     history.push(new ValueCommand<soil::SoilSurvey>(
         QStringLiteral("Soil Survey Change"), soil, survey,
-        [this](const soil::SoilSurvey& value) { SetSoil(value); }));
+        [this](const soil::SoilSurvey& value) {
+            soil = value;
+            Changed(Aspect::Soil);
+        }));
     return true;
 }
 
-void SiteWork::SetSoil(const soil::SoilSurvey& survey) {
-    soil = survey;
-    Changed(Aspect::Soil);
-}
-
 bool SiteWork::UseInDesign(SheetInput input, const QString& text) {
-    if (Input(input) == text) {
+    if (design.Input(input) == text) {
         return false;
     }
-    history.push(new ValueCommand<QString>(QStringLiteral("Use in Design"), Input(input), text,
-                                           [this, input](const QString& value) {
-                                               SetInput(input, value);
+    history.push(new ValueCommand<QString>(QStringLiteral("Use in Design"), design.Input(input),
+                                           text, [this, input](const QString& value) {
+                                               design.SetInput(input, value);
                                                Changed(Aspect::Design);
                                            }));
     return true;
@@ -226,24 +202,18 @@ bool SiteWork::ChangeSite(const files::SiteRecord& record) {
     }
     history.push(new ValueCommand<files::SiteRecord>(
         QStringLiteral("Site Record Change"), site, record,
-        [this](const files::SiteRecord& value) { SetSite(value); }));
+        [this](const files::SiteRecord& value) {
+            site = value;
+            Changed(Aspect::Site);
+        }));
     return true;
-}
-
-void SiteWork::SetSite(const files::SiteRecord& record) {
-    site = record;
-    Changed(Aspect::Site);
 }
 
 files::DataFileContent SiteWork::Content() const {
     files::DataFileContent content;
-    content.FieldTexts = inputs;
+    design.Store(content);
     content.FOPPoints = fop.FOPPoints();
     content.Choices.FOPE2 = e2Text;
-    content.Choices.WireBetween_0 = wire.Between[0];
-    content.Choices.WireBetween_1 = wire.Between[1];
-    content.Choices.WireLength = wire.Length;
-    content.Choices.WireSize = wire.Size;
     content.Soil = soil;
     content.Site = site;
     return content;
@@ -251,20 +221,8 @@ files::DataFileContent SiteWork::Content() const {
 
 void SiteWork::Take(const files::DataFileContent& content) {
     history.clear();
-    inputs = content.FieldTexts;
-    GaugeFromDiameter();
-    const files::ChoiceContent& choices = content.Choices;
-    wire.Between[0] = choices.WireBetween_0.value_or(wire.Between[0]);
-    wire.Between[1] = choices.WireBetween_1.value_or(wire.Between[1]);
-    if (choices.WireLength) {
-        wire.Length = *choices.WireLength;
-        ++wire.LengthChosen;
-    }
-    if (choices.WireSize) {
-        wire.Size = *choices.WireSize;
-        ++wire.SizeChosen;
-    }
-    e2Text = choices.FOPE2.value_or(e2Text);
+    design.Take(content);
+    e2Text = content.Choices.FOPE2.value_or(e2Text);
     fop.Replace(content.FOPPoints, content.PointCount());
     fop.FOPE2Distance = ReadNumber(e2Text);
     fop.FOPE1Position = 0.0;
@@ -277,17 +235,15 @@ void SiteWork::Start(const std::array<QString, calc::SheetInputCount>& typed,
                      const WireChoices& choices, const QString& e2,
                      const calc::SheetResults& shown) {
     history.clear();
-    inputs = typed;
-    wire = choices;
+    design.Start(typed, choices, shown);
     e2Text = e2;
     fop.FOPE2Distance = ReadNumber(e2);
-    results = shown;
-    notes = {};
     MarkSaved();
 }
 
 SiteWork::Typed SiteWork::TypedNow() const {
-    return {inputs, wire.Between, wire.Length, wire.Size, e2Text};
+    const WireChoices& wire = design.Wire();
+    return {design.Inputs(), wire.Between, wire.Length, wire.Size, e2Text};
 }
 
 bool SiteWork::Unsaved() const {
@@ -299,46 +255,19 @@ void SiteWork::MarkSaved() {
     saved = TypedNow();
 }
 
-void SiteWork::Recalculate() {
-    calc::SheetInputs texts;
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-        texts.Texts[i] = inputs[i].toStdString();
-    }
-    std::optional<calc::WireBetweenInputs> between;
-    if (wire.Length == 1) {
-        between = calc::WireBetweenInputs{wire.Between[0].toStdString(),
-                                          wire.Between[1].toStdString()};
-    }
-    notes = calc::ComputeSheet(texts, results, between);
-}
-
 void SiteWork::Changed(Aspects aspects) {
     ++revision;
     if (aspects.Has(Aspect::Design)) {
-        Recalculate();
+        design.Recalculate();
     }
     Tell(aspects);
 }
 
 void SiteWork::Tell(Aspects aspects) {
-    // An observer may stop observing, or another begin, while it is told:
-    // those observing when the change began are told, if they still are.
-    std::erase_if(observers, [](const std::weak_ptr<Observer>& old) { return old.expired(); });
-    const std::vector<std::weak_ptr<Observer>> due = observers;
-    for (const std::weak_ptr<Observer>& waiting : due) {
-        if (const std::shared_ptr<Observer> observer = waiting.lock()) {
-            (*observer)(aspects);
-        }
-    }
+    observers.Tell(aspects);
     if (aspects.HasAny(Aspect::Readings | Aspect::E2)) {
         refresh.Refresh();
     }
-}
-
-SiteWork::Subscription SiteWork::Observe(Observer observer) {
-    auto held = std::make_shared<Observer>(std::move(observer));
-    observers.push_back(held);
-    return held;
 }
 
 } // namespace stakewell::work

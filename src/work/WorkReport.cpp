@@ -4,19 +4,19 @@ namespace stakewell::work {
 
 files::ReportContent WorkReport(const SiteWork& work, double tolerancePercent) {
     files::ReportContent report;
-    for (std::size_t i = 0; i < work.Inputs().size(); ++i) {
-        report.Inputs.Texts[i] = work.Inputs()[i].toStdString();
+    for (std::size_t i = 0; i < work.Design().Inputs().size(); ++i) {
+        report.Inputs.Texts[i] = work.Design().Inputs()[i].toStdString();
     }
-    report.Results = work.Results();
-    report.Notes = work.Notes();
+    report.Results = work.Design().Results();
+    report.Notes = work.Design().Notes();
     report.FallOfPotential = &work.Fop();
     report.TolerancePercent = tolerancePercent;
     report.Soil = &work.Soil();
     report.Site = work.Site();
-    if (work.Wire().Length == 1) {
+    if (work.Design().Wire().Length == 1) {
         report.WireBetween = files::BetweenReport(
             report.Inputs[calc::SheetInput::ElectrodeCount],
-            {work.Wire().Between[0].toStdString(), work.Wire().Between[1].toStdString()});
+            {work.Design().Wire().Between[0].toStdString(), work.Design().Wire().Between[1].toStdString()});
     }
     return report;
 }

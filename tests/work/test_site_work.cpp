@@ -49,9 +49,9 @@ struct Snapshot {
 };
 
 Snapshot SnapshotOf(const SiteWork& work) {
-    return {work.Inputs(),       work.Results(),
+    return {work.Design().Inputs(),       work.Design().Results(),
             work.Fop().FOPPoints(), work.E2Text(),
-            work.Wire().Gauge,   work.Wire().Size,
+            work.Design().Wire().Gauge,   work.Design().Wire().Size,
             work.Soil().readings.size(), work.Site().Site};
 }
 
@@ -80,7 +80,7 @@ TEST_P(WorkCommand, TellsWhatChangedAndUndoesExactly) {
     SiteWork work;
     StartWork(work);
     std::vector<Aspects> told;
-    const SiteWork::Subscription observing =
+    const stakewell::work::WorkObservers::Subscription observing =
         work.Observe([&told](Aspects aspects) { told.push_back(aspects); });
     const Snapshot before = SnapshotOf(work);
 
@@ -101,7 +101,7 @@ TEST_P(WorkCommand, TellsWhatChangedAndUndoesExactly) {
 }
 
 std::string Result(const SiteWork& work, SheetResult result) {
-    return work.Results()[result];
+    return work.Design().Results()[result];
 }
 
 std::string Readings(const SiteWork& work) {
@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     {Aspect::Design},
                     [](const SiteWork& w) {
-                        return w.Input(SheetInput::WireDiameter).toStdString();
+                        return w.Design().Input(SheetInput::WireDiameter).toStdString();
                     },
                     "0.2893", false},
         CommandCase{"ChoosingTheDiameterTakesTheGaugeFromIt",
@@ -142,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
                         return true;
                     },
                     {Aspect::Design, Aspect::Design},
-                    [](const SiteWork& w) { return w.Wire().Gauge.toStdString(); }, "0", false},
+                    [](const SiteWork& w) { return w.Design().Wire().Gauge.toStdString(); }, "0", false},
         CommandCase{"TypingE2MovesTheTest",
                     [](SiteWork& w) {
                         w.TypeE2(QStringLiteral("77"));
@@ -212,13 +212,13 @@ TEST(SiteWork, TakesAFileWholeAndGivesItBack) {
     content.Choices.WireSize = 1;
     content.Soil = ThreeReadings();
     std::vector<Aspects> told;
-    const SiteWork::Subscription observing =
+    const stakewell::work::WorkObservers::Subscription observing =
         work.Observe([&told](Aspects aspects) { told.push_back(aspects); });
 
     work.Take(content);
     EXPECT_EQ(told, std::vector<Aspects>{Aspects::All()});
     EXPECT_FALSE(work.History().canUndo());
-    EXPECT_EQ(work.Results()[SheetResult::OneElectrode], "33.091");
+    EXPECT_EQ(work.Design().Results()[SheetResult::OneElectrode], "33.091");
     EXPECT_EQ(work.Fop().FOPE2Distance, 50.0);
     EXPECT_EQ(work.Fop().FOPCurrent(), 2);
     const stakewell::files::DataFileContent back = work.Content();
