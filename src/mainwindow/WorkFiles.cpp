@@ -2,14 +2,13 @@
 
 #include "files/LastRun.h"
 #include "files/RecoveryFile.h"
-#include "files/RecoveryKeeper.h"
 #include "files/WholeFile.h"
 #include "files/XmlValueStore.h"
 #include "graph/FileDialogs.h"
 #include "graph/PlotState.h"
 #include "graph/ScreenPlacement.h"
 #include "mainwindow/RecentFiles.h"
-#include "mainwindow/WorkTitle.h"
+#include "mainwindow/UnsavedWork.h"
 #include "shared/Twips.h"
 
 #include <QDir>
@@ -105,42 +104,17 @@ WorkFiles::WorkFiles(QWidget& window, work::SiteWork& work, graph::PlotState& pl
       lastConfigFile(std::move(lastConfigFile)),
       recent(std::make_unique<RecentFiles>(RecentFilesSettings(this->lastConfigFile))),
       recentMenu(new QMenu(&window)),
-      titling(work.Observe([this](work::Aspects) {
-          ShowTitle(false);
-          KeepAgainstCrash();
+      unsaved(new UnsavedWork(window, work, this->lastConfigFile, [this] {
+          return files::RecoverySnapshot{CurrentDataFile(), dataFileName};
       })) {
     recentMenu->setObjectName(QStringLiteral("mnuRecentFiles"));
-    // A command tells its change before the history has taken it.
-    connect(&work.History(), &QUndoStack::cleanChanged, this, [this] {
-        ShowTitle(false);
-        KeepAgainstCrash();
-    });
-    if (!this->lastConfigFile.isEmpty()) {
-        recovery = std::make_unique<files::RecoveryKeeper>(
-            files::RecoveryFileName(this->lastConfigFile),
-            [this] { return files::RecoverySnapshot{CurrentDataFile(), dataFileName}; });
-    }
-}
-
-// Costs no more than starting a timer: the work is copied and written once
-// the keeper's delay has passed, off the keystroke.
-void WorkFiles::KeepAgainstCrash() {
-    if (!recovery) {
-        return;
-    }
-    if (work.Unsaved()) {
-        recovery->WorkChanged();
-    } else {
-        recovery->WorkSaved();
-    }
 }
 
 void WorkFiles::Restore(const files::RecoveredWork& recovered) {
     Apply(recovered.Content);
     dataFileName = recovered.WorkFile;
     work.MarkUnsaved();
-    ShowTitle(true);
-    KeepAgainstCrash();
+    unsaved->ShowFile(dataFileName);
 }
 
 WorkFiles::~WorkFiles() = default;
@@ -152,7 +126,7 @@ void WorkFiles::Start(const QString& dataFile) {
         OpenAtStart(dataFile);
     }
     work.MarkSaved();
-    ShowTitle(true);
+    unsaved->ShowFile(dataFileName);
 }
 
 void WorkFiles::cmdLoadData_Click() {
@@ -271,17 +245,7 @@ void WorkFiles::TakeFileName(const QString& fileName) {
     dataFileName = fileName;
     work.MarkSaved();
     recent->Take(fileName);
-    ShowTitle(true);
-}
-
-// Decided from the work's revision as each change is told, at a cost that
-// does not grow with the work.
-void WorkFiles::ShowTitle(bool always) {
-    const bool unsaved = work.Unsaved();
-    if (always || unsaved != titleUnsaved) {
-        titleUnsaved = unsaved;
-        window.setWindowTitle(WorkTitle(dataFileName, unsaved));
-    }
+    unsaved->ShowFile(fileName);
 }
 
 // Closing is never refused: a state that cannot be kept is reported, and the
@@ -291,8 +255,8 @@ void WorkFiles::Close() {
     if (!lastConfigFile.isEmpty()) {
         if (const std::optional<QString> problem = WriteDataFileTo(lastConfigFile)) {
             ReportFileProblem(QStringLiteral("save data to"), lastConfigFile, *problem);
-        } else if (recovery) {
-            recovery->Remove();
+        } else {
+            unsaved->KeptElsewhere();
         }
     }
 }

@@ -13,7 +13,6 @@
 
 namespace stakewell::files {
 struct RecoveredWork;
-class RecoveryKeeper;
 } // namespace stakewell::files
 
 class QFileDialog;
@@ -28,11 +27,12 @@ struct PlotState;
 namespace stakewell::mainwindow {
 
 class RecentFiles;
+class UnsavedWork;
 
 // The window's side of the work's files: the data file it was loaded from or
-// saved to, named in the title with a "*" while anything is unsaved, the
-// recent files, the text report, the last run's state, and a file dropped on
-// the window. Work with unsaved changes is never replaced without asking.
+// saved to, which the title names, the recent files, the text report, the
+// last run's state, and a file dropped on the window. Work with unsaved
+// changes is never replaced without asking.
 class WorkFiles : public QObject {
     Q_OBJECT
 
@@ -90,8 +90,6 @@ private:
     // The file just loaded or saved becomes the open one, its content the
     // work there is nothing left to save of.
     void TakeFileName(const QString& fileName);
-    void ShowTitle(bool always);
-    void KeepAgainstCrash();
     void ReportFileProblem(const QString& action, const QString& fileName, const QString& reason);
     void RestoreLastRun();
     void OpenAtStart(const QString& dataFile);
@@ -104,10 +102,7 @@ private:
     QString dataFileName;
     std::unique_ptr<RecentFiles> recent;
     QMenu* recentMenu;
-    work::WorkObservers::Subscription titling;
-    bool titleUnsaved = false;
-    // Keeps unsaved work beside the last run's state; none without one.
-    std::unique_ptr<files::RecoveryKeeper> recovery;
+    UnsavedWork* unsaved;
 };
 
 } // namespace stakewell::mainwindow

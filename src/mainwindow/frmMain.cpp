@@ -66,6 +66,47 @@ QIcon ProgramIcon() {
     return icon;
 }
 
+// A form stores whole point sizes only.
+void ApplyFractionalFontSizes(Ui::frmMain& ui) {
+    SetPointSize(ui.TabStrip1, 9.75);
+    SetPointSize(ui.lbPoint, 9.75);
+    SetPointSize(ui.lbDistPct, 9.75);
+    SetPointSize(ui.lbResult, 13.5);
+}
+
+// Labels marked autoSize follow their caption; every other fixed caption that
+// the substitute face sets wider than the classic one grows to the right
+// rather than being cut off.
+void FitLabelsToCaptions(const QWidget& window) {
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->property("autoSize").toBool()) {
+            label->adjustSize();
+        } else if (!label->text().isEmpty() && label->sizeHint().width() > label->width()) {
+            label->resize(label->sizeHint().width(), label->height());
+        }
+    }
+}
+
+// The printed test report: the design, the readings, and the survey's page
+// when there is a survey.
+graph::TestReportContent TestReportOf(const work::SiteWork& work, double tolerancePercent,
+                                      const QString& dataFileName) {
+    graph::TestReportContent content;
+    content.Design = work::WorkReport(work, tolerancePercent);
+    content.DataFileName = dataFileName;
+    content.Date = QDate::currentDate();
+    if (work.Soil().Exists()) {
+        content.FurtherPages.emplace_back(
+            [soil = work.Soil(),
+             rodFeet = shared::ReadNumber(
+                 work.Design().Input(calc::SheetInput::ElectrodeLength).toStdString())](
+                QPainter& painter, const QRectF& page, qreal pixelWidth) {
+                soilwindow::PaintSoilReportPage(painter, page, pixelWidth, soil, rodFeet);
+            });
+    }
+    return content;
+}
+
 } // namespace
 
 frmMain::frmMain(QString lastConfigFile, QWidget* parent)
@@ -81,8 +122,8 @@ frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* paren
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(ProgramIcon());
-    ApplyFractionalFontSizes();
-    FitLabelsToCaptions();
+    ApplyFractionalFontSizes(*ui);
+    FitLabelsToCaptions(*this);
     auto* tabStyle = new CompactTabStyle;
     tabStyle->setParent(this);
     ui->TabStrip1->tabBar()->setStyle(tabStyle);
@@ -194,27 +235,6 @@ void frmMain::Restore(const files::RecoveredWork& recovered) {
 
 void frmMain::UpdateFOP() {
     work.Refresh().Refresh();
-}
-
-// A form stores whole point sizes only.
-void frmMain::ApplyFractionalFontSizes() {
-    SetPointSize(ui->TabStrip1, 9.75);
-    SetPointSize(ui->lbPoint, 9.75);
-    SetPointSize(ui->lbDistPct, 9.75);
-    SetPointSize(ui->lbResult, 13.5);
-}
-
-// Labels marked autoSize follow their caption; every other fixed caption that
-// the substitute face sets wider than the classic one grows to the right
-// rather than being cut off.
-void frmMain::FitLabelsToCaptions() {
-    for (QLabel* label : findChildren<QLabel*>()) {
-        if (label->property("autoSize").toBool()) {
-            label->adjustSize();
-        } else if (!label->text().isEmpty() && label->sizeHint().width() > label->width()) {
-            label->resize(label->sizeHint().width(), label->height());
-        }
-    }
 }
 
 int frmMain::TitleBarHeight() const {
@@ -345,7 +365,9 @@ void frmMain::ConnectFieldTest() {
     commands.TakeReadings = [this](std::vector<fop::FOPPoint> readings) {
         work.ImportReadings(std::move(readings));
     };
-    commands.ReportContent = [this] { return CurrentTestReport(); };
+    commands.ReportContent = [this] {
+        return TestReportOf(work, graph->Commands().TolerancePercent, files->FileName());
+    };
     commands.EditSiteRecord = [this] { EditSiteRecord(); };
     BindKey(QKeySequence(Qt::CTRL | Qt::Key_I), &frmMain::EditSiteRecord);
 }
@@ -354,23 +376,6 @@ void frmMain::EditSiteRecord() {
     if (const std::optional<files::SiteRecord> edited = frmSite::Ask(work.Site(), this)) {
         work.ChangeSite(*edited);
     }
-}
-
-graph::TestReportContent frmMain::CurrentTestReport() const {
-    graph::TestReportContent content;
-    content.Design = work::WorkReport(work, graph->Commands().TolerancePercent);
-    content.DataFileName = files->FileName();
-    content.Date = QDate::currentDate();
-    if (work.Soil().Exists()) {
-        content.FurtherPages.emplace_back(
-            [soil = work.Soil(),
-             rodFeet = shared::ReadNumber(
-                 work.Design().Input(calc::SheetInput::ElectrodeLength).toStdString())](
-                QPainter& painter, const QRectF& page, qreal pixelWidth) {
-                soilwindow::PaintSoilReportPage(painter, page, pixelWidth, soil, rodFeet);
-            });
-    }
-    return content;
 }
 
 void frmMain::cmdSoilSurvey_Click() {

@@ -23,7 +23,6 @@ struct RecoveredWork;
 
 namespace stakewell::graph {
 class GraphWindowHost;
-struct TestReportContent;
 } // namespace stakewell::graph
 
 namespace stakewell::soilwindow {
@@ -98,10 +97,7 @@ private:
     void SwitchPage(int step);
     void ShowPage(int index);
     void TabStrip1_Click();
-    void ApplyFractionalFontSizes();
-    void FitLabelsToCaptions();
     void ConnectFieldTest();
-    graph::TestReportContent CurrentTestReport() const;
     void cmdSoilSurvey_Click();
     void ShowHelp();
     // After a zoom step: the page in view and the graph's texts follow, and
