@@ -3,10 +3,10 @@
 #include "cli/DataFileSheet.h"
 #include "cli/SoilCommand.h"
 
-#include "fop/AnalysisText.h"
 #include "calc/DesignSheet.h"
 #include "files/DataFile.h"
 #include "files/TextReport.h"
+#include "fop/AnalysisText.h"
 #include "shared/NumberReading.h"
 #include "work/SiteWork.h"
 #include "work/WorkReport.h"
@@ -150,8 +150,7 @@ std::optional<Failure> Run(const QStringList& arguments, std::ostream& out) {
         const QByteArray bytes = Report(*content, *e2, tolerance);
         out.write(bytes.constData(), bytes.size());
     } else {
-        out << fop::AnalysisListing(
-            fop::Analyse(PointsOf(*content, *e2), *e2, tolerance));
+        out << fop::AnalysisListing(fop::Analyse(PointsOf(*content, *e2), *e2, tolerance));
     }
     out.flush();
     return std::nullopt;

@@ -1,8 +1,8 @@
 #include "cli/SoilCommand.h"
 
-#include "soil/SoilSurvey.h"
 #include "files/DataFile.h"
 #include "files/SoilCsv.h"
+#include "soil/SoilSurvey.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "fop/FopAnalysis.h"
-#include "graph/TestReportPage.h"
 #include "fop/FopPoints.h"
+#include "graph/TestReportPage.h"
 
 #include <QString>
 

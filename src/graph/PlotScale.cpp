@@ -12,8 +12,8 @@
 
 namespace stakewell::graph {
 
-using shared::ToSingle;
 using fop::FallOfPotential;
+using shared::ToSingle;
 
 bool Placeable(double value) {
     return std::abs(value) <= LargestPlaceable;

@@ -1,7 +1,7 @@
 #include "graph/TestReportPage.h"
 
-#include "fop/AnalysisText.h"
 #include "files/WholeFile.h"
+#include "fop/AnalysisText.h"
 #include "graph/PlotPainting.h"
 #include "shared/TextForm.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "fop/FopAnalysis.h"
 #include "files/TextReport.h"
+#include "fop/FopAnalysis.h"
 #include "graph/PlotScale.h"
-#include "graph/ReportPaper.h"
 #include "graph/PlotState.h"
+#include "graph/ReportPaper.h"
 
 #include <QDate>
 #include <QString>

@@ -6,8 +6,8 @@ namespace stakewell::mainwindow {
 
 // A text box answers Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y itself even when it has no
 // typing to undo or redo. Watched boxes then hand those keys on to the
-// window's own shortcuts, so undoing a change of the point list works from
-// the box the point was typed into.
+// window's own undo and redo of the work, so undoing the reading just added
+// works from the box it was typed into.
 class UndoKeyHandOver : public QObject {
     Q_OBJECT
 

@@ -47,8 +47,8 @@ public:
 
     // With a lastConfigFile the last run's state is read from it and written
     // back at every close, and the recent files are kept beside it.
-    WorkFiles(QWidget& window, work::SiteWork& work, graph::PlotState& plot,
-              QString lastConfigFile, Hooks hooks);
+    WorkFiles(QWidget& window, work::SiteWork& work, graph::PlotState& plot, QString lastConfigFile,
+              Hooks hooks);
     ~WorkFiles() override;
     WorkFiles(const WorkFiles&) = delete;
     WorkFiles& operator=(const WorkFiles&) = delete;

@@ -5,7 +5,7 @@
 namespace stakewell::mainwindow {
 
 // The main window's title: the open data file's name, with a leading "*"
-// while the work differs from what was last loaded or saved.
+// while the work holds changes not yet saved.
 QString WorkTitle(const QString& dataFileName, bool unsaved);
 
 } // namespace stakewell::mainwindow

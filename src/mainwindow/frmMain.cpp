@@ -140,12 +140,11 @@ frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* paren
     design = new DesignPage(*ui, work, *inputHints, *this);
     connect(design, &DesignPage::Recalculated, this, &frmMain::Recalculated);
     fopPage = new FopPage(*ui, work, *this);
-    files = new WorkFiles(*this, work, plot, std::move(lastConfigFile),
-                          {[this] { design->ShowDiameterFraction(); },
-                           [this] {
-                               return work::WorkReport(work, graph->Commands().TolerancePercent);
-                           },
-                           [this](QString& name) { graph->Window().ImportReadings(name); }});
+    files = new WorkFiles(
+        *this, work, plot, std::move(lastConfigFile),
+        {[this] { design->ShowDiameterFraction(); },
+         [this] { return work::WorkReport(work, graph->Commands().TolerancePercent); },
+         [this](QString& name) { graph->Window().ImportReadings(name); }});
     ConnectHandlers();
     SetUpFieldUse();
     ConnectFieldTest();

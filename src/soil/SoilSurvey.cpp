@@ -1,9 +1,9 @@
 #include "soil/SoilSurvey.h"
 
-#include "soil/SoilDesign.h"
 #include "shared/DecimalDigits.h"
 #include "shared/DisplayPattern.h"
 #include "shared/TextForm.h"
+#include "soil/SoilDesign.h"
 
 #include <algorithm>
 #include <cmath>

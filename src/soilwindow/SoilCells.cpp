@@ -1,8 +1,8 @@
 #include "soilwindow/SoilCells.h"
 
-#include "soil/SoilSurvey.h"
 #include "shared/NumberReading.h"
 #include "shared/TextForm.h"
+#include "soil/SoilSurvey.h"
 
 #include <cmath>
 #include <limits>

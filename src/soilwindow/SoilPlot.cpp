@@ -70,8 +70,7 @@ void SoilPlot::Show(const soil::SoilSurvey& survey, const soil::SoilAnalysis& an
     if (fit) {
         for (int i = 0; i <= CurveSamples; ++i) {
             const double spacing = spacings.ValueAt(static_cast<double>(i) / CurveSamples);
-            const soil::CurvePoint curve =
-                soil::ModelCurveAt(*fit, soil::Metres(spacing, unit));
+            const soil::CurvePoint curve = soil::ModelCurveAt(*fit, soil::Metres(spacing, unit));
             ys.push_back(curve.ohmMetres);
             if (curve.plusMinus) {
                 ys.push_back(curve.ohmMetres + *curve.plusMinus);
@@ -182,7 +181,7 @@ void SoilPlot::PaintAxes(QPainter& painter, const Frames& frames) const {
 
     const QString spacingTitle =
         (array == soil::SoilArray::Wenner ? QStringLiteral("Spacing a")
-                                              : QStringLiteral("Half current spacing AB/2")) +
+                                          : QStringLiteral("Half current spacing AB/2")) +
         QStringLiteral(" (%1)").arg(QLatin1String(soil::UnitWord(unit)));
     painter.drawText(QRectF(frames.misfit.left(), frames.misfit.bottom() + metrics.height() + 2.0,
                             frames.misfit.width(), metrics.height()),
@@ -212,8 +211,7 @@ void SoilPlot::PaintCurve(QPainter& painter, const QRectF& frame) const {
     QPolygonF lower;
     for (int i = 0; i <= CurveSamples; ++i) {
         const double spacing = spacings.ValueAt(static_cast<double>(i) / CurveSamples);
-        const soil::CurvePoint point =
-            soil::ModelCurveAt(*fit, soil::Metres(spacing, unit));
+        const soil::CurvePoint point = soil::ModelCurveAt(*fit, soil::Metres(spacing, unit));
         if (!std::isfinite(point.ohmMetres)) {
             continue;
         }
@@ -313,8 +311,7 @@ QString SoilPlot::ReadOutAt(const QPointF& position) const {
         text += QStringLiteral("misfit %1 %").arg(Figure(percent, "0.0"));
     }
     if (fit) {
-        const soil::CurvePoint curve =
-            soil::ModelCurveAt(*fit, soil::Metres(spacing, unit));
+        const soil::CurvePoint curve = soil::ModelCurveAt(*fit, soil::Metres(spacing, unit));
         text += QStringLiteral("; model %1").arg(ResistivityFigure(curve.ohmMetres));
         if (curve.plusMinus) {
             text += QStringLiteral(" \u00B1 %1").arg(ResistivityFigure(*curve.plusMinus));

@@ -2,8 +2,8 @@
 
 #include "ui_frmSoil.h"
 
-#include "soil/SoilDesign.h"
 #include "shared/NumberReading.h"
+#include "soil/SoilDesign.h"
 #include "soilwindow/SoilCells.h"
 
 #include <QHeaderView>
@@ -134,7 +134,7 @@ void frmSoil::ShowSurvey() {
     Apply(work.Soil(), TableShows::Afresh);
 }
 
-void frmSoil::Change(soil::SoilSurvey after, TableShows shows) {
+void frmSoil::Change(const soil::SoilSurvey& after, TableShows shows) {
     if (soil::SameSurvey(after, work.Soil())) {
         // One text that is no number typed over another changes only what
         // the status line quotes.
@@ -273,15 +273,13 @@ void frmSoil::ShowFigures() {
 
     const bool anyPoint = !analysis.points.empty();
     meanFigure = anyPoint ? FigureText(soil::MeanResistivity(analysis.points)) : QString();
-    midRangeFigure =
-        anyPoint ? FigureText(soil::MidRangeResistivity(analysis.points)) : QString();
-    const std::optional<double> rod = analysis.fit && rodFeet
-                                          ? soil::RodResistivity(analysis.fit->soil, *rodFeet)
-                                          : std::nullopt;
+    midRangeFigure = anyPoint ? FigureText(soil::MidRangeResistivity(analysis.points)) : QString();
+    const std::optional<double> rod =
+        analysis.fit && rodFeet ? soil::RodResistivity(analysis.fit->soil, *rodFeet) : std::nullopt;
     rodFigure = rod ? FigureText(*rod) : QString();
     ui->lbRodCaption->setText(rodFeet ? QStringLiteral("Rod of %1:")
-                                            .arg(QString::fromStdString(soil::LengthText(
-                                                *rodFeet, soil::LengthUnit::Feet)))
+                                            .arg(QString::fromStdString(
+                                                soil::LengthText(*rodFeet, soil::LengthUnit::Feet)))
                                       : QStringLiteral("Rod:"));
     for (const auto& [label, button, figure] :
          {std::tuple{ui->lbMean, ui->cmdUseMean, &meanFigure},

@@ -52,7 +52,7 @@ private:
     void ConnectHandlers();
     void ConnectKeys();
     void Show(work::Aspects aspects);
-    void Change(soil::SoilSurvey after, TableShows shows = TableShows::Afresh);
+    void Change(const soil::SoilSurvey& after, TableShows shows = TableShows::Afresh);
     void Apply(const soil::SoilSurvey& survey, TableShows shows);
     void FillTable();
     void MarkCells();

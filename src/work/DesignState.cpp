@@ -18,8 +18,8 @@ void DesignState::SetInput(SheetInput input, const QString& text) {
 }
 
 void DesignState::GaugeFromDiameter() {
-    wire.Gauge = QString::fromStdString(calc::DiameterToGauge(
-        shared::ReadNumber(Input(SheetInput::WireDiameter).toStdString())));
+    wire.Gauge = QString::fromStdString(
+        calc::DiameterToGauge(shared::ReadNumber(Input(SheetInput::WireDiameter).toStdString())));
 }
 
 void DesignState::TypeGauge(const QString& text) {
@@ -53,8 +53,8 @@ void DesignState::Recalculate() {
     }
     std::optional<calc::WireBetweenInputs> between;
     if (wire.Length == 1) {
-        between = calc::WireBetweenInputs{wire.Between[0].toStdString(),
-                                          wire.Between[1].toStdString()};
+        between =
+            calc::WireBetweenInputs{wire.Between[0].toStdString(), wire.Between[1].toStdString()};
     }
     notes = calc::ComputeSheet(texts, results, between);
 }

@@ -175,12 +175,11 @@ bool SiteWork::ChangeSoil(const soil::SoilSurvey& survey) {
     if (soil::SameSurvey(survey, soil)) {
         return false;
     }
-    history.push(new ValueCommand<soil::SoilSurvey>(
-        QStringLiteral("Soil Survey Change"), soil, survey,
-        [this](const soil::SoilSurvey& value) {
-            soil = value;
-            Changed(Aspect::Soil);
-        }));
+    history.push(new ValueCommand<soil::SoilSurvey>(QStringLiteral("Soil Survey Change"), soil,
+                                                    survey, [this](const soil::SoilSurvey& value) {
+                                                        soil = value;
+                                                        Changed(Aspect::Soil);
+                                                    }));
     return true;
 }
 
@@ -201,8 +200,7 @@ bool SiteWork::ChangeSite(const files::SiteRecord& record) {
         return false;
     }
     history.push(new ValueCommand<files::SiteRecord>(
-        QStringLiteral("Site Record Change"), site, record,
-        [this](const files::SiteRecord& value) {
+        QStringLiteral("Site Record Change"), site, record, [this](const files::SiteRecord& value) {
             site = value;
             Changed(Aspect::Site);
         }));

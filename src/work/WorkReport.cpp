@@ -14,9 +14,9 @@ files::ReportContent WorkReport(const SiteWork& work, double tolerancePercent) {
     report.Soil = &work.Soil();
     report.Site = work.Site();
     if (work.Design().Wire().Length == 1) {
-        report.WireBetween = files::BetweenReport(
-            report.Inputs[calc::SheetInput::ElectrodeCount],
-            {work.Design().Wire().Between[0].toStdString(), work.Design().Wire().Between[1].toStdString()});
+        report.WireBetween = files::BetweenReport(report.Inputs[calc::SheetInput::ElectrodeCount],
+                                                  {work.Design().Wire().Between[0].toStdString(),
+                                                   work.Design().Wire().Between[1].toStdString()});
     }
     return report;
 }

@@ -8,8 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -41,8 +41,7 @@ struct Snapshot {
     explicit Snapshot(stakewell::mainwindow::frmMain& window)
         : texts(StoredTexts(window)), points(window.Work().Fop().FOPPoints()),
           current(window.Work().Fop().FOPCurrent()),
-          position(window.pos()), graph{window.Plot().graph.GraphTop,
-                                        window.Plot().graph.GraphLeft,
+          position(window.pos()), graph{window.Plot().graph.GraphTop, window.Plot().graph.GraphLeft,
                                         window.Plot().graph.GraphWidth,
                                         window.Plot().graph.GraphHeight} {}
     bool operator==(const Snapshot&) const = default;

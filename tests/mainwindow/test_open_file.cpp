@@ -23,9 +23,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <ostream>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -571,8 +571,7 @@ INSTANTIATE_TEST_SUITE_P(
                     AskCase{"LoadDataDiscard", Opening::LoadData, Discard, "", true},
                     AskCase{"LoadDataCancel", Opening::LoadData, Cancel, "", false},
                     AskCase{"LoadDataSaveCancelled", Opening::LoadData, Save, "", false},
-                    AskCase{"LoadDataSaveFails", Opening::LoadData, Save, "gone/kept.xml",
-                            false},
+                    AskCase{"LoadDataSaveFails", Opening::LoadData, Save, "gone/kept.xml", false},
                     AskCase{"LoadDataNothingUnsaved", Opening::LoadData, std::nullopt, "", true},
                     AskCase{"RecentFileSave", Opening::RecentFile, Save, "kept.xml", true},
                     AskCase{"RecentFileDiscard", Opening::RecentFile, Discard, "", true},

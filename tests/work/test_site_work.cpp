@@ -30,8 +30,8 @@ void StartWork(SiteWork& work) {
 
 stakewell::soil::SoilSurvey ThreeReadings() {
     stakewell::soil::SoilSurvey survey;
-    survey.readings = {{5, 20, std::nullopt, 0}, {10, 8, std::nullopt, 0},
-                       {20, 3, std::nullopt, 0}};
+    survey.readings = {
+        {5, 20, std::nullopt, 0}, {10, 8, std::nullopt, 0}, {20, 3, std::nullopt, 0}};
     return survey;
 }
 
@@ -49,9 +49,9 @@ struct Snapshot {
 };
 
 Snapshot SnapshotOf(const SiteWork& work) {
-    return {work.Design().Inputs(),       work.Design().Results(),
-            work.Fop().FOPPoints(), work.E2Text(),
-            work.Design().Wire().Gauge,   work.Design().Wire().Size,
+    return {work.Design().Inputs(),      work.Design().Results(),
+            work.Fop().FOPPoints(),      work.E2Text(),
+            work.Design().Wire().Gauge,  work.Design().Wire().Size,
             work.Soil().readings.size(), work.Site().Site};
 }
 
@@ -124,7 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     {Aspect::Design},
                     [](const SiteWork& w) { return Result(w, SheetResult::OneElectrode); },
-                    "33.091", false},
+                    "33.091",
+                    false},
         CommandCase{"TypingTheGaugeWritesTheDiameter",
                     [](SiteWork& w) {
                         w.TypeGauge(QStringLiteral("1"));
@@ -134,7 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
                     [](const SiteWork& w) {
                         return w.Design().Input(SheetInput::WireDiameter).toStdString();
                     },
-                    "0.2893", false},
+                    "0.2893",
+                    false},
         CommandCase{"ChoosingTheDiameterTakesTheGaugeFromIt",
                     [](SiteWork& w) {
                         w.TypeInput(SheetInput::WireDiameter, QStringLiteral("0.2893"));
@@ -142,7 +144,9 @@ INSTANTIATE_TEST_SUITE_P(
                         return true;
                     },
                     {Aspect::Design, Aspect::Design},
-                    [](const SiteWork& w) { return w.Design().Wire().Gauge.toStdString(); }, "0", false},
+                    [](const SiteWork& w) { return w.Design().Wire().Gauge.toStdString(); },
+                    "0",
+                    false},
         CommandCase{"TypingE2MovesTheTest",
                     [](SiteWork& w) {
                         w.TypeE2(QStringLiteral("77"));
@@ -150,37 +154,58 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     {Aspect::E2},
                     [](const SiteWork& w) { return std::to_string(w.Fop().FOPE2Distance); },
-                    "77.000000", false},
+                    "77.000000",
+                    false},
         CommandCase{"AddKeepsTheOrder",
-                    [](SiteWork& w) { return w.AddReading(20, 4.5); }, {Aspect::Readings},
-                    Readings, "10:4 20:4 30:5 current 3", true},
+                    [](SiteWork& w) { return w.AddReading(20, 4.5); },
+                    {Aspect::Readings},
+                    Readings,
+                    "10:4 20:4 30:5 current 3",
+                    true},
         CommandCase{"RemoveTakesTheCurrentReading",
-                    [](SiteWork& w) { return w.RemoveReading(); }, {Aspect::Readings}, Readings,
-                    "10:4 current 1", true},
-        CommandCase{"ClearEmptiesTheList", [](SiteWork& w) { return w.ClearReadings(); },
-                    {Aspect::Readings}, Readings, "current 0", true},
+                    [](SiteWork& w) { return w.RemoveReading(); },
+                    {Aspect::Readings},
+                    Readings,
+                    "10:4 current 1",
+                    true},
+        CommandCase{"ClearEmptiesTheList",
+                    [](SiteWork& w) { return w.ClearReadings(); },
+                    {Aspect::Readings},
+                    Readings,
+                    "current 0",
+                    true},
         CommandCase{"ImportSortsAndSelectsTheFarthest",
-                    [](SiteWork& w) { return w.ImportReadings({{60, 9}, {40, 7}}); },
-                    {Aspect::Readings}, Readings, "40:7 60:9 current 2", true},
+                    [](SiteWork& w) {
+                        return w.ImportReadings({{60, 9}, {40, 7}});
+                    },
+                    {Aspect::Readings},
+                    Readings,
+                    "40:7 60:9 current 2",
+                    true},
         CommandCase{"SoilSurveyEdit",
-                    [](SiteWork& w) { return w.ChangeSoil(ThreeReadings()); }, {Aspect::Soil},
+                    [](SiteWork& w) { return w.ChangeSoil(ThreeReadings()); },
+                    {Aspect::Soil},
                     [](const SiteWork& w) { return std::to_string(w.Soil().readings.size()); },
-                    "3", true},
+                    "3",
+                    true},
         CommandCase{"UseInDesignRecalculates",
                     [](SiteWork& w) {
                         return w.UseInDesign(SheetInput::EarthResistivity, QStringLiteral("100"));
                     },
                     {Aspect::Design},
                     [](const SiteWork& w) { return Result(w, SheetResult::OneElectrode); },
-                    "33.091", true},
+                    "33.091",
+                    true},
         CommandCase{"SiteRecordEdit",
                     [](SiteWork& w) {
                         stakewell::files::SiteRecord record;
                         record.Site = QStringLiteral("Substation 4");
                         return w.ChangeSite(record);
                     },
-                    {Aspect::Site}, [](const SiteWork& w) { return w.Site().Site.toStdString(); },
-                    "Substation 4", true}),
+                    {Aspect::Site},
+                    [](const SiteWork& w) { return w.Site().Site.toStdString(); },
+                    "Substation 4",
+                    true}),
     [](const testing::TestParamInfo<CommandCase>& info) {
         return CaseName(info.index, {info.param.name});
     });
