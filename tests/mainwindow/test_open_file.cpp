@@ -22,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -36,6 +37,21 @@ QString WriteDesign(const QString& fileName, const char* resistivity = "100") {
     stakewell::files::DataFileContent content;
     content.FieldTexts = {resistivity, "10", "0.625", "4", "40", "0.2043", "2.5", "25", "60"};
     content.FOPPoints = {{}, {10.0, 4.0}, {20.0, 7.25}};
+    stakewell::files::XmlValueStore store;
+    store.FileName(fileName);
+    stakewell::files::WriteDataFile(store, content);
+    EXPECT_EQ(store.Write(), std::nullopt);
+    return fileName;
+}
+
+// A survey cell left empty comes back as NaN, which equals nothing, itself
+// included.
+QString WriteSurveyWithCellNotRead(const QString& fileName) {
+    stakewell::files::DataFileContent content;
+    content.FieldTexts = {"100", "10", "0.625", "4", "40", "0.2043", "2.5", "25", "60"};
+    content.FOPPoints = {{}};
+    content.Soil.readings = {
+        {5.0, 3.18, {}, 0.0}, {10.0, 1.59, {}, 0.0}, {20.0, std::nan(""), {}, 0.0}};
     stakewell::files::XmlValueStore store;
     store.FileName(fileName);
     stakewell::files::WriteDataFile(store, content);
@@ -109,6 +125,10 @@ const auto Loaded = [](OpenFile& test, MainWindowDriver&) {
     test.form.Window().LoadDataFile(name);
 };
 
+const auto LoadedWithCellNotRead = [](OpenFile& test, MainWindowDriver&) {
+    test.Load(WriteSurveyWithCellNotRead(test.File(QStringLiteral("site.xml"))));
+};
+
 INSTANTIATE_TEST_SUITE_P(
     Titles, WindowTitle,
     testing::Values(TitleCase{"no file", [](OpenFile&, MainWindowDriver&) {}, "Stakewell"},
@@ -117,6 +137,8 @@ INSTANTIATE_TEST_SUITE_P(
                         [](OpenFile&, MainWindowDriver& form) { form.Type("tbxEarthRes", "7"); },
                         "*Stakewell"},
                     TitleCase{"loaded", Loaded, "site.xml - Stakewell"},
+                    TitleCase{"loaded with a survey cell not read", LoadedWithCellNotRead,
+                              "site.xml - Stakewell"},
                     TitleCase{"typed after the load",
                               [](OpenFile& test, MainWindowDriver& form) {
                                   Loaded(test, form);
