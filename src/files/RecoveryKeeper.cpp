@@ -55,8 +55,8 @@ void RecoveryKeeper::KeepNow() {
     });
 }
 
-// The window reports a change at every refresh, a mouse move over the graph
-// among them: work stored as it already is keeps its file and its time.
+// Changes that end where the last write left the work (a text typed and
+// taken back) keep the file and its time.
 void RecoveryKeeper::WriteIfChanged(const RecoverySnapshot& work, const QDateTime& changedAt) {
     XmlValueStore values = RecoveryValues(work.Work, work.WorkFile);
     if (written && written->SameValues(values)) {
