@@ -74,7 +74,9 @@ SiteWork::SiteWork() {
 }
 
 SiteWork::~SiteWork() {
-    // The commands refer to this work; they go before its parts do.
+    // The commands refer to this work; they go before its parts do, and
+    // without telling the windows, which are going too.
+    history.blockSignals(true);
     history.clear();
 }
 
