@@ -1,10 +1,11 @@
 #include "files/DataFileCheck.h"
 
-#include "soil/SoilReadings.h"
+#include "files/DataFileItems.h"
 #include "files/DataFilePaths.h"
 #include "files/XmlValueStore.h"
-#include "shared/NumberReading.h"
 #include "fop/FopPoints.h"
+#include "shared/NumberReading.h"
+#include "soil/SoilReadings.h"
 
 #include <array>
 #include <cmath>
@@ -67,9 +68,9 @@ QString Named(const QString& item, const QString& text, Fault fault) {
 
 // A list's count against the entries the file holds from 1 on. A count
 // rounds half to even, as it is read.
-std::optional<QString> CountDamage(const XmlValueStore& store, const char* countItem,
+std::optional<QString> CountDamage(const DataFileItems& items, const char* countItem,
                                    const QString& what, int held, int limit) {
-    const QString text = store.GetValue(FullPath(countItem));
+    const QString text = items.Value(FullPath(countItem));
     const QString item = QStringLiteral("the count of %1").arg(what);
     if (text.trimmed().isEmpty()) {
         if (held == 0) {
@@ -102,47 +103,42 @@ template <typename Holds> int HeldEntries(int limit, Holds holds) {
     return held;
 }
 
-std::optional<QString> ReadingValueDamage(const XmlValueStore& store, int reading, const char* what,
-                                          const QString& path) {
+std::optional<QString> ReadingValueDamage(int reading, const char* what, const QString* text) {
     const auto item = [reading, what] {
         return QStringLiteral("reading %1, %2").arg(reading).arg(QLatin1String(what));
     };
-    const QString text = store.GetValue(path);
-    if (text.isEmpty() && !store.Holds(path)) {
+    if (text == nullptr) {
         return QStringLiteral("%1 is missing").arg(item());
     }
-    const Fault fault = Check(text).fault;
+    const Fault fault = Check(*text).fault;
     if (fault == Fault::None) {
         return std::nullopt;
     }
-    return Named(item(), text, fault);
+    return Named(item(), *text, fault);
 }
 
-std::optional<QString> ReadingsDamage(const XmlValueStore& store) {
-    paths::PointPaths points;
-    const int held = HeldEntries(fop::MaxFOPPoints, [&](int index) {
-        return store.Holds(points.Ohms(index)) || store.Holds(points.Feet(index));
+std::optional<QString> ReadingsDamage(const DataFileItems& items) {
+    const int held = HeldEntries(fop::MaxFOPPoints, [&items](int index) {
+        return items.PointOhms(index) != nullptr || items.PointFeet(index) != nullptr;
     });
     if (std::optional<QString> damage = CountDamage(
-            store, paths::PointCountItem, QStringLiteral("readings"), held, fop::MaxFOPPoints)) {
+            items, paths::PointCountItem, QStringLiteral("readings"), held, fop::MaxFOPPoints)) {
         return damage;
     }
     for (int i = 1; i <= held; ++i) {
-        if (std::optional<QString> damage =
-                ReadingValueDamage(store, i, "distance", points.Feet(i))) {
+        if (std::optional<QString> damage = ReadingValueDamage(i, "distance", items.PointFeet(i))) {
             return damage;
         }
         if (std::optional<QString> damage =
-                ReadingValueDamage(store, i, "resistance", points.Ohms(i))) {
+                ReadingValueDamage(i, "resistance", items.PointOhms(i))) {
             return damage;
         }
     }
     return std::nullopt;
 }
 
-std::optional<QString> E2Damage(const XmlValueStore& store) {
-    const QString path = FullPath(paths::FOPE2Item);
-    const QString text = store.GetValue(path);
+std::optional<QString> E2Damage(const DataFileItems& items) {
+    const QString text = items.Value(FullPath(paths::FOPE2Item));
     if (IsStorableE2(text)) {
         return std::nullopt;
     }
@@ -151,31 +147,33 @@ std::optional<QString> E2Damage(const XmlValueStore& store) {
 
 // A survey's cell may be left empty, and may hold any number the survey
 // window takes, a negative one included: the survey itself refuses those.
-std::optional<QString> SoilDamage(const XmlValueStore& store) {
-    const auto holds = [&store](int reading) {
+std::optional<QString> SoilDamage(const DataFileItems& items) {
+    using Cell = DataFileItems::SoilCell;
+    const auto holds = [&items](int reading) {
         const auto index = static_cast<std::size_t>(reading - 1);
-        return store.Holds(paths::SoilPath("Spacing", index)) ||
-               store.Holds(paths::SoilPath("Ohms", index));
+        return items.Soil(Cell::Spacing, index) != nullptr ||
+               items.Soil(Cell::Ohms, index) != nullptr;
     };
     const int limit = static_cast<int>(soil::MaxSoilReadings);
     const int held = HeldEntries(limit, holds);
-    if (std::optional<QString> damage = CountDamage(store, paths::SoilCountItem,
+    if (std::optional<QString> damage = CountDamage(items, paths::SoilCountItem,
                                                     QStringLiteral("soil readings"), held, limit)) {
         return damage;
     }
-    constexpr std::array<std::pair<const char*, const char*>, 4> cells{{
-        {"Spacing", "spacing"},
-        {"Ohms", "resistance"},
-        {"MN", "MN"},
-        {"Depth", "probe depth"},
+    constexpr std::array<std::pair<Cell, const char*>, 4> cells{{
+        {Cell::Spacing, "spacing"},
+        {Cell::Ohms, "resistance"},
+        {Cell::MN, "MN"},
+        {Cell::Depth, "probe depth"},
     }};
     for (std::size_t i = 0; i < static_cast<std::size_t>(held); ++i) {
-        for (const auto& [name, what] : cells) {
-            const QString text = store.GetValue(paths::SoilPath(name, i));
-            if (!text.trimmed().isEmpty() && Check(text).fault == Fault::NotANumber) {
+        for (const auto& [cell, what] : cells) {
+            const QString* text = items.Soil(cell, i);
+            if (text != nullptr && !text->trimmed().isEmpty() &&
+                Check(*text).fault == Fault::NotANumber) {
                 return Named(
-                    QStringLiteral("soil reading %1, %2").arg(i + 1).arg(QLatin1String(what)), text,
-                    Fault::NotANumber);
+                    QStringLiteral("soil reading %1, %2").arg(i + 1).arg(QLatin1String(what)),
+                    *text, Fault::NotANumber);
             }
         }
     }
@@ -196,14 +194,18 @@ bool IsStorableE2(const QString& text) {
            e2.value < std::numeric_limits<double>::max();
 }
 
+std::optional<QString> DataFileDamage(const DataFileItems& items) {
+    if (std::optional<QString> damage = ReadingsDamage(items)) {
+        return damage;
+    }
+    if (std::optional<QString> damage = E2Damage(items)) {
+        return damage;
+    }
+    return SoilDamage(items);
+}
+
 std::optional<QString> DataFileDamage(const XmlValueStore& store) {
-    if (std::optional<QString> damage = ReadingsDamage(store)) {
-        return damage;
-    }
-    if (std::optional<QString> damage = E2Damage(store)) {
-        return damage;
-    }
-    return SoilDamage(store);
+    return DataFileDamage(DataFileItems(store));
 }
 
 } // namespace stakewell::files

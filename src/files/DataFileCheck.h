@@ -6,6 +6,7 @@
 
 namespace stakewell::files {
 
+class DataFileItems;
 class XmlValueStore;
 
 // Whether the E2 box's text can stand in a data file: empty, or wholly a
@@ -21,5 +22,6 @@ bool IsStorableE2(const QString& text);
 // between lengths, the window places and the site record are the user's
 // texts as typed and are never refused.
 std::optional<QString> DataFileDamage(const XmlValueStore& store);
+std::optional<QString> DataFileDamage(const DataFileItems& items);
 
 } // namespace stakewell::files

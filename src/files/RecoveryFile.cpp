@@ -1,6 +1,7 @@
 #include "files/RecoveryFile.h"
 
 #include "files/DataFileCheck.h"
+#include "files/DataFileItems.h"
 #include "files/DataFilePaths.h"
 
 #include <QDir>
@@ -30,7 +31,8 @@ QString RecoveryFileName(const QString& lastConfigFile) {
 XmlValueStore RecoveryValues(const DataFileContent& content, const QString& workFile) {
     XmlValueStore values;
     WriteDataFile(values, content);
-    values.SetValue(paths::FullPath(WorkFileItem), workFile);
+    // Not a data file's item, so not there yet.
+    values.Append(paths::FullPath(WorkFileItem), workFile);
     return values;
 }
 
@@ -52,18 +54,19 @@ RecoveryFileRead ReadRecoveryFile(const QString& fileName) {
     if (std::optional<QString> problem = store.Read()) {
         return {std::nullopt, *problem};
     }
-    if (std::optional<QString> damage = DataFileDamage(store)) {
+    const DataFileItems items(store);
+    if (std::optional<QString> damage = DataFileDamage(items)) {
         return {std::nullopt, *damage};
     }
-    const QString workFile = paths::FullPath(WorkFileItem);
-    if (!store.Holds(workFile)) {
+    const QString* workFile = items.Find(paths::FullPath(WorkFileItem));
+    if (workFile == nullptr) {
         return {std::nullopt, QStringLiteral("it does not say which file the work belonged to")};
     }
-    const QString changedAt = paths::FullPath(ChangedAtItem);
-    if (!store.Holds(changedAt)) {
+    const QString* changedAt = items.Find(paths::FullPath(ChangedAtItem));
+    if (changedAt == nullptr) {
         return {std::nullopt, QStringLiteral("it does not say when the work was last changed")};
     }
-    const QString changedText = store.GetValue(changedAt);
+    const QString& changedText = *changedAt;
     const QDateTime changed = QDateTime::fromString(changedText, Qt::ISODateWithMs);
     if (!HasOffset(changed)) {
         return {std::nullopt,
@@ -71,7 +74,7 @@ RecoveryFileRead ReadRecoveryFile(const QString& fileName) {
                                "its offset from UTC")
                     .arg(changedText)};
     }
-    return {RecoveredWork{ReadDataFile(store), store.GetValue(workFile), changed}, QString()};
+    return {RecoveredWork{ReadDataFile(items), *workFile, changed}, QString()};
 }
 
 } // namespace stakewell::files
