@@ -37,9 +37,10 @@ public:
     double operator()(const QString* text) {
         bytes.clear();
         if (text != nullptr) {
-            for (const QChar c : *text) {
-                bytes.push_back(c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x80');
-            }
+            bytes.resize(static_cast<std::size_t>(text->size()));
+            std::transform(text->begin(), text->end(), bytes.begin(), [](QChar c) {
+                return c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x80';
+            });
         }
         return shared::ReadNumber(bytes);
     }
@@ -292,6 +293,19 @@ void WriteDataFile(XmlValueStore& store, const DataFileContent& content) {
 }
 
 DataFileContent ReadDataFile(const DataFileItems& items) {
+    const int count =
+        std::clamp(WholeNumber(items.Value(FullPath(paths::PointCountItem))), 0, fop::MaxFOPPoints);
+    std::vector<FOPPoint> points(static_cast<std::size_t>(count) + 1, FOPPoint{});
+    NumberReader number;
+    for (int i = 1; i <= count; ++i) {
+        FOPPoint& point = points[static_cast<std::size_t>(i)];
+        point.Ohms = number(items.PointOhms(i));
+        point.Feet = number(items.PointFeet(i));
+    }
+    return ReadDataFile(items, std::move(points));
+}
+
+DataFileContent ReadDataFile(const DataFileItems& items, std::vector<FOPPoint> points) {
     DataFileContent content;
     const auto whole = [&items](const char* item) {
         return WholeNumber(items.Value(FullPath(item)));
@@ -303,14 +317,7 @@ DataFileContent ReadDataFile(const DataFileItems& items) {
     content.Graph.GraphHeight = whole("/frmGraph/Height");
     content.Graph.GraphWidth = whole("/frmGraph/Width");
     GetFields(items, content, FilePlace::BeforeReadings);
-    const int count = std::clamp(whole(paths::PointCountItem), 0, fop::MaxFOPPoints);
-    content.FOPPoints.assign(static_cast<std::size_t>(count) + 1, FOPPoint{});
-    NumberReader number;
-    for (int i = 1; i <= count; ++i) {
-        FOPPoint& point = content.FOPPoints[static_cast<std::size_t>(i)];
-        point.Ohms = number(items.PointOhms(i));
-        point.Feet = number(items.PointFeet(i));
-    }
+    content.FOPPoints = std::move(points);
     GetFields(items, content, FilePlace::AfterReadings);
     content.Choices = GetChoices(items);
     content.Soil = GetSoil(items);
@@ -329,10 +336,11 @@ CheckedDataFile ReadCheckedDataFile(const QString& fileName) {
         return {std::nullopt, *problem};
     }
     const DataFileItems items(store);
-    if (std::optional<QString> damage = DataFileDamage(items)) {
-        return {std::nullopt, *damage};
+    CheckedItems checked = CheckDataFile(items);
+    if (checked.Damage) {
+        return {std::nullopt, *checked.Damage};
     }
-    return {ReadDataFile(items), QString()};
+    return {ReadDataFile(items, std::move(checked.FOPPoints)), QString()};
 }
 
 } // namespace stakewell::files

@@ -60,6 +60,8 @@ void WriteDataFile(XmlValueStore& store, const DataFileContent& content);
 // read beyond it. An option index other than 0 or 1 reads as none.
 DataFileContent ReadDataFile(const XmlValueStore& store);
 DataFileContent ReadDataFile(const DataFileItems& items);
+// With the readings as the file's check read them.
+DataFileContent ReadDataFile(const DataFileItems& items, std::vector<fop::FOPPoint> points);
 
 // A data file read from disk and checked whole before any of it is used.
 struct CheckedDataFile {

@@ -7,6 +7,7 @@
 #include "shared/NumberReading.h"
 #include "soil/SoilReadings.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -30,14 +31,14 @@ struct CheckedValue {
 // keeps the figure it always had. That rule holds an overflow at the largest
 // double, so the largest double itself counts as beyond the range.
 CheckedValue Check(const QString& text) {
-    // Built without a detour through UTF-8, so that a short value stays off
-    // the heap: a survey holds tens of thousands. A character outside ASCII
+    // Built without a detour through UTF-8, in one buffer kept for the
+    // next: a survey holds tens of thousands. A character outside ASCII
     // cannot belong to a number and stands as one byte that ends it.
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(text.size()));
-    for (const QChar c : text) {
-        bytes.push_back(c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x80');
-    }
+    thread_local std::string bytes;
+    bytes.resize(static_cast<std::size_t>(text.size()));
+    std::transform(text.begin(), text.end(), bytes.begin(), [](QChar c) {
+        return c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x80';
+    });
     const shared::NumberRead read = shared::ReadLeadingNumber(bytes);
     if (!read.anyDigit || !read.readInFull) {
         return {Fault::NotANumber, read.value};
@@ -103,21 +104,25 @@ template <typename Holds> int HeldEntries(int limit, Holds holds) {
     return held;
 }
 
-std::optional<QString> ReadingValueDamage(int reading, const char* what, const QString* text) {
+// The value is the reading as it loads, when it is sound.
+std::optional<QString> ReadingValueDamage(int reading, const char* what, const QString* text,
+                                          double& value) {
     const auto item = [reading, what] {
         return QStringLiteral("reading %1, %2").arg(reading).arg(QLatin1String(what));
     };
     if (text == nullptr) {
         return QStringLiteral("%1 is missing").arg(item());
     }
-    const Fault fault = Check(*text).fault;
-    if (fault == Fault::None) {
+    const CheckedValue checked = Check(*text);
+    value = checked.value;
+    if (checked.fault == Fault::None) {
         return std::nullopt;
     }
-    return Named(item(), *text, fault);
+    return Named(item(), *text, checked.fault);
 }
 
-std::optional<QString> ReadingsDamage(const DataFileItems& items) {
+std::optional<QString> ReadingsDamage(const DataFileItems& items,
+                                      std::vector<fop::FOPPoint>& points) {
     const int held = HeldEntries(fop::MaxFOPPoints, [&items](int index) {
         return items.PointOhms(index) != nullptr || items.PointFeet(index) != nullptr;
     });
@@ -125,12 +130,15 @@ std::optional<QString> ReadingsDamage(const DataFileItems& items) {
             items, paths::PointCountItem, QStringLiteral("readings"), held, fop::MaxFOPPoints)) {
         return damage;
     }
+    points.assign(static_cast<std::size_t>(held) + 1, fop::FOPPoint{});
     for (int i = 1; i <= held; ++i) {
-        if (std::optional<QString> damage = ReadingValueDamage(i, "distance", items.PointFeet(i))) {
+        fop::FOPPoint& point = points[static_cast<std::size_t>(i)];
+        if (std::optional<QString> damage =
+                ReadingValueDamage(i, "distance", items.PointFeet(i), point.Feet)) {
             return damage;
         }
         if (std::optional<QString> damage =
-                ReadingValueDamage(i, "resistance", items.PointOhms(i))) {
+                ReadingValueDamage(i, "resistance", items.PointOhms(i), point.Ohms)) {
             return damage;
         }
     }
@@ -194,14 +202,20 @@ bool IsStorableE2(const QString& text) {
            e2.value < std::numeric_limits<double>::max();
 }
 
+CheckedItems CheckDataFile(const DataFileItems& items) {
+    CheckedItems checked;
+    checked.Damage = ReadingsDamage(items, checked.FOPPoints);
+    if (!checked.Damage) {
+        checked.Damage = E2Damage(items);
+    }
+    if (!checked.Damage) {
+        checked.Damage = SoilDamage(items);
+    }
+    return checked;
+}
+
 std::optional<QString> DataFileDamage(const DataFileItems& items) {
-    if (std::optional<QString> damage = ReadingsDamage(items)) {
-        return damage;
-    }
-    if (std::optional<QString> damage = E2Damage(items)) {
-        return damage;
-    }
-    return SoilDamage(items);
+    return CheckDataFile(items).Damage;
 }
 
 std::optional<QString> DataFileDamage(const XmlValueStore& store) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "fop/FopPoints.h"
+
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace stakewell::files {
 
@@ -23,5 +26,13 @@ bool IsStorableE2(const QString& text);
 // texts as typed and are never refused.
 std::optional<QString> DataFileDamage(const XmlValueStore& store);
 std::optional<QString> DataFileDamage(const DataFileItems& items);
+
+// The first damage as above; for a sound file also its readings as they
+// load, so that each is read once for the check and the load.
+struct CheckedItems {
+    std::optional<QString> Damage;
+    std::vector<fop::FOPPoint> FOPPoints;
+};
+CheckedItems CheckDataFile(const DataFileItems& items);
 
 } // namespace stakewell::files

@@ -55,8 +55,9 @@ RecoveryFileRead ReadRecoveryFile(const QString& fileName) {
         return {std::nullopt, *problem};
     }
     const DataFileItems items(store);
-    if (std::optional<QString> damage = DataFileDamage(items)) {
-        return {std::nullopt, *damage};
+    CheckedItems checked = CheckDataFile(items);
+    if (checked.Damage) {
+        return {std::nullopt, *checked.Damage};
     }
     const QString* workFile = items.Find(paths::FullPath(WorkFileItem));
     if (workFile == nullptr) {
@@ -74,7 +75,8 @@ RecoveryFileRead ReadRecoveryFile(const QString& fileName) {
                                "its offset from UTC")
                     .arg(changedText)};
     }
-    return {RecoveredWork{ReadDataFile(items), *workFile, changed}, QString()};
+    return {RecoveredWork{ReadDataFile(items, std::move(checked.FOPPoints)), *workFile, changed},
+            QString()};
 }
 
 } // namespace stakewell::files

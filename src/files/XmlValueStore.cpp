@@ -212,11 +212,15 @@ constexpr unsigned ParseOptions = pugi::parse_cdata | pugi::parse_eol |
 
 enum class Context { Content, Attribute, Verbatim };
 
-// ASCII that XML allows everywhere, as nearly every text of a data file is.
-bool PlainAscii(std::string_view bytes) {
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) {
+// ASCII that XML allows everywhere, as nearly every text of a data file is,
+// holding nothing the XML reader must resolve. One pass, as a survey has
+// tens of thousands of texts.
+bool PlainAscii(std::string_view bytes, Context context) {
+    return std::all_of(bytes.begin(), bytes.end(), [context](char c) {
         const auto byte = static_cast<unsigned char>(c);
-        return (byte >= 0x20 && byte < 0x80) || byte == '\t' || byte == '\n';
+        const bool resolved = context != Context::Verbatim &&
+                              (c == '&' || (c == '<' && context == Context::Attribute));
+        return ((byte >= 0x20 && byte < 0x80) || byte == '\t' || byte == '\n') && !resolved;
     });
 }
 
@@ -256,15 +260,22 @@ std::optional<QString> Resolved(const QString& raw, Context context) {
 // Appends the text of raw bytes as XML reads them; false when XML does not
 // allow them.
 bool AppendText(QString& text, std::string_view raw, Context context) {
+    if (PlainAscii(raw, context)) {
+        const QLatin1String plain(raw.data(), static_cast<qsizetype>(raw.size()));
+        // Made at its size: a survey's texts are tens of thousands of short
+        // ones, each its own.
+        if (text.isEmpty()) {
+            text = plain;
+        } else {
+            text.append(plain);
+        }
+        return true;
+    }
     // pugixml also takes a "<" in an attribute, which only the XML reader
     // refuses.
     const std::string_view forReader = context == Context::Attribute ? "&<" : "&";
     const bool needsReader =
         context != Context::Verbatim && raw.find_first_of(forReader) != std::string_view::npos;
-    if (!needsReader && PlainAscii(raw)) {
-        text.append(QLatin1String(raw.data(), static_cast<qsizetype>(raw.size())));
-        return true;
-    }
     std::optional<QString> checked = CheckedText(raw);
     if (checked && needsReader) {
         checked = Resolved(*checked, context);
@@ -354,8 +365,10 @@ private:
         qsizetype pathCharacters = 0;
         pugi::xml_node node = root.first_child();
         while (!node.empty()) {
-            const bool group = Named(node, GroupTag);
-            if (group || Named(node, ValueTag)) {
+            // Values first: nearly every element is one.
+            const bool value = Named(node, ValueTag);
+            const bool group = !value && Named(node, GroupTag);
+            if (group || value) {
                 QString name;
                 if (!AppendText(name, node.attribute(NameTag).value(), Context::Attribute)) {
                     return Located(node.offset_debug(),
