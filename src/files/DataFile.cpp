@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -34,15 +35,9 @@ QString Text(const std::string& text) {
 // byte that ends it; an item the file does not hold reads as 0.
 class NumberReader {
 public:
-    double operator()(const QString* text) {
-        bytes.clear();
-        if (text != nullptr) {
-            bytes.resize(static_cast<std::size_t>(text->size()));
-            std::transform(text->begin(), text->end(), bytes.begin(), [](QChar c) {
-                return c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x80';
-            });
-        }
-        return shared::ReadNumber(bytes);
+    double operator()(const StoredText* text) { return text != nullptr ? (*this)(*text) : 0.0; }
+    double operator()(const StoredText& text) {
+        return shared::ReadNumber(text.NumberBytes(bytes));
     }
 
 private:
@@ -68,15 +63,21 @@ public:
     }
 
     // A reading's two items, under names numbered from 0.
-    void SetPoint(int index, const QString& ohms, const QString& feet) {
+    void SetPoint(int index, StoredText ohms, StoredText feet) {
         if (!fresh) {
-            Set(points.Ohms(index), ohms);
-            Set(points.Feet(index), feet);
+            store.SetValue(points.Ohms(index), ohms.ToString());
+            store.SetValue(points.Feet(index), feet.ToString());
             return;
         }
-        const QString number = QString::number(index);
-        store.Append(pointGroup, ohmsStem + number, ohms);
-        store.Append(pointGroup, feetStem + number, feet);
+        std::array<char, 16> digits{};
+        const std::string_view number(
+            digits.data(),
+            static_cast<std::size_t>(std::to_chars(digits.begin(), digits.end(), index).ptr -
+                                     digits.data()));
+        store.Append(pointGroup, StoredText::Ascii(std::string("Ohms-").append(number)),
+                     std::move(ohms));
+        store.Append(pointGroup, StoredText::Ascii(std::string("Feet-").append(number)),
+                     std::move(feet));
     }
 
 private:
@@ -84,8 +85,6 @@ private:
     bool fresh;
     PointPaths points;
     XmlValueStore::GroupId pointGroup = store.Group(FullPath("/FOP/"));
-    QString ohmsStem = QStringLiteral("Ohms-");
-    QString feetStem = QStringLiteral("Feet-");
 };
 
 using calc::FilePlace;
@@ -136,11 +135,7 @@ void SetChoices(ItemWriter& items, const ChoiceContent& choices) {
 
 ChoiceContent GetChoices(const DataFileItems& items) {
     const auto text = [&items](const char* item) -> std::optional<QString> {
-        const QString* value = items.Find(FullPath(item));
-        if (value == nullptr) {
-            return std::nullopt;
-        }
-        return *value;
+        return items.Find(FullPath(item));
     };
     const auto option = [&text](const char* item) -> std::optional<OptionIndex> {
         const std::optional<QString> value = text(item);
@@ -177,9 +172,10 @@ QString ExactText(double value) {
     return std::isfinite(value) ? Text(shared::ExactText(value)) : QString();
 }
 
-double SoilNumber(NumberReader& number, const QString* text) {
-    return text == nullptr || text->trimmed().isEmpty() ? std::numeric_limits<double>::quiet_NaN()
-                                                        : number(text);
+double SoilNumber(NumberReader& number, const StoredText* text) {
+    return text == nullptr || text->ToString().trimmed().isEmpty()
+               ? std::numeric_limits<double>::quiet_NaN()
+               : number(text);
 }
 
 void SetSoil(ItemWriter& items, const soil::SoilSurvey& soil) {
@@ -207,7 +203,7 @@ soil::SoilSurvey GetSoil(const DataFileItems& items) {
     soil::SoilSurvey soil;
     NumberReader number;
     const auto count = static_cast<std::size_t>(
-        std::clamp<double>(std::nearbyint(number(items.Find(FullPath(SoilCountItem)))), 0.0,
+        std::clamp<double>(std::nearbyint(number(items.Value(FullPath(SoilCountItem)))), 0.0,
                            double{soil::MaxSoilReadings}));
     if (count == 0) {
         return soil;
@@ -224,7 +220,7 @@ soil::SoilSurvey GetSoil(const DataFileItems& items) {
         reading.ohms = SoilNumber(number, items.Soil(Cell::Ohms, i));
         if (soil.array == soil::SoilArray::Schlumberger) {
             reading.potentialSpacing = SoilNumber(number, items.Soil(Cell::MN, i));
-        } else if (const QString* depth = items.Soil(Cell::Depth, i)) {
+        } else if (const StoredText* depth = items.Soil(Cell::Depth, i)) {
             reading.probeDepth = SoilNumber(number, depth);
         }
     }
@@ -283,8 +279,8 @@ void WriteDataFile(XmlValueStore& store, const DataFileContent& content) {
     items.SetItem(paths::PointCountItem, integer(content.PointCount()));
     for (int i = 0; i <= content.PointCount(); ++i) {
         const FOPPoint& point = content.FOPPoints[static_cast<std::size_t>(i)];
-        items.SetPoint(i, Text(shared::DoubleText(point.Ohms)),
-                       Text(shared::DoubleText(point.Feet)));
+        items.SetPoint(i, StoredText::Ascii(shared::DoubleText(point.Ohms)),
+                       StoredText::Ascii(shared::DoubleText(point.Feet)));
     }
     SetFields(items, content, FilePlace::AfterReadings);
     SetChoices(items, content.Choices);

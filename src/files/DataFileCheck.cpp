@@ -30,15 +30,11 @@ struct CheckedValue {
 // Read by the very rule that gives the file's figures, so a text that passes
 // keeps the figure it always had. That rule holds an overflow at the largest
 // double, so the largest double itself counts as beyond the range.
-CheckedValue Check(const QString& text) {
-    // Built without a detour through UTF-8, in one buffer kept for the
-    // next: a survey holds tens of thousands. A character outside ASCII
-    // cannot belong to a number and stands as one byte that ends it.
-    thread_local std::string bytes;
-    bytes.resize(static_cast<std::size_t>(text.size()));
-    std::transform(text.begin(), text.end(), bytes.begin(), [](QChar c) {
-        return c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x80';
-    });
+CheckedValue Check(const StoredText& text) {
+    // Through one buffer kept for the next: a survey holds tens of
+    // thousands.
+    thread_local std::string buffer;
+    const std::string_view bytes = text.NumberBytes(buffer);
     const shared::NumberRead read = shared::ReadLeadingNumber(bytes);
     if (!read.anyDigit || !read.readInFull) {
         return {Fault::NotANumber, read.value};
@@ -105,7 +101,7 @@ template <typename Holds> int HeldEntries(int limit, Holds holds) {
 }
 
 // The value is the reading as it loads, when it is sound.
-std::optional<QString> ReadingValueDamage(int reading, const char* what, const QString* text,
+std::optional<QString> ReadingValueDamage(int reading, const char* what, const StoredText* text,
                                           double& value) {
     const auto item = [reading, what] {
         return QStringLiteral("reading %1, %2").arg(reading).arg(QLatin1String(what));
@@ -118,7 +114,7 @@ std::optional<QString> ReadingValueDamage(int reading, const char* what, const Q
     if (checked.fault == Fault::None) {
         return std::nullopt;
     }
-    return Named(item(), *text, checked.fault);
+    return Named(item(), text->ToString(), checked.fault);
 }
 
 std::optional<QString> ReadingsDamage(const DataFileItems& items,
@@ -176,12 +172,12 @@ std::optional<QString> SoilDamage(const DataFileItems& items) {
     }};
     for (std::size_t i = 0; i < static_cast<std::size_t>(held); ++i) {
         for (const auto& [cell, what] : cells) {
-            const QString* text = items.Soil(cell, i);
-            if (text != nullptr && !text->trimmed().isEmpty() &&
-                Check(*text).fault == Fault::NotANumber) {
+            const QString text =
+                items.Soil(cell, i) != nullptr ? items.Soil(cell, i)->ToString() : QString();
+            if (!text.trimmed().isEmpty() && Check(text).fault == Fault::NotANumber) {
                 return Named(
-                    QStringLiteral("soil reading %1, %2").arg(i + 1).arg(QLatin1String(what)),
-                    *text, Fault::NotANumber);
+                    QStringLiteral("soil reading %1, %2").arg(i + 1).arg(QLatin1String(what)), text,
+                    Fault::NotANumber);
             }
         }
     }

@@ -12,18 +12,19 @@ namespace {
 
 // The number ending a name in the form every writer gave it: decimal digits
 // without a leading zero. Nothing for any other form, or past `limit`.
-std::optional<std::size_t> NameNumber(QStringView digits, std::size_t limit) {
+template <typename View> std::optional<std::size_t> NameNumber(View digits, std::size_t limit) {
     constexpr qsizetype MostDigits = 9;
     if (digits.isEmpty() || digits.size() > MostDigits ||
         (digits.size() > 1 && digits.front() == u'0')) {
         return std::nullopt;
     }
     std::size_t number = 0;
-    for (const QChar c : digits) {
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        const char16_t c = digits[i].unicode();
         if (c < u'0' || c > u'9') {
             return std::nullopt;
         }
-        number = number * 10 + (c.unicode() - u'0');
+        number = number * 10 + (c - u'0');
     }
     return number <= limit ? std::optional<std::size_t>(number) : std::nullopt;
 }
@@ -55,7 +56,7 @@ DataFileItems::DataFileItems(const XmlValueStore& store) {
     // when the run changes.
     const QString* lastPrefix = nullptr;
     const std::vector<Series>* series = nullptr;
-    store.Walk([&](const QString& prefix, const QString& name, const QString& value) {
+    store.Walk([&](const QString& prefix, const StoredText& name, const StoredText& value) {
         if (&prefix != lastPrefix) {
             lastPrefix = &prefix;
             series = prefix == pointGroup  ? &pointSeries
@@ -63,23 +64,23 @@ DataFileItems::DataFileItems(const XmlValueStore& store) {
                                            : nullptr;
         }
         if (series == nullptr || !TakeNumbered(*series, name, value)) {
-            others.insert(prefix + name, &value);
+            others.insert(prefix + name.ToString(), &value);
         }
     });
 }
 
-bool DataFileItems::TakeNumbered(const std::vector<Series>& series, const QString& name,
-                                 const QString& value) {
+bool DataFileItems::TakeNumbered(const std::vector<Series>& series, const StoredText& name,
+                                 const StoredText& value) {
     for (const Series& one : series) {
-        if (!name.startsWith(one.stem)) {
+        if (!name.Visit([&one](auto text) { return text.startsWith(one.stem); })) {
             continue;
         }
-        const std::optional<std::size_t> number =
-            NameNumber(QStringView(name).sliced(one.stem.size()), one.limit);
+        const std::optional<std::size_t> number = name.Visit(
+            [&one](auto text) { return NameNumber(text.sliced(one.stem.size()), one.limit); });
         if (!number) {
             return false;
         }
-        std::vector<const QString*>& cells = numbered.at(static_cast<std::size_t>(one.numbered));
+        std::vector<const StoredText*>& cells = numbered.at(static_cast<std::size_t>(one.numbered));
         if (cells.size() <= *number) {
             cells.resize(*number + 1, nullptr);
         }
@@ -89,23 +90,23 @@ bool DataFileItems::TakeNumbered(const std::vector<Series>& series, const QStrin
     return false;
 }
 
-const QString* DataFileItems::Find(const QString& path) const {
-    return others.value(path, nullptr);
+std::optional<QString> DataFileItems::Find(const QString& path) const {
+    const StoredText* value = others.value(path, nullptr);
+    return value != nullptr ? std::optional<QString>(value->ToString()) : std::nullopt;
 }
 
 QString DataFileItems::Value(const QString& path) const {
-    const QString* value = Find(path);
-    return value != nullptr ? *value : QString();
+    return Find(path).value_or(QString());
 }
 
-const QString* DataFileItems::Soil(SoilCell cell, std::size_t reading) const {
+const StoredText* DataFileItems::Soil(SoilCell cell, std::size_t reading) const {
     constexpr std::array<Numbered, 4> cells{Numbered::SoilSpacing, Numbered::SoilOhms,
                                             Numbered::SoilMN, Numbered::SoilDepth};
     return At(cells.at(static_cast<std::size_t>(cell)), static_cast<int>(reading + 1));
 }
 
-const QString* DataFileItems::At(Numbered series, int index) const {
-    const std::vector<const QString*>& cells = numbered.at(static_cast<std::size_t>(series));
+const StoredText* DataFileItems::At(Numbered series, int index) const {
+    const std::vector<const StoredText*>& cells = numbered.at(static_cast<std::size_t>(series));
     return index >= 0 && static_cast<std::size_t>(index) < cells.size()
                ? cells[static_cast<std::size_t>(index)]
                : nullptr;

@@ -59,12 +59,12 @@ RecoveryFileRead ReadRecoveryFile(const QString& fileName) {
     if (checked.Damage) {
         return {std::nullopt, *checked.Damage};
     }
-    const QString* workFile = items.Find(paths::FullPath(WorkFileItem));
-    if (workFile == nullptr) {
+    const std::optional<QString> workFile = items.Find(paths::FullPath(WorkFileItem));
+    if (!workFile) {
         return {std::nullopt, QStringLiteral("it does not say which file the work belonged to")};
     }
-    const QString* changedAt = items.Find(paths::FullPath(ChangedAtItem));
-    if (changedAt == nullptr) {
+    const std::optional<QString> changedAt = items.Find(paths::FullPath(ChangedAtItem));
+    if (!changedAt) {
         return {std::nullopt, QStringLiteral("it does not say when the work was last changed")};
     }
     const QString& changedText = *changedAt;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -56,6 +57,20 @@ bool AllowedInXml(QStringView text, bool carriageReturns = true) {
 
 bool AllowedAsCharacterData(QStringView text) {
     return AllowedInXml(text, false);
+}
+
+enum class Context { Content, Attribute, Verbatim };
+
+// ASCII that XML allows everywhere, as nearly every text of a data file is,
+// holding nothing the XML reader must resolve. One pass, as a survey has
+// tens of thousands of texts.
+bool PlainAscii(std::string_view bytes, Context context) {
+    return std::all_of(bytes.begin(), bytes.end(), [context](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool resolved = context != Context::Verbatim &&
+                              (c == '&' || (c == '<' && context == Context::Attribute));
+        return ((byte >= 0x20 && byte < 0x80) || byte == '\t' || byte == '\n') && !resolved;
+    });
 }
 
 QByteArray Utf16LittleEndian(const QString& text) {
@@ -135,17 +150,31 @@ public:
         current = group;
     }
 
-    void Value(const QString& name, const QString& value) {
+    void Value(const StoredText& name, const StoredText& value) {
         pugi::xml_node element = open.back().append_child(ValueTag);
-        Name(element, name);
-        if (AllowedAsCharacterData(value)) {
-            if (!value.isEmpty()) {
-                element.append_child(pugi::node_pcdata).set_value(Utf8(value));
-            }
+        const std::optional<std::string_view> nameBytes = name.AsciiBytes();
+        if (nameBytes && PlainAscii(*nameBytes, Context::Verbatim)) {
+            element.append_attribute(NameTag).set_value(nameBytes->data(), nameBytes->size());
+        } else {
+            Name(element, name.ToString());
+        }
+        if (value.IsEmpty()) {
+            return;
+        }
+        // Plain ASCII is allowed as it is; only other text is looked at
+        // character by character.
+        const std::optional<std::string_view> bytes = value.AsciiBytes();
+        if (bytes && PlainAscii(*bytes, Context::Verbatim)) {
+            element.append_child(pugi::node_pcdata).set_value(bytes->data(), bytes->size());
+            return;
+        }
+        const QString text = value.ToString();
+        if (AllowedAsCharacterData(text)) {
+            element.append_child(pugi::node_pcdata).set_value(Utf8(text));
         } else {
             element.append_attribute(EncodingTag) = Base64Tag;
             element.append_child(pugi::node_pcdata)
-                .set_value(Utf16LittleEndian(value).toBase64().constData());
+                .set_value(Utf16LittleEndian(text).toBase64().constData());
         }
     }
 
@@ -209,20 +238,6 @@ QString TooLarge() {
 constexpr unsigned ParseOptions = pugi::parse_cdata | pugi::parse_eol |
                                   pugi::parse_wconv_attribute | pugi::parse_ws_pcdata |
                                   pugi::parse_doctype | pugi::parse_fragment;
-
-enum class Context { Content, Attribute, Verbatim };
-
-// ASCII that XML allows everywhere, as nearly every text of a data file is,
-// holding nothing the XML reader must resolve. One pass, as a survey has
-// tens of thousands of texts.
-bool PlainAscii(std::string_view bytes, Context context) {
-    return std::all_of(bytes.begin(), bytes.end(), [context](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        const bool resolved = context != Context::Verbatim &&
-                              (c == '&' || (c == '<' && context == Context::Attribute));
-        return ((byte >= 0x20 && byte < 0x80) || byte == '\t' || byte == '\n') && !resolved;
-    });
-}
 
 // The text of UTF-8 bytes, nothing when they are not UTF-8 or hold a
 // character XML does not allow.
@@ -298,11 +313,11 @@ bool Named(const pugi::xml_node& node, const char* name) {
 // unchecked.
 class ValueReader {
 public:
-    ValueReader(const QByteArray& document, XmlValueStore& store)
-        : document(document), store(store) {}
+    // The store's plain texts are left in `tree`.
+    ValueReader(const QByteArray& document, pugi::xml_document& tree, XmlValueStore& store)
+        : document(document), tree(tree), store(store) {}
 
     std::optional<QString> Read() {
-        pugi::xml_document tree;
         const pugi::xml_parse_result parsed =
             tree.load_buffer(document.constData(), static_cast<std::size_t>(document.size()),
                              ParseOptions, pugi::encoding_auto);
@@ -369,19 +384,20 @@ private:
             const bool value = Named(node, ValueTag);
             const bool group = !value && Named(node, GroupTag);
             if (group || value) {
-                QString name;
-                if (!AppendText(name, node.attribute(NameTag).value(), Context::Attribute)) {
+                std::optional<StoredText> name = Text(node.attribute(NameTag).value());
+                if (!name) {
                     return Located(node.offset_debug(),
                                    QStringLiteral("a name holds what XML does not allow"));
                 }
-                pathCharacters += groups.back().prefix.size() + name.size() + 1;
+                pathCharacters += groups.back().prefix.size() +
+                                  name->Visit([](auto text) { return text.size(); }) + 1;
                 if (pathCharacters > MaxPathCharacters) {
                     return Located(node.offset_debug(),
                                    QStringLiteral("the file's groups nest deeper than any data "
                                                   "file's"));
                 }
                 if (group && !node.first_child().empty()) {
-                    QString prefix = groups.back().prefix + name + u'/';
+                    QString prefix = groups.back().prefix + name->ToString() + u'/';
                     const XmlValueStore::GroupId id = store.Group(prefix);
                     groups.push_back({std::move(prefix), id});
                     node = node.first_child();
@@ -389,7 +405,7 @@ private:
                 }
                 if (!group) {
                     if (std::optional<QString> problem =
-                            TakeValue(node, groups.back(), std::move(name))) {
+                            TakeValue(node, groups.back(), *std::move(name))) {
                         return problem;
                     }
                 }
@@ -404,8 +420,26 @@ private:
         return std::nullopt;
     }
 
+    // A name as XML reads it, nothing when XML does not allow it.
+    static std::optional<StoredText> Text(std::string_view raw) {
+        if (PlainAscii(raw, Context::Attribute)) {
+            return StoredText::Plain(raw);
+        }
+        QString text;
+        return AppendText(text, raw, Context::Attribute) ? std::optional<StoredText>(text)
+                                                         : std::nullopt;
+    }
+
     std::optional<QString> TakeValue(const pugi::xml_node& value, const OpenGroup& group,
-                                     QString name) {
+                                     StoredText name) {
+        const pugi::xml_node first = value.first_child();
+        const bool single = !first.empty() && first.next_sibling().empty() &&
+                            first.type() == pugi::node_pcdata &&
+                            value.attribute(EncodingTag).empty();
+        if (single && PlainAscii(first.value(), Context::Content)) {
+            Take(group, std::move(name), StoredText::Plain(first.value()));
+            return std::nullopt;
+        }
         QString text;
         for (const pugi::xml_node part : value.children()) {
             if (part.type() == pugi::node_element) {
@@ -432,14 +466,18 @@ private:
             }
             text = *std::move(unpacked);
         }
+        Take(group, std::move(name), std::move(text));
+        return std::nullopt;
+    }
+
+    void Take(const OpenGroup& group, StoredText name, StoredText text) {
         // A name may itself hold a "/", which puts the value in a deeper
         // group than the element's.
-        if (name.contains(u'/')) {
-            store.Append(group.prefix + name, std::move(text));
+        if (name.Visit([](auto view) { return view.contains(u'/'); })) {
+            store.Append(group.prefix + name.ToString(), std::move(text));
         } else {
             store.Append(group.id, std::move(name), std::move(text));
         }
-        return std::nullopt;
     }
 
     // The reason with the line and column of a place in the file.
@@ -457,6 +495,7 @@ private:
     }
 
     const QByteArray& document;
+    pugi::xml_document& tree;
     XmlValueStore& store;
 };
 
@@ -482,9 +521,12 @@ std::optional<QString> XmlValueStore::Read() {
         return TooLarge();
     }
     mayRepeat = true;
-    std::optional<QString> problem = ValueReader(document, *this).Read();
+    auto tree = std::make_shared<pugi::xml_document>();
+    std::optional<QString> problem = ValueReader(document, *tree, *this).Read();
     if (problem) {
         Clear();
+    } else {
+        source = std::move(tree);
     }
     return problem;
 }
@@ -524,11 +566,11 @@ XmlValueStore::GroupId XmlValueStore::Group(const QString& prefix) {
     return id;
 }
 
-void XmlValueStore::Append(GroupId group, QString name, QString value) {
+void XmlValueStore::Append(GroupId group, StoredText name, StoredText value) {
     entries.push_back({group, std::move(name), std::move(value)});
 }
 
-void XmlValueStore::Append(const QString& path, QString value) {
+void XmlValueStore::Append(const QString& path, StoredText value) {
     auto [prefix, last] = Split(path);
     Append(Group(prefix), std::move(last), std::move(value));
 }
@@ -540,7 +582,7 @@ void XmlValueStore::Settle(GroupId group) const {
             continue;
         }
         const qsizetype known = places.size();
-        std::size_t& place = places[Place{group, entry.name}];
+        std::size_t& place = places[Place{group, entry.name.ToString()}];
         if (places.size() == known) {
             entries[place].value = std::move(entry.value);
             entry.folded = true;
@@ -571,7 +613,7 @@ std::optional<std::size_t> XmlValueStore::Find(const QString& path) const {
 
 QString XmlValueStore::GetValue(const QString& path) const {
     const std::optional<std::size_t> place = Find(path);
-    return place ? entries[*place].value : QString();
+    return place ? entries[*place].value.ToString() : QString();
 }
 
 bool XmlValueStore::Holds(const QString& path) const {
@@ -619,6 +661,7 @@ void XmlValueStore::SetValue(const QString& path, const QString& value) {
 }
 
 void XmlValueStore::Clear() {
+    source.reset();
     groups.clear();
     groupIds.clear();
     entries.clear();

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "files/StoredText.h"
+
 #include <QHash>
 #include <QString>
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -49,13 +52,13 @@ public:
     // Adds a value under a path the store does not hold yet, as SetValue
     // would but without looking the path up: a whole survey is stored at
     // the cost of its texts alone.
-    void Append(GroupId group, QString name, QString value);
-    void Append(const QString& path, QString value);
+    void Append(GroupId group, StoredText name, StoredText value);
+    void Append(const QString& path, StoredText value);
     bool Empty() const { return entries.empty(); }
     // Room for this many values, so that a large survey is stored without
     // growing the store step by step.
     void Reserve(std::size_t count) { entries.reserve(count); }
-    // Every value in its place, as prefix, name and text, in one pass that
+    // Every value in its place, as prefix, name and text (StoredText), in one pass that
     // looks nothing up. A path a file repeats may come more than once, its
     // last value last.
     template <typename Visit> void Walk(Visit visit) const {
@@ -69,8 +72,8 @@ public:
 private:
     struct Entry {
         GroupId group = 0;
-        QString name;
-        QString value;
+        StoredText name;
+        StoredText value;
         // Taken into an earlier entry of the same path.
         bool folded = false;
     };
@@ -85,6 +88,8 @@ private:
     static std::pair<QString, QString> Split(const QString& path);
 
     QString name;
+    // What the plain texts of a file read point into.
+    std::shared_ptr<const void> source;
     // Each group's prefix, and its place among them.
     std::vector<QString> groups;
     QHash<QString, GroupId> groupIds;
