@@ -38,7 +38,8 @@ void BM_AnalysisOnAMouseMove(benchmark::State& state) {
     stakewell::fop::AnalysisCache cache;
     cache.Analyse(fop, E2, stakewell::fop::DefaultTolerancePercent);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(cache.Analyse(fop, E2, stakewell::fop::DefaultTolerancePercent));
+        benchmark::DoNotOptimize(
+            cache.Analyse(fop, E2, stakewell::fop::DefaultTolerancePercent));
     }
 }
 BENCHMARK(BM_AnalysisOnAMouseMove)->Unit(benchmark::kMillisecond);

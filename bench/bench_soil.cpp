@@ -36,7 +36,8 @@ BENCHMARK(BM_FitWennerTraverse)->Unit(benchmark::kMillisecond)->Repetitions(9);
 void BM_FitSchlumbergerSounding(benchmark::State& state) {
     const std::vector<SoilPoint> points = Traverse(SoilArray::Schlumberger);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(stakewell::soil::FitTwoLayers(SoilArray::Schlumberger, points));
+        benchmark::DoNotOptimize(
+            stakewell::soil::FitTwoLayers(SoilArray::Schlumberger, points));
     }
 }
 BENCHMARK(BM_FitSchlumbergerSounding)->Unit(benchmark::kMillisecond)->Repetitions(9);

@@ -23,12 +23,13 @@ struct SoilCsvReadings {
 // A line that is not such numbers, or a reading soil::ReadingRefusal
 // refuses, or one beyond soil::MaxSoilReadings, is named by its 1-based
 // number and nothing is read.
-SoilCsvReadings ReadSoilCsv(std::string_view text, soil::SoilArray array, soil::LengthUnit unit);
+SoilCsvReadings ReadSoilCsv(std::string_view text, soil::SoilArray array,
+                            soil::LengthUnit unit);
 
 // A heading line, then the readings, comma separated and CR LF ended, each
 // number in the shortest form that reads back as the same double: ReadSoilCsv
 // gives back exactly the readings it was given, when it takes them at all.
-std::string WriteSoilCsv(const std::vector<soil::SoilReading>& readings, soil::SoilArray array,
-                         soil::LengthUnit unit);
+std::string WriteSoilCsv(const std::vector<soil::SoilReading>& readings,
+                         soil::SoilArray array, soil::LengthUnit unit);
 
 } // namespace stakewell::files

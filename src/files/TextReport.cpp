@@ -147,7 +147,8 @@ QStringList SoilReportLines(const soil::SoilSurvey& soil, const calc::SheetInput
                      DoubleText(reading.ohms) + QStringLiteral(" Ohms"));
     }
     const double rodFeet = shared::ReadNumber(inputs[calc::SheetInput::ElectrodeLength]);
-    for (const std::string& line : soil::SoilLines(soil, soil::AnalyseSoil(soil), rodFeet)) {
+    for (const std::string& line :
+         soil::SoilLines(soil, soil::AnalyseSoil(soil), rodFeet)) {
         lines.append(Text(line));
     }
     return lines;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "fop/FopAnalysis.h"
+#include "soil/SoilSurvey.h"
 #include "calc/DesignSheet.h"
 #include "files/SiteRecord.h"
-#include "fop/FopAnalysis.h"
 #include "fop/FopPoints.h"
-#include "soil/SoilSurvey.h"
 
 #include <QByteArray>
 #include <QString>
