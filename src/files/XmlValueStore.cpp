@@ -141,7 +141,7 @@ public:
         }
         openNames.resize(shared);
         open.resize(shared + 1);
-        for (qsizetype part = static_cast<qsizetype>(shared); part < parts.size(); ++part) {
+        for (auto part = static_cast<qsizetype>(shared); part < parts.size(); ++part) {
             pugi::xml_node element = open.back().append_child(GroupTag);
             Name(element, parts[part]);
             open.push_back(element);

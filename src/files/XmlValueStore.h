@@ -58,9 +58,9 @@ public:
     // Room for this many values, so that a large survey is stored without
     // growing the store step by step.
     void Reserve(std::size_t count) { entries.reserve(count); }
-    // Every value in its place, as prefix, name and text (StoredText), in one pass that
-    // looks nothing up. A path a file repeats may come more than once, its
-    // last value last.
+    // Every value in its place, as its group's prefix, its name and its
+    // text, in one pass that looks nothing up. A path a file repeats may
+    // come more than once, its last value last.
     template <typename Visit> void Walk(Visit visit) const {
         for (const Entry& entry : entries) {
             if (!entry.folded) {
