@@ -1,3 +1,4 @@
+#include "BenchFolder.h"
 #include "shared/ProcessMemory.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
+    benchmark::AddCustomContext("bench_files_in", BenchRoot().toStdString());
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }

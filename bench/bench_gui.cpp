@@ -1,3 +1,4 @@
+#include "BenchFolder.h"
 #include "files/DataFile.h"
 #include "mainwindow/frmMain.h"
 
@@ -8,7 +9,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -177,7 +177,7 @@ BENCHMARK(BM_FopRemove)
 // checks the file and redraws every point on the graph.
 void BM_SaveDataFileThroughWindow(benchmark::State& state) {
     LargestSurveyWindow survey(stakewell::fop::MaxFOPPoints);
-    const QTemporaryDir folder;
+    const BenchFolder folder;
     const QString saved = folder.filePath(QStringLiteral("survey.xml"));
     for (auto _ : state) {
         QString fileName = saved;
@@ -191,7 +191,7 @@ BENCHMARK(BM_SaveDataFileThroughWindow)
 
 void BM_LoadDataFileThroughWindow(benchmark::State& state) {
     LargestSurveyWindow survey(stakewell::fop::MaxFOPPoints);
-    const QTemporaryDir folder;
+    const BenchFolder folder;
     const QString saved = folder.filePath(QStringLiteral("survey.xml"));
     QString fileName = saved;
     survey.window.SaveDataFile(fileName);

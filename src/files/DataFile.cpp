@@ -1,6 +1,7 @@
 #include "files/DataFile.h"
 
 #include "files/DataFileCheck.h"
+#include "files/DataFileItems.h"
 #include "files/DataFilePaths.h"
 #include "files/XmlValueStore.h"
 #include "shared/NumberReading.h"
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -30,40 +32,76 @@ QString Text(const std::string& text) {
 // Reads numbers the way a field does, through one reused buffer: a survey's
 // tens of thousands of values would otherwise each allocate a copy. A
 // character outside ASCII cannot belong to a number, so it stands as one
-// byte that ends it.
+// byte that ends it; an item the file does not hold reads as 0.
 class NumberReader {
 public:
-    explicit NumberReader(const XmlValueStore& store) : store(store) {}
-
-    double operator()(const QString& path) {
-        const QString text = store.GetValue(path);
-        bytes.clear();
-        for (const QChar c : text) {
-            bytes.push_back(c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x80');
-        }
-        return shared::ReadNumber(bytes);
+    double operator()(const StoredText* text) { return text != nullptr ? (*this)(*text) : 0.0; }
+    double operator()(const StoredText& text) {
+        return shared::ReadNumber(text.NumberBytes(bytes));
     }
 
 private:
-    const XmlValueStore& store;
     std::string bytes;
+};
+
+// Puts items into a store. Into an empty one, where no path can be there
+// already, they are appended without looking each up.
+class ItemWriter {
+public:
+    explicit ItemWriter(XmlValueStore& store) : store(store), fresh(store.Empty()) {}
+
+    void Set(const QString& path, const QString& value) {
+        if (fresh) {
+            store.Append(path, value);
+        } else {
+            store.SetValue(path, value);
+        }
+    }
+
+    void SetItem(const char* item, const QString& value) {
+        Set(FullPath(QLatin1String(item)), value);
+    }
+
+    // A reading's two items, under names numbered from 0.
+    void SetPoint(int index, StoredText ohms, StoredText feet) {
+        if (!fresh) {
+            store.SetValue(points.Ohms(index), ohms.ToString());
+            store.SetValue(points.Feet(index), feet.ToString());
+            return;
+        }
+        std::array<char, 16> digits{};
+        const std::string_view number(
+            digits.data(),
+            static_cast<std::size_t>(std::to_chars(digits.begin(), digits.end(), index).ptr -
+                                     digits.data()));
+        store.Append(pointGroup, StoredText::Ascii(std::string("Ohms-").append(number)),
+                     std::move(ohms));
+        store.Append(pointGroup, StoredText::Ascii(std::string("Feet-").append(number)),
+                     std::move(feet));
+    }
+
+private:
+    XmlValueStore& store;
+    bool fresh;
+    PointPaths points;
+    XmlValueStore::GroupId pointGroup = store.Group(FullPath("/FOP/"));
 };
 
 using calc::FilePlace;
 using calc::InputRows;
 
-void SetFields(XmlValueStore& store, const DataFileContent& content, FilePlace place) {
+void SetFields(ItemWriter& items, const DataFileContent& content, FilePlace place) {
     for (std::size_t i = 0; i < InputRows.size(); ++i) {
         if (InputRows[i].Place == place) {
-            store.SetValue(FullPath(QLatin1String(InputRows[i].DataItem)), content.FieldTexts[i]);
+            items.SetItem(InputRows[i].DataItem, content.FieldTexts[i]);
         }
     }
 }
 
-void GetFields(const XmlValueStore& store, DataFileContent& content, FilePlace place) {
+void GetFields(const DataFileItems& items, DataFileContent& content, FilePlace place) {
     for (std::size_t i = 0; i < InputRows.size(); ++i) {
         if (InputRows[i].Place == place) {
-            content.FieldTexts[i] = store.GetValue(FullPath(QLatin1String(InputRows[i].DataItem)));
+            content.FieldTexts[i] = items.Value(FullPath(InputRows[i].DataItem));
         }
     }
 }
@@ -73,15 +111,15 @@ const char* const WireBetween1Item = "/Wire/Between-1";
 const char* const WireLengthItem = "/Options/WireLength";
 const char* const WireSizeItem = "/Options/WireSize";
 
-void SetChoices(XmlValueStore& store, const ChoiceContent& choices) {
-    const auto text = [&store](const char* item, const std::optional<QString>& value) {
+void SetChoices(ItemWriter& items, const ChoiceContent& choices) {
+    const auto text = [&items](const char* item, const std::optional<QString>& value) {
         if (value) {
-            store.SetValue(FullPath(QLatin1String(item)), *value);
+            items.SetItem(item, *value);
         }
     };
-    const auto option = [&store](const char* item, const std::optional<OptionIndex>& value) {
+    const auto option = [&items](const char* item, const std::optional<OptionIndex>& value) {
         if (value) {
-            store.SetValue(FullPath(QLatin1String(item)), QString::number(*value));
+            items.SetItem(item, QString::number(*value));
         }
     };
     // A box left holding no distance above 0 is kept empty: the analysis has
@@ -95,13 +133,9 @@ void SetChoices(XmlValueStore& store, const ChoiceContent& choices) {
     option(WireSizeItem, choices.WireSize);
 }
 
-ChoiceContent GetChoices(const XmlValueStore& store) {
-    const auto text = [&store](const char* item) -> std::optional<QString> {
-        const QString path = FullPath(QLatin1String(item));
-        if (!store.Holds(path)) {
-            return std::nullopt;
-        }
-        return store.GetValue(path);
+ChoiceContent GetChoices(const DataFileItems& items) {
+    const auto text = [&items](const char* item) -> std::optional<QString> {
+        return items.Find(FullPath(item));
     };
     const auto option = [&text](const char* item) -> std::optional<OptionIndex> {
         const std::optional<QString> value = text(item);
@@ -138,56 +172,56 @@ QString ExactText(double value) {
     return std::isfinite(value) ? Text(shared::ExactText(value)) : QString();
 }
 
-double SoilNumber(NumberReader& number, const XmlValueStore& store, const QString& path) {
-    return store.GetValue(path).trimmed().isEmpty() ? std::numeric_limits<double>::quiet_NaN()
-                                                    : number(path);
+double SoilNumber(NumberReader& number, const StoredText* text) {
+    return text == nullptr || text->ToString().trimmed().isEmpty()
+               ? std::numeric_limits<double>::quiet_NaN()
+               : number(text);
 }
 
-void SetSoil(XmlValueStore& store, const soil::SoilSurvey& soil) {
+void SetSoil(ItemWriter& items, const soil::SoilSurvey& soil) {
     if (!soil.Exists()) {
         return;
     }
     const bool schlumberger = soil.array == soil::SoilArray::Schlumberger;
-    store.SetValue(FullPath(QLatin1String(SoilArrayItem)), QString::number(schlumberger ? 1 : 0));
-    store.SetValue(FullPath(QLatin1String(SoilUnitItem)),
-                   QString::number(soil.unit == soil::LengthUnit::Metres ? 1 : 0));
-    store.SetValue(FullPath(QLatin1String(SoilCountItem)), QString::number(soil.readings.size()));
+    items.SetItem(SoilArrayItem, QString::number(schlumberger ? 1 : 0));
+    items.SetItem(SoilUnitItem, QString::number(soil.unit == soil::LengthUnit::Metres ? 1 : 0));
+    items.SetItem(SoilCountItem, QString::number(soil.readings.size()));
     for (std::size_t i = 0; i < soil.readings.size(); ++i) {
         const soil::SoilReading& reading = soil.readings[i];
-        store.SetValue(SoilPath("Spacing", i), ExactText(reading.spacing));
-        store.SetValue(SoilPath("Ohms", i), ExactText(reading.ohms));
+        items.Set(SoilPath("Spacing", i), ExactText(reading.spacing));
+        items.Set(SoilPath("Ohms", i), ExactText(reading.ohms));
         if (schlumberger) {
-            store.SetValue(SoilPath("MN", i), ExactText(reading.potentialSpacing));
+            items.Set(SoilPath("MN", i), ExactText(reading.potentialSpacing));
         } else if (reading.probeDepth) {
-            store.SetValue(SoilPath("Depth", i), ExactText(*reading.probeDepth));
+            items.Set(SoilPath("Depth", i), ExactText(*reading.probeDepth));
         }
     }
 }
 
-soil::SoilSurvey GetSoil(const XmlValueStore& store) {
+soil::SoilSurvey GetSoil(const DataFileItems& items) {
+    using Cell = DataFileItems::SoilCell;
     soil::SoilSurvey soil;
-    NumberReader number(store);
+    NumberReader number;
     const auto count = static_cast<std::size_t>(
-        std::clamp<double>(std::nearbyint(number(FullPath(QLatin1String(SoilCountItem)))), 0.0,
+        std::clamp<double>(std::nearbyint(number(items.Value(FullPath(SoilCountItem)))), 0.0,
                            double{soil::MaxSoilReadings}));
     if (count == 0) {
         return soil;
     }
-    const auto chosen = [&store](const char* item) {
-        return store.GetValue(FullPath(QLatin1String(item))).trimmed() == u'1';
+    const auto chosen = [&items](const char* item) {
+        return items.Value(FullPath(item)).trimmed() == u'1';
     };
-    soil.array =
-        chosen(SoilArrayItem) ? soil::SoilArray::Schlumberger : soil::SoilArray::Wenner;
+    soil.array = chosen(SoilArrayItem) ? soil::SoilArray::Schlumberger : soil::SoilArray::Wenner;
     soil.unit = chosen(SoilUnitItem) ? soil::LengthUnit::Metres : soil::LengthUnit::Feet;
     soil.readings.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
         soil::SoilReading& reading = soil.readings[i];
-        reading.spacing = SoilNumber(number, store, SoilPath("Spacing", i));
-        reading.ohms = SoilNumber(number, store, SoilPath("Ohms", i));
+        reading.spacing = SoilNumber(number, items.Soil(Cell::Spacing, i));
+        reading.ohms = SoilNumber(number, items.Soil(Cell::Ohms, i));
         if (soil.array == soil::SoilArray::Schlumberger) {
-            reading.potentialSpacing = SoilNumber(number, store, SoilPath("MN", i));
-        } else if (store.Holds(SoilPath("Depth", i))) {
-            reading.probeDepth = SoilNumber(number, store, SoilPath("Depth", i));
+            reading.potentialSpacing = SoilNumber(number, items.Soil(Cell::MN, i));
+        } else if (const StoredText* depth = items.Soil(Cell::Depth, i)) {
+            reading.probeDepth = SoilNumber(number, depth);
         }
     }
     return soil;
@@ -202,19 +236,19 @@ constexpr std::array<std::pair<const char*, QString SiteRecord::*>, 5> SiteItems
     {"/Site/Notes", &SiteRecord::Notes},
 }};
 
-void SetSite(XmlValueStore& store, const SiteRecord& site) {
+void SetSite(ItemWriter& items, const SiteRecord& site) {
     if (!site.Filled()) {
         return;
     }
     for (const auto& [item, field] : SiteItems) {
-        store.SetValue(FullPath(QLatin1String(item)), site.*field);
+        items.SetItem(item, site.*field);
     }
 }
 
-SiteRecord GetSite(const XmlValueStore& store) {
+SiteRecord GetSite(const DataFileItems& items) {
     SiteRecord site;
     for (const auto& [item, field] : SiteItems) {
-        site.*field = store.GetValue(FullPath(QLatin1String(item)));
+        site.*field = items.Value(FullPath(item));
     }
     return site;
 }
@@ -233,55 +267,62 @@ void WriteDataFile(XmlValueStore& store, const DataFileContent& content) {
         return Text(shared::SingleText(static_cast<float>(twips)));
     };
     const auto integer = [](std::int64_t value) { return Text(shared::IntegerText(value)); };
-    store.SetValue(FullPath(QStringLiteral("/frmMain/Top")), single(content.MainTop));
-    store.SetValue(FullPath(QStringLiteral("/frmMain/Left")), single(content.MainLeft));
-    store.SetValue(FullPath(QStringLiteral("/frmGraph/Top")), integer(content.Graph.GraphTop));
-    store.SetValue(FullPath(QStringLiteral("/frmGraph/Left")), integer(content.Graph.GraphLeft));
-    store.SetValue(FullPath(QStringLiteral("/frmGraph/Height")),
-                   integer(content.Graph.GraphHeight));
-    store.SetValue(FullPath(QStringLiteral("/frmGraph/Width")), integer(content.Graph.GraphWidth));
-    SetFields(store, content, FilePlace::BeforeReadings);
-    store.SetValue(FullPath(paths::PointCountItem), integer(content.PointCount()));
-    PointPaths points;
-    store.Reserve(2 * content.FOPPoints.size() + 16);
+    store.Reserve(2 * content.FOPPoints.size() + 64);
+    ItemWriter items(store);
+    items.SetItem("/frmMain/Top", single(content.MainTop));
+    items.SetItem("/frmMain/Left", single(content.MainLeft));
+    items.SetItem("/frmGraph/Top", integer(content.Graph.GraphTop));
+    items.SetItem("/frmGraph/Left", integer(content.Graph.GraphLeft));
+    items.SetItem("/frmGraph/Height", integer(content.Graph.GraphHeight));
+    items.SetItem("/frmGraph/Width", integer(content.Graph.GraphWidth));
+    SetFields(items, content, FilePlace::BeforeReadings);
+    items.SetItem(paths::PointCountItem, integer(content.PointCount()));
     for (int i = 0; i <= content.PointCount(); ++i) {
         const FOPPoint& point = content.FOPPoints[static_cast<std::size_t>(i)];
-        store.SetValue(points.Ohms(i), Text(shared::DoubleText(point.Ohms)));
-        store.SetValue(points.Feet(i), Text(shared::DoubleText(point.Feet)));
+        items.SetPoint(i, StoredText::Ascii(shared::DoubleText(point.Ohms)),
+                       StoredText::Ascii(shared::DoubleText(point.Feet)));
     }
-    SetFields(store, content, FilePlace::AfterReadings);
-    SetChoices(store, content.Choices);
-    SetSoil(store, content.Soil);
-    SetSite(store, content.Site);
+    SetFields(items, content, FilePlace::AfterReadings);
+    SetChoices(items, content.Choices);
+    SetSoil(items, content.Soil);
+    SetSite(items, content.Site);
+}
+
+DataFileContent ReadDataFile(const DataFileItems& items) {
+    const int count =
+        std::clamp(WholeNumber(items.Value(FullPath(paths::PointCountItem))), 0, fop::MaxFOPPoints);
+    std::vector<FOPPoint> points(static_cast<std::size_t>(count) + 1, FOPPoint{});
+    NumberReader number;
+    for (int i = 1; i <= count; ++i) {
+        FOPPoint& point = points[static_cast<std::size_t>(i)];
+        point.Ohms = number(items.PointOhms(i));
+        point.Feet = number(items.PointFeet(i));
+    }
+    return ReadDataFile(items, std::move(points));
+}
+
+DataFileContent ReadDataFile(const DataFileItems& items, std::vector<FOPPoint> points) {
+    DataFileContent content;
+    const auto whole = [&items](const char* item) {
+        return WholeNumber(items.Value(FullPath(item)));
+    };
+    content.MainTop = whole("/frmMain/Top");
+    content.MainLeft = whole("/frmMain/Left");
+    content.Graph.GraphTop = whole("/frmGraph/Top");
+    content.Graph.GraphLeft = whole("/frmGraph/Left");
+    content.Graph.GraphHeight = whole("/frmGraph/Height");
+    content.Graph.GraphWidth = whole("/frmGraph/Width");
+    GetFields(items, content, FilePlace::BeforeReadings);
+    content.FOPPoints = std::move(points);
+    GetFields(items, content, FilePlace::AfterReadings);
+    content.Choices = GetChoices(items);
+    content.Soil = GetSoil(items);
+    content.Site = GetSite(items);
+    return content;
 }
 
 DataFileContent ReadDataFile(const XmlValueStore& store) {
-    DataFileContent content;
-    const auto whole = [&store](const QString& item) {
-        return WholeNumber(store.GetValue(FullPath(item)));
-    };
-    content.MainTop = whole(QStringLiteral("/frmMain/Top"));
-    content.MainLeft = whole(QStringLiteral("/frmMain/Left"));
-    content.Graph.GraphTop = whole(QStringLiteral("/frmGraph/Top"));
-    content.Graph.GraphLeft = whole(QStringLiteral("/frmGraph/Left"));
-    content.Graph.GraphHeight = whole(QStringLiteral("/frmGraph/Height"));
-    content.Graph.GraphWidth = whole(QStringLiteral("/frmGraph/Width"));
-    GetFields(store, content, FilePlace::BeforeReadings);
-    const int count =
-        std::clamp(whole(QLatin1String(paths::PointCountItem)), 0, fop::MaxFOPPoints);
-    content.FOPPoints.assign(static_cast<std::size_t>(count) + 1, FOPPoint{});
-    PointPaths points;
-    NumberReader number(store);
-    for (int i = 1; i <= count; ++i) {
-        FOPPoint& point = content.FOPPoints[static_cast<std::size_t>(i)];
-        point.Ohms = number(points.Ohms(i));
-        point.Feet = number(points.Feet(i));
-    }
-    GetFields(store, content, FilePlace::AfterReadings);
-    content.Choices = GetChoices(store);
-    content.Soil = GetSoil(store);
-    content.Site = GetSite(store);
-    return content;
+    return ReadDataFile(DataFileItems(store));
 }
 
 CheckedDataFile ReadCheckedDataFile(const QString& fileName) {
@@ -290,10 +331,12 @@ CheckedDataFile ReadCheckedDataFile(const QString& fileName) {
     if (std::optional<QString> problem = store.Read()) {
         return {std::nullopt, *problem};
     }
-    if (std::optional<QString> damage = DataFileDamage(store)) {
-        return {std::nullopt, *damage};
+    const DataFileItems items(store);
+    CheckedItems checked = CheckDataFile(items);
+    if (checked.Damage) {
+        return {std::nullopt, *checked.Damage};
     }
-    return {ReadDataFile(store), QString()};
+    return {ReadDataFile(items, std::move(checked.FOPPoints)), QString()};
 }
 
 } // namespace stakewell::files

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "soil/SoilSurvey.h"
 #include "calc/DesignSheet.h"
 #include "files/SiteRecord.h"
-#include "shared/modStakewell.h"
 #include "fop/FopPoints.h"
+#include "shared/modStakewell.h"
+#include "soil/SoilSurvey.h"
 
 #include <QString>
 
@@ -15,6 +15,7 @@
 
 namespace stakewell::files {
 
+class DataFileItems;
 class XmlValueStore;
 
 // Which button of an option pair is chosen: 0 or 1.
@@ -51,12 +52,16 @@ struct DataFileContent {
     int PointCount() const { return static_cast<int>(FOPPoints.size()) - 1; }
 };
 
-// Every item under its full path, in the order the window reads them.
+// Every item under its full path, in the order the window reads them. Into
+// an empty store, as every file is written, this looks no path up.
 void WriteDataFile(XmlValueStore& store, const DataFileContent& content);
 // Missing items read as the empty text (0 where a number is expected), and
 // missing choices as none; a point count is held to 0..32767 and no value is
 // read beyond it. An option index other than 0 or 1 reads as none.
 DataFileContent ReadDataFile(const XmlValueStore& store);
+DataFileContent ReadDataFile(const DataFileItems& items);
+// With the readings as the file's check read them.
+DataFileContent ReadDataFile(const DataFileItems& items, std::vector<fop::FOPPoint> points);
 
 // A data file read from disk and checked whole before any of it is used.
 struct CheckedDataFile {

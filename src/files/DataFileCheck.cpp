@@ -1,11 +1,13 @@
 #include "files/DataFileCheck.h"
 
-#include "soil/SoilReadings.h"
+#include "files/DataFileItems.h"
 #include "files/DataFilePaths.h"
 #include "files/XmlValueStore.h"
-#include "shared/NumberReading.h"
 #include "fop/FopPoints.h"
+#include "shared/NumberReading.h"
+#include "soil/SoilReadings.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -28,15 +30,11 @@ struct CheckedValue {
 // Read by the very rule that gives the file's figures, so a text that passes
 // keeps the figure it always had. That rule holds an overflow at the largest
 // double, so the largest double itself counts as beyond the range.
-CheckedValue Check(const QString& text) {
-    // Built without a detour through UTF-8, so that a short value stays off
-    // the heap: a survey holds tens of thousands. A character outside ASCII
-    // cannot belong to a number and stands as one byte that ends it.
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(text.size()));
-    for (const QChar c : text) {
-        bytes.push_back(c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x80');
-    }
+CheckedValue Check(const StoredText& text) {
+    // Through one buffer kept for the next: a survey holds tens of
+    // thousands.
+    thread_local std::string buffer;
+    const std::string_view bytes = text.NumberBytes(buffer);
     const shared::NumberRead read = shared::ReadLeadingNumber(bytes);
     if (!read.anyDigit || !read.readInFull) {
         return {Fault::NotANumber, read.value};
@@ -67,9 +65,9 @@ QString Named(const QString& item, const QString& text, Fault fault) {
 
 // A list's count against the entries the file holds from 1 on. A count
 // rounds half to even, as it is read.
-std::optional<QString> CountDamage(const XmlValueStore& store, const char* countItem,
+std::optional<QString> CountDamage(const DataFileItems& items, const char* countItem,
                                    const QString& what, int held, int limit) {
-    const QString text = store.GetValue(FullPath(countItem));
+    const QString text = items.Value(FullPath(countItem));
     const QString item = QStringLiteral("the count of %1").arg(what);
     if (text.trimmed().isEmpty()) {
         if (held == 0) {
@@ -102,47 +100,49 @@ template <typename Holds> int HeldEntries(int limit, Holds holds) {
     return held;
 }
 
-std::optional<QString> ReadingValueDamage(const XmlValueStore& store, int reading, const char* what,
-                                          const QString& path) {
+// The value is the reading as it loads, when it is sound.
+std::optional<QString> ReadingValueDamage(int reading, const char* what, const StoredText* text,
+                                          double& value) {
     const auto item = [reading, what] {
         return QStringLiteral("reading %1, %2").arg(reading).arg(QLatin1String(what));
     };
-    const QString text = store.GetValue(path);
-    if (text.isEmpty() && !store.Holds(path)) {
+    if (text == nullptr) {
         return QStringLiteral("%1 is missing").arg(item());
     }
-    const Fault fault = Check(text).fault;
-    if (fault == Fault::None) {
+    const CheckedValue checked = Check(*text);
+    value = checked.value;
+    if (checked.fault == Fault::None) {
         return std::nullopt;
     }
-    return Named(item(), text, fault);
+    return Named(item(), text->ToString(), checked.fault);
 }
 
-std::optional<QString> ReadingsDamage(const XmlValueStore& store) {
-    paths::PointPaths points;
-    const int held = HeldEntries(fop::MaxFOPPoints, [&](int index) {
-        return store.Holds(points.Ohms(index)) || store.Holds(points.Feet(index));
+std::optional<QString> ReadingsDamage(const DataFileItems& items,
+                                      std::vector<fop::FOPPoint>& points) {
+    const int held = HeldEntries(fop::MaxFOPPoints, [&items](int index) {
+        return items.PointOhms(index) != nullptr || items.PointFeet(index) != nullptr;
     });
     if (std::optional<QString> damage = CountDamage(
-            store, paths::PointCountItem, QStringLiteral("readings"), held, fop::MaxFOPPoints)) {
+            items, paths::PointCountItem, QStringLiteral("readings"), held, fop::MaxFOPPoints)) {
         return damage;
     }
+    points.assign(static_cast<std::size_t>(held) + 1, fop::FOPPoint{});
     for (int i = 1; i <= held; ++i) {
+        fop::FOPPoint& point = points[static_cast<std::size_t>(i)];
         if (std::optional<QString> damage =
-                ReadingValueDamage(store, i, "distance", points.Feet(i))) {
+                ReadingValueDamage(i, "distance", items.PointFeet(i), point.Feet)) {
             return damage;
         }
         if (std::optional<QString> damage =
-                ReadingValueDamage(store, i, "resistance", points.Ohms(i))) {
+                ReadingValueDamage(i, "resistance", items.PointOhms(i), point.Ohms)) {
             return damage;
         }
     }
     return std::nullopt;
 }
 
-std::optional<QString> E2Damage(const XmlValueStore& store) {
-    const QString path = FullPath(paths::FOPE2Item);
-    const QString text = store.GetValue(path);
+std::optional<QString> E2Damage(const DataFileItems& items) {
+    const QString text = items.Value(FullPath(paths::FOPE2Item));
     if (IsStorableE2(text)) {
         return std::nullopt;
     }
@@ -151,27 +151,29 @@ std::optional<QString> E2Damage(const XmlValueStore& store) {
 
 // A survey's cell may be left empty, and may hold any number the survey
 // window takes, a negative one included: the survey itself refuses those.
-std::optional<QString> SoilDamage(const XmlValueStore& store) {
-    const auto holds = [&store](int reading) {
+std::optional<QString> SoilDamage(const DataFileItems& items) {
+    using Cell = DataFileItems::SoilCell;
+    const auto holds = [&items](int reading) {
         const auto index = static_cast<std::size_t>(reading - 1);
-        return store.Holds(paths::SoilPath("Spacing", index)) ||
-               store.Holds(paths::SoilPath("Ohms", index));
+        return items.Soil(Cell::Spacing, index) != nullptr ||
+               items.Soil(Cell::Ohms, index) != nullptr;
     };
     const int limit = static_cast<int>(soil::MaxSoilReadings);
     const int held = HeldEntries(limit, holds);
-    if (std::optional<QString> damage = CountDamage(store, paths::SoilCountItem,
+    if (std::optional<QString> damage = CountDamage(items, paths::SoilCountItem,
                                                     QStringLiteral("soil readings"), held, limit)) {
         return damage;
     }
-    constexpr std::array<std::pair<const char*, const char*>, 4> cells{{
-        {"Spacing", "spacing"},
-        {"Ohms", "resistance"},
-        {"MN", "MN"},
-        {"Depth", "probe depth"},
+    constexpr std::array<std::pair<Cell, const char*>, 4> cells{{
+        {Cell::Spacing, "spacing"},
+        {Cell::Ohms, "resistance"},
+        {Cell::MN, "MN"},
+        {Cell::Depth, "probe depth"},
     }};
     for (std::size_t i = 0; i < static_cast<std::size_t>(held); ++i) {
-        for (const auto& [name, what] : cells) {
-            const QString text = store.GetValue(paths::SoilPath(name, i));
+        for (const auto& [cell, what] : cells) {
+            const QString text =
+                items.Soil(cell, i) != nullptr ? items.Soil(cell, i)->ToString() : QString();
             if (!text.trimmed().isEmpty() && Check(text).fault == Fault::NotANumber) {
                 return Named(
                     QStringLiteral("soil reading %1, %2").arg(i + 1).arg(QLatin1String(what)), text,
@@ -196,14 +198,24 @@ bool IsStorableE2(const QString& text) {
            e2.value < std::numeric_limits<double>::max();
 }
 
+CheckedItems CheckDataFile(const DataFileItems& items) {
+    CheckedItems checked;
+    checked.Damage = ReadingsDamage(items, checked.FOPPoints);
+    if (!checked.Damage) {
+        checked.Damage = E2Damage(items);
+    }
+    if (!checked.Damage) {
+        checked.Damage = SoilDamage(items);
+    }
+    return checked;
+}
+
+std::optional<QString> DataFileDamage(const DataFileItems& items) {
+    return CheckDataFile(items).Damage;
+}
+
 std::optional<QString> DataFileDamage(const XmlValueStore& store) {
-    if (std::optional<QString> damage = ReadingsDamage(store)) {
-        return damage;
-    }
-    if (std::optional<QString> damage = E2Damage(store)) {
-        return damage;
-    }
-    return SoilDamage(store);
+    return DataFileDamage(DataFileItems(store));
 }
 
 } // namespace stakewell::files

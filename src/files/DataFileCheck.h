@@ -1,11 +1,15 @@
 #pragma once
 
+#include "fop/FopPoints.h"
+
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace stakewell::files {
 
+class DataFileItems;
 class XmlValueStore;
 
 // Whether the E2 box's text can stand in a data file: empty, or wholly a
@@ -21,5 +25,14 @@ bool IsStorableE2(const QString& text);
 // between lengths, the window places and the site record are the user's
 // texts as typed and are never refused.
 std::optional<QString> DataFileDamage(const XmlValueStore& store);
+std::optional<QString> DataFileDamage(const DataFileItems& items);
+
+// The first damage as above; for a sound file also its readings as they
+// load, so that each is read once for the check and the load.
+struct CheckedItems {
+    std::optional<QString> Damage;
+    std::vector<fop::FOPPoint> FOPPoints;
+};
+CheckedItems CheckDataFile(const DataFileItems& items);
 
 } // namespace stakewell::files

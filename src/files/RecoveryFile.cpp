@@ -1,6 +1,7 @@
 #include "files/RecoveryFile.h"
 
 #include "files/DataFileCheck.h"
+#include "files/DataFileItems.h"
 #include "files/DataFilePaths.h"
 
 #include <QDir>
@@ -30,7 +31,8 @@ QString RecoveryFileName(const QString& lastConfigFile) {
 XmlValueStore RecoveryValues(const DataFileContent& content, const QString& workFile) {
     XmlValueStore values;
     WriteDataFile(values, content);
-    values.SetValue(paths::FullPath(WorkFileItem), workFile);
+    // Not a data file's item, so not there yet.
+    values.Append(paths::FullPath(WorkFileItem), workFile);
     return values;
 }
 
@@ -52,18 +54,20 @@ RecoveryFileRead ReadRecoveryFile(const QString& fileName) {
     if (std::optional<QString> problem = store.Read()) {
         return {std::nullopt, *problem};
     }
-    if (std::optional<QString> damage = DataFileDamage(store)) {
-        return {std::nullopt, *damage};
+    const DataFileItems items(store);
+    CheckedItems checked = CheckDataFile(items);
+    if (checked.Damage) {
+        return {std::nullopt, *checked.Damage};
     }
-    const QString workFile = paths::FullPath(WorkFileItem);
-    if (!store.Holds(workFile)) {
+    const std::optional<QString> workFile = items.Find(paths::FullPath(WorkFileItem));
+    if (!workFile) {
         return {std::nullopt, QStringLiteral("it does not say which file the work belonged to")};
     }
-    const QString changedAt = paths::FullPath(ChangedAtItem);
-    if (!store.Holds(changedAt)) {
+    const std::optional<QString> changedAt = items.Find(paths::FullPath(ChangedAtItem));
+    if (!changedAt) {
         return {std::nullopt, QStringLiteral("it does not say when the work was last changed")};
     }
-    const QString changedText = store.GetValue(changedAt);
+    const QString& changedText = *changedAt;
     const QDateTime changed = QDateTime::fromString(changedText, Qt::ISODateWithMs);
     if (!HasOffset(changed)) {
         return {std::nullopt,
@@ -71,7 +75,8 @@ RecoveryFileRead ReadRecoveryFile(const QString& fileName) {
                                "its offset from UTC")
                     .arg(changedText)};
     }
-    return {RecoveredWork{ReadDataFile(store), store.GetValue(workFile), changed}, QString()};
+    return {RecoveredWork{ReadDataFile(items, std::move(checked.FOPPoints)), *workFile, changed},
+            QString()};
 }
 
 } // namespace stakewell::files

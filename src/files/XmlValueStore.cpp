@@ -5,12 +5,12 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 
 #include <pugixml.hpp>
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -20,22 +20,18 @@ namespace stakewell::files {
 namespace {
 
 constexpr const char* RootTag = "stakewell-data";
-const QString RootElement = QLatin1String(RootTag);
 // A path's parts before its last are nested groups, so a point's value costs
 // only its own name: a file with the largest survey stays near 3.5 MB and
 // reads fast. Names are attribute values, so any part works ("4Pt", "Ohms-0").
 constexpr const char* GroupTag = "group";
 constexpr const char* ValueTag = "value";
-const QString GroupElement = QLatin1String(GroupTag);
-const QString ValueElement = QLatin1String(ValueTag);
 constexpr const char* NameTag = "name";
 constexpr const char* EncodingTag = "encoding";
-const QString NameAttribute = QLatin1String(NameTag);
-const QString EncodingAttribute = QLatin1String(EncodingTag);
 // Texts that XML cannot carry as character data (a carriage return would be
 // read back as a line feed; most control characters and unpaired surrogates
 // are not allowed at all) are stored as their UTF-16 code units in base64.
-const QString Base64Utf16 = QStringLiteral("base64-utf16le");
+constexpr const char* Base64Tag = "base64-utf16le";
+const QString Base64Utf16 = QLatin1String(Base64Tag);
 
 constexpr qsizetype MaxPathCharacters = qsizetype{16} * 1024 * 1024;
 
@@ -61,6 +57,20 @@ bool AllowedInXml(QStringView text, bool carriageReturns = true) {
 
 bool AllowedAsCharacterData(QStringView text) {
     return AllowedInXml(text, false);
+}
+
+enum class Context { Content, Attribute, Verbatim };
+
+// ASCII that XML allows everywhere, as nearly every text of a data file is,
+// holding nothing the XML reader must resolve. One pass, as a survey has
+// tens of thousands of texts.
+bool PlainAscii(std::string_view bytes, Context context) {
+    return std::all_of(bytes.begin(), bytes.end(), [context](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool resolved = context != Context::Verbatim &&
+                              (c == '&' || (c == '<' && context == Context::Attribute));
+        return ((byte >= 0x20 && byte < 0x80) || byte == '\t' || byte == '\n') && !resolved;
+    });
 }
 
 QByteArray Utf16LittleEndian(const QString& text) {
@@ -93,70 +103,123 @@ std::optional<QString> FromBase64Utf16(const QString& text) {
     return decoded ? FromUtf16LittleEndian(*decoded) : std::nullopt;
 }
 
-// Writes the values through one XML writer, nesting each value in the groups
-// its path names. Groups open and close as consecutive values move between
-// parent paths; values of one group come in runs, so a parent path is split
-// only when it changes.
-class GroupedWriter {
+// Collects the written document in one buffer.
+class BufferWriter : public pugi::xml_writer {
 public:
-    GroupedWriter() : writer(&document) {
-        // Automatic formatting with a one-space indent is how every data
-        // file has been laid out, so files stay as they were.
-        writer.setAutoFormatting(true);
-        writer.setAutoFormattingIndent(1);
-        writer.writeStartDocument();
-        writer.writeStartElement(RootElement);
+    void write(const void* data, std::size_t size) override {
+        bytes.append(static_cast<const char*>(data), static_cast<qsizetype>(size));
     }
 
-    // The parent path of the next value; none for a path without a "/".
-    void Enter(std::optional<QStringView> parent) {
-        if (parent == current) {
+    QByteArray bytes;
+};
+
+// Builds the document a file holds, nesting each value in the groups its
+// path names. Groups open and close as consecutive values move between
+// groups; values of one group come in runs, so a prefix is split only when
+// the group changes. pugixml writes a full survey several times faster than
+// QXmlStreamWriter, which is what lets a save keep to the time of the disk.
+class TreeBuilder {
+public:
+    TreeBuilder() {
+        pugi::xml_node declaration = document.append_child(pugi::node_declaration);
+        declaration.append_attribute("version") = "1.0";
+        declaration.append_attribute("encoding") = "UTF-8";
+        open.push_back(document.append_child(RootTag));
+    }
+
+    // The prefix of the next value's group: empty, or ending in "/".
+    void Enter(XmlValueStore::GroupId group, const QString& prefix) {
+        if (group == current) {
             return;
         }
-        const QList<QStringView> parts = parent ? parent->split(u'/') : QList<QStringView>();
-        qsizetype shared = 0;
-        while (shared < open.size() && shared < parts.size() && open[shared] == parts[shared]) {
+        const QList<QStringView> parts =
+            prefix.isEmpty() ? QList<QStringView>() : QStringView(prefix).chopped(1).split(u'/');
+        std::size_t shared = 0;
+        while (shared < openNames.size() && shared < static_cast<std::size_t>(parts.size()) &&
+               openNames[shared] == parts[static_cast<qsizetype>(shared)]) {
             ++shared;
         }
-        for (; open.size() > shared; open.removeLast()) {
-            writer.writeEndElement();
+        openNames.resize(shared);
+        open.resize(shared + 1);
+        for (auto part = static_cast<qsizetype>(shared); part < parts.size(); ++part) {
+            pugi::xml_node element = open.back().append_child(GroupTag);
+            Name(element, parts[part]);
+            open.push_back(element);
+            openNames.push_back(parts[part]);
         }
-        for (; open.size() < parts.size(); open.append(parts[open.size()])) {
-            writer.writeStartElement(GroupElement);
-            Name(parts[open.size()]);
-        }
-        current = parent;
+        current = group;
     }
 
-    void Value(QStringView name, const QString& value) {
-        writer.writeStartElement(ValueElement);
-        Name(name);
-        if (AllowedAsCharacterData(value)) {
-            writer.writeCharacters(value);
+    void Value(const StoredText& name, const StoredText& value) {
+        pugi::xml_node element = open.back().append_child(ValueTag);
+        const std::optional<std::string_view> nameBytes = name.AsciiBytes();
+        if (nameBytes && PlainAscii(*nameBytes, Context::Verbatim)) {
+            element.append_attribute(NameTag).set_value(nameBytes->data(), nameBytes->size());
         } else {
-            writer.writeAttribute(EncodingAttribute, Base64Utf16);
-            writer.writeCharacters(QString::fromLatin1(Utf16LittleEndian(value).toBase64()));
+            Name(element, name.ToString());
         }
-        writer.writeEndElement();
+        if (value.IsEmpty()) {
+            return;
+        }
+        // Plain ASCII is allowed as it is; only other text is looked at
+        // character by character.
+        const std::optional<std::string_view> bytes = value.AsciiBytes();
+        if (bytes && PlainAscii(*bytes, Context::Verbatim)) {
+            element.append_child(pugi::node_pcdata).set_value(bytes->data(), bytes->size());
+            return;
+        }
+        const QString text = value.ToString();
+        if (AllowedAsCharacterData(text)) {
+            element.append_child(pugi::node_pcdata).set_value(Utf8(text));
+        } else {
+            element.append_attribute(EncodingTag) = Base64Tag;
+            element.append_child(pugi::node_pcdata)
+                .set_value(Utf16LittleEndian(text).toBase64().constData());
+        }
     }
 
-    // Nothing when a name holds a character XML cannot carry: the writer
-    // leaves it out and tells so.
+    // Nothing when a name holds a character XML cannot carry, which no
+    // encoding can mend in an attribute.
     std::optional<QByteArray> Finish() {
-        writer.writeEndDocument();
-        return writer.hasError() ? std::nullopt : std::optional<QByteArray>(document);
+        if (!namesCarried) {
+            return std::nullopt;
+        }
+        BufferWriter writer;
+        // An empty element written as a start and an end tag, as files have
+        // always had it.
+        document.save(writer, " ", pugi::format_indent | pugi::format_no_empty_element_tags,
+                      pugi::encoding_utf8);
+        return std::move(writer.bytes);
     }
 
 private:
-    void Name(QStringView name) {
-        // Borrowed, not copied: the view outlives the call.
-        writer.writeAttribute(NameAttribute, QString::fromRawData(name.data(), name.size()));
+    void Name(pugi::xml_node& element, QStringView name) {
+        namesCarried = namesCarried && AllowedInXml(name);
+        element.append_attribute(NameTag) = Utf8(name);
     }
 
-    QByteArray document;
-    QXmlStreamWriter writer;
-    QList<QStringView> open;
-    std::optional<QStringView> current;
+    // Through one reused buffer: nearly every text is a short ASCII number.
+    const char* Utf8(QStringView text) {
+        buffer.clear();
+        const bool ascii =
+            std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+        if (ascii) {
+            for (const QChar c : text) {
+                buffer.push_back(static_cast<char>(c.unicode()));
+            }
+        } else {
+            buffer = text.toUtf8().toStdString();
+        }
+        return buffer.c_str();
+    }
+
+    pugi::xml_document document;
+    // The root and every group open under it.
+    std::vector<pugi::xml_node> open;
+    std::vector<QStringView> openNames;
+    std::optional<XmlValueStore::GroupId> current;
+    std::string buffer;
+    bool namesCarried = true;
 };
 
 QString TooLarge() {
@@ -175,16 +238,6 @@ QString TooLarge() {
 constexpr unsigned ParseOptions = pugi::parse_cdata | pugi::parse_eol |
                                   pugi::parse_wconv_attribute | pugi::parse_ws_pcdata |
                                   pugi::parse_doctype | pugi::parse_fragment;
-
-enum class Context { Content, Attribute, Verbatim };
-
-// ASCII that XML allows everywhere, as nearly every text of a data file is.
-bool PlainAscii(std::string_view bytes) {
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return (byte >= 0x20 && byte < 0x80) || byte == '\t' || byte == '\n';
-    });
-}
 
 // The text of UTF-8 bytes, nothing when they are not UTF-8 or hold a
 // character XML does not allow.
@@ -222,15 +275,22 @@ std::optional<QString> Resolved(const QString& raw, Context context) {
 // Appends the text of raw bytes as XML reads them; false when XML does not
 // allow them.
 bool AppendText(QString& text, std::string_view raw, Context context) {
+    if (PlainAscii(raw, context)) {
+        const QLatin1String plain(raw.data(), static_cast<qsizetype>(raw.size()));
+        // Made at its size: a survey's texts are tens of thousands of short
+        // ones, each its own.
+        if (text.isEmpty()) {
+            text = plain;
+        } else {
+            text.append(plain);
+        }
+        return true;
+    }
     // pugixml also takes a "<" in an attribute, which only the XML reader
     // refuses.
     const std::string_view forReader = context == Context::Attribute ? "&<" : "&";
     const bool needsReader =
         context != Context::Verbatim && raw.find_first_of(forReader) != std::string_view::npos;
-    if (!needsReader && PlainAscii(raw)) {
-        text.append(QLatin1String(raw.data(), static_cast<qsizetype>(raw.size())));
-        return true;
-    }
     std::optional<QString> checked = CheckedText(raw);
     if (checked && needsReader) {
         checked = Resolved(*checked, context);
@@ -253,11 +313,11 @@ bool Named(const pugi::xml_node& node, const char* name) {
 // unchecked.
 class ValueReader {
 public:
-    ValueReader(const QByteArray& document, XmlValueStore& store)
-        : document(document), store(store) {}
+    // The store's plain texts are left in `tree`.
+    ValueReader(const QByteArray& document, pugi::xml_document& tree, XmlValueStore& store)
+        : document(document), tree(tree), store(store) {}
 
     std::optional<QString> Read() {
-        pugi::xml_document tree;
         const pugi::xml_parse_result parsed =
             tree.load_buffer(document.constData(), static_cast<std::size_t>(document.size()),
                              ParseOptions, pugi::encoding_auto);
@@ -305,37 +365,47 @@ private:
                    : QStringLiteral("the file declares entities, which a data file never does");
     }
 
+    struct OpenGroup {
+        QString prefix;
+        XmlValueStore::GroupId id;
+    };
+
     // Goes through the groups in a loop rather than by recursion, so that no
     // depth of nesting can exhaust the stack.
     std::optional<QString> Walk(const pugi::xml_node& root) {
-        // The path of each open group, ending in "/".
-        std::vector<QString> groups{QString()};
+        std::vector<OpenGroup> groups{{QString(), store.Group(QString())}};
         // Every path repeats its groups' names, so deeply nested long names
         // could make far more text than the file holds; a real file's paths
         // come to a few million characters.
         qsizetype pathCharacters = 0;
         pugi::xml_node node = root.first_child();
         while (!node.empty()) {
-            const bool group = Named(node, GroupTag);
-            if (group || Named(node, ValueTag)) {
-                QString path = groups.back();
-                if (!AppendText(path, node.attribute(NameTag).value(), Context::Attribute)) {
+            // Values first: nearly every element is one.
+            const bool value = Named(node, ValueTag);
+            const bool group = !value && Named(node, GroupTag);
+            if (group || value) {
+                std::optional<StoredText> name = Text(node.attribute(NameTag).value());
+                if (!name) {
                     return Located(node.offset_debug(),
                                    QStringLiteral("a name holds what XML does not allow"));
                 }
-                pathCharacters += path.size() + 1;
+                pathCharacters += groups.back().prefix.size() +
+                                  name->Visit([](auto text) { return text.size(); }) + 1;
                 if (pathCharacters > MaxPathCharacters) {
                     return Located(node.offset_debug(),
                                    QStringLiteral("the file's groups nest deeper than any data "
                                                   "file's"));
                 }
                 if (group && !node.first_child().empty()) {
-                    groups.push_back(path + u'/');
+                    QString prefix = groups.back().prefix + name->ToString() + u'/';
+                    const XmlValueStore::GroupId id = store.Group(prefix);
+                    groups.push_back({std::move(prefix), id});
                     node = node.first_child();
                     continue;
                 }
                 if (!group) {
-                    if (std::optional<QString> problem = TakeValue(node, path)) {
+                    if (std::optional<QString> problem =
+                            TakeValue(node, groups.back(), *std::move(name))) {
                         return problem;
                     }
                 }
@@ -350,7 +420,26 @@ private:
         return std::nullopt;
     }
 
-    std::optional<QString> TakeValue(const pugi::xml_node& value, const QString& path) {
+    // A name as XML reads it, nothing when XML does not allow it.
+    static std::optional<StoredText> Text(std::string_view raw) {
+        if (PlainAscii(raw, Context::Attribute)) {
+            return StoredText::Plain(raw);
+        }
+        QString text;
+        return AppendText(text, raw, Context::Attribute) ? std::optional<StoredText>(text)
+                                                         : std::nullopt;
+    }
+
+    std::optional<QString> TakeValue(const pugi::xml_node& value, const OpenGroup& group,
+                                     StoredText name) {
+        const pugi::xml_node first = value.first_child();
+        const bool single = !first.empty() && first.next_sibling().empty() &&
+                            first.type() == pugi::node_pcdata &&
+                            value.attribute(EncodingTag).empty();
+        if (single && PlainAscii(first.value(), Context::Content)) {
+            Take(group, std::move(name), StoredText::Plain(first.value()));
+            return std::nullopt;
+        }
         QString text;
         for (const pugi::xml_node part : value.children()) {
             if (part.type() == pugi::node_element) {
@@ -377,8 +466,18 @@ private:
             }
             text = *std::move(unpacked);
         }
-        store.SetValue(path, text);
+        Take(group, std::move(name), std::move(text));
         return std::nullopt;
+    }
+
+    void Take(const OpenGroup& group, StoredText name, StoredText text) {
+        // A name may itself hold a "/", which puts the value in a deeper
+        // group than the element's.
+        if (name.Visit([](auto view) { return view.contains(u'/'); })) {
+            store.Append(group.prefix + name.ToString(), std::move(text));
+        } else {
+            store.Append(group.id, std::move(name), std::move(text));
+        }
     }
 
     // The reason with the line and column of a place in the file.
@@ -396,6 +495,7 @@ private:
     }
 
     const QByteArray& document;
+    pugi::xml_document& tree;
     XmlValueStore& store;
 };
 
@@ -420,69 +520,154 @@ std::optional<QString> XmlValueStore::Read() {
     if (document.size() > MaxFileBytes) {
         return TooLarge();
     }
-    std::optional<QString> problem = ValueReader(document, *this).Read();
+    mayRepeat = true;
+    auto tree = std::make_shared<pugi::xml_document>();
+    std::optional<QString> problem = ValueReader(document, *tree, *this).Read();
     if (problem) {
         Clear();
+    } else {
+        source = std::move(tree);
     }
     return problem;
 }
 
 std::optional<QString> XmlValueStore::Write() const {
-    GroupedWriter writer;
+    if (mayRepeat) {
+        SettleAll();
+    }
+    TreeBuilder builder;
     for (const Entry& entry : entries) {
-        const qsizetype cut = entry.path.lastIndexOf(u'/');
-        if (cut < 0) {
-            writer.Enter(std::nullopt);
-            writer.Value(entry.path, entry.value);
-        } else {
-            writer.Enter(QStringView(entry.path).left(cut));
-            writer.Value(QStringView(entry.path).mid(cut + 1), entry.value);
+        if (!entry.folded) {
+            builder.Enter(entry.group, groups[entry.group]);
+            builder.Value(entry.name, entry.value);
         }
     }
-    const std::optional<QByteArray> document = writer.Finish();
+    const std::optional<QByteArray> document = builder.Finish();
     if (!document) {
         return QStringLiteral("the data could not be written");
     }
     return WriteWholeFile(name, *document);
 }
 
-QString XmlValueStore::GetValue(const QString& path) const {
-    const auto place = places.constFind(path);
-    return place == places.cend() ? QString() : entries[static_cast<std::size_t>(*place)].value;
+std::pair<QString, QString> XmlValueStore::Split(const QString& path) {
+    const qsizetype cut = path.lastIndexOf(u'/') + 1;
+    return {path.left(cut), path.mid(cut)};
 }
 
-bool XmlValueStore::SameValues(const XmlValueStore& other) const {
-    return std::equal(entries.begin(), entries.end(), other.entries.begin(), other.entries.end(),
-                      [](const Entry& one, const Entry& another) {
-                          return one.path == another.path && one.value == another.value;
-                      });
+XmlValueStore::GroupId XmlValueStore::Group(const QString& prefix) {
+    const auto known = groupIds.constFind(prefix);
+    if (known != groupIds.cend()) {
+        return *known;
+    }
+    const GroupId id = groups.size();
+    groups.push_back(prefix);
+    settled.push_back(0);
+    groupIds.insert(prefix, id);
+    return id;
+}
+
+void XmlValueStore::Append(GroupId group, StoredText name, StoredText value) {
+    entries.push_back({group, std::move(name), std::move(value)});
+}
+
+void XmlValueStore::Append(const QString& path, StoredText value) {
+    auto [prefix, last] = Split(path);
+    Append(Group(prefix), std::move(last), std::move(value));
+}
+
+void XmlValueStore::Settle(GroupId group) const {
+    for (std::size_t i = settled[group]; i < entries.size(); ++i) {
+        Entry& entry = entries[i];
+        if (entry.group != group || entry.folded) {
+            continue;
+        }
+        const qsizetype known = places.size();
+        std::size_t& place = places[Place{group, entry.name.ToString()}];
+        if (places.size() == known) {
+            entries[place].value = std::move(entry.value);
+            entry.folded = true;
+        } else {
+            place = i;
+        }
+    }
+    settled[group] = entries.size();
+}
+
+void XmlValueStore::SettleAll() const {
+    for (GroupId group = 0; group < groups.size(); ++group) {
+        Settle(group);
+    }
+    mayRepeat = false;
+}
+
+std::optional<std::size_t> XmlValueStore::Find(const QString& path) const {
+    const auto [prefix, last] = Split(path);
+    const auto group = groupIds.constFind(prefix);
+    if (group == groupIds.cend()) {
+        return std::nullopt;
+    }
+    Settle(*group);
+    const auto place = places.constFind(Place{*group, last});
+    return place == places.cend() ? std::nullopt : std::optional<std::size_t>(*place);
+}
+
+QString XmlValueStore::GetValue(const QString& path) const {
+    const std::optional<std::size_t> place = Find(path);
+    return place ? entries[*place].value.ToString() : QString();
 }
 
 bool XmlValueStore::Holds(const QString& path) const {
-    return places.contains(path);
+    return Find(path).has_value();
 }
 
-void XmlValueStore::Reserve(std::size_t count) {
-    entries.reserve(count);
-    places.reserve(static_cast<qsizetype>(count));
+bool XmlValueStore::SameValues(const XmlValueStore& other) const {
+    const auto live = [](const XmlValueStore& store) {
+        if (store.mayRepeat) {
+            store.SettleAll();
+        }
+        std::vector<const Entry*> kept;
+        kept.reserve(store.entries.size());
+        for (const Entry& entry : store.entries) {
+            if (!entry.folded) {
+                kept.push_back(&entry);
+            }
+        }
+        return kept;
+    };
+    const std::vector<const Entry*> mine = live(*this);
+    const std::vector<const Entry*> theirs = live(other);
+    return std::equal(mine.begin(), mine.end(), theirs.begin(), theirs.end(),
+                      [this, &other](const Entry* one, const Entry* another) {
+                          return groups[one->group] == other.groups[another->group] &&
+                                 one->name == another->name && one->value == another->value;
+                      });
 }
 
 void XmlValueStore::SetValue(const QString& path, const QString& value) {
+    auto [prefix, last] = Split(path);
+    const GroupId group = Group(prefix);
+    Settle(group);
     // One lookup finds the path's place or makes room for it, which a new
     // path tells by growing the index.
     const qsizetype known = places.size();
-    qsizetype& place = places[path];
+    std::size_t& place = places[Place{group, last}];
     if (places.size() == known) {
-        entries[static_cast<std::size_t>(place)].value = value;
+        entries[place].value = value;
         return;
     }
-    place = static_cast<qsizetype>(entries.size());
-    entries.push_back({path, value});
+    place = entries.size();
+    entries.push_back({group, std::move(last), value});
+    settled[group] = entries.size();
 }
 
 void XmlValueStore::Clear() {
+    source.reset();
+    groups.clear();
+    groupIds.clear();
     entries.clear();
     places.clear();
+    settled.clear();
+    mayRepeat = false;
 }
 
 } // namespace stakewell::files

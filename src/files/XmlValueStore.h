@@ -1,9 +1,14 @@
 #pragma once
 
+#include "files/StoredText.h"
+
 #include <QHash>
 #include <QString>
 
+#include <cstddef>
+#include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace stakewell::files {
@@ -39,23 +44,66 @@ public:
     // Whether both hold the same texts under the same paths in the same
     // order, so that both would be written as the same file.
     bool SameValues(const XmlValueStore& other) const;
+
+    // The place of the values whose paths begin with `prefix` (empty, or
+    // ending in "/") and go on without another "/".
+    using GroupId = std::size_t;
+    GroupId Group(const QString& prefix);
+    // Adds a value under a path the store does not hold yet, as SetValue
+    // would but without looking the path up: a whole survey is stored at
+    // the cost of its texts alone.
+    void Append(GroupId group, StoredText name, StoredText value);
+    void Append(const QString& path, StoredText value);
+    bool Empty() const { return entries.empty(); }
     // Room for this many values, so that a large survey is stored without
     // growing the store step by step.
-    void Reserve(std::size_t count);
+    void Reserve(std::size_t count) { entries.reserve(count); }
+    // Every value in its place, as its group's prefix, its name and its
+    // text, in one pass that looks nothing up. A path a file repeats may
+    // come more than once, its last value last.
+    template <typename Visit> void Walk(Visit visit) const {
+        for (const Entry& entry : entries) {
+            if (!entry.folded) {
+                visit(groups[entry.group], entry.name, entry.value);
+            }
+        }
+    }
 
 private:
     struct Entry {
-        QString path;
-        QString value;
+        GroupId group = 0;
+        StoredText name;
+        StoredText value;
+        // Taken into an earlier entry of the same path.
+        bool folded = false;
     };
+    using Place = std::pair<GroupId, QString>;
 
     void Clear();
+    // Indexes the group's values not indexed yet, each repeat folded into
+    // the first entry of its path, which takes the repeat's value.
+    void Settle(GroupId group) const;
+    void SettleAll() const;
+    std::optional<std::size_t> Find(const QString& path) const;
+    static std::pair<QString, QString> Split(const QString& path);
 
     QString name;
-    // In the order first set, so the file reads like the window it came from.
-    std::vector<Entry> entries;
-    // Each path's place in the entries.
-    QHash<QString, qsizetype> places;
+    // What the plain texts of a file read point into.
+    std::shared_ptr<const void> source;
+    // Each group's prefix, and its place among them.
+    std::vector<QString> groups;
+    QHash<QString, GroupId> groupIds;
+    // In the order first set, so the file reads like the window it came
+    // from. Repeats are folded and paths indexed only when a path is first
+    // looked up in a group, so that a whole file read and taken in one walk
+    // never pays for either; that is why they change in const lookups, and
+    // why a store is for one thread at a time.
+    mutable std::vector<Entry> entries;
+    mutable QHash<Place, std::size_t> places;
+    // Per group, how many of the entries were looked at to index it.
+    mutable std::vector<std::size_t> settled;
+    // A file read may repeat a path; values set never do.
+    mutable bool mayRepeat = false;
 };
 
 } // namespace stakewell::files

