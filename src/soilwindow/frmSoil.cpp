@@ -346,7 +346,7 @@ void frmSoil::grdReadings_Change(QTableWidgetItem* item) {
     const SoilColumn column = columns[static_cast<std::size_t>(item->column())];
     soil::SoilSurvey after = work.Soil();
     SetCell(after.readings[row], column, ReadCell(item->text(), column));
-    Change(std::move(after), TableShows::Already);
+    Change(after, TableShows::Already);
 }
 
 int frmSoil::InsertionRow() const {
@@ -364,7 +364,7 @@ void frmSoil::InsertReadings(std::vector<soil::SoilReading> readings, int at) {
     const auto place = std::next(after.readings.begin(),
                                  std::clamp<std::ptrdiff_t>(at, 0, std::ssize(after.readings)));
     after.readings.insert(place, readings.begin(), readings.end());
-    Change(std::move(after));
+    Change(after);
     ui->grdReadings->setCurrentCell(at, 0);
 }
 
@@ -391,7 +391,7 @@ void frmSoil::cmdRemoveRow_Click() {
             after.readings.push_back(work.Soil().readings[i]);
         }
     }
-    Change(std::move(after));
+    Change(after);
 }
 
 // The readings keep the numbers as typed: a unit chosen afterwards says what
@@ -399,13 +399,13 @@ void frmSoil::cmdRemoveRow_Click() {
 void frmSoil::ChooseUnit(soil::LengthUnit unit) {
     soil::SoilSurvey after = work.Soil();
     after.unit = unit;
-    Change(std::move(after));
+    Change(after);
 }
 
 void frmSoil::ChooseArray(soil::SoilArray array) {
     soil::SoilSurvey after = work.Soil();
     after.array = array;
-    Change(std::move(after));
+    Change(after);
 }
 
 } // namespace stakewell::soilwindow

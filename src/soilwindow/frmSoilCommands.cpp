@@ -77,7 +77,7 @@ void frmSoil::TakeCsv(const std::string& text, const QString& source, std::optio
     }
     soil::SoilSurvey after = work.Soil();
     after.readings = std::move(read.readings);
-    Change(std::move(after));
+    Change(after);
 }
 
 // Only readings the analysis takes are written: a file must read back as
