@@ -256,7 +256,6 @@ void SiteWork::MarkSaved() {
 }
 
 void SiteWork::Changed(Aspects aspects) {
-    ++revision;
     if (aspects.Has(Aspect::Design)) {
         design.Recalculate();
     }

@@ -13,7 +13,6 @@
 #include <QUndoStack>
 
 #include <array>
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -74,8 +73,6 @@ public:
     void Start(const std::array<QString, calc::SheetInputCount>& typed, const WireChoices& choices,
                const QString& e2, const calc::SheetResults& shown);
 
-    // Counts every change of the work, undo and redo included.
-    std::uint64_t Revision() const { return revision; }
     // Whether anything is unsaved, at a cost that does not grow with the
     // work: the history's place against the one saved, and the few texts
     // typed against those saved, so that typing a text back, or undoing back
@@ -118,7 +115,6 @@ private:
     soil::SoilSurvey soil;
     files::SiteRecord site;
     QUndoStack history;
-    std::uint64_t revision = 0;
     std::optional<Typed> saved;
     WorkObservers observers;
     fop::FopRefresh refresh;
