@@ -341,10 +341,15 @@ void frmMain::ConnectKeys() {
     // One history for the work, wherever the focus is in the window; a box
     // with typing of its own to undo keeps the keys for that.
     QAction* undo = work.History().createUndoAction(this);
-    undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    undo->setShortcuts(QKeySequence::Undo);
     QAction* redo = work.History().createRedoAction(this);
-    redo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    // Ctrl+Y redoes on every desktop the program is used on, whatever the
+    // platform's own binding.
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y))) {
+        redoKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    }
+    redo->setShortcuts(redoKeys);
     addActions({undo, redo});
     auto* handOver = new UndoKeyHandOver(this);
     for (QLineEdit* field : findChildren<QLineEdit*>()) {
