@@ -44,15 +44,21 @@ void BM_WriteFullSurveyStore(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteFullSurveyStore)->Unit(benchmark::kMillisecond);
 
-void BM_ReadFullSurveyStore(benchmark::State& state) {
-    const BenchFolder folder;
+// The largest survey saved in `folder`: its file's name.
+QString SavedFullSurvey(const BenchFolder& folder) {
     stakewell::files::XmlValueStore saved;
     saved.FileName(folder.filePath(QStringLiteral("survey.xml")));
     stakewell::files::WriteDataFile(saved, FullSurveyContent());
     saved.Write();
+    return saved.FileName();
+}
+
+void BM_ReadFullSurveyStore(benchmark::State& state) {
+    const BenchFolder folder;
+    const QString saved = SavedFullSurvey(folder);
     for (auto _ : state) {
         stakewell::files::XmlValueStore store;
-        store.FileName(saved.FileName());
+        store.FileName(saved);
         benchmark::DoNotOptimize(store.Read());
     }
 }
@@ -70,12 +76,9 @@ BENCHMARK(BM_TakeFullSurveyFromStore)->Unit(benchmark::kMillisecond);
 // A load's whole part in the files: read, checked and taken.
 void BM_ReadCheckedFullSurvey(benchmark::State& state) {
     const BenchFolder folder;
-    stakewell::files::XmlValueStore saved;
-    saved.FileName(folder.filePath(QStringLiteral("survey.xml")));
-    stakewell::files::WriteDataFile(saved, FullSurveyContent());
-    saved.Write();
+    const QString saved = SavedFullSurvey(folder);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(stakewell::files::ReadCheckedDataFile(saved.FileName()));
+        benchmark::DoNotOptimize(stakewell::files::ReadCheckedDataFile(saved));
     }
 }
 BENCHMARK(BM_ReadCheckedFullSurvey)->Unit(benchmark::kMillisecond);

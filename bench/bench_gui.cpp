@@ -1,5 +1,5 @@
+#include "../tests/mainwindow/PutWork.h"
 #include "BenchFolder.h"
-#include "files/DataFile.h"
 #include "mainwindow/frmMain.h"
 
 #include <QApplication>
@@ -59,15 +59,6 @@ void BM_ElectrodeLengthKeystroke(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ElectrodeLengthKeystroke)->Repetitions(5)->ReportAggregatesOnly(true);
-
-// Puts the readings in the window's work as a loaded file would.
-void PutReadings(stakewell::mainwindow::frmMain& window,
-                 std::vector<stakewell::fop::FOPPoint> points, int current) {
-    stakewell::files::DataFileContent content = window.Work().Content();
-    content.FOPPoints = std::move(points);
-    window.Work().Take(content);
-    window.Work().Browse(current);
-}
 
 // The main window on its fall-of-potential page, graph shown, holding the
 // largest survey the program accepts: a curve that rises and flattens, with

@@ -325,7 +325,7 @@ DataFileContent ReadDataFile(const XmlValueStore& store) {
     return ReadDataFile(DataFileItems(store));
 }
 
-CheckedDataFile ReadCheckedDataFile(const QString& fileName) {
+CheckedDataFile ReadCheckedDataFile(const QString& fileName, const OwnItemsCheck& ownItems) {
     XmlValueStore store;
     store.FileName(fileName);
     if (std::optional<QString> problem = store.Read()) {
@@ -335,6 +335,11 @@ CheckedDataFile ReadCheckedDataFile(const QString& fileName) {
     CheckedItems checked = CheckDataFile(items);
     if (checked.Damage) {
         return {std::nullopt, *checked.Damage};
+    }
+    if (ownItems) {
+        if (std::optional<QString> problem = ownItems(items)) {
+            return {std::nullopt, *problem};
+        }
     }
     return {ReadDataFile(items, std::move(checked.FOPPoints)), QString()};
 }

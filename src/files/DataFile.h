@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -70,7 +71,11 @@ struct CheckedDataFile {
     // item, named.
     QString Problem;
 };
-CheckedDataFile ReadCheckedDataFile(const QString& fileName);
+class DataFileItems;
+// Items of its own a file of another kind holds beside the data file's,
+// checked once the data file's are sound: why they are not, or nothing.
+using OwnItemsCheck = std::function<std::optional<QString>(const DataFileItems&)>;
+CheckedDataFile ReadCheckedDataFile(const QString& fileName, const OwnItemsCheck& ownItems = {});
 
 // The value of a number read from a data file, rounded half to even and held
 // within the 32-bit range.

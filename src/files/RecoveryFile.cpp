@@ -1,6 +1,5 @@
 #include "files/RecoveryFile.h"
 
-#include "files/DataFileCheck.h"
 #include "files/DataFileItems.h"
 #include "files/DataFilePaths.h"
 
@@ -49,34 +48,32 @@ std::optional<QString> WriteRecoveryFile(const QString& fileName, const Recovere
 }
 
 RecoveryFileRead ReadRecoveryFile(const QString& fileName) {
-    XmlValueStore store;
-    store.FileName(fileName);
-    if (std::optional<QString> problem = store.Read()) {
-        return {std::nullopt, *problem};
+    RecoveredWork work;
+    const auto ownItems = [&work](const DataFileItems& items) -> std::optional<QString> {
+        const std::optional<QString> workFile = items.Find(paths::FullPath(WorkFileItem));
+        if (!workFile) {
+            return QStringLiteral("it does not say which file the work belonged to");
+        }
+        const std::optional<QString> changedAt = items.Find(paths::FullPath(ChangedAtItem));
+        if (!changedAt) {
+            return QStringLiteral("it does not say when the work was last changed");
+        }
+        const QDateTime changed = QDateTime::fromString(*changedAt, Qt::ISODateWithMs);
+        if (!HasOffset(changed)) {
+            return QStringLiteral("the time of the last change \"%1\" is not a date and time "
+                                  "with its offset from UTC")
+                .arg(*changedAt);
+        }
+        work.WorkFile = *workFile;
+        work.ChangedAt = changed;
+        return std::nullopt;
+    };
+    CheckedDataFile file = ReadCheckedDataFile(fileName, ownItems);
+    if (!file.Content) {
+        return {std::nullopt, file.Problem};
     }
-    const DataFileItems items(store);
-    CheckedItems checked = CheckDataFile(items);
-    if (checked.Damage) {
-        return {std::nullopt, *checked.Damage};
-    }
-    const std::optional<QString> workFile = items.Find(paths::FullPath(WorkFileItem));
-    if (!workFile) {
-        return {std::nullopt, QStringLiteral("it does not say which file the work belonged to")};
-    }
-    const std::optional<QString> changedAt = items.Find(paths::FullPath(ChangedAtItem));
-    if (!changedAt) {
-        return {std::nullopt, QStringLiteral("it does not say when the work was last changed")};
-    }
-    const QString& changedText = *changedAt;
-    const QDateTime changed = QDateTime::fromString(changedText, Qt::ISODateWithMs);
-    if (!HasOffset(changed)) {
-        return {std::nullopt,
-                QStringLiteral("the time of the last change \"%1\" is not a date and time with "
-                               "its offset from UTC")
-                    .arg(changedText)};
-    }
-    return {RecoveredWork{ReadDataFile(items, std::move(checked.FOPPoints)), *workFile, changed},
-            QString()};
+    work.Content = std::move(*file.Content);
+    return {std::move(work), QString()};
 }
 
 } // namespace stakewell::files

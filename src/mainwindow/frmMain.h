@@ -69,7 +69,6 @@ public:
     void UpdateFOP();
     // Caption height in pixels, read afresh on every call.
     int TitleBarHeight() const;
-    WorkFiles& Files() { return *files; }
     // As Load Data, Save Data and Save Text do, with the file dialog only when
     // fileName is empty; see WorkFiles.
     void LoadDataFile(QString& fileName);

@@ -98,17 +98,3 @@ QWidget* ShownGraphWindow() {
     }
     return nullptr;
 }
-
-void PutReadings(stakewell::mainwindow::frmMain& window,
-                 std::vector<stakewell::fop::FOPPoint> points, int current) {
-    stakewell::files::DataFileContent content = window.Work().Content();
-    content.FOPPoints = std::move(points);
-    window.Work().Take(content);
-    window.Work().Browse(current);
-}
-
-void PutSurvey(stakewell::mainwindow::frmMain& window, stakewell::soil::SoilSurvey survey) {
-    stakewell::files::DataFileContent content = window.Work().Content();
-    content.Soil = std::move(survey);
-    window.Work().Take(content);
-}

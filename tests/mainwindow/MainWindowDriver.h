@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PutWork.h"
 #include "mainwindow/frmMain.h"
 
 #include <QLabel>
@@ -8,7 +9,6 @@
 
 #include <memory>
 #include <ostream>
-#include <vector>
 
 // Works the real main window the way a user does: key by key into named
 // fields, mouse clicks on named controls, and reads back what is shown.
@@ -44,9 +44,3 @@ QWidget* ShownGraphWindow();
 
 // Shows a QString in a failure message as its text, not as its bytes.
 void PrintTo(const QString& text, std::ostream* os);
-
-// Put in place of the window's readings or survey as a loaded file would:
-// whole, with a history of its own, `current` selected.
-void PutReadings(stakewell::mainwindow::frmMain& window,
-                 std::vector<stakewell::fop::FOPPoint> points, int current);
-void PutSurvey(stakewell::mainwindow::frmMain& window, stakewell::soil::SoilSurvey survey);
