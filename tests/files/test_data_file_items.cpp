@@ -57,12 +57,6 @@ TEST_P(ReadingsInAFile, LoadAsTheirTextsSayOrAreRefused) {
 INSTANTIATE_TEST_SUITE_P(
     Forms, ReadingsInAFile,
     testing::Values(
-        ReadingsCase{
-            "Plain",
-            "<group name=\"FOP\"><value name=\"iPts\">2</value>"
-            "<value name=\"Ohms-1\">5</value><value name=\"Feet-1\">10</value>" SECOND_READING
-            "</group>",
-            ""},
         ReadingsCase{"References",
                      "<group name=\"FOP\"><value name=\"iPts\">&#50;</value>"
                      "<value name=\"Ohms-&#49;\">5</value><value "

@@ -100,25 +100,8 @@ TEST_F(KeptWork, ABurstOfChangesIsWrittenOnceWithinTwoSeconds) {
     EXPECT_EQ(Kept().Content.FOPPoints, work.Work.FOPPoints);
 }
 
-TEST_F(KeptWork, TheLastChangeIsWrittenWithTheWorksFileAndItsTime) {
-    const auto keeper = MakeKeeper();
-    keeper->WorkChanged();
-    ASSERT_TRUE(RunEventsUntil([this] { return Written(); }, Promise));
-    const QDateTime first = Kept().ChangedAt;
-
-    work.Work.FOPPoints.push_back({40.0, 20.0});
-    work.WorkFile = folder.filePath(QStringLiteral("site.xml"));
-    const QDateTime beforeChange = QDateTime::currentDateTime();
-    keeper->WorkChanged();
-    ASSERT_TRUE(RunEventsUntil([this] { return Kept().WorkFile == work.WorkFile; }, Promise));
-    EXPECT_EQ(Kept().Content.FOPPoints, work.Work.FOPPoints);
-    EXPECT_GT(Kept().ChangedAt, first);
-    EXPECT_GE(Kept().ChangedAt, beforeChange.addMSecs(-1));
-    EXPECT_LE(Kept().ChangedAt, QDateTime::currentDateTime());
-}
-
-// A refresh that changes nothing (a mouse move over the graph) is told as a
-// change too: the file and its time stay as they were.
+// Changes that end where the last write left the work are not written again:
+// the file and its time stay as they were.
 TEST_F(KeptWork, WorkStoredAsItIsKeepsItsFileAndTime) {
     const auto keeper = MakeKeeper();
     keeper->WorkChanged();

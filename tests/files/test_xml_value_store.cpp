@@ -515,10 +515,6 @@ INSTANTIATE_TEST_SUITE_P(
                    "<![CDATA[ <1> ]]>\t</value>" +
                        Left + "</group></stakewell-data>",
                    "  <1> \t"},
-        LayoutForm{"OnlyBlanks",
-                   "<stakewell-data><group name=\"Data\"><value name=\"Top\"> \n </value>" + Left +
-                       "</group></stakewell-data>",
-                   " \n "},
         LayoutForm{"EmptyAndRepeatedGroups",
                    "<stakewell-data><group name=\"Data\"/><group name=\"Data\"></group>"
                    "<group name=\"Data\"><value name=\"Top\">7</value></group>"

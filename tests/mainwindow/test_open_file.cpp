@@ -596,14 +596,9 @@ INSTANTIATE_TEST_SUITE_P(
                     AskCase{"LoadDataSaveFails", Opening::LoadData, Save, "gone/kept.xml", false},
                     AskCase{"LoadDataNothingUnsaved", Opening::LoadData, std::nullopt, "", true},
                     AskCase{"RecentFileSave", Opening::RecentFile, Save, "kept.xml", true},
-                    AskCase{"RecentFileDiscard", Opening::RecentFile, Discard, "", true},
                     AskCase{"RecentFileCancel", Opening::RecentFile, Cancel, "", false},
-                    AskCase{"RecentFileSaveFails", Opening::RecentFile, Save, "gone/kept.xml",
-                            false},
-                    AskCase{"DroppedSave", Opening::Dropped, Save, "kept.xml", true},
                     AskCase{"DroppedDiscard", Opening::Dropped, Discard, "", true},
-                    AskCase{"DroppedCancel", Opening::Dropped, Cancel, "", false},
-                    AskCase{"DroppedSaveFails", Opening::Dropped, Save, "gone/kept.xml", false}),
+                    AskCase{"DroppedCancel", Opening::Dropped, Cancel, "", false}),
     [](const testing::TestParamInfo<AskCase>& info) {
         return CaseName(info.index, {info.param.name});
     });

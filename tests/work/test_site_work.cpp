@@ -210,18 +210,6 @@ INSTANTIATE_TEST_SUITE_P(
         return CaseName(info.index, {info.param.name});
     });
 
-TEST(SiteWork, BrowsingAndChangesOfNothingLeaveNothingToSave) {
-    SiteWork work;
-    StartWork(work);
-    EXPECT_TRUE(work.Browse(1));
-    EXPECT_FALSE(work.Browse(5));
-    EXPECT_FALSE(work.UseInDesign(SheetInput::ElectrodeLength, QStringLiteral("10")));
-    EXPECT_FALSE(work.ChangeSite(work.Site()));
-    EXPECT_FALSE(work.ChangeSoil(work.Soil()));
-    EXPECT_FALSE(work.Unsaved());
-    EXPECT_FALSE(work.History().canUndo());
-}
-
 // A file's work replaces the whole work at once, with a history of its own,
 // and comes back out as it went in.
 TEST(SiteWork, TakesAFileWholeAndGivesItBack) {

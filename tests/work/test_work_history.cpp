@@ -7,6 +7,7 @@
 
 namespace {
 
+using stakewell::calc::SheetInput;
 using stakewell::fop::FOPPoint;
 using stakewell::work::SiteWork;
 
@@ -78,6 +79,16 @@ TEST(WorkHistory, AChangeOfNothingIsNotKeptAndKeepsWhatWasUndone) {
     SiteWork empty;
     EXPECT_FALSE(empty.ClearReadings());
     EXPECT_FALSE(empty.History().canUndo());
+
+    SiteWork saved;
+    ThreeReadings(saved);
+    saved.MarkSaved();
+    EXPECT_TRUE(saved.Browse(1));
+    EXPECT_FALSE(saved.UseInDesign(SheetInput::ElectrodeLength, QString()));
+    EXPECT_FALSE(saved.ChangeSite(saved.Site()));
+    EXPECT_FALSE(saved.ChangeSoil(saved.Soil()));
+    EXPECT_FALSE(saved.History().canUndo());
+    EXPECT_FALSE(saved.Unsaved()) << "browsing and changes of nothing leave nothing to save";
 }
 
 TEST(WorkHistory, KeepsTheNewestChangesOnly) {
