@@ -32,7 +32,7 @@ FallOfPotential SortedList(int count) {
         points.push_back({feet, 25.0 - feet / 20.0 + 0.001 * (i % 97)});
     }
     std::stable_sort(points.begin(), points.end(),
-                     [](const FOPPoint& a, const FOPPoint& b) { return a.Feet < b.Feet; });
+                     [](const FOPPoint& a, const FOPPoint& b) { return a.Distance < b.Distance; });
     fop.Replace(std::move(points), count);
     return fop;
 }

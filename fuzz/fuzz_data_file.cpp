@@ -44,7 +44,7 @@ void RequireSane(const DataFileContent& content) {
             "the point list holds the origin and at most the largest count");
     Require(content.FOPPoints.front() == stakewell::fop::FOPPoint{}, "point 0 is the origin");
     for (const stakewell::fop::FOPPoint& point : content.FOPPoints) {
-        Require(std::isfinite(point.Feet) && std::isfinite(point.Ohms) && point.Feet >= 0.0 &&
+        Require(std::isfinite(point.Distance) && std::isfinite(point.Ohms) && point.Distance >= 0.0 &&
                     point.Ohms >= 0.0,
                 "every point is finite and not negative");
     }

@@ -66,13 +66,13 @@ bool BuiltByAdd(const FallOfPotential& fop) {
     const auto& points = fop.FOPPoints();
     return points.front() == FOPPoint{} &&
            std::all_of(points.begin() + 1, points.end(),
-                       [](const FOPPoint& p) { return p.Feet > 0; });
+                       [](const FOPPoint& p) { return p.Distance > 0; });
 }
 
 void RequireInOrder(const FallOfPotential& fop, const char* step) {
     const auto& points = fop.FOPPoints();
     Require(std::is_sorted(points.begin(), points.end(),
-                           [](const FOPPoint& a, const FOPPoint& b) { return a.Feet < b.Feet; }),
+                           [](const FOPPoint& a, const FOPPoint& b) { return a.Distance < b.Distance; }),
             "the list is in ascending order of distance", step);
 }
 

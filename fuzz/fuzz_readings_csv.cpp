@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 read.Readings.size() <= static_cast<std::size_t>(stakewell::fop::MaxFOPPoints),
             "an accepted text gives between one and the largest count of readings");
     for (const FOPPoint& reading : read.Readings) {
-        Require(fop.CheckPoint(reading.Feet, reading.Ohms) == stakewell::fop::AddRefusal::None,
+        Require(fop.CheckPoint(reading.Distance, reading.Ohms) == stakewell::fop::AddRefusal::None,
                 "the point list takes every reading", Exact(reading.Ohms));
     }
     std::string written;
@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             back.Problem + " in\n" + written);
     Require(back.Readings.size() == read.Readings.size(), "every reading comes back", written);
     for (std::size_t i = 0; i < read.Readings.size(); ++i) {
-        RequireKept(read.Readings[i].Feet, back.Readings[i].Feet, written);
+        RequireKept(read.Readings[i].Distance, back.Readings[i].Distance, written);
         RequireKept(read.Readings[i].Ohms, back.Readings[i].Ohms, written);
     }
     std::string again;

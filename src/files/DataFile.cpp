@@ -280,7 +280,7 @@ void WriteDataFile(XmlValueStore& store, const DataFileContent& content) {
     for (int i = 0; i <= content.PointCount(); ++i) {
         const FOPPoint& point = content.FOPPoints[static_cast<std::size_t>(i)];
         items.SetPoint(i, StoredText::Ascii(shared::DoubleText(point.Ohms)),
-                       StoredText::Ascii(shared::DoubleText(point.Feet)));
+                       StoredText::Ascii(shared::DoubleText(point.Distance)));
     }
     SetFields(items, content, FilePlace::AfterReadings);
     SetChoices(items, content.Choices);
@@ -296,7 +296,7 @@ DataFileContent ReadDataFile(const DataFileItems& items) {
     for (int i = 1; i <= count; ++i) {
         FOPPoint& point = points[static_cast<std::size_t>(i)];
         point.Ohms = number(items.PointOhms(i));
-        point.Feet = number(items.PointFeet(i));
+        point.Distance = number(items.PointFeet(i));
     }
     return ReadDataFile(items, std::move(points));
 }

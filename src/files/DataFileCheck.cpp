@@ -130,7 +130,7 @@ std::optional<QString> ReadingsDamage(const DataFileItems& items,
     for (int i = 1; i <= held; ++i) {
         fop::FOPPoint& point = points[static_cast<std::size_t>(i)];
         if (std::optional<QString> damage =
-                ReadingValueDamage(i, "distance", items.PointFeet(i), point.Feet)) {
+                ReadingValueDamage(i, "distance", items.PointFeet(i), point.Distance)) {
             return damage;
         }
         if (std::optional<QString> damage =

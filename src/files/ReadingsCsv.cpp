@@ -70,7 +70,7 @@ CsvReadings ReadReadingsCsv(std::string_view text, const fop::FallOfPotential& f
                     CsvLineProblem(lineNumber, "\"" + std::string(line) +
                                                    "\" is not a distance and a resistance.")};
         }
-        if (const AddRefusal refusal = check.CheckPoint(reading->Feet, reading->Ohms);
+        if (const AddRefusal refusal = check.CheckPoint(reading->Distance, reading->Ohms);
             refusal != AddRefusal::None) {
             return {{}, CsvLineProblem(lineNumber, RefusalText(refusal, check))};
         }
@@ -92,7 +92,7 @@ std::string WriteReadingsCsv(const fop::FallOfPotential& fop) {
     const auto& points = fop.FOPPoints();
     for (std::size_t i = 1; i < points.size(); ++i) {
         text +=
-            shared::ExactText(points[i].Feet) + "," + shared::ExactText(points[i].Ohms) + "\r\n";
+            shared::ExactText(points[i].Distance) + "," + shared::ExactText(points[i].Ohms) + "\r\n";
     }
     return text;
 }

@@ -94,7 +94,7 @@ void AddFallOfPotential(ReportLines& lines, const fop::FallOfPotential& fop) {
     lines.Add(QStringLiteral("E1(P1)= ") + DoubleText(fop.FOPE1Position) + QStringLiteral(" feet"));
     for (int i = 1; i <= fop.PointCount(); ++i) {
         const fop::FOPPoint& point = fop.FOPPoints()[static_cast<std::size_t>(i)];
-        lines.Add(QStringLiteral("P2 = ") + DoubleText(point.Feet) + QStringLiteral(" Feet  ") +
+        lines.Add(QStringLiteral("P2 = ") + DoubleText(point.Distance) + QStringLiteral(" Feet  ") +
                   DoubleText(point.Ohms) + QStringLiteral(" Ohms"));
     }
     lines.Add(QStringLiteral("E2    = ") + DoubleText(fop.FOPE2Distance) + QStringLiteral(" feet"));

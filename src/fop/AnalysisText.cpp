@@ -29,7 +29,7 @@ std::string Ratio(double value) {
 }
 
 std::string Reading(const Station& station) {
-    std::string text = Feet(station.Feet) + " " + Ohms(station.Ohms);
+    std::string text = Feet(station.Distance) + " " + Ohms(station.Ohms);
     if (station.Count > 1) {
         text += " [the mean of " + std::to_string(station.Count) + " readings]";
     }
@@ -126,7 +126,7 @@ std::vector<Line> AnalysisLines(const Result& result) {
 }
 
 std::string CurveValueTip(const CurveValue& value) {
-    return PercentOfE2(value.Fraction) + " of E2, " + Feet(value.Feet) + ": " + Curve(value);
+    return PercentOfE2(value.Fraction) + " of E2, " + Feet(value.Distance) + ": " + Curve(value);
 }
 
 std::string TrueValueTip(const SlopeMethod& slope) {

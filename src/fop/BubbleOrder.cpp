@@ -49,7 +49,7 @@ private:
 };
 
 double FeetAt(const std::vector<FOPPoint>& points, int index) {
-    return points[static_cast<std::size_t>(index)].Feet;
+    return points[static_cast<std::size_t>(index)].Distance;
 }
 
 // For each point, how many points of a strictly smaller distance stand in
@@ -212,7 +212,7 @@ std::vector<int> DescendingBubbleOrder(const std::vector<FOPPoint>& points) {
 void SortFOPPoints(std::vector<FOPPoint>& points, bool bDescending) {
     if (!bDescending) {
         std::stable_sort(points.begin(), points.end(),
-                         [](const FOPPoint& a, const FOPPoint& b) { return a.Feet < b.Feet; });
+                         [](const FOPPoint& a, const FOPPoint& b) { return a.Distance < b.Distance; });
         return;
     }
     std::vector<FOPPoint> sorted;

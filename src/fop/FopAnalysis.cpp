@@ -73,7 +73,7 @@ CurveValue ValueAt(const Curve& curve, double fraction) {
     const double e2 = curve.E2;
     CurveValue value;
     value.Fraction = fraction;
-    value.Feet = fraction * e2;
+    value.Distance = fraction * e2;
     if (!(e2 > 0.0) || !std::isfinite(e2)) {
         value.Why = Reason::NoE2Distance;
         return value;
@@ -86,17 +86,17 @@ CurveValue ValueAt(const Curve& curve, double fraction) {
         value.Why = curve.Refused;
         return value;
     }
-    const double x = value.Feet;
+    const double x = value.Distance;
     // The last station at or before x and the first one beyond it.
     const auto beyond =
         std::upper_bound(stations.begin(), stations.end(), x,
-                         [](double feet, const Station& s) { return feet < s.Feet; });
+                         [](double feet, const Station& s) { return feet < s.Distance; });
     if (beyond == stations.begin()) {
         value.Why = Reason::NoReadingBefore;
         return value;
     }
     const Station& before = *std::prev(beyond);
-    if (before.Feet == x) {
+    if (before.Distance == x) {
         value.Used = {before};
         value.Ohms = Finite(before.Ohms);
     } else if (beyond == stations.end()) {
@@ -106,7 +106,7 @@ CurveValue ValueAt(const Curve& curve, double fraction) {
         const Station& after = *beyond;
         value.Used = {before, after};
         value.Ohms = Finite(before.Ohms + (after.Ohms - before.Ohms) *
-                                              ((x - before.Feet) / (after.Feet - before.Feet)));
+                                              ((x - before.Distance) / (after.Distance - before.Distance)));
     }
     if (!value.Ohms) {
         value.Used.clear();
@@ -211,11 +211,11 @@ Stations StationsOf(const fop::FallOfPotential& fop) {
     const auto& points = fop.FOPPoints();
     std::vector<FOPPoint> readings(std::next(points.begin()), points.end());
     std::stable_sort(readings.begin(), readings.end(),
-                     [](const FOPPoint& a, const FOPPoint& b) { return a.Feet < b.Feet; });
+                     [](const FOPPoint& a, const FOPPoint& b) { return a.Distance < b.Distance; });
     Stations stations;
     for (const FOPPoint& reading : readings) {
-        if (stations.empty() || stations.back().Feet != reading.Feet) {
-            stations.push_back({reading.Feet, reading.Ohms, 1, reading.Ohms < 0.0});
+        if (stations.empty() || stations.back().Distance != reading.Distance) {
+            stations.push_back({reading.Distance, reading.Ohms, 1, reading.Ohms < 0.0});
         } else {
             // A running mean: a sum of huge readings would overflow first.
             Station& station = stations.back();
@@ -230,7 +230,7 @@ Stations StationsOf(const fop::FallOfPotential& fop) {
 Result Analyse(const Stations& stations, double e2Distance, double tolerancePercent) {
     const auto beyond =
         std::lower_bound(stations.begin(), stations.end(), e2Distance,
-                         [](const Station& station, double e2) { return station.Feet < e2; });
+                         [](const Station& station, double e2) { return station.Distance < e2; });
     const Span within(stations.begin(), beyond);
     const auto readings = [](auto from, auto to) {
         return std::accumulate(from, to, 0,

@@ -33,7 +33,7 @@ enum class Reason {
 // The readings taken at one distance, standing for one point of the curve
 // by the mean of their resistances.
 struct Station {
-    double Feet = 0.0;
+    double Distance = 0.0;
     double Ohms = 0.0;
     int Count = 1;
     // A reading below 0 there, which the mean may hide.
@@ -50,7 +50,7 @@ using Stations = std::vector<Station>;
 // on either side.
 struct CurveValue {
     double Fraction = 0.0;
-    double Feet = 0.0;
+    double Distance = 0.0;
     std::optional<double> Ohms;
     std::vector<Station> Used;
     Reason Why = Reason::None;

@@ -47,7 +47,7 @@ bool FallOfPotential::RemovePoint() {
         return false;
     }
     const auto removed = points.begin() + current;
-    const auto atOrBelowMarker = [](const FOPPoint& p) { return p.Feet <= RemovalMarker.Feet; };
+    const auto atOrBelowMarker = [](const FOPPoint& p) { return p.Distance <= RemovalMarker.Distance; };
     const bool markerSinglesOut = std::none_of(points.begin(), removed, atOrBelowMarker) &&
                                   std::none_of(removed + 1, points.end(), atOrBelowMarker);
     if (markerSinglesOut) {

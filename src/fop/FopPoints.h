@@ -40,7 +40,7 @@ public:
     const FOPPoint& CurrentPoint() const { return points[static_cast<std::size_t>(current)]; }
     // A reading at or beyond the E2 distance, which no test against it can
     // have taken: the analysis leaves it out and every output marks it.
-    bool BeyondE2(const FOPPoint& point) const { return point.Feet >= FOPE2Distance; }
+    bool BeyondE2(const FOPPoint& point) const { return point.Distance >= FOPE2Distance; }
     int ReadingsBeyondE2() const;
 
     // Each returns true when the list or the current point changed, that is

@@ -176,7 +176,7 @@ private:
 };
 
 QPointF UserPointOf(const fop::FOPPoint& point) {
-    return {ToSingle(1000.0 * point.Feet), ToSingle(1000.0 * point.Ohms)};
+    return {ToSingle(1000.0 * point.Distance), ToSingle(1000.0 * point.Ohms)};
 }
 
 QString Text(const std::string& text) {
@@ -202,21 +202,21 @@ std::vector<Marker> PaintAnalysis(UserScalePainter& painter, const PlotExtents& 
     };
     const fop::Flatness& flat = analysis.Flat;
     if (analysis.E2Distance > 0.0) {
-        guide(flat.At52.Feet, Band);
-        guide(flat.At72.Feet, Band);
+        guide(flat.At52.Distance, Band);
+        guide(flat.At72.Distance, Band);
     }
     const fop::SlopeMethod& slope = analysis.Slope;
     const fop::CurveValue& atTrue = slope.AtTrueDistance;
     if (atTrue.Ohms) {
-        guide(atTrue.Feet, TrueDistance);
+        guide(atTrue.Distance, TrueDistance);
     }
     for (const fop::CurveValue* value : {&flat.At52, &analysis.At62, &flat.At72}) {
         if (value->Ohms) {
-            diamond(value->Feet, *value->Ohms, Band, Text(fop::CurveValueTip(*value)));
+            diamond(value->Distance, *value->Ohms, Band, Text(fop::CurveValueTip(*value)));
         }
     }
     if (atTrue.Ohms) {
-        diamond(atTrue.Feet, *atTrue.Ohms, TrueDistance, Text(fop::TrueValueTip(slope)));
+        diamond(atTrue.Distance, *atTrue.Ohms, TrueDistance, Text(fop::TrueValueTip(slope)));
     }
     return markers;
 }
@@ -523,7 +523,7 @@ std::vector<Marker> PaintWindowPlot(QPainter& painter, const QRectF& area, qreal
     user.SetFont(labelFont);
     const QPen labelPen = CosmeticPen(Black, 2);
     const QPen gridPen = CosmeticPen(White, 2);
-    for (const auto& line : GridLines(plot.MinFeet, plot.MaxFeet, spans.Feet)) {
+    for (const auto& line : GridLines(plot.MinFeet, plot.MaxFeet, spans.Distance)) {
         const double x = 1000.0 * line.Value;
         user.SetPen(labelPen);
         user.Text(x, plot.PlotTop, QString::fromStdString(line.Label));

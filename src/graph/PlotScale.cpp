@@ -26,20 +26,20 @@ PlotSpans ComputeExtents(const FallOfPotential& fop, PlotExtents& plot) {
     plot.MinFeet = 9999.0;
     for (std::size_t i = 1; i < fop.FOPPoints().size(); ++i) {
         const auto& point = fop.FOPPoints()[i];
-        if (!Placeable(point.Feet) || !Placeable(point.Ohms)) {
+        if (!Placeable(point.Distance) || !Placeable(point.Ohms)) {
             continue;
         }
         if (point.Ohms > plot.MaxOhms) {
             plot.MaxOhms = point.Ohms;
         }
-        if (point.Feet > plot.MaxFeet) {
-            plot.MaxFeet = point.Feet;
+        if (point.Distance > plot.MaxFeet) {
+            plot.MaxFeet = point.Distance;
         }
         if (point.Ohms < plot.MinOhms) {
             plot.MinOhms = point.Ohms;
         }
-        if (point.Feet < plot.MinFeet) {
-            plot.MinFeet = point.Feet;
+        if (point.Distance < plot.MinFeet) {
+            plot.MinFeet = point.Distance;
         }
     }
     if (plot.MaxOhms == 0.0) {
@@ -61,7 +61,7 @@ PlotSpans ComputeExtents(const FallOfPotential& fop, PlotExtents& plot) {
     if (spans.Ohms == 0.0) {
         plot.MaxOhms *= 1.25;
     }
-    if (spans.Feet == 0.0) {
+    if (spans.Distance == 0.0) {
         plot.MaxFeet *= 1.25;
     }
     return spans;

@@ -10,15 +10,15 @@
 // can be checked number by number.
 namespace stakewell::graph {
 
-// The ohm and foot spans taken before a zero span is widened; the grid steps
+// The ohm and distance spans taken before a zero span is widened; the grid steps
 // are derived from these, not from the widened extents.
 struct PlotSpans {
     double Ohms = 0.0;
-    double Feet = 0.0;
+    double Distance = 0.0;
 };
 
 struct GridLine {
-    double Value = 0.0; // whole feet or whole ohms
+    double Value = 0.0; // whole distance units or whole ohms
     std::string Label;
 };
 

@@ -168,7 +168,7 @@ void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
         const bool leftOut = plot.State.fop.BeyondE2(point);
         design.Line(QStringLiteral("%1  %2 Feet  %3 Ohms%4")
                         .arg(i, 5)
-                        .arg(QString::fromStdString(shared::DoubleText(point.Feet)), 10)
+                        .arg(QString::fromStdString(shared::DoubleText(point.Distance)), 10)
                         .arg(QString::fromStdString(shared::DoubleText(point.Ohms)), 10)
                         .arg(leftOut ? QStringLiteral("  beyond E2, left out") : QString()));
     }

@@ -103,7 +103,7 @@ void FopPage::cmdFOPAdd_Click() {
     QToolTip::hideText();
     const auto& points = work.Fop().FOPPoints();
     const bool repeated = std::any_of(std::next(points.begin()), points.end(),
-                                      [feet](const fop::FOPPoint& p) { return p.Feet == feet; });
+                                      [feet](const fop::FOPPoint& p) { return p.Distance == feet; });
     work.AddReading(feet, ohms);
     if (repeated) {
         ShowAddNotice(QStringLiteral("Added. A reading at %1 Feet was already in the list: the "
@@ -138,7 +138,7 @@ void FopPage::ShowReadOuts() {
             FormatPattern(static_cast<double>(fop.FOPCurrent()) / count, "##0.0%"));
         if (showCurrentPoint) {
             const fop::FOPPoint& current = fop.CurrentPoint();
-            ui.tbxFOPP2Feet->setText(Text(current.Feet));
+            ui.tbxFOPP2Feet->setText(Text(current.Distance));
             ui.tbxFOPP2Ohms->setText(Text(current.Ohms));
         }
     }

@@ -137,7 +137,7 @@ TEST(StoreReadBack, HoldsTheValuesWrittenAndKeepsThemInACopy) {
     copy.FileName(folder.filePath(QStringLiteral("again.xml")));
     ASSERT_EQ(copy.Write(), std::nullopt);
 
-    content.FOPPoints[2].Feet = 30;
+    content.FOPPoints[2].Distance = 30;
     const stakewell::files::CheckedDataFile again =
         stakewell::files::ReadCheckedDataFile(copy.FileName());
     ASSERT_TRUE(again.Content.has_value()) << again.Problem.toStdString();

@@ -118,7 +118,7 @@ TEST(Files, WrittenReadingsReadBackExactly) {
     for (const FOPPoint& p :
          {FOPPoint{30, 0.1 + 0.2}, FOPPoint{10, 5.5}, FOPPoint{1e-5, 123456.5},
           FOPPoint{std::nextafter(100.0, 0.0), 5}, FOPPoint{20, 1.7976931348623157e308}}) {
-        fop.AddPoint(p.Feet, p.Ohms);
+        fop.AddPoint(p.Distance, p.Ohms);
     }
     const std::string text = stakewell::files::WriteReadingsCsv(fop);
     EXPECT_EQ(text.substr(0, 11), "Feet,Ohms\r\n");
@@ -127,7 +127,7 @@ TEST(Files, WrittenReadingsReadBackExactly) {
     const std::vector<FOPPoint> listed(fop.FOPPoints().begin() + 1, fop.FOPPoints().end());
     ASSERT_EQ(read.Readings.size(), listed.size());
     for (std::size_t i = 0; i < listed.size(); ++i) {
-        EXPECT_EQ(read.Readings[i].Feet, listed[i].Feet);
+        EXPECT_EQ(read.Readings[i].Distance, listed[i].Distance);
         EXPECT_EQ(read.Readings[i].Ohms, listed[i].Ohms);
     }
 }

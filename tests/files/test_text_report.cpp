@@ -61,7 +61,7 @@ stakewell::fop::FallOfPotential Readings(int count) {
     fop.FOPE2Distance = 100.0;
     const std::array<stakewell::fop::FOPPoint, 2> readings{{{10.0, 5.0}, {20.0, 7.5}}};
     for (int i = 0; i < count; ++i) {
-        fop.AddPoint(readings.at(i).Feet, readings.at(i).Ohms);
+        fop.AddPoint(readings.at(i).Distance, readings.at(i).Ohms);
     }
     return fop;
 }

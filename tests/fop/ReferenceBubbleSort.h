@@ -25,7 +25,7 @@ inline void SortFOPPoints(std::vector<FOPPoint>& points, bool bDescending) {
         for (std::ptrdiff_t i = 0; i < k; ++i) {
             FOPPoint& left = points[static_cast<std::size_t>(i)];
             FOPPoint& right = points[static_cast<std::size_t>(i + 1)];
-            const bool outOfOrder = bDescending ? left.Feet <= right.Feet : left.Feet > right.Feet;
+            const bool outOfOrder = bDescending ? left.Distance <= right.Distance : left.Distance > right.Distance;
             if (outOfOrder) {
                 std::swap(left, right);
                 lastExchange = i;

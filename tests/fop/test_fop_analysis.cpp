@@ -58,9 +58,9 @@ double Interpolated(const std::vector<FOPPoint>& readings, double feet) {
     for (std::size_t i = 1; i < readings.size(); ++i) {
         const FOPPoint& before = readings[i - 1];
         const FOPPoint& after = readings[i];
-        if (before.Feet <= feet && feet <= after.Feet) {
+        if (before.Distance <= feet && feet <= after.Distance) {
             return before.Ohms +
-                   (after.Ohms - before.Ohms) * (feet - before.Feet) / (after.Feet - before.Feet);
+                   (after.Ohms - before.Ohms) * (feet - before.Distance) / (after.Distance - before.Distance);
         }
     }
     return std::nan("");
@@ -269,7 +269,7 @@ TEST(FopAnalysis, ValueIsInterpolatedBetweenTheReadingsAroundIt) {
         stakewell::fop::Analyse(Readings({{70, 30}, {60, 20}, {10, 2}, {80, 31}}), 100.0);
     ASSERT_TRUE(result.At62.Ohms);
     EXPECT_DOUBLE_EQ(*result.At62.Ohms, 22.0);
-    EXPECT_DOUBLE_EQ(result.At62.Feet, 62.0);
+    EXPECT_DOUBLE_EQ(result.At62.Distance, 62.0);
     EXPECT_EQ(result.At62.Used,
               (std::vector<stakewell::fop::Station>{{60, 20, 1}, {70, 30, 1}}));
     EXPECT_EQ(result.ReadingCount, 4);

@@ -42,7 +42,7 @@ std::vector<double> OhmsOf(const std::vector<FOPPoint>& points) {
 std::vector<double> FeetOf(const std::vector<FOPPoint>& points) {
     std::vector<double> feet(points.size());
     std::transform(points.begin(), points.end(), feet.begin(),
-                   [](const FOPPoint& p) { return p.Feet; });
+                   [](const FOPPoint& p) { return p.Distance; });
     return feet;
 }
 
@@ -276,7 +276,7 @@ TEST(FallOfPotential, KeepsPointsSortedAndSelectsTheFarthestAfterEachAdd) {
     for (std::size_t i = 0; i < added.size(); ++i) {
         ASSERT_TRUE(fop.AddPoint(added[i], 5.0));
         EXPECT_EQ(fop.FOPCurrent(), static_cast<int>(i) + 1);
-        EXPECT_EQ(fop.CurrentPoint().Feet, 30.0);
+        EXPECT_EQ(fop.CurrentPoint().Distance, 30.0);
     }
     EXPECT_EQ(FeetOf(fop.FOPPoints()), (std::vector<double>{0.0, 10.0, 20.0, 30.0}));
 }
@@ -368,7 +368,7 @@ TEST(FallOfPotential, BrowseSelectsOnlyAnotherExistingPoint) {
     EXPECT_TRUE(fop.Browse(0));
     EXPECT_EQ(fop.CurrentPoint(), FOPPoint{});
     EXPECT_TRUE(fop.Browse(2));
-    EXPECT_EQ(fop.CurrentPoint().Feet, 20.0);
+    EXPECT_EQ(fop.CurrentPoint().Distance, 20.0);
     EXPECT_FALSE(fop.Browse(4));
     EXPECT_FALSE(fop.Browse(-1));
     EXPECT_EQ(fop.FOPCurrent(), 2);

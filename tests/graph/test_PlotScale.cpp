@@ -49,7 +49,7 @@ TEST_P(PlotExtentsTest, ExtentsAndSpans) {
     EXPECT_DOUBLE_EQ(plot.MaxFeet, c.maxFeet);
     EXPECT_DOUBLE_EQ(plot.MinFeet, c.minFeet);
     EXPECT_DOUBLE_EQ(spans.Ohms, c.ohmsSpan);
-    EXPECT_DOUBLE_EQ(spans.Feet, c.feetSpan);
+    EXPECT_DOUBLE_EQ(spans.Distance, c.feetSpan);
 }
 
 INSTANTIATE_TEST_SUITE_P(

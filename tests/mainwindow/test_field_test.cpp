@@ -82,7 +82,7 @@ TEST_F(FieldTest, ReadOutAndMarkersFollowEveryChangeOfTheList) {
     const QSizeF size =
         graph->findChild<stakewell::graph::PlotPicture*>(QStringLiteral("FOPGraph"))->size();
     const QPointF at(
-        (1000.0 * value.Feet - plot.PlotLeft) / (plot.PlotRight - plot.PlotLeft) * size.width(),
+        (1000.0 * value.Distance - plot.PlotLeft) / (plot.PlotRight - plot.PlotLeft) * size.width(),
         (1000.0 * *value.Ohms - plot.PlotTop) / (plot.PlotBottom - plot.PlotTop) * size.height());
     EXPECT_TRUE(graph->MarkerTipAt(at + QPointF(2, 2)).startsWith("62% of E2, 62.0 feet: 24.400"))
         << graph->MarkerTipAt(at).toStdString();

@@ -38,7 +38,7 @@ protected:
             values << text;
         }
         for (const auto& point : content.FOPPoints) {
-            values << QString::number(point.Feet, 'g', 17) << QString::number(point.Ohms, 'g', 17);
+            values << QString::number(point.Distance, 'g', 17) << QString::number(point.Ohms, 'g', 17);
         }
         return values;
     }

@@ -101,7 +101,7 @@ TEST_P(OldFile, LoadsAsBeforeAndLeavesTheNewItemsAlone) {
     EXPECT_EQ(form.Text("lbPoint"), c.pointLabel);
     std::vector<double> feet;
     for (const auto& point : form.Window().Work().Fop().FOPPoints()) {
-        feet.push_back(point.Feet);
+        feet.push_back(point.Distance);
     }
     EXPECT_EQ(feet, c.feet) << "in the file's order, origin first";
     EXPECT_DOUBLE_EQ(form.Window().Work().Fop().FOPE2Distance, 77.0);

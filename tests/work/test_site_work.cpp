@@ -108,7 +108,7 @@ std::string Readings(const SiteWork& work) {
     std::string text;
     for (std::size_t i = 1; i < work.Fop().FOPPoints().size(); ++i) {
         const auto& point = work.Fop().FOPPoints()[i];
-        text += std::to_string(static_cast<int>(point.Feet)) + ":" +
+        text += std::to_string(static_cast<int>(point.Distance)) + ":" +
                 std::to_string(static_cast<int>(point.Ohms)) + " ";
     }
     return text + "current " + std::to_string(work.Fop().FOPCurrent());
