@@ -54,6 +54,17 @@ std::string Shown(const StepResult& result, std::string_view pattern) {
     return result.faulted ? std::string() : shared::FormatPattern(result.value, pattern);
 }
 
+// A spacing or a probe position, computed in feet, in the unit it is shown in.
+double ShownLength(double feet, shared::UnitSystem shownIn) {
+    return shared::Converted(feet, shared::Measure::Length, shared::UnitSystem::Imperial, shownIn);
+}
+
+std::string ShownSpacing(const StepResult& result, shared::UnitSystem shownIn) {
+    return result.faulted
+               ? std::string()
+               : shared::FormatPattern(ShownLength(result.value, shownIn), "#0.00");
+}
+
 void WriteFourPoint(const std::optional<double>& value, std::string_view prefix,
                     std::string_view pattern, std::string& label) {
     if (value) {
@@ -61,15 +72,25 @@ void WriteFourPoint(const std::optional<double>& value, std::string_view prefix,
     }
 }
 
+std::optional<double> ShownProbe(const std::optional<double>& feet, shared::UnitSystem shownIn) {
+    if (!feet) {
+        return std::nullopt;
+    }
+    return ShownLength(*feet, shownIn);
+}
+
 // Probes set out from an E2 at or before E1, or a reading at or below zero,
 // give no soil a resistivity; their labels are emptied rather than kept.
-void WriteFourPointResults(const SheetInputs& inputs, SheetResults& results, SheetNotes& notes) {
+void WriteFourPointResults(const SheetInputs& inputs, SheetResults& results, SheetNotes& notes,
+                           shared::UnitSystem shownIn) {
     using enum SheetInput;
     const double e2 = shared::ReadNumber(inputs[FourPointE2]);
     const double ohms = shared::ReadNumber(inputs[FourPointOhms]);
     const FourPointResults fourPoint = ComputeFourPoint(e2, ohms);
-    WriteFourPoint(fourPoint.P1, "P1 = ", "##.0", results[SheetResult::ProbeP1]);
-    WriteFourPoint(fourPoint.P2, "P2 = ", "##.0", results[SheetResult::ProbeP2]);
+    WriteFourPoint(ShownProbe(fourPoint.P1, shownIn), "P1 = ", "##.0",
+                   results[SheetResult::ProbeP1]);
+    WriteFourPoint(ShownProbe(fourPoint.P2, shownIn), "P2 = ", "##.0",
+                   results[SheetResult::ProbeP2]);
     WriteFourPoint(fourPoint.rho, "", "#,##0.00", results[SheetResult::FourPointResistivity]);
     if (const auto hint = NotAboveZero(inputs[FourPointE2], e2, "distance from E1 to E2")) {
         notes.Inputs[FourPointE2] = *hint;
@@ -93,7 +114,8 @@ WireTotals BetweenWireTotals(const std::string& electrodeCount, const WireBetwee
 }
 
 SheetNotes ComputeSheet(const SheetInputs& inputs, SheetResults& results,
-                        const std::optional<WireBetweenInputs>& between) {
+                        const std::optional<WireBetweenInputs>& between,
+                        shared::UnitSystem shownIn) {
     using enum SheetInput;
     DesignInputs in;
     in.rho = ReadSingle(inputs[EarthResistivity]);
@@ -110,20 +132,19 @@ SheetNotes ComputeSheet(const SheetInputs& inputs, SheetResults& results,
     SheetNotes notes;
     JudgeDesign(inputs, in, !between, r, notes);
     constexpr std::string_view ohms = "##0.000";
-    constexpr std::string_view feet = "#0.00";
     results[SheetResult::OneElectrode] = Shown(r.R1, ohms);
-    results[SheetResult::LinearSpacing] = Shown(r.S, feet);
+    results[SheetResult::LinearSpacing] = ShownSpacing(r.S, shownIn);
     results[SheetResult::LinearElectrodes] = Shown(r.Re, ohms);
     results[SheetResult::LinearWire] = Shown(r.Rw, ohms);
     results[SheetResult::LinearMutual] = Shown(r.Rm, ohms);
     results[SheetResult::LinearTotal] = Shown(r.Rt, ohms);
-    results[SheetResult::PolygonSpacing] = Shown(r.S2, feet);
+    results[SheetResult::PolygonSpacing] = ShownSpacing(r.S2, shownIn);
     results[SheetResult::PolygonElectrodes] = Shown(r.Re2, ohms);
     results[SheetResult::PolygonWire] = Shown(r.Rw2, ohms);
     results[SheetResult::PolygonMutual] = Shown(r.Rm2, ohms);
     results[SheetResult::PolygonTotal] = Shown(r.Rt2, ohms);
 
-    WriteFourPointResults(inputs, results, notes);
+    WriteFourPointResults(inputs, results, notes, shownIn);
     return notes;
 }
 

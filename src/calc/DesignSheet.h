@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/Units.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -152,12 +154,14 @@ struct SheetNotes {
     SheetTexts<SheetResult, SheetResultCount> Results;
 };
 
-// Recomputes every result from the input texts. The eleven design results
-// are always rewritten, empty where the inputs cannot support a figure; the
-// probe positions keep their previous text when their step faults and so
-// does the resistivity, unless it comes out at or below zero, so `results`
-// is read as well as written.
+// Recomputes every result from the input texts, which are in feet and
+// inches. The eleven design results are always rewritten, empty where the
+// inputs cannot support a figure; the probe positions keep their previous
+// text when their step faults and so does the resistivity, unless it comes
+// out at or below zero, so `results` is read as well as written. The
+// spacings and probe positions are shown in `shownIn`'s length unit.
 SheetNotes ComputeSheet(const SheetInputs& inputs, SheetResults& results,
-                        const std::optional<WireBetweenInputs>& between = std::nullopt);
+                        const std::optional<WireBetweenInputs>& between = std::nullopt,
+                        shared::UnitSystem shownIn = shared::UnitSystem::Imperial);
 
 } // namespace stakewell::calc

@@ -111,7 +111,7 @@ const char* const WireBetween1Item = "/Wire/Between-1";
 const char* const WireLengthItem = "/Options/WireLength";
 const char* const WireSizeItem = "/Options/WireSize";
 
-void SetChoices(ItemWriter& items, const ChoiceContent& choices) {
+void SetChoices(ItemWriter& items, const ChoiceContent& choices, shared::UnitSystem units) {
     const auto text = [&items](const char* item, const std::optional<QString>& value) {
         if (value) {
             items.SetItem(item, *value);
@@ -125,7 +125,7 @@ void SetChoices(ItemWriter& items, const ChoiceContent& choices) {
     // A box left holding no distance above 0 is kept empty: the analysis has
     // no distance either way, and the file loads again.
     if (choices.FOPE2) {
-        text(FOPE2Item, IsStorableE2(*choices.FOPE2) ? *choices.FOPE2 : QString());
+        text(FOPE2Item, IsStorableE2(*choices.FOPE2, units) ? *choices.FOPE2 : QString());
     }
     text(WireBetween0Item, choices.WireBetween_0);
     text(WireBetween1Item, choices.WireBetween_1);
@@ -275,6 +275,9 @@ void WriteDataFile(XmlValueStore& store, const DataFileContent& content) {
     items.SetItem("/frmGraph/Left", integer(content.Graph.GraphLeft));
     items.SetItem("/frmGraph/Height", integer(content.Graph.GraphHeight));
     items.SetItem("/frmGraph/Width", integer(content.Graph.GraphWidth));
+    if (content.Units != shared::UnitSystem::Imperial) {
+        items.SetItem(paths::UnitsItem, UnitsItemText(content.Units));
+    }
     SetFields(items, content, FilePlace::BeforeReadings);
     items.SetItem(paths::PointCountItem, integer(content.PointCount()));
     for (int i = 0; i <= content.PointCount(); ++i) {
@@ -283,7 +286,7 @@ void WriteDataFile(XmlValueStore& store, const DataFileContent& content) {
                        StoredText::Ascii(shared::DoubleText(point.Distance)));
     }
     SetFields(items, content, FilePlace::AfterReadings);
-    SetChoices(items, content.Choices);
+    SetChoices(items, content.Choices, content.Units);
     SetSoil(items, content.Soil);
     SetSite(items, content.Site);
 }
@@ -312,6 +315,10 @@ DataFileContent ReadDataFile(const DataFileItems& items, std::vector<FOPPoint> p
     content.Graph.GraphLeft = whole("/frmGraph/Left");
     content.Graph.GraphHeight = whole("/frmGraph/Height");
     content.Graph.GraphWidth = whole("/frmGraph/Width");
+    // Checked before any of the file is used; an unchecked file's unknown
+    // system reads as imperial, like one without the item.
+    content.Units =
+        UnitsOfItem(items.Find(FullPath(paths::UnitsItem))).value_or(shared::UnitSystem::Imperial);
     GetFields(items, content, FilePlace::BeforeReadings);
     content.FOPPoints = std::move(points);
     GetFields(items, content, FilePlace::AfterReadings);

@@ -4,6 +4,7 @@
 #include "files/SiteRecord.h"
 #include "fop/FopPoints.h"
 #include "shared/modStakewell.h"
+#include "shared/Units.h"
 #include "soil/SoilSurvey.h"
 
 #include <QString>
@@ -41,6 +42,9 @@ struct DataFileContent {
     std::int32_t MainTop = 0;
     std::int32_t MainLeft = 0;
     shared::GraphPlacement Graph;
+    // The units every length of the design and the test is typed and kept
+    // in; the soil survey keeps its own.
+    shared::UnitSystem Units = shared::UnitSystem::Imperial;
     // The design sheet's inputs as typed, in the order of its table.
     std::array<QString, calc::SheetInputCount> FieldTexts;
     std::vector<fop::FOPPoint> FOPPoints{fop::FOPPoint{}};

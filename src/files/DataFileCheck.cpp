@@ -5,7 +5,10 @@
 #include "files/XmlValueStore.h"
 #include "fop/FopPoints.h"
 #include "shared/NumberReading.h"
+#include "shared/TypedNumber.h"
 #include "soil/SoilReadings.h"
+
+#include <QLocale>
 
 #include <algorithm>
 #include <array>
@@ -141,12 +144,26 @@ std::optional<QString> ReadingsDamage(const DataFileItems& items,
     return std::nullopt;
 }
 
-std::optional<QString> E2Damage(const DataFileItems& items) {
-    const QString text = items.Value(FullPath(paths::FOPE2Item));
-    if (IsStorableE2(text)) {
+std::optional<QString> UnitsDamage(const DataFileItems& items) {
+    const std::optional<QString> text = items.Find(FullPath(paths::UnitsItem));
+    if (UnitsOfItem(text)) {
         return std::nullopt;
     }
-    return QStringLiteral("the E2 distance \"%1\" is not a distance above 0 feet").arg(text);
+    return QStringLiteral("the unit system \"%1\" is neither %2 nor %3")
+        .arg(*text, UnitsItemText(shared::UnitSystem::Imperial),
+             UnitsItemText(shared::UnitSystem::Metric));
+}
+
+std::optional<QString> E2Damage(const DataFileItems& items) {
+    const QString text = items.Value(FullPath(paths::FOPE2Item));
+    const shared::UnitSystem units =
+        UnitsOfItem(items.Find(FullPath(paths::UnitsItem))).value_or(shared::UnitSystem::Imperial);
+    if (IsStorableE2(text, units)) {
+        return std::nullopt;
+    }
+    return QStringLiteral("the E2 distance \"%1\" is not a distance above 0 %2")
+        .arg(text, units == shared::UnitSystem::Metric ? QStringLiteral("metres")
+                                                        : QStringLiteral("feet"));
 }
 
 // A survey's cell may be left empty, and may hold any number the survey
@@ -186,21 +203,48 @@ std::optional<QString> SoilDamage(const DataFileItems& items) {
 
 } // namespace
 
-bool IsStorableE2(const QString& text) {
+bool ReadsDecimalComma(shared::UnitSystem units) {
+    return units == shared::UnitSystem::Metric || QLocale().decimalPoint() == QLatin1Char(',');
+}
+
+std::optional<shared::UnitSystem> UnitsOfItem(const std::optional<QString>& item) {
+    if (!item) {
+        return shared::UnitSystem::Imperial;
+    }
+    for (const shared::UnitSystem units : {shared::UnitSystem::Imperial, shared::UnitSystem::Metric}) {
+        if (item->trimmed().compare(UnitsItemText(units), Qt::CaseInsensitive) == 0) {
+            return units;
+        }
+    }
+    return std::nullopt;
+}
+
+QString UnitsItemText(shared::UnitSystem units) {
+    return units == shared::UnitSystem::Metric ? QStringLiteral("Metric")
+                                               : QStringLiteral("Imperial");
+}
+
+bool IsStorableE2(const QString& text, shared::UnitSystem units) {
     if (text.trimmed().isEmpty()) {
         return true;
     }
     // The E2 box has always been saved as typed, so a distance followed by
-    // more text ("50 ft") is the user's and loads as it did, read as its
-    // leading distance like every other box.
-    const CheckedValue e2 = Check(text);
-    return (e2.fault == Fault::None || e2.fault == Fault::NotANumber) && e2.value > 0.0 &&
-           e2.value < std::numeric_limits<double>::max();
+    // more text ("50 abc") is the user's and loads as it did, read as its
+    // leading distance like every other box; a unit typed after it is
+    // converted, and a text the box refuses is no distance.
+    const shared::TypedNumber typed = shared::ReadTyped(
+        text.toStdString(), {ReadsDecimalComma(units), shared::Measure::Length, units});
+    const double distance = shared::ReadNumber(typed.text);
+    return typed.refusal.empty() && distance > 0.0 &&
+           distance < std::numeric_limits<double>::max();
 }
 
 CheckedItems CheckDataFile(const DataFileItems& items) {
     CheckedItems checked;
-    checked.Damage = ReadingsDamage(items, checked.FOPPoints);
+    checked.Damage = UnitsDamage(items);
+    if (!checked.Damage) {
+        checked.Damage = ReadingsDamage(items, checked.FOPPoints);
+    }
     if (!checked.Damage) {
         checked.Damage = E2Damage(items);
     }

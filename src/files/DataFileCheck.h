@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fop/FopPoints.h"
+#include "shared/Units.h"
 
 #include <QString>
 
@@ -12,9 +13,18 @@ namespace stakewell::files {
 class DataFileItems;
 class XmlValueStore;
 
-// Whether the E2 box's text can stand in a data file: empty, or wholly a
-// distance above 0 feet.
-bool IsStorableE2(const QString& text);
+// A metric work, and a user whose locale writes one, read a comma in a
+// number as its decimal mark.
+bool ReadsDecimalComma(shared::UnitSystem units);
+
+// Whether the E2 box's text can stand in a data file: empty, or a distance
+// above 0 as the box of a work in those units reads it.
+bool IsStorableE2(const QString& text, shared::UnitSystem units = shared::UnitSystem::Imperial);
+
+// The unit system an item names, nothing when it names none: a missing item
+// is imperial.
+std::optional<shared::UnitSystem> UnitsOfItem(const std::optional<QString>& item);
+QString UnitsItemText(shared::UnitSystem units);
 
 // The first item that makes a data file unusable, worded for the user
 // (reading 3, distance "thirty" is not a number); nothing for a sound file.

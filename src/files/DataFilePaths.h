@@ -22,6 +22,9 @@ inline QString FullPath(const char* item) {
 
 inline constexpr const char* PointCountItem = "/FOP/iPts";
 inline constexpr const char* FOPE2Item = "/FOP/E2";
+// Written only for a metric work: a file without it is imperial, as every
+// file written before is.
+inline constexpr const char* UnitsItem = "/Units";
 inline constexpr const char* SoilArrayItem = "/Soil/Array";
 inline constexpr const char* SoilUnitItem = "/Soil/Unit";
 inline constexpr const char* SoilCountItem = "/Soil/Count";

@@ -3,6 +3,8 @@
 #include "calc/WireGauge.h"
 #include "shared/DisplayPattern.h"
 #include "shared/NumberReading.h"
+#include "shared/TextForm.h"
+#include "work/UnitReading.h"
 
 #include <optional>
 
@@ -18,15 +20,33 @@ void DesignState::SetInput(SheetInput input, const QString& text) {
 }
 
 void DesignState::GaugeFromDiameter() {
-    wire.Gauge = QString::fromStdString(
-        calc::DiameterToGauge(shared::ReadNumber(Input(SheetInput::WireDiameter).toStdString())));
+    wire.Gauge = SizeOfDiameter(Input(SheetInput::WireDiameter), units);
+}
+
+QString DesignState::SizeOfDiameter(const QString& diameter, shared::UnitSystem system) {
+    const double read =
+        shared::ReadNumber(ReadTypedText(diameter, system, shared::Measure::Diameter).text);
+    if (system == shared::UnitSystem::Imperial) {
+        return QString::fromStdString(calc::DiameterToGauge(read));
+    }
+    if (!(read > 0.0)) {
+        return QStringLiteral("0");
+    }
+    return QString::fromStdString(shared::SignificantText(shared::CrossSection(read), 3));
 }
 
 void DesignState::TypeGauge(const QString& text) {
     wire.Gauge = text;
-    const float diameter = calc::GaugeToDiameter(text.toStdString());
-    inputs[static_cast<std::size_t>(SheetInput::WireDiameter)] =
-        QString::fromStdString(shared::FormatPattern(diameter, "0.0000"));
+    QString& diameter = inputs[static_cast<std::size_t>(SheetInput::WireDiameter)];
+    if (units == shared::UnitSystem::Imperial) {
+        diameter = QString::fromStdString(
+            shared::FormatPattern(calc::GaugeToDiameter(text.toStdString()), "0.0000"));
+        return;
+    }
+    const double section = shared::ReadNumber(ReadTypedText(text, units, std::nullopt).text);
+    diameter = section > 0.0 ? QString::fromStdString(shared::FormatPattern(
+                                   shared::DiameterOfSection(section), "0.000"))
+                             : QStringLiteral("0");
 }
 
 void DesignState::TypeBetween(int index, const QString& text) {
@@ -46,20 +66,51 @@ void DesignState::ChooseWireLength(int index) {
     ++wire.LengthChosen;
 }
 
+std::string DesignState::ComputedText(SheetInput input, const QString& text,
+                                      std::string& refusal) const {
+    const std::optional<shared::Measure> measure = MeasureOf(input);
+    shared::TypedNumber typed = ReadTypedText(text, units, measure);
+    refusal = typed.refusal;
+    if (units == shared::UnitSystem::Imperial || !measure || text.trimmed().isEmpty() ||
+        !refusal.empty()) {
+        return typed.text;
+    }
+    return shared::ExactText(shared::ToImperial(shared::ReadNumber(typed.text), *measure));
+}
+
 void DesignState::Recalculate() {
     calc::SheetInputs texts;
+    calc::SheetInputs refusals;
     for (std::size_t i = 0; i < inputs.size(); ++i) {
-        texts.Texts[i] = inputs[i].toStdString();
+        const auto input = static_cast<SheetInput>(i);
+        texts[input] = ComputedText(input, inputs[i], refusals[input]);
     }
     std::optional<calc::WireBetweenInputs> between;
     if (wire.Length == 1) {
-        between =
-            calc::WireBetweenInputs{wire.Between[0].toStdString(), wire.Between[1].toStdString()};
+        std::string refused;
+        between = calc::WireBetweenInputs{
+            ComputedText(SheetInput::WireLength, wire.Between[0], refused),
+            ComputedText(SheetInput::WireLength, wire.Between[1], refused)};
     }
-    notes = calc::ComputeSheet(texts, results, between);
+    notes = calc::ComputeSheet(texts, results, between, units);
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        if (!refusals.Texts[i].empty()) {
+            notes.Inputs.Texts[i] = refusals.Texts[i];
+        }
+    }
+}
+
+void DesignState::TakeUnits(shared::UnitSystem system,
+                            const std::array<QString, calc::SheetInputCount>& typed,
+                            const QString& gauge, const std::array<QString, 2>& between) {
+    units = system;
+    inputs = typed;
+    wire.Gauge = gauge;
+    wire.Between = between;
 }
 
 void DesignState::Take(const files::DataFileContent& content) {
+    units = content.Units;
     inputs = content.FieldTexts;
     GaugeFromDiameter();
     const files::ChoiceContent& choices = content.Choices;
@@ -84,6 +135,7 @@ void DesignState::Start(const std::array<QString, calc::SheetInputCount>& typed,
 }
 
 void DesignState::Store(files::DataFileContent& content) const {
+    content.Units = units;
     content.FieldTexts = inputs;
     content.Choices.WireBetween_0 = wire.Between[0];
     content.Choices.WireBetween_1 = wire.Between[1];

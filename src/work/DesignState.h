@@ -35,6 +35,9 @@ public:
     const WireChoices& Wire() const { return wire; }
     const calc::SheetResults& Results() const { return results; }
     const calc::SheetNotes& Notes() const { return notes; }
+    // The units the lengths are typed in; in metric the gauge box holds the
+    // wire's cross-section in mm².
+    shared::UnitSystem Units() const { return units; }
 
     // The diameter gives the gauge its text; a gauge typed gives the
     // diameter its own.
@@ -46,6 +49,12 @@ public:
     void ChooseWireSize(int index);
     void ChooseWireLength(int index);
     void Recalculate();
+    // Every length and the wire's size at once, in another unit system.
+    void TakeUnits(shared::UnitSystem system,
+                   const std::array<QString, calc::SheetInputCount>& typed, const QString& gauge,
+                   const std::array<QString, 2>& between);
+    // The gauge box's text for a diameter in `system`'s unit.
+    static QString SizeOfDiameter(const QString& diameter, shared::UnitSystem system);
 
     // A choice the file does not hold stays as it is.
     void Take(const files::DataFileContent& content);
@@ -55,11 +64,16 @@ public:
 
 private:
     void GaugeFromDiameter();
+    // An input as the imperial computation takes it; empty with the reason
+    // when the text is refused.
+    std::string ComputedText(calc::SheetInput input, const QString& text,
+                             std::string& refusal) const;
 
     std::array<QString, calc::SheetInputCount> inputs;
     WireChoices wire;
     calc::SheetResults results;
     calc::SheetNotes notes;
+    shared::UnitSystem units = shared::UnitSystem::Imperial;
 };
 
 } // namespace stakewell::work

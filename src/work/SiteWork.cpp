@@ -1,6 +1,6 @@
 #include "work/SiteWork.h"
 
-#include "shared/NumberReading.h"
+#include "work/UnitReading.h"
 
 #include <QUndoCommand>
 
@@ -15,10 +15,6 @@ using calc::SheetInput;
 // A full list is half a megabyte and a command keeps up to two: a long
 // session of edits must not pile up copies without bound.
 constexpr int HistoryLength = 100;
-
-double ReadNumber(const QString& text) {
-    return shared::ReadNumber(text.toStdString());
-}
 
 } // namespace
 
@@ -107,7 +103,7 @@ void SiteWork::ChooseWireLength(int index) {
 
 void SiteWork::TypeE2(const QString& text) {
     e2Text = text;
-    fop.FOPE2Distance = ReadNumber(text);
+    fop.FOPE2Distance = ReadLength(text, Units());
     fop.FOPE1Position = 0.0;
     Changed(Aspect::E2);
 }
@@ -209,6 +205,34 @@ bool SiteWork::ChangeSite(const files::SiteRecord& record) {
     return true;
 }
 
+bool SiteWork::ChangeUnits(shared::UnitSystem units) {
+    if (units == Units()) {
+        return false;
+    }
+    UnitTexts now = UnitTextsNow();
+    UnitTexts next = lastSwitch && lastSwitch->second == now ? lastSwitch->first
+                                                             : ConvertedTexts(now, units);
+    lastSwitch = std::pair{now, next};
+    history.push(new ValueCommand<UnitTexts>(
+        QStringLiteral("Change Units"), std::move(now), std::move(next),
+        [this](const UnitTexts& value) { RestoreUnitTexts(value); }));
+    return true;
+}
+
+UnitTexts SiteWork::UnitTextsNow() const {
+    const WireChoices& wire = design.Wire();
+    return {Units(), design.Inputs(), wire.Gauge, wire.Between, e2Text, fop.FOPPoints(),
+            fop.FOPCurrent()};
+}
+
+void SiteWork::RestoreUnitTexts(const UnitTexts& texts) {
+    design.TakeUnits(texts.units, texts.inputs, texts.gauge, texts.between);
+    e2Text = texts.e2;
+    fop.Replace(texts.points, texts.current);
+    fop.FOPE2Distance = ReadLength(e2Text, Units());
+    Changed(Aspect::Units | Aspect::Design | Aspect::Readings | Aspect::E2);
+}
+
 files::DataFileContent SiteWork::Content() const {
     files::DataFileContent content;
     design.Store(content);
@@ -224,7 +248,8 @@ void SiteWork::Take(const files::DataFileContent& content) {
     design.Take(content);
     e2Text = content.Choices.FOPE2.value_or(e2Text);
     fop.Replace(content.FOPPoints, content.PointCount());
-    fop.FOPE2Distance = ReadNumber(e2Text);
+    fop.FOPE2Distance = ReadLength(e2Text, Units());
+    lastSwitch.reset();
     fop.FOPE1Position = 0.0;
     soil = content.Soil;
     site = content.Site;
@@ -237,7 +262,7 @@ void SiteWork::Start(const std::array<QString, calc::SheetInputCount>& typed,
     history.clear();
     design.Start(typed, choices, shown);
     e2Text = e2;
-    fop.FOPE2Distance = ReadNumber(e2);
+    fop.FOPE2Distance = ReadLength(e2, Units());
     MarkSaved();
 }
 

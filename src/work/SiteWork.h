@@ -6,6 +6,7 @@
 #include "fop/FopRefresh.h"
 #include "soil/SoilSurvey.h"
 #include "work/DesignState.h"
+#include "work/UnitSwitch.h"
 #include "work/WorkAspects.h"
 #include "work/WorkObservers.h"
 
@@ -15,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace stakewell::work {
@@ -38,6 +40,7 @@ public:
     const QString& E2Text() const { return e2Text; }
     const soil::SoilSurvey& Soil() const { return soil; }
     const files::SiteRecord& Site() const { return site; }
+    shared::UnitSystem Units() const { return design.Units(); }
 
     // As typed; see DesignState for how the wire's pair keeps in step.
     void TypeInput(calc::SheetInput input, const QString& text);
@@ -61,6 +64,9 @@ public:
     bool ChangeSoil(const soil::SoilSurvey& survey);
     bool UseInDesign(calc::SheetInput input, const QString& text);
     bool ChangeSite(const files::SiteRecord& record);
+    // Converts every length typed and every reading's distance; switching
+    // back with nothing changed in between gives back the very texts.
+    bool ChangeUnits(shared::UnitSystem units);
 
     QUndoStack& History() { return history; }
 
@@ -105,6 +111,8 @@ private:
     bool PushReadings(const QString& text,
                       const std::function<bool(fop::FallOfPotential&)>& change);
     void RestoreReadings(const std::vector<fop::FOPPoint>& points, int current);
+    UnitTexts UnitTextsNow() const;
+    void RestoreUnitTexts(const UnitTexts& texts);
     Typed TypedNow() const;
     void Changed(Aspects aspects);
     void Tell(Aspects aspects);
@@ -116,6 +124,9 @@ private:
     files::SiteRecord site;
     QUndoStack history;
     std::optional<Typed> saved;
+    // The last change of units, from and to, which a switch back undoes
+    // exactly while the work is still as it left it.
+    std::optional<std::pair<UnitTexts, UnitTexts>> lastSwitch;
     WorkObservers observers;
     fop::FopRefresh refresh;
 };

@@ -15,6 +15,8 @@ enum class Aspect : std::uint8_t {
     E2 = 1U << 2U,
     Soil = 1U << 3U,
     Site = 1U << 4U,
+    // The unit system, with every length converted to it.
+    Units = 1U << 5U,
 };
 
 class Aspects {
@@ -28,7 +30,7 @@ public:
     constexpr Aspects operator|(Aspects other) const { return Aspects(bits | other.bits); }
     friend constexpr bool operator==(Aspects, Aspects) = default;
 
-    static constexpr Aspects All() { return Aspects(0x1F); }
+    static constexpr Aspects All() { return Aspects(0x3F); }
 
 private:
     constexpr explicit Aspects(unsigned value) : bits(static_cast<std::uint8_t>(value)) {}
