@@ -16,8 +16,8 @@ std::string Ohms(double value) {
     return Number(value, "#0.000") + " Ohms";
 }
 
-std::string Feet(double value) {
-    return Number(value, "#0.0##") + " feet";
+std::string Length(double value, shared::UnitSystem units) {
+    return Number(value, "#0.0##") + (units == shared::UnitSystem::Metric ? " metres" : " feet");
 }
 
 std::string Percent(double value) {
@@ -28,8 +28,8 @@ std::string Ratio(double value) {
     return Number(value, "0.0000");
 }
 
-std::string Reading(const Station& station) {
-    std::string text = Feet(station.Distance) + " " + Ohms(station.Ohms);
+std::string Reading(const Station& station, shared::UnitSystem units) {
+    std::string text = Length(station.Distance, units) + " " + Ohms(station.Ohms);
     if (station.Count > 1) {
         text += " [the mean of " + std::to_string(station.Count) + " readings]";
     }
@@ -40,25 +40,26 @@ std::string None(Reason why, double fraction) {
     return "none (" + ReasonText(why, fraction) + ")";
 }
 
-std::string Curve(const CurveValue& value) {
+std::string Curve(const CurveValue& value, shared::UnitSystem units) {
     if (!value.Ohms) {
         return None(value.Why, value.Fraction);
     }
     std::string text = Ohms(*value.Ohms);
     if (value.Used.size() == 1) {
-        text += " (read at " + Reading(value.Used[0]) + ")";
+        text += " (read at " + Reading(value.Used[0], units) + ")";
     } else {
-        text += " (between " + Reading(value.Used[0]) + " and " + Reading(value.Used[1]) + ")";
+        text += " (between " + Reading(value.Used[0], units) + " and " + Reading(value.Used[1], units) +
+                ")";
     }
     return text;
 }
 
 // Why the slope method gives no true resistance, with the distance of
 // the reading it needs where that is why.
-std::string SlopeWhy(const SlopeMethod& slope) {
+std::string SlopeWhy(const SlopeMethod& slope, shared::UnitSystem units) {
     std::string why = ReasonText(slope.Why, slope.WhyAt);
     if (slope.Why == Reason::NoReadingAroundTrueDistance && slope.TrueDistance) {
-        why += " = " + Feet(*slope.TrueDistance);
+        why += " = " + Length(*slope.TrueDistance, units);
     }
     return why;
 }
@@ -90,6 +91,9 @@ std::string VerdictText(const Flatness& flat) {
 }
 
 std::vector<Line> AnalysisLines(const Result& result) {
+    const shared::UnitSystem units = result.Units;
+    const auto length = [units](double value) { return Length(value, units); };
+    const auto curve = [units](const CurveValue& value) { return Curve(value, units); };
     const Flatness& flat = result.Flat;
     const SlopeMethod& slope = result.Slope;
     const auto optional = [&](const std::optional<double>& value, Reason why, double whyAt,
@@ -100,41 +104,42 @@ std::vector<Line> AnalysisLines(const Result& result) {
     const auto slopeValue = [&](const std::optional<double>& value, auto format) {
         return optional(value, slope.Why, slope.WhyAt, format);
     };
-    const std::string noTrueValue = "none (" + SlopeWhy(slope) + ")";
+    const std::string noTrueValue = "none (" + SlopeWhy(slope, units) + ")";
 
     return {
-        {"E2 distance", Feet(result.E2Distance)},
+        {"E2 distance", length(result.E2Distance)},
         {"Readings", std::to_string(result.ReadingCount)},
         {"Left out", LeftOutText(result)},
-        {"R at 62%", Curve(result.At62)},
-        {"R at 52%", Curve(flat.At52)},
-        {"R at 72%", Curve(flat.At72)},
+        {"R at 62%", curve(result.At62)},
+        {"R at 52%", curve(flat.At52)},
+        {"R at 72%", curve(flat.At72)},
         {"Deviation at 52%", deviation(flat.Deviation52)},
         {"Deviation at 72%", deviation(flat.Deviation72)},
         {"Tolerance", Number(flat.TolerancePercent, "#0.0#") + "%"},
         {"Verdict", VerdictText(flat)},
-        {"R1 at " + PercentOfE2(slope.R1.Fraction), Curve(slope.R1)},
-        {"R2 at " + PercentOfE2(slope.R2.Fraction), Curve(slope.R2)},
-        {"R3 at " + PercentOfE2(slope.R3.Fraction), Curve(slope.R3)},
+        {"R1 at " + PercentOfE2(slope.R1.Fraction), curve(slope.R1)},
+        {"R2 at " + PercentOfE2(slope.R2.Fraction), curve(slope.R2)},
+        {"R3 at " + PercentOfE2(slope.R3.Fraction), curve(slope.R3)},
         {"\u03bc", slopeValue(slope.Mu, Ratio)},
         {"\u03be", slopeValue(slope.Xi, Ratio)},
         {"P_T/C", slopeValue(slope.TrueDistanceRatio, Ratio)},
-        {"P_T", slopeValue(slope.TrueDistance, Feet)},
-        {"R true", slope.AtTrueDistance.Ohms ? Curve(slope.AtTrueDistance) : noTrueValue},
+        {"P_T", slopeValue(slope.TrueDistance, length)},
+        {"R true", slope.AtTrueDistance.Ohms ? curve(slope.AtTrueDistance) : noTrueValue},
         {"R true by the model", slope.ModelOhms ? Ohms(*slope.ModelOhms) : noTrueValue},
     };
 }
 
-std::string CurveValueTip(const CurveValue& value) {
-    return PercentOfE2(value.Fraction) + " of E2, " + Feet(value.Distance) + ": " + Curve(value);
+std::string CurveValueTip(const CurveValue& value, shared::UnitSystem units) {
+    return PercentOfE2(value.Fraction) + " of E2, " + Length(value.Distance, units) + ": " +
+           Curve(value, units);
 }
 
-std::string TrueValueTip(const SlopeMethod& slope) {
+std::string TrueValueTip(const SlopeMethod& slope, shared::UnitSystem units) {
     if (!slope.AtTrueDistance.Ohms || !slope.ModelOhms) {
-        return "Slope method: none (" + SlopeWhy(slope) + ")";
+        return "Slope method: none (" + SlopeWhy(slope, units) + ")";
     }
     return "Slope method: R true " + Ohms(*slope.AtTrueDistance.Ohms) + " at P_T " +
-           Feet(*slope.TrueDistance) + " (P_T/C " + Ratio(*slope.TrueDistanceRatio) + ", \u03bc " +
+           Length(*slope.TrueDistance, units) + " (P_T/C " + Ratio(*slope.TrueDistanceRatio) + ", \u03bc " +
            Ratio(*slope.Mu) + "; by the model " + Ohms(*slope.ModelOhms) + ")";
 }
 
@@ -169,7 +174,7 @@ std::string AnalysisSummary(const Result& result) {
         text += "; slope " + Ohms(*slope.AtTrueDistance.Ohms) + " at " +
                 Number(*slope.TrueDistanceRatio * 100.0, "#0.0") + "%";
     } else if (slope.Why == Reason::NoReadingAroundTrueDistance) {
-        text += "; slope: " + SlopeWhy(slope);
+        text += "; slope: " + SlopeWhy(slope, result.Units);
     }
     // First, so that a narrow panel still shows it.
     if (result.LeftOut > 0) {

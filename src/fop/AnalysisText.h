@@ -31,7 +31,7 @@ std::string VerdictText(const Flatness& flat);
 std::string LeftOutText(const Result& result);
 
 // What a marker on the plot says about the value it stands for.
-std::string CurveValueTip(const CurveValue& value);
-std::string TrueValueTip(const SlopeMethod& slope);
+std::string CurveValueTip(const CurveValue& value, shared::UnitSystem units);
+std::string TrueValueTip(const SlopeMethod& slope, shared::UnitSystem units);
 
 } // namespace stakewell::fop

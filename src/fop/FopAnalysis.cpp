@@ -248,7 +248,9 @@ Result Analyse(const Stations& stations, double e2Distance, double tolerancePerc
 }
 
 Result Analyse(const fop::FallOfPotential& fop, double e2Distance, double tolerancePercent) {
-    return Analyse(StationsOf(fop), e2Distance, tolerancePercent);
+    Result result = Analyse(StationsOf(fop), e2Distance, tolerancePercent);
+    result.Units = fop.Units;
+    return result;
 }
 
 Result AnalysisCache::Analyse(const fop::FallOfPotential& fop, double e2Distance,
@@ -258,7 +260,9 @@ Result AnalysisCache::Analyse(const fop::FallOfPotential& fop, double e2Distance
         stations = StationsOf(fop);
         filled = true;
     }
-    return fop::Analyse(stations, e2Distance, tolerancePercent);
+    Result result = fop::Analyse(stations, e2Distance, tolerancePercent);
+    result.Units = fop.Units;
+    return result;
 }
 
 std::string ReasonText(Reason why, double fraction) {

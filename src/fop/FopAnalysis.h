@@ -98,6 +98,8 @@ struct SlopeMethod {
 
 struct Result {
     double E2Distance = 0.0;
+    // The unit of every distance, the list's own.
+    shared::UnitSystem Units = shared::UnitSystem::Imperial;
     // The readings analysed, and those left out because they lie at or
     // beyond E2, where no test against it can have taken them.
     int ReadingCount = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fop/BubbleOrder.h"
+#include "shared/Units.h"
 
 #include <cstdint>
 #include <vector>
@@ -33,6 +34,8 @@ class FallOfPotential {
 public:
     double FOPE2Distance = 0.0;
     double FOPE1Position = 0.0;
+    // The unit of every distance: feet, or metres in a metric work.
+    shared::UnitSystem Units = shared::UnitSystem::Imperial;
 
     const std::vector<FOPPoint>& FOPPoints() const { return points; }
     std::int16_t FOPCurrent() const { return current; }

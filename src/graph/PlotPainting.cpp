@@ -212,11 +212,11 @@ std::vector<Marker> PaintAnalysis(UserScalePainter& painter, const PlotExtents& 
     }
     for (const fop::CurveValue* value : {&flat.At52, &analysis.At62, &flat.At72}) {
         if (value->Ohms) {
-            diamond(value->Distance, *value->Ohms, Band, Text(fop::CurveValueTip(*value)));
+            diamond(value->Distance, *value->Ohms, Band, Text(fop::CurveValueTip(*value, analysis.Units)));
         }
     }
     if (atTrue.Ohms) {
-        diamond(atTrue.Distance, *atTrue.Ohms, TrueDistance, Text(fop::TrueValueTip(slope)));
+        diamond(atTrue.Distance, *atTrue.Ohms, TrueDistance, Text(fop::TrueValueTip(slope, analysis.Units)));
     }
     return markers;
 }

@@ -230,6 +230,7 @@ void SiteWork::RestoreUnitTexts(const UnitTexts& texts) {
     e2Text = texts.e2;
     fop.Replace(texts.points, texts.current);
     fop.FOPE2Distance = ReadLength(e2Text, Units());
+    fop.Units = Units();
     Changed(Aspect::Units | Aspect::Design | Aspect::Readings | Aspect::E2);
 }
 
@@ -249,6 +250,7 @@ void SiteWork::Take(const files::DataFileContent& content) {
     e2Text = content.Choices.FOPE2.value_or(e2Text);
     fop.Replace(content.FOPPoints, content.PointCount());
     fop.FOPE2Distance = ReadLength(e2Text, Units());
+    fop.Units = Units();
     lastSwitch.reset();
     fop.FOPE1Position = 0.0;
     soil = content.Soil;
