@@ -944,7 +944,7 @@ Import its readings into the fall-of-potential test?</source>
     </message>
     <message>
         <source>Probe depth</source>
-        <translation>Profundidad de la sonda</translation>
+        <translation>Prof. sonda</translation>
     </message>
     <message>
         <source>the spacing</source>
@@ -957,6 +957,14 @@ Import its readings into the fall-of-potential test?</source>
     <message>
         <source>the probe depth</source>
         <translation>la profundidad de la sonda</translation>
+    </message>
+    <message>
+        <source>1 metre</source>
+        <translation>1 metro</translation>
+    </message>
+    <message>
+        <source>1 foot</source>
+        <translation>1 pie</translation>
     </message>
 </context>
 <context>

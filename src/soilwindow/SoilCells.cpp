@@ -28,6 +28,17 @@ QString UnitName(LengthUnit unit) {
                : QCoreApplication::translate("stakewell::soilwindow::SoilCells", "feet");
 }
 
+// Singular for the text "1" alone, as the survey's own length texts.
+QString LengthName(double length, LengthUnit unit) {
+    const QString figure = QString::fromStdString(shared::DoubleText(length));
+    if (figure == u"1") {
+        return unit == LengthUnit::Metres
+                   ? QCoreApplication::translate("stakewell::soilwindow::SoilCells", "1 metre")
+                   : QCoreApplication::translate("stakewell::soilwindow::SoilCells", "1 foot");
+    }
+    return QStringLiteral("%1 %2").arg(figure, UnitName(unit));
+}
+
 QString Heading(SoilColumn column, SoilArray array, LengthUnit unit) {
     const QString inUnit = QStringLiteral(" (%1)").arg(UnitName(unit));
     switch (column) {

@@ -280,10 +280,8 @@ void frmSoil::ShowFigures() {
     const std::optional<double> rod =
         analysis.fit && rodFeet ? soil::RodResistivity(analysis.fit->soil, *rodFeet) : std::nullopt;
     rodFigure = rod ? FigureText(*rod) : QString();
-    ui->lbRodCaption->setText(rodFeet ? tr("Rod of %1:")
-                                            .arg(QString::fromStdString(
-                                                soil::LengthText(*rodFeet, soil::LengthUnit::Feet)))
-                                      : tr("Rod:"));
+    ui->lbRodCaption->setText(
+        rodFeet ? tr("Rod of %1:").arg(LengthName(*rodFeet, soil::LengthUnit::Feet)) : tr("Rod:"));
     for (const auto& [label, button, figure] :
          {std::tuple{ui->lbMean, ui->cmdUseMean, &meanFigure},
           std::tuple{ui->lbMidRange, ui->cmdUseMidRange, &midRangeFigure},
