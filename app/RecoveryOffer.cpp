@@ -2,6 +2,7 @@
 
 #include "files/LastRun.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,11 +21,15 @@ QString RecoveryQuestion(const files::RecoveredWork& work) {
         work.ChangedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     const QString file =
         work.WorkFile.isEmpty()
-            ? QStringLiteral("Data file: none, the work was never saved to a file.")
-            : QStringLiteral("Data file: \"%1\"").arg(Shown(work.WorkFile));
-    return QStringLiteral("Stakewell did not close normally last time, and kept the work it "
-                          "had.\n\nLast changed: %1\n%2\n\nRestore brings the work back, "
-                          "unsaved. Discard deletes it.")
+            ? QCoreApplication::translate("stakewell::app::RecoveryOffer",
+                                          "Data file: none, the work was never saved to a file.")
+            : QCoreApplication::translate("stakewell::app::RecoveryOffer", "Data file: \"%1\"")
+                  .arg(Shown(work.WorkFile));
+    return QCoreApplication::translate(
+               "stakewell::app::RecoveryOffer",
+               "Stakewell did not close normally last time, and kept the work it "
+               "had.\n\nLast changed: %1\n%2\n\nRestore brings the work back, "
+               "unsaved. Discard deletes it.")
         .arg(changed, file);
 }
 
@@ -33,9 +38,12 @@ QString RecoveryQuestion(const files::RecoveredWork& work) {
 bool AskRestore(const files::RecoveredWork& work) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Stakewell"), RecoveryQuestion(work));
     box.setObjectName(QStringLiteral("msgRecovery"));
-    QPushButton* restore = box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
+    QPushButton* restore =
+        box.addButton(QCoreApplication::translate("stakewell::app::RecoveryOffer", "Restore"),
+                      QMessageBox::AcceptRole);
     const QPushButton* discard =
-        box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+        box.addButton(QCoreApplication::translate("stakewell::app::RecoveryOffer", "Discard"),
+                      QMessageBox::DestructiveRole);
     box.setDefaultButton(restore);
     box.setEscapeButton(restore);
     box.exec();
@@ -44,14 +52,20 @@ bool AskRestore(const files::RecoveredWork& work) {
 
 // Never deleted: what it holds may still be the user's only copy.
 void ReportUnreadable(const QString& recoveryFile, const QString& problem) {
-    QString notice = QStringLiteral("The work kept from a run that did not close normally could "
+    QString notice =
+        QCoreApplication::translate("stakewell::app::RecoveryOffer",
+                                    "The work kept from a run that did not close normally could "
                                     "not be read from \"%1\":\n%2.\n\n")
-                         .arg(Shown(recoveryFile), problem);
+            .arg(Shown(recoveryFile), problem);
     if (const std::optional<QString> keptAs = files::SetAsideUnreadable(recoveryFile)) {
-        notice += QStringLiteral("The file has been kept as \"%1\". Stakewell starts as usual.")
+        notice += QCoreApplication::translate(
+                      "stakewell::app::RecoveryOffer",
+                      "The file has been kept as \"%1\". Stakewell starts as usual.")
                       .arg(Shown(*keptAs));
     } else {
-        notice += QStringLiteral("It could not be moved aside. Stakewell starts as usual.");
+        notice +=
+            QCoreApplication::translate("stakewell::app::RecoveryOffer",
+                                        "It could not be moved aside. Stakewell starts as usual.");
     }
     QMessageBox::warning(nullptr, QStringLiteral("Stakewell"), notice);
 }

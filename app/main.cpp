@@ -1,3 +1,4 @@
+#include "InterfaceLanguage.h"
 #include "PdfCommand.h"
 #include "ProgramStart.h"
 
@@ -7,6 +8,7 @@
 #include "shared/ProcessMemory.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QStandardPaths>
 
 #include <iostream>
@@ -34,6 +36,7 @@ int main(int argc, char* argv[]) {
         request = stakewell::app::ReadCommandLine(console);
     }
     QApplication app(argc, argv);
+    const stakewell::app::InterfaceLanguage language(QLocale::system());
     // Lets the desktop match the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(stakewell::DesktopId));
     stakewell::app::ProgramStart start(

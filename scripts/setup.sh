@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     libpugixml-dev
     fonts-liberation fonts-dejavu-core

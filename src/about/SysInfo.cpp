@@ -1,5 +1,6 @@
 #include "about/SysInfo.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -126,11 +127,14 @@ bool StartSystemViewer() {
 
 QString ViewersLookedFor() {
 #ifdef Q_OS_WIN
-    return QStringLiteral("Looked for the system information viewer the registry names "
-                          "(MSINFO32.EXE).");
+    return QCoreApplication::translate(
+        "stakewell::about::SysInfo", "Looked for the system information viewer the registry names "
+                                     "(MSINFO32.EXE).");
 #else
-    return QStringLiteral("Looked for these viewers on the PATH: %1. Installing one of them "
-                          "makes this button start it.")
+    return QCoreApplication::translate(
+               "stakewell::about::SysInfo",
+               "Looked for these viewers on the PATH: %1. Installing one of them "
+               "makes this button start it.")
         .arg(PathViewers.join(QStringLiteral(", ")));
 #endif
 }

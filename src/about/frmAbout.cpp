@@ -60,16 +60,15 @@ frmAbout::frmAbout(std::function<void()> openMainWindow, QWidget* parent)
     ShowInBlack(ui->lblDisclaimer);
 
     const QString title = QString::fromLatin1(stakewell::ApplicationTitle);
-    setWindowTitle(QStringLiteral("About ") + title);
-    ui->lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+    setWindowTitle(tr("About ") + title);
+    ui->lblVersion->setText(tr("Version %1.%2.%3")
                                 .arg(stakewell::Major)
                                 .arg(stakewell::Minor)
                                 .arg(stakewell::Revision));
     ui->lblTitle->setText(title);
     ui->lblDescription->setText(QString::fromLatin1(stakewell::Description) + LineBreak +
-                                LineBreak +
-                                QStringLiteral("Copyright \u00A9 2026 the Stakewell project.") +
-                                LineBreak + QStringLiteral("All rights reserved."));
+                                LineBreak + tr("Copyright \u00A9 2026 the Stakewell project.") +
+                                LineBreak + tr("All rights reserved."));
     ui->lblDisclaimer->setText(QString::fromLatin1(stakewell::WebAddress) + LineBreak);
 
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
@@ -84,8 +83,8 @@ void frmAbout::StartSysInfo() {
         return;
     }
     QMessageBox message(QMessageBox::NoIcon, QString::fromLatin1(stakewell::ApplicationTitle),
-                        QStringLiteral("System Information Is Unavailable At This Time"),
-                        QMessageBox::Ok, this);
+                        tr("System Information Is Unavailable At This Time"), QMessageBox::Ok,
+                        this);
     message.setInformativeText(ViewersLookedFor());
     message.exec();
 }

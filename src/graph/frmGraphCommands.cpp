@@ -84,29 +84,23 @@ void frmGraph::contextMenuEvent(QContextMenuEvent* event) {
 void frmGraph::ShowContextMenu(const QPoint& globalPos) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("mnuGraph"));
-    menu.addAction(QStringLiteral("&Copy Graph"), QKeySequence::Copy, this,
-                   [this] { CopyGraph(); });
-    menu.addAction(QStringLiteral("&Save Graph As..."), this, AskingFor(&frmGraph::SaveGraph));
+    menu.addAction(tr("&Copy Graph"), QKeySequence::Copy, this, [this] { CopyGraph(); });
+    menu.addAction(tr("&Save Graph As..."), this, AskingFor(&frmGraph::SaveGraph));
     menu.addSeparator();
-    menu.addAction(QStringLiteral("&Print Test Report..."), QKeySequence::Print, this,
+    menu.addAction(tr("&Print Test Report..."), QKeySequence::Print, this,
                    [this] { PrintReport(); });
-    menu.addAction(QStringLiteral("Save Test Report as P&DF..."), this,
-                   AskingFor(&frmGraph::SaveReportPdf));
+    menu.addAction(tr("Save Test Report as P&DF..."), this, AskingFor(&frmGraph::SaveReportPdf));
     AddPaperMenu(menu);
     if (commands->EditSiteRecord) {
-        menu.addAction(QStringLiteral("Site Rec&ord..."), this,
-                       [this] { commands->EditSiteRecord(); });
+        menu.addAction(tr("Site Rec&ord..."), this, [this] { commands->EditSiteRecord(); });
     }
     menu.addSeparator();
-    menu.addAction(QStringLiteral("P&aste Readings"), QKeySequence::Paste, this,
-                   [this] { PasteReadings(); });
-    menu.addAction(QStringLiteral("&Import Readings..."), this,
-                   AskingFor(&frmGraph::ImportReadings));
-    menu.addAction(QStringLiteral("&Export Readings..."), this,
-                   AskingFor(&frmGraph::ExportReadings));
+    menu.addAction(tr("P&aste Readings"), QKeySequence::Paste, this, [this] { PasteReadings(); });
+    menu.addAction(tr("&Import Readings..."), this, AskingFor(&frmGraph::ImportReadings));
+    menu.addAction(tr("&Export Readings..."), this, AskingFor(&frmGraph::ExportReadings));
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Flatness &Tolerance..."), this, [this] { AskTolerance(); });
-    menu.addAction(QStringLiteral("Analysis Detai&ls..."), QKeySequence(Qt::CTRL | Qt::Key_D), this,
+    menu.addAction(tr("Flatness &Tolerance..."), this, [this] { AskTolerance(); });
+    menu.addAction(tr("Analysis Detai&ls..."), QKeySequence(Qt::CTRL | Qt::Key_D), this,
                    [this] { ShowDetails(); });
     menu.exec(globalPos);
 }
@@ -119,13 +113,13 @@ void frmGraph::ShowDetails() {
 
 // The paper of a saved report; a printed one takes the printer's.
 void frmGraph::AddPaperMenu(QMenu& menu) {
-    QMenu* paperMenu = menu.addMenu(QStringLiteral("Pape&r"));
+    QMenu* paperMenu = menu.addMenu(tr("Pape&r"));
     paperMenu->setObjectName(QStringLiteral("mnuPaper"));
     auto* choices = new QActionGroup(paperMenu);
     const Paper chosen = ChosenPaper();
     for (const auto& [paper, text, name] :
-         {std::tuple{Paper::A4, QStringLiteral("A&4"), QStringLiteral("mnuPaperA4")},
-          std::tuple{Paper::Letter, QStringLiteral("&Letter"), QStringLiteral("mnuPaperLetter")}}) {
+         {std::tuple{Paper::A4, tr("A&4"), QStringLiteral("mnuPaperA4")},
+          std::tuple{Paper::Letter, tr("&Letter"), QStringLiteral("mnuPaperLetter")}}) {
         QAction* action = paperMenu->addAction(text, this, [paper = paper] { ChoosePaper(paper); });
         action->setObjectName(name);
         action->setCheckable(true);
@@ -142,9 +136,9 @@ void frmGraph::CopyGraph() {
 
 void frmGraph::SaveGraph(QString& fileName) {
     if (fileName.isEmpty()) {
-        fileName = AskFileName(this, {QStringLiteral("Save Graph As"),
-                                      QStringLiteral("PNG Image (*.png);;SVG Drawing (*.svg)"),
-                                      QStringLiteral("png"), QFileDialog::AcceptSave});
+        fileName =
+            AskFileName(this, {tr("Save Graph As"), tr("PNG Image (*.png);;SVG Drawing (*.svg)"),
+                               QStringLiteral("png"), QFileDialog::AcceptSave});
     }
     if (fileName.isEmpty()) {
         return;
@@ -176,7 +170,7 @@ void frmGraph::SaveGraph(QString& fileName) {
     const QString problem = WriteWhole(fileName, bytes);
     if (!problem.isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("Stakewell"),
-                             QStringLiteral("Could not save the graph to \"%1\":\n%2.")
+                             tr("Could not save the graph to \"%1\":\n%2.")
                                  .arg(QDir::toNativeSeparators(fileName), problem));
     }
 }
@@ -216,9 +210,8 @@ void frmGraph::SaveReportPdf(QString& fileName) {
         return;
     }
     if (fileName.isEmpty()) {
-        fileName = AskFileName(this, {QStringLiteral("Save Test Report As"),
-                                      QStringLiteral("PDF Document (*.pdf)"), QStringLiteral("pdf"),
-                                      QFileDialog::AcceptSave});
+        fileName = AskFileName(this, {tr("Save Test Report As"), tr("PDF Document (*.pdf)"),
+                                      QStringLiteral("pdf"), QFileDialog::AcceptSave});
     }
     if (fileName.isEmpty()) {
         return;
@@ -228,7 +221,7 @@ void frmGraph::SaveReportPdf(QString& fileName) {
                                                {state, spans, analysis}, ChosenPaper());
     if (!problem.isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("Stakewell"),
-                             QStringLiteral("Could not save the test report to \"%1\":\n%2.")
+                             tr("Could not save the test report to \"%1\":\n%2.")
                                  .arg(QDir::toNativeSeparators(fileName), problem));
     }
 }
@@ -238,13 +231,12 @@ void frmGraph::PasteReadings() {
     if (text.size() > LargestReadingsFile) {
         return;
     }
-    TakeReadingsFrom(text.toStdString(), QStringLiteral("the pasted text"));
+    TakeReadingsFrom(text.toStdString(), tr("the pasted text"));
 }
 
 void frmGraph::ImportReadings(QString& fileName) {
     if (fileName.isEmpty()) {
-        fileName = AskFileName(this, {QStringLiteral("Import Readings"),
-                                      QStringLiteral("Readings (*.csv *.txt)"),
+        fileName = AskFileName(this, {tr("Import Readings"), tr("Readings (*.csv *.txt)"),
                                       QStringLiteral("csv"), QFileDialog::AcceptOpen});
     }
     if (fileName.isEmpty()) {
@@ -254,9 +246,9 @@ void frmGraph::ImportReadings(QString& fileName) {
     if (!file.open(QIODevice::ReadOnly) || file.size() > LargestReadingsFile) {
         QMessageBox::warning(
             this, QStringLiteral("Stakewell"),
-            QStringLiteral("Could not read readings from \"%1\":\n%2.")
+            tr("Could not read readings from \"%1\":\n%2.")
                 .arg(QDir::toNativeSeparators(fileName),
-                     file.isOpen() ? QStringLiteral("The file is too large") : file.errorString()));
+                     file.isOpen() ? tr("The file is too large") : file.errorString()));
         return;
     }
     TakeReadingsFrom(file.readAll().toStdString(),
@@ -270,7 +262,7 @@ void frmGraph::TakeReadingsFrom(const std::string& text, const QString& source) 
     files::CsvReadings read = files::ReadReadingsCsv(text, state.fop);
     if (!read.Problem.empty()) {
         QMessageBox::warning(this, QStringLiteral("Stakewell"),
-                             QStringLiteral("No readings were taken from %1:\n%2")
+                             tr("No readings were taken from %1:\n%2")
                                  .arg(source, QString::fromStdString(read.Problem)));
         return;
     }
@@ -279,9 +271,8 @@ void frmGraph::TakeReadingsFrom(const std::string& text, const QString& source) 
 
 void frmGraph::ExportReadings(QString& fileName) {
     if (fileName.isEmpty()) {
-        fileName = AskFileName(this, {QStringLiteral("Export Readings"),
-                                      QStringLiteral("Readings (*.csv)"), QStringLiteral("csv"),
-                                      QFileDialog::AcceptSave});
+        fileName = AskFileName(this, {tr("Export Readings"), tr("Readings (*.csv)"),
+                                      QStringLiteral("csv"), QFileDialog::AcceptSave});
     }
     if (fileName.isEmpty()) {
         return;
@@ -290,7 +281,7 @@ void frmGraph::ExportReadings(QString& fileName) {
         WriteWhole(fileName, QByteArray::fromStdString(files::WriteReadingsCsv(state.fop)));
     if (!problem.isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("Stakewell"),
-                             QStringLiteral("Could not export the readings to \"%1\":\n%2.")
+                             tr("Could not export the readings to \"%1\":\n%2.")
                                  .arg(QDir::toNativeSeparators(fileName), problem));
     }
 }
@@ -298,8 +289,7 @@ void frmGraph::ExportReadings(QString& fileName) {
 void frmGraph::AskTolerance() {
     bool accepted = false;
     const double tolerance = QInputDialog::getDouble(
-        this, QStringLiteral("Flatness Tolerance"),
-        QStringLiteral("Largest deviation at 52% and 72% of E2, in percent:"),
+        this, tr("Flatness Tolerance"), tr("Largest deviation at 52% and 72% of E2, in percent:"),
         commands->TolerancePercent, 0.1, 100.0, 1, &accepted);
     if (accepted) {
         commands->TolerancePercent = tolerance;

@@ -2,6 +2,7 @@
 
 #include "ui_frmMain.h"
 
+#include "mainwindow/DesignNoteText.h"
 #include "mainwindow/DiameterFraction.h"
 #include "mainwindow/InputHint.h"
 #include "mainwindow/ResultBox.h"
@@ -135,15 +136,15 @@ void DesignPage::ShowResults() {
     const calc::SheetNotes& notes = work.Design().Notes();
     for (std::size_t i = 0; i < labels.size(); ++i) {
         labels[i]->setText(QString::fromStdString(work.Design().Results().Texts[i]));
-        marks->Mark(labels[i], QString::fromStdString(notes.Results.Texts[i]));
+        marks->Mark(labels[i], ShownNote(notes.Results.Texts[i]));
     }
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        hints.Note(fields[i], QString::fromStdString(notes.Inputs.Texts[i]));
+        hints.Note(fields[i], ShownNote(notes.Inputs.Texts[i]));
     }
     // While the gauge is typed the program writes the diameter box, which
     // shows no hint; the gauge box tells what the diameter lacks.
     hints.Note(ui.tbxWireAWG, ui.tbxWireDia->isReadOnly()
-                                  ? QString::fromStdString(notes.Inputs[SheetInput::WireDiameter])
+                                  ? ShownNote(notes.Inputs[SheetInput::WireDiameter])
                                   : QString());
     ui.lbP1->adjustSize();
     ui.lbP2->adjustSize();

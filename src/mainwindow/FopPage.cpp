@@ -102,12 +102,13 @@ void FopPage::cmdFOPAdd_Click() {
     }
     QToolTip::hideText();
     const auto& points = work.Fop().FOPPoints();
-    const bool repeated = std::any_of(std::next(points.begin()), points.end(),
-                                      [feet](const fop::FOPPoint& p) { return p.Distance == feet; });
+    const bool repeated =
+        std::any_of(std::next(points.begin()), points.end(),
+                    [feet](const fop::FOPPoint& p) { return p.Distance == feet; });
     work.AddReading(feet, ohms);
     if (repeated) {
-        ShowAddNotice(QStringLiteral("Added. A reading at %1 Feet was already in the list: the "
-                                     "analysis uses the mean of the readings there.")
+        ShowAddNotice(tr("Added. A reading at %1 Feet was already in the list: the "
+                         "analysis uses the mean of the readings there.")
                           .arg(Text(feet)));
     }
 }
@@ -130,7 +131,7 @@ void FopPage::HScroll1_Change(int value) {
 void FopPage::ShowReadOuts() {
     const fop::FallOfPotential& fop = work.Fop();
     const int count = fop.PointCount();
-    ui.lbPoint->setText(QStringLiteral("Point %1 of %2").arg(fop.FOPCurrent()).arg(count));
+    ui.lbPoint->setText(tr("Point %1 of %2").arg(fop.FOPCurrent()).arg(count));
     if (count == 0) {
         ui.lbDistPct->setText(QStringLiteral("0.0%"));
     } else {
@@ -153,20 +154,19 @@ QString FopPage::AddRefusalText(fop::AddRefusal refusal) const {
     using fop::AddRefusal;
     switch (refusal) {
     case AddRefusal::ResistanceNotAboveZero:
-        return QStringLiteral("Not added: the resistance must be above 0 Ohms.");
+        return tr("Not added: the resistance must be above 0 Ohms.");
     case AddRefusal::ResistanceTooLarge:
-        return QStringLiteral("Not added: the resistance must be at most %1 Ohms.")
+        return tr("Not added: the resistance must be at most %1 Ohms.")
             .arg(Text(fop::LargestReading));
     case AddRefusal::DistanceOutsideE1E2:
-        return QStringLiteral("Not added: the distance must be above 0 Feet and below the E2 "
-                              "distance, %1 Feet.")
+        return tr("Not added: the distance must be above 0 Feet and below the E2 "
+                  "distance, %1 Feet.")
             .arg(Text(work.Fop().FOPE2Distance));
     case AddRefusal::DistanceTooLarge:
-        return QStringLiteral("Not added: the distance must be at most %1 Feet.")
+        return tr("Not added: the distance must be at most %1 Feet.")
             .arg(Text(fop::LargestReading));
     case AddRefusal::ListFull:
-        return QStringLiteral("Not added: the list already holds %1 points.")
-            .arg(fop::MaxFOPPoints);
+        return tr("Not added: the list already holds %1 points.").arg(fop::MaxFOPPoints);
     case AddRefusal::None:
         break;
     }

@@ -31,15 +31,15 @@ std::optional<QString> InputHint::NumberHint(const QString& text) {
     if (read.readInFull) {
         // "2 5" is read as 25, which may not be what the user meant.
         if (read.blanksInside) {
-            return QStringLiteral("Read as %1: the blanks inside the number are skipped.")
+            return tr("Read as %1: the blanks inside the number are skipped.")
                 .arg(QString::fromStdString(shared::DoubleText(read.value)));
         }
         return std::nullopt;
     }
     if (!read.anyDigit) {
-        return QStringLiteral("Not a number: read as 0.");
+        return tr("Not a number: read as 0.");
     }
-    return QStringLiteral("Read as %1: the rest of the text is ignored.")
+    return tr("Read as %1: the rest of the text is ignored.")
         .arg(QString::fromStdString(shared::DoubleText(read.value)));
 }
 
@@ -49,11 +49,11 @@ std::optional<QString> InputHint::GaugeHint(const QString& text) {
         return std::nullopt;
     }
     if (!read.anyDigit) {
-        return QStringLiteral("Not a gauge: read as gauge 1/0.");
+        return tr("Not a gauge: read as gauge 1/0.");
     }
     const QString gauge = read.number <= 0 && read.number >= -3 ? OughtName(read.number)
                                                                 : QString::number(read.number);
-    return QStringLiteral("Read as gauge %1: the rest of the text is ignored.").arg(gauge);
+    return tr("Read as gauge %1: the rest of the text is ignored.").arg(gauge);
 }
 
 void InputHint::Note(QLineEdit* field, const QString& note) {

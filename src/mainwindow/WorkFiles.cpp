@@ -11,6 +11,7 @@
 #include "mainwindow/UnsavedWork.h"
 #include "shared/Twips.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -35,15 +36,24 @@ constexpr qsizetype LongestSaveName = 200;
 // with its extension.
 constexpr qsizetype ShortestReportName = 4;
 
-const graph::FileDialogSettings LoadDataDialog{QStringLiteral("Read Data From File"),
-                                               QStringLiteral("Data File (*.xml)"),
-                                               QStringLiteral("xml"), QFileDialog::AcceptOpen};
-const graph::FileDialogSettings SaveDataDialog{QStringLiteral("Save Data To File"),
-                                               QStringLiteral("Data File (*.xml)"),
-                                               QStringLiteral("xml"), QFileDialog::AcceptSave};
-const graph::FileDialogSettings SaveTextDialog{QStringLiteral("Save Text To File"),
-                                               QStringLiteral("Text File (*.txt)"),
-                                               QStringLiteral("txt"), QFileDialog::AcceptSave};
+// Made at each use, so that a dialog speaks the language the windows speak.
+graph::FileDialogSettings LoadDataDialog() {
+    return {QCoreApplication::translate("stakewell::mainwindow::WorkFiles", "Read Data From File"),
+            QCoreApplication::translate("stakewell::mainwindow::WorkFiles", "Data File (*.xml)"),
+            QStringLiteral("xml"), QFileDialog::AcceptOpen};
+}
+
+graph::FileDialogSettings SaveDataDialog() {
+    return {QCoreApplication::translate("stakewell::mainwindow::WorkFiles", "Save Data To File"),
+            QCoreApplication::translate("stakewell::mainwindow::WorkFiles", "Data File (*.xml)"),
+            QStringLiteral("xml"), QFileDialog::AcceptSave};
+}
+
+graph::FileDialogSettings SaveTextDialog() {
+    return {QCoreApplication::translate("stakewell::mainwindow::WorkFiles", "Save Text To File"),
+            QCoreApplication::translate("stakewell::mainwindow::WorkFiles", "Text File (*.txt)"),
+            QStringLiteral("txt"), QFileDialog::AcceptSave};
+}
 
 QString AskOpenFileName(QFileDialog& CommonDialog1) {
     CommonDialog1.selectFile(QString());
@@ -143,9 +153,9 @@ bool WorkFiles::MayReplaceWork() {
         return true;
     }
     const QString name =
-        dataFileName.isEmpty() ? QStringLiteral("the work") : QFileInfo(dataFileName).fileName();
+        dataFileName.isEmpty() ? tr("the work") : QFileInfo(dataFileName).fileName();
     QMessageBox question(QMessageBox::Question, QStringLiteral("Stakewell"),
-                         QStringLiteral("Save changes to %1?").arg(name),
+                         tr("Save changes to %1?").arg(name),
                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, &window);
     question.setObjectName(QStringLiteral("msgSaveChanges"));
     question.setDefaultButton(QMessageBox::Save);
@@ -164,13 +174,13 @@ bool WorkFiles::MayReplaceWork() {
 }
 
 void WorkFiles::LoadDataFile(QString& fileName) {
-    AskWhenEmpty(&window, fileName, LoadDataDialog, &AskOpenFileName);
+    AskWhenEmpty(&window, fileName, LoadDataDialog(), &AskOpenFileName);
     if (fileName.isEmpty() || !QFileInfo::exists(fileName)) {
         fileName.clear();
         return;
     }
     if (const std::optional<QString> problem = ReadDataFileInto(fileName)) {
-        ReportFileProblem(QStringLiteral("read data from"), fileName, *problem);
+        ReportFileProblem(tr("read data from"), fileName, *problem);
     } else {
         TakeFileName(fileName);
     }
@@ -205,12 +215,12 @@ DataFileContent WorkFiles::CurrentDataFile() const {
 }
 
 void WorkFiles::SaveDataFile(QString& fileName) {
-    AskWhenEmpty(&window, fileName, SaveDataDialog, &AskSaveFileName);
+    AskWhenEmpty(&window, fileName, SaveDataDialog(), &AskSaveFileName);
     if (fileName.isEmpty()) {
         return;
     }
     if (const std::optional<QString> problem = WriteDataFileTo(fileName)) {
-        ReportFileProblem(QStringLiteral("save data to"), fileName, *problem);
+        ReportFileProblem(tr("save data to"), fileName, *problem);
     } else {
         TakeFileName(fileName);
     }
@@ -224,21 +234,20 @@ std::optional<QString> WorkFiles::WriteDataFileTo(const QString& fileName) const
 }
 
 void WorkFiles::SaveTextReport(QString& fileName) {
-    AskWhenEmpty(&window, fileName, SaveTextDialog, &AskSaveFileName);
+    AskWhenEmpty(&window, fileName, SaveTextDialog(), &AskSaveFileName);
     if (TrimmedOfBlanks(fileName).size() <= ShortestReportName) {
         return;
     }
     if (const std::optional<QString> problem =
             files::WriteWholeFile(fileName, files::TextReport(hooks.report()))) {
-        ReportFileProblem(QStringLiteral("save the report to"), fileName, *problem);
+        ReportFileProblem(tr("save the report to"), fileName, *problem);
     }
 }
 
 void WorkFiles::ReportFileProblem(const QString& action, const QString& fileName,
                                   const QString& reason) {
-    QMessageBox::warning(
-        &window, QStringLiteral("Stakewell"),
-        QStringLiteral("Could not %1 \"%2\":\n%3.").arg(action, Shown(fileName), reason));
+    QMessageBox::warning(&window, QStringLiteral("Stakewell"),
+                         tr("Could not %1 \"%2\":\n%3.").arg(action, Shown(fileName), reason));
 }
 
 void WorkFiles::TakeFileName(const QString& fileName) {
@@ -254,7 +263,7 @@ void WorkFiles::TakeFileName(const QString& fileName) {
 void WorkFiles::Close() {
     if (!lastConfigFile.isEmpty()) {
         if (const std::optional<QString> problem = WriteDataFileTo(lastConfigFile)) {
-            ReportFileProblem(QStringLiteral("save data to"), lastConfigFile, *problem);
+            ReportFileProblem(tr("save data to"), lastConfigFile, *problem);
         } else {
             unsaved->KeptElsewhere();
         }
@@ -273,7 +282,7 @@ void WorkFiles::OpenAtStart(const QString& dataFile) {
     }
     RestoreLastRun();
     QTimer::singleShot(0, this, [this, fileName, reason = *problem] {
-        ReportFileProblem(QStringLiteral("read data from"), fileName, reason);
+        ReportFileProblem(tr("read data from"), fileName, reason);
     });
 }
 
@@ -285,15 +294,14 @@ void WorkFiles::RestoreLastRun() {
     if (!problem) {
         return;
     }
-    QString notice =
-        QStringLiteral("The state of the last run could not be read from \"%1\":\n%2.\n\n")
-            .arg(Shown(lastConfigFile), *problem);
+    QString notice = tr("The state of the last run could not be read from \"%1\":\n%2.\n\n")
+                         .arg(Shown(lastConfigFile), *problem);
     if (const std::optional<QString> keptAs = files::SetAsideUnreadable(lastConfigFile)) {
-        notice += QStringLiteral("The file has been kept as \"%1\". Stakewell starts afresh.")
-                      .arg(Shown(*keptAs));
+        notice +=
+            tr("The file has been kept as \"%1\". Stakewell starts afresh.").arg(Shown(*keptAs));
     } else {
-        notice += QStringLiteral("It could not be moved aside, so this run's state will not be "
-                                 "written over it. Stakewell starts afresh.");
+        notice += tr("It could not be moved aside, so this run's state will not be "
+                     "written over it. Stakewell starts afresh.");
         lastConfigFile.clear();
     }
     // Told once the window is up, so the message has the window to stand on.
@@ -313,7 +321,7 @@ void WorkFiles::ShowRecentFiles(const QWidget& below) {
                               [this, fileName] { OpenRecentFile(fileName); });
     }
     if (files.isEmpty()) {
-        recentMenu->addAction(QStringLiteral("No Recent Files"))->setEnabled(false);
+        recentMenu->addAction(tr("No Recent Files"))->setEnabled(false);
     }
     recentMenu->popup(below.mapToGlobal(QPoint(0, below.height())));
 }
@@ -321,9 +329,9 @@ void WorkFiles::ShowRecentFiles(const QWidget& below) {
 void WorkFiles::OpenRecentFile(const QString& fileName) {
     if (!QFileInfo::exists(fileName)) {
         recent->Drop(fileName);
-        ReportFileProblem(QStringLiteral("read data from"), fileName,
-                          QStringLiteral("The file no longer exists; it is taken off the recent "
-                                         "files"));
+        ReportFileProblem(tr("read data from"), fileName,
+                          tr("The file no longer exists; it is taken off the recent "
+                             "files"));
         return;
     }
     if (MayReplaceWork()) {
@@ -335,22 +343,21 @@ void WorkFiles::OpenRecentFile(const QString& fileName) {
 void WorkFiles::OpenDropped(const QList<QUrl>& urls) {
     if (urls.size() != 1) {
         QMessageBox::warning(&window, QStringLiteral("Stakewell"),
-                             QStringLiteral("Stakewell opens one data file at a time; %1 files "
-                                            "were dropped.")
+                             tr("Stakewell opens one data file at a time; %1 files "
+                                "were dropped.")
                                  .arg(urls.size()));
         return;
     }
     if (!urls.front().isLocalFile()) {
         QMessageBox::warning(&window, QStringLiteral("Stakewell"),
-                             QStringLiteral("Could not read data from \"%1\":\nOnly a file on "
-                                            "this computer can be opened.")
+                             tr("Could not read data from \"%1\":\nOnly a file on "
+                                "this computer can be opened.")
                                  .arg(urls.front().toDisplayString()));
         return;
     }
     QString fileName = urls.front().toLocalFile();
     if (!QFileInfo::exists(fileName)) {
-        ReportFileProblem(QStringLiteral("read data from"), fileName,
-                          QStringLiteral("The file does not exist"));
+        ReportFileProblem(tr("read data from"), fileName, tr("The file does not exist"));
         return;
     }
     if (QFileInfo(fileName).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0) {
@@ -368,8 +375,8 @@ void WorkFiles::OpenDropped(const QList<QUrl>& urls) {
 void WorkFiles::OfferDroppedReadings(const QString& fileName) {
     const QMessageBox::StandardButton answer = QMessageBox::question(
         &window, QStringLiteral("Stakewell"),
-        QStringLiteral("\"%1\" is a CSV file, not a data file.\nImport its readings into the "
-                       "fall-of-potential test?")
+        tr("\"%1\" is a CSV file, not a data file.\nImport its readings into the "
+           "fall-of-potential test?")
             .arg(Shown(fileName)),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer == QMessageBox::Yes) {

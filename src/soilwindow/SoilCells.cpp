@@ -4,6 +4,8 @@
 #include "shared/TextForm.h"
 #include "soil/SoilSurvey.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
@@ -20,16 +22,36 @@ std::vector<SoilColumn> ColumnsOf(SoilArray array) {
     return {SoilColumn::Spacing, SoilColumn::PotentialSpacing, SoilColumn::Ohms};
 }
 
+QString UnitName(LengthUnit unit) {
+    return unit == LengthUnit::Metres
+               ? QCoreApplication::translate("stakewell::soilwindow::SoilCells", "metres")
+               : QCoreApplication::translate("stakewell::soilwindow::SoilCells", "feet");
+}
+
+// Singular for the text "1" alone, as the survey's own length texts.
+QString LengthName(double length, LengthUnit unit) {
+    const QString figure = QString::fromStdString(shared::DoubleText(length));
+    if (figure == u"1") {
+        return unit == LengthUnit::Metres
+                   ? QCoreApplication::translate("stakewell::soilwindow::SoilCells", "1 metre")
+                   : QCoreApplication::translate("stakewell::soilwindow::SoilCells", "1 foot");
+    }
+    return QStringLiteral("%1 %2").arg(figure, UnitName(unit));
+}
+
 QString Heading(SoilColumn column, SoilArray array, LengthUnit unit) {
-    const QString inUnit = QStringLiteral(" (%1)").arg(QLatin1String(soil::UnitWord(unit)));
+    const QString inUnit = QStringLiteral(" (%1)").arg(UnitName(unit));
     switch (column) {
     case SoilColumn::Spacing:
-        return (array == SoilArray::Wenner ? QStringLiteral("Spacing") : QStringLiteral("AB/2")) +
+        return (array == SoilArray::Wenner
+                    ? QCoreApplication::translate("stakewell::soilwindow::SoilCells", "Spacing")
+                    : QStringLiteral("AB/2")) +
                inUnit;
     case SoilColumn::Ohms:
-        return QStringLiteral("Resistance (ohms)");
+        return QCoreApplication::translate("stakewell::soilwindow::SoilCells", "Resistance (ohms)");
     case SoilColumn::ProbeDepth:
-        return QStringLiteral("Probe depth") + inUnit;
+        return QCoreApplication::translate("stakewell::soilwindow::SoilCells", "Probe depth") +
+               inUnit;
     case SoilColumn::PotentialSpacing:
         break;
     }
@@ -39,11 +61,13 @@ QString Heading(SoilColumn column, SoilArray array, LengthUnit unit) {
 QString ColumnWord(SoilColumn column, SoilArray array) {
     switch (column) {
     case SoilColumn::Spacing:
-        return array == SoilArray::Wenner ? QStringLiteral("the spacing") : QStringLiteral("AB/2");
+        return array == SoilArray::Wenner
+                   ? QCoreApplication::translate("stakewell::soilwindow::SoilCells", "the spacing")
+                   : QStringLiteral("AB/2");
     case SoilColumn::Ohms:
-        return QStringLiteral("the resistance");
+        return QCoreApplication::translate("stakewell::soilwindow::SoilCells", "the resistance");
     case SoilColumn::ProbeDepth:
-        return QStringLiteral("the probe depth");
+        return QCoreApplication::translate("stakewell::soilwindow::SoilCells", "the probe depth");
     case SoilColumn::PotentialSpacing:
         break;
     }

@@ -16,6 +16,12 @@ using SoilColumn = soil::ReadingPart;
 // The columns in the order the array's readings are written down.
 std::vector<SoilColumn> ColumnsOf(soil::SoilArray array);
 
+// The unit's name as the window shows it: "feet", "metres".
+QString UnitName(soil::LengthUnit unit);
+
+// A length as the window shows it: "1 foot", "2.5 metres".
+QString LengthName(double length, soil::LengthUnit unit);
+
 QString Heading(SoilColumn column, soil::SoilArray array, soil::LengthUnit unit);
 // The column's name inside a sentence: "the spacing", "MN".
 QString ColumnWord(SoilColumn column, soil::SoilArray array);

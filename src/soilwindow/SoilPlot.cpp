@@ -2,6 +2,7 @@
 
 #include "shared/DisplayPattern.h"
 #include "shared/TextForm.h"
+#include "soilwindow/SoilCells.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -299,8 +300,7 @@ QString SoilPlot::ReadOutAt(const QPointF& position) const {
     }
     const double spacing =
         spacings.ValueAt((position.x() - frames.curve.left()) / frames.curve.width());
-    QString text = QStringLiteral("At %1 %2: ")
-                       .arg(Figure(spacing, "0.00"), QLatin1String(soil::UnitWord(unit)));
+    QString text = tr("At %1 %2: ").arg(Figure(spacing, "0.00"), UnitName(unit));
     if (inCurve) {
         const double value =
             resistivities.ValueAt((frames.curve.bottom() - position.y()) / frames.curve.height());
@@ -308,11 +308,11 @@ QString SoilPlot::ReadOutAt(const QPointF& position) const {
     } else {
         const double percent = (frames.misfit.center().y() - position.y()) /
                                (frames.misfit.height() / 2.0) * MisfitSpan();
-        text += QStringLiteral("misfit %1 %").arg(Figure(percent, "0.0"));
+        text += tr("misfit %1 %").arg(Figure(percent, "0.0"));
     }
     if (fit) {
         const soil::CurvePoint curve = soil::ModelCurveAt(*fit, soil::Metres(spacing, unit));
-        text += QStringLiteral("; model %1").arg(ResistivityFigure(curve.ohmMetres));
+        text += tr("; model %1").arg(ResistivityFigure(curve.ohmMetres));
         if (curve.plusMinus) {
             text += QStringLiteral(" \u00B1 %1").arg(ResistivityFigure(*curve.plusMinus));
         }

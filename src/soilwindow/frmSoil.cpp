@@ -6,6 +6,7 @@
 #include "soil/SoilDesign.h"
 #include "soilwindow/SoilCells.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QShortcut>
@@ -33,7 +34,9 @@ bool UsableFigure(const QString& figure) {
 }
 
 QString ShownFigure(const QString& figure) {
-    return figure.isEmpty() ? QStringLiteral("none") : figure + QStringLiteral(" ohm-metres");
+    return figure.isEmpty() ? QCoreApplication::translate("stakewell::soilwindow::frmSoil", "none")
+                            : figure + QCoreApplication::translate("stakewell::soilwindow::frmSoil",
+                                                                   " ohm-metres");
 }
 
 soil::SoilReading EmptyReading(soil::SoilArray array) {
@@ -215,8 +218,8 @@ void frmSoil::MarkCells() {
     const QString problem = CellProblem();
     const std::size_t count = survey.readings.size();
     ui->lbStatus->setText(!problem.isEmpty() ? problem
-                          : count == 1       ? QStringLiteral("1 reading.")
-                                             : QStringLiteral("%1 readings.").arg(count));
+                          : count == 1       ? tr("1 reading.")
+                                             : tr("%1 readings.").arg(count));
 }
 
 // The first refused reading, told by what its cell holds as typed.
@@ -229,7 +232,7 @@ QString frmSoil::CellProblem() const {
         if (refusal.empty()) {
             continue;
         }
-        const QString number = QStringLiteral("Reading %1: ").arg(row + 1);
+        const QString number = tr("Reading %1: ").arg(row + 1);
         for (std::size_t c = 0; c < columns.size(); ++c) {
             if (!CellRefused(reading, columns[c])) {
                 continue;
@@ -238,14 +241,14 @@ QString frmSoil::CellProblem() const {
             const QString typed =
                 ui->grdReadings->item(static_cast<int>(row), static_cast<int>(c))->text().trimmed();
             if (typed.isEmpty()) {
-                return number + QStringLiteral("%1 is not typed yet.").arg(word);
+                return number + tr("%1 is not typed yet.").arg(word);
             }
             if (!ReadCell(typed, columns[c]).read) {
                 const std::optional<std::string> reason =
                     shared::NotANumberReason(typed.toStdString());
                 return number + word + u' ' +
                        (reason ? QString::fromStdString(*reason)
-                               : QStringLiteral("\"%1\" is not a number.").arg(typed));
+                               : tr("\"%1\" is not a number.").arg(typed));
             }
         }
         return number + QString::fromStdString(refusal);
@@ -277,10 +280,8 @@ void frmSoil::ShowFigures() {
     const std::optional<double> rod =
         analysis.fit && rodFeet ? soil::RodResistivity(analysis.fit->soil, *rodFeet) : std::nullopt;
     rodFigure = rod ? FigureText(*rod) : QString();
-    ui->lbRodCaption->setText(rodFeet ? QStringLiteral("Rod of %1:")
-                                            .arg(QString::fromStdString(
-                                                soil::LengthText(*rodFeet, soil::LengthUnit::Feet)))
-                                      : QStringLiteral("Rod:"));
+    ui->lbRodCaption->setText(
+        rodFeet ? tr("Rod of %1:").arg(LengthName(*rodFeet, soil::LengthUnit::Feet)) : tr("Rod:"));
     for (const auto& [label, button, figure] :
          {std::tuple{ui->lbMean, ui->cmdUseMean, &meanFigure},
           std::tuple{ui->lbMidRange, ui->cmdUseMidRange, &midRangeFigure},
@@ -298,8 +299,8 @@ bool frmSoil::FitTrusted() {
         return true;
     }
     const QString question =
-        QStringLiteral("The two-layer fit is %1.\n\nWrite %2 ohm-metres, the rod's figure from "
-                       "that fit, into the design's earth resistivity all the same?")
+        tr("The two-layer fit is %1.\n\nWrite %2 ohm-metres, the rod's figure from "
+           "that fit, into the design's earth resistivity all the same?")
             .arg(QString::fromStdString(soil::GradeText(*analysis.fit)), rodFigure);
     return QMessageBox::question(this, QStringLiteral("Stakewell"), question,
                                  QMessageBox::Yes | QMessageBox::No,
@@ -314,8 +315,7 @@ void frmSoil::UseInDesign(const QString& figure) {
     work.UseInDesign(calc::SheetInput::EarthResistivity, figure);
     lastUse = DesignUse{replaced, figure};
     ui->cmdUndoUse->setEnabled(true);
-    ui->lbUsed->setText(
-        QStringLiteral("The design's earth resistivity is now %1 ohm-metres.").arg(figure));
+    ui->lbUsed->setText(tr("The design's earth resistivity is now %1 ohm-metres.").arg(figure));
 }
 
 // The design's box is put back only while it still shows what was written:
@@ -327,13 +327,12 @@ void frmSoil::UndoUse() {
     const DesignUse use = *std::exchange(lastUse, std::nullopt);
     ui->cmdUndoUse->setEnabled(false);
     if (work.Design().Input(calc::SheetInput::EarthResistivity) != use.written) {
-        ui->lbUsed->setText(QStringLiteral("The design's earth resistivity was changed since; it "
-                                           "was left as it is."));
+        ui->lbUsed->setText(tr("The design's earth resistivity was changed since; it "
+                               "was left as it is."));
         return;
     }
     work.UseInDesign(calc::SheetInput::EarthResistivity, use.replaced);
-    ui->lbUsed->setText(
-        QStringLiteral("The design's earth resistivity is back to \"%1\".").arg(use.replaced));
+    ui->lbUsed->setText(tr("The design's earth resistivity is back to \"%1\".").arg(use.replaced));
 }
 
 void frmSoil::grdReadings_Change(QTableWidgetItem* item) {
@@ -356,8 +355,8 @@ int frmSoil::InsertionRow() const {
 
 void frmSoil::InsertReadings(std::vector<soil::SoilReading> readings, int at) {
     if (work.Soil().readings.size() + readings.size() > soil::MaxSoilReadings) {
-        ui->lbStatus->setText(QStringLiteral("Not added: a survey holds at most %1 readings.")
-                                  .arg(soil::MaxSoilReadings));
+        ui->lbStatus->setText(
+            tr("Not added: a survey holds at most %1 readings.").arg(soil::MaxSoilReadings));
         return;
     }
     soil::SoilSurvey after = work.Soil();

@@ -28,21 +28,19 @@ QString Quoted(const QString& fileName) {
 
 void frmSoil::ImportCsv(QString& fileName) {
     if (fileName.isEmpty()) {
-        fileName =
-            graph::AskFileName(this, {QStringLiteral("Import Soil Readings"),
-                                      QStringLiteral("Soil readings (*.csv *.txt);;All files (*)"),
-                                      QStringLiteral("csv"), QFileDialog::AcceptOpen});
+        fileName = graph::AskFileName(this, {tr("Import Soil Readings"),
+                                             tr("Soil readings (*.csv *.txt);;All files (*)"),
+                                             QStringLiteral("csv"), QFileDialog::AcceptOpen});
     }
     if (fileName.isEmpty()) {
         return;
     }
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly) || file.size() > LargestSoilText) {
-        QMessageBox::warning(
-            this, QStringLiteral("Stakewell"),
-            QStringLiteral("Could not read soil readings from %1:\n%2.")
-                .arg(Quoted(fileName),
-                     file.isOpen() ? QStringLiteral("The file is too large") : file.errorString()));
+        QMessageBox::warning(this, QStringLiteral("Stakewell"),
+                             tr("Could not read soil readings from %1:\n%2.")
+                                 .arg(Quoted(fileName), file.isOpen() ? tr("The file is too large")
+                                                                      : file.errorString()));
         return;
     }
     TakeCsv(file.readAll().toStdString(), Quoted(fileName), std::nullopt);
@@ -52,11 +50,11 @@ void frmSoil::PasteReadings() {
     const QString text = QApplication::clipboard()->text();
     if (text.size() > LargestSoilText) {
         QMessageBox::warning(this, QStringLiteral("Stakewell"),
-                             QStringLiteral("No readings were taken from the pasted text:\n"
-                                            "It is too large for a survey."));
+                             tr("No readings were taken from the pasted text:\n"
+                                "It is too large for a survey."));
         return;
     }
-    TakeCsv(text.toStdString(), QStringLiteral("the pasted text"), InsertionRow());
+    TakeCsv(text.toStdString(), tr("the pasted text"), InsertionRow());
 }
 
 // The readings replace the survey's, or with `at` go in before that row.
@@ -67,7 +65,7 @@ void frmSoil::TakeCsv(const std::string& text, const QString& source, std::optio
     }
     if (!read.problem.empty()) {
         QMessageBox::warning(this, QStringLiteral("Stakewell"),
-                             QStringLiteral("No readings were taken from %1:\n%2")
+                             tr("No readings were taken from %1:\n%2")
                                  .arg(source, QString::fromStdString(read.problem)));
         return;
     }
@@ -87,16 +85,16 @@ void frmSoil::ExportCsv(QString& fileName) {
     const std::string refused =
         soil::ApparentPoints(survey.array, survey.unit, survey.readings).problem;
     if (!refused.empty() || !survey.Exists()) {
-        QMessageBox::warning(this, QStringLiteral("Stakewell"),
-                             QStringLiteral("The readings were not exported:\n%1")
-                                 .arg(refused.empty() ? QStringLiteral("There are none.")
-                                                      : QString::fromStdString(refused)));
+        QMessageBox::warning(
+            this, QStringLiteral("Stakewell"),
+            tr("The readings were not exported:\n%1")
+                .arg(refused.empty() ? tr("There are none.") : QString::fromStdString(refused)));
         return;
     }
     if (fileName.isEmpty()) {
-        fileName = graph::AskFileName(this, {QStringLiteral("Export Soil Readings"),
-                                             QStringLiteral("Soil readings (*.csv)"),
-                                             QStringLiteral("csv"), QFileDialog::AcceptSave});
+        fileName =
+            graph::AskFileName(this, {tr("Export Soil Readings"), tr("Soil readings (*.csv)"),
+                                      QStringLiteral("csv"), QFileDialog::AcceptSave});
     }
     if (fileName.isEmpty()) {
         return;
@@ -105,9 +103,9 @@ void frmSoil::ExportCsv(QString& fileName) {
         fileName,
         QByteArray::fromStdString(files::WriteSoilCsv(survey.readings, survey.array, survey.unit)));
     if (problem) {
-        QMessageBox::warning(this, QStringLiteral("Stakewell"),
-                             QStringLiteral("Could not export the soil readings to %1:\n%2.")
-                                 .arg(Quoted(fileName), *problem));
+        QMessageBox::warning(
+            this, QStringLiteral("Stakewell"),
+            tr("Could not export the soil readings to %1:\n%2.").arg(Quoted(fileName), *problem));
     }
 }
 
