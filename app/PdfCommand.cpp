@@ -5,7 +5,6 @@
 #include "graph/PlotScale.h"
 #include "graph/PlotState.h"
 #include "graph/TestReportPage.h"
-#include "shared/NumberReading.h"
 #include "soilwindow/SoilReportPage.h"
 
 #include <QApplication>
@@ -86,13 +85,10 @@ graph::TestReportContent ReportOf(const PdfRequest& request,
     report.DataFileName = request.dataFile;
     report.Date = QDate::currentDate();
     if (content.Soil.Exists()) {
-        const std::string rod =
-            content.FieldTexts[static_cast<std::size_t>(calc::SheetInput::ElectrodeLength)]
-                .toStdString();
         report.FurtherPages.emplace_back(
-            [soil = content.Soil, rodFeet = shared::ReadNumber(rod)](
-                QPainter& painter, const QRectF& page, qreal pixelWidth) {
-                soilwindow::PaintSoilReportPage(painter, page, pixelWidth, soil, rodFeet);
+            [soil = content.Soil, rod = report.Design.Rod](QPainter& painter, const QRectF& page,
+                                                           qreal pixelWidth) {
+                soilwindow::PaintSoilReportPage(painter, page, pixelWidth, soil, rod);
             });
     }
     return report;

@@ -162,7 +162,9 @@ std::optional<int> RunSoilCommand(const QStringList& arguments, std::ostream& ou
         return refuse({1, QStringLiteral("\"%1\": no soil model: %2")
                               .arg(request.fileName, QString::fromStdString(analysis.problem))});
     }
-    for (const std::string& line : soil::SoilLines(soil, analysis, request.rodFeet)) {
+    for (const std::string& line : soil::SoilLines(
+             soil, analysis,
+             request.rodFeet ? std::optional{soil::DesignRod{*request.rodFeet}} : std::nullopt)) {
         out << line << '\n';
     }
     out.flush();

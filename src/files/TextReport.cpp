@@ -1,7 +1,6 @@
 #include "files/TextReport.h"
 
 #include "fop/AnalysisText.h"
-#include "shared/NumberReading.h"
 #include "shared/TextForm.h"
 
 namespace stakewell::files {
@@ -124,7 +123,7 @@ void AddWireBetween(ReportLines& lines, const WireBetweenReport& wire) {
 
 } // namespace
 
-QStringList SoilReportLines(const soil::SoilSurvey& soil, const calc::SheetInputs& inputs) {
+QStringList SoilReportLines(const soil::SoilSurvey& soil, const soil::DesignRod& rod) {
     const bool wenner = soil.array == soil::SoilArray::Wenner;
     const QString unit = QLatin1String(soil::UnitWord(soil.unit));
     QStringList lines{
@@ -146,9 +145,7 @@ QStringList SoilReportLines(const soil::SoilSurvey& soil, const calc::SheetInput
         lines.append(line + QStringLiteral(" ") + unit + QStringLiteral(", R = ") +
                      DoubleText(reading.ohms) + QStringLiteral(" Ohms"));
     }
-    const double rodFeet = shared::ReadNumber(inputs[calc::SheetInput::ElectrodeLength]);
-    for (const std::string& line :
-         soil::SoilLines(soil, soil::AnalyseSoil(soil), rodFeet)) {
+    for (const std::string& line : soil::SoilLines(soil, soil::AnalyseSoil(soil), rod)) {
         lines.append(Text(line));
     }
     return lines;
@@ -202,7 +199,7 @@ QByteArray TextReport(const ReportContent& content) {
         lines.Add(QLatin1String(Separator));
     }
     if (content.Soil != nullptr && content.Soil->Exists()) {
-        for (const QString& line : SoilReportLines(*content.Soil, content.Inputs)) {
+        for (const QString& line : SoilReportLines(*content.Soil, content.Rod)) {
             lines.Add(line);
         }
         lines.Add(QLatin1String(Separator));

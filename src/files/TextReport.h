@@ -41,6 +41,8 @@ struct ReportContent {
     // The site's resistivity survey: a section of its own after all the
     // others, only when it exists.
     const soil::SoilSurvey* Soil = nullptr;
+    // The rod the survey's figures are given for: the design's electrode.
+    soil::DesignRod Rod;
     // Where and by whom the test was taken: a section of its own after the
     // specified lines, only when filled.
     SiteRecord Site;
@@ -53,7 +55,7 @@ WireBetweenReport BetweenReport(const std::string& electrodeCount,
 
 // The survey's section: the readings as taken, then the figures a design takes
 // from them, with a rod of the design's electrode length.
-QStringList SoilReportLines(const soil::SoilSurvey& soil, const calc::SheetInputs& inputs);
+QStringList SoilReportLines(const soil::SoilSurvey& soil, const soil::DesignRod& rod);
 
 // The report's bytes: CR LF after every line, field texts in UTF-8.
 QByteArray TextReport(const ReportContent& content);

@@ -18,7 +18,6 @@
 #include "mainwindow/WindowZoom.h"
 #include "mainwindow/WorkFiles.h"
 #include "mainwindow/frmSite.h"
-#include "shared/NumberReading.h"
 #include "shared/Twips.h"
 #include "soilwindow/SoilReportPage.h"
 #include "soilwindow/frmSoil.h"
@@ -97,11 +96,9 @@ graph::TestReportContent TestReportOf(const work::SiteWork& work, double toleran
     content.Date = QDate::currentDate();
     if (work.Soil().Exists()) {
         content.FurtherPages.emplace_back(
-            [soil = work.Soil(),
-             rodFeet = shared::ReadNumber(
-                 work.Design().Input(calc::SheetInput::ElectrodeLength).toStdString())](
-                QPainter& painter, const QRectF& page, qreal pixelWidth) {
-                soilwindow::PaintSoilReportPage(painter, page, pixelWidth, soil, rodFeet);
+            [soil = work.Soil(), rod = work.Rod()](QPainter& painter, const QRectF& page,
+                                                   qreal pixelWidth) {
+                soilwindow::PaintSoilReportPage(painter, page, pixelWidth, soil, rod);
             });
     }
     return content;

@@ -156,8 +156,12 @@ std::string FigureText(double value, int decimals) {
     return text + "E-" + std::string(power.size() < 2 ? 1 : 0, '0') + power;
 }
 
+double DesignRod::Shown() const {
+    return shownIn == LengthUnit::Metres ? Metres(feet, LengthUnit::Feet) : feet;
+}
+
 std::vector<std::string> SoilLines(const SoilSurvey& survey, const SoilAnalysis& analysis,
-                                   std::optional<double> rodFeet) {
+                                   std::optional<DesignRod> rod) {
     std::vector<std::string> lines;
     if (!analysis.problem.empty()) {
         lines.push_back("No soil model: " + analysis.problem);
@@ -186,10 +190,10 @@ std::vector<std::string> SoilLines(const SoilSurvey& survey, const SoilAnalysis&
         lines.push_back("Mid-range apparent resistivity: " +
                         Resistivity(MidRangeResistivity(analysis.points)));
     }
-    if (analysis.fit && rodFeet) {
-        const std::optional<double> rod = RodResistivity(analysis.fit->soil, *rodFeet);
-        lines.push_back("Resistivity for a rod of " + LengthText(*rodFeet, LengthUnit::Feet) +
-                        ": " + (rod ? Resistivity(*rod) : std::string("none")));
+    if (analysis.fit && rod) {
+        const std::optional<double> seen = RodResistivity(analysis.fit->soil, rod->feet);
+        lines.push_back("Resistivity for a rod of " + LengthText(rod->Shown(), rod->shownIn) + ": " +
+                        (seen ? Resistivity(*seen) : std::string("none")));
     }
     if (analysis.fit && analysis.fit->threeLayersLikely) {
         lines.emplace_back("Note: three layers likely");

@@ -49,14 +49,23 @@ std::string LengthText(double length, LengthUnit unit);
 // "1.9E-07"), so that no figure above 0 reads as 0.
 std::string FigureText(double value, int decimals);
 
+// The design's rod: its length in feet, as the formulas take it, and the
+// unit the lines write it in, the work's own.
+struct DesignRod {
+    double feet = 0.0;
+    LengthUnit shownIn = LengthUnit::Feet;
+    // Its length in the unit it is written in.
+    double Shown() const;
+};
+
 // The figures a design takes from the survey, one a line, each "Name: figure
 // unit" with the figure the first number after the colon: the layers with
 // their 68 % ranges, the misfit and grade, the mean and mid-range apparent
-// resistivities, with `rodFeet` the resistivity a rod of that length sees,
+// resistivities, with `rod` the resistivity a rod of that length sees,
 // any note, a caution for probes as deep as their spacing, then each
 // reading's apparent resistivity. Without a fit the
 // problem comes first and the layers are left out.
 std::vector<std::string> SoilLines(const SoilSurvey& survey, const SoilAnalysis& analysis,
-                                   std::optional<double> rodFeet);
+                                   std::optional<DesignRod> rod);
 
 } // namespace stakewell::soil

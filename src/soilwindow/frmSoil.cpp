@@ -256,8 +256,8 @@ QString frmSoil::CellProblem() const {
     return {};
 }
 
-std::optional<double> frmSoil::RodFeet() const {
-    return shared::ReadNumber(work.Design().Input(calc::SheetInput::ElectrodeLength).toStdString());
+std::optional<soil::DesignRod> frmSoil::Rod() const {
+    return work.Rod();
 }
 
 void frmSoil::ShowEquivalents() {
@@ -267,9 +267,9 @@ void frmSoil::ShowEquivalents() {
 // The figures are formatted as the survey's lines write them, so that the
 // design takes the figure the window and the reports show.
 void frmSoil::ShowFigures() {
-    const std::optional<double> rodFeet = RodFeet();
+    const std::optional<soil::DesignRod> designRod = Rod();
     QStringList lines;
-    for (const std::string& line : soil::SoilLines(work.Soil(), analysis, rodFeet)) {
+    for (const std::string& line : soil::SoilLines(work.Soil(), analysis, designRod)) {
         lines.append(QString::fromStdString(line));
     }
     ui->tbxModel->setPlainText(lines.join(u'\n'));
@@ -278,10 +278,12 @@ void frmSoil::ShowFigures() {
     meanFigure = anyPoint ? FigureText(soil::MeanResistivity(analysis.points)) : QString();
     midRangeFigure = anyPoint ? FigureText(soil::MidRangeResistivity(analysis.points)) : QString();
     const std::optional<double> rod =
-        analysis.fit && rodFeet ? soil::RodResistivity(analysis.fit->soil, *rodFeet) : std::nullopt;
+        analysis.fit && designRod ? soil::RodResistivity(analysis.fit->soil, designRod->feet)
+                                  : std::nullopt;
     rodFigure = rod ? FigureText(*rod) : QString();
     ui->lbRodCaption->setText(
-        rodFeet ? tr("Rod of %1:").arg(LengthName(*rodFeet, soil::LengthUnit::Feet)) : tr("Rod:"));
+        designRod ? tr("Rod of %1:").arg(LengthName(designRod->Shown(), designRod->shownIn))
+                  : tr("Rod:"));
     for (const auto& [label, button, figure] :
          {std::tuple{ui->lbMean, ui->cmdUseMean, &meanFigure},
           std::tuple{ui->lbMidRange, ui->cmdUseMidRange, &midRangeFigure},

@@ -58,7 +58,7 @@ private:
     void MarkCells();
     QString CellProblem() const;
     void ShowFigures();
-    std::optional<double> RodFeet() const;
+    std::optional<soil::DesignRod> Rod() const;
     int InsertionRow() const;
     void InsertReadings(std::vector<soil::SoilReading> readings, int at);
     void TakeCsv(const std::string& text, const QString& source, std::optional<int> at);

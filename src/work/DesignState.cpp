@@ -100,6 +100,12 @@ void DesignState::Recalculate() {
     }
 }
 
+double DesignState::ElectrodeFeet() const {
+    std::string refusal;
+    return shared::ReadNumber(
+        ComputedText(SheetInput::ElectrodeLength, Input(SheetInput::ElectrodeLength), refusal));
+}
+
 void DesignState::TakeUnits(shared::UnitSystem system,
                             const std::array<QString, calc::SheetInputCount>& typed,
                             const QString& gauge, const std::array<QString, 2>& between) {

@@ -55,6 +55,8 @@ public:
                    const std::array<QString, 2>& between);
     // The gauge box's text for a diameter in `system`'s unit.
     static QString SizeOfDiameter(const QString& diameter, shared::UnitSystem system);
+    // The rod's length as the formulas take it, in feet whatever the units.
+    double ElectrodeFeet() const;
 
     // A choice the file does not hold stays as it is.
     void Take(const files::DataFileContent& content);

@@ -219,6 +219,12 @@ bool SiteWork::ChangeUnits(shared::UnitSystem units) {
     return true;
 }
 
+soil::DesignRod SiteWork::Rod() const {
+    return {design.ElectrodeFeet(), Units() == shared::UnitSystem::Metric
+                                        ? soil::LengthUnit::Metres
+                                        : soil::LengthUnit::Feet};
+}
+
 UnitTexts SiteWork::UnitTextsNow() const {
     const WireChoices& wire = design.Wire();
     return {Units(), design.Inputs(), wire.Gauge, wire.Between, e2Text, fop.FOPPoints(),

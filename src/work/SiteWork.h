@@ -41,6 +41,8 @@ public:
     const soil::SoilSurvey& Soil() const { return soil; }
     const files::SiteRecord& Site() const { return site; }
     shared::UnitSystem Units() const { return design.Units(); }
+    // The design's rod as the soil survey's figures take it.
+    soil::DesignRod Rod() const;
 
     // As typed; see DesignState for how the wire's pair keeps in step.
     void TypeInput(calc::SheetInput input, const QString& text);

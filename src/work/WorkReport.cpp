@@ -12,6 +12,7 @@ files::ReportContent WorkReport(const SiteWork& work, double tolerancePercent) {
     report.FallOfPotential = &work.Fop();
     report.TolerancePercent = tolerancePercent;
     report.Soil = &work.Soil();
+    report.Rod = work.Rod();
     report.Site = work.Site();
     if (work.Design().Wire().Length == 1) {
         report.WireBetween = files::BetweenReport(report.Inputs[calc::SheetInput::ElectrodeCount],

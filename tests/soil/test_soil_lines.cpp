@@ -64,7 +64,7 @@ class SurveyLines : public testing::TestWithParam<LinesCase> {};
 TEST_P(SurveyLines, SayWhatTheReadingsSupport) {
     const SoilSurvey& survey = GetParam().survey;
     const std::vector<std::string> lines =
-        stakewell::soil::SoilLines(survey, stakewell::soil::AnalyseSoil(survey), 1.0);
+        stakewell::soil::SoilLines(survey, stakewell::soil::AnalyseSoil(survey), stakewell::soil::DesignRod{1.0});
     for (const std::string& line : GetParam().held) {
         EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
     }

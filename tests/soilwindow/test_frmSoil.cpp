@@ -68,7 +68,7 @@ TEST_F(SoilWindowTest, TenTypedReadingsShowTheFiguresTheAnalysisGives) {
     ASSERT_EQ(form.Window().Work().Soil(), survey);
     const auto analysis = AnalyseSoil(survey);
     ASSERT_TRUE(analysis.fit);
-    EXPECT_EQ(ModelText(), Joined(SoilLines(survey, analysis, 10.0)));
+    EXPECT_EQ(ModelText(), Joined(SoilLines(survey, analysis, stakewell::soil::DesignRod{10.0})));
     EXPECT_EQ(form.Text("lbMean"),
               Figure(stakewell::soil::MeanResistivity(analysis.points)) + " ohm-metres");
     EXPECT_EQ(form.Text("lbRod"),
