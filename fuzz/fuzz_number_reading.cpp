@@ -4,6 +4,8 @@
 
 #include "shared/NumberReading.h"
 #include "shared/TextForm.h"
+#include "shared/TypedNumber.h"
+#include "shared/Units.h"
 
 #include <cfloat>
 #include <cmath>
@@ -57,6 +59,32 @@ void CheckSingle(float value) {
             Show(once, SingleText(once)));
 }
 
+// A typed text is read one way, refused with a reason, or left to the
+// lenient reading untouched; a converted value reads back as itself to the
+// twelve digits it is written with.
+void CheckTyped(std::string_view text) {
+    using namespace stakewell::shared;
+    for (const bool comma : {false, true}) {
+        for (const auto units : {UnitSystem::Imperial, UnitSystem::Metric}) {
+            for (const auto measure :
+                 {std::optional<Measure>{}, std::optional{Measure::Length},
+                  std::optional{Measure::Diameter}}) {
+                const TypedNumber typed = ReadTyped(text, {comma, measure, units});
+                Require(typed.refusal.empty() || (typed.text.empty() && typed.conversion.empty()),
+                        "a refused text is given no number", std::string(text));
+                Require(comma || !typed.conversion.empty() || typed.text == text ||
+                            ReadNumber(typed.text) == ReadNumber(text),
+                        "without a comma or a unit the text is read as it stands",
+                        std::string(text));
+                const double value = ReadNumber(typed.text);
+                const double converted = ReadNumber(ConvertedText(value));
+                Require(std::fabs(converted - value) <= std::fabs(value) * 1e-11 + DBL_MIN,
+                        "a converted value reads back to its digits", std::string(text));
+            }
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -67,6 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(ReadNumber(text) == read.value, "both readings agree", text);
 
     CheckDouble(read.value);
+    CheckTyped(text);
     if (std::fabs(read.value) <= FLT_MAX) {
         CheckSingle(static_cast<float>(read.value));
     }

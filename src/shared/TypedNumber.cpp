@@ -34,8 +34,9 @@ double BoxMillimetres(const TypedContext& context) {
     return metric ? 1.0 : 25.4;
 }
 
+// The blanks the number reading itself skips.
 std::string_view Trimmed(std::string_view text) {
-    const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n'; };
     while (!text.empty() && blank(text.front())) {
         text.remove_prefix(1);
     }
@@ -57,7 +58,8 @@ std::optional<std::pair<std::string_view, const LengthUnit*>> SplitUnit(std::str
     const auto* unit = std::find_if(LengthUnits.begin(), LengthUnits.end(),
                                     [&](const LengthUnit& u) { return u.name == word; });
     const std::string_view number = Trimmed(text.substr(0, letters));
-    if (unit == LengthUnits.end() || number.empty()) {
+    // "&HFF" is hexadecimal, whose digits run on into a unit's letters.
+    if (unit == LengthUnits.end() || number.empty() || number.find('&') != std::string_view::npos) {
         return std::nullopt;
     }
     return std::pair{number, unit};
@@ -78,7 +80,7 @@ TypedNumber WithDecimalPoint(std::string_view typed) {
                          "no thousands separator.",
                 {}};
     }
-    static const std::regex grouped(R"(\s*[+-]?[1-9][0-9]{0,2},[0-9]{3}\s*)");
+    static const std::regex grouped(R"([ \t\n]*[+-]?[1-9][0-9]{0,2},[0-9]{3}[ \t\n]*)");
     std::string pointed = text;
     std::replace(pointed.begin(), pointed.end(), ',', '.');
     if (std::regex_match(text, grouped)) {

@@ -52,7 +52,10 @@ std::string SignificantText(double value, int digits) {
     const DecimalDigits parts = SignificantDigits(std::fabs(value), digits);
     const std::string decimal = "0." + parts.digits + "e" + std::to_string(parts.pointPosition);
     double rounded = 0.0;
-    std::from_chars(decimal.data(), decimal.data() + decimal.size(), rounded);
+    const auto read = std::from_chars(decimal.data(), decimal.data() + decimal.size(), rounded);
+    if (read.ec != std::errc{}) {
+        return DoubleText(value);
+    }
     return DoubleText(value < 0.0 ? -rounded : rounded);
 }
 
