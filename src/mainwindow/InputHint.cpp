@@ -65,6 +65,12 @@ void InputHint::Note(QLineEdit* field, const QString& note) {
     }
 }
 
+void InputHint::Reread() {
+    for (auto watched = readers.keyBegin(); watched != readers.keyEnd(); ++watched) {
+        Refresh(*watched);
+    }
+}
+
 void InputHint::Watch(QLineEdit* field, const Reader& reader) {
     readers.insert(field, reader);
     plain.insert(field, Plain{field->palette(), field->toolTip()});
