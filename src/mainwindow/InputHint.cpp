@@ -94,7 +94,8 @@ void InputHint::Refresh(QLineEdit* field) {
         if (const std::optional<QString> read = readers.value(field)(field->text())) {
             lines.append(*read);
         }
-        if (const QString note = notes.value(field); !note.isEmpty()) {
+        // A refused text is both read and noted so; it is said once.
+        if (const QString note = notes.value(field); !note.isEmpty() && !lines.contains(note)) {
             lines.append(note);
         }
     }
