@@ -8,12 +8,17 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <cmath>
 
 namespace stakewell::mainwindow {
 
 namespace {
 
 using shared::UnitSystem;
+
+// A length in metres carries decimals a whole number of feet does not: the
+// E2 box then reaches to the page's edge.
+constexpr int MetricE2Width = 57;
 
 QString TextOf(const QWidget* widget) {
     return widget->property("text").toString();
@@ -24,7 +29,8 @@ QString TextOf(const QWidget* widget) {
 DesignUnits::DesignUnits(Ui::frmMain& ui, work::SiteWork& work, InputHint& hints, QWidget& window)
     : QObject(&window), ui(ui), work(work), hints(hints),
       rodDiameters(new SizeList(*ui.tbxElectDia)), rodLengths(new SizeList(*ui.tbxElectLen)),
-      wireSizes(new SizeList(*ui.tbxWireAWG)) {
+      wireSizes(new SizeList(*ui.tbxWireAWG)), e2Width(ui.tbx4ptE2->width()),
+      e2PointSize(ui.tbx4ptE2->font().pointSizeF()) {
     const QString metres = tr("Metres");
     const QString millimetres = tr("Millimetres");
     for (QWidget* label : {ui.Label2, ui.Label10, ui.Label4, ui.Label7, ui.Label15, ui.Label24}) {
@@ -72,6 +78,13 @@ void DesignUnits::Show() {
     rodLengths->Offer(RodLengths(work.Units()));
     wireSizes->Offer(WireSizes(work.Units()));
     hints.Reread();
+    FitE2Box();
+}
+
+void DesignUnits::FitE2Box() {
+    const int width = work.Units() == UnitSystem::Metric ? MetricE2Width : e2Width;
+    const double zoom = ui.tbx4ptE2->font().pointSizeF() / e2PointSize;
+    ui.tbx4ptE2->resize(static_cast<int>(std::lround(width * zoom)), ui.tbx4ptE2->height());
 }
 
 } // namespace stakewell::mainwindow

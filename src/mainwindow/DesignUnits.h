@@ -27,6 +27,9 @@ class DesignUnits : public QObject {
 public:
     DesignUnits(Ui::frmMain& ui, work::SiteWork& work, InputHint& hints, QWidget& window);
 
+    // After a zoom, which sizes every box as the form has it.
+    void FitE2Box();
+
 private:
     struct Caption {
         QWidget* widget;
@@ -44,6 +47,9 @@ private:
     SizeList* rodDiameters;
     SizeList* rodLengths;
     SizeList* wireSizes;
+    // The four-point E2 box as the form has it, before any zoom.
+    int e2Width;
+    double e2PointSize;
     work::WorkObservers::Subscription showing;
 };
 

@@ -112,8 +112,8 @@ InputHint::Reader TypedReader(const work::SiteWork& work, std::optional<shared::
             return QString::fromStdString(typed.conversion);
         }
         // A unit the box is in anyway is hinted as any other trailing text.
-        return plain(QString::fromStdString(
-            work::ReadTypedText(text, work.Units(), std::nullopt).text));
+        return plain(
+            QString::fromStdString(work::ReadTypedText(text, work.Units(), std::nullopt).text));
     };
 }
 
@@ -205,6 +205,7 @@ void frmMain::ApplyZoom(bool changed) {
         return;
     }
     ShowPage(ui->TabStrip1->currentIndex() + 1);
+    units->FitE2Box();
     graph->SetTextScale(zoom->Factor());
     files->Recent().KeepZoom(zoom->Percent());
 }
@@ -355,7 +356,7 @@ void frmMain::SetUpFieldUse() {
         return work.Units() == shared::UnitSystem::Metric ? section(text)
                                                           : InputHint::GaugeHint(text);
     });
-    new DesignUnits(*ui, work, *inputHints, *this);
+    units = new DesignUnits(*ui, work, *inputHints, *this);
 
     ConnectKeys();
 }

@@ -64,6 +64,7 @@ TEST(UnitSwitch, OneDesignInMetricShowsTheSameResistancesWithLengthsInMetres) {
     for (const char* label : Resistances) {
         imperial.push_back(form.Text(QLatin1String(label)));
     }
+    const int imperialE2Width = form.Field("tbx4ptE2")->width();
     ChooseUnits(form, UnitSystem::Metric);
 
     EXPECT_EQ(form.Window().Work().Units(), UnitSystem::Metric);
@@ -76,6 +77,10 @@ TEST(UnitSwitch, OneDesignInMetricShowsTheSameResistancesWithLengthsInMetres) {
     EXPECT_EQ(form.Text("lbLinearSpace"), "6.10");
     EXPECT_EQ(form.Text("lbP1"), "P1 = 5.1");
     EXPECT_EQ(form.Text("lbP2"), "P2 = 10.2");
+    QLineEdit* e2 = form.Field("tbx4ptE2");
+    EXPECT_EQ(e2->text(), "15.24");
+    EXPECT_GT(e2->width(), imperialE2Width) << "room for the decimals of metres";
+    EXPECT_LT(e2->fontMetrics().horizontalAdvance(QStringLiteral("30.48")) + 8, e2->width());
     EXPECT_EQ(Caption(form, "Label2"), "Metres");
     EXPECT_EQ(Caption(form, "Label3"), "Millimetres");
     EXPECT_EQ(Caption(form, "Label27"), "mm²");
