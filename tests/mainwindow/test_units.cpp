@@ -61,6 +61,7 @@ TEST(UnitSwitch, OneDesignInMetricShowsTheSameResistancesWithLengthsInMetres) {
     MainWindowDriver form;
     TypeTheDesign(form);
     std::vector<QString> imperial;
+    imperial.reserve(Resistances.size());
     for (const char* label : Resistances) {
         imperial.push_back(form.Text(QLatin1String(label)));
     }
