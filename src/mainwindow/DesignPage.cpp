@@ -8,6 +8,8 @@
 #include "mainwindow/ResultBox.h"
 #include "shared/DisplayPattern.h"
 #include "shared/NumberReading.h"
+#include "shared/Units.h"
+#include "work/UnitReading.h"
 
 #include <cmath>
 #include <utility>
@@ -152,8 +154,15 @@ void DesignPage::ShowResults() {
 }
 
 void DesignPage::ShowDiameterFraction() {
-    const std::optional<Fraction> fraction =
-        DiameterFraction(work.Design().Input(SheetInput::ElectrodeDiameter));
+    QString inches = work.Design().Input(SheetInput::ElectrodeDiameter);
+    if (work.Units() == shared::UnitSystem::Metric) {
+        const double millimetres = shared::ReadNumber(
+            work::ReadTypedText(inches, work.Units(), shared::Measure::Diameter).text);
+        // Twelve digits give back the inch a millimetre text was made from.
+        inches = QString::fromStdString(
+            shared::ConvertedText(shared::ToImperial(millimetres, shared::Measure::Diameter)));
+    }
+    const std::optional<Fraction> fraction = DiameterFraction(inches);
     ui.tbxNumer->setText(fraction ? fraction->Numerator : QString());
     ui.tbxDenom->setText(fraction ? fraction->Denominator : QString());
 }
@@ -174,6 +183,12 @@ void DesignPage::Fraction_Change() {
 void DesignPage::lbResult_Click() {
     const QString caption = ui.lbResult->text().trimmed();
     if (caption == QStringLiteral("?")) {
+        return;
+    }
+    // The fraction is of an inch in either system.
+    if (work.Units() == shared::UnitSystem::Metric) {
+        ui.tbxElectDia->setText(QString::fromStdString(shared::ConvertedText(
+            shared::ToMetric(ReadNumber(caption), shared::Measure::Diameter))));
         return;
     }
     ui.tbxElectDia->setText(FormatPattern(ReadNumber(caption), "##0.0##"));

@@ -65,6 +65,12 @@ void InputHint::Note(QLineEdit* field, const QString& note) {
     }
 }
 
+void InputHint::Reread() {
+    for (auto watched = readers.keyBegin(); watched != readers.keyEnd(); ++watched) {
+        Refresh(*watched);
+    }
+}
+
 void InputHint::Watch(QLineEdit* field, const Reader& reader) {
     readers.insert(field, reader);
     plain.insert(field, Plain{field->palette(), field->toolTip()});
@@ -88,7 +94,8 @@ void InputHint::Refresh(QLineEdit* field) {
         if (const std::optional<QString> read = readers.value(field)(field->text())) {
             lines.append(*read);
         }
-        if (const QString note = notes.value(field); !note.isEmpty()) {
+        // A refused text is both read and noted so; it is said once.
+        if (const QString note = notes.value(field); !note.isEmpty() && !lines.contains(note)) {
             lines.append(note);
         }
     }

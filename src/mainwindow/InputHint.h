@@ -29,6 +29,8 @@ public:
     void Watch(QLineEdit* field, const Reader& reader);
     // What the results lack from a watched field; empty when nothing.
     void Note(QLineEdit* field, const QString& note);
+    // Reads every field afresh: how a text reads has changed, not the text.
+    void Reread();
 
     static std::optional<QString> NumberHint(const QString& text);
     static std::optional<QString> GaugeHint(const QString& text);

@@ -9,6 +9,7 @@
 #include "graph/WindowCaption.h"
 #include "mainwindow/CompactTabStyle.h"
 #include "mainwindow/DesignPage.h"
+#include "mainwindow/DesignUnits.h"
 #include "mainwindow/FocusMark.h"
 #include "mainwindow/FopPage.h"
 #include "mainwindow/InputHint.h"
@@ -21,6 +22,7 @@
 #include "shared/Twips.h"
 #include "soilwindow/SoilReportPage.h"
 #include "soilwindow/frmSoil.h"
+#include "work/UnitReading.h"
 #include "work/WorkReport.h"
 
 #include <QAction>
@@ -86,6 +88,25 @@ void FitLabelsToCaptions(const QWidget& window) {
     }
 }
 
+// A design box reads a decimal comma and a unit typed after the number as the
+// calculation does: a text refused or converted says so, and any other is
+// hinted as before, after its decimal comma.
+InputHint::Reader TypedReader(const work::SiteWork& work, std::optional<shared::Measure> measure,
+                              const InputHint::Reader& plain) {
+    return [&work, measure, plain](const QString& text) -> std::optional<QString> {
+        const shared::TypedNumber typed = work::ReadTypedText(text, work.Units(), measure);
+        if (!typed.refusal.empty()) {
+            return QString::fromStdString(typed.refusal);
+        }
+        if (!typed.conversion.empty()) {
+            return QString::fromStdString(typed.conversion);
+        }
+        // A unit the box is in anyway is hinted as any other trailing text.
+        return plain(
+            QString::fromStdString(work::ReadTypedText(text, work.Units(), std::nullopt).text));
+    };
+}
+
 // The printed test report: the design, the readings, and the survey's page
 // when there is a survey.
 graph::TestReportContent TestReportOf(const work::SiteWork& work, double tolerancePercent,
@@ -129,6 +150,9 @@ frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* paren
     for (QGroupBox* page : Frame) {
         page->raise();
     }
+    // The units are chosen over a corner every page leaves free.
+    ui->lblUnits->raise();
+    ui->cboUnits->raise();
     ShowPage(1);
     setFixedSize(PixelsFromTwips(shared::WindowWidthTwips),
                  PixelsFromTwips(shared::WindowHeightTwips));
@@ -171,6 +195,7 @@ void frmMain::ApplyZoom(bool changed) {
         return;
     }
     ShowPage(ui->TabStrip1->currentIndex() + 1);
+    units->FitE2Box();
     graph->SetTextScale(zoom->Factor());
     files->Recent().KeepZoom(zoom->Percent());
 }
@@ -305,13 +330,23 @@ void frmMain::SetUpFieldUse() {
     }
 
     for (QLineEdit* field :
-         {ui->tbxEarthRes, ui->tbxElectLen, ui->tbxNumer, ui->tbxDenom, ui->tbxElectDia,
-          ui->tbxNumElect, ui->tbxWireDia, ui->tbxWireDepth, ui->tbxWireLen, ui->tbxWireBetween_0,
-          ui->tbxWireBetween_1, ui->tbxFOPP2Feet, ui->tbxFOPP2Ohms, ui->tbxFOPE2, ui->tbxMVal,
-          ui->tbx4ptE2}) {
+         {ui->tbxNumer, ui->tbxDenom, ui->tbxFOPP2Feet, ui->tbxFOPP2Ohms, ui->tbxFOPE2}) {
         inputHints->Watch(field, InputHint::NumberHint);
     }
-    inputHints->Watch(ui->tbxWireAWG, InputHint::GaugeHint);
+    for (const calc::InputRow& row : calc::InputRows) {
+        inputHints->Watch(findChild<QLineEdit*>(QLatin1String(row.Widget)),
+                          TypedReader(work, work::MeasureOf(row.Input), InputHint::NumberHint));
+    }
+    for (QLineEdit* field : {ui->tbxWireBetween_0, ui->tbxWireBetween_1}) {
+        inputHints->Watch(field, TypedReader(work, shared::Measure::Length, InputHint::NumberHint));
+    }
+    // A gauge is read as it always was; a cross-section is a number.
+    const InputHint::Reader section = TypedReader(work, std::nullopt, InputHint::NumberHint);
+    inputHints->Watch(ui->tbxWireAWG, [this, section](const QString& text) {
+        return work.Units() == shared::UnitSystem::Metric ? section(text)
+                                                          : InputHint::GaugeHint(text);
+    });
+    units = new DesignUnits(*ui, work, *inputHints, *this);
 
     ConnectKeys();
 }

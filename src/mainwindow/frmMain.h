@@ -36,6 +36,7 @@ class frmHelp;
 namespace stakewell::mainwindow {
 
 class DesignPage;
+class DesignUnits;
 class FopPage;
 class InputHint;
 class WindowZoom;
@@ -115,6 +116,7 @@ private:
     std::array<QGroupBox*, 6> Frame{};
     InputHint* inputHints = nullptr;
     DesignPage* design = nullptr;
+    DesignUnits* units = nullptr;
     FopPage* fopPage = nullptr;
     WorkFiles* files = nullptr;
     std::unique_ptr<WindowZoom> zoom;

@@ -73,6 +73,7 @@ TEST_P(TabOrderOnPage, VisitsOnlyTheControlsInSight) {
     expected.insert(expected.end(), onPage.begin(), split);
     expected.emplace_back("TabStrip1");
     expected.insert(expected.end(), split, onPage.end());
+    expected.emplace_back("cboUnits");
     expected.emplace_back("cmdEnd");
     EXPECT_EQ(TabStops(form, expected.size()), expected);
 }

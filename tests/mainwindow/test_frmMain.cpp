@@ -141,7 +141,7 @@ const std::vector<const char*> KeyboardOrder = {
     "WireLength_0",  "tbxWireLen",   "WireLength_1", "tbxWireBetween_0", "tbxWireBetween_1",
     "tbxFOPP2Feet",  "tbxFOPP2Ohms", "tbxFOPE2",     "tbxMVal",          "tbx4ptE2",
     "cmdSoilSurvey", "TabStrip1",    "cmdFOPClear",  "HScroll1",         "cmdFOPRemove",
-    "cmdFOPAdd",
+    "cmdFOPAdd",     "cboUnits",
 };
 
 const std::vector<const char*> ResultBoxes = {
