@@ -98,9 +98,9 @@ graph::TestReportContent TestReportOf(const work::SiteWork& work, double toleran
     if (work.Soil().Exists()) {
         content.FurtherPages.emplace_back(
             [soil = work.Soil(),
-             rodFeet = shared::ReadNumber(
-                 work.Design().Input(calc::SheetInput::ElectrodeLength).toStdString())](
-                QPainter& painter, const QRectF& page, qreal pixelWidth) {
+             rodFeet = files::RodFeet(
+                 work.Design().Input(calc::SheetInput::ElectrodeLength).toStdString(),
+                 work.Units())](QPainter& painter, const QRectF& page, qreal pixelWidth) {
                 soilwindow::PaintSoilReportPage(painter, page, pixelWidth, soil, rodFeet);
             });
     }
