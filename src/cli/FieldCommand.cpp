@@ -146,7 +146,7 @@ std::optional<Failure> Run(const QStringList& arguments, std::ostream& out) {
     if (!read) {
         return failure;
     }
-    const std::optional<DataFileContent> content = InUnits(*read, units.value_or(read->Units));
+    const DataFileContent content = InUnits(*read, units.value_or(read->Units));
     // Given in the unit the work is reported in, which the file's decides
     // unless --units asks for the other.
     const QString e2Text = values.value(QStringLiteral("--e2"));
@@ -155,18 +155,18 @@ std::optional<Failure> Run(const QStringList& arguments, std::ostream& out) {
         givenE2 = PositiveNumber(e2Text);
         if (!givenE2) {
             return Failure{2, QStringLiteral("--e2 needs a distance above 0 %1, not \"%2\"")
-                                  .arg(DistanceWord(content->Units), e2Text)};
+                                  .arg(DistanceWord(content.Units), e2Text)};
         }
     }
-    const std::optional<double> e2 = E2Of(*read, *content, givenE2, failure, !report);
+    const std::optional<double> e2 = E2Of(*read, content, givenE2, failure, !report);
     if (!e2) {
         return failure;
     }
     if (report) {
-        const QByteArray bytes = Report(*content, *e2, tolerance);
+        const QByteArray bytes = Report(content, *e2, tolerance);
         out.write(bytes.constData(), bytes.size());
     } else {
-        out << fop::AnalysisListing(fop::Analyse(PointsOf(*content, *e2), *e2, tolerance));
+        out << fop::AnalysisListing(fop::Analyse(PointsOf(content, *e2), *e2, tolerance));
     }
     out.flush();
     return std::nullopt;
