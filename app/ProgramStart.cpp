@@ -68,7 +68,9 @@ StartRequest ReadCommandLine(QCoreApplication& app) {
     parser.process(app);
     if (parser.isSet(QStringLiteral("e2")) || parser.isSet(QStringLiteral("tolerance")) ||
         parser.isSet(QStringLiteral("units"))) {
-        std::fputs("--e2, --tolerance and --units go with --report or --analyse.\n", stderr);
+        std::fputs("--e2, --tolerance and --units go with --report or --analyse; --e2 and "
+                   "--units also with --pdf.\n",
+                   stderr);
         std::exit(2);
     }
     const QStringList files = parser.positionalArguments();

@@ -91,7 +91,8 @@ void AddNotes(ReportLines& lines, const calc::SheetNotes& notes) {
     lines.Add(QLatin1String(Separator));
 }
 
-// " feet" or " metres", and with a capital.
+// The readings' lines name their unit with a capital, the lines around them
+// in lower case, in either system as the imperial lines always have.
 QString LengthWord(shared::UnitSystem units, bool capital = false) {
     if (units == shared::UnitSystem::Metric) {
         return capital ? QStringLiteral(" Metres") : QStringLiteral(" metres");
