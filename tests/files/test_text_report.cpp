@@ -281,9 +281,6 @@ using stakewell::shared::UnitSystem;
 INSTANTIATE_TEST_SUITE_P(
     Units, BetweenElectrodes,
     testing::Values(
-        BetweenCase{"Feet", UnitSystem::Imperial, "20", "15",
-                    "   Wire Length, line    = 20 feet between electrodes, 60 feet in all\r\n"
-                    "   Wire Length, polygon = 15 feet between electrodes, 60 feet in all\r\n"},
         BetweenCase{
             "Metres", UnitSystem::Metric, "6.1", "4.5",
             "   Wire Length, line    = 6.1 metres between electrodes, 18.3 metres in all\r\n"
