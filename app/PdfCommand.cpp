@@ -1,10 +1,11 @@
 #include "PdfCommand.h"
 
-#include "fop/FopAnalysis.h"
 #include "cli/DataFileSheet.h"
+#include "fop/FopAnalysis.h"
 #include "graph/PlotScale.h"
 #include "graph/PlotState.h"
 #include "graph/TestReportPage.h"
+#include "files/TextReport.h"
 #include "soilwindow/SoilReportPage.h"
 
 #include <QApplication>
@@ -23,7 +24,9 @@ struct PdfRequest {
     QString dataFile;
     QString pdfFile;
     graph::Paper paper = graph::LocalePaper(QLocale::system().territory());
-    std::optional<double> e2;
+    // Checked once the file tells the unit it is given in.
+    std::optional<QString> e2;
+    std::optional<shared::UnitSystem> units;
 };
 
 struct Failure {
@@ -61,18 +64,17 @@ std::optional<Failure> Read(const QStringList& arguments, PdfRequest& request) {
             }
             request.paper = *paper;
         } else if (argument.section(u'=', 0, 0) == QStringLiteral("--e2")) {
-            const std::optional<QString> text = ValueOf(arguments, i, QStringLiteral("--e2"));
-            bool ok = false;
-            const double e2 = text ? text->trimmed().toDouble(&ok) : 0.0;
-            if (!ok || !std::isfinite(e2) || !(e2 > 0.0)) {
-                return Failure{2, QStringLiteral("--e2 needs a distance above 0 feet")};
+            request.e2 = ValueOf(arguments, i, QStringLiteral("--e2")).value_or(QString());
+        } else if (argument.section(u'=', 0, 0) == QStringLiteral("--units")) {
+            const std::optional<QString> name = ValueOf(arguments, i, QStringLiteral("--units"));
+            request.units = name ? cli::UnitsNamed(*name) : std::nullopt;
+            if (!request.units) {
+                return Failure{2, cli::UnitsRefusal(name.value_or(QString()))};
             }
-            request.e2 = e2;
         } else {
-            return Failure{
-                2,
-                QStringLiteral("\"%1\" does not go with --pdf, which takes only --paper and --e2")
-                    .arg(argument)};
+            return Failure{2, QStringLiteral("\"%1\" does not go with --pdf, which takes only "
+                                             "--paper, --e2 and --units")
+                                  .arg(argument)};
         }
     }
     return std::nullopt;
@@ -100,8 +102,17 @@ std::optional<Failure> Write(const PdfRequest& request) {
         return Failure{
             1, QStringLiteral("cannot read \"%1\": %2").arg(request.dataFile, file.Problem)};
     }
-    const files::DataFileContent& content = *file.Content;
-    const double e2 = request.e2.value_or(cli::FileE2(content));
+    const files::DataFileContent content =
+        cli::InUnits(*file.Content, request.units.value_or(file.Content->Units));
+    double e2 = cli::FileE2(content);
+    if (request.e2) {
+        bool ok = false;
+        e2 = request.e2->trimmed().toDouble(&ok);
+        if (!ok || !std::isfinite(e2) || !(e2 > 0.0)) {
+            return Failure{2, QStringLiteral("--e2 needs a distance above 0 %1")
+                                  .arg(cli::DistanceWord(content.Units))};
+        }
+    }
 
     // Text on a page needs the fonts of a GUI application, and the survey's
     // page paints its plot widget, which needs a widget application; there
@@ -121,8 +132,7 @@ std::optional<Failure> Write(const PdfRequest& request) {
     graph::PlotState state(readings, unused);
     const graph::PlotSpans spans = graph::ComputeExtents(state.fop, state.plot);
     graph::ComputeLimits(state.plot);
-    const fop::Result analysis =
-        fop::Analyse(state.fop, e2, fop::DefaultTolerancePercent);
+    const fop::Result analysis = fop::Analyse(state.fop, e2, fop::DefaultTolerancePercent);
     const QString problem = graph::WriteTestReportPdf(request.pdfFile, ReportOf(request, content),
                                                       {state, spans, analysis}, request.paper);
     if (!problem.isEmpty()) {

@@ -40,9 +40,13 @@ StartRequest ReadCommandLine(QCoreApplication& app) {
          QStringLiteral("With --pdf: a4 or letter; the locale's paper unless given."),
          QStringLiteral("paper")},
         {QStringLiteral("e2"),
-         QStringLiteral("With --report, --analyse or --pdf: the E2 distance in feet, in place of "
-                        "the file's own."),
-         QStringLiteral("feet")},
+         QStringLiteral("With --report, --analyse or --pdf: the E2 distance in place of the "
+                        "file's own, in feet or metres as the report gives its distances."),
+         QStringLiteral("distance")},
+        {QStringLiteral("units"),
+         QStringLiteral("With --report, --analyse or --pdf: metric or imperial, to report the "
+                        "work in those units in place of the file's own."),
+         QStringLiteral("units")},
         {QStringLiteral("tolerance"),
          QStringLiteral("With --report or --analyse: the flatness tolerance in percent (5 "
                         "unless given)."),
@@ -62,8 +66,11 @@ StartRequest ReadCommandLine(QCoreApplication& app) {
          QStringLiteral("feet")},
     });
     parser.process(app);
-    if (parser.isSet(QStringLiteral("e2")) || parser.isSet(QStringLiteral("tolerance"))) {
-        std::fputs("--e2 and --tolerance go with --report or --analyse.\n", stderr);
+    if (parser.isSet(QStringLiteral("e2")) || parser.isSet(QStringLiteral("tolerance")) ||
+        parser.isSet(QStringLiteral("units"))) {
+        std::fputs("--e2, --tolerance and --units go with --report or --analyse; --e2 and "
+                   "--units also with --pdf.\n",
+                   stderr);
         std::exit(2);
     }
     const QStringList files = parser.positionalArguments();

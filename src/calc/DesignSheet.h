@@ -61,6 +61,7 @@ struct InputRow {
     FilePlace Place;
     const char* ReportLabel; // its line of the design report, with the "= "; none when empty
     const char* ReportUnit;
+    const char* MetricReportUnit;
 };
 
 struct ResultRow {
@@ -69,54 +70,60 @@ struct ResultRow {
     ReportBlock Block;
     const char* ReportLabel;
     const char* ReportUnit;
+    const char* MetricReportUnit;
 };
 
 inline constexpr std::array<InputRow, SheetInputCount> InputRows{{
     {SheetInput::EarthResistivity, "tbxEarthRes", "/Earth_Restivity", FilePlace::BeforeReadings,
-     "   Earth Restivity      = ", " meter-Ohms"},
+     "   Earth Restivity      = ", " meter-Ohms", " meter-Ohms"},
     {SheetInput::ElectrodeLength, "tbxElectLen", "/Electrode/Length", FilePlace::BeforeReadings,
-     "   Electrode Length     = ", " feet"},
+     "   Electrode Length     = ", " feet", " metres"},
     {SheetInput::ElectrodeDiameter, "tbxElectDia", "/Electrode/Diameter", FilePlace::BeforeReadings,
-     "   Electrode Diameter   = ", " inches"},
+     "   Electrode Diameter   = ", " inches", " millimetres"},
     {SheetInput::ElectrodeCount, "tbxNumElect", "/Electrode/Number", FilePlace::BeforeReadings,
-     "   Number of Electrodes = ", ""},
+     "   Number of Electrodes = ", "", ""},
     {SheetInput::WireLength, "tbxWireLen", "/Wire/Length", FilePlace::BeforeReadings,
-     "   Wire Length          = ", " feet"},
+     "   Wire Length          = ", " feet", " metres"},
     {SheetInput::WireDiameter, "tbxWireDia", "/Wire/Diameter", FilePlace::BeforeReadings,
-     "   Wire Diameter        = ", " inches"},
+     "   Wire Diameter        = ", " inches", " millimetres"},
     {SheetInput::WireDepth, "tbxWireDepth", "/Wire/Depth", FilePlace::BeforeReadings,
-     "   Wire Depth           = ", " feet"},
-    {SheetInput::FourPointOhms, "tbxMVal", "/4Pt/MVal", FilePlace::AfterReadings, "", ""},
-    {SheetInput::FourPointE2, "tbx4ptE2", "/4Pt/E2", FilePlace::AfterReadings, "", ""},
+     "   Wire Depth           = ", " feet", " metres"},
+    {SheetInput::FourPointOhms, "tbxMVal", "/4Pt/MVal", FilePlace::AfterReadings, "", "", ""},
+    {SheetInput::FourPointE2, "tbx4ptE2", "/4Pt/E2", FilePlace::AfterReadings, "", "", ""},
 }};
 
 inline constexpr std::array<ResultRow, SheetResultCount> ResultRows{{
     {SheetResult::OneElectrode, "lbOneElectRes", ReportBlock::Single,
-     "Single Electrode Resistance = ", " Ohms"},
+     "Single Electrode Resistance = ", " Ohms", " Ohms"},
     {SheetResult::LinearSpacing, "lbLinearSpace", ReportBlock::Linear,
-     "Electrode spacing    = ", " feet"},
+     "Electrode spacing    = ", " feet", " metres"},
     {SheetResult::LinearElectrodes, "lbLinearElect", ReportBlock::Linear,
-     "Electrode resistance = ", " Ohms"},
+     "Electrode resistance = ", " Ohms", " Ohms"},
     {SheetResult::LinearWire, "lbLinearWire", ReportBlock::Linear,
-     "Wire resistance      = ", " Ohms"},
+     "Wire resistance      = ", " Ohms", " Ohms"},
     {SheetResult::LinearMutual, "LbLinearMutual", ReportBlock::Linear,
-     "Mutual resistance    = ", " Ohms"},
+     "Mutual resistance    = ", " Ohms", " Ohms"},
     {SheetResult::LinearTotal, "lbLinearTotal", ReportBlock::Linear,
-     "Total resistance     = ", " Ohms"},
+     "Total resistance     = ", " Ohms", " Ohms"},
     {SheetResult::PolygonSpacing, "lbRectSpace", ReportBlock::Polygon,
-     "Electrode spacing    = ", " feet"},
+     "Electrode spacing    = ", " feet", " metres"},
     {SheetResult::PolygonElectrodes, "lbRectElect", ReportBlock::Polygon,
-     "Electrode resistance = ", " Ohms"},
+     "Electrode resistance = ", " Ohms", " Ohms"},
     {SheetResult::PolygonWire, "lbRectWire", ReportBlock::Polygon,
-     "Wire resistance      = ", " Ohms"},
+     "Wire resistance      = ", " Ohms", " Ohms"},
     {SheetResult::PolygonMutual, "lbRectMutual", ReportBlock::Polygon,
-     "Mutual resistance    = ", " Ohms"},
+     "Mutual resistance    = ", " Ohms", " Ohms"},
     {SheetResult::PolygonTotal, "lbRectTotal", ReportBlock::Polygon,
-     "Total resistance     = ", " Ohms"},
-    {SheetResult::ProbeP1, "lbP1", ReportBlock::None, "", ""},
-    {SheetResult::ProbeP2, "lbP2", ReportBlock::None, "", ""},
-    {SheetResult::FourPointResistivity, "lbEarthRes", ReportBlock::None, "", ""},
+     "Total resistance     = ", " Ohms", " Ohms"},
+    {SheetResult::ProbeP1, "lbP1", ReportBlock::None, "", "", ""},
+    {SheetResult::ProbeP2, "lbP2", ReportBlock::None, "", "", ""},
+    {SheetResult::FourPointResistivity, "lbEarthRes", ReportBlock::None, "", "", ""},
 }};
+
+// A row's unit in the design report of a work kept in `units`.
+template <typename Row> const char* ReportUnitIn(const Row& row, shared::UnitSystem units) {
+    return units == shared::UnitSystem::Metric ? row.MetricReportUnit : row.ReportUnit;
+}
 
 // One text for each input or each result, reached by its key.
 template <typename Key, std::size_t Count> struct SheetTexts {

@@ -9,6 +9,7 @@
 #include "fop/AnalysisText.h"
 #include "shared/NumberReading.h"
 #include "work/SiteWork.h"
+#include "work/UnitReading.h"
 #include "work/WorkReport.h"
 
 #include <QMap>
@@ -27,7 +28,8 @@ using files::DataFileContent;
 constexpr const char* InitialE2Text = "50";
 
 const QStringList ValueOptions{QStringLiteral("--report"), QStringLiteral("--analyse"),
-                               QStringLiteral("--e2"), QStringLiteral("--tolerance")};
+                               QStringLiteral("--e2"), QStringLiteral("--tolerance"),
+                               QStringLiteral("--units")};
 
 struct Failure {
     int status;
@@ -87,22 +89,26 @@ QByteArray Report(const DataFileContent& content, double e2, double tolerancePer
     return files::TextReport(report);
 }
 
-// The E2 distance: --e2 when given, else the file's own.
-std::optional<double> E2Of(const DataFileContent& content, const std::optional<double>& given,
-                           std::optional<Failure>& failure, bool required) {
+// The E2 distance: --e2 when given, else the file's own. `read` is the file
+// as read, which tells whether it holds one; `content` the work reported on.
+std::optional<double> E2Of(const DataFileContent& read, const DataFileContent& content,
+                           const std::optional<double>& given, std::optional<Failure>& failure,
+                           bool required) {
     if (given) {
         return given;
     }
-    const std::optional<QString>& stored = content.Choices.FOPE2;
+    const QString word = DistanceWord(content.Units);
+    const std::optional<QString>& stored = read.Choices.FOPE2;
     if (!stored && required) {
-        failure = Failure{2, QStringLiteral("--analyse needs the E2 distance: --e2 FEET")};
+        failure = Failure{
+            2, QStringLiteral("--analyse needs the E2 distance: --e2 %1").arg(word.toUpper())};
         return std::nullopt;
     }
     const double e2 = FileE2(content);
     if (required && !(e2 > 0.0 && std::isfinite(e2))) {
         failure = Failure{1, QStringLiteral("the file's E2 distance \"%1\" is not a distance "
-                                            "above 0 feet: give it with --e2 FEET")
-                                 .arg(*stored)};
+                                            "above 0 %2: give it with --e2 %3")
+                                 .arg(*stored, word, word.toUpper())};
         return std::nullopt;
     }
     return e2;
@@ -120,13 +126,11 @@ std::optional<Failure> Run(const QStringList& arguments, std::ostream& out) {
     }
     const QString fileName =
         values.value(report ? QStringLiteral("--report") : QStringLiteral("--analyse"));
-    const QString e2Text = values.value(QStringLiteral("--e2"));
-    std::optional<double> givenE2;
-    if (values.contains(QStringLiteral("--e2"))) {
-        givenE2 = PositiveNumber(e2Text);
-        if (!givenE2) {
-            return Failure{
-                2, QStringLiteral("--e2 needs a distance above 0 feet, not \"%1\"").arg(e2Text)};
+    std::optional<shared::UnitSystem> units;
+    if (values.contains(QStringLiteral("--units"))) {
+        units = UnitsNamed(values.value(QStringLiteral("--units")));
+        if (!units) {
+            return Failure{2, UnitsRefusal(values.value(QStringLiteral("--units")))};
         }
     }
     double tolerance = fop::DefaultTolerancePercent;
@@ -138,19 +142,31 @@ std::optional<Failure> Run(const QStringList& arguments, std::ostream& out) {
         }
         tolerance = *given;
     }
-    const std::optional<DataFileContent> content = Read(fileName, failure);
-    if (!content) {
+    const std::optional<DataFileContent> read = Read(fileName, failure);
+    if (!read) {
         return failure;
     }
-    const std::optional<double> e2 = E2Of(*content, givenE2, failure, !report);
+    const DataFileContent content = InUnits(*read, units.value_or(read->Units));
+    // Given in the unit the work is reported in, which the file's decides
+    // unless --units asks for the other.
+    const QString e2Text = values.value(QStringLiteral("--e2"));
+    std::optional<double> givenE2;
+    if (values.contains(QStringLiteral("--e2"))) {
+        givenE2 = PositiveNumber(e2Text);
+        if (!givenE2) {
+            return Failure{2, QStringLiteral("--e2 needs a distance above 0 %1, not \"%2\"")
+                                  .arg(DistanceWord(content.Units), e2Text)};
+        }
+    }
+    const std::optional<double> e2 = E2Of(*read, content, givenE2, failure, !report);
     if (!e2) {
         return failure;
     }
     if (report) {
-        const QByteArray bytes = Report(*content, *e2, tolerance);
+        const QByteArray bytes = Report(content, *e2, tolerance);
         out.write(bytes.constData(), bytes.size());
     } else {
-        out << fop::AnalysisListing(fop::Analyse(PointsOf(*content, *e2), *e2, tolerance));
+        out << fop::AnalysisListing(fop::Analyse(PointsOf(content, *e2), *e2, tolerance));
     }
     out.flush();
     return std::nullopt;
@@ -170,8 +186,45 @@ files::ReportContent DesignOf(const DataFileContent& content) {
     return report;
 }
 
+std::optional<shared::UnitSystem> UnitsNamed(const QString& name) {
+    if (name.compare(QStringLiteral("metric"), Qt::CaseInsensitive) == 0) {
+        return shared::UnitSystem::Metric;
+    }
+    if (name.compare(QStringLiteral("imperial"), Qt::CaseInsensitive) == 0) {
+        return shared::UnitSystem::Imperial;
+    }
+    return std::nullopt;
+}
+
+QString UnitsRefusal(const QString& given) {
+    return QStringLiteral("--units is metric or imperial, not \"%1\"").arg(given);
+}
+
+DataFileContent InUnits(const DataFileContent& content, shared::UnitSystem units) {
+    if (content.Units == units) {
+        return content;
+    }
+    DataFileContent taken = content;
+    // The window converts the E2 its box holds, which for a file without one
+    // is the box's first value.
+    taken.Choices.FOPE2 = content.Choices.FOPE2.value_or(QLatin1String(InitialE2Text));
+    work::SiteWork work;
+    work.Take(taken);
+    work.ChangeUnits(units);
+    DataFileContent converted = work.Content();
+    converted.MainTop = content.MainTop;
+    converted.MainLeft = content.MainLeft;
+    converted.Graph = content.Graph;
+    return converted;
+}
+
+QString DistanceWord(shared::UnitSystem units) {
+    return units == shared::UnitSystem::Metric ? QStringLiteral("metres") : QStringLiteral("feet");
+}
+
 fop::FallOfPotential PointsOf(const DataFileContent& content, double e2) {
     fop::FallOfPotential fop;
+    fop.Units = content.Units;
     fop.Replace(content.FOPPoints, content.PointCount());
     fop.FOPE2Distance = e2;
     fop.FOPE1Position = 0.0;
@@ -181,7 +234,7 @@ fop::FallOfPotential PointsOf(const DataFileContent& content, double e2) {
 double FileE2(const DataFileContent& content) {
     // Read as the window reads its box, so both use the same distance.
     const std::optional<QString>& stored = content.Choices.FOPE2;
-    return shared::ReadNumber(stored ? stored->toStdString() : std::string(InitialE2Text));
+    return work::ReadLength(stored.value_or(QLatin1String(InitialE2Text)), content.Units);
 }
 
 std::optional<int> RunFieldCommand(const QStringList& arguments, std::ostream& out,

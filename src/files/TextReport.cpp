@@ -1,7 +1,9 @@
 #include "files/TextReport.h"
 
+#include "files/DataFileCheck.h"
 #include "fop/AnalysisText.h"
 #include "shared/TextForm.h"
+#include "shared/TypedNumber.h"
 
 namespace stakewell::files {
 namespace {
@@ -28,11 +30,11 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-void AddResults(ReportLines& lines, const calc::SheetResults& results, calc::ReportBlock block) {
+void AddResults(ReportLines& lines, const ReportContent& content, calc::ReportBlock block) {
     for (const calc::ResultRow& row : calc::ResultRows) {
         if (row.Block == block) {
-            lines.Add(QLatin1String(row.ReportLabel) + Text(results[row.Result]) +
-                      QLatin1String(row.ReportUnit));
+            lines.Add(QLatin1String(row.ReportLabel) + Text(content.Results[row.Result]) +
+                      QLatin1String(calc::ReportUnitIn(row, content.Units)));
         }
     }
 }
@@ -88,15 +90,25 @@ void AddNotes(ReportLines& lines, const calc::SheetNotes& notes) {
     lines.Add(QLatin1String(Separator));
 }
 
+// The readings' lines name their unit with a capital, the lines around them
+// in lower case, in either system as the imperial lines always have.
+QString LengthWord(shared::UnitSystem units, bool capital = false) {
+    if (units == shared::UnitSystem::Metric) {
+        return capital ? QStringLiteral(" Metres") : QStringLiteral(" metres");
+    }
+    return capital ? QStringLiteral(" Feet") : QStringLiteral(" feet");
+}
+
 void AddFallOfPotential(ReportLines& lines, const fop::FallOfPotential& fop) {
     lines.Add(QStringLiteral("----------- Fall of Potential Case ----------------------"));
-    lines.Add(QStringLiteral("E1(P1)= ") + DoubleText(fop.FOPE1Position) + QStringLiteral(" feet"));
+    lines.Add(QStringLiteral("E1(P1)= ") + DoubleText(fop.FOPE1Position) + LengthWord(fop.Units));
     for (int i = 1; i <= fop.PointCount(); ++i) {
         const fop::FOPPoint& point = fop.FOPPoints()[static_cast<std::size_t>(i)];
-        lines.Add(QStringLiteral("P2 = ") + DoubleText(point.Distance) + QStringLiteral(" Feet  ") +
-                  DoubleText(point.Ohms) + QStringLiteral(" Ohms"));
+        lines.Add(QStringLiteral("P2 = ") + DoubleText(point.Distance) +
+                  LengthWord(fop.Units, true) + QStringLiteral("  ") + DoubleText(point.Ohms) +
+                  QStringLiteral(" Ohms"));
     }
-    lines.Add(QStringLiteral("E2    = ") + DoubleText(fop.FOPE2Distance) + QStringLiteral(" feet"));
+    lines.Add(QStringLiteral("E2    = ") + DoubleText(fop.FOPE2Distance) + LengthWord(fop.Units));
     lines.Add(QLatin1String(Separator));
 }
 
@@ -111,14 +123,23 @@ void AddAnalysis(ReportLines& lines, const fop::FallOfPotential& fop, double tol
     lines.Add(QLatin1String(Separator));
 }
 
-void AddWireBetween(ReportLines& lines, const WireBetweenReport& wire) {
-    const auto line = [&lines](const char* label, const QString& span, float total) {
-        lines.Add(QLatin1String(label) + span + QStringLiteral(" feet between electrodes, ") +
-                  QString::fromStdString(shared::SingleText(total)) +
-                  QStringLiteral(" feet in all"));
+void AddWireBetween(ReportLines& lines, const WireBetweenReport& wire, shared::UnitSystem units) {
+    const QString unit = LengthWord(units);
+    const auto line = [&lines, &unit](const char* label, const QString& span, float total) {
+        lines.Add(QLatin1String(label) + span + unit + QStringLiteral(" between electrodes, ") +
+                  QString::fromStdString(shared::SingleText(total)) + unit +
+                  QStringLiteral(" in all"));
     };
     line("   Wire Length, line    = ", wire.Line, wire.LineTotal);
     line("   Wire Length, polygon = ", wire.Polygon, wire.PolygonTotal);
+}
+
+// A length box's text as the work reads it, in the box's own unit: a decimal
+// comma, and a length typed with another unit.
+std::string LengthText(const std::string& typed, shared::UnitSystem units) {
+    return shared::ReadTyped(typed,
+                             {files::ReadsDecimalComma(units), shared::Measure::Length, units})
+        .text;
 }
 
 } // namespace
@@ -152,8 +173,9 @@ QStringList SoilReportLines(const soil::SoilSurvey& soil, const soil::DesignRod&
 }
 
 WireBetweenReport BetweenReport(const std::string& electrodeCount,
-                                const calc::WireBetweenInputs& between) {
-    const calc::WireTotals totals = calc::BetweenWireTotals(electrodeCount, between);
+                                const calc::WireBetweenInputs& between, shared::UnitSystem units) {
+    const calc::WireTotals totals = calc::BetweenWireTotals(
+        electrodeCount, {LengthText(between.Line, units), LengthText(between.Polygon, units)});
     return {Text(between.Line), Text(between.Polygon), totals.Line, totals.Polygon};
 }
 
@@ -168,23 +190,23 @@ QByteArray TextReport(const ReportContent& content) {
             continue;
         }
         if (row.Input == calc::SheetInput::WireLength && content.WireBetween) {
-            AddWireBetween(lines, *content.WireBetween);
+            AddWireBetween(lines, *content.WireBetween, content.Units);
         } else {
             lines.Add(QLatin1String(row.ReportLabel) + Text(content.Inputs[row.Input]) +
-                      QLatin1String(row.ReportUnit));
+                      QLatin1String(calc::ReportUnitIn(row, content.Units)));
         }
     }
     lines.Add({});
     lines.Add(QLatin1String(Separator));
     lines.Add(QStringLiteral("Results:"));
     lines.Add({});
-    AddResults(lines, content.Results, calc::ReportBlock::Single);
+    AddResults(lines, content, calc::ReportBlock::Single);
     lines.Add({});
     lines.Add(QStringLiteral("------------- Linear Case -------------------------------"));
-    AddResults(lines, content.Results, calc::ReportBlock::Linear);
+    AddResults(lines, content, calc::ReportBlock::Linear);
     lines.Add({});
     lines.Add(QStringLiteral("------------- Rectangular Case --------------------------"));
-    AddResults(lines, content.Results, calc::ReportBlock::Polygon);
+    AddResults(lines, content, calc::ReportBlock::Polygon);
     lines.Add(QLatin1String(Separator));
     if (content.FallOfPotential != nullptr && content.FallOfPotential->PointCount() >= 2) {
         AddFallOfPotential(lines, *content.FallOfPotential);

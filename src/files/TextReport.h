@@ -1,10 +1,10 @@
 #pragma once
 
-#include "fop/FopAnalysis.h"
-#include "soil/SoilSurvey.h"
 #include "calc/DesignSheet.h"
 #include "files/SiteRecord.h"
+#include "fop/FopAnalysis.h"
 #include "fop/FopPoints.h"
+#include "soil/SoilSurvey.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,7 +15,7 @@
 namespace stakewell::files {
 
 // The wire as given between electrodes: the box texts as typed and the
-// lengths they give, from which the results were computed.
+// lengths they give, from which the results were computed, in the work's unit.
 struct WireBetweenReport {
     QString Line;
     QString Polygon;
@@ -26,6 +26,8 @@ struct WireBetweenReport {
 // What the design report copies from the window: field texts and result
 // captions exactly as shown, and the fall-of-potential list.
 struct ReportContent {
+    // The unit the lengths below are typed and shown in.
+    shared::UnitSystem Units = shared::UnitSystem::Imperial;
     calc::SheetInputs Inputs;
     calc::SheetResults Results;
     // Why a figure is empty or to be taken with care; a section of its own
@@ -49,9 +51,9 @@ struct ReportContent {
 };
 
 // The wire part of a report whose results come from lengths between
-// electrodes.
+// electrodes, typed in `units`.
 WireBetweenReport BetweenReport(const std::string& electrodeCount,
-                                const calc::WireBetweenInputs& between);
+                                const calc::WireBetweenInputs& between, shared::UnitSystem units);
 
 // The survey's section: the readings as taken, then the figures a design takes
 // from them, with a rod of the design's electrode length.

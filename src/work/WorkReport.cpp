@@ -4,6 +4,7 @@ namespace stakewell::work {
 
 files::ReportContent WorkReport(const SiteWork& work, double tolerancePercent) {
     files::ReportContent report;
+    report.Units = work.Units();
     for (std::size_t i = 0; i < work.Design().Inputs().size(); ++i) {
         report.Inputs.Texts[i] = work.Design().Inputs()[i].toStdString();
     }
@@ -17,7 +18,8 @@ files::ReportContent WorkReport(const SiteWork& work, double tolerancePercent) {
     if (work.Design().Wire().Length == 1) {
         report.WireBetween = files::BetweenReport(report.Inputs[calc::SheetInput::ElectrodeCount],
                                                   {work.Design().Wire().Between[0].toStdString(),
-                                                   work.Design().Wire().Between[1].toStdString()});
+                                                   work.Design().Wire().Between[1].toStdString()},
+                                                  work.Units());
     }
     return report;
 }

@@ -1,10 +1,13 @@
 #include "files/TextReport.h"
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <numbers>
 
 #include <array>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -43,6 +46,8 @@ ReportContent Content(const stakewell::fop::FallOfPotential* fop) {
     content.Results = {
         {"25.6", "10.00", "7.1", "8.2", "1.3", "4.4", "7.50", "6.1", "", "1.1", "3.9"}};
     content.FallOfPotential = fop;
+    // The design's rod, as the work reads it from the electrode length.
+    content.Rod = {10.0};
     return content;
 }
 
@@ -193,5 +198,103 @@ TEST(TextReport, ASiteRecordFollowsTheSpecifiedLinesOnlyWhenFilled) {
                          "            Frost at 0.5 m.\r\n"
                          "-------------------------------------------------------\r\n");
 }
+
+// The same design typed in metres and millimetres: each length names its
+// unit in words, the resistances and the readings' resistances as they were.
+TEST(TextReport, AMetricWorkGivesItsLengthsInMetresAndMillimetres) {
+    ReportContent content;
+    content.Units = stakewell::shared::UnitSystem::Metric;
+    content.Inputs = {{"100", "3.048", "15.875", "4", "12.192", "5.189", "0.4572"}};
+    content.Results = {
+        {"25.6", "3.05", "7.1", "8.2", "1.3", "4.4", "2.29", "6.1", "5.0", "1.1", "3.9"}};
+    stakewell::fop::FallOfPotential fop;
+    fop.Units = stakewell::shared::UnitSystem::Metric;
+    fop.FOPE2Distance = 30.48;
+    fop.AddPoint(3.048, 5.0);
+    fop.AddPoint(6.096, 7.5);
+    content.FallOfPotential = &fop;
+    const std::string report = stakewell::files::TextReport(content).toStdString();
+    const std::string expected = std::string(Head) +
+                                 "   Earth Restivity      = 100 meter-Ohms\r\n"
+                                 "   Electrode Length     = 3.048 metres\r\n"
+                                 "   Electrode Diameter   = 15.875 millimetres\r\n"
+                                 "   Number of Electrodes = 4\r\n"
+                                 "   Wire Length          = 12.192 metres\r\n"
+                                 "   Wire Diameter        = 5.189 millimetres\r\n"
+                                 "   Wire Depth           = 0.4572 metres\r\n"
+                                 "\r\n"
+                                 "-------------------------------------------------------\r\n"
+                                 "Results:\r\n"
+                                 "\r\n"
+                                 "Single Electrode Resistance = 25.6 Ohms\r\n"
+                                 "\r\n"
+                                 "------------- Linear Case -------------------------------\r\n"
+                                 "Electrode spacing    = 3.05 metres\r\n"
+                                 "Electrode resistance = 7.1 Ohms\r\n"
+                                 "Wire resistance      = 8.2 Ohms\r\n"
+                                 "Mutual resistance    = 1.3 Ohms\r\n"
+                                 "Total resistance     = 4.4 Ohms\r\n"
+                                 "\r\n"
+                                 "------------- Rectangular Case --------------------------\r\n"
+                                 "Electrode spacing    = 2.29 metres\r\n"
+                                 "Electrode resistance = 6.1 Ohms\r\n"
+                                 "Wire resistance      = 5.0 Ohms\r\n"
+                                 "Mutual resistance    = 1.1 Ohms\r\n"
+                                 "Total resistance     = 3.9 Ohms\r\n"
+                                 "-------------------------------------------------------\r\n"
+                                 "----------- Fall of Potential Case ----------------------\r\n"
+                                 "E1(P1)= 0 metres\r\n"
+                                 "P2 = 3.048 Metres  5 Ohms\r\n"
+                                 "P2 = 6.096 Metres  7.5 Ohms\r\n"
+                                 "E2    = 30.48 metres\r\n"
+                                 "-------------------------------------------------------\r\n" +
+                                 AnalysisHeader + "E2 distance: 30.48 metres\r\n";
+    EXPECT_EQ(report.substr(0, expected.size()), expected);
+    EXPECT_EQ(report.find("feet"), std::string::npos) << report;
+}
+
+struct BetweenCase {
+    const char* name;
+    stakewell::shared::UnitSystem units;
+    const char* line;
+    const char* polygon;
+    const char* expected;
+};
+
+void PrintTo(const BetweenCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class BetweenElectrodes : public testing::TestWithParam<BetweenCase> {};
+
+// Four electrodes: three spans in a line, four around the polygon, in the
+// unit the spans were typed in.
+TEST_P(BetweenElectrodes, StatesTheSpansAndTotalsInTheWorksUnit) {
+    const BetweenCase& c = GetParam();
+    ReportContent content = Content(nullptr);
+    content.Units = c.units;
+    content.WireBetween = stakewell::files::BetweenReport("4", {c.line, c.polygon}, c.units);
+    const std::string report = stakewell::files::TextReport(content).toStdString();
+    EXPECT_NE(report.find(c.expected), std::string::npos) << report;
+}
+
+using stakewell::shared::UnitSystem;
+
+INSTANTIATE_TEST_SUITE_P(
+    Units, BetweenElectrodes,
+    testing::Values(
+        BetweenCase{
+            "Metres", UnitSystem::Metric, "6.1", "4.5",
+            "   Wire Length, line    = 6.1 metres between electrodes, 18.3 metres in all\r\n"
+            "   Wire Length, polygon = 4.5 metres between electrodes, 18 metres in all\r\n"},
+        BetweenCase{
+            "MetresWithDecimalCommas", UnitSystem::Metric, "6,1", "4,5",
+            "   Wire Length, line    = 6,1 metres between electrodes, 18.3 metres in all\r\n"
+            "   Wire Length, polygon = 4,5 metres between electrodes, 18 metres in all\r\n"},
+        BetweenCase{"FeetTypedInAMetricBox", UnitSystem::Metric, "20 ft", "",
+                    "   Wire Length, line    = 20 ft metres between electrodes, 18.288 metres in "
+                    "all\r\n"
+                    "   Wire Length, polygon =  metres between electrodes, 0 metres in all\r\n"}),
+    [](const auto& info) { return CaseName(info.index, {info.param.name}); });
 
 } // namespace
