@@ -2,11 +2,14 @@
 
 #include "ui_frmMain.h"
 
+#include "mainwindow/InputHint.h"
 #include "shared/DisplayPattern.h"
 #include "shared/NumberReading.h"
 #include "shared/TextForm.h"
+#include "work/UnitReading.h"
 
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QToolTip>
 
 #include <algorithm>
@@ -31,13 +34,16 @@ QString Text(double value) {
     return QString::fromStdString(shared::DoubleText(value));
 }
 
-// The refusal of a reading whose text is not wholly a number; nothing for a
-// text read in full. An empty box reads as 0 and is refused as such.
-std::optional<QString> NotWhollyANumber(const QString& text, const char* what) {
-    if (text.trimmed().isEmpty()) {
-        return std::nullopt;
+// The refusal of a reading whose text cannot be read one way only or is not
+// wholly a number; nothing for a text read in full. An empty box reads as 0
+// and is refused as such.
+std::optional<QString> NotWhollyANumber(const shared::TypedNumber& typed, const char* what) {
+    std::optional<std::string> reason;
+    if (!typed.refusal.empty()) {
+        reason = typed.refusal;
+    } else if (!QString::fromStdString(typed.text).trimmed().isEmpty()) {
+        reason = shared::NotANumberReason(typed.text);
     }
-    const std::optional<std::string> reason = shared::NotANumberReason(text.toStdString());
     if (!reason) {
         return std::nullopt;
     }
@@ -45,9 +51,29 @@ std::optional<QString> NotWhollyANumber(const QString& text, const char* what) {
         .arg(QLatin1String(what), QString::fromStdString(*reason));
 }
 
+// A box's hint in the work's unit system: why a text is refused, how a unit
+// typed with it was converted, and what the number reader makes of the rest.
+InputHint::Reader TypedHint(const work::SiteWork& work, std::optional<shared::Measure> measure) {
+    return [&work, measure](const QString& text) -> std::optional<QString> {
+        const shared::TypedNumber typed = work::ReadTypedText(text, work.Units(), measure);
+        if (!typed.refusal.empty()) {
+            return QString::fromStdString(typed.refusal);
+        }
+        QStringList lines;
+        if (!typed.conversion.empty()) {
+            lines.append(QString::fromStdString(typed.conversion));
+        }
+        if (const std::optional<QString> read =
+                InputHint::NumberHint(QString::fromStdString(typed.text))) {
+            lines.append(*read);
+        }
+        return lines.isEmpty() ? std::nullopt : std::optional(lines.join(u'\n'));
+    };
+}
+
 } // namespace
 
-FopPage::FopPage(Ui::frmMain& ui, work::SiteWork& work, QWidget& window)
+FopPage::FopPage(Ui::frmMain& ui, work::SiteWork& work, InputHint& hints, QWidget& window)
     : QObject(&window), ui(ui), work(work),
       showing(work.Observe([this](work::Aspects aspects) { Show(aspects); })),
       readOuts(work.Refresh().Listen(fop::FopRefresh::Stage::ReadOuts, [this] {
@@ -66,11 +92,31 @@ FopPage::FopPage(Ui::frmMain& ui, work::SiteWork& work, QWidget& window)
     for (QLineEdit* field : {ui.tbxFOPP2Feet, ui.tbxFOPP2Ohms}) {
         connect(field, &QLineEdit::returnPressed, this, &FopPage::cmdFOPAdd_Click);
     }
+    hints.Watch(ui.tbxFOPP2Feet, TypedHint(work, shared::Measure::Length));
+    hints.Watch(ui.tbxFOPP2Ohms, TypedHint(work, std::nullopt));
+    hints.Watch(ui.tbxFOPE2, TypedHint(work, shared::Measure::Length));
+    ShowUnitCaptions();
+}
+
+bool FopPage::Metric() const {
+    return work.Units() == shared::UnitSystem::Metric;
+}
+
+void FopPage::ShowUnitCaptions() {
+    const QString unit = Metric() ? tr("Metres") : tr("Feet");
+    for (QLabel* caption : {ui.Label18, ui.Label25, ui.Label21, ui.Label23}) {
+        caption->setText(unit);
+        // Grown, never shrunk: the caption's room is laid out for "Feet".
+        caption->resize(std::max(caption->width(), caption->sizeHint().width()), caption->height());
+    }
 }
 
 // Told before the refresh the change asks for, so the read-outs know what
 // changed.
 void FopPage::Show(work::Aspects aspects) {
+    if (aspects.Has(work::Aspect::Units)) {
+        ShowUnitCaptions();
+    }
     if (aspects.Has(work::Aspect::E2)) {
         if (ui.tbxFOPE2->text() != work.E2Text()) {
             writingE2 = true;
@@ -86,15 +132,19 @@ void FopPage::Show(work::Aspects aspects) {
 
 void FopPage::cmdFOPAdd_Click() {
     // A reading is taken only as typed in full: "31,2" must not become 31 Ohms.
-    for (const auto& [field, what] :
-         {std::pair{ui.tbxFOPP2Feet, "distance"}, std::pair{ui.tbxFOPP2Ohms, "resistance"}}) {
-        if (const std::optional<QString> refusal = NotWhollyANumber(field->text(), what)) {
+    const shared::TypedNumber distance =
+        work::ReadTypedText(ui.tbxFOPP2Feet->text(), work.Units(), shared::Measure::Length);
+    const shared::TypedNumber resistance =
+        work::ReadTypedText(ui.tbxFOPP2Ohms->text(), work.Units(), std::nullopt);
+    for (const auto& [typed, what] :
+         {std::pair{&distance, "distance"}, std::pair{&resistance, "resistance"}}) {
+        if (const std::optional<QString> refusal = NotWhollyANumber(*typed, what)) {
             ShowAddNotice(*refusal);
             return;
         }
     }
-    const double feet = ReadNumber(ui.tbxFOPP2Feet->text());
-    const double ohms = ReadNumber(ui.tbxFOPP2Ohms->text());
+    const double feet = shared::ReadNumber(distance.text);
+    const double ohms = shared::ReadNumber(resistance.text);
     const fop::AddRefusal refusal = work.Fop().CheckPoint(feet, ohms);
     if (refusal != fop::AddRefusal::None) {
         ShowAddNotice(AddRefusalText(refusal));
@@ -106,11 +156,26 @@ void FopPage::cmdFOPAdd_Click() {
         std::any_of(std::next(points.begin()), points.end(),
                     [feet](const fop::FOPPoint& p) { return p.Distance == feet; });
     work.AddReading(feet, ohms);
-    if (repeated) {
-        ShowAddNotice(tr("Added. A reading at %1 Feet was already in the list: the "
-                         "analysis uses the mean of the readings there.")
-                          .arg(Text(feet)));
+    if (const QString notice = AddedNotice(distance, repeated); !notice.isEmpty()) {
+        ShowAddNotice(notice);
     }
+}
+
+// What the user may not expect of a reading taken: a unit typed with its
+// distance converted, another reading already there.
+QString FopPage::AddedNotice(const shared::TypedNumber& distance, bool repeated) const {
+    const QString conversion = QString::fromStdString(distance.conversion);
+    if (!repeated) {
+        return conversion.isEmpty() ? QString() : tr("Added. %1").arg(conversion);
+    }
+    const QString at = Text(shared::ReadNumber(distance.text));
+    QString notice = Metric() ? tr("Added. A reading at %1 Metres was already in the list: the "
+                                   "analysis uses the mean of the readings there.")
+                                    .arg(at)
+                              : tr("Added. A reading at %1 Feet was already in the list: the "
+                                   "analysis uses the mean of the readings there.")
+                                    .arg(at);
+    return conversion.isEmpty() ? notice : conversion + u'\n' + notice;
 }
 
 void FopPage::cmdFOPRemove_Click() {
@@ -159,11 +224,14 @@ QString FopPage::AddRefusalText(fop::AddRefusal refusal) const {
         return tr("Not added: the resistance must be at most %1 Ohms.")
             .arg(Text(fop::LargestReading));
     case AddRefusal::DistanceOutsideE1E2:
-        return tr("Not added: the distance must be above 0 Feet and below the E2 "
-                  "distance, %1 Feet.")
+        return (Metric() ? tr("Not added: the distance must be above 0 Metres and below the E2 "
+                              "distance, %1 Metres.")
+                         : tr("Not added: the distance must be above 0 Feet and below the E2 "
+                              "distance, %1 Feet."))
             .arg(Text(work.Fop().FOPE2Distance));
     case AddRefusal::DistanceTooLarge:
-        return tr("Not added: the distance must be at most %1 Feet.")
+        return (Metric() ? tr("Not added: the distance must be at most %1 Metres.")
+                         : tr("Not added: the distance must be at most %1 Feet."))
             .arg(Text(fop::LargestReading));
     case AddRefusal::ListFull:
         return tr("Not added: the list already holds %1 points.").arg(fop::MaxFOPPoints);

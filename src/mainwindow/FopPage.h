@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fop/FopPoints.h"
+#include "shared/TypedNumber.h"
 #include "work/SiteWork.h"
 
 #include <QObject>
@@ -12,24 +13,30 @@ class frmMain;
 
 namespace stakewell::mainwindow {
 
+class InputHint;
+
 // The fall-of-potential page: the reading to add, the list's browser and the
-// E2 distance. Add, Remove and Clear are commands on the work; the page shows
-// the survey's read-outs at every refresh, before the graph plots it.
+// E2 distance, in the work's unit of length. Add, Remove and Clear are
+// commands on the work; the page shows the survey's read-outs at every
+// refresh, before the graph plots it.
 class FopPage : public QObject {
     Q_OBJECT
 
 public:
-    FopPage(Ui::frmMain& ui, work::SiteWork& work, QWidget& window);
+    FopPage(Ui::frmMain& ui, work::SiteWork& work, InputHint& hints, QWidget& window);
 
     void cmdFOPAdd_Click();
 
 private:
     void Show(work::Aspects aspects);
     void ShowReadOuts();
+    void ShowUnitCaptions();
+    bool Metric() const;
     void cmdFOPRemove_Click();
     void cmdFOPClear_Click();
     void HScroll1_Change(int value);
     QString AddRefusalText(fop::AddRefusal refusal) const;
+    QString AddedNotice(const shared::TypedNumber& distance, bool repeated) const;
     void ShowAddNotice(const QString& notice);
 
     Ui::frmMain& ui;

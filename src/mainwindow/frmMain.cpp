@@ -139,7 +139,7 @@ frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* paren
     inputHints = new InputHint(this);
     design = new DesignPage(*ui, work, *inputHints, *this);
     connect(design, &DesignPage::Recalculated, this, &frmMain::Recalculated);
-    fopPage = new FopPage(*ui, work, *this);
+    fopPage = new FopPage(*ui, work, *inputHints, *this);
     files = new WorkFiles(
         *this, work, plot, std::move(lastConfigFile),
         {[this] { design->ShowDiameterFraction(); },
@@ -310,8 +310,7 @@ void frmMain::SetUpFieldUse() {
     for (QLineEdit* field :
          {ui->tbxEarthRes, ui->tbxElectLen, ui->tbxNumer, ui->tbxDenom, ui->tbxElectDia,
           ui->tbxNumElect, ui->tbxWireDia, ui->tbxWireDepth, ui->tbxWireLen, ui->tbxWireBetween_0,
-          ui->tbxWireBetween_1, ui->tbxFOPP2Feet, ui->tbxFOPP2Ohms, ui->tbxFOPE2, ui->tbxMVal,
-          ui->tbx4ptE2}) {
+          ui->tbxWireBetween_1, ui->tbxMVal, ui->tbx4ptE2}) {
         inputHints->Watch(field, InputHint::NumberHint);
     }
     inputHints->Watch(ui->tbxWireAWG, InputHint::GaugeHint);
