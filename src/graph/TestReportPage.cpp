@@ -154,7 +154,9 @@ void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
     }
     design.Gap();
     design.Font(Sized(base, 10, true));
-    design.Line(QStringLiteral("Readings (E2 = %1 feet)")
+    const bool metric = plot.State.fop.Units == shared::UnitSystem::Metric;
+    design.Line((metric ? QStringLiteral("Readings (E2 = %1 metres)")
+                        : QStringLiteral("Readings (E2 = %1 feet)"))
                     .arg(QString::fromStdString(shared::DoubleText(plot.State.fop.FOPE2Distance))));
     design.Font(mono);
     const auto& points = plot.State.fop.FOPPoints();
@@ -166,7 +168,8 @@ void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
         }
         const auto& point = points[static_cast<std::size_t>(i)];
         const bool leftOut = plot.State.fop.BeyondE2(point);
-        design.Line(QStringLiteral("%1  %2 Feet  %3 Ohms%4")
+        design.Line((metric ? QStringLiteral("%1  %2 Metres  %3 Ohms%4")
+                            : QStringLiteral("%1  %2 Feet  %3 Ohms%4"))
                         .arg(i, 5)
                         .arg(QString::fromStdString(shared::DoubleText(point.Distance)), 10)
                         .arg(QString::fromStdString(shared::DoubleText(point.Ohms)), 10)
