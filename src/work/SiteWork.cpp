@@ -16,6 +16,15 @@ using calc::SheetInput;
 // session of edits must not pile up copies without bound.
 constexpr int HistoryLength = 100;
 
+// A survey not yet begun is written in the work's unit of length; one with
+// readings keeps the unit they were taken in.
+void FollowUnits(soil::SoilSurvey& survey, shared::UnitSystem units) {
+    if (!survey.Exists()) {
+        survey.unit =
+            units == shared::UnitSystem::Metric ? soil::LengthUnit::Metres : soil::LengthUnit::Feet;
+    }
+}
+
 } // namespace
 
 // A change of the readings kept as the list on each side of it, each as it
@@ -210,19 +219,19 @@ bool SiteWork::ChangeUnits(shared::UnitSystem units) {
         return false;
     }
     UnitTexts now = UnitTextsNow();
-    UnitTexts next = lastSwitch && lastSwitch->second == now ? lastSwitch->first
-                                                             : ConvertedTexts(now, units);
+    UnitTexts next =
+        lastSwitch && lastSwitch->second == now ? lastSwitch->first : ConvertedTexts(now, units);
     lastSwitch = std::pair{now, next};
-    history.push(new ValueCommand<UnitTexts>(
-        QStringLiteral("Change Units"), std::move(now), std::move(next),
-        [this](const UnitTexts& value) { RestoreUnitTexts(value); }));
+    history.push(
+        new ValueCommand<UnitTexts>(QStringLiteral("Change Units"), std::move(now), std::move(next),
+                                    [this](const UnitTexts& value) { RestoreUnitTexts(value); }));
     return true;
 }
 
 UnitTexts SiteWork::UnitTextsNow() const {
     const WireChoices& wire = design.Wire();
-    return {Units(), design.Inputs(), wire.Gauge, wire.Between, e2Text, fop.FOPPoints(),
-            fop.FOPCurrent()};
+    return {Units(), design.Inputs(), wire.Gauge,      wire.Between,
+            e2Text,  fop.FOPPoints(), fop.FOPCurrent()};
 }
 
 void SiteWork::RestoreUnitTexts(const UnitTexts& texts) {
@@ -231,7 +240,8 @@ void SiteWork::RestoreUnitTexts(const UnitTexts& texts) {
     fop.Replace(texts.points, texts.current);
     fop.FOPE2Distance = ReadLength(e2Text, Units());
     fop.Units = Units();
-    Changed(Aspect::Units | Aspect::Design | Aspect::Readings | Aspect::E2);
+    FollowUnits(soil, Units());
+    Changed(Aspect::Units | Aspect::Design | Aspect::Readings | Aspect::E2 | Aspect::Soil);
 }
 
 files::DataFileContent SiteWork::Content() const {
@@ -254,6 +264,7 @@ void SiteWork::Take(const files::DataFileContent& content) {
     lastSwitch.reset();
     fop.FOPE1Position = 0.0;
     soil = content.Soil;
+    FollowUnits(soil, Units());
     site = content.Site;
     Changed(Aspects::All());
 }
