@@ -92,6 +92,9 @@ FopPage::FopPage(Ui::frmMain& ui, work::SiteWork& work, InputHint& hints, QWidge
     for (QLineEdit* field : {ui.tbxFOPP2Feet, ui.tbxFOPP2Ohms}) {
         connect(field, &QLineEdit::returnPressed, this, &FopPage::cmdFOPAdd_Click);
     }
+    for (QLabel* caption : {ui.Label18, ui.Label25, ui.Label21, ui.Label23}) {
+        unitCaptions.push_back({caption, caption->geometry(), caption->text()});
+    }
     hints.Watch(ui.tbxFOPP2Feet, TypedHint(work, shared::Measure::Length));
     hints.Watch(ui.tbxFOPP2Ohms, TypedHint(work, std::nullopt));
     hints.Watch(ui.tbxFOPE2, TypedHint(work, shared::Measure::Length));
@@ -102,12 +105,17 @@ bool FopPage::Metric() const {
     return work.Units() == shared::UnitSystem::Metric;
 }
 
+// "Metres" is wider than the "Feet" the page was laid out for: a caption that
+// would run into its frame's edge moves towards the box it names.
 void FopPage::ShowUnitCaptions() {
-    const QString unit = Metric() ? tr("Metres") : tr("Feet");
-    for (QLabel* caption : {ui.Label18, ui.Label25, ui.Label21, ui.Label23}) {
-        caption->setText(unit);
-        // Grown, never shrunk: the caption's room is laid out for "Feet".
-        caption->resize(std::max(caption->width(), caption->sizeHint().width()), caption->height());
+    constexpr int FrameEdge = 2;
+    for (const Caption& caption : unitCaptions) {
+        caption.label->setText(Metric() ? tr("Metres") : caption.feet);
+        QRect place = caption.place;
+        place.setWidth(std::max(place.width(), caption.label->sizeHint().width()));
+        place.moveLeft(std::min(place.left(), caption.label->parentWidget()->width() - FrameEdge -
+                                                  place.width()));
+        caption.label->setGeometry(place);
     }
 }
 

@@ -5,7 +5,12 @@
 #include "work/SiteWork.h"
 
 #include <QObject>
+#include <QRect>
 #include <QString>
+
+#include <vector>
+
+class QLabel;
 
 namespace Ui {
 class frmMain;
@@ -43,6 +48,13 @@ private:
     work::SiteWork& work;
     work::WorkObservers::Subscription showing;
     fop::FopRefresh::Subscription readOuts;
+    // The unit captions as the page lays them out, for feet.
+    struct Caption {
+        QLabel* label;
+        QRect place;
+        QString feet;
+    };
+    std::vector<Caption> unitCaptions;
     // Whether the refresh under way writes the current point into the P2
     // boxes: a change of E2 alone leaves a reading typed there to be added.
     bool showCurrentPoint = true;

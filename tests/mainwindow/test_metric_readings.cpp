@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -68,18 +70,25 @@ INSTANTIATE_TEST_SUITE_P(
         return CaseName(info.index, {info.param.name});
     });
 
-TEST(MetricReadings, CaptionsFollowTheUnitSystem) {
+TEST(MetricReadings, CaptionsFollowTheUnitSystemWithinTheirFrames) {
     MainWindowDriver form;
     form.SelectTab(5);
     const char* const captions[] = {"Label18", "Label25", "Label21", "Label23"};
+    std::vector<QRect> laidOut;
+    for (const char* caption : captions) {
+        laidOut.push_back(form.Label(caption)->geometry());
+    }
     form.Window().Work().ChangeUnits(UnitSystem::Metric);
     for (const char* caption : captions) {
-        EXPECT_EQ(form.Text(caption), "Metres") << caption;
-        EXPECT_GE(form.Label(caption)->width(), form.Label(caption)->sizeHint().width());
+        const QLabel* label = form.Label(caption);
+        EXPECT_EQ(label->text(), "Metres") << caption;
+        EXPECT_GE(label->width(), label->sizeHint().width()) << caption;
+        EXPECT_LT(label->geometry().right(), label->parentWidget()->width() - 1) << caption;
     }
     form.Window().Work().History().undo();
-    for (const char* caption : captions) {
-        EXPECT_EQ(form.Text(caption), "Feet") << caption;
+    for (std::size_t i = 0; i < std::size(captions); ++i) {
+        EXPECT_EQ(form.Text(captions[i]), "Feet") << captions[i];
+        EXPECT_EQ(form.Label(captions[i])->geometry(), laidOut[i]) << captions[i];
     }
 }
 
