@@ -22,6 +22,7 @@
 #include "shared/Twips.h"
 #include "soilwindow/SoilReportPage.h"
 #include "soilwindow/frmSoil.h"
+#include "work/UnitReading.h"
 #include "work/WorkReport.h"
 
 #include <QAction>
@@ -98,10 +99,11 @@ graph::TestReportContent TestReportOf(const work::SiteWork& work, double toleran
     if (work.Soil().Exists()) {
         content.FurtherPages.emplace_back(
             [soil = work.Soil(),
-             rodFeet = shared::ReadNumber(
-                 work.Design().Input(calc::SheetInput::ElectrodeLength).toStdString())](
-                QPainter& painter, const QRectF& page, qreal pixelWidth) {
-                soilwindow::PaintSoilReportPage(painter, page, pixelWidth, soil, rodFeet);
+             rodFeet = work::ReadLengthInFeet(
+                 work.Design().Input(calc::SheetInput::ElectrodeLength), work.Units()),
+             rodUnit = work::SoilUnitOf(work.Units())](QPainter& painter, const QRectF& page,
+                                                       qreal pixelWidth) {
+                soilwindow::PaintSoilReportPage(painter, page, pixelWidth, soil, rodFeet, rodUnit);
             });
     }
     return content;

@@ -157,7 +157,7 @@ std::string FigureText(double value, int decimals) {
 }
 
 std::vector<std::string> SoilLines(const SoilSurvey& survey, const SoilAnalysis& analysis,
-                                   std::optional<double> rodFeet) {
+                                   std::optional<double> rodFeet, LengthUnit rodUnit) {
     std::vector<std::string> lines;
     if (!analysis.problem.empty()) {
         lines.push_back("No soil model: " + analysis.problem);
@@ -188,8 +188,10 @@ std::vector<std::string> SoilLines(const SoilSurvey& survey, const SoilAnalysis&
     }
     if (analysis.fit && rodFeet) {
         const std::optional<double> rod = RodResistivity(analysis.fit->soil, *rodFeet);
-        lines.push_back("Resistivity for a rod of " + LengthText(*rodFeet, LengthUnit::Feet) +
-                        ": " + (rod ? Resistivity(*rod) : std::string("none")));
+        const double length =
+            rodUnit == LengthUnit::Metres ? Metres(*rodFeet, LengthUnit::Feet) : *rodFeet;
+        lines.push_back("Resistivity for a rod of " + LengthText(length, rodUnit) + ": " +
+                        (rod ? Resistivity(*rod) : std::string("none")));
     }
     if (analysis.fit && analysis.fit->threeLayersLikely) {
         lines.emplace_back("Note: three layers likely");

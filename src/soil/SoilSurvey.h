@@ -55,8 +55,10 @@ std::string FigureText(double value, int decimals);
 // resistivities, with `rodFeet` the resistivity a rod of that length sees,
 // any note, a caution for probes as deep as their spacing, then each
 // reading's apparent resistivity. Without a fit the
-// problem comes first and the layers are left out.
+// problem comes first and the layers are left out. The rod's length is
+// written in `rodUnit`, the unit its design is typed in.
 std::vector<std::string> SoilLines(const SoilSurvey& survey, const SoilAnalysis& analysis,
-                                   std::optional<double> rodFeet);
+                                   std::optional<double> rodFeet,
+                                   LengthUnit rodUnit = LengthUnit::Feet);
 
 } // namespace stakewell::soil

@@ -69,7 +69,8 @@ QStringList ReadingLines(const soil::SoilSurvey& survey) {
 } // namespace
 
 void PaintSoilReportPage(QPainter& painter, const QRectF& page, qreal pixelWidth,
-                         const soil::SoilSurvey& survey, std::optional<double> rodFeet) {
+                         const soil::SoilSurvey& survey, std::optional<double> rodFeet,
+                         soil::LengthUnit rodUnit) {
     const soil::SoilAnalysis analysis = soil::AnalyseSoil(survey);
     const QFont base = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     painter.save();
@@ -108,7 +109,7 @@ void PaintSoilReportPage(QPainter& painter, const QRectF& page, qreal pixelWidth
         Lines(painter, page.left(), below, page.bottom(), {QStringLiteral("Two-layer model")});
     painter.setFont(Sized(base, 7.5));
     QStringList model;
-    for (const std::string& line : soil::SoilLines(survey, analysis, rodFeet)) {
+    for (const std::string& line : soil::SoilLines(survey, analysis, rodFeet, rodUnit)) {
         if (line.rfind("Apparent resistivity at ", 0) != 0) {
             model.append(QString::fromStdString(line));
         }

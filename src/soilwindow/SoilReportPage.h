@@ -16,6 +16,7 @@ namespace stakewell::soilwindow {
 // `rodFeet` the rod of the design's electrode length. `pixelWidth` is the
 // device units of one pixel of a plain screen.
 void PaintSoilReportPage(QPainter& painter, const QRectF& page, qreal pixelWidth,
-                         const soil::SoilSurvey& survey, std::optional<double> rodFeet);
+                         const soil::SoilSurvey& survey, std::optional<double> rodFeet,
+                         soil::LengthUnit rodUnit = soil::LengthUnit::Feet);
 
 } // namespace stakewell::soilwindow

@@ -247,9 +247,9 @@ QString frmSoil::CellProblem() const {
             if (!ReadCell(typed, columns[c], work.Units()).read) {
                 const shared::TypedNumber read =
                     work::ReadTypedText(typed, work.Units(), std::nullopt);
-                const std::optional<std::string> reason =
-                    read.refusal.empty() ? shared::NotANumberReason(read.text)
-                                         : std::optional(read.refusal);
+                const std::optional<std::string> reason = read.refusal.empty()
+                                                              ? shared::NotANumberReason(read.text)
+                                                              : std::optional(read.refusal);
                 return number + word + u' ' +
                        (reason ? QString::fromStdString(*reason)
                                : tr("\"%1\" is not a number.").arg(typed));
@@ -260,8 +260,15 @@ QString frmSoil::CellProblem() const {
     return {};
 }
 
+// The design's electrode, in feet for the rod's formula and named in the unit
+// it is typed in.
 std::optional<double> frmSoil::RodFeet() const {
-    return shared::ReadNumber(work.Design().Input(calc::SheetInput::ElectrodeLength).toStdString());
+    return work::ReadLengthInFeet(work.Design().Input(calc::SheetInput::ElectrodeLength),
+                                  work.Units());
+}
+
+soil::LengthUnit frmSoil::RodUnit() const {
+    return work::SoilUnitOf(work.Units());
 }
 
 void frmSoil::ShowEquivalents() {
@@ -273,7 +280,7 @@ void frmSoil::ShowEquivalents() {
 void frmSoil::ShowFigures() {
     const std::optional<double> rodFeet = RodFeet();
     QStringList lines;
-    for (const std::string& line : soil::SoilLines(work.Soil(), analysis, rodFeet)) {
+    for (const std::string& line : soil::SoilLines(work.Soil(), analysis, rodFeet, RodUnit())) {
         lines.append(QString::fromStdString(line));
     }
     ui->tbxModel->setPlainText(lines.join(u'\n'));
@@ -285,7 +292,12 @@ void frmSoil::ShowFigures() {
         analysis.fit && rodFeet ? soil::RodResistivity(analysis.fit->soil, *rodFeet) : std::nullopt;
     rodFigure = rod ? FigureText(*rod) : QString();
     ui->lbRodCaption->setText(
-        rodFeet ? tr("Rod of %1:").arg(LengthName(*rodFeet, soil::LengthUnit::Feet)) : tr("Rod:"));
+        rodFeet ? tr("Rod of %1:")
+                      .arg(LengthName(RodUnit() == soil::LengthUnit::Metres
+                                          ? soil::Metres(*rodFeet, soil::LengthUnit::Feet)
+                                          : *rodFeet,
+                                      RodUnit()))
+                : tr("Rod:"));
     for (const auto& [label, button, figure] :
          {std::tuple{ui->lbMean, ui->cmdUseMean, &meanFigure},
           std::tuple{ui->lbMidRange, ui->cmdUseMidRange, &midRangeFigure},

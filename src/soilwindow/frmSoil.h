@@ -59,6 +59,7 @@ private:
     QString CellProblem() const;
     void ShowFigures();
     std::optional<double> RodFeet() const;
+    soil::LengthUnit RodUnit() const;
     int InsertionRow() const;
     void InsertReadings(std::vector<soil::SoilReading> readings, int at);
     void TakeCsv(const std::string& text, const QString& source, std::optional<int> at);

@@ -20,8 +20,7 @@ constexpr int HistoryLength = 100;
 // readings keeps the unit they were taken in.
 void FollowUnits(soil::SoilSurvey& survey, shared::UnitSystem units) {
     if (!survey.Exists()) {
-        survey.unit =
-            units == shared::UnitSystem::Metric ? soil::LengthUnit::Metres : soil::LengthUnit::Feet;
+        survey.unit = SoilUnitOf(units);
     }
 }
 

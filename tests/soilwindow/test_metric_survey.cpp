@@ -38,4 +38,19 @@ TEST_F(SoilWindowTest, AnAmbiguousCommaInAMetricSurveyIsRefusedWithTheReason) {
               "1000.");
 }
 
+// A rod typed in metres is the same rod: the same figure, named in metres.
+TEST_F(SoilWindowTest, TheRodIsTheDesignsElectrodeInEitherUnitSystem) {
+    TypeReadings(TwoLayerTraverse());
+    form.Type("tbxElectLen", "10");
+    EXPECT_EQ(form.Text("lbRodCaption"), "Rod of 10 feet:");
+    const QString figure = form.Text("lbRod");
+    ASSERT_NE(figure, "none");
+    form.Window().Work().ChangeUnits(UnitSystem::Metric);
+    EXPECT_EQ(form.Text("lbRodCaption"), "Rod of 3.048 metres:");
+    EXPECT_EQ(form.Text("lbRod"), figure);
+    EXPECT_TRUE(ModelText().contains("Resistivity for a rod of 3.048 metres: " +
+                                     figure.section(u' ', 0, 0)))
+        << ModelText().toStdString();
+}
+
 } // namespace
