@@ -140,20 +140,20 @@ void FopPage::Show(work::Aspects aspects) {
 
 void FopPage::cmdFOPAdd_Click() {
     // A reading is taken only as typed in full: "31,2" must not become 31 Ohms.
-    const shared::TypedNumber distance =
+    const shared::TypedNumber typedDistance =
         work::ReadTypedText(ui.tbxFOPP2Feet->text(), work.Units(), shared::Measure::Length);
-    const shared::TypedNumber resistance =
+    const shared::TypedNumber typedOhms =
         work::ReadTypedText(ui.tbxFOPP2Ohms->text(), work.Units(), std::nullopt);
     for (const auto& [typed, what] :
-         {std::pair{&distance, "distance"}, std::pair{&resistance, "resistance"}}) {
+         {std::pair{&typedDistance, "distance"}, std::pair{&typedOhms, "resistance"}}) {
         if (const std::optional<QString> refusal = NotWhollyANumber(*typed, what)) {
             ShowAddNotice(*refusal);
             return;
         }
     }
-    const double feet = shared::ReadNumber(distance.text);
-    const double ohms = shared::ReadNumber(resistance.text);
-    const fop::AddRefusal refusal = work.Fop().CheckPoint(feet, ohms);
+    const double distance = shared::ReadNumber(typedDistance.text);
+    const double ohms = shared::ReadNumber(typedOhms.text);
+    const fop::AddRefusal refusal = work.Fop().CheckPoint(distance, ohms);
     if (refusal != fop::AddRefusal::None) {
         ShowAddNotice(AddRefusalText(refusal));
         return;
@@ -162,9 +162,9 @@ void FopPage::cmdFOPAdd_Click() {
     const auto& points = work.Fop().FOPPoints();
     const bool repeated =
         std::any_of(std::next(points.begin()), points.end(),
-                    [feet](const fop::FOPPoint& p) { return p.Distance == feet; });
-    work.AddReading(feet, ohms);
-    if (const QString notice = AddedNotice(distance, repeated); !notice.isEmpty()) {
+                    [distance](const fop::FOPPoint& p) { return p.Distance == distance; });
+    work.AddReading(distance, ohms);
+    if (const QString notice = AddedNotice(typedDistance, repeated); !notice.isEmpty()) {
         ShowAddNotice(notice);
     }
 }
