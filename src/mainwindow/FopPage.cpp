@@ -93,7 +93,7 @@ FopPage::FopPage(Ui::frmMain& ui, work::SiteWork& work, InputHint& hints, QWidge
         connect(field, &QLineEdit::returnPressed, this, &FopPage::cmdFOPAdd_Click);
     }
     for (QLabel* caption : {ui.Label18, ui.Label25, ui.Label21, ui.Label23}) {
-        unitCaptions.push_back({caption, caption->geometry(), caption->text()});
+        unitCaptions.push_back({caption, caption->text(), {}, {}});
     }
     hints.Watch(ui.tbxFOPP2Feet, TypedHint(work, shared::Measure::Length));
     hints.Watch(ui.tbxFOPP2Ohms, TypedHint(work, std::nullopt));
@@ -105,17 +105,37 @@ bool FopPage::Metric() const {
     return work.Units() == shared::UnitSystem::Metric;
 }
 
-// "Metres" is wider than the "Feet" the page was laid out for: a caption that
-// would run into its frame's edge moves towards the box it names.
 void FopPage::ShowUnitCaptions() {
-    constexpr int FrameEdge = 2;
     for (const Caption& caption : unitCaptions) {
         caption.label->setText(Metric() ? tr("Metres") : caption.feet);
-        QRect place = caption.place;
-        place.setWidth(std::max(place.width(), caption.label->sizeHint().width()));
-        place.moveLeft(std::min(place.left(), caption.label->parentWidget()->width() - FrameEdge -
-                                                  place.width()));
-        caption.label->setGeometry(place);
+    }
+    FitUnitCaptions();
+}
+
+// "Metres" is wider than the "Feet" the page was laid out for: a caption that
+// would run into its frame's edge moves towards the box it names, and goes
+// back in feet unless a zoom has placed it since.
+void FopPage::FitUnitCaptions() {
+    constexpr int FrameEdge = 2;
+    for (Caption& caption : unitCaptions) {
+        QLabel& label = *caption.label;
+        const bool stillFitted = label.geometry() == caption.fitted;
+        if (!Metric()) {
+            if (stillFitted) {
+                label.setGeometry(caption.laidOut);
+            }
+            caption.fitted = {};
+            continue;
+        }
+        if (!stillFitted) {
+            caption.laidOut = label.geometry();
+        }
+        QRect place = caption.laidOut;
+        place.setWidth(std::max(place.width(), label.sizeHint().width()));
+        place.moveLeft(
+            std::min(place.left(), label.parentWidget()->width() - FrameEdge - place.width()));
+        label.setGeometry(place);
+        caption.fitted = place;
     }
 }
 

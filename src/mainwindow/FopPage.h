@@ -31,6 +31,9 @@ public:
     FopPage(Ui::frmMain& ui, work::SiteWork& work, InputHint& hints, QWidget& window);
 
     void cmdFOPAdd_Click();
+    // Fits the unit captions to their frames again once a zoom has laid the
+    // page out afresh.
+    void FitUnitCaptions();
 
 private:
     void Show(work::Aspects aspects);
@@ -48,11 +51,13 @@ private:
     work::SiteWork& work;
     work::WorkObservers::Subscription showing;
     fop::FopRefresh::Subscription readOuts;
-    // The unit captions as the page lays them out, for feet.
+    // A unit caption with its text in feet, and, while it reads metres, where
+    // the page had it and where it was moved to fit.
     struct Caption {
         QLabel* label;
-        QRect place;
         QString feet;
+        QRect laidOut;
+        QRect fitted;
     };
     std::vector<Caption> unitCaptions;
     // Whether the refresh under way writes the current point into the P2

@@ -176,6 +176,7 @@ void frmMain::ApplyZoom(bool changed) {
         return;
     }
     ShowPage(ui->TabStrip1->currentIndex() + 1);
+    fopPage->FitUnitCaptions();
     graph->SetTextScale(zoom->Factor());
     files->Recent().KeepZoom(zoom->Percent());
 }

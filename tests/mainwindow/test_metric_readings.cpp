@@ -1,6 +1,7 @@
 #include "CaseName.h"
 #include "MainWindowDriver.h"
 
+#include <QTest>
 #include <QToolTip>
 
 #include <gtest/gtest.h>
@@ -99,6 +100,20 @@ TEST(MetricReadings, TheE2BoxHintsAtAConvertedLength) {
     form.Type("tbxFOPE2", "100 ft");
     EXPECT_EQ(form.Window().Work().Fop().FOPE2Distance, 30.48);
     EXPECT_EQ(form.Field("tbxFOPE2")->toolTip(), "Read as 30.48 m: converted from 100 ft.");
+}
+
+TEST(MetricReadings, CaptionsStayWithinTheirFramesWhenZoomed) {
+    MainWindowDriver form;
+    form.Window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form.Window()));
+    form.Window().Work().ChangeUnits(UnitSystem::Metric);
+    QTest::keySequence(&form.Window(), QKeySequence::ZoomIn);
+    QTest::keySequence(&form.Window(), QKeySequence::ZoomIn);
+    for (const char* caption : {"Label18", "Label25", "Label21", "Label23"}) {
+        const QLabel* label = form.Label(caption);
+        EXPECT_GE(label->width(), label->sizeHint().width()) << caption;
+        EXPECT_LT(label->geometry().right(), label->parentWidget()->width() - 1) << caption;
+    }
 }
 
 } // namespace
