@@ -74,7 +74,7 @@ InputHint::Reader TypedHint(const work::SiteWork& work, std::optional<shared::Me
 } // namespace
 
 FopPage::FopPage(Ui::frmMain& ui, work::SiteWork& work, InputHint& hints, QWidget& window)
-    : QObject(&window), ui(ui), work(work),
+    : QObject(&window), ui(ui), work(work), hints(hints),
       showing(work.Observe([this](work::Aspects aspects) { Show(aspects); })),
       readOuts(work.Refresh().Listen(fop::FopRefresh::Stage::ReadOuts, [this] {
           ShowReadOuts();
@@ -144,6 +144,9 @@ void FopPage::FitUnitCaptions() {
 void FopPage::Show(work::Aspects aspects) {
     if (aspects.Has(work::Aspect::Units)) {
         ShowUnitCaptions();
+        for (QLineEdit* field : {ui.tbxFOPP2Feet, ui.tbxFOPP2Ohms, ui.tbxFOPE2}) {
+            hints.Recheck(field);
+        }
     }
     if (aspects.Has(work::Aspect::E2)) {
         if (ui.tbxFOPE2->text() != work.E2Text()) {

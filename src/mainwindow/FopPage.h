@@ -49,6 +49,7 @@ private:
 
     Ui::frmMain& ui;
     work::SiteWork& work;
+    InputHint& hints;
     work::WorkObservers::Subscription showing;
     fop::FopRefresh::Subscription readOuts;
     // A unit caption with its text in feet, and, while it reads metres, where

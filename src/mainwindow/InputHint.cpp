@@ -65,6 +65,12 @@ void InputHint::Note(QLineEdit* field, const QString& note) {
     }
 }
 
+void InputHint::Recheck(QLineEdit* field) {
+    if (readers.contains(field)) {
+        Refresh(field);
+    }
+}
+
 void InputHint::Watch(QLineEdit* field, const Reader& reader) {
     readers.insert(field, reader);
     plain.insert(field, Plain{field->palette(), field->toolTip()});

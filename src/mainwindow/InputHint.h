@@ -29,6 +29,9 @@ public:
     void Watch(QLineEdit* field, const Reader& reader);
     // What the results lack from a watched field; empty when nothing.
     void Note(QLineEdit* field, const QString& note);
+    // Reads a watched field again when its reader would answer otherwise for
+    // the same text, as a box read in the work's units does once they change.
+    void Recheck(QLineEdit* field);
 
     static std::optional<QString> NumberHint(const QString& text);
     static std::optional<QString> GaugeHint(const QString& text);

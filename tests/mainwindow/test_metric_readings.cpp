@@ -102,6 +102,17 @@ TEST(MetricReadings, TheE2BoxHintsAtAConvertedLength) {
     EXPECT_EQ(form.Field("tbxFOPE2")->toolTip(), "Read as 30.48 m: converted from 100 ft.");
 }
 
+TEST(MetricReadings, ABoxsHintFollowsAChangeOfUnits) {
+    MainWindowDriver form;
+    form.SelectTab(5);
+    form.Click("cmdFOPClear");
+    form.Type("tbxFOPP2Feet", "2,5");
+    EXPECT_NE(form.Field("tbxFOPP2Feet")->toolTip(), "");
+    form.Window().Work().ChangeUnits(UnitSystem::Metric);
+    EXPECT_EQ(form.Text("tbxFOPP2Feet"), "2,5");
+    EXPECT_EQ(form.Field("tbxFOPP2Feet")->toolTip(), "") << "a decimal comma in metres";
+}
+
 TEST(MetricReadings, CaptionsStayWithinTheirFramesWhenZoomed) {
     MainWindowDriver form;
     form.Window().activateWindow();
