@@ -212,11 +212,13 @@ std::vector<Marker> PaintAnalysis(UserScalePainter& painter, const PlotExtents& 
     }
     for (const fop::CurveValue* value : {&flat.At52, &analysis.At62, &flat.At72}) {
         if (value->Ohms) {
-            diamond(value->Distance, *value->Ohms, Band, Text(fop::CurveValueTip(*value, analysis.Units)));
+            diamond(value->Distance, *value->Ohms, Band,
+                    Text(fop::CurveValueTip(*value, analysis.Units)));
         }
     }
     if (atTrue.Ohms) {
-        diamond(atTrue.Distance, *atTrue.Ohms, TrueDistance, Text(fop::TrueValueTip(slope, analysis.Units)));
+        diamond(atTrue.Distance, *atTrue.Ohms, TrueDistance,
+                Text(fop::TrueValueTip(slope, analysis.Units)));
     }
     return markers;
 }
@@ -377,7 +379,8 @@ public:
     const QRectF& Frame() const { return frame; }
     bool Usable() const { return frame.width() > 0.0 && frame.height() > 0.0; }
 
-    void PaintAxes(QPainter& painter, UserScalePainter& user, qreal pixelWidth) const {
+    void PaintAxes(QPainter& painter, UserScalePainter& user, qreal pixelWidth,
+                   shared::UnitSystem units) const {
         const double line = metrics.height();
         painter.setPen(CosmeticPen(Black, pixelWidth));
         for (const double value : feet.Values) {
@@ -396,7 +399,9 @@ public:
         }
         const double titleTop = frame.bottom() + tick + line + gap;
         painter.drawText(QRectF(frame.left(), titleTop, frame.width(), line), Qt::AlignCenter,
-                         QStringLiteral("Distance from E1 (feet)"));
+                         units == shared::UnitSystem::Metric
+                             ? QStringLiteral("Distance from E1 (metres)")
+                             : QStringLiteral("Distance from E1 (feet)"));
         painter.save();
         painter.translate(area.left() + gap + line / 2.0, frame.center().y());
         painter.rotate(-90.0);
@@ -495,7 +500,7 @@ std::vector<Marker> PaintOutputPlot(QPainter& painter, const QRectF& area, qreal
         painter.setPen(CosmeticPen(Black, 1.5 * pixelWidth));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(layout.Frame());
-        layout.PaintAxes(painter, user, pixelWidth);
+        layout.PaintAxes(painter, user, pixelWidth, state.fop.Units);
         layout.PaintLegend(painter, legend, pixelWidth);
     }
     painter.restore();

@@ -188,8 +188,9 @@ UserPoint PixelToUser(const PlotExtents& plot, double px, double py, double widt
                      ToSingle(top + fy * (static_cast<double>(plot.PlotBottom) - top))};
 }
 
-std::string FeetReadout(float x) {
-    return shared::SingleText(x / 1000.0F) + " Feet";
+std::string DistanceReadout(float x, shared::UnitSystem units) {
+    return shared::SingleText(x / 1000.0F) +
+           (units == shared::UnitSystem::Metric ? " Metres" : " Feet");
 }
 
 std::string OhmsReadout(float y) {

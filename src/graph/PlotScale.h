@@ -74,7 +74,8 @@ double SixtyTwoPercentX(const fop::FallOfPotential& fop);
 // the limits of the last drawing (all zero before any).
 UserPoint PixelToUser(const PlotExtents& plot, double px, double py, double width, double height);
 
-std::string FeetReadout(float x);
+// "12.5 Feet" or "12.5 Metres": the list's own unit.
+std::string DistanceReadout(float x, shared::UnitSystem units);
 std::string OhmsReadout(float y);
 
 // True when the limits describe a drawable, finite, non-degenerate scale.

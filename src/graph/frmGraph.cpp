@@ -287,7 +287,7 @@ void frmGraph::FOPGraph_MouseMove(const QPointF& position) {
     const QSizeF picture = ui->FOPGraph->size();
     const UserPoint point =
         PixelToUser(state.plot, position.x(), position.y(), picture.width(), picture.height());
-    Panel_1->setText(QString::fromStdString(FeetReadout(point.X)));
+    Panel_1->setText(QString::fromStdString(DistanceReadout(point.X, state.fop.Units)));
     Panel_2->setText(QString::fromStdString(OhmsReadout(point.Y)));
     RefreshSurvey();
     DrawCrossHair(point.X, point.Y);

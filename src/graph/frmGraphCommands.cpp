@@ -261,9 +261,11 @@ void frmGraph::TakeReadingsFrom(const std::string& text, const QString& source) 
     }
     files::CsvReadings read = files::ReadReadingsCsv(text, state.fop);
     if (!read.Problem.empty()) {
-        QMessageBox::warning(this, QStringLiteral("Stakewell"),
-                             tr("No readings were taken from %1:\n%2")
-                                 .arg(source, QString::fromStdString(read.Problem)));
+        // How the distances were taken explains a distance the file does not hold.
+        const std::string why = read.Note.empty() ? read.Problem : read.Problem + "\n" + read.Note;
+        QMessageBox::warning(
+            this, QStringLiteral("Stakewell"),
+            tr("No readings were taken from %1:\n%2").arg(source, QString::fromStdString(why)));
         return;
     }
     commands->TakeReadings(std::move(read.Readings));

@@ -2,11 +2,14 @@
 
 #include "ui_frmMain.h"
 
+#include "mainwindow/InputHint.h"
 #include "shared/DisplayPattern.h"
 #include "shared/NumberReading.h"
 #include "shared/TextForm.h"
+#include "work/UnitReading.h"
 
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QToolTip>
 
 #include <algorithm>
@@ -31,13 +34,16 @@ QString Text(double value) {
     return QString::fromStdString(shared::DoubleText(value));
 }
 
-// The refusal of a reading whose text is not wholly a number; nothing for a
-// text read in full. An empty box reads as 0 and is refused as such.
-std::optional<QString> NotWhollyANumber(const QString& text, const char* what) {
-    if (text.trimmed().isEmpty()) {
-        return std::nullopt;
+// The refusal of a reading whose text cannot be read one way only or is not
+// wholly a number; nothing for a text read in full. An empty box reads as 0
+// and is refused as such.
+std::optional<QString> NotWhollyANumber(const shared::TypedNumber& typed, const char* what) {
+    std::optional<std::string> reason;
+    if (!typed.refusal.empty()) {
+        reason = typed.refusal;
+    } else if (!QString::fromStdString(typed.text).trimmed().isEmpty()) {
+        reason = shared::NotANumberReason(typed.text);
     }
-    const std::optional<std::string> reason = shared::NotANumberReason(text.toStdString());
     if (!reason) {
         return std::nullopt;
     }
@@ -45,10 +51,30 @@ std::optional<QString> NotWhollyANumber(const QString& text, const char* what) {
         .arg(QLatin1String(what), QString::fromStdString(*reason));
 }
 
+// A box's hint in the work's unit system: why a text is refused, how a unit
+// typed with it was converted, and what the number reader makes of the rest.
+InputHint::Reader TypedHint(const work::SiteWork& work, std::optional<shared::Measure> measure) {
+    return [&work, measure](const QString& text) -> std::optional<QString> {
+        const shared::TypedNumber typed = work::ReadTypedText(text, work.Units(), measure);
+        if (!typed.refusal.empty()) {
+            return QString::fromStdString(typed.refusal);
+        }
+        QStringList lines;
+        if (!typed.conversion.empty()) {
+            lines.append(QString::fromStdString(typed.conversion));
+        }
+        if (const std::optional<QString> read =
+                InputHint::NumberHint(QString::fromStdString(typed.text))) {
+            lines.append(*read);
+        }
+        return lines.isEmpty() ? std::nullopt : std::optional(lines.join(u'\n'));
+    };
+}
+
 } // namespace
 
-FopPage::FopPage(Ui::frmMain& ui, work::SiteWork& work, QWidget& window)
-    : QObject(&window), ui(ui), work(work),
+FopPage::FopPage(Ui::frmMain& ui, work::SiteWork& work, InputHint& hints, QWidget& window)
+    : QObject(&window), ui(ui), work(work), hints(hints),
       showing(work.Observe([this](work::Aspects aspects) { Show(aspects); })),
       readOuts(work.Refresh().Listen(fop::FopRefresh::Stage::ReadOuts, [this] {
           ShowReadOuts();
@@ -66,11 +92,60 @@ FopPage::FopPage(Ui::frmMain& ui, work::SiteWork& work, QWidget& window)
     for (QLineEdit* field : {ui.tbxFOPP2Feet, ui.tbxFOPP2Ohms}) {
         connect(field, &QLineEdit::returnPressed, this, &FopPage::cmdFOPAdd_Click);
     }
+    for (QLabel* caption : {ui.Label18, ui.Label25, ui.Label21, ui.Label23}) {
+        unitCaptions.push_back({caption, caption->text(), {}, {}});
+    }
+    hints.Watch(ui.tbxFOPP2Feet, TypedHint(work, shared::Measure::Length));
+    hints.Watch(ui.tbxFOPP2Ohms, TypedHint(work, std::nullopt));
+    hints.Watch(ui.tbxFOPE2, TypedHint(work, shared::Measure::Length));
+    ShowUnitCaptions();
+}
+
+bool FopPage::Metric() const {
+    return work.Units() == shared::UnitSystem::Metric;
+}
+
+void FopPage::ShowUnitCaptions() {
+    for (const Caption& caption : unitCaptions) {
+        caption.label->setText(Metric() ? tr("Metres") : caption.feet);
+    }
+    FitUnitCaptions();
+}
+
+// "Metres" is wider than the "Feet" the page was laid out for: a caption that
+// would run into its frame's edge moves towards the box it names, and goes
+// back in feet unless a zoom has placed it since.
+void FopPage::FitUnitCaptions() {
+    constexpr int FrameEdge = 2;
+    for (Caption& caption : unitCaptions) {
+        QLabel& label = *caption.label;
+        const bool stillFitted = label.geometry() == caption.fitted;
+        if (!Metric()) {
+            if (stillFitted) {
+                label.setGeometry(caption.laidOut);
+            }
+            caption.fitted = {};
+            continue;
+        }
+        if (!stillFitted) {
+            caption.laidOut = label.geometry();
+        }
+        QRect place = caption.laidOut;
+        place.setWidth(std::max(place.width(), label.sizeHint().width()));
+        place.moveLeft(
+            std::min(place.left(), label.parentWidget()->width() - FrameEdge - place.width()));
+        label.setGeometry(place);
+        caption.fitted = place;
+    }
 }
 
 // Told before the refresh the change asks for, so the read-outs know what
 // changed.
 void FopPage::Show(work::Aspects aspects) {
+    if (aspects.Has(work::Aspect::Units)) {
+        // The hints are read afresh with the design's, for every box.
+        ShowUnitCaptions();
+    }
     if (aspects.Has(work::Aspect::E2)) {
         if (ui.tbxFOPE2->text() != work.E2Text()) {
             writingE2 = true;
@@ -86,16 +161,20 @@ void FopPage::Show(work::Aspects aspects) {
 
 void FopPage::cmdFOPAdd_Click() {
     // A reading is taken only as typed in full: "31,2" must not become 31 Ohms.
-    for (const auto& [field, what] :
-         {std::pair{ui.tbxFOPP2Feet, "distance"}, std::pair{ui.tbxFOPP2Ohms, "resistance"}}) {
-        if (const std::optional<QString> refusal = NotWhollyANumber(field->text(), what)) {
+    const shared::TypedNumber typedDistance =
+        work::ReadTypedText(ui.tbxFOPP2Feet->text(), work.Units(), shared::Measure::Length);
+    const shared::TypedNumber typedOhms =
+        work::ReadTypedText(ui.tbxFOPP2Ohms->text(), work.Units(), std::nullopt);
+    for (const auto& [typed, what] :
+         {std::pair{&typedDistance, "distance"}, std::pair{&typedOhms, "resistance"}}) {
+        if (const std::optional<QString> refusal = NotWhollyANumber(*typed, what)) {
             ShowAddNotice(*refusal);
             return;
         }
     }
-    const double feet = ReadNumber(ui.tbxFOPP2Feet->text());
-    const double ohms = ReadNumber(ui.tbxFOPP2Ohms->text());
-    const fop::AddRefusal refusal = work.Fop().CheckPoint(feet, ohms);
+    const double distance = shared::ReadNumber(typedDistance.text);
+    const double ohms = shared::ReadNumber(typedOhms.text);
+    const fop::AddRefusal refusal = work.Fop().CheckPoint(distance, ohms);
     if (refusal != fop::AddRefusal::None) {
         ShowAddNotice(AddRefusalText(refusal));
         return;
@@ -104,13 +183,28 @@ void FopPage::cmdFOPAdd_Click() {
     const auto& points = work.Fop().FOPPoints();
     const bool repeated =
         std::any_of(std::next(points.begin()), points.end(),
-                    [feet](const fop::FOPPoint& p) { return p.Distance == feet; });
-    work.AddReading(feet, ohms);
-    if (repeated) {
-        ShowAddNotice(tr("Added. A reading at %1 Feet was already in the list: the "
-                         "analysis uses the mean of the readings there.")
-                          .arg(Text(feet)));
+                    [distance](const fop::FOPPoint& p) { return p.Distance == distance; });
+    work.AddReading(distance, ohms);
+    if (const QString notice = AddedNotice(typedDistance, repeated); !notice.isEmpty()) {
+        ShowAddNotice(notice);
     }
+}
+
+// What the user may not expect of a reading taken: a unit typed with its
+// distance converted, another reading already there.
+QString FopPage::AddedNotice(const shared::TypedNumber& distance, bool repeated) const {
+    const QString conversion = QString::fromStdString(distance.conversion);
+    if (!repeated) {
+        return conversion.isEmpty() ? QString() : tr("Added. %1").arg(conversion);
+    }
+    const QString at = Text(shared::ReadNumber(distance.text));
+    QString notice = Metric() ? tr("Added. A reading at %1 Metres was already in the list: the "
+                                   "analysis uses the mean of the readings there.")
+                                    .arg(at)
+                              : tr("Added. A reading at %1 Feet was already in the list: the "
+                                   "analysis uses the mean of the readings there.")
+                                    .arg(at);
+    return conversion.isEmpty() ? notice : conversion + u'\n' + notice;
 }
 
 void FopPage::cmdFOPRemove_Click() {
@@ -159,11 +253,14 @@ QString FopPage::AddRefusalText(fop::AddRefusal refusal) const {
         return tr("Not added: the resistance must be at most %1 Ohms.")
             .arg(Text(fop::LargestReading));
     case AddRefusal::DistanceOutsideE1E2:
-        return tr("Not added: the distance must be above 0 Feet and below the E2 "
-                  "distance, %1 Feet.")
+        return (Metric() ? tr("Not added: the distance must be above 0 Metres and below the E2 "
+                              "distance, %1 Metres.")
+                         : tr("Not added: the distance must be above 0 Feet and below the E2 "
+                              "distance, %1 Feet."))
             .arg(Text(work.Fop().FOPE2Distance));
     case AddRefusal::DistanceTooLarge:
-        return tr("Not added: the distance must be at most %1 Feet.")
+        return (Metric() ? tr("Not added: the distance must be at most %1 Metres.")
+                         : tr("Not added: the distance must be at most %1 Feet."))
             .arg(Text(fop::LargestReading));
     case AddRefusal::ListFull:
         return tr("Not added: the list already holds %1 points.").arg(fop::MaxFOPPoints);

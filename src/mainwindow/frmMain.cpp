@@ -160,7 +160,7 @@ frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* paren
     inputHints = new InputHint(this);
     design = new DesignPage(*ui, work, *inputHints, *this);
     connect(design, &DesignPage::Recalculated, this, &frmMain::Recalculated);
-    fopPage = new FopPage(*ui, work, *this);
+    fopPage = new FopPage(*ui, work, *inputHints, *this);
     files = new WorkFiles(
         *this, work, plot, std::move(lastConfigFile),
         {[this] { design->ShowDiameterFraction(); },
@@ -196,6 +196,7 @@ void frmMain::ApplyZoom(bool changed) {
     }
     ShowPage(ui->TabStrip1->currentIndex() + 1);
     units->FitE2Box();
+    fopPage->FitUnitCaptions();
     graph->SetTextScale(zoom->Factor());
     files->Recent().KeepZoom(zoom->Percent());
 }
@@ -330,7 +331,7 @@ void frmMain::SetUpFieldUse() {
     }
 
     for (QLineEdit* field :
-         {ui->tbxNumer, ui->tbxDenom, ui->tbxFOPP2Feet, ui->tbxFOPP2Ohms, ui->tbxFOPE2}) {
+         {ui->tbxNumer, ui->tbxDenom}) {
         inputHints->Watch(field, InputHint::NumberHint);
     }
     for (const calc::InputRow& row : calc::InputRows) {

@@ -1,6 +1,7 @@
 #include "shared/Units.h"
 
 #include "shared/DecimalDigits.h"
+#include "shared/NumberReading.h"
 #include "shared/TextForm.h"
 
 #include <charconv>
@@ -41,6 +42,14 @@ const char* UnitSymbol(Measure measure, UnitSystem units) {
 
 std::string ConvertedText(double value) {
     return SignificantText(value, 12);
+}
+
+double ConvertedLength(double value, UnitSystem from, UnitSystem to) {
+    const double converted = Converted(value, Measure::Length, from, to);
+    if (from == to || !std::isfinite(converted)) {
+        return converted;
+    }
+    return ReadNumber(ConvertedText(converted));
 }
 
 std::string SignificantText(double value, int digits) {

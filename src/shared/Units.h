@@ -29,6 +29,9 @@ const char* UnitSymbol(Measure measure, UnitSystem units);
 // at most twelve significant, so that 10 ft gives "3.048" and not the
 // binary neighbour's seventeen digits.
 std::string ConvertedText(double value);
+// A length converted and kept as ConvertedText writes it, so that 100 ft
+// becomes exactly the 30.48 m a person would type.
+double ConvertedLength(double value, UnitSystem from, UnitSystem to);
 // At most `digits` significant digits, trailing zeros dropped: a wire's
 // cross-section from its diameter, "33.6".
 std::string SignificantText(double value, int digits);

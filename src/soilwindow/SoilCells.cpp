@@ -3,6 +3,7 @@
 #include "shared/NumberReading.h"
 #include "shared/TextForm.h"
 #include "soil/SoilSurvey.h"
+#include "work/UnitReading.h"
 
 #include <QCoreApplication>
 
@@ -106,13 +107,15 @@ QString CellText(const SoilReading& reading, SoilColumn column) {
     return QString::fromStdString(shared::DoubleText(*value));
 }
 
-CellEntry ReadCell(const QString& text, SoilColumn column) {
+CellEntry ReadCell(const QString& text, SoilColumn column, shared::UnitSystem units) {
     const QString typed = text.trimmed();
     if (typed.isEmpty() && column == SoilColumn::ProbeDepth) {
         return {std::nullopt, true};
     }
-    const shared::NumberRead read = shared::ReadLeadingNumber(typed.toStdString());
-    if (typed.isEmpty() || !read.anyDigit || !read.readInFull || read.blanksInside) {
+    const shared::TypedNumber number = work::ReadTypedText(typed, units, std::nullopt);
+    const shared::NumberRead read = shared::ReadLeadingNumber(number.text);
+    if (typed.isEmpty() || !number.refusal.empty() || !read.anyDigit || !read.readInFull ||
+        read.blanksInside) {
         return {std::numeric_limits<double>::quiet_NaN(), false};
     }
     return {read.value, true};

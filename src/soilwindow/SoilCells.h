@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shared/Units.h"
 #include "soil/SoilReadings.h"
 
 #include <QString>
@@ -29,14 +30,15 @@ QString ColumnWord(SoilColumn column, soil::SoilArray array);
 QString CellText(const soil::SoilReading& reading, SoilColumn column);
 
 // A cell's text read strictly: a number typed in full, or an empty probe
-// depth (the probes at the surface). Anything else is not read, and the
-// reading holds NaN there so that the analysis refuses it.
+// depth (the probes at the surface); a decimal comma where a work in `units`
+// reads one. Anything else, "1,000" too, is not read, and the reading holds
+// NaN there so that the analysis refuses it.
 struct CellEntry {
     std::optional<double> value;
     bool read = false;
 };
 
-CellEntry ReadCell(const QString& text, SoilColumn column);
+CellEntry ReadCell(const QString& text, SoilColumn column, shared::UnitSystem units);
 void SetCell(soil::SoilReading& reading, SoilColumn column, const CellEntry& entry);
 
 // Whether the cell's own value is refused: not finite or not above 0.

@@ -5,6 +5,7 @@
 #include "shared/NumberReading.h"
 #include "soil/SoilDesign.h"
 #include "soilwindow/SoilCells.h"
+#include "work/UnitReading.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -243,9 +244,12 @@ QString frmSoil::CellProblem() const {
             if (typed.isEmpty()) {
                 return number + tr("%1 is not typed yet.").arg(word);
             }
-            if (!ReadCell(typed, columns[c]).read) {
-                const std::optional<std::string> reason =
-                    shared::NotANumberReason(typed.toStdString());
+            if (!ReadCell(typed, columns[c], work.Units()).read) {
+                const shared::TypedNumber read =
+                    work::ReadTypedText(typed, work.Units(), std::nullopt);
+                const std::optional<std::string> reason = read.refusal.empty()
+                                                              ? shared::NotANumberReason(read.text)
+                                                              : std::optional(read.refusal);
                 return number + word + u' ' +
                        (reason ? QString::fromStdString(*reason)
                                : tr("\"%1\" is not a number.").arg(typed));
@@ -346,7 +350,7 @@ void frmSoil::grdReadings_Change(QTableWidgetItem* item) {
     }
     const SoilColumn column = columns[static_cast<std::size_t>(item->column())];
     soil::SoilSurvey after = work.Soil();
-    SetCell(after.readings[row], column, ReadCell(item->text(), column));
+    SetCell(after.readings[row], column, ReadCell(item->text(), column, work.Units()));
     Change(after, TableShows::Already);
 }
 

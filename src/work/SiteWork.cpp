@@ -16,6 +16,14 @@ using calc::SheetInput;
 // session of edits must not pile up copies without bound.
 constexpr int HistoryLength = 100;
 
+// A survey not yet begun is written in the work's unit of length; one with
+// readings keeps the unit they were taken in.
+void FollowUnits(soil::SoilSurvey& survey, shared::UnitSystem units) {
+    if (!survey.Exists()) {
+        survey.unit = SoilUnitOf(units);
+    }
+}
+
 } // namespace
 
 // A change of the readings kept as the list on each side of it, each as it
@@ -220,9 +228,7 @@ bool SiteWork::ChangeUnits(shared::UnitSystem units) {
 }
 
 soil::DesignRod SiteWork::Rod() const {
-    return {design.ElectrodeFeet(), Units() == shared::UnitSystem::Metric
-                                        ? soil::LengthUnit::Metres
-                                        : soil::LengthUnit::Feet};
+    return {design.ElectrodeFeet(), SoilUnitOf(Units())};
 }
 
 UnitTexts SiteWork::UnitTextsNow() const {
@@ -237,7 +243,8 @@ void SiteWork::RestoreUnitTexts(const UnitTexts& texts) {
     fop.Replace(texts.points, texts.current);
     fop.FOPE2Distance = ReadLength(e2Text, Units());
     fop.Units = Units();
-    Changed(Aspect::Units | Aspect::Design | Aspect::Readings | Aspect::E2);
+    FollowUnits(soil, Units());
+    Changed(Aspect::Units | Aspect::Design | Aspect::Readings | Aspect::E2 | Aspect::Soil);
 }
 
 files::DataFileContent SiteWork::Content() const {
@@ -260,6 +267,7 @@ void SiteWork::Take(const files::DataFileContent& content) {
     lastSwitch.reset();
     fop.FOPE1Position = 0.0;
     soil = content.Soil;
+    FollowUnits(soil, Units());
     site = content.Site;
     Changed(Aspects::All());
 }

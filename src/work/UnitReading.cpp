@@ -38,4 +38,8 @@ double ReadLength(const QString& text, shared::UnitSystem units) {
     return shared::ReadNumber(ReadTypedText(text, units, shared::Measure::Length).text);
 }
 
+soil::LengthUnit SoilUnitOf(shared::UnitSystem units) {
+    return units == shared::UnitSystem::Metric ? soil::LengthUnit::Metres : soil::LengthUnit::Feet;
+}
+
 } // namespace stakewell::work

@@ -3,6 +3,7 @@
 #include "calc/DesignSheet.h"
 #include "shared/TypedNumber.h"
 #include "shared/Units.h"
+#include "soil/SoilReadings.h"
 
 #include <QString>
 
@@ -23,5 +24,8 @@ shared::TypedNumber ReadTypedText(const QString& text, shared::UnitSystem units,
 // A length box's distance as the work uses it, in the work's own unit: 0
 // when the text is refused or holds none.
 double ReadLength(const QString& text, shared::UnitSystem units);
+
+// The soil survey's word for a system's unit of length.
+soil::LengthUnit SoilUnitOf(shared::UnitSystem units);
 
 } // namespace stakewell::work

@@ -22,15 +22,6 @@ QString ConvertedText(const QString& text, shared::Measure measure, shared::Unit
         shared::ConvertedText(shared::Converted(read.value, measure, from, to)));
 }
 
-// A reading keeps the digits a person would write, so that 100 ft is
-// 30.48 m in the file as on the screen.
-double ConvertedReading(double distance, shared::UnitSystem from, shared::UnitSystem to) {
-    const double converted = shared::Converted(distance, shared::Measure::Length, from, to);
-    return std::isfinite(converted)
-               ? shared::ReadNumber(shared::ConvertedText(converted))
-               : converted;
-}
-
 } // namespace
 
 UnitTexts ConvertedTexts(const UnitTexts& texts, shared::UnitSystem to) {
@@ -50,7 +41,7 @@ UnitTexts ConvertedTexts(const UnitTexts& texts, shared::UnitSystem to) {
     }
     converted.e2 = ConvertedText(texts.e2, shared::Measure::Length, from, to);
     for (fop::FOPPoint& point : converted.points) {
-        point.Distance = ConvertedReading(point.Distance, from, to);
+        point.Distance = shared::ConvertedLength(point.Distance, from, to);
     }
     return converted;
 }

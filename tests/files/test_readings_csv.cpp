@@ -132,4 +132,119 @@ TEST(Files, WrittenReadingsReadBackExactly) {
     }
 }
 
+using stakewell::shared::UnitSystem;
+
+struct UnitCase {
+    std::string name;
+    UnitSystem work;
+    std::string text;
+    std::vector<FOPPoint> readings;
+    std::string problem;
+    std::string note;
+};
+
+std::ostream& operator<<(std::ostream& out, const UnitCase& c) {
+    return out << c.name;
+}
+
+class ReadingsCsvUnits : public testing::TestWithParam<UnitCase> {};
+
+TEST_P(ReadingsCsvUnits, ReadsTheDistancesInTheWorksUnit) {
+    const UnitCase& c = GetParam();
+    FallOfPotential fop = WithE2(100);
+    fop.Units = c.work;
+    const stakewell::files::CsvReadings read = stakewell::files::ReadReadingsCsv(c.text, fop);
+    EXPECT_EQ(read.Problem, c.problem);
+    EXPECT_EQ(read.Readings, c.readings);
+    EXPECT_EQ(read.Note, c.note);
+}
+
+const std::string FromFeet = "The distances were converted from feet to metres.";
+const std::string FromMetres = "The distances were converted from metres to feet.";
+const std::string NoUnit = "No heading names the distances' unit: they were read in metres.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ReadingsCsvUnits,
+    testing::Values(
+        UnitCase{"metres_into_metric",
+                 UnitSystem::Metric,
+                 "Metres,Ohms\n10.5,3.2\n",
+                 {{10.5, 3.2}},
+                 "",
+                 ""},
+        UnitCase{"feet_into_metric",
+                 UnitSystem::Metric,
+                 "Feet,Ohms\n100,5\n10,6\n",
+                 {{30.48, 5}, {3.048, 6}},
+                 "",
+                 FromFeet},
+        UnitCase{"ft_in_a_worded_heading",
+                 UnitSystem::Metric,
+                 "Distance (ft);Ohms\n100;5,5\n",
+                 {{30.48, 5.5}},
+                 "",
+                 FromFeet},
+        UnitCase{"m_into_imperial",
+                 UnitSystem::Imperial,
+                 "m,Ohms\n15.24,5\n",
+                 {{50, 5}},
+                 "",
+                 FromMetres},
+        UnitCase{"meters_in_capitals_into_imperial",
+                 UnitSystem::Imperial,
+                 "\"METERS\",\"OHMS\"\n3,5\n",
+                 {{9.84251968504, 5}},
+                 "",
+                 FromMetres},
+        UnitCase{"semicolon_decimal_comma_metres",
+                 UnitSystem::Metric,
+                 "Metres;Ohms\n10,5;3,2\n",
+                 {{10.5, 3.2}},
+                 "",
+                 ""},
+        UnitCase{"no_heading_metric", UnitSystem::Metric, "10;3,2\n", {{10, 3.2}}, "", NoUnit},
+        UnitCase{"heading_without_unit_metric",
+                 UnitSystem::Metric,
+                 "Distance,Ohms\n10,3.2\n",
+                 {{10, 3.2}},
+                 "",
+                 NoUnit},
+        UnitCase{"no_heading_imperial", UnitSystem::Imperial, "10,3.2\n", {{10, 3.2}}, "", ""},
+        UnitCase{"beyond_e2_in_metres",
+                 UnitSystem::Metric,
+                 "Metres,Ohms\n150,5\n",
+                 {},
+                 "Line 2: the distance must be above 0 Metres and below the E2 distance, 100 "
+                 "Metres.",
+                 ""},
+        UnitCase{"beyond_e2_once_converted",
+                 UnitSystem::Metric,
+                 "Feet,Ohms\n200,5\n400,5\n",
+                 {},
+                 "Line 3: the distance must be above 0 Metres and below the E2 distance, 100 "
+                 "Metres.",
+                 FromFeet}),
+    [](const testing::TestParamInfo<UnitCase>& info) {
+        return CaseName(info.index, {info.param.name});
+    });
+
+TEST(ReadingsCsvLimit, NamesMetresBeyondTheLargestInAMetricList) {
+    FallOfPotential fop = WithE2(1e12);
+    fop.Units = UnitSystem::Metric;
+    EXPECT_EQ(stakewell::files::ReadReadingsCsv("1000000001,6\n", fop).Problem,
+              "Line 1: the distance must be at most 1000000000 Metres.");
+}
+
+TEST(Files, MetricReadingsAreWrittenUnderAMetresHeadingAndReadBack) {
+    FallOfPotential fop = WithE2(30.48);
+    fop.Units = UnitSystem::Metric;
+    fop.AddPoint(3.048, 5.5);
+    fop.AddPoint(18.9, 7);
+    const std::string text = stakewell::files::WriteReadingsCsv(fop);
+    EXPECT_EQ(text, "Metres,Ohms\r\n3.048,5.5\r\n18.9,7\r\n");
+    const auto read = stakewell::files::ReadReadingsCsv(text, fop);
+    EXPECT_EQ(read.Readings, (std::vector<FOPPoint>{{3.048, 5.5}, {18.9, 7}}));
+    EXPECT_EQ(read.Note, "");
+}
+
 } // namespace

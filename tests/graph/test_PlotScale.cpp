@@ -12,9 +12,9 @@
 
 namespace {
 
-using stakewell::graph::PlotExtents;
 using stakewell::fop::FallOfPotential;
 using stakewell::fop::FOPPoint;
+using stakewell::graph::PlotExtents;
 
 FallOfPotential Readings(std::vector<FOPPoint> measured, double e2) {
     FallOfPotential fop;
@@ -218,7 +218,9 @@ void PrintTo(const ReadoutCase& c, std::ostream* os) {
 class ReadoutTest : public testing::TestWithParam<ReadoutCase> {};
 
 TEST_P(ReadoutTest, Texts) {
-    EXPECT_EQ(stakewell::graph::FeetReadout(GetParam().x), GetParam().feet);
+    EXPECT_EQ(
+        stakewell::graph::DistanceReadout(GetParam().x, stakewell::shared::UnitSystem::Imperial),
+        GetParam().feet);
     EXPECT_EQ(stakewell::graph::OhmsReadout(GetParam().y), GetParam().ohms);
 }
 

@@ -187,6 +187,29 @@ INSTANTIATE_TEST_SUITE_P(
                     TerritoryCase{"Any", QLocale::AnyTerritory, Paper::A4}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A metric list's distances are metres on every output, on the same grid.
+TEST_F(SurveyOnGraph, NamesMetresForAMetricList) {
+    survey.Units = stakewell::shared::UnitSystem::Metric;
+    host.Window().ClearGraph();
+    host.Window().ComputePlotExtents();
+    host.Window().DrawGraph();
+    for (const Output output : {Output::SavedSvg, Output::ReportPage}) {
+        const QStringList texts = Texts(Render(output).text);
+        EXPECT_TRUE(texts.contains(QStringLiteral("Distance from E1 (metres)")))
+            << texts.join(u'|').toStdString();
+        for (const char* tick : {"20", "40", "60", "80", "100"}) {
+            EXPECT_TRUE(texts.contains(QLatin1String(tick))) << tick;
+        }
+        if (output == Output::ReportPage) {
+            EXPECT_TRUE(texts.contains(QStringLiteral("E2 distance: 100.0 metres")));
+            EXPECT_TRUE(texts.contains(QStringLiteral("Readings (E2 = 100 metres)")));
+            EXPECT_TRUE(texts.contains(QStringLiteral("1          10 Metres           8 Ohms")))
+                << texts.join(u'|').toStdString();
+        }
+    }
+    EXPECT_EQ(stakewell::graph::DistanceReadout(12500.0F, survey.Units), "12.5 Metres");
+}
+
 // The paper chosen in the menu is kept between runs and is the saved
 // report's page.
 TEST_F(SurveyOnGraph, SavedReportTakesTheRememberedPaper) {

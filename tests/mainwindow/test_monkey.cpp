@@ -707,7 +707,7 @@ private:
         }
         if (const stakewell::graph::frmGraph* graph = Graph()) {
             static const QRegularExpression readout(
-                QStringLiteral(R"(^(-?[0-9]+(\.[0-9]+)?(E[-+][0-9]{2,})? (Feet|Ohms))?$)"));
+                QStringLiteral(R"(^(-?[0-9]+(\.[0-9]+)?(E[-+][0-9]{2,})? (Feet|Metres|Ohms))?$)"));
             for (const char* panel : {"Panel_1", "Panel_2"}) {
                 const QString shown = graph->findChild<QLabel*>(QLatin1String(panel))->text();
                 if (!readout.match(shown).hasMatch()) {
