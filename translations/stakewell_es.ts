@@ -426,6 +426,18 @@
         <source>Save &amp;Text...</source>
         <translation>Guardar te&amp;xto...</translation>
     </message>
+    <message>
+        <source>&amp;Units:</source>
+        <translation>U&amp;nidades:</translation>
+    </message>
+    <message>
+        <source>Imperial (ft, in, AWG)</source>
+        <translation>Imperial (pie, pulg, AWG)</translation>
+    </message>
+    <message>
+        <source>Metric (m, mm, mm²)</source>
+        <translation>Métrico (m, mm, mm²)</translation>
+    </message>
 </context>
 <context>
     <name>frmSite</name>
@@ -776,6 +788,29 @@ Restaurar recupera el trabajo, sin guardar. Descartar lo elimina.</translation>
     </message>
 </context>
 <context>
+    <name>stakewell::mainwindow::DesignUnits</name>
+    <message>
+        <source>Metres</source>
+        <translation>Metros</translation>
+    </message>
+    <message>
+        <source>Millimetres</source>
+        <translation>Milímetros</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>mm²</source>
+        <translation>mm²</translation>
+    </message>
+    <message>
+        <source>Cross-section (&amp;G)</source>
+        <translation>Secc&amp;ión</translation>
+    </message>
+</context>
+<context>
     <name>stakewell::mainwindow::FopPage</name>
     <message>
         <source>Added. A reading at %1 Feet was already in the list: the analysis uses the mean of the readings there.</source>
@@ -804,6 +839,26 @@ Restaurar recupera el trabajo, sin guardar. Descartar lo elimina.</translation>
     <message>
         <source>Not added: the list already holds %1 points.</source>
         <translation>No añadida: la lista ya contiene %1 puntos.</translation>
+    </message>
+    <message>
+        <source>Metres</source>
+        <translation>Metros</translation>
+    </message>
+    <message>
+        <source>Added. %1</source>
+        <translation>Añadida. %1</translation>
+    </message>
+    <message>
+        <source>Added. A reading at %1 Metres was already in the list: the analysis uses the mean of the readings there.</source>
+        <translation>Añadida. Ya había en la lista una lectura a %1 metros: el análisis usa la media de las lecturas en ese punto.</translation>
+    </message>
+    <message>
+        <source>Not added: the distance must be above 0 Metres and below the E2 distance, %1 Metres.</source>
+        <translation>No añadida: la distancia debe ser mayor que 0 metros y menor que la distancia a E2, %1 metros.</translation>
+    </message>
+    <message>
+        <source>Not added: the distance must be at most %1 Metres.</source>
+        <translation>No añadida: la distancia debe ser como máximo %1 metros.</translation>
     </message>
 </context>
 <context>
