@@ -22,10 +22,6 @@ namespace stakewell::mainwindow {
 
 namespace {
 
-double ReadNumber(const QString& text) {
-    return shared::ReadNumber(text.toStdString());
-}
-
 QString FormatPattern(double value, std::string_view pattern) {
     return QString::fromStdString(shared::FormatPattern(value, pattern));
 }
@@ -92,8 +88,10 @@ FopPage::FopPage(Ui::frmMain& ui, work::SiteWork& work, InputHint& hints, QWidge
     for (QLineEdit* field : {ui.tbxFOPP2Feet, ui.tbxFOPP2Ohms}) {
         connect(field, &QLineEdit::returnPressed, this, &FopPage::cmdFOPAdd_Click);
     }
-    for (QLabel* caption : {ui.Label18, ui.Label25, ui.Label21, ui.Label23}) {
-        unitCaptions.push_back({caption, caption->text(), {}, {}});
+    for (const auto& [caption, box] :
+         {std::pair<QLabel*, QLineEdit*>{ui.Label18, nullptr}, {ui.Label25, nullptr},
+          {ui.Label21, ui.tbxFOPP2Feet}, {ui.Label23, ui.tbxFOPE2}}) {
+        unitCaptions.push_back({caption->text(), {caption, {}, {}}, {box, {}, {}}});
     }
     hints.Watch(ui.tbxFOPP2Feet, TypedHint(work, shared::Measure::Length));
     hints.Watch(ui.tbxFOPP2Ohms, TypedHint(work, std::nullopt));
@@ -107,35 +105,52 @@ bool FopPage::Metric() const {
 
 void FopPage::ShowUnitCaptions() {
     for (const Caption& caption : unitCaptions) {
-        caption.label->setText(Metric() ? tr("Metres") : caption.feet);
+        caption.label.widget->setProperty(
+            "text", Metric() ? (caption.box.widget != nullptr ? tr("m") : tr("Metres"))
+                             : caption.feet);
     }
     FitUnitCaptions();
 }
 
-// "Metres" is wider than the "Feet" the page was laid out for: a caption that
-// would run into its frame's edge moves towards the box it names, and goes
-// back in feet unless a zoom has placed it since.
+void FopPage::Placed::Fit(bool metric, const std::function<QRect(QRect)>& place) {
+    if (widget == nullptr) {
+        return;
+    }
+    const bool stillFitted = widget->geometry() == fitted;
+    if (!metric) {
+        if (stillFitted) {
+            widget->setGeometry(laidOut);
+        }
+        fitted = {};
+        return;
+    }
+    if (!stillFitted) {
+        laidOut = widget->geometry();
+    }
+    fitted = place(laidOut);
+    widget->setGeometry(fitted);
+}
+
+// A caption in metres that would run into its frame's edge moves towards the
+// box it names; a caption beside a typed distance moves to the frame's edge
+// and its box grows up to it.
 void FopPage::FitUnitCaptions() {
     constexpr int FrameEdge = 2;
+    constexpr int Gap = 2;
     for (Caption& caption : unitCaptions) {
-        QLabel& label = *caption.label;
-        const bool stillFitted = label.geometry() == caption.fitted;
-        if (!Metric()) {
-            if (stillFitted) {
-                label.setGeometry(caption.laidOut);
-            }
-            caption.fitted = {};
-            continue;
-        }
-        if (!stillFitted) {
-            caption.laidOut = label.geometry();
-        }
-        QRect place = caption.laidOut;
-        place.setWidth(std::max(place.width(), label.sizeHint().width()));
-        place.moveLeft(
-            std::min(place.left(), label.parentWidget()->width() - FrameEdge - place.width()));
-        label.setGeometry(place);
-        caption.fitted = place;
+        auto& label = static_cast<QLabel&>(*caption.label.widget);
+        const int frameRight = label.parentWidget()->width() - FrameEdge;
+        const bool growsBox = caption.box.widget != nullptr;
+        caption.label.Fit(Metric(), [&](QRect place) {
+            place.setWidth(std::max(growsBox ? 0 : place.width(), label.sizeHint().width()));
+            place.moveLeft(growsBox ? frameRight - place.width()
+                                    : std::min(place.left(), frameRight - place.width()));
+            return place;
+        });
+        caption.box.Fit(Metric(), [&](QRect place) {
+            place.setRight(std::max(place.right(), label.geometry().left() - Gap - 1));
+            return place;
+        });
     }
 }
 
@@ -152,7 +167,7 @@ void FopPage::Show(work::Aspects aspects) {
             ui.tbxFOPE2->setText(work.E2Text());
             writingE2 = false;
         }
-        ui.lb62Pct->setText(FormatPattern(0.62 * ReadNumber(work.E2Text()), "#0.0"));
+        ui.lb62Pct->setText(FormatPattern(0.62 * work.Fop().FOPE2Distance, "#0.0"));
     }
     if (aspects.HasAny(work::Aspect::Readings | work::Aspect::E2)) {
         showCurrentPoint = aspects.Has(work::Aspect::Readings);

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class QLabel;
@@ -52,13 +53,23 @@ private:
     InputHint& hints;
     work::WorkObservers::Subscription showing;
     fop::FopRefresh::Subscription readOuts;
-    // A unit caption with its text in feet, and, while it reads metres, where
-    // the page had it and where it was moved to fit.
-    struct Caption {
-        QLabel* label;
-        QString feet;
+    // Where the page had a widget, and where it was put to fit while the
+    // page reads metres.
+    struct Placed {
+        QWidget* widget = nullptr;
         QRect laidOut;
         QRect fitted;
+        // Puts it at `place` in metres and back where the page had it in feet,
+        // unless a zoom has placed it since.
+        void Fit(bool metric, const std::function<QRect(QRect)>& place);
+    };
+    // A unit caption with its text in feet, and the box it names when that
+    // box takes a typed distance: in metres, whose figures are longer, the box
+    // grows into the room the shorter caption leaves.
+    struct Caption {
+        QString feet;
+        Placed label;
+        Placed box;
     };
     std::vector<Caption> unitCaptions;
     // Whether the refresh under way writes the current point into the P2

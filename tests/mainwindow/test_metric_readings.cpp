@@ -71,26 +71,44 @@ INSTANTIATE_TEST_SUITE_P(
         return CaseName(info.index, {info.param.name});
     });
 
+// A box that takes a typed distance grows into the room its shorter caption
+// leaves, for the longer figures of metres.
 TEST(MetricReadings, CaptionsFollowTheUnitSystemWithinTheirFrames) {
     MainWindowDriver form;
     form.SelectTab(5);
-    const char* const captions[] = {"Label18", "Label25", "Label21", "Label23"};
+    struct Caption {
+        const char* name;
+        const char* metric;
+        const char* box;
+    };
+    const Caption captions[] = {{"Label18", "Metres", nullptr},
+                                {"Label25", "Metres", nullptr},
+                                {"Label21", "m", "tbxFOPP2Feet"},
+                                {"Label23", "m", "tbxFOPE2"}};
+    const auto box = [&form](const char* name) { return form.Window().findChild<QWidget*>(name); };
     std::vector<QRect> laidOut;
-    for (const char* caption : captions) {
-        laidOut.push_back(form.Label(caption)->geometry());
+    for (const Caption& caption : captions) {
+        laidOut.push_back(form.Label(caption.name)->geometry());
     }
+    const int p2Width = box("tbxFOPP2Feet")->width();
     form.Window().Work().ChangeUnits(UnitSystem::Metric);
-    for (const char* caption : captions) {
-        const QLabel* label = form.Label(caption);
-        EXPECT_EQ(label->text(), "Metres") << caption;
-        EXPECT_GE(label->width(), label->sizeHint().width()) << caption;
-        EXPECT_LT(label->geometry().right(), label->parentWidget()->width() - 1) << caption;
+    for (const Caption& caption : captions) {
+        const QLabel* label = form.Label(caption.name);
+        EXPECT_EQ(label->text(), caption.metric) << caption.name;
+        EXPECT_GE(label->width(), label->sizeHint().width()) << caption.name;
+        EXPECT_LT(label->geometry().right(), label->parentWidget()->width() - 1) << caption.name;
+        if (caption.box != nullptr) {
+            EXPECT_LT(box(caption.box)->geometry().right(), label->geometry().left())
+                << caption.name;
+        }
     }
+    EXPECT_GT(box("tbxFOPP2Feet")->width(), p2Width);
     form.Window().Work().History().undo();
     for (std::size_t i = 0; i < std::size(captions); ++i) {
-        EXPECT_EQ(form.Text(captions[i]), "Feet") << captions[i];
-        EXPECT_EQ(form.Label(captions[i])->geometry(), laidOut[i]) << captions[i];
+        EXPECT_EQ(form.Text(captions[i].name), "Feet") << captions[i].name;
+        EXPECT_EQ(form.Label(captions[i].name)->geometry(), laidOut[i]) << captions[i].name;
     }
+    EXPECT_EQ(box("tbxFOPP2Feet")->width(), p2Width);
 }
 
 TEST(MetricReadings, TheE2BoxHintsAtAConvertedLength) {
