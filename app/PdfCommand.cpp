@@ -1,11 +1,11 @@
 #include "PdfCommand.h"
 
 #include "cli/DataFileSheet.h"
+#include "files/TextReport.h"
 #include "fop/FopAnalysis.h"
 #include "graph/PlotScale.h"
 #include "graph/PlotState.h"
 #include "graph/TestReportPage.h"
-#include "files/TextReport.h"
 #include "soilwindow/SoilReportPage.h"
 
 #include <QApplication>

@@ -66,9 +66,8 @@ void CheckTyped(std::string_view text) {
     using namespace stakewell::shared;
     for (const bool comma : {false, true}) {
         for (const auto units : {UnitSystem::Imperial, UnitSystem::Metric}) {
-            for (const auto measure :
-                 {std::optional<Measure>{}, std::optional{Measure::Length},
-                  std::optional{Measure::Diameter}}) {
+            for (const auto measure : {std::optional<Measure>{}, std::optional{Measure::Length},
+                                       std::optional{Measure::Diameter}}) {
                 const TypedNumber typed = ReadTyped(text, {comma, measure, units});
                 Require(typed.refusal.empty() || (typed.text.empty() && typed.conversion.empty()),
                         "a refused text is given no number", std::string(text));

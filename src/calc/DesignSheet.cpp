@@ -60,9 +60,8 @@ double ShownLength(double feet, shared::UnitSystem shownIn) {
 }
 
 std::string ShownSpacing(const StepResult& result, shared::UnitSystem shownIn) {
-    return result.faulted
-               ? std::string()
-               : shared::FormatPattern(ShownLength(result.value, shownIn), "#0.00");
+    return result.faulted ? std::string()
+                          : shared::FormatPattern(ShownLength(result.value, shownIn), "#0.00");
 }
 
 void WriteFourPoint(const std::optional<double>& value, std::string_view prefix,

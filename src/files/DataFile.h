@@ -3,8 +3,8 @@
 #include "calc/DesignSheet.h"
 #include "files/SiteRecord.h"
 #include "fop/FopPoints.h"
-#include "shared/modStakewell.h"
 #include "shared/Units.h"
+#include "shared/modStakewell.h"
 #include "soil/SoilSurvey.h"
 
 #include <QString>

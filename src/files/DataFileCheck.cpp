@@ -163,7 +163,7 @@ std::optional<QString> E2Damage(const DataFileItems& items) {
     }
     return QStringLiteral("the E2 distance \"%1\" is not a distance above 0 %2")
         .arg(text, units == shared::UnitSystem::Metric ? QStringLiteral("metres")
-                                                        : QStringLiteral("feet"));
+                                                       : QStringLiteral("feet"));
 }
 
 // A survey's cell may be left empty, and may hold any number the survey
@@ -211,7 +211,8 @@ std::optional<shared::UnitSystem> UnitsOfItem(const std::optional<QString>& item
     if (!item) {
         return shared::UnitSystem::Imperial;
     }
-    for (const shared::UnitSystem units : {shared::UnitSystem::Imperial, shared::UnitSystem::Metric}) {
+    for (const shared::UnitSystem units :
+         {shared::UnitSystem::Imperial, shared::UnitSystem::Metric}) {
         if (item->trimmed().compare(UnitsItemText(units), Qt::CaseInsensitive) == 0) {
             return units;
         }
@@ -235,8 +236,7 @@ bool IsStorableE2(const QString& text, shared::UnitSystem units) {
     const shared::TypedNumber typed = shared::ReadTyped(
         text.toStdString(), {ReadsDecimalComma(units), shared::Measure::Length, units});
     const double distance = shared::ReadNumber(typed.text);
-    return typed.refusal.empty() && distance > 0.0 &&
-           distance < std::numeric_limits<double>::max();
+    return typed.refusal.empty() && distance > 0.0 && distance < std::numeric_limits<double>::max();
 }
 
 CheckedItems CheckDataFile(const DataFileItems& items) {

@@ -48,8 +48,8 @@ std::string Curve(const CurveValue& value, shared::UnitSystem units) {
     if (value.Used.size() == 1) {
         text += " (read at " + Reading(value.Used[0], units) + ")";
     } else {
-        text += " (between " + Reading(value.Used[0], units) + " and " + Reading(value.Used[1], units) +
-                ")";
+        text += " (between " + Reading(value.Used[0], units) + " and " +
+                Reading(value.Used[1], units) + ")";
     }
     return text;
 }
@@ -139,8 +139,8 @@ std::string TrueValueTip(const SlopeMethod& slope, shared::UnitSystem units) {
         return "Slope method: none (" + SlopeWhy(slope, units) + ")";
     }
     return "Slope method: R true " + Ohms(*slope.AtTrueDistance.Ohms) + " at P_T " +
-           Length(*slope.TrueDistance, units) + " (P_T/C " + Ratio(*slope.TrueDistanceRatio) + ", \u03bc " +
-           Ratio(*slope.Mu) + "; by the model " + Ohms(*slope.ModelOhms) + ")";
+           Length(*slope.TrueDistance, units) + " (P_T/C " + Ratio(*slope.TrueDistanceRatio) +
+           ", \u03bc " + Ratio(*slope.Mu) + "; by the model " + Ohms(*slope.ModelOhms) + ")";
 }
 
 std::string AnalysisListing(const Result& result) {

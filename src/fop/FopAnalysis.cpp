@@ -105,8 +105,9 @@ CurveValue ValueAt(const Curve& curve, double fraction) {
     } else {
         const Station& after = *beyond;
         value.Used = {before, after};
-        value.Ohms = Finite(before.Ohms + (after.Ohms - before.Ohms) *
-                                              ((x - before.Distance) / (after.Distance - before.Distance)));
+        value.Ohms =
+            Finite(before.Ohms + (after.Ohms - before.Ohms) *
+                                     ((x - before.Distance) / (after.Distance - before.Distance)));
     }
     if (!value.Ohms) {
         value.Used.clear();

@@ -88,9 +88,10 @@ FopPage::FopPage(Ui::frmMain& ui, work::SiteWork& work, InputHint& hints, QWidge
     for (QLineEdit* field : {ui.tbxFOPP2Feet, ui.tbxFOPP2Ohms}) {
         connect(field, &QLineEdit::returnPressed, this, &FopPage::cmdFOPAdd_Click);
     }
-    for (const auto& [caption, box] :
-         {std::pair<QLabel*, QLineEdit*>{ui.Label18, nullptr}, {ui.Label25, nullptr},
-          {ui.Label21, ui.tbxFOPP2Feet}, {ui.Label23, ui.tbxFOPE2}}) {
+    for (const auto& [caption, box] : {std::pair<QLabel*, QLineEdit*>{ui.Label18, nullptr},
+                                       {ui.Label25, nullptr},
+                                       {ui.Label21, ui.tbxFOPP2Feet},
+                                       {ui.Label23, ui.tbxFOPE2}}) {
         unitCaptions.push_back({caption->text(), {caption, {}, {}}, {box, {}, {}}});
     }
     hints.Watch(ui.tbxFOPP2Feet, TypedHint(work, shared::Measure::Length));
@@ -106,8 +107,8 @@ bool FopPage::Metric() const {
 void FopPage::ShowUnitCaptions() {
     for (const Caption& caption : unitCaptions) {
         caption.label.widget->setProperty(
-            "text", Metric() ? (caption.box.widget != nullptr ? tr("m") : tr("Metres"))
-                             : caption.feet);
+            "text",
+            Metric() ? (caption.box.widget != nullptr ? tr("m") : tr("Metres")) : caption.feet);
     }
     FitUnitCaptions();
 }

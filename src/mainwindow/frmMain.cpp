@@ -116,11 +116,11 @@ graph::TestReportContent TestReportOf(const work::SiteWork& work, double toleran
     content.DataFileName = dataFileName;
     content.Date = QDate::currentDate();
     if (work.Soil().Exists()) {
-        content.FurtherPages.emplace_back(
-            [soil = work.Soil(), rod = work.Rod()](QPainter& painter, const QRectF& page,
-                                                   qreal pixelWidth) {
-                soilwindow::PaintSoilReportPage(painter, page, pixelWidth, soil, rod);
-            });
+        content.FurtherPages.emplace_back([soil = work.Soil(), rod = work.Rod()](QPainter& painter,
+                                                                                 const QRectF& page,
+                                                                                 qreal pixelWidth) {
+            soilwindow::PaintSoilReportPage(painter, page, pixelWidth, soil, rod);
+        });
     }
     return content;
 }
@@ -330,8 +330,7 @@ void frmMain::SetUpFieldUse() {
         fitter->Watch(label);
     }
 
-    for (QLineEdit* field :
-         {ui->tbxNumer, ui->tbxDenom}) {
+    for (QLineEdit* field : {ui->tbxNumer, ui->tbxDenom}) {
         inputHints->Watch(field, InputHint::NumberHint);
     }
     for (const calc::InputRow& row : calc::InputRows) {

@@ -101,17 +101,17 @@ TypedNumber ReadTyped(std::string_view typed, const TypedContext& context) {
     if (context.measure) {
         if (const auto split = SplitUnit(Trimmed(typed))) {
             const auto [numberText, unit] = *split;
-            TypedNumber number = context.decimalComma ? WithDecimalPoint(numberText)
-                                                      : TypedNumber{std::string(numberText), {}, {}};
+            TypedNumber number = context.decimalComma
+                                     ? WithDecimalPoint(numberText)
+                                     : TypedNumber{std::string(numberText), {}, {}};
             const NumberRead read = ReadLeadingNumber(number.text);
             if (!number.refusal.empty()) {
                 return number;
             }
             if (read.anyDigit && read.readInFull && !read.blanksInside) {
                 const double box = BoxMillimetres(context);
-                const double value = unit->millimetres == box
-                                         ? read.value
-                                         : read.value * unit->millimetres / box;
+                const double value =
+                    unit->millimetres == box ? read.value : read.value * unit->millimetres / box;
                 TypedNumber converted{ExactText(value), {}, {}};
                 if (unit->millimetres != box) {
                     converted.conversion = "Read as " + ConvertedText(value) + " " +

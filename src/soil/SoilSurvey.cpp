@@ -192,8 +192,8 @@ std::vector<std::string> SoilLines(const SoilSurvey& survey, const SoilAnalysis&
     }
     if (analysis.fit && rod) {
         const std::optional<double> seen = RodResistivity(analysis.fit->soil, rod->feet);
-        lines.push_back("Resistivity for a rod of " + LengthText(rod->Shown(), rod->shownIn) + ": " +
-                        (seen ? Resistivity(*seen) : std::string("none")));
+        lines.push_back("Resistivity for a rod of " + LengthText(rod->Shown(), rod->shownIn) +
+                        ": " + (seen ? Resistivity(*seen) : std::string("none")));
     }
     if (analysis.fit && analysis.fit->threeLayersLikely) {
         lines.emplace_back("Note: three layers likely");

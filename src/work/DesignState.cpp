@@ -88,9 +88,9 @@ void DesignState::Recalculate() {
     std::optional<calc::WireBetweenInputs> between;
     if (wire.Length == 1) {
         std::string refused;
-        between = calc::WireBetweenInputs{
-            ComputedText(SheetInput::WireLength, wire.Between[0], refused),
-            ComputedText(SheetInput::WireLength, wire.Between[1], refused)};
+        between =
+            calc::WireBetweenInputs{ComputedText(SheetInput::WireLength, wire.Between[0], refused),
+                                    ComputedText(SheetInput::WireLength, wire.Between[1], refused)};
     }
     notes = calc::ComputeSheet(texts, results, between, units);
     for (std::size_t i = 0; i < inputs.size(); ++i) {

@@ -218,12 +218,12 @@ bool SiteWork::ChangeUnits(shared::UnitSystem units) {
         return false;
     }
     UnitTexts now = UnitTextsNow();
-    UnitTexts next = lastSwitch && lastSwitch->second == now ? lastSwitch->first
-                                                             : ConvertedTexts(now, units);
+    UnitTexts next =
+        lastSwitch && lastSwitch->second == now ? lastSwitch->first : ConvertedTexts(now, units);
     lastSwitch = std::pair{now, next};
-    history.push(new ValueCommand<UnitTexts>(
-        QStringLiteral("Change Units"), std::move(now), std::move(next),
-        [this](const UnitTexts& value) { RestoreUnitTexts(value); }));
+    history.push(
+        new ValueCommand<UnitTexts>(QStringLiteral("Change Units"), std::move(now), std::move(next),
+                                    [this](const UnitTexts& value) { RestoreUnitTexts(value); }));
     return true;
 }
 
@@ -233,8 +233,8 @@ soil::DesignRod SiteWork::Rod() const {
 
 UnitTexts SiteWork::UnitTextsNow() const {
     const WireChoices& wire = design.Wire();
-    return {Units(), design.Inputs(), wire.Gauge, wire.Between, e2Text, fop.FOPPoints(),
-            fop.FOPCurrent()};
+    return {Units(), design.Inputs(), wire.Gauge,      wire.Between,
+            e2Text,  fop.FOPPoints(), fop.FOPCurrent()};
 }
 
 void SiteWork::RestoreUnitTexts(const UnitTexts& texts) {

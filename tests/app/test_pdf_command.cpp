@@ -1,6 +1,6 @@
-#include "soil/TwoLayerSoil.h"
 #include "files/DataFile.h"
 #include "files/XmlValueStore.h"
+#include "soil/TwoLayerSoil.h"
 
 #include <QFile>
 #include <QProcess>

@@ -32,8 +32,7 @@ std::ostream& operator<<(std::ostream& out, const FigureCase& c) {
 class FigureText : public testing::TestWithParam<FigureCase> {};
 
 TEST_P(FigureText, ShowsEveryFigureAbove0AsAbove0) {
-    EXPECT_EQ(stakewell::soil::FigureText(GetParam().value, GetParam().decimals),
-              GetParam().text);
+    EXPECT_EQ(stakewell::soil::FigureText(GetParam().value, GetParam().decimals), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Soil, FigureText,
@@ -63,8 +62,8 @@ class SurveyLines : public testing::TestWithParam<LinesCase> {};
 
 TEST_P(SurveyLines, SayWhatTheReadingsSupport) {
     const SoilSurvey& survey = GetParam().survey;
-    const std::vector<std::string> lines =
-        stakewell::soil::SoilLines(survey, stakewell::soil::AnalyseSoil(survey), stakewell::soil::DesignRod{1.0});
+    const std::vector<std::string> lines = stakewell::soil::SoilLines(
+        survey, stakewell::soil::AnalyseSoil(survey), stakewell::soil::DesignRod{1.0});
     for (const std::string& line : GetParam().held) {
         EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
     }

@@ -2,9 +2,9 @@
 // changes undone, and a figure taken into the design.
 #include "SoilWindowTest.h"
 
+#include "shared/DisplayPattern.h"
 #include "soil/SoilDesign.h"
 #include "soil/SoilSurvey.h"
-#include "shared/DisplayPattern.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -72,8 +72,7 @@ TEST_F(SoilWindowTest, TenTypedReadingsShowTheFiguresTheAnalysisGives) {
     EXPECT_EQ(form.Text("lbMean"),
               Figure(stakewell::soil::MeanResistivity(analysis.points)) + " ohm-metres");
     EXPECT_EQ(form.Text("lbRod"),
-              Figure(*stakewell::soil::RodResistivity(analysis.fit->soil, 10.0)) +
-                  " ohm-metres");
+              Figure(*stakewell::soil::RodResistivity(analysis.fit->soil, 10.0)) + " ohm-metres");
     EXPECT_EQ(form.Text("lbRodCaption"), "Rod of 10 feet:");
     EXPECT_EQ(form.Text("lbStatus"), "10 readings.");
 }
@@ -83,8 +82,7 @@ TEST_F(SoilWindowTest, TheRodFigureFollowsTheDesignsElectrodeLength) {
     form.Type("tbxElectLen", "30");
     const auto analysis = AnalyseSoil(SurveyOf(TwoLayerTraverse()));
     EXPECT_EQ(form.Text("lbRod"),
-              Figure(*stakewell::soil::RodResistivity(analysis.fit->soil, 30.0)) +
-                  " ohm-metres");
+              Figure(*stakewell::soil::RodResistivity(analysis.fit->soil, 30.0)) + " ohm-metres");
 }
 
 struct BadCell {

@@ -43,7 +43,8 @@ TEST(SoilReportPage, FollowsTheTestsPageOnlyForASurvey) {
     EXPECT_EQ(PageCount(alone), 1);
 
     content.FurtherPages.emplace_back([&soil](QPainter& painter, const QRectF& page, qreal pixel) {
-        stakewell::soilwindow::PaintSoilReportPage(painter, page, pixel, soil, stakewell::soil::DesignRod{10.0});
+        stakewell::soilwindow::PaintSoilReportPage(painter, page, pixel, soil,
+                                                   stakewell::soil::DesignRod{10.0});
     });
     const QString surveyed = folder.filePath(QStringLiteral("surveyed.pdf"));
     ASSERT_EQ(stakewell::graph::WriteTestReportPdf(surveyed, content, {state, spans, analysis},

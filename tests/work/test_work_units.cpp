@@ -60,7 +60,8 @@ TEST_P(SameDesign, GivesTheSameResistancesInBothSystems) {
             continue;
         }
         EXPECT_EQ(Result(metric, result), Result(imperial, result)) << i;
-        EXPECT_EQ(metric.Design().Notes().Results.Texts[i], imperial.Design().Notes().Results.Texts[i]);
+        EXPECT_EQ(metric.Design().Notes().Results.Texts[i],
+                  imperial.Design().Notes().Results.Texts[i]);
     }
     EXPECT_FALSE(Result(imperial, SheetResult::OneElectrode).empty());
     EXPECT_EQ(Result(metric, SheetResult::LinearSpacing), c.lineSpacing);
@@ -74,17 +75,22 @@ INSTANTIATE_TEST_SUITE_P(
         SameDesignCase{"FiveEighthsRodTenFeet",
                        {"100", "10", "0.625", "4", "90", "0.2576", "2.5", "12", "100"},
                        {"100", "3.048", "15.875", "4", "27.432", "6.54304", "0.762", "12", "30.48"},
-                       "9.14", "6.86", "P1 = 10.2"},
+                       "9.14",
+                       "6.86",
+                       "P1 = 10.2"},
         SameDesignCase{"SixteenMillimetreRodThreeMetres",
-                       {"250", "9.84251968503937", "0.6299212598425197", "6",
-                        "98.42519685039369", "0.31413", "1.968503937007874", "3.5",
-                        "65.61679790026247"},
+                       {"250", "9.84251968503937", "0.6299212598425197", "6", "98.42519685039369",
+                        "0.31413", "1.968503937007874", "3.5", "65.61679790026247"},
                        {"250", "3", "16", "6", "30", "7.979002", "0.6", "3,5", "20"},
-                       "6.00", "5.00", "P1 = 6.7"},
+                       "6.00",
+                       "5.00",
+                       "P1 = 6.7"},
         SameDesignCase{"DecimalCommasAndUnitsTyped",
                        {"80", "8", "0.75", "2", "8", "0.2576", "2", "0", ""},
                        {"80", "8 ft", "0,75 in", "2", "2,4384", "0.2576 in", "609,6 mm", "0", ""},
-                       "2.44", "1.22", ""}),
+                       "2.44",
+                       "1.22",
+                       ""}),
     [](const auto& info) { return CaseName(info.index, {info.param.name}); });
 
 // The second row's wire diameter is 50 mm² as the gauge box gives it.
@@ -120,13 +126,14 @@ TEST(UnitSwitch, ConvertsEveryLengthAndGivesTheTextsBack) {
 
     ASSERT_TRUE(work.ChangeUnits(UnitSystem::Metric));
     const auto& inputs = work.Design().Inputs();
-    const std::array<const char*, 9> metric{"100", "3.048", "15.875", "4", "27.432",
-                                            "6.54304", "0.762", "12", "30.48"};
+    const std::array<const char*, 9> metric{"100",     "3.048", "15.875", "4",    "27.432",
+                                            "6.54304", "0.762", "12",     "30.48"};
     for (std::size_t i = 0; i < metric.size(); ++i) {
         EXPECT_EQ(inputs[i], QString::fromUtf8(metric[i])) << i;
     }
     EXPECT_EQ(work.Design().Wire().Gauge, QStringLiteral("33.6"));
-    EXPECT_EQ(work.Design().Wire().Between, (std::array{QStringLiteral("9.144"), QStringLiteral("6.858")}));
+    EXPECT_EQ(work.Design().Wire().Between,
+              (std::array{QStringLiteral("9.144"), QStringLiteral("6.858")}));
     EXPECT_EQ(work.E2Text(), QStringLiteral("30.48"));
     EXPECT_EQ(work.Fop().FOPE2Distance, 30.48);
     EXPECT_EQ(work.Fop().FOPPoints()[1].Distance, 0.1016);
