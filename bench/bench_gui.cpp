@@ -28,20 +28,26 @@ void Press(QLineEdit* field, int key, const QString& text) {
 
 // One keystroke in the electrode-length field, from the key event to all
 // fourteen result labels rewritten. Keys alternate between typing a digit
-// and taking it back, so every keystroke changes the results.
+// and taking it back, so every keystroke changes the results. Argument 1
+// types the same design in metric, with decimal commas, each length read
+// and converted to the feet and inches the formulas take.
 void BM_ElectrodeLengthKeystroke(benchmark::State& state) {
     stakewell::mainwindow::frmMain window;
     window.show();
+    const bool metric = state.range(0) == 1;
+    if (metric) {
+        window.Work().ChangeUnits(stakewell::shared::UnitSystem::Metric);
+    }
     const std::array<std::pair<const char*, const char*>, 9> design = {{
         {"tbxEarthRes", "100"},
-        {"tbxElectLen", "10"},
-        {"tbxElectDia", "0.625"},
+        {"tbxElectLen", metric ? "3,048" : "10"},
+        {"tbxElectDia", metric ? "15,875" : "0.625"},
         {"tbxNumElect", "4"},
-        {"tbxWireLen", "60"},
-        {"tbxWireDia", "0.1019"},
-        {"tbxWireDepth", "2.5"},
+        {"tbxWireLen", metric ? "18,288" : "60"},
+        {"tbxWireDia", metric ? "2,58826" : "0.1019"},
+        {"tbxWireDepth", metric ? "0,762" : "2.5"},
         {"tbxMVal", "10"},
-        {"tbx4ptE2", "100"},
+        {"tbx4ptE2", metric ? "30,48" : "100"},
     }};
     for (const auto& [name, text] : design) {
         window.findChild<QLineEdit*>(name)->setText(text);
@@ -58,7 +64,12 @@ void BM_ElectrodeLengthKeystroke(benchmark::State& state) {
         typed = !typed;
     }
 }
-BENCHMARK(BM_ElectrodeLengthKeystroke)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ElectrodeLengthKeystroke)
+    ->ArgName("metric")
+    ->Arg(0)
+    ->Arg(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // The main window on its fall-of-potential page, graph shown, holding the
 // largest survey the program accepts: a curve that rises and flattens, with
