@@ -40,9 +40,6 @@ protected:
         ASSERT_TRUE(work.ChangeUnits(UnitSystem::Metric));
         metricReport = ReportOf(work);
         Write(work.Content(), QStringLiteral("metric.xml"));
-        DataFileContent withoutE2 = work.Content();
-        withoutE2.Choices.FOPE2.reset();
-        Write(withoutE2, QStringLiteral("metric-without-e2.xml"));
     }
 
     QString File(const char* name) const { return folder.filePath(QLatin1String(name)); }
@@ -102,21 +99,19 @@ TEST_P(UnitsReport, IsTheWindowsReportOfTheWorkInTheUnitsAsked) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, UnitsReport,
-    testing::Values(
-        ReportCase{"ImperialFile", {"--report", "FOLDER/imperial.xml"}, UnitSystem::Imperial},
-        ReportCase{"ImperialAskedImperial",
-                   {"--report", "FOLDER/imperial.xml", "--units", "imperial"},
-                   UnitSystem::Imperial},
-        ReportCase{"ImperialAskedMetric",
-                   {"--report", "FOLDER/imperial.xml", "--units=metric"},
-                   UnitSystem::Metric},
-        ReportCase{"ImperialAskedMetricInCapitals",
-                   {"--units", "METRIC", "--report", "FOLDER/imperial.xml"},
-                   UnitSystem::Metric},
-        ReportCase{"MetricFile", {"--report", "FOLDER/metric.xml"}, UnitSystem::Metric},
-        ReportCase{"MetricAskedImperial",
-                   {"--report", "FOLDER/metric.xml", "--units", "imperial"},
-                   UnitSystem::Imperial}),
+    testing::Values(ReportCase{"ImperialAskedImperial",
+                               {"--report", "FOLDER/imperial.xml", "--units", "imperial"},
+                               UnitSystem::Imperial},
+                    ReportCase{"ImperialAskedMetric",
+                               {"--report", "FOLDER/imperial.xml", "--units=metric"},
+                               UnitSystem::Metric},
+                    ReportCase{"ImperialAskedMetricInCapitals",
+                               {"--units", "METRIC", "--report", "FOLDER/imperial.xml"},
+                               UnitSystem::Metric},
+                    ReportCase{"MetricFile", {"--report", "FOLDER/metric.xml"}, UnitSystem::Metric},
+                    ReportCase{"MetricAskedImperial",
+                               {"--report", "FOLDER/metric.xml", "--units", "imperial"},
+                               UnitSystem::Imperial}),
     [](const auto& info) { return CaseName(info.index, {info.param.name}); });
 
 struct AnalysisCase {
@@ -143,9 +138,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(AnalysisCase{"MetricFile",
                                  {"--analyse", "FOLDER/metric.xml"},
                                  "E2 distance: 30.48 metres\nReadings: 5\nLeft out: none\n"},
-                    AnalysisCase{"MetricFileWithE2",
-                                 {"--analyse", "FOLDER/metric.xml", "--e2", "25"},
-                                 "E2 distance: 25.0 metres\nReadings: 4\nLeft out: 1 reading"},
                     AnalysisCase{
                         "ImperialFileAskedMetricWithE2",
                         {"--analyse", "FOLDER/imperial.xml", "--units", "metric", "--e2", "25"},
@@ -176,28 +168,16 @@ TEST_P(UnitsRefusal, EndsWithStatusTwoAndTheReason) {
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, UnitsRefusal,
-    testing::Values(
-        RefusalCase{"UnknownUnits",
-                    {"--report", "FOLDER/imperial.xml", "--units", "furlongs"},
-                    "--units is metric or imperial, not \"furlongs\""},
-        RefusalCase{"UnitsWithoutValue",
-                    {"--report", "FOLDER/imperial.xml", "--units"},
-                    "--units needs a value"},
-        RefusalCase{"MetricE2NotANumber",
-                    {"--analyse", "FOLDER/metric.xml", "--e2", "ten"},
-                    "--e2 needs a distance above 0 metres, not \"ten\""},
-        RefusalCase{"ImperialAskedMetricE2Negative",
-                    {"--report", "FOLDER/imperial.xml", "--units", "metric", "--e2", "-3"},
-                    "--e2 needs a distance above 0 metres, not \"-3\""},
-        RefusalCase{"MetricFileWithoutE2",
-                    {"--analyse", "FOLDER/metric-without-e2.xml"},
-                    "--analyse needs the E2 distance: --e2 METRES"},
-        RefusalCase{"ImperialFileWithoutE2AskedMetric",
-                    {"--analyse", "FOLDER/imperial-without-e2.xml", "--units", "metric"},
-                    "--analyse needs the E2 distance: --e2 METRES"},
-        RefusalCase{"ImperialFileWithoutE2",
-                    {"--analyse", "FOLDER/imperial-without-e2.xml"},
-                    "--analyse needs the E2 distance: --e2 FEET"}),
+    testing::Values(RefusalCase{"UnknownUnits",
+                                {"--report", "FOLDER/imperial.xml", "--units", "furlongs"},
+                                "--units is metric or imperial, not \"furlongs\""},
+                    RefusalCase{"MetricE2NotANumber",
+                                {"--analyse", "FOLDER/metric.xml", "--e2", "ten"},
+                                "--e2 needs a distance above 0 metres, not \"ten\""},
+                    RefusalCase{
+                        "ImperialFileWithoutE2AskedMetric",
+                        {"--analyse", "FOLDER/imperial-without-e2.xml", "--units", "metric"},
+                        "--analyse needs the E2 distance: --e2 METRES"}),
     [](const auto& info) { return CaseName(info.index, {info.param.name}); });
 
 } // namespace

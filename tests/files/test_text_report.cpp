@@ -284,10 +284,6 @@ INSTANTIATE_TEST_SUITE_P(
     Units, BetweenElectrodes,
     testing::Values(
         BetweenCase{
-            "Metres", UnitSystem::Metric, "6.1", "4.5",
-            "   Wire Length, line    = 6.1 metres between electrodes, 18.3 metres in all\r\n"
-            "   Wire Length, polygon = 4.5 metres between electrodes, 18 metres in all\r\n"},
-        BetweenCase{
             "MetresWithDecimalCommas", UnitSystem::Metric, "6,1", "4,5",
             "   Wire Length, line    = 6,1 metres between electrodes, 18.3 metres in all\r\n"
             "   Wire Length, polygon = 4,5 metres between electrodes, 18 metres in all\r\n"},

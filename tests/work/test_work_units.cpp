@@ -222,19 +222,3 @@ TEST(MetricDataFile, ComesBackAsItWasSaved) {
 }
 
 } // namespace
-
-namespace {
-
-// The survey's figure for the rod takes its length in feet and writes it as
-// the work does.
-TEST(MetricRod, IsTakenInFeetAndWrittenInMetres) {
-    SiteWork work;
-    work.ChangeUnits(UnitSystem::Metric);
-    work.TypeInput(SheetInput::ElectrodeLength, QStringLiteral("3"));
-    const stakewell::soil::DesignRod rod = work.Rod();
-    EXPECT_EQ(rod.feet, 3.0 / 0.3048);
-    EXPECT_EQ(rod.shownIn, stakewell::soil::LengthUnit::Metres);
-    EXPECT_EQ(stakewell::soil::LengthText(rod.Shown(), rod.shownIn), "3 metres");
-}
-
-} // namespace
