@@ -6,6 +6,7 @@
 #include "graph/PlotScale.h"
 #include "graph/PlotState.h"
 #include "graph/TestReportPage.h"
+#include "shared/Units.h"
 #include "soilwindow/SoilReportPage.h"
 
 #include <QApplication>
@@ -110,7 +111,7 @@ std::optional<Failure> Write(const PdfRequest& request) {
         e2 = request.e2->trimmed().toDouble(&ok);
         if (!ok || !std::isfinite(e2) || !(e2 > 0.0)) {
             return Failure{2, QStringLiteral("--e2 needs a distance above 0 %1")
-                                  .arg(cli::DistanceWord(content.Units))};
+                                  .arg(QLatin1String(shared::LengthWord(content.Units)))};
         }
     }
 

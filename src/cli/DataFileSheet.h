@@ -26,9 +26,6 @@ QString UnitsRefusal(const QString& given);
 // window's switch converts them, the file unchanged when it is in them already.
 files::DataFileContent InUnits(const files::DataFileContent& content, shared::UnitSystem units);
 
-// The word a distance of a work in `units` is given in: "feet" or "metres".
-QString DistanceWord(shared::UnitSystem units);
-
 // The file's readings against E2, with E1 at the origin.
 fop::FallOfPotential PointsOf(const files::DataFileContent& content, double e2);
 

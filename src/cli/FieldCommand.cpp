@@ -8,6 +8,7 @@
 #include "files/TextReport.h"
 #include "fop/AnalysisText.h"
 #include "shared/NumberReading.h"
+#include "shared/Units.h"
 #include "work/SiteWork.h"
 #include "work/UnitReading.h"
 #include "work/WorkReport.h"
@@ -97,7 +98,7 @@ std::optional<double> E2Of(const DataFileContent& read, const DataFileContent& c
     if (given) {
         return given;
     }
-    const QString word = DistanceWord(content.Units);
+    const QString word = QLatin1String(shared::LengthWord(content.Units));
     const std::optional<QString>& stored = read.Choices.FOPE2;
     if (!stored && required) {
         failure = Failure{
@@ -155,7 +156,7 @@ std::optional<Failure> Run(const QStringList& arguments, std::ostream& out) {
         givenE2 = PositiveNumber(e2Text);
         if (!givenE2) {
             return Failure{2, QStringLiteral("--e2 needs a distance above 0 %1, not \"%2\"")
-                                  .arg(DistanceWord(content.Units), e2Text)};
+                                  .arg(QLatin1String(shared::LengthWord(content.Units)), e2Text)};
         }
     }
     const std::optional<double> e2 = E2Of(*read, content, givenE2, failure, !report);
@@ -216,10 +217,6 @@ DataFileContent InUnits(const DataFileContent& content, shared::UnitSystem units
     converted.MainLeft = content.MainLeft;
     converted.Graph = content.Graph;
     return converted;
-}
-
-QString DistanceWord(shared::UnitSystem units) {
-    return units == shared::UnitSystem::Metric ? QStringLiteral("metres") : QStringLiteral("feet");
 }
 
 fop::FallOfPotential PointsOf(const DataFileContent& content, double e2) {

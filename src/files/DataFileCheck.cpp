@@ -162,8 +162,7 @@ std::optional<QString> E2Damage(const DataFileItems& items) {
         return std::nullopt;
     }
     return QStringLiteral("the E2 distance \"%1\" is not a distance above 0 %2")
-        .arg(text, units == shared::UnitSystem::Metric ? QStringLiteral("metres")
-                                                       : QStringLiteral("feet"));
+        .arg(text, QLatin1String(shared::LengthWord(units)));
 }
 
 // A survey's cell may be left empty, and may hold any number the survey

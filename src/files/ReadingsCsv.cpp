@@ -2,6 +2,7 @@
 
 #include "files/CsvText.h"
 #include "shared/TextForm.h"
+#include "shared/Units.h"
 
 #include <algorithm>
 #include <array>
@@ -15,14 +16,6 @@ namespace {
 using fop::AddRefusal;
 using fop::FOPPoint;
 using shared::UnitSystem;
-
-const char* UnitWord(UnitSystem units) {
-    return units == UnitSystem::Metric ? "Metres" : "Feet";
-}
-
-const char* LowerUnitWord(UnitSystem units) {
-    return units == UnitSystem::Metric ? "metres" : "feet";
-}
 
 // The unit a heading's first field names as a word of its own: "Feet",
 // "Distance (m)", "\"Meters\"".
@@ -64,8 +57,8 @@ std::string NoteOn(std::optional<UnitSystem> named, UnitSystem units) {
                    : "";
     }
     if (*named != units) {
-        return std::string("The distances were converted from ") + LowerUnitWord(*named) + " to " +
-               LowerUnitWord(units) + ".";
+        return std::string("The distances were converted from ") + shared::LengthWord(*named) +
+               " to " + shared::LengthWord(units) + ".";
     }
     return {};
 }
@@ -85,7 +78,7 @@ std::optional<FOPPoint> Reading(std::string_view line, char separator) {
 
 std::string RefusalText(AddRefusal refusal, const fop::FallOfPotential& fop) {
     const std::string largest = shared::DoubleText(fop::LargestReading);
-    const std::string unit = UnitWord(fop.Units);
+    const std::string unit = shared::LengthWord(fop.Units, true);
     switch (refusal) {
     case AddRefusal::ResistanceNotAboveZero:
         return "the resistance must be above 0 Ohms.";
@@ -160,7 +153,7 @@ CsvReadings ReadReadingsCsv(std::string_view text, const fop::FallOfPotential& f
 }
 
 std::string WriteReadingsCsv(const fop::FallOfPotential& fop) {
-    std::string text = std::string(UnitWord(fop.Units)) + ",Ohms\r\n";
+    std::string text = std::string(shared::LengthWord(fop.Units, true)) + ",Ohms\r\n";
     const auto& points = fop.FOPPoints();
     for (std::size_t i = 1; i < points.size(); ++i) {
         text += shared::ExactText(points[i].Distance) + "," + shared::ExactText(points[i].Ohms) +

@@ -92,23 +92,22 @@ void AddNotes(ReportLines& lines, const calc::SheetNotes& notes) {
 
 // The readings' lines name their unit with a capital, the lines around them
 // in lower case, in either system as the imperial lines always have.
-QString LengthWord(shared::UnitSystem units, bool capital = false) {
-    if (units == shared::UnitSystem::Metric) {
-        return capital ? QStringLiteral(" Metres") : QStringLiteral(" metres");
-    }
-    return capital ? QStringLiteral(" Feet") : QStringLiteral(" feet");
+QString UnitAfterFigure(shared::UnitSystem units, bool capital = false) {
+    return u' ' + QLatin1String(shared::LengthWord(units, capital));
 }
 
 void AddFallOfPotential(ReportLines& lines, const fop::FallOfPotential& fop) {
     lines.Add(QStringLiteral("----------- Fall of Potential Case ----------------------"));
-    lines.Add(QStringLiteral("E1(P1)= ") + DoubleText(fop.FOPE1Position) + LengthWord(fop.Units));
+    lines.Add(QStringLiteral("E1(P1)= ") + DoubleText(fop.FOPE1Position) +
+              UnitAfterFigure(fop.Units));
     for (int i = 1; i <= fop.PointCount(); ++i) {
         const fop::FOPPoint& point = fop.FOPPoints()[static_cast<std::size_t>(i)];
         lines.Add(QStringLiteral("P2 = ") + DoubleText(point.Distance) +
-                  LengthWord(fop.Units, true) + QStringLiteral("  ") + DoubleText(point.Ohms) +
+                  UnitAfterFigure(fop.Units, true) + QStringLiteral("  ") + DoubleText(point.Ohms) +
                   QStringLiteral(" Ohms"));
     }
-    lines.Add(QStringLiteral("E2    = ") + DoubleText(fop.FOPE2Distance) + LengthWord(fop.Units));
+    lines.Add(QStringLiteral("E2    = ") + DoubleText(fop.FOPE2Distance) +
+              UnitAfterFigure(fop.Units));
     lines.Add(QLatin1String(Separator));
 }
 
@@ -124,7 +123,7 @@ void AddAnalysis(ReportLines& lines, const fop::FallOfPotential& fop, double tol
 }
 
 void AddWireBetween(ReportLines& lines, const WireBetweenReport& wire, shared::UnitSystem units) {
-    const QString unit = LengthWord(units);
+    const QString unit = UnitAfterFigure(units);
     const auto line = [&lines, &unit](const char* label, const QString& span, float total) {
         lines.Add(QLatin1String(label) + span + unit + QStringLiteral(" between electrodes, ") +
                   QString::fromStdString(shared::SingleText(total)) + unit +

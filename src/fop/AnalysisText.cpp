@@ -2,6 +2,7 @@
 
 #include "shared/DisplayPattern.h"
 #include "shared/TextForm.h"
+#include "shared/Units.h"
 
 namespace stakewell::fop {
 namespace {
@@ -17,7 +18,7 @@ std::string Ohms(double value) {
 }
 
 std::string Length(double value, shared::UnitSystem units) {
-    return Number(value, "#0.0##") + (units == shared::UnitSystem::Metric ? " metres" : " feet");
+    return Number(value, "#0.0##") + " " + shared::LengthWord(units);
 }
 
 std::string Percent(double value) {

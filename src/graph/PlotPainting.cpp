@@ -398,10 +398,9 @@ public:
                              Qt::AlignRight | Qt::AlignVCenter, OhmsLabel(value));
         }
         const double titleTop = frame.bottom() + tick + line + gap;
-        painter.drawText(QRectF(frame.left(), titleTop, frame.width(), line), Qt::AlignCenter,
-                         units == shared::UnitSystem::Metric
-                             ? QStringLiteral("Distance from E1 (metres)")
-                             : QStringLiteral("Distance from E1 (feet)"));
+        painter.drawText(
+            QRectF(frame.left(), titleTop, frame.width(), line), Qt::AlignCenter,
+            QStringLiteral("Distance from E1 (%1)").arg(QLatin1String(shared::LengthWord(units))));
         painter.save();
         painter.translate(area.left() + gap + line / 2.0, frame.center().y());
         painter.rotate(-90.0);

@@ -189,8 +189,7 @@ UserPoint PixelToUser(const PlotExtents& plot, double px, double py, double widt
 }
 
 std::string DistanceReadout(float x, shared::UnitSystem units) {
-    return shared::SingleText(x / 1000.0F) +
-           (units == shared::UnitSystem::Metric ? " Metres" : " Feet");
+    return shared::SingleText(x / 1000.0F) + " " + shared::LengthWord(units, true);
 }
 
 std::string OhmsReadout(float y) {

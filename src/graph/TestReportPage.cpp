@@ -154,10 +154,10 @@ void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
     }
     design.Gap();
     design.Font(Sized(base, 10, true));
-    const bool metric = plot.State.fop.Units == shared::UnitSystem::Metric;
-    design.Line((metric ? QStringLiteral("Readings (E2 = %1 metres)")
-                        : QStringLiteral("Readings (E2 = %1 feet)"))
-                    .arg(QString::fromStdString(shared::DoubleText(plot.State.fop.FOPE2Distance))));
+    const shared::UnitSystem units = plot.State.fop.Units;
+    design.Line(QStringLiteral("Readings (E2 = %1 %2)")
+                    .arg(QString::fromStdString(shared::DoubleText(plot.State.fop.FOPE2Distance)),
+                         QLatin1String(shared::LengthWord(units))));
     design.Font(mono);
     const auto& points = plot.State.fop.FOPPoints();
     const int count = plot.State.fop.PointCount();
@@ -168,10 +168,10 @@ void PaintTestReport(QPainter& painter, const QRectF& page, qreal pixelWidth,
         }
         const auto& point = points[static_cast<std::size_t>(i)];
         const bool leftOut = plot.State.fop.BeyondE2(point);
-        design.Line((metric ? QStringLiteral("%1  %2 Metres  %3 Ohms%4")
-                            : QStringLiteral("%1  %2 Feet  %3 Ohms%4"))
+        design.Line(QStringLiteral("%1  %2 %3  %4 Ohms%5")
                         .arg(i, 5)
                         .arg(QString::fromStdString(shared::DoubleText(point.Distance)), 10)
+                        .arg(QLatin1String(shared::LengthWord(units, true)))
                         .arg(QString::fromStdString(shared::DoubleText(point.Ohms)), 10)
                         .arg(leftOut ? QStringLiteral("  beyond E2, left out") : QString()));
     }

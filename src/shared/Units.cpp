@@ -40,6 +40,13 @@ const char* UnitSymbol(Measure measure, UnitSystem units) {
     return metric ? "mm" : "in";
 }
 
+const char* LengthWord(UnitSystem units, bool capital) {
+    if (units == UnitSystem::Metric) {
+        return capital ? "Metres" : "metres";
+    }
+    return capital ? "Feet" : "feet";
+}
+
 std::string ConvertedText(double value) {
     return SignificantText(value, 12);
 }

@@ -25,6 +25,9 @@ double Converted(double value, Measure measure, UnitSystem from, UnitSystem to);
 
 // "ft", "in", "m", "mm".
 const char* UnitSymbol(Measure measure, UnitSystem units);
+// The word a length is written with: "feet", "metres"; "Feet", "Metres" as
+// the readings' lines and headings have always written it.
+const char* LengthWord(UnitSystem units, bool capital = false);
 // A converted value as a person would write it: as many digits as it needs,
 // at most twelve significant, so that 10 ft gives "3.048" and not the
 // binary neighbour's seventeen digits.
