@@ -1,3 +1,4 @@
+#include "soil/LayeredEarth.h"
 #include "soil/SoilFit.h"
 
 #include <benchmark/benchmark.h>
@@ -40,5 +41,17 @@ void BM_FitSchlumbergerSounding(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FitSchlumbergerSounding)->Unit(benchmark::kMillisecond)->Repetitions(9);
+
+// One reading of the forward model a fit over one to four layers calls for
+// every reading and every step.
+void BM_WennerFourLayers(benchmark::State& state) {
+    const stakewell::soil::LayeredEarth earth{{43.0, 82.0, 20.0, 300.0}, {2.8, 13.4, 40.0}};
+    double spacing = 10.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(spacing);
+        benchmark::DoNotOptimize(stakewell::soil::WennerApparent(earth, spacing));
+    }
+}
+BENCHMARK(BM_WennerFourLayers)->Unit(benchmark::kMicrosecond)->Repetitions(9);
 
 } // namespace
