@@ -20,6 +20,11 @@ double FiniteOrNaN(double value) {
     return std::isfinite(value) ? value : NaN;
 }
 
+// A narrower MN reads as this one. The two readings differ by parts in 1e11
+// (the difference falls with (MN/AB)^2), while the difference of the two
+// filter sums below would lose a digit more with every tenfold narrower MN.
+constexpr double NarrowestMNPerAB = 1e-6;
+
 // Where 2 lambda h passes this, 1 + expm1(-2 lambda h) is exactly 0: the top
 // layer hides all below it, and the excess below is exactly 0.
 constexpr double TopHidesAllFrom = 20.0;
@@ -40,7 +45,7 @@ LayerFactors FactorsOf(double lambdaDepth) {
 }
 
 // T(lambda) / rho1 - 1, the part of the transform the top layer alone does
-// not give, excess into
+// not give, split into
 //   c exp(-2 lambda H), c = rhoN / rho1 - 1 and H the depth of the deepest
 //   layer, whose transform is c / sqrt(r^2 + 4 H^2) exactly,
 // and what is left, which the filter takes. The filter integrates a kernel
@@ -128,8 +133,8 @@ double WennerApparent(const LayeredEarth& earth, double spacingMetres) {
         return NaN;
     }
     const TransformExcess excess(earth);
-    // 2a (1/A - 1/B), A = sqrt(a^2 + 4H^2), B = sqrt(4a^2 + 4H^2), in u = 2H/a
-    // and without the difference of nearly equal numbers.
+    // 2a (1/sqrt(a^2 + 4H^2) - 1/sqrt(4a^2 + 4H^2)), in u = 2H/a and without
+    // the difference of nearly equal numbers.
     const double u = 2.0 * excess.DeepestDepth() / spacingMetres;
     const double a = std::sqrt(1.0 + u * u);
     const double b = std::sqrt(4.0 + u * u);
@@ -141,10 +146,11 @@ double WennerApparent(const LayeredEarth& earth, double spacingMetres) {
 
 // rho_a = (L^2 - l^2) / (2l) * integral T (J0(lambda (L - l)) - J0(lambda (L + l)))
 // dlambda, of which the uniform part gives rho1 exactly.
-double SchlumbergerApparent(const LayeredEarth& earth, double halfAB, double halfMN) {
-    if (!IsValid(earth) || !Positive(halfAB) || !Positive(halfMN) || !(halfMN < halfAB)) {
+double SchlumbergerApparent(const LayeredEarth& earth, double halfAB, double typedHalfMN) {
+    if (!IsValid(earth) || !Positive(halfAB) || !Positive(typedHalfMN) || !(typedHalfMN < halfAB)) {
         return NaN;
     }
+    const double halfMN = std::max(typedHalfMN, NarrowestMNPerAB * halfAB);
     const TransformExcess excess(earth);
     const double depth2 = 2.0 * excess.DeepestDepth();
     const double a = std::hypot(halfAB - halfMN, depth2);

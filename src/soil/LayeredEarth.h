@@ -33,7 +33,8 @@ double WennerApparent(const LayeredEarth& earth, double spacingMetres);
 
 // The apparent resistivity (ohm-metres) a Schlumberger array reads over
 // `earth` with its current electrodes `halfAB` and its potential probes
-// `halfMN` from the centre (metres, 0 < halfMN < halfAB).
+// `halfMN` from the centre (metres, 0 < halfMN < halfAB). An MN narrower than
+// a millionth of AB reads as the point dipole does, to parts in 1e11.
 double SchlumbergerApparent(const LayeredEarth& earth, double halfAB, double halfMN);
 
 // Both give NaN for an earth not valid, a spacing out of range or contrasts

@@ -256,6 +256,21 @@ TEST_P(SmallMN, TendsToThePointDipoleReading) {
     EXPECT_LE(RelativeDifference(narrow, limit), RelativeDifference(wide, limit));
 }
 
+TEST_P(SmallMN, FarNarrowerThanABReadsAsThePointDipole) {
+    const ImageCase& c = GetParam();
+    const LayeredEarth earth = TwoLayers(c.k);
+    const stakewell::soil::TwoLayerSoil soil{earth.resistivities[0], earth.resistivities[1], 1.0};
+    const double limit = stakewell::soil::ModelResistivity(stakewell::soil::SoilArray::Schlumberger,
+                                                           soil, c.spacingPerDepth);
+    for (const double mnPerAB : {1e-7, 1e-12, 1e-300}) {
+        EXPECT_LT(
+            RelativeDifference(
+                SchlumbergerApparent(earth, c.spacingPerDepth, c.spacingPerDepth * mnPerAB), limit),
+            1e-8)
+            << mnPerAB;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Soil, SmallMN,
                          testing::ValuesIn(EveryPair({-0.95, -0.6, 0.6, 0.95}, {0.1, 1.0, 10.0})),
                          ImageCaseName);
