@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iomanip>
 #include <iostream>
 #include <limits>
 #include <ostream>
@@ -143,15 +144,6 @@ TEST_P(LayeredAgainstImages, SchlumbergerWithMNAFifthOfAB) {
               1e-6);
 }
 
-TEST_P(LayeredAgainstImages, SchlumbergerWithMNAFiftiethOfAB) {
-    const ImageCase& c = GetParam();
-    const double halfMN = c.spacingPerDepth / 50.0;
-    const double reference = ImageSchlumberger(c.k, 100.0L, 1.0L, c.spacingPerDepth, halfMN);
-    EXPECT_LT(RelativeDifference(SchlumbergerApparent(TwoLayers(c.k), c.spacingPerDepth, halfMN),
-                                 reference),
-              1e-6);
-}
-
 INSTANTIATE_TEST_SUITE_P(Soil, LayeredAgainstImages,
                          testing::ValuesIn(EveryPair({-0.99, -0.9, -0.5, -0.1, 0.1, 0.5, 0.9, 0.99},
                                                      {0.01, 0.1, 1.0, 10.0, 100.0, 1000.0})),
@@ -176,7 +168,9 @@ TEST(Soil, WorstDifferenceFromTheImageSeries) {
             }
         }
     }
-    RecordProperty("worst_relative_difference", std::to_string(worst));
+    std::ostringstream figure;
+    figure << std::scientific << std::setprecision(2) << worst;
+    RecordProperty("worst_relative_difference", figure.str());
     std::cout << "worst relative difference from the image series: " << worst << '\n';
     EXPECT_LT(worst, 1e-6);
 }
