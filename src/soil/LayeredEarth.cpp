@@ -155,9 +155,12 @@ double SchlumbergerApparent(const LayeredEarth& earth, double halfAB, double typ
     const double depth2 = 2.0 * excess.DeepestDepth();
     const double a = std::hypot(halfAB - halfMN, depth2);
     const double b = std::hypot(halfAB + halfMN, depth2);
-    // (L^2 - l^2) / (2l) (1/A - 1/B) with B^2 - A^2 = 4 L l taken out.
-    const double deep = excess.DeepContrast() * 2.0 * halfAB * ((halfAB - halfMN) / a) *
-                        ((halfAB + halfMN) / (b * (a + b)));
+    // (L^2 - l^2) / (2l) (1/A - 1/B) with B^2 - A^2 = 4 L l taken out. Ground
+    // whose deepest layer is the top's has none, even where A and B underflow.
+    const double deep = excess.DeepContrast() == 0.0
+                            ? 0.0
+                            : excess.DeepContrast() * 2.0 * halfAB * ((halfAB - halfMN) / a) *
+                                  ((halfAB + halfMN) / (b * (a + b)));
     const double nearSum = HankelJ0TimesDistance(excess, halfAB - halfMN, excess.ZeroAbove());
     const double farSum = HankelJ0TimesDistance(excess, halfAB + halfMN, excess.ZeroAbove());
     // (L + l) S(L - l) - (L - l) S(L + l), written so that a small MN loses

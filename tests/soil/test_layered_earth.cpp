@@ -28,9 +28,9 @@ using stakewell::soil::WennerApparent;
 constexpr double Inf = std::numeric_limits<double>::infinity();
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
-// Two layers of contrast K, the upper 1 m deep, from the upper's resistivity.
-LayeredEarth TwoLayers(double k, double upper = 100.0, double depth = 1.0) {
-    return {{upper, upper * (1.0 + k) / (1.0 - k)}, {depth}};
+// Two layers of contrast K, the upper of 100 ohm-metres and 1 m deep.
+LayeredEarth TwoLayers(double k) {
+    return {{100.0, 100.0 * (1.0 + k) / (1.0 - k)}, {1.0}};
 }
 
 // The potential, in units of rho1 I / (2 pi), at r from a current electrode
@@ -182,7 +182,7 @@ TEST(Soil, UniformGroundReadsItsOwnResistivityExactly) {
                                            {{77.0, 77.0, 77.0, 77.0}, {1.0, 2.0, 3.0}}};
     for (const LayeredEarth& earth : earths) {
         const double rho = earth.resistivities.front();
-        for (const double spacing : {0.01, 1.0, 4.0, 1e4}) {
+        for (const double spacing : {1e-310, 0.01, 1.0, 4.0, 1e4, 1e300}) {
             EXPECT_EQ(WennerApparent(earth, spacing), rho);
             EXPECT_EQ(SchlumbergerApparent(earth, spacing, spacing / 10.0), rho);
         }
