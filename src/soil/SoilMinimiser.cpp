@@ -70,8 +70,8 @@ LogSoil EndReadingsStart(const SoilObjective& objective) {
     const auto [nearest, farthest] = std::minmax_element(
         points.begin(), points.end(),
         [](const SoilPoint& a, const SoilPoint& b) { return a.metres < b.metres; });
-    return LogSoil(std::log(nearest->ohmMetres), std::log(farthest->ohmMetres),
-                   (std::log(nearest->metres) + std::log(farthest->metres)) / 2.0);
+    return {std::log(nearest->ohmMetres), std::log(farthest->ohmMetres),
+            (std::log(nearest->metres) + std::log(farthest->metres)) / 2.0};
 }
 
 } // namespace

@@ -18,8 +18,8 @@ TwoLayerSoil SoilOf(const LogSoil& p) {
 }
 
 LogSoil LogOf(const TwoLayerSoil& soil) {
-    return LogSoil(std::log(soil.upperOhmMetres), std::log(soil.lowerOhmMetres),
-                   std::log(soil.upperDepthMetres));
+    return {std::log(soil.upperOhmMetres), std::log(soil.lowerOhmMetres),
+            std::log(soil.upperDepthMetres)};
 }
 
 SoilObjective::SoilObjective(SoilArray array, std::vector<SoilPoint> points)
