@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
-    libpugixml-dev
+    libpugixml-dev libeigen3-dev
     fonts-liberation fonts-dejavu-core
     lintian desktop-file-utils appstream
 )

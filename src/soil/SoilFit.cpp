@@ -1,5 +1,6 @@
 #include "soil/SoilFit.h"
 
+#include "soil/PositiveDefinite.h"
 #include "soil/SoilMinimiser.h"
 
 #include <algorithm>
@@ -63,18 +64,18 @@ void AddRange(SoilFit& fit, const SoilObjective& objective, const Minimum& best)
                             "readings do not fix the soil, and give no range.";
         return;
     }
-    const std::optional<Matrix3> inverse =
-        InversePositiveDefinite(objective.Linearise(best.at).normal);
-    if (!inverse) {
+    const auto factors = PositiveDefinite<3>::Of(objective.Linearise(best.at).normal);
+    if (!factors) {
         fit.noRangeReason = "The readings cannot tell the two resistivities and the depth apart, "
                             "and give no range.";
         return;
     }
     const double s2 = best.value / static_cast<double>(fit.points.size() - Unknowns);
-    Matrix3 covariance{};
+    const Eigen::Matrix3d scaled = s2 * factors->Inverse();
+    SoilCovariance covariance{};
     for (std::size_t i = 0; i < Unknowns; ++i) {
         for (std::size_t j = 0; j < Unknowns; ++j) {
-            covariance[i][j] = s2 * (*inverse)[i][j];
+            covariance[i][j] = scaled(static_cast<Eigen::Index>(i), static_cast<Eigen::Index>(j));
         }
     }
     fit.covariance = covariance;

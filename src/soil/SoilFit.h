@@ -1,14 +1,16 @@
 #pragma once
 
 #include "soil/SoilVerdict.h"
-#include "soil/Symmetric3.h"
 #include "soil/TwoLayerSoil.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace stakewell::soil {
+
+using SoilCovariance = std::array<std::array<double, 3>, 3>;
 
 // The two-layer soil that best fits a survey, and how far to trust it.
 struct SoilFit {
@@ -26,7 +28,7 @@ struct SoilFit {
     bool onSearchEdge = false;
     // The covariance of ln rho1, ln rho2 and ln h: s^2 (J^T J)^-1 with
     // s^2 = sum r^2 / (n - 3), J the Jacobian of the relative residuals.
-    std::optional<Matrix3> covariance;
+    std::optional<SoilCovariance> covariance;
     // The 68 % range of rho1, rho2 (ohm-metres) and h (metres), each taken to
     // first order from its logarithm's: value times sigma of ln value. None
     // with exactly three readings (the model then meets them all and leaves

@@ -1,5 +1,7 @@
 #include "soil/SoilMinimiser.h"
 
+#include "soil/PositiveDefinite.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -12,22 +14,18 @@ constexpr double FirstDamping = 1e-3;
 constexpr double LargestDamping = 1e12;
 constexpr double SmallestGain = 1e-12;
 
-bool Finite(const LogSoil& p) {
-    return std::all_of(p.begin(), p.end(), [](double v) { return std::isfinite(v); });
-}
-
 std::optional<LogSoil> DampedStep(const Linearised& at, double damping) {
-    Matrix3 system = at.normal;
-    double largestDiagonal = 0.0;
-    for (std::size_t i = 0; i < 3; ++i) {
-        largestDiagonal = std::max(largestDiagonal, at.normal[i][i]);
-    }
+    const Eigen::Vector3d diagonal = at.normal.diagonal();
     // A parameter the readings do not see would leave no damping at all.
-    for (std::size_t i = 0; i < 3; ++i) {
-        system[i][i] += damping * std::max(at.normal[i][i], 1e-9 * largestDiagonal);
+    const Eigen::Vector3d floor =
+        Eigen::Vector3d::Constant(1e-9 * std::max(diagonal.maxCoeff(), 0.0));
+    Eigen::Matrix3d system = at.normal;
+    system.diagonal() += damping * diagonal.cwiseMax(floor);
+    const auto factors = PositiveDefinite<3>::Of(system);
+    if (!factors) {
+        return std::nullopt;
     }
-    const Vector3 downhill{-at.gradient[0], -at.gradient[1], -at.gradient[2]};
-    return SolvePositiveDefinite(system, downhill);
+    return factors->Solve(-at.gradient);
 }
 
 // Whether even the undamped Gauss-Newton step promises to lower the misfit
@@ -39,8 +37,7 @@ bool Stationary(const Linearised& at) {
     if (!d) {
         return false;
     }
-    const double promise =
-        -(at.gradient[0] * (*d)[0] + at.gradient[1] * (*d)[1] + at.gradient[2] * (*d)[2]);
+    const double promise = -at.gradient.dot(*d);
     return promise <= SmallestGain * at.value;
 }
 
@@ -64,7 +61,7 @@ Minimum ProfiledStart(const SoilObjective& objective, double contrast, double de
     }
     const double rho1 = sumG / sumG2;
     const LogSoil at =
-        objective.Bounded({std::log(rho1), std::log(rho1 * contrast), std::log(depth)});
+        objective.Bounded(LogSoil(std::log(rho1), std::log(rho1 * contrast), std::log(depth)));
     return {at, objective.Value(at)};
 }
 
@@ -89,15 +86,14 @@ Minimum MinimiseFrom(const SoilObjective& objective, const LogSoil& start) {
     double damping = FirstDamping;
     for (int step = 0; step < MaxSteps && best.value > 0.0 && !Stationary(at); ++step) {
         bool lowered = false;
-        LogSoil next{};
+        LogSoil next = best.at;
         double nextValue = best.value;
         while (!lowered && damping <= LargestDamping) {
             const std::optional<LogSoil> d = DampedStep(at, damping);
             if (d) {
-                next = objective.Bounded(
-                    {best.at[0] + (*d)[0], best.at[1] + (*d)[1], best.at[2] + (*d)[2]});
-                nextValue =
-                    Finite(next) ? objective.Value(next) : std::numeric_limits<double>::infinity();
+                next = objective.Bounded(best.at + *d);
+                nextValue = next.allFinite() ? objective.Value(next)
+                                             : std::numeric_limits<double>::infinity();
                 lowered = nextValue < best.value;
             }
             damping *= lowered ? 1.0 / 3.0 : 4.0;

@@ -5,7 +5,7 @@
 namespace stakewell::soil {
 
 struct Minimum {
-    LogSoil at{};
+    LogSoil at = LogSoil::Zero();
     double value = 0.0;
 };
 

@@ -35,8 +35,8 @@ SoilObjective::SoilObjective(SoilArray array, std::vector<SoilPoint> points)
     }
     const double rhoLow = std::log(smallest->ohmMetres / ResistivityReach);
     const double rhoHigh = std::log(largest->ohmMetres * ResistivityReach);
-    lowest = {rhoLow, rhoLow, std::log(nearest->metres / DepthReach)};
-    highest = {rhoHigh, rhoHigh, std::log(farthest->metres * DepthReach)};
+    lowest = LogSoil(rhoLow, rhoLow, std::log(nearest->metres / DepthReach));
+    highest = LogSoil(rhoHigh, rhoHigh, std::log(farthest->metres * DepthReach));
 }
 
 double SoilObjective::Value(const LogSoil& p) const {
@@ -63,17 +63,10 @@ Linearised SoilObjective::Linearise(const LogSoil& p) const {
     for (const SoilPoint& point : points) {
         const ModelReading model = ModelWithSlopes(array, soil, point.metres);
         const double r = 1.0 - model.ohmMetres / point.ohmMetres;
-        Vector3 row{};
-        for (std::size_t i = 0; i < 3; ++i) {
-            row[i] = -model.slopes[i] / point.ohmMetres;
-        }
+        const Eigen::Vector3d row = -Eigen::Vector3d(model.slopes.data()) / point.ohmMetres;
         result.value += r * r;
-        for (std::size_t i = 0; i < 3; ++i) {
-            result.gradient[i] += row[i] * r;
-            for (std::size_t j = 0; j < 3; ++j) {
-                result.normal[i][j] += row[i] * row[j];
-            }
-        }
+        result.gradient += row * r;
+        result.normal += row * row.transpose();
     }
     if (!std::isfinite(result.value)) {
         result.value = std::numeric_limits<double>::infinity();
@@ -82,10 +75,7 @@ Linearised SoilObjective::Linearise(const LogSoil& p) const {
 }
 
 LogSoil SoilObjective::Bounded(const LogSoil& p) const {
-    LogSoil bounded{};
-    for (std::size_t i = 0; i < 3; ++i) {
-        bounded[i] = std::clamp(p[i], lowest[i], highest[i]);
-    }
+    LogSoil bounded = p.cwiseMax(lowest).cwiseMin(highest);
     // Moving both towards their middle keeps each within the box.
     const double limit = std::log(MaxContrast);
     const double excess = std::fabs(bounded[1] - bounded[0]) - limit;
@@ -98,10 +88,9 @@ LogSoil SoilObjective::Bounded(const LogSoil& p) const {
 }
 
 bool SoilObjective::OnEdge(const LogSoil& p) const {
-    for (std::size_t i = 0; i < 3; ++i) {
-        if (p[i] <= lowest[i] + EdgeWidth || p[i] >= highest[i] - EdgeWidth) {
-            return true;
-        }
+    if ((p.array() <= lowest.array() + EdgeWidth).any() ||
+        (p.array() >= highest.array() - EdgeWidth).any()) {
+        return true;
     }
     return std::fabs(p[1] - p[0]) >= std::log(MaxContrast) - EdgeWidth;
 }

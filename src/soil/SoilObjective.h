@@ -1,7 +1,8 @@
 #pragma once
 
-#include "soil/Symmetric3.h"
 #include "soil/TwoLayerSoil.h"
+
+#include <Eigen/Core>
 
 #include <vector>
 
@@ -9,7 +10,7 @@ namespace stakewell::soil {
 
 // The fit's unknowns: ln rho1, ln rho2 and ln h, so that every value tried is
 // a soil, above 0.
-using LogSoil = Vector3;
+using LogSoil = Eigen::Vector3d;
 
 TwoLayerSoil SoilOf(const LogSoil& p);
 LogSoil LogOf(const TwoLayerSoil& soil);
@@ -18,8 +19,8 @@ LogSoil LogOf(const TwoLayerSoil& soil);
 // Gauss-Newton step needs: J^T J and J^T r for the relative residuals r.
 struct Linearised {
     double value = 0.0;
-    Matrix3 normal{};
-    Vector3 gradient{};
+    Eigen::Matrix3d normal = Eigen::Matrix3d::Zero();
+    Eigen::Vector3d gradient = Eigen::Vector3d::Zero();
 };
 
 // The misfit of a two-layer soil to the apparent points of one array. The
@@ -50,8 +51,8 @@ public:
 private:
     SoilArray array;
     std::vector<SoilPoint> points;
-    Vector3 lowest{};
-    Vector3 highest{};
+    Eigen::Vector3d lowest = Eigen::Vector3d::Zero();
+    Eigen::Vector3d highest = Eigen::Vector3d::Zero();
 };
 
 } // namespace stakewell::soil

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <limits>
+
+namespace stakewell::soil {
+
+// A digital linear filter for the Hankel transform of order zero:
+//   integral from 0 to infinity of f(lambda) J0(lambda r) dlambda
+//     ~ (1/r) * sum over i of f(abscissa_i / r) * weight_i.
+// It holds for kernels smooth on a logarithmic scale that fall to zero or to a
+// constant, as the resistivity transform of layered ground does.
+inline constexpr std::size_t J0FilterLength = 201;
+
+struct J0Filter {
+    std::array<double, J0FilterLength> abscissae;
+    std::array<double, J0FilterLength> weights;
+};
+
+const J0Filter& HankelJ0Filter();
+
+// r times the transform of `kernel` at distance `r` (> 0) by the filter
+// above: the filter's sum alone, which the apparent resistivities want. A
+// kernel that is exactly 0 at every lambda above `zeroAbove` is not asked
+// there: its sum is the same, for less work.
+template <typename Kernel>
+double HankelJ0TimesDistance(const Kernel& kernel, double r,
+                             double zeroAbove = std::numeric_limits<double>::infinity()) {
+    const J0Filter& filter = HankelJ0Filter();
+    double sum = 0.0;
+    for (std::size_t i = 0; i < J0FilterLength; ++i) {
+        const double lambda = filter.abscissae[i] / r;
+        if (lambda > zeroAbove) {
+            break;
+        }
+        sum += kernel(lambda) * filter.weights[i];
+    }
+    return sum;
+}
+
+} // namespace stakewell::soil

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "soil/LayeredObjective.h"
+
+#include <optional>
+
+namespace stakewell::soil {
+
+struct LayeredMinimum {
+    LayerParameters at;
+    double value = 0.0;
+};
+
+// Levenberg-Marquardt from `start` (taken into the objective's box first), as
+// the two-layer fit's: each step solves (J^T J + lambda diag(J^T J)) d =
+// -J^T r, is pulled back into the box and is kept only when it lowers the
+// misfit. The value never rises from the start's.
+LayeredMinimum MinimiseLayersFrom(const LayeredObjective& objective, const LayerParameters& start);
+
+// The lowest minimum over many starts: a spread of interface depths across
+// the spacings with resistivities read off the apparent curve, plainly and
+// with their contrasts doubled, and `fewerLayers` (the best fit of one layer
+// fewer) with each of its layers split in two, as it is and with the lower
+// half three times more and less resistive. The most promising few run
+// through MinimiseLayersFrom, always with the plain split, so that a fit
+// never fits worse than the one of a layer fewer.
+LayeredMinimum BestLayers(const LayeredObjective& objective,
+                          const std::optional<LayeredEarth>& fewerLayers);
+
+} // namespace stakewell::soil
