@@ -95,6 +95,25 @@ std::vector<std::string_view> QuotedFields(std::string_view line, char separator
     return fields;
 }
 
+// CsvSeparatorOf's, less what stands in double quotes on its line: a
+// traverse's name may hold a semicolon or a tab.
+char SeparatorOf(std::string_view text) {
+    bool tab = false;
+    bool semicolon = false;
+    bool quoted = false;
+    for (const char c : text) {
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (c == '\r' || c == '\n') {
+            quoted = false;
+        } else if (!quoted) {
+            tab = tab || c == '\t';
+            semicolon = semicolon || c == ';';
+        }
+    }
+    return tab ? '\t' : semicolon ? ';' : ',';
+}
+
 // The column a heading's field names, its unit in brackets aside:
 // "Spacing (ft)", "AB/2", "R", "Left out".
 std::optional<Column> ColumnNamed(std::string_view field) {
@@ -334,7 +353,7 @@ SoilCsvReadings ReadSoilCsv(std::string_view text, SoilArray array, LengthUnit u
     if (text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3);
     }
-    SoilLayout layout(CsvSeparatorOf(text), array);
+    SoilLayout layout(SeparatorOf(text), array);
     SoilCsvReadings result;
     for (std::size_t lineNumber = 1; !text.empty(); ++lineNumber) {
         const std::string_view line = TrimmedField(NextCsvLine(text));

@@ -15,7 +15,7 @@ struct SoilCsvReadings {
 };
 
 // One reading a line, fields separated by the first of tab, semicolon and
-// comma the text holds: "spacing, resistance[, probe depth]" for a Wenner
+// comma the text holds outside double quotes: "spacing, resistance[, probe depth]" for a Wenner
 // traverse, "AB/2, MN, resistance" for a Schlumberger sounding, lengths in
 // `unit`. Lines before the first reading that do not begin with a number are
 // headings and are skipped, as are empty lines; a field may stand in double
