@@ -166,8 +166,8 @@ std::optional<QString> E2Damage(const DataFileItems& items) {
                                                        : QStringLiteral("feet"));
 }
 
-// Only ever written as the mark, for a reading left out; any other text
-// could be read as either.
+// Written only as 1, for a reading left out; 0, as a hand-edited file may
+// say, keeps it in. Any other text could mean either.
 std::optional<QString> LeftOutDamage(const StoredText* mark, std::size_t reading) {
     if (mark == nullptr) {
         return std::nullopt;
