@@ -195,6 +195,12 @@ void SetSoil(ItemWriter& items, const soil::SoilSurvey& soil) {
         } else if (reading.probeDepth) {
             items.Set(SoilPath("Depth", i), ExactText(*reading.probeDepth));
         }
+        if (!reading.traverse.empty()) {
+            items.Set(SoilPath("Traverse", i), Text(reading.traverse));
+        }
+        if (reading.leftOut) {
+            items.Set(SoilPath("LeftOut", i), QLatin1String(paths::SoilLeftOutMark));
+        }
     }
 }
 
@@ -223,6 +229,12 @@ soil::SoilSurvey GetSoil(const DataFileItems& items) {
         } else if (const StoredText* depth = items.Soil(Cell::Depth, i)) {
             reading.probeDepth = SoilNumber(number, depth);
         }
+        if (const StoredText* traverse = items.Soil(Cell::Traverse, i)) {
+            reading.traverse = traverse->ToString().toStdString();
+        }
+        const StoredText* leftOut = items.Soil(Cell::LeftOut, i);
+        reading.leftOut = leftOut != nullptr &&
+                          leftOut->ToString().trimmed() == QLatin1String(paths::SoilLeftOutMark);
     }
     return soil;
 }

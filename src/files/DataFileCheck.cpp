@@ -165,8 +165,26 @@ std::optional<QString> E2Damage(const DataFileItems& items) {
         .arg(text, QLatin1String(shared::LengthWord(units)));
 }
 
+// Written only as 1, for a reading left out; 0, as a hand-edited file may
+// say, keeps it in. Any other text could mean either.
+std::optional<QString> LeftOutDamage(const StoredText* mark, std::size_t reading) {
+    if (mark == nullptr) {
+        return std::nullopt;
+    }
+    const QString text = mark->ToString();
+    const QString trimmed = text.trimmed();
+    if (trimmed == QLatin1String(paths::SoilLeftOutMark) ||
+        trimmed == QLatin1String(paths::SoilKeptMark)) {
+        return std::nullopt;
+    }
+    return QStringLiteral("soil reading %1, left out \"%2\" is neither %3 nor %4")
+        .arg(reading + 1)
+        .arg(text, QLatin1String(paths::SoilKeptMark), QLatin1String(paths::SoilLeftOutMark));
+}
+
 // A survey's cell may be left empty, and may hold any number the survey
-// window takes, a negative one included: the survey itself refuses those.
+// window takes, a negative one included: the survey itself refuses those. A
+// traverse is any name.
 std::optional<QString> SoilDamage(const DataFileItems& items) {
     using Cell = DataFileItems::SoilCell;
     const auto holds = [&items](int reading) {
@@ -195,6 +213,9 @@ std::optional<QString> SoilDamage(const DataFileItems& items) {
                     QStringLiteral("soil reading %1, %2").arg(i + 1).arg(QLatin1String(what)), text,
                     Fault::NotANumber);
             }
+        }
+        if (std::optional<QString> damage = LeftOutDamage(items.Soil(Cell::LeftOut, i), i)) {
+            return damage;
         }
     }
     return std::nullopt;

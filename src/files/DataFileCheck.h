@@ -31,9 +31,10 @@ QString UnitsItemText(shared::UnitSystem units);
 // A reading's distance and resistance must each be wholly a number of 0 or
 // more within the double range, their count must match the pairs the file
 // holds, E2 must be storable, and the soil survey's count must match its
-// readings, each cell empty or wholly a number. The design boxes, the
-// between lengths, the window places and the site record are the user's
-// texts as typed and are never refused.
+// readings, each cell empty or wholly a number and each left-out mark 0 or 1.
+// The design boxes, the between lengths, the window places, the site record
+// and the traverses' names are the user's texts as typed and are never
+// refused.
 std::optional<QString> DataFileDamage(const XmlValueStore& store);
 std::optional<QString> DataFileDamage(const DataFileItems& items);
 

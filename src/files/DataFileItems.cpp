@@ -51,6 +51,8 @@ DataFileItems::DataFileItems(const XmlValueStore& store) {
         {QLatin1String("Ohms-"), Numbered::SoilOhms, soilLimit},
         {QLatin1String("MN-"), Numbered::SoilMN, soilLimit},
         {QLatin1String("Depth-"), Numbered::SoilDepth, soilLimit},
+        {QLatin1String("Traverse-"), Numbered::SoilTraverse, soilLimit},
+        {QLatin1String("LeftOut-"), Numbered::SoilLeftOut, soilLimit},
     };
     // Values of one group come in runs, so a group's prefix is compared only
     // when the run changes.
@@ -100,8 +102,9 @@ QString DataFileItems::Value(const QString& path) const {
 }
 
 const StoredText* DataFileItems::Soil(SoilCell cell, std::size_t reading) const {
-    constexpr std::array<Numbered, 4> cells{Numbered::SoilSpacing, Numbered::SoilOhms,
-                                            Numbered::SoilMN, Numbered::SoilDepth};
+    constexpr std::array<Numbered, 6> cells{Numbered::SoilSpacing,  Numbered::SoilOhms,
+                                            Numbered::SoilMN,       Numbered::SoilDepth,
+                                            Numbered::SoilTraverse, Numbered::SoilLeftOut};
     return At(cells.at(static_cast<std::size_t>(cell)), static_cast<int>(reading + 1));
 }
 

@@ -31,12 +31,21 @@ public:
     const StoredText* PointOhms(int index) const { return At(Numbered::PointOhms, index); }
     const StoredText* PointFeet(int index) const { return At(Numbered::PointFeet, index); }
     // A soil reading's cells, by the soil reading (from 0).
-    enum class SoilCell { Spacing, Ohms, MN, Depth };
+    enum class SoilCell { Spacing, Ohms, MN, Depth, Traverse, LeftOut };
     const StoredText* Soil(SoilCell cell, std::size_t reading) const;
 
 private:
-    enum class Numbered { PointOhms, PointFeet, SoilSpacing, SoilOhms, SoilMN, SoilDepth };
-    static constexpr std::size_t NumberedCount = 6;
+    enum class Numbered {
+        PointOhms,
+        PointFeet,
+        SoilSpacing,
+        SoilOhms,
+        SoilMN,
+        SoilDepth,
+        SoilTraverse,
+        SoilLeftOut
+    };
+    static constexpr std::size_t NumberedCount = 8;
 
     // The names of one group's numbered items, and how far they count.
     struct Series;

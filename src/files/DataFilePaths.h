@@ -52,6 +52,12 @@ private:
     QString path;
 };
 
+// A reading's traverse ("Traverse-N") and its left-out mark ("LeftOut-N",
+// "1") are written only for a named traverse and a reading left out, so that
+// a survey without them is written as it always was.
+inline constexpr const char* SoilLeftOutMark = "1";
+inline constexpr const char* SoilKeptMark = "0";
+
 // The items of the survey's reading at `reading` (from 0), numbered from 1.
 inline QString SoilPath(const char* name, std::size_t reading) {
     return FullPath(QStringLiteral("/Soil/%1-%2").arg(QLatin1String(name)).arg(reading + 1));

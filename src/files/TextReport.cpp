@@ -150,6 +150,7 @@ QStringList SoilReportLines(const soil::SoilSurvey& soil, const soil::DesignRod&
         QStringLiteral("----------- Soil Survey ---------------------------------"),
         (wenner ? QStringLiteral("Wenner traverse") : QStringLiteral("Schlumberger sounding")) +
             QStringLiteral(", lengths in ") + unit};
+    const bool namesTraverse = soil::SeveralTraverses(soil);
     for (std::size_t i = 0; i < soil.readings.size(); ++i) {
         const soil::SoilReading& reading = soil.readings[i];
         QString line = QStringLiteral("Reading %1: ").arg(i + 1);
@@ -163,7 +164,8 @@ QStringList SoilReportLines(const soil::SoilSurvey& soil, const soil::DesignRod&
                     QStringLiteral(", MN = ") + DoubleText(reading.potentialSpacing);
         }
         lines.append(line + QStringLiteral(" ") + unit + QStringLiteral(", R = ") +
-                     DoubleText(reading.ohms) + QStringLiteral(" Ohms"));
+                     DoubleText(reading.ohms) + QStringLiteral(" Ohms") +
+                     Text(soil::ReadingMarks(reading, namesTraverse)));
     }
     for (const std::string& line : soil::SoilLines(soil, soil::AnalyseSoil(soil), rod)) {
         lines.append(Text(line));

@@ -55,8 +55,9 @@ struct ReportContent {
 WireBetweenReport BetweenReport(const std::string& electrodeCount,
                                 const calc::WireBetweenInputs& between, shared::UnitSystem units);
 
-// The survey's section: the readings as taken, then the figures a design takes
-// from them, with a rod of the design's electrode length.
+// The survey's section: the readings as taken, each with soil::ReadingMarks,
+// then the figures a design takes from them, with a rod of the design's
+// electrode length.
 QStringList SoilReportLines(const soil::SoilSurvey& soil, const soil::DesignRod& rod);
 
 // The report's bytes: CR LF after every line, field texts in UTF-8.

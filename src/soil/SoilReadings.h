@@ -30,12 +30,17 @@ double Metres(double length, LengthUnit unit);
 // One reading as taken, lengths in the survey's unit, resistance in ohms.
 // Wenner: `spacing` is a, and `probeDepth` the probes' depth b when it was
 // measured (without it the probes count as at the surface). Schlumberger:
-// `spacing` is AB/2 and `potentialSpacing` MN.
+// `spacing` is AB/2 and `potentialSpacing` MN. A survey taken along several
+// lines names each reading's `traverse`; one taken along a single line leaves
+// it empty. A reading `leftOut` stays in the survey but not in the fit.
 struct SoilReading {
     double spacing = 0.0;
     double ohms = 0.0;
     std::optional<double> probeDepth;
     double potentialSpacing = 0.0;
+    // Initialised so that a reading given as its four figures alone is whole.
+    std::string traverse{};
+    bool leftOut = false;
 
     bool operator==(const SoilReading&) const = default;
 };

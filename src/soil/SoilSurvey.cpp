@@ -22,7 +22,8 @@ bool SameReading(const SoilReading& a, const SoilReading& b) {
     return Same(a.spacing, b.spacing) && Same(a.ohms, b.ohms) &&
            Same(a.potentialSpacing, b.potentialSpacing) &&
            a.probeDepth.has_value() == b.probeDepth.has_value() &&
-           (!a.probeDepth || Same(*a.probeDepth, *b.probeDepth));
+           (!a.probeDepth || Same(*a.probeDepth, *b.probeDepth)) && a.traverse == b.traverse &&
+           a.leftOut == b.leftOut;
 }
 
 } // namespace
@@ -90,11 +91,44 @@ SoilAnalysis AnalyseSoil(const SoilSurvey& survey) {
         analysis.problem = points.problem;
         return analysis;
     }
-    analysis.points = points.points;
-    SoilFitResult fitted = FitTwoLayers(survey.array, std::move(points.points));
-    analysis.fit = std::move(fitted.fit);
-    analysis.problem = std::move(fitted.problem);
+    analysis.points = std::move(points.points);
+    std::vector<SoilPoint> fitted;
+    fitted.reserve(analysis.points.size());
+    for (std::size_t i = 0; i < analysis.points.size(); ++i) {
+        if (!survey.readings[i].leftOut) {
+            fitted.push_back(analysis.points[i]);
+        }
+    }
+    const std::size_t leftOut = analysis.points.size() - fitted.size();
+    SoilFitResult result = FitTwoLayers(survey.array, std::move(fitted));
+    analysis.fit = std::move(result.fit);
+    analysis.problem = std::move(result.problem);
+    // The fit counts only the readings it takes, which the table does not
+    // show apart from the others.
+    if (!analysis.fit && leftOut > 0) {
+        analysis.problem +=
+            leftOut == 1 ? " 1 reading is left out of the fit."
+                         : " " + std::to_string(leftOut) + " readings are left out of the fit.";
+    }
     return analysis;
+}
+
+bool SeveralTraverses(const SoilSurvey& survey) {
+    return std::any_of(survey.readings.begin(), survey.readings.end(),
+                       [&survey](const SoilReading& reading) {
+                           return reading.traverse != survey.readings.front().traverse;
+                       });
+}
+
+std::string ReadingMarks(const SoilReading& reading, bool namesTraverse) {
+    std::string marks;
+    if (namesTraverse) {
+        marks += reading.traverse.empty() ? ", unnamed traverse" : ", traverse " + reading.traverse;
+    }
+    if (reading.leftOut) {
+        marks += ", left out";
+    }
+    return marks;
 }
 
 std::string GradeText(const SoilFit& fit) {
@@ -206,10 +240,12 @@ std::vector<std::string> SoilLines(const SoilSurvey& survey, const SoilAnalysis&
             lines.push_back(std::move(*caution));
         }
     }
+    const bool namesTraverse = SeveralTraverses(survey);
     for (std::size_t i = 0; i < analysis.points.size(); ++i) {
         lines.push_back("Apparent resistivity at " +
                         LengthText(survey.readings[i].spacing, survey.unit) + ": " +
-                        Resistivity(analysis.points[i].ohmMetres));
+                        Resistivity(analysis.points[i].ohmMetres) +
+                        ReadingMarks(survey.readings[i], namesTraverse));
     }
     return lines;
 }

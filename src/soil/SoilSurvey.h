@@ -26,8 +26,10 @@ struct SoilSurvey {
 // the same as another: operator== would see every change in them.
 bool SameSurvey(const SoilSurvey& a, const SoilSurvey& b);
 
-// The survey read: each reading's apparent point, the fit, or why there is
-// none (a refused reading, or fewer than three).
+// The survey read: each reading's apparent point, the fit of those not left
+// out, or why there is none (a refused reading, or fewer than three to fit).
+// A reading left out must still be sound: it stays in the survey and its
+// lines.
 struct SoilAnalysis {
     std::vector<SoilPoint> points;
     std::optional<SoilFit> fit;
@@ -35,6 +37,15 @@ struct SoilAnalysis {
 };
 
 SoilAnalysis AnalyseSoil(const SoilSurvey& survey);
+
+// Whether the readings name more than one traverse, the unnamed one counting
+// as one.
+bool SeveralTraverses(const SoilSurvey& survey);
+
+// What sets a reading apart, as the lines append it: ", traverse N-S" (or
+// ", unnamed traverse") when `namesTraverse`, as for a survey with several,
+// and ", left out" when it is; empty otherwise.
+std::string ReadingMarks(const SoilReading& reading, bool namesTraverse);
 
 // The fit's grade with, where it is not the misfit's, why: "good", "not
 // assessed: three readings fit any two-layer model exactly".
@@ -63,7 +74,7 @@ struct DesignRod {
 // their 68 % ranges, the misfit and grade, the mean and mid-range apparent
 // resistivities, with `rod` the resistivity a rod of that length sees,
 // any note, a caution for probes as deep as their spacing, then each
-// reading's apparent resistivity. Without a fit the
+// reading's apparent resistivity with its ReadingMarks. Without a fit the
 // problem comes first and the layers are left out.
 std::vector<std::string> SoilLines(const SoilSurvey& survey, const SoilAnalysis& analysis,
                                    std::optional<DesignRod> rod);

@@ -94,6 +94,33 @@ INSTANTIATE_TEST_SUITE_P(
                  0,
                  "Apparent resistivity at 5 feet: 237.0 ohm-metres",
                  ""},
+        SoilCase{"named_columns_and_traverses",
+                 "R,a,traverse\n7.85,3,N-S\n3.2,6,N-S\n1.6,10,N-S\n0.84,16,E-W\n0.49,25,E-W\n"
+                 "0.29,40,E-W\n",
+                 {Soil, "FILE"},
+                 0,
+                 "Apparent resistivity at 3 feet: 45.1 ohm-metres, traverse N-S",
+                 ""},
+        SoilCase{"outlier_left_out_fits_as_without",
+                 "spacing,resistance,omit\n3,7.85\n6,3.2\n10,1.6\n16,0.84\n20,5,yes\n25,0.49\n"
+                 "40,0.29\n",
+                 {Soil, "FILE"},
+                 0,
+                 "Upper layer resistivity: 46.8 ohm-metres \xC2\xB1 1.2",
+                 ""},
+        SoilCase{"outlier_marked",
+                 "spacing,resistance,omit\n3,7.85\n6,3.2\n10,1.6\n16,0.84\n20,5,yes\n25,0.49\n"
+                 "40,0.29\n",
+                 {Soil, "FILE"},
+                 0,
+                 "Apparent resistivity at 20 feet: 191.5 ohm-metres, left out",
+                 ""},
+        SoilCase{"bad_heading",
+                 "a,MN,R\n5,1,1\n",
+                 {Soil, "FILE"},
+                 1,
+                 "",
+                 "Line 1: the heading names MN, which a Wenner traverse does not have."},
         SoilCase{"bad_line", "a,R\n5,1\n6,x\n7,1\n", {Soil, "FILE"}, 1, "", "Line 3:"},
         SoilCase{"not_above_zero", "5,1\n6,0\n7,1\n", {Soil, "FILE"}, 1, "", "Line 2:"},
         SoilCase{"two_readings", "5,1\n6,2\n", {Soil, "FILE"}, 1, "", "no soil model"},
@@ -117,6 +144,29 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<SoilCase>& info) {
         return CaseName(info.index, {info.param.name});
     });
+
+// Columns named in another order, with every traverse and mark left empty,
+// print what the plain file prints, line for line.
+TEST(SoilCommandCsv, AHeadingWithoutMarksPrintsWhatThePlainFilePrints) {
+    QTemporaryDir folder;
+    const auto printed = [&folder](const char* csv) {
+        const QString name = folder.filePath(QStringLiteral("survey.csv"));
+        QFile file(name);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(csv);
+        file.close();
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(stakewell::cli::RunSoilCommand(
+                      {QStringLiteral("stakewell"), QStringLiteral("--soil"), name}, out, err),
+                  0)
+            << err.str();
+        return out.str();
+    };
+    EXPECT_EQ(printed("Traverse;Omit;R;a\n;;7,85;3\n;no;3,2;6\n;;1,6;10\n;;0,84;16\n;;0,49;25\n"
+                      ";;0,29;40\n"),
+              printed(Traverse));
+}
 
 TEST(SoilCommandDataFile, TakesTheSurveyADataFileHoldsAndRefusesOneWithout) {
     QTemporaryDir folder;

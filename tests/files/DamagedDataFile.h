@@ -47,4 +47,6 @@ inline constexpr DamagedCase DamagedKinds[] = {
     {"NegativeE2", "/FOP/E2", "-50", "the E2 distance \"-50\" is not a distance above 0 feet"},
     {"SoilResistanceInWords", "/Soil/Ohms-2", "ten",
      "soil reading 2, resistance \"ten\" is not a number"},
+    {"SoilLeftOutInWords", "/Soil/LeftOut-3", "yes",
+     "soil reading 3, left out \"yes\" is neither 0 nor 1"},
 };

@@ -1,6 +1,9 @@
 #include "files/DataFile.h"
 #include "files/XmlValueStore.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -181,6 +184,57 @@ TEST(DataFile, ASiteRecordTravelsWhenFilledAndWritesNothingWhenEmpty) {
     WriteDataFile(store, content);
     EXPECT_EQ(store.GetValue(Item("/Site/Notes")), "Dry.\nFrost at 0.5 m.");
     EXPECT_EQ(ReadDataFile(store).Site, content.Site);
+}
+
+// Two named traverses and the unnamed one, two readings left out: a name and
+// a mark are written only where there is one.
+const std::vector<stakewell::soil::SoilReading> MarkedReadings{
+    {5.0, 2.0, std::nullopt, 0.0, "N\xE2\x80\x93S", false},
+    {10.0, 1.0, 0.5, 0.0, "", true},
+    {20.0, 0.5, std::nullopt, 0.0, "E-W <&> \"2\"", true},
+};
+
+TEST(DataFile, TraversesAndLeftOutReadingsTravelWithItemsOnlyWhereUsed) {
+    DataFileContent content;
+    content.Soil.readings = MarkedReadings;
+    stakewell::files::XmlValueStore store;
+    WriteDataFile(store, content);
+    EXPECT_EQ(store.GetValue(Item("/Soil/Traverse-1")), QString::fromUtf8("N\xE2\x80\x93S"));
+    EXPECT_FALSE(store.Holds(Item("/Soil/Traverse-2")));
+    EXPECT_FALSE(store.Holds(Item("/Soil/LeftOut-1")));
+    EXPECT_EQ(store.GetValue(Item("/Soil/LeftOut-2")), "1");
+    EXPECT_EQ(ReadDataFile(store).Soil, content.Soil);
+}
+
+QByteArray FileBytes(const QString& fileName) {
+    QFile file(fileName);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << fileName.toStdString();
+    return file.readAll();
+}
+
+// A file loads and is written back to the byte: one written before traverses
+// were kept, and one that keeps them.
+TEST(DataFile, FixturesAreWrittenBackToTheByte) {
+    QTemporaryDir folder;
+    for (const char* name : {"every-item.xml", "traverses.xml"}) {
+        const QString fixture = QStringLiteral(STAKEWELL_OLD_FILES "/") + QLatin1String(name);
+        const stakewell::files::CheckedDataFile read =
+            stakewell::files::ReadCheckedDataFile(fixture);
+        ASSERT_TRUE(read.Content) << read.Problem.toStdString();
+        stakewell::files::XmlValueStore store;
+        store.FileName(folder.filePath(QLatin1String(name)));
+        WriteDataFile(store, *read.Content);
+        ASSERT_EQ(store.Write(), std::nullopt);
+        EXPECT_EQ(FileBytes(store.FileName()).toStdString(), FileBytes(fixture).toStdString())
+            << name;
+    }
+}
+
+TEST(DataFile, TheTraversesFixtureHoldsItsMarkedSurvey) {
+    const stakewell::files::CheckedDataFile read =
+        stakewell::files::ReadCheckedDataFile(QStringLiteral(STAKEWELL_OLD_FILES "/traverses.xml"));
+    ASSERT_TRUE(read.Content) << read.Problem.toStdString();
+    EXPECT_EQ(read.Content->Soil.readings, MarkedReadings);
 }
 
 } // namespace

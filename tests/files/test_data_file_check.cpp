@@ -143,7 +143,19 @@ INSTANTIATE_TEST_SUITE_P(
                    "the count of soil readings is "
                    "missing, but the file holds 2 soil "
                    "readings"},
-        DamageCase{"LargestSoilValue", {"/Soil/Ohms-1", "1.7976931348623157e+308"}, nullptr}),
+        DamageCase{"LargestSoilValue", {"/Soil/Ohms-1", "1.7976931348623157e+308"}, nullptr},
+        DamageCase{"SoilLeftOut", {"/Soil/LeftOut-2", " 1 "}, nullptr},
+        DamageCase{"SoilKeptInTheFit", {"/Soil/LeftOut-1", "0"}, nullptr},
+        DamageCase{"SoilLeftOutInWords",
+                   {"/Soil/LeftOut-2", "yes"},
+                   "soil reading 2, left out \"yes\" is neither 0 nor 1"},
+        DamageCase{"SoilLeftOutEmpty",
+                   {"/Soil/LeftOut-1", ""},
+                   "soil reading 1, left out \"\" is neither 0 nor 1"},
+        DamageCase{"SoilLeftOutTwo",
+                   {"/Soil/LeftOut-1", "2"},
+                   "soil reading 1, left out \"2\" is neither 0 nor 1"},
+        DamageCase{"SoilTraverseAnyText", {"/Soil/Traverse-2", "1 <&> \xE2\x80\x93"}, nullptr}),
     [](const auto& info) { return CaseName(info.index, {info.param.name}); });
 
 TEST(DataFileCheck, AFileWithoutReadingsOrSurveyLoads) {

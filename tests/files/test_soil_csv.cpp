@@ -12,10 +12,10 @@
 
 namespace {
 
+using stakewell::files::ReadSoilCsv;
 using stakewell::soil::LengthUnit;
 using stakewell::soil::SoilArray;
 using stakewell::soil::SoilReading;
-using stakewell::files::ReadSoilCsv;
 
 struct CsvCase {
     std::string name;
@@ -172,6 +172,118 @@ TEST(Files, TheHeadingNamesTheColumnsAndTheirUnit) {
               "Spacing (m),Resistance (Ohm),Probe depth (m)");
     EXPECT_EQ(heading(SoilArray::Schlumberger, LengthUnit::Feet, {}),
               "AB/2 (ft),MN (ft),Resistance (Ohm)");
+}
+
+// A heading naming its columns reads them in its order; one naming those a
+// line has without a heading reads as before.
+const std::vector<SoilReading> Marked{{5, 12.5, {}, 0, "N-S", false},
+                                      {10, 4, {}, 0, "E,W \"2\"", true}};
+const std::vector<SoilReading> MarkedSchlumberger{{10, 2.5, {}, 1, "A", true},
+                                                  {20, 0.75, {}, 2, "", false}};
+
+INSTANTIATE_TEST_SUITE_P(
+    NamedColumns, SoilCsv,
+    testing::Values(
+        CsvCase{"traverse_first_names_in_quotes", SoilArray::Wenner,
+                "Traverse,a,R,Left out\nN-S,5,12.5,no\n\"E,W \"\"2\"\"\",10,4,yes\n", Marked, ""},
+        CsvCase{"any_case_units_and_quotes_empty_cells",
+                SoilArray::Wenner,
+                "\"SPACING (m)\";\"OHMS\";Probe Depth (m);omit;TRAVERSE\n5;12,5;0,5;x\n10;4\n",
+                {{5, 12.5, 0.5, 0, "", true}, {10, 4, {}, 0, "", false}},
+                ""},
+        CsvCase{"schlumberger_reordered", SoilArray::Schlumberger,
+                "MN\tR\tAB/2\tomitted\ttraverse\n1\t2.5\t10\t1\tA\n2\t0.75\t20\t0\n",
+                MarkedSchlumberger, ""},
+        CsvCase{"a_semicolon_in_a_name_is_no_separator",
+                SoilArray::Wenner,
+                "a,resistance,traverse\n5,12.5,\"N;S\"\n",
+                {{5, 12.5, {}, 0, "N;S", false}},
+                ""},
+        CsvCase{"units_line_after_the_heading",
+                SoilArray::Wenner,
+                "Traverse,R,Spacing\n,ohm,ft\nN-S,12.5,5\n",
+                {{5, 12.5, {}, 0, "N-S", false}},
+                ""},
+        CsvCase{"heading_as_without_one_keeps_the_third_field",
+                SoilArray::Wenner,
+                "a,R\n5,12.5,0.5\n",
+                {{5, 12.5, 0.5, 0}},
+                ""},
+        CsvCase{"unknown_column_heading_is_skipped",
+                SoilArray::Wenner,
+                "a,R,notes\n5,12.5\n",
+                {{5, 12.5, {}, 0}},
+                ""},
+        CsvCase{"left_out_neither_yes_nor_no",
+                SoilArray::Wenner,
+                "a,R,left out\n5,12.5,maybe\n",
+                {},
+                "Line 2: \"5,12.5,maybe\" is not a spacing, a resistance and perhaps a left-out "
+                "mark (yes or no)."},
+        CsvCase{"more_fields_than_columns",
+                SoilArray::Schlumberger,
+                "R,MN,AB/2\n12.5,1,10,3\n",
+                {},
+                "Line 2: \"12.5,1,10,3\" is not a resistance, MN and AB/2."},
+        CsvCase{"refused_reading_by_name",
+                SoilArray::Wenner,
+                "R,a\n12.5,0\n",
+                {},
+                "Line 2: The spacing must be above 0."},
+        CsvCase{"no_resistance_column",
+                SoilArray::Wenner,
+                "a,traverse\n5,N\n",
+                {},
+                "Line 1: the heading names no column for a resistance."},
+        CsvCase{"no_mn_column",
+                SoilArray::Schlumberger,
+                "AB/2,R,traverse\n10,2.5,A\n",
+                {},
+                "Line 1: the heading names no column for MN."},
+        CsvCase{"mn_in_a_wenner_traverse",
+                SoilArray::Wenner,
+                "a,MN,R\n5,1,12.5\n",
+                {},
+                "Line 1: the heading names MN, which a Wenner traverse does not have."},
+        CsvCase{"depth_in_a_schlumberger_sounding",
+                SoilArray::Schlumberger,
+                "AB/2,MN,R,depth\n",
+                {},
+                "Line 1: the heading names a probe depth, which a Schlumberger sounding does "
+                "not have."},
+        CsvCase{"a_column_named_twice",
+                SoilArray::Wenner,
+                "a,spacing,R\n",
+                {},
+                "Line 1: the heading names a spacing more than once."}),
+    [](const testing::TestParamInfo<CsvCase>& info) {
+        return CaseName(info.index, {info.param.name});
+    });
+
+TEST(Files, MarkedReadingsReadBackExactlyUnderANamingHeading) {
+    for (const SoilArray array : {SoilArray::Wenner, SoilArray::Schlumberger}) {
+        std::vector<SoilReading> readings = Awkward(array, 7);
+        const std::vector<std::string> names{"", "N\xE2\x80\x93S", "a \"b\", c;\td", " E-W "};
+        for (std::size_t i = 0; i < readings.size(); ++i) {
+            readings[i].traverse = names[i % names.size()];
+            readings[i].leftOut = i % 3 == 1;
+        }
+        const std::string text = stakewell::files::WriteSoilCsv(readings, array, LengthUnit::Feet);
+        const auto read = ReadSoilCsv(text, array, LengthUnit::Feet);
+        EXPECT_EQ(read.problem, "");
+        EXPECT_EQ(read.readings, readings);
+    }
+}
+
+TEST(Files, OnlyMarkedReadingsAddColumns) {
+    const auto written = [](const std::vector<SoilReading>& readings) {
+        return stakewell::files::WriteSoilCsv(readings, SoilArray::Wenner, LengthUnit::Metres);
+    };
+    EXPECT_EQ(written({{5, 1, {}, 0}, {6, 2, 0.25, 0}}),
+              "Spacing (m),Resistance (Ohm),Probe depth (m)\r\n5,1\r\n6,2,0.25\r\n");
+    EXPECT_EQ(written({{5, 1, {}, 0, "", true}, {6, 2, 0.25, 0, "Line\r\n2"}}),
+              "Spacing (m),Resistance (Ohm),Probe depth (m),Traverse,Left out\r\n"
+              "5,1,,\"\",yes\r\n6,2,0.25,\"Line  2\",no\r\n");
 }
 
 } // namespace

@@ -180,6 +180,26 @@ TEST(TextReport, ASoilSurveyAddsItsSectionLastAndOnlyWhenItExists) {
               QStringLiteral("-------------------------------------------------------"));
 }
 
+// A reading names its traverse only beside another traverse, and says when
+// it is left out of the fit.
+TEST(TextReport, ASoilReadingIsMarkedWithItsTraverseAndWhenLeftOut) {
+    using stakewell::soil::SoilReading;
+    stakewell::soil::SoilSurvey soil;
+    soil.readings = {{5.0, 2.0, std::nullopt, 0.0, "N\xE2\x80\x93S", false},
+                     {10.0, 1.0, 0.5, 0.0, "N\xE2\x80\x93S", true},
+                     {20.0, 0.5, std::nullopt, 0.0, "N\xE2\x80\x93S", false}};
+    const auto reading = [&soil](qsizetype index) {
+        return stakewell::files::SoilReportLines(soil, {10.0}).at(2 + index).toStdString();
+    };
+    EXPECT_EQ(reading(0), "Reading 1: a = 5 feet, R = 2 Ohms");
+    EXPECT_EQ(reading(1), "Reading 2: a = 10, b = 0.5 feet, R = 1 Ohms, left out");
+    soil.readings[2].traverse.clear();
+    EXPECT_EQ(reading(0), "Reading 1: a = 5 feet, R = 2 Ohms, traverse N\xE2\x80\x93S");
+    EXPECT_EQ(reading(1),
+              "Reading 2: a = 10, b = 0.5 feet, R = 1 Ohms, traverse N\xE2\x80\x93S, left out");
+    EXPECT_EQ(reading(2), "Reading 3: a = 20 feet, R = 0.5 Ohms, unnamed traverse");
+}
+
 // Only the fields filled in are printed, the notes' further lines under
 // their first; an empty record leaves the report as it was.
 TEST(TextReport, ASiteRecordFollowsTheSpecifiedLinesOnlyWhenFilled) {

@@ -95,6 +95,17 @@ SoilSurvey Scaled(SoilSurvey survey, double factor) {
     return survey;
 }
 
+SoilSurvey Marked(SoilSurvey survey, const std::vector<std::string>& traverses,
+                  const std::vector<std::size_t>& leftOut) {
+    for (std::size_t i = 0; i < traverses.size(); ++i) {
+        survey.readings[i].traverse = traverses[i];
+    }
+    for (const std::size_t i : leftOut) {
+        survey.readings[i].leftOut = true;
+    }
+    return survey;
+}
+
 const std::string Caution = " the probe depth is as large as the spacing; the formula takes each "
                             "probe as a point at its depth, which holds only for depths well "
                             "below the spacing.";
@@ -119,9 +130,54 @@ INSTANTIATE_TEST_SUITE_P(
                               Uniform({1, 2, 4, 8}, {}, LengthUnit::Metres),
                               {"Apparent resistivity at 1 metre: 100.0 ohm-metres",
                                "Apparent resistivity at 2 metres: 100.0 ohm-metres"},
-                              {}}),
+                              {}},
+                    LinesCase{"left_out_reading_marked",
+                              Marked(Uniform({5, 10, 20, 40}), {}, {1}),
+                              {"Apparent resistivity at 5 feet: 100.0 ohm-metres",
+                               "Apparent resistivity at 10 feet: 100.0 ohm-metres, left out"},
+                              {"No soil model"}},
+                    LinesCase{"one_traverse_unnamed_in_the_lines",
+                              Marked(Uniform({5, 10, 20}), {"N-S", "N-S", "N-S"}, {}),
+                              {"Apparent resistivity at 5 feet: 100.0 ohm-metres"},
+                              {}},
+                    LinesCase{"two_traverses_named",
+                              Marked(Uniform({5, 10, 20, 40}), {"N-S", "", "N-S"}, {3}),
+                              {"Apparent resistivity at 5 feet: 100.0 ohm-metres, traverse N-S",
+                               "Apparent resistivity at 10 feet: 100.0 ohm-metres, unnamed "
+                               "traverse",
+                               "Apparent resistivity at 40 feet: 100.0 ohm-metres, unnamed "
+                               "traverse, left out"},
+                              {}},
+                    LinesCase{"too_few_readings_left_in",
+                              Marked(Uniform({5, 10, 20, 40}), {}, {0, 3}),
+                              {"No soil model: A two-layer model needs at least three readings; "
+                               "there are 2. 2 readings are left out of the fit.",
+                               "Apparent resistivity at 5 feet: 100.0 ohm-metres, left out"},
+                              {"Upper layer"}}),
     [](const testing::TestParamInfo<LinesCase>& info) {
         return CaseName(info.index, {info.param.name});
     });
+
+// A reading left out changes the fit as if it were not there, bit for bit,
+// and stays among the survey's points.
+TEST(AnalyseSoil, FitsAsIfAReadingLeftOutWereNotThere) {
+    SoilSurvey survey = Uniform({5, 10, 20, 40, 80});
+    survey.readings[0].ohms *= 1.5;
+    survey.readings[2].ohms *= 1.2;
+    SoilSurvey without = survey;
+    without.readings.erase(without.readings.begin() + 2);
+    SoilSurvey leftOut = survey;
+    leftOut.readings[2].leftOut = true;
+
+    const auto marked = stakewell::soil::AnalyseSoil(leftOut);
+    const auto removed = stakewell::soil::AnalyseSoil(without);
+    const auto kept = stakewell::soil::AnalyseSoil(survey);
+    ASSERT_TRUE(marked.fit && removed.fit && kept.fit);
+    EXPECT_EQ(marked.fit->soil, removed.fit->soil);
+    EXPECT_EQ(marked.fit->rmsPercent, removed.fit->rmsPercent);
+    EXPECT_EQ(marked.fit->points, removed.fit->points);
+    EXPECT_NE(marked.fit->soil, kept.fit->soil);
+    EXPECT_EQ(marked.points, kept.points);
+}
 
 } // namespace
