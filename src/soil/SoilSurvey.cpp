@@ -29,7 +29,7 @@ bool SameReading(const SoilReading& a, const SoilReading& b) {
 } // namespace
 
 bool SameSurvey(const SoilSurvey& a, const SoilSurvey& b) {
-    return a.array == b.array && a.unit == b.unit &&
+    return a.array == b.array && a.unit == b.unit && a.chosenLayers == b.chosenLayers &&
            std::equal(a.readings.begin(), a.readings.end(), b.readings.begin(), b.readings.end(),
                       SameReading);
 }

@@ -15,6 +15,9 @@ struct SoilSurvey {
     SoilArray array = SoilArray::Wenner;
     LengthUnit unit = LengthUnit::Feet;
     std::vector<SoilReading> readings;
+    // The number of layers the user chose to be shown; 0 leaves it to the
+    // data.
+    std::size_t chosenLayers = 0;
 
     // A survey exists once it holds a reading; until then nothing of it is
     // kept or printed.
