@@ -164,6 +164,7 @@ ChoiceContent GetChoices(const DataFileItems& items) {
 // that exists, so that a file without one is what it always was.
 using paths::SoilArrayItem;
 using paths::SoilCountItem;
+using paths::SoilLayersItem;
 using paths::SoilUnitItem;
 
 // Every reading comes back as the same double; a cell never filled in, or
@@ -186,6 +187,9 @@ void SetSoil(ItemWriter& items, const soil::SoilSurvey& soil) {
     items.SetItem(SoilArrayItem, QString::number(schlumberger ? 1 : 0));
     items.SetItem(SoilUnitItem, QString::number(soil.unit == soil::LengthUnit::Metres ? 1 : 0));
     items.SetItem(SoilCountItem, QString::number(soil.readings.size()));
+    if (soil.chosenLayers != 0) {
+        items.SetItem(SoilLayersItem, QString::number(soil.chosenLayers));
+    }
     for (std::size_t i = 0; i < soil.readings.size(); ++i) {
         const soil::SoilReading& reading = soil.readings[i];
         items.Set(SoilPath("Spacing", i), ExactText(reading.spacing));
@@ -219,6 +223,7 @@ soil::SoilSurvey GetSoil(const DataFileItems& items) {
     };
     soil.array = chosen(SoilArrayItem) ? soil::SoilArray::Schlumberger : soil::SoilArray::Wenner;
     soil.unit = chosen(SoilUnitItem) ? soil::LengthUnit::Metres : soil::LengthUnit::Feet;
+    soil.chosenLayers = ChosenLayersOfItem(items.Find(FullPath(SoilLayersItem))).value_or(0);
     soil.readings.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
         soil::SoilReading& reading = soil.readings[i];

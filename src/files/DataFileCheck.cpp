@@ -6,6 +6,7 @@
 #include "fop/FopPoints.h"
 #include "shared/NumberReading.h"
 #include "shared/TypedNumber.h"
+#include "soil/LayeredEarth.h"
 #include "soil/SoilReadings.h"
 
 #include <QLocale>
@@ -182,6 +183,15 @@ std::optional<QString> LeftOutDamage(const StoredText* mark, std::size_t reading
         .arg(text, QLatin1String(paths::SoilKeptMark), QLatin1String(paths::SoilLeftOutMark));
 }
 
+std::optional<QString> ChosenLayersDamage(const DataFileItems& items) {
+    const std::optional<QString> text = items.Find(FullPath(paths::SoilLayersItem));
+    if (ChosenLayersOfItem(text)) {
+        return std::nullopt;
+    }
+    return QStringLiteral("the soil's chosen number of layers \"%1\" is not 1, 2, 3 or 4")
+        .arg(*text);
+}
+
 // A survey's cell may be left empty, and may hold any number the survey
 // window takes, a negative one included: the survey itself refuses those. A
 // traverse is any name.
@@ -196,6 +206,9 @@ std::optional<QString> SoilDamage(const DataFileItems& items) {
     const int held = HeldEntries(limit, holds);
     if (std::optional<QString> damage = CountDamage(items, paths::SoilCountItem,
                                                     QStringLiteral("soil readings"), held, limit)) {
+        return damage;
+    }
+    if (std::optional<QString> damage = ChosenLayersDamage(items)) {
         return damage;
     }
     constexpr std::array<std::pair<Cell, const char*>, 4> cells{{
@@ -235,6 +248,19 @@ std::optional<shared::UnitSystem> UnitsOfItem(const std::optional<QString>& item
          {shared::UnitSystem::Imperial, shared::UnitSystem::Metric}) {
         if (item->trimmed().compare(UnitsItemText(units), Qt::CaseInsensitive) == 0) {
             return units;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> ChosenLayersOfItem(const std::optional<QString>& item) {
+    if (!item) {
+        return 0;
+    }
+    const QString trimmed = item->trimmed();
+    for (std::size_t layers = 1; layers <= soil::MaxEarthLayers; ++layers) {
+        if (trimmed == QString::number(layers)) {
+            return layers;
         }
     }
     return std::nullopt;

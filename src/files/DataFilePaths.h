@@ -28,6 +28,10 @@ inline constexpr const char* UnitsItem = "/Units";
 inline constexpr const char* SoilArrayItem = "/Soil/Array";
 inline constexpr const char* SoilUnitItem = "/Soil/Unit";
 inline constexpr const char* SoilCountItem = "/Soil/Count";
+// The number of layers the user chose to be shown, written only when there
+// is one: a file without it leaves the number to the data, as every file
+// written before does.
+inline constexpr const char* SoilLayersItem = "/Soil/Layers";
 
 // A survey holds tens of thousands of points: their paths are built from
 // prefixes made once. A path returned is only valid until the next call,

@@ -49,4 +49,6 @@ inline constexpr DamagedCase DamagedKinds[] = {
      "soil reading 2, resistance \"ten\" is not a number"},
     {"SoilLeftOutInWords", "/Soil/LeftOut-3", "yes",
      "soil reading 3, left out \"yes\" is neither 0 nor 1"},
+    {"SoilLayersSeven", "/Soil/Layers", "7",
+     "the soil's chosen number of layers \"7\" is not 1, 2, 3 or 4"},
 };

@@ -206,6 +206,20 @@ TEST(DataFile, TraversesAndLeftOutReadingsTravelWithItemsOnlyWhereUsed) {
     EXPECT_EQ(ReadDataFile(store).Soil, content.Soil);
 }
 
+// Only a number the user chose is written: a survey left to the data is
+// written as before the choice was kept.
+TEST(DataFile, TheChosenNumberOfLayersTravelsOnlyWhenChosen) {
+    DataFileContent content;
+    content.Soil.readings = MarkedReadings;
+    for (const std::size_t layers : {0U, 1U, 4U}) {
+        content.Soil.chosenLayers = layers;
+        stakewell::files::XmlValueStore store;
+        WriteDataFile(store, content);
+        EXPECT_EQ(store.Holds(Item("/Soil/Layers")), layers != 0) << layers;
+        EXPECT_EQ(ReadDataFile(store).Soil, content.Soil) << layers;
+    }
+}
+
 QByteArray FileBytes(const QString& fileName) {
     QFile file(fileName);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << fileName.toStdString();

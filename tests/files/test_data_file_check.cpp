@@ -155,7 +155,20 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"SoilLeftOutTwo",
                    {"/Soil/LeftOut-1", "2"},
                    "soil reading 1, left out \"2\" is neither 0 nor 1"},
-        DamageCase{"SoilTraverseAnyText", {"/Soil/Traverse-2", "1 <&> \xE2\x80\x93"}, nullptr}),
+        DamageCase{"SoilTraverseAnyText", {"/Soil/Traverse-2", "1 <&> \xE2\x80\x93"}, nullptr},
+        DamageCase{"SoilLayersChosen", {"/Soil/Layers", " 4 "}, nullptr},
+        DamageCase{"SoilLayersSeven",
+                   {"/Soil/Layers", "7"},
+                   "the soil's chosen number of layers \"7\" is not 1, 2, 3 or 4"},
+        DamageCase{"SoilLayersZero",
+                   {"/Soil/Layers", "0"},
+                   "the soil's chosen number of layers \"0\" is not 1, 2, 3 or 4"},
+        DamageCase{"SoilLayersAsADouble",
+                   {"/Soil/Layers", "2.0"},
+                   "the soil's chosen number of layers \"2.0\" is not 1, 2, 3 or 4"},
+        DamageCase{"SoilLayersEmpty",
+                   {"/Soil/Layers", ""},
+                   "the soil's chosen number of layers \"\" is not 1, 2, 3 or 4"}),
     [](const auto& info) { return CaseName(info.index, {info.param.name}); });
 
 TEST(DataFileCheck, AFileWithoutReadingsOrSurveyLoads) {
