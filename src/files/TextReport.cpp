@@ -4,6 +4,7 @@
 #include "fop/AnalysisText.h"
 #include "shared/TextForm.h"
 #include "shared/TypedNumber.h"
+#include "soil/SurveyLayers.h"
 
 namespace stakewell::files {
 namespace {
@@ -168,6 +169,9 @@ QStringList SoilReportLines(const soil::SoilSurvey& soil, const soil::DesignRod&
                      Text(soil::ReadingMarks(reading, namesTraverse)));
     }
     for (const std::string& line : soil::SoilLines(soil, soil::AnalyseSoil(soil), rod)) {
+        lines.append(Text(line));
+    }
+    for (const std::string& line : soil::LayerLines(soil, soil::LayerSurvey(soil))) {
         lines.append(Text(line));
     }
     return lines;

@@ -57,7 +57,7 @@ WireBetweenReport BetweenReport(const std::string& electrodeCount,
 
 // The survey's section: the readings as taken, each with soil::ReadingMarks,
 // then the figures a design takes from them, with a rod of the design's
-// electrode length.
+// electrode length, then the survey read as ground of one to four layers.
 QStringList SoilReportLines(const soil::SoilSurvey& soil, const soil::DesignRod& rod);
 
 // The report's bytes: CR LF after every line, field texts in UTF-8.

@@ -150,7 +150,8 @@ TEST(TextReport, ReadingsAtOrBeyondE2AreCountedAsLeftOut) {
 }
 
 // Uniform soil of 100 ohm-metres read at four spacings: the survey's section
-// follows everything else, and a survey without readings adds nothing.
+// follows everything else, and a survey without readings adds nothing, not
+// even its layered reading.
 TEST(TextReport, ASoilSurveyAddsItsSectionLastAndOnlyWhenItExists) {
     using stakewell::soil::SoilReading;
     stakewell::soil::SoilSurvey soil;
@@ -176,6 +177,13 @@ TEST(TextReport, ASoilSurveyAddsItsSectionLastAndOnlyWhenItExists) {
                                  "Apparent resistivity at 40 feet: 100.0 ohm-metres"}) {
         EXPECT_TRUE(lines.contains(QLatin1String(expected))) << expected;
     }
+    // The layered reading follows the two-layer lines, before the section
+    // ends.
+    const qsizetype layered = lines.indexOf(QStringLiteral("Layers chosen: 1"));
+    EXPECT_EQ(layered,
+              lines.indexOf(QStringLiteral("Apparent resistivity at 40 feet: 100.0 ohm-metres")) +
+                  1);
+    EXPECT_LT(layered, lines.size() - 2);
     EXPECT_EQ(lines[lines.size() - 2],
               QStringLiteral("-------------------------------------------------------"));
 }
