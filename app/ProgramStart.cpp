@@ -53,7 +53,8 @@ StartRequest ReadCommandLine(QCoreApplication& app) {
          QStringLiteral("percent")},
         {QStringLiteral("soil"),
          QStringLiteral("Print the two-layer soil of a survey (a CSV file of readings, or a data "
-                        "file that holds a survey) and end."),
+                        "file that holds a survey), then the survey read as one to four layers, "
+                        "and end."),
          QStringLiteral("file")},
         {QStringLiteral("array"),
          QStringLiteral("With --soil and a CSV file: wenner (spacing, resistance[, probe depth]) "
@@ -64,6 +65,10 @@ StartRequest ReadCommandLine(QCoreApplication& app) {
         {QStringLiteral("rod"),
          QStringLiteral("With --soil: also the resistivity a rod of this length sees."),
          QStringLiteral("feet")},
+        {QStringLiteral("layers"),
+         QStringLiteral("With --soil: show the model of this many layers (1, 2, 3 or 4) in place "
+                        "of the file's choice or the readings'."),
+         QStringLiteral("n")},
     });
     parser.process(app);
     if (parser.isSet(QStringLiteral("e2")) || parser.isSet(QStringLiteral("tolerance")) ||

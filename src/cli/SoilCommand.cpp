@@ -2,12 +2,15 @@
 
 #include "files/DataFile.h"
 #include "files/SoilCsv.h"
+#include "soil/LayeredEarth.h"
 #include "soil/SoilSurvey.h"
+#include "soil/SurveyLayers.h"
 
 #include <QFile>
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <ostream>
 #include <utility>
 #include <variant>
@@ -23,6 +26,7 @@ struct SoilRequest {
     std::optional<soil::SoilArray> array;
     bool metres = false;
     std::optional<double> rodFeet;
+    std::optional<std::size_t> layers;
 };
 
 struct Refusal {
@@ -55,7 +59,7 @@ Parsed ParseArguments(const QStringList& arguments) {
             continue;
         }
         if (option != QStringLiteral("--soil") && option != QStringLiteral("--array") &&
-            option != QStringLiteral("--rod")) {
+            option != QStringLiteral("--rod") && option != QStringLiteral("--layers")) {
             return Refusal{2, QStringLiteral("--soil does not take \"%1\"").arg(option)};
         }
         const std::optional<QString> given = value();
@@ -73,6 +77,14 @@ Parsed ParseArguments(const QStringList& arguments) {
                 return Refusal{
                     2, QStringLiteral("--array is wenner or schlumberger, not \"%1\"").arg(*given)};
             }
+        } else if (option == QStringLiteral("--layers")) {
+            bool ok = false;
+            const int layers = given->trimmed().toInt(&ok);
+            if (!ok || layers < 1 || layers > static_cast<int>(soil::MaxEarthLayers)) {
+                return Refusal{2,
+                               QStringLiteral("--layers is 1, 2, 3 or 4, not \"%1\"").arg(*given)};
+            }
+            request.layers = static_cast<std::size_t>(layers);
         } else {
             bool ok = false;
             const double feet = given->trimmed().toDouble(&ok);
@@ -152,11 +164,14 @@ std::optional<int> RunSoilCommand(const QStringList& arguments, std::ostream& ou
         return refuse(*refusal);
     }
     const auto& request = std::get<SoilRequest>(parsed);
-    const auto survey = SurveyOf(request);
+    auto survey = SurveyOf(request);
     if (const auto* refusal = std::get_if<Refusal>(&survey)) {
         return refuse(*refusal);
     }
-    const auto& soil = std::get<soil::SoilSurvey>(survey);
+    auto& soil = std::get<soil::SoilSurvey>(survey);
+    if (request.layers) {
+        soil.chosenLayers = *request.layers;
+    }
     const soil::SoilAnalysis analysis = soil::AnalyseSoil(soil);
     if (!analysis.fit) {
         return refuse({1, QStringLiteral("\"%1\": no soil model: %2")
@@ -165,6 +180,9 @@ std::optional<int> RunSoilCommand(const QStringList& arguments, std::ostream& ou
     for (const std::string& line : soil::SoilLines(
              soil, analysis,
              request.rodFeet ? std::optional{soil::DesignRod{*request.rodFeet}} : std::nullopt)) {
+        out << line << '\n';
+    }
+    for (const std::string& line : soil::LayerLines(soil, soil::LayerSurvey(soil))) {
         out << line << '\n';
     }
     out.flush();

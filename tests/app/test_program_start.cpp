@@ -9,6 +9,7 @@
 #include "mainwindow/frmMain.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -200,6 +201,33 @@ TEST(CommandLine, VersionAndHelpAreAnsweredOnTheConsole) {
     ASSERT_TRUE(program.waitForFinished(30000));
     EXPECT_EQ(program.exitCode(), 1);
     EXPECT_TRUE(program.readAllStandardError().contains("one data file at a time"));
+}
+
+// The survey's figures need no window: as from a console with no display, the
+// layered lines follow the two-layer ones.
+TEST(CommandLine, SoilIsAnsweredOnTheConsole) {
+    QTemporaryDir folder;
+    const QString survey = folder.filePath(QStringLiteral("survey.csv"));
+    QFile csv(survey);
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write("3,7.85\n6,3.2\n10,1.6\n16,0.84\n25,0.49\n40,0.29\n");
+    csv.close();
+    QProcess program;
+    QProcessEnvironment console = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        console.remove(QLatin1String(name));
+    }
+    program.setProcessEnvironment(console);
+    program.start(
+        QStringLiteral(STAKEWELL_PROGRAM),
+        {QStringLiteral("--soil"), survey, QStringLiteral("--layers"), QStringLiteral("1")});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.readAllStandardError(), "");
+    EXPECT_EQ(program.exitCode(), 0);
+    const QByteArray printed = program.readAllStandardOutput();
+    EXPECT_TRUE(printed.startsWith("Upper layer resistivity: ")) << printed.toStdString();
+    EXPECT_GT(printed.indexOf("\nLayers chosen: 1\n"), printed.indexOf("\nFit: "))
+        << printed.toStdString();
 }
 
 } // namespace
