@@ -23,10 +23,6 @@ std::size_t DistinctSpacings(const std::vector<SoilPoint>& points) {
         std::distance(metres.begin(), std::unique(metres.begin(), metres.end())));
 }
 
-bool ProbesInside(SoilArray array, const SoilPoint& p) {
-    return array == SoilArray::Wenner || (p.halfMNMetres >= 0.0 && p.halfMNMetres < p.metres);
-}
-
 std::string PointsProblem(SoilArray array, const std::vector<SoilPoint>& points) {
     if (points.size() < Unknowns) {
         return "A two-layer model needs at least three readings; there " +
@@ -44,7 +40,7 @@ std::string PointsProblem(SoilArray array, const std::vector<SoilPoint>& points)
             return "Reading " + std::to_string(i + 1) +
                    ": the spacing and the apparent resistivity must be finite and above 0.";
         }
-        if (!ProbesInside(array, p)) {
+        if (!ProbesInside(array, p.metres, p.halfMNMetres)) {
             return "Reading " + std::to_string(i + 1) + ": MN/2 must be 0 or above and below AB/2.";
         }
     }

@@ -105,11 +105,11 @@ double ReflectionFactor(const TwoLayerSoil& soil) {
     return (lower - upper) / (lower + upper);
 }
 
-namespace {
-
 bool ProbesInside(SoilArray array, double spacingMetres, double halfMNMetres) {
     return array == SoilArray::Wenner || (halfMNMetres >= 0.0 && halfMNMetres < spacingMetres);
 }
+
+namespace {
 
 template <bool WithSlopes>
 ModelReading Model(SoilArray array, const TwoLayerSoil& soil, double spacingMetres,

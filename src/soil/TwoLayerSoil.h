@@ -27,13 +27,18 @@ inline constexpr double SeriesEnd = 1e-12;
 // keep the caller waiting, or stop early and give a wrong figure.
 inline constexpr double MaxSeriesTerms = 1e6;
 
+// Whether a reading's potential probes, `halfMNMetres` either side of the
+// centre, stand inside its current electrodes `spacingMetres` from it: MN/2
+// 0 or above and below AB/2. A Wenner reading's always do.
+bool ProbesInside(SoilArray array, double spacingMetres, double halfMNMetres);
+
 // The apparent resistivity (ohm-metres) the array reads at `spacingMetres`
 // (a, or AB/2) over `soil`, and its derivatives with respect to ln rho1,
 // ln rho2 and ln h. A Schlumberger reading's potential probes stand
 // `halfMNMetres` (MN/2) either side of the centre; 0 takes them as the point
 // dipole, the limit of an MN vanishingly small. Wenner ignores it. Every
-// figure is NaN for a soil or a spacing not finite and above 0, for an MN/2
-// not finite, below 0 or as long as AB/2, and for a series too long to sum.
+// figure is NaN for a soil or a spacing not finite and above 0, for probes
+// not ProbesInside, and for a series too long to sum.
 struct ModelReading {
     double ohmMetres = 0.0;
     std::array<double, 3> slopes{};
