@@ -14,15 +14,18 @@ using stakewell::soil::SoilPoint;
 
 // A long traverse of 30 readings from 1 ft to 300 ft over a clay-like upper
 // layer 2.5 m deep on drier ground, each reading a few percent off the curve
-// as field readings are.
+// as field readings are; a sounding's MN is a tenth of its AB.
 std::vector<SoilPoint> Traverse(SoilArray array) {
     const stakewell::soil::TwoLayerSoil soil{80.0, 400.0, 2.5};
     std::vector<SoilPoint> points;
     for (int i = 0; i < 30; ++i) {
         const double metres = 0.3048 * std::pow(300.0, i / 29.0);
+        const double halfMN = array == SoilArray::Schlumberger ? metres / 10.0 : 0.0;
         const double offPercent = 3.0 * std::sin(1.7 * i);
-        points.push_back({metres, stakewell::soil::ModelResistivity(array, soil, metres) *
-                                      (1.0 + offPercent / 100.0)});
+        points.push_back({metres,
+                          stakewell::soil::ModelResistivity(array, soil, metres, halfMN) *
+                              (1.0 + offPercent / 100.0),
+                          halfMN});
     }
     return points;
 }

@@ -23,7 +23,7 @@ std::size_t DistinctSpacings(const std::vector<SoilPoint>& points) {
         std::distance(metres.begin(), std::unique(metres.begin(), metres.end())));
 }
 
-std::string PointsProblem(const std::vector<SoilPoint>& points) {
+std::string PointsProblem(SoilArray array, const std::vector<SoilPoint>& points) {
     if (points.size() < Unknowns) {
         return "A two-layer model needs at least three readings; there " +
                std::string(points.size() == 1 ? "is " : "are ") + std::to_string(points.size()) +
@@ -39,6 +39,9 @@ std::string PointsProblem(const std::vector<SoilPoint>& points) {
               p.ohmMetres > 0.0)) {
             return "Reading " + std::to_string(i + 1) +
                    ": the spacing and the apparent resistivity must be finite and above 0.";
+        }
+        if (!ProbesInside(array, p.metres, p.halfMNMetres)) {
+            return "Reading " + std::to_string(i + 1) + ": MN/2 must be 0 or above and below AB/2.";
         }
     }
     // Readings repeated at one spacing tell nothing of how the soil changes
@@ -84,10 +87,45 @@ void AddRange(SoilFit& fit, const SoilObjective& objective, const Minimum& best)
                                  fit.soil.upperDepthMetres * std::sqrt(covariance[2][2])};
 }
 
+// The mean MN/AB of the readings at exactly `metres`, as a Schlumberger
+// sounding repeats an AB with a second MN.
+double MNPerABAt(const std::vector<SoilPoint>& bySpacing, double metres) {
+    const auto [first, last] = std::equal_range(
+        bySpacing.begin(), bySpacing.end(), SoilPoint{metres, 0.0, 0.0},
+        [](const SoilPoint& a, const SoilPoint& b) { return a.metres < b.metres; });
+    double sum = 0.0;
+    for (auto p = first; p != last; ++p) {
+        sum += p->halfMNMetres / p->metres;
+    }
+    return sum / static_cast<double>(std::distance(first, last));
+}
+
+// The MN/2 the curve takes at `spacingMetres`: the readings' MN/AB, taken
+// straight along ln AB/2 between neighbouring readings and held beyond the
+// ends. The curve then meets the model's figure at every reading, and does
+// not jump between two readings taken with different MN/AB.
+double CurveHalfMN(const std::vector<SoilPoint>& bySpacing, double spacingMetres) {
+    const auto above =
+        std::lower_bound(bySpacing.begin(), bySpacing.end(), spacingMetres,
+                         [](const SoilPoint& p, double metres) { return p.metres < metres; });
+    if (above == bySpacing.end()) {
+        return MNPerABAt(bySpacing, bySpacing.back().metres) * spacingMetres;
+    }
+    const double upper = MNPerABAt(bySpacing, above->metres);
+    if (above == bySpacing.begin() || above->metres == spacingMetres) {
+        return upper * spacingMetres;
+    }
+    const double belowMetres = std::prev(above)->metres;
+    const double lower = MNPerABAt(bySpacing, belowMetres);
+    const double along =
+        std::log(spacingMetres / belowMetres) / std::log(above->metres / belowMetres);
+    return (lower + (upper - lower) * along) * spacingMetres;
+}
+
 } // namespace
 
 SoilFitResult FitTwoLayers(SoilArray array, std::vector<SoilPoint> points) {
-    if (std::string problem = PointsProblem(points); !problem.empty()) {
+    if (std::string problem = PointsProblem(array, points); !problem.empty()) {
         return {std::nullopt, std::move(problem)};
     }
     std::stable_sort(points.begin(), points.end(),
@@ -117,7 +155,10 @@ SoilFitResult FitTwoLayers(SoilArray array, std::vector<SoilPoint> points) {
 }
 
 CurvePoint ModelCurveAt(const SoilFit& fit, double spacingMetres) {
-    const ModelReading model = ModelWithSlopes(fit.array, fit.soil, spacingMetres);
+    const double halfMN = fit.array == SoilArray::Schlumberger && !fit.points.empty()
+                              ? CurveHalfMN(fit.points, spacingMetres)
+                              : 0.0;
+    const ModelReading model = ModelWithSlopes(fit.array, fit.soil, spacingMetres, halfMN);
     CurvePoint point{model.ohmMetres, std::nullopt};
     if (!fit.covariance || !std::isfinite(model.ohmMetres)) {
         return point;

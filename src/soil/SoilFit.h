@@ -39,8 +39,10 @@ struct SoilFit {
 };
 
 // The fit, or none and why: it needs at least three points, each with a
-// finite spacing and apparent resistivity above 0, at three spacings or more,
-// and at most MaxSoilReadings of them.
+// finite spacing and apparent resistivity above 0 (and, for Schlumberger, an
+// MN/2 of 0 or more below its AB/2), at three spacings or more, and at most
+// MaxSoilReadings of them. Each Schlumberger point is modelled with its own
+// MN.
 struct SoilFitResult {
     std::optional<SoilFit> fit;
     std::string problem;
@@ -51,7 +53,10 @@ SoilFitResult FitTwoLayers(SoilArray array, std::vector<SoilPoint> points);
 // The fitted curve at any spacing (metres) for the plot, in ohm-metres, with
 // its 68 % band: rho_a's sigma to first order from the parameters'
 // covariance, none when the fit has no range. NaN and no band at a spacing
-// not finite and above 0.
+// not finite and above 0. A Schlumberger curve takes the readings' MN/AB,
+// straight along ln AB/2 between neighbouring readings (the mean where one
+// AB was read with several MN) and held beyond the first and the last, so
+// that it meets the model's figure at each reading.
 struct CurvePoint {
     double ohmMetres = 0.0;
     std::optional<double> plusMinus;

@@ -55,7 +55,9 @@ Minimum ProfiledStart(const SoilObjective& objective, double contrast, double de
     double sumG = 0.0;
     double sumG2 = 0.0;
     for (const SoilPoint& point : objective.Points()) {
-        const double g = ModelResistivity(objective.Array(), shape, point.metres) / point.ohmMetres;
+        const double g =
+            ModelResistivity(objective.Array(), shape, point.metres, point.halfMNMetres) /
+            point.ohmMetres;
         sumG += g;
         sumG2 += g * g;
     }

@@ -52,7 +52,8 @@ std::vector<double> SoilObjective::Residuals(const LogSoil& p) const {
     std::vector<double> residuals;
     residuals.reserve(points.size());
     for (const SoilPoint& point : points) {
-        residuals.push_back(1.0 - ModelResistivity(array, soil, point.metres) / point.ohmMetres);
+        residuals.push_back(1.0 - ModelResistivity(array, soil, point.metres, point.halfMNMetres) /
+                                      point.ohmMetres);
     }
     return residuals;
 }
@@ -61,7 +62,7 @@ Linearised SoilObjective::Linearise(const LogSoil& p) const {
     const TwoLayerSoil soil = SoilOf(p);
     Linearised result;
     for (const SoilPoint& point : points) {
-        const ModelReading model = ModelWithSlopes(array, soil, point.metres);
+        const ModelReading model = ModelWithSlopes(array, soil, point.metres, point.halfMNMetres);
         const double r = 1.0 - model.ohmMetres / point.ohmMetres;
         const Eigen::Vector3d row = -Eigen::Vector3d(model.slopes.data()) / point.ohmMetres;
         result.value += r * r;

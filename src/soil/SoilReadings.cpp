@@ -100,7 +100,11 @@ std::optional<SoilPoint> ApparentPoint(SoilArray array, LengthUnit unit,
     if (FaultOf(array, unit, reading)) {
         return std::nullopt;
     }
-    return SoilPoint{Metres(reading.spacing, unit), Resistivity(array, unit, reading)};
+    // Halved as the resistivity halves it, so that the point's MN/2 stays
+    // below its AB/2 wherever the resistivity came out above 0.
+    const double halfMN =
+        array == SoilArray::Schlumberger ? Metres(reading.potentialSpacing, unit) / 2.0 : 0.0;
+    return SoilPoint{Metres(reading.spacing, unit), Resistivity(array, unit, reading), halfMN};
 }
 
 SoilPoints ApparentPoints(SoilArray array, LengthUnit unit,

@@ -46,10 +46,13 @@ struct SoilReading {
 };
 
 // A reading's apparent resistivity at its spacing (a or AB/2), in metres and
-// ohm-metres.
+// ohm-metres, with a Schlumberger reading's MN/2 in metres (0 for Wenner),
+// which the model needs: the point dipole misreads an MN a fifth of AB by
+// several per cent.
 struct SoilPoint {
     double metres = 0.0;
     double ohmMetres = 0.0;
+    double halfMNMetres = 0.0;
 
     bool operator==(const SoilPoint&) const = default;
 };

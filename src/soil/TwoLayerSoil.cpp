@@ -40,15 +40,21 @@ template <bool WithSlope> ImageTerm WennerImage(double t) {
     return {share, -3.0 * t * t * (a * a + a * b + b * b) / (sum * a3b3)};
 }
 
-// f(t) = (1 + t^2)^(-3/2).
-template <bool WithSlope> ImageTerm SchlumbergerImage(double t) {
-    const double a2 = 1.0 + t * t;
-    const double a = std::sqrt(a2);
-    const double share = 1.0 / (a2 * a);
+// f(t) = (1 - u^2) / (2u) (1/A - 1/B), u = MN/AB and A, B the distances
+// sqrt((1 -+ u)^2 + t^2) from the potential probes, with B^2 - A^2 = 4u taken
+// out: an MN small beside AB loses no digits, and u = 0 gives the point
+// dipole's (1 + t^2)^(-3/2).
+template <bool WithSlope> ImageTerm SchlumbergerImage(double t, double u) {
+    const double near = 1.0 - u;
+    const double far = 1.0 + u;
+    const double a = std::sqrt(near * near + t * t);
+    const double b = std::sqrt(far * far + t * t);
+    const double ab = a * b;
+    const double share = 2.0 * near * far / (ab * (a + b));
     if constexpr (!WithSlope) {
         return {share, 0.0};
     }
-    return {share, -3.0 * t * t * share / a2};
+    return {share, -share * (t * t) * (a * a + ab + b * b) / (ab * ab)};
 }
 
 // S = sum K^n f(n x), its derivative by K, and sum K^n (t f'(t)) at t = n x.
@@ -58,7 +64,7 @@ struct Series {
     double byDepth = 0.0;
 };
 
-template <bool WithSlopes> Series ImageSeries(SoilArray array, double k, double x) {
+template <bool WithSlopes> Series ImageSeries(SoilArray array, double k, double x, double mnPerAB) {
     Series series;
     double previous = 1.0; // K^(n-1)
     double power = k;
@@ -67,8 +73,9 @@ template <bool WithSlopes> Series ImageSeries(SoilArray array, double k, double 
         if (t > FarestImage) {
             break;
         }
-        const ImageTerm term = array == SoilArray::Wenner ? WennerImage<WithSlopes>(t)
-                                                          : SchlumbergerImage<WithSlopes>(t);
+        const ImageTerm term = array == SoilArray::Wenner
+                                   ? WennerImage<WithSlopes>(t)
+                                   : SchlumbergerImage<WithSlopes>(t, mnPerAB);
         series.sum += power * term.share;
         if constexpr (WithSlopes) {
             series.byK += n * previous * term.share;
@@ -98,18 +105,23 @@ double ReflectionFactor(const TwoLayerSoil& soil) {
     return (lower - upper) / (lower + upper);
 }
 
+bool ProbesInside(SoilArray array, double spacingMetres, double halfMNMetres) {
+    return array == SoilArray::Wenner || (halfMNMetres >= 0.0 && halfMNMetres < spacingMetres);
+}
+
 namespace {
 
 template <bool WithSlopes>
-ModelReading Model(SoilArray array, const TwoLayerSoil& soil, double spacingMetres) {
+ModelReading Model(SoilArray array, const TwoLayerSoil& soil, double spacingMetres,
+                   double halfMNMetres) {
     const double k = ReflectionFactor(soil);
     if (std::isnan(k) || !Positive(soil.upperDepthMetres) || !Positive(spacingMetres) ||
-        SeriesTooLong(k)) {
+        !ProbesInside(array, spacingMetres, halfMNMetres) || SeriesTooLong(k)) {
         return {NaN, {NaN, NaN, NaN}};
     }
     const double x = 2.0 * soil.upperDepthMetres / spacingMetres;
     const double weight = array == SoilArray::Wenner ? 4.0 : 2.0;
-    const Series series = ImageSeries<WithSlopes>(array, k, x);
+    const Series series = ImageSeries<WithSlopes>(array, k, x, halfMNMetres / spacingMetres);
     const double rho1 = soil.upperOhmMetres;
     const double value = rho1 * (1.0 + weight * series.sum);
     if constexpr (!WithSlopes) {
@@ -122,12 +134,14 @@ ModelReading Model(SoilArray array, const TwoLayerSoil& soil, double spacingMetr
 
 } // namespace
 
-ModelReading ModelWithSlopes(SoilArray array, const TwoLayerSoil& soil, double spacingMetres) {
-    return Model<true>(array, soil, spacingMetres);
+ModelReading ModelWithSlopes(SoilArray array, const TwoLayerSoil& soil, double spacingMetres,
+                             double halfMNMetres) {
+    return Model<true>(array, soil, spacingMetres, halfMNMetres);
 }
 
-double ModelResistivity(SoilArray array, const TwoLayerSoil& soil, double spacingMetres) {
-    return Model<false>(array, soil, spacingMetres).ohmMetres;
+double ModelResistivity(SoilArray array, const TwoLayerSoil& soil, double spacingMetres,
+                        double halfMNMetres) {
+    return Model<false>(array, soil, spacingMetres, halfMNMetres).ohmMetres;
 }
 
 } // namespace stakewell::soil

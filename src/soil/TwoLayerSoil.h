@@ -27,16 +27,26 @@ inline constexpr double SeriesEnd = 1e-12;
 // keep the caller waiting, or stop early and give a wrong figure.
 inline constexpr double MaxSeriesTerms = 1e6;
 
+// Whether a reading's potential probes, `halfMNMetres` either side of the
+// centre, stand inside its current electrodes `spacingMetres` from it: MN/2
+// 0 or above and below AB/2. A Wenner reading's always do.
+bool ProbesInside(SoilArray array, double spacingMetres, double halfMNMetres);
+
 // The apparent resistivity (ohm-metres) the array reads at `spacingMetres`
-// (a, or AB/2 with MN small beside it) over `soil`, and its derivatives with
-// respect to ln rho1, ln rho2 and ln h. Every figure is NaN for a soil or a
-// spacing not finite and above 0, and for a series too long to sum.
+// (a, or AB/2) over `soil`, and its derivatives with respect to ln rho1,
+// ln rho2 and ln h. A Schlumberger reading's potential probes stand
+// `halfMNMetres` (MN/2) either side of the centre; 0 takes them as the point
+// dipole, the limit of an MN vanishingly small. Wenner ignores it. Every
+// figure is NaN for a soil or a spacing not finite and above 0, for probes
+// not ProbesInside, and for a series too long to sum.
 struct ModelReading {
     double ohmMetres = 0.0;
     std::array<double, 3> slopes{};
 };
 
-ModelReading ModelWithSlopes(SoilArray array, const TwoLayerSoil& soil, double spacingMetres);
-double ModelResistivity(SoilArray array, const TwoLayerSoil& soil, double spacingMetres);
+ModelReading ModelWithSlopes(SoilArray array, const TwoLayerSoil& soil, double spacingMetres,
+                             double halfMNMetres = 0.0);
+double ModelResistivity(SoilArray array, const TwoLayerSoil& soil, double spacingMetres,
+                        double halfMNMetres = 0.0);
 
 } // namespace stakewell::soil

@@ -1,3 +1,4 @@
+#include "soil/LayeredEarth.h"
 #include "soil/SoilFit.h"
 #include "soil/SoilMinimiser.h"
 #include "soil/SoilSurvey.h"
@@ -225,6 +226,91 @@ TEST(Soil, AContrastBeyondTheSearchIsMarkedAndGivesNoRange) {
     EXPECT_NEAR(result.fit->soil.lowerOhmMetres / result.fit->soil.upperOhmMetres, 1000.0, 1e-6);
     EXPECT_FALSE(result.fit->plusMinus);
     EXPECT_EQ(result.fit->grade, FitGrade::Poor) << "RMS " << result.fit->rmsPercent;
+}
+
+// A sounding as one is taken: MN = 1 m out to AB/2 = 10 m, read there again
+// with MN = 4 m, which it keeps out to 60 m. Each reading comes from the
+// layered model, which sums the ground by its own road.
+std::vector<SoilPoint> Sounding(const TwoLayerSoil& soil) {
+    const stakewell::soil::LayeredEarth earth{{soil.upperOhmMetres, soil.lowerOhmMetres},
+                                              {soil.upperDepthMetres}};
+    std::vector<SoilPoint> points;
+    const auto read = [&](double halfAB, double halfMN) {
+        points.push_back(
+            {halfAB, stakewell::soil::SchlumbergerApparent(earth, halfAB, halfMN), halfMN});
+    };
+    for (const double halfAB : {1.5, 2.5, 4.0, 6.0, 10.0}) {
+        read(halfAB, 0.5);
+    }
+    for (const double halfAB : {10.0, 15.0, 25.0, 40.0, 60.0}) {
+        read(halfAB, 2.0);
+    }
+    return points;
+}
+
+struct SoundingCase {
+    std::string name;
+    TwoLayerSoil soil;
+};
+
+std::ostream& operator<<(std::ostream& out, const SoundingCase& c) {
+    return out << c.name;
+}
+
+class SoundingWithItsOwnMN : public testing::TestWithParam<SoundingCase> {};
+
+TEST_P(SoundingWithItsOwnMN, FitsTheSoilItWasReadOver) {
+    const TwoLayerSoil& soil = GetParam().soil;
+    const auto result = FitTwoLayers(SoilArray::Schlumberger, Sounding(soil));
+    ASSERT_TRUE(result.fit) << result.problem;
+    const TwoLayerSoil& found = result.fit->soil;
+    EXPECT_NEAR(found.upperOhmMetres, soil.upperOhmMetres, 1e-5 * soil.upperOhmMetres);
+    EXPECT_NEAR(found.lowerOhmMetres, soil.lowerOhmMetres, 1e-5 * soil.lowerOhmMetres);
+    EXPECT_NEAR(found.upperDepthMetres, soil.upperDepthMetres, 1e-5 * soil.upperDepthMetres);
+    EXPECT_LT(result.fit->rmsPercent, 1e-4);
+}
+
+// The curve meets the model's figure at every reading, passes between the
+// two readings taken at one AB, and keeps the end readings' MN/AB beyond them.
+TEST_P(SoundingWithItsOwnMN, TheCurveFollowsTheReadingsMN) {
+    const auto result = FitTwoLayers(SoilArray::Schlumberger, Sounding(GetParam().soil));
+    ASSERT_TRUE(result.fit) << result.problem;
+    const auto& fit = *result.fit;
+    const auto model = [&fit](double halfAB, double halfMN) {
+        return ModelResistivity(SoilArray::Schlumberger, fit.soil, halfAB, halfMN);
+    };
+    for (const SoilPoint& p : fit.points) {
+        const double curve = stakewell::soil::ModelCurveAt(fit, p.metres).ohmMetres;
+        if (p.metres == 10.0) {
+            EXPECT_GT(curve, std::min(model(10.0, 0.5), model(10.0, 2.0)));
+            EXPECT_LT(curve, std::max(model(10.0, 0.5), model(10.0, 2.0)));
+        } else {
+            EXPECT_NEAR(curve, model(p.metres, p.halfMNMetres), 1e-12 * curve) << p.metres;
+        }
+    }
+    EXPECT_NEAR(stakewell::soil::ModelCurveAt(fit, 0.5).ohmMetres, model(0.5, 0.5 / 3.0),
+                1e-12 * model(0.5, 0.5 / 3.0));
+    EXPECT_NEAR(stakewell::soil::ModelCurveAt(fit, 300.0).ohmMetres, model(300.0, 10.0),
+                1e-12 * model(300.0, 10.0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Soil, SoundingWithItsOwnMN,
+                         testing::Values(SoundingCase{"conductive_below", {150.0, 20.0, 4.0}},
+                                         SoundingCase{"resistive_below", {40.0, 900.0, 2.5}},
+                                         SoundingCase{"thin_top", {300.0, 60.0, 0.8}}),
+                         [](const testing::TestParamInfo<SoundingCase>& info) {
+                             return CaseName(info.index, {info.param.name});
+                         });
+
+TEST(Soil, ASchlumbergerPointsMNMustLieInsideItsAB) {
+    const std::string problem = "Reading 2: MN/2 must be 0 or above and below AB/2.";
+    for (const double halfMN : {2.0, 3.0, -0.5, std::nan("")}) {
+        EXPECT_EQ(FitTwoLayers(SoilArray::Schlumberger,
+                               {{1.0, 50.0, 0.2}, {2.0, 60.0, halfMN}, {3.0, 70.0}})
+                      .problem,
+                  problem)
+            << halfMN;
+    }
 }
 
 struct TooFewSpacingsCase {

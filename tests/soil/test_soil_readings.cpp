@@ -25,6 +25,7 @@ struct ResistivityCase {
     LengthUnit unit;
     SoilReading reading;
     double ohmMetres; // written out from the definition
+    double halfMNMetres;
 };
 
 std::ostream& operator<<(std::ostream& out, const ResistivityCase& c) {
@@ -41,6 +42,7 @@ TEST_P(ApparentResistivity, FollowsTheArraysGeometry) {
         c.unit == LengthUnit::Feet ? c.reading.spacing * 0.3048 : c.reading.spacing;
     EXPECT_DOUBLE_EQ(point->metres, metres);
     EXPECT_NEAR(point->ohmMetres, c.ohmMetres, 1e-13 * c.ohmMetres);
+    EXPECT_DOUBLE_EQ(point->halfMNMetres, c.halfMNMetres);
 }
 
 // With b = 0.5 m, a = 2 m: 1 + 4/sqrt(5) - 2/sqrt(4.25).
@@ -48,45 +50,55 @@ const double ShallowGeometry = 1.0 + 4.0 / std::sqrt(5.0) - 2.0 / std::sqrt(4.25
 
 INSTANTIATE_TEST_SUITE_P(
     Soil, ApparentResistivity,
-    testing::Values(
-        ResistivityCase{"wenner_metres",
-                        SoilArray::Wenner,
-                        LengthUnit::Metres,
-                        {2.0, 10.0, {}},
-                        2.0 * Pi * 2.0 * 10.0},
-        ResistivityCase{"wenner_feet",
-                        SoilArray::Wenner,
-                        LengthUnit::Feet,
-                        {10.0, 3.0, {}},
-                        2.0 * Pi * 3.048 * 3.0},
-        ResistivityCase{"wenner_probe_depth",
-                        SoilArray::Wenner,
-                        LengthUnit::Metres,
-                        {2.0, 10.0, 0.5},
-                        4.0 * Pi * 2.0 * 10.0 / ShallowGeometry},
-        ResistivityCase{"wenner_probe_depth_feet",
-                        SoilArray::Wenner,
-                        LengthUnit::Feet,
-                        {2.0 / 0.3048, 10.0, 0.5 / 0.3048},
-                        4.0 * Pi * 2.0 * 10.0 / ShallowGeometry},
-        // Probes deep beside the spacing see the full space around them.
-        ResistivityCase{
-            "wenner_probe_deep", SoilArray::Wenner, LengthUnit::Metres, {1.0, 1.0, 1e9}, 4.0 * Pi},
-        ResistivityCase{"schlumberger_metres",
-                        SoilArray::Schlumberger,
-                        LengthUnit::Metres,
-                        {10.0, 2.0, {}, 1.0},
-                        Pi * 2.0 * (100.0 - 0.25) / 1.0},
-        ResistivityCase{"schlumberger_feet",
-                        SoilArray::Schlumberger,
-                        LengthUnit::Feet,
-                        {50.0, 0.5, {}, 4.0},
-                        Pi * 0.5 * (15.24 * 15.24 - 0.6096 * 0.6096) / 1.2192},
-        ResistivityCase{"wenner_long_spacing_with_depth",
-                        SoilArray::Wenner,
-                        LengthUnit::Metres,
-                        {1e200, 1e-190, 1.0},
-                        4.0 * Pi * 1e10 / 2.0}),
+    testing::Values(ResistivityCase{"wenner_metres",
+                                    SoilArray::Wenner,
+                                    LengthUnit::Metres,
+                                    {2.0, 10.0, {}},
+                                    2.0 * Pi * 2.0 * 10.0,
+                                    0.0},
+                    ResistivityCase{"wenner_feet",
+                                    SoilArray::Wenner,
+                                    LengthUnit::Feet,
+                                    {10.0, 3.0, {}},
+                                    2.0 * Pi * 3.048 * 3.0,
+                                    0.0},
+                    ResistivityCase{"wenner_probe_depth",
+                                    SoilArray::Wenner,
+                                    LengthUnit::Metres,
+                                    {2.0, 10.0, 0.5},
+                                    4.0 * Pi * 2.0 * 10.0 / ShallowGeometry,
+                                    0.0},
+                    ResistivityCase{"wenner_probe_depth_feet",
+                                    SoilArray::Wenner,
+                                    LengthUnit::Feet,
+                                    {2.0 / 0.3048, 10.0, 0.5 / 0.3048},
+                                    4.0 * Pi * 2.0 * 10.0 / ShallowGeometry,
+                                    0.0},
+                    // Probes deep beside the spacing see the full space around them.
+                    ResistivityCase{"wenner_probe_deep",
+                                    SoilArray::Wenner,
+                                    LengthUnit::Metres,
+                                    {1.0, 1.0, 1e9},
+                                    4.0 * Pi,
+                                    0.0},
+                    ResistivityCase{"schlumberger_metres",
+                                    SoilArray::Schlumberger,
+                                    LengthUnit::Metres,
+                                    {10.0, 2.0, {}, 1.0},
+                                    Pi * 2.0 * (100.0 - 0.25) / 1.0,
+                                    0.5},
+                    ResistivityCase{"schlumberger_feet",
+                                    SoilArray::Schlumberger,
+                                    LengthUnit::Feet,
+                                    {50.0, 0.5, {}, 4.0},
+                                    Pi * 0.5 * (15.24 * 15.24 - 0.6096 * 0.6096) / 1.2192,
+                                    0.6096},
+                    ResistivityCase{"wenner_long_spacing_with_depth",
+                                    SoilArray::Wenner,
+                                    LengthUnit::Metres,
+                                    {1e200, 1e-190, 1.0},
+                                    4.0 * Pi * 1e10 / 2.0,
+                                    0.0}),
     [](const testing::TestParamInfo<ResistivityCase>& info) {
         return CaseName(info.index, {info.param.name});
     });

@@ -1,16 +1,22 @@
 #include "soil/TwoLayerSoil.h"
 
+#include "soil/LayeredEarth.h"
+
 #include "CaseName.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cmath>
+#include <limits>
 #include <ostream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
+using stakewell::soil::LayeredEarth;
 using stakewell::soil::ModelResistivity;
 using stakewell::soil::ModelWithSlopes;
 using stakewell::soil::SoilArray;
@@ -118,6 +124,125 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ModelCase>& info) {
         return CaseName(info.index, {info.param.name});
     });
+
+// Schlumberger readings with their own MN: two layers of contrast K over a
+// depth h, read at AB/2 = L = 10 m.
+struct WideMNCase {
+    double k;
+    double depthPerHalfAB;
+    double mnPerAB;
+};
+
+std::ostream& operator<<(std::ostream& out, const WideMNCase& c) {
+    return out << "K " << c.k << ", h/L " << c.depthPerHalfAB << ", MN/AB " << c.mnPerAB;
+}
+
+constexpr double HalfAB = 10.0;
+
+TwoLayerSoil SoilOf(const WideMNCase& c) {
+    return {100.0, 100.0 * (1.0 + c.k) / (1.0 - c.k), c.depthPerHalfAB * HalfAB};
+}
+
+double RelativeDifference(double value, double reference) {
+    return std::fabs(value - reference) / std::fabs(reference);
+}
+
+class WideMN : public testing::TestWithParam<WideMNCase> {};
+
+// The layered model sums the same ground by another road: its resistivity
+// transform through a Hankel filter.
+TEST_P(WideMN, AgreesWithTheLayeredModel) {
+    const TwoLayerSoil soil = SoilOf(GetParam());
+    const double halfMN = HalfAB * GetParam().mnPerAB;
+    const double layered = stakewell::soil::SchlumbergerApparent(
+        LayeredEarth{{soil.upperOhmMetres, soil.lowerOhmMetres}, {soil.upperDepthMetres}}, HalfAB,
+        halfMN);
+    EXPECT_LT(RelativeDifference(ModelResistivity(SoilArray::Schlumberger, soil, HalfAB, halfMN),
+                                 layered),
+              1e-6);
+}
+
+TEST_P(WideMN, AgreesWithTheImagePotentials) {
+    const TwoLayerSoil soil = SoilOf(GetParam());
+    const double halfMN = HalfAB * GetParam().mnPerAB;
+    const auto expected = static_cast<double>(SchlumbergerAt(soil, HalfAB, halfMN));
+    EXPECT_NEAR(ModelResistivity(SoilArray::Schlumberger, soil, HalfAB, halfMN), expected,
+                1e-10 * expected);
+}
+
+TEST_P(WideMN, SlopesAreTheLogarithmicDerivatives) {
+    const TwoLayerSoil soil = SoilOf(GetParam());
+    const double halfMN = HalfAB * GetParam().mnPerAB;
+    const auto model = ModelWithSlopes(SoilArray::Schlumberger, soil, HalfAB, halfMN);
+    for (int i = 0; i < 3; ++i) {
+        const double step = 1e-5;
+        const double difference =
+            (ModelResistivity(SoilArray::Schlumberger, Scaled(soil, i, std::exp(step)), HalfAB,
+                              halfMN) -
+             ModelResistivity(SoilArray::Schlumberger, Scaled(soil, i, std::exp(-step)), HalfAB,
+                              halfMN)) /
+            (2.0 * step);
+        EXPECT_NEAR(model.slopes[static_cast<std::size_t>(i)], difference, 1e-7 * model.ohmMetres)
+            << "parameter " << i;
+    }
+}
+
+std::vector<WideMNCase> WideMNCases() {
+    std::vector<WideMNCase> cases;
+    for (const double k : {-0.9, 0.5, 0.95}) {
+        for (const double depth : {0.1, 1.0, 5.0}) {
+            for (const double mn : {0.02, 0.2, 0.6}) {
+                cases.push_back({k, depth, mn});
+            }
+        }
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Soil, WideMN, testing::ValuesIn(WideMNCases()),
+                         [](const testing::TestParamInfo<WideMNCase>& info) {
+                             std::ostringstream k;
+                             std::ostringstream depth;
+                             std::ostringstream mn;
+                             k << "K " << info.param.k;
+                             depth << "h per L " << info.param.depthPerHalfAB;
+                             mn << "MN per AB " << info.param.mnPerAB;
+                             return CaseName(info.index, {k.str(), depth.str(), mn.str()});
+                         });
+
+// Formed as a difference of the two inverse distances, a narrow MN would lose
+// a digit of the reading with every tenfold narrower MN.
+TEST(Soil, ANarrowMNReadsAsThePointDipoleToTheLastDigits) {
+    const TwoLayerSoil soil{100.0, 8.0, 3.0};
+    const auto dipole = ModelWithSlopes(SoilArray::Schlumberger, soil, HalfAB, 0.0);
+    for (const double mnPerAB : {1e-6, 1e-9, 1e-12}) {
+        const auto narrow =
+            ModelWithSlopes(SoilArray::Schlumberger, soil, HalfAB, HalfAB * mnPerAB);
+        EXPECT_NEAR(narrow.ohmMetres, dipole.ohmMetres, 1e-11 * dipole.ohmMetres) << mnPerAB;
+        for (std::size_t i = 0; i < 3; ++i) {
+            EXPECT_NEAR(narrow.slopes[i], dipole.slopes[i], 1e-11 * dipole.ohmMetres)
+                << mnPerAB << " parameter " << i;
+        }
+    }
+}
+
+// A fifth of AB, as surveys take it, reads several per cent off the dipole.
+TEST(Soil, AnMNAFifthOfABReadsApartFromThePointDipole) {
+    const TwoLayerSoil soil{100.0, 10.0, 5.0};
+    const double dipole = ModelResistivity(SoilArray::Schlumberger, soil, HalfAB, 0.0);
+    const double wide = ModelResistivity(SoilArray::Schlumberger, soil, HalfAB, HalfAB / 5.0);
+    EXPECT_GT(RelativeDifference(wide, dipole), 0.02);
+}
+
+TEST(Soil, NoFigureForPotentialProbesNotInsideTheCurrentOnes) {
+    const TwoLayerSoil soil{100.0, 10.0, 2.0};
+    for (const double halfMN :
+         {HalfAB, 2.0 * HalfAB, -0.1, std::nan(""), std::numeric_limits<double>::infinity()}) {
+        const auto model = ModelWithSlopes(SoilArray::Schlumberger, soil, HalfAB, halfMN);
+        EXPECT_TRUE(std::isnan(model.ohmMetres)) << halfMN;
+        EXPECT_TRUE(std::isnan(model.slopes[2])) << halfMN;
+    }
+}
 
 TEST(Soil, UniformSoilReadsItsOwnResistivity) {
     const TwoLayerSoil uniform{123.0, 123.0, 4.0};
