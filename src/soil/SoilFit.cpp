@@ -100,10 +100,8 @@ double MNPerABAt(const std::vector<SoilPoint>& bySpacing, double metres) {
     return sum / static_cast<double>(std::distance(first, last));
 }
 
-// The MN/2 the curve takes at `spacingMetres`: the readings' MN/AB, taken
-// straight along ln AB/2 between neighbouring readings and held beyond the
-// ends. The curve then meets the model's figure at every reading, and does
-// not jump between two readings taken with different MN/AB.
+} // namespace
+
 double CurveHalfMN(const std::vector<SoilPoint>& bySpacing, double spacingMetres) {
     const auto above =
         std::lower_bound(bySpacing.begin(), bySpacing.end(), spacingMetres,
@@ -121,8 +119,6 @@ double CurveHalfMN(const std::vector<SoilPoint>& bySpacing, double spacingMetres
         std::log(spacingMetres / belowMetres) / std::log(above->metres / belowMetres);
     return (lower + (upper - lower) * along) * spacingMetres;
 }
-
-} // namespace
 
 SoilFitResult FitTwoLayers(SoilArray array, std::vector<SoilPoint> points) {
     if (std::string problem = PointsProblem(array, points); !problem.empty()) {

@@ -64,4 +64,8 @@ struct CurvePoint {
 
 CurvePoint ModelCurveAt(const SoilFit& fit, double spacingMetres);
 
+// The MN/2 (metres) such a curve takes at `spacingMetres`, from Schlumberger
+// readings in order of spacing.
+double CurveHalfMN(const std::vector<SoilPoint>& bySpacing, double spacingMetres);
+
 } // namespace stakewell::soil

@@ -13,14 +13,6 @@ constexpr double CurveMargin = 1.25;
 // Forward differences for the band: a width needs two digits, not ten.
 constexpr double BandStep = 1e-6;
 
-SoundingReading SoundingOf(const SoilSurvey& survey, const SoilReading& reading,
-                           const SoilPoint& point) {
-    const double halfMN = survey.array == SoilArray::Schlumberger
-                              ? Metres(reading.potentialSpacing, survey.unit) / 2.0
-                              : 0.0;
-    return {point.metres, halfMN, point.ohmMetres};
-}
-
 std::vector<std::string> TraverseNames(const SoilSurvey& survey) {
     std::vector<std::string> names;
     for (const SoilReading& reading : survey.readings) {
@@ -39,21 +31,10 @@ double RmsPercentOf(double sumOfSquares, std::size_t count) {
     return count == 0 ? 0.0 : std::sqrt(sumOfSquares / static_cast<double>(count)) * 100.0;
 }
 
-// The MN/AB of the reading nearest `metres`, so that a Schlumberger curve
-// passes through the model's figure at every reading.
-double HalfMNAt(const Sounding& sounding, double metres) {
-    if (sounding.array != SoilArray::Schlumberger) {
-        return 0.0;
-    }
-    const auto nearest = std::min_element(
-        sounding.readings.begin(), sounding.readings.end(),
-        [metres](const SoundingReading& a, const SoundingReading& b) {
-            return std::abs(std::log(a.metres / metres)) < std::abs(std::log(b.metres / metres));
-        });
-    return metres * nearest->halfMNMetres / nearest->metres;
-}
-
-std::vector<LayeredCurvePoint> CurveOf(const Sounding& sounding, const LayeredFit& fit) {
+std::vector<LayeredCurvePoint> CurveOf(const Sounding& sounding, std::vector<SoilPoint> points,
+                                       const LayeredFit& fit) {
+    std::sort(points.begin(), points.end(),
+              [](const SoilPoint& a, const SoilPoint& b) { return a.metres < b.metres; });
     const auto [nearest, farthest] = std::minmax_element(
         sounding.readings.begin(), sounding.readings.end(),
         [](const SoundingReading& a, const SoundingReading& b) { return a.metres < b.metres; });
@@ -65,7 +46,9 @@ std::vector<LayeredCurvePoint> CurveOf(const Sounding& sounding, const LayeredFi
     curve.reserve(CurvePoints);
     for (int i = 0; i < CurvePoints; ++i) {
         const double metres = std::exp(low + (high - low) * i / (CurvePoints - 1));
-        const SoundingReading reading{metres, HalfMNAt(sounding, metres), 1.0};
+        const double halfMN =
+            sounding.array == SoilArray::Schlumberger ? CurveHalfMN(points, metres) : 0.0;
+        const SoundingReading reading{metres, halfMN, 1.0};
         const double ohmMetres = ModelApparent(sounding.array, fit.earth, reading);
         double factor = 1.0;
         if (fit.covariance && std::isfinite(ohmMetres)) {
@@ -168,10 +151,13 @@ SurveyLayers LayerSurvey(const SoilSurvey& survey) {
     }
     Sounding all{survey.array, {}};
     Sounding fitted{survey.array, {}};
+    std::vector<SoilPoint> fittedPoints;
     for (std::size_t i = 0; i < survey.readings.size(); ++i) {
-        all.readings.push_back(SoundingOf(survey, survey.readings[i], points.points[i]));
+        const SoilPoint& point = points.points[i];
+        all.readings.push_back({point.metres, point.halfMNMetres, point.ohmMetres});
         if (!survey.readings[i].leftOut) {
             fitted.readings.push_back(all.readings.back());
+            fittedPoints.push_back(point);
         }
     }
     layers.joint = FitLayers(fitted);
@@ -186,7 +172,7 @@ SurveyLayers LayerSurvey(const SoilSurvey& survey) {
     if (SeveralTraverses(survey)) {
         CompareTraverses(layers, survey, all);
     }
-    layers.curve = CurveOf(fitted, *layers.Shown());
+    layers.curve = CurveOf(fitted, std::move(fittedPoints), *layers.Shown());
     return layers;
 }
 
