@@ -496,9 +496,8 @@ void SoilPlot::PaintLegend(QPainter& painter, const QRectF& frame) const {
     for (const auto& entry : rows) {
         widest = std::max(widest, metrics.horizontalAdvance(entry.second));
     }
-    const double width = widest + 40.0;
-    const QRectF box(frame.right() - width - 8.0, frame.top() + 8.0, width,
-                     static_cast<double>(rows.size()) * row + 6.0);
+    const QRectF box =
+        LegendBox(frame, QSizeF(widest + 40.0, static_cast<double>(rows.size()) * row + 6.0));
     painter.setPen(Grid);
     painter.setBrush(Qt::white);
     painter.drawRect(box);
@@ -509,6 +508,35 @@ void SoilPlot::PaintLegend(QPainter& painter, const QRectF& frame) const {
         painter.drawText(QPointF(box.left() + 32.0, y + metrics.ascent() / 2.0 - 1.0), text);
         y += row;
     }
+}
+
+// The corner of the frame where the legend hides the fewest readings and
+// points of the layered curve, the top right where none is better.
+QRectF SoilPlot::LegendBox(const QRectF& frame, const QSizeF& size) const {
+    constexpr double Inset = 8.0;
+    const double left = frame.left() + Inset;
+    const double right = frame.right() - Inset - size.width();
+    const double top = frame.top() + Inset;
+    const double bottom = frame.bottom() - Inset - size.height();
+    std::optional<QRectF> best;
+    std::size_t fewest = 0;
+    for (const QPointF& corner :
+         {QPointF(right, top), QPointF(left, top), QPointF(right, bottom), QPointF(left, bottom)}) {
+        const QRectF box(corner, size);
+        const QRectF near = box.adjusted(-MarkerRadius, -MarkerRadius, MarkerRadius, MarkerRadius);
+        std::size_t hidden = 0;
+        for (const soil::SoilPoint& point : points) {
+            hidden += near.contains(At(frame, InUnit(point.metres), point.ohmMetres)) ? 1 : 0;
+        }
+        for (const soil::LayeredCurvePoint& point : layeredCurve) {
+            hidden += box.contains(At(frame, InUnit(point.metres), point.ohmMetres)) ? 1 : 0;
+        }
+        if (!best || hidden < fewest) {
+            best = box;
+            fewest = hidden;
+        }
+    }
+    return *best;
 }
 
 void SoilPlot::PaintMisfits(QPainter& painter, const QRectF& frame) const {

@@ -53,6 +53,7 @@ private:
     void PaintLayeredCurve(QPainter& painter, const QRectF& frame) const;
     void PaintOwnModels(QPainter& painter, const QRectF& frame) const;
     void PaintLegend(QPainter& painter, const QRectF& frame) const;
+    QRectF LegendBox(const QRectF& frame, const QSizeF& size) const;
     void Rescale();
     void PaintMisfits(QPainter& painter, const QRectF& frame) const;
     // The layered model's apparent resistivity at a spacing within its curve.

@@ -80,6 +80,7 @@ frmSoil::frmSoil(work::SiteWork& work, QWidget* parent)
     ui->grdModels->setHorizontalHeaderLabels(
         {tr("Layers"), tr("RMS %"), tr("BIC"), tr("Fit"), tr("Note")});
     ui->grdModels->verticalHeader()->hide();
+    ui->grdModels->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     ui->grdModels->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->grdModels->horizontalHeader()->setStretchLastSection(true);
     ui->cmdUndo->setEnabled(work.History().canUndo());
@@ -276,7 +277,7 @@ void frmSoil::FillTable() {
         headings.append(Heading(column));
     }
     table.setHorizontalHeaderLabels(headings);
-    for (const MarkColumn column : {MarkColumn::LeftOut, MarkColumn::Flag}) {
+    for (const MarkColumn column : {MarkColumn::Traverse, MarkColumn::LeftOut, MarkColumn::Flag}) {
         table.horizontalHeader()->setSectionResizeMode(MarkIndex(survey.array, column),
                                                        QHeaderView::ResizeToContents);
     }

@@ -38,12 +38,14 @@ SoilSurvey ThreeLayerSurvey(std::optional<std::size_t> outlier = std::nullopt) {
     survey.unit = stakewell::soil::LengthUnit::Metres;
     for (const auto& [name, first] : {std::pair{"N-S", 1.0}, std::pair{"E-W", 1.15}}) {
         for (std::size_t i = 0; i < 15; ++i) {
-            const double metres = first * std::pow(1.35, static_cast<double>(i));
+            const double metres =
+                std::round(first * std::pow(1.35, static_cast<double>(i)) * 100.0) / 100.0;
             const double noise = 0.02 * std::sin(1.7 * static_cast<double>(survey.readings.size()));
             const double scale = outlier && survey.readings.size() == *outlier ? 1.4 : 1.0;
             const double ohms = stakewell::soil::WennerApparent(earth, metres) /
                                 (2.0 * std::numbers::pi * metres) * (1.0 + noise) * scale;
-            survey.readings.push_back({metres, ohms, std::nullopt, 0.0, name, false});
+            survey.readings.push_back(
+                {metres, QString::number(ohms, 'g', 4).toDouble(), std::nullopt, 0.0, name, false});
         }
     }
     return survey;
