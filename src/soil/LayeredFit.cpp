@@ -18,6 +18,8 @@ constexpr double Infinity = std::numeric_limits<double>::infinity();
 // model's own, and the BIC's count of unknowns decides between such fits.
 constexpr double SmallestMeanSquare = 1e-20;
 
+} // namespace
+
 std::size_t DistinctSpacings(const std::vector<SoundingReading>& readings) {
     std::vector<double> metres;
     metres.reserve(readings.size());
@@ -28,6 +30,8 @@ std::size_t DistinctSpacings(const std::vector<SoundingReading>& readings) {
     return static_cast<std::size_t>(
         std::distance(metres.begin(), std::unique(metres.begin(), metres.end())));
 }
+
+namespace {
 
 bool Positive(double value) {
     return std::isfinite(value) && value > 0.0;
@@ -146,6 +150,7 @@ LayeredFit FitOf(const LayeredObjective& objective, const LayeredMinimum& best,
         CovarianceAt(objective, best, fit.onSearchEdge);
     AddRanges(fit, covariance);
     AddProducts(fit, covariance);
+    fit.covariance = covariance;
     fit.resolved = objective.Layers() == 1 ||
                    (std::none_of(fit.resistivities.begin(), fit.resistivities.end(),
                                  [](const RangedFigure& f) { return f.PoorlyResolved(); }) &&

@@ -4,7 +4,10 @@
 #include "soil/LayeredObjective.h"
 #include "soil/SoilVerdict.h"
 
+#include <Eigen/Core>
+
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,6 +55,9 @@ struct LayeredFit {
     bool onSearchEdge = false;
     // Every figure within a factor of 2; one layer always is.
     bool resolved = false;
+    // Of the logarithms of the unknowns (resistivities, then thicknesses),
+    // for the model's band; none where the fit gives no ranges.
+    std::optional<Eigen::MatrixXd> covariance;
 };
 
 // The fits of one layer up to four (as many as the readings leave a misfit
@@ -66,5 +72,8 @@ struct LayerChoice {
 };
 
 LayerChoice FitLayers(const Sounding& sounding);
+
+// Readings repeated at one spacing tell nothing more of the layers.
+std::size_t DistinctSpacings(const std::vector<SoundingReading>& readings);
 
 } // namespace stakewell::soil

@@ -10,11 +10,10 @@
 
 namespace stakewell::soil {
 
-// A traverse's share of the joint fit, and the same number of layers fitted
-// to its readings alone (fewer where its spacings cannot take that many; none
-// where they cannot take one).
+// A traverse's share of the joint fit, and the fit its readings alone choose
+// (none where they are too few to fit).
 struct TraverseLayers {
-    std::string name; // empty for the unnamed traverse
+    std::string name;         // empty for the unnamed traverse
     std::size_t readings = 0; // those fitted
     double jointRmsPercent = 0.0;
     std::optional<LayeredFit> own;

@@ -1,0 +1,193 @@
+#include "soil/SurveyLayers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace stakewell::soil {
+namespace {
+
+constexpr int CurvePoints = 80;
+// The curve reaches a little beyond the end readings, as the plot does.
+constexpr double CurveMargin = 1.25;
+// Forward differences for the band: a width needs two digits, not ten.
+constexpr double BandStep = 1e-6;
+
+SoundingReading SoundingOf(const SoilSurvey& survey, const SoilReading& reading,
+                           const SoilPoint& point) {
+    const double halfMN = survey.array == SoilArray::Schlumberger
+                              ? Metres(reading.potentialSpacing, survey.unit) / 2.0
+                              : 0.0;
+    return {point.metres, halfMN, point.ohmMetres};
+}
+
+std::vector<std::string> TraverseNames(const SoilSurvey& survey) {
+    std::vector<std::string> names;
+    for (const SoilReading& reading : survey.readings) {
+        if (std::find(names.begin(), names.end(), reading.traverse) == names.end()) {
+            names.push_back(reading.traverse);
+        }
+    }
+    return names;
+}
+
+double SquaredPercent(double percent) {
+    return (percent / 100.0) * (percent / 100.0);
+}
+
+double RmsPercentOf(double sumOfSquares, std::size_t count) {
+    return count == 0 ? 0.0 : std::sqrt(sumOfSquares / static_cast<double>(count)) * 100.0;
+}
+
+// The MN/AB of the reading nearest `metres`, so that a Schlumberger curve
+// passes through the model's figure at every reading.
+double HalfMNAt(const Sounding& sounding, double metres) {
+    if (sounding.array != SoilArray::Schlumberger) {
+        return 0.0;
+    }
+    const auto nearest = std::min_element(
+        sounding.readings.begin(), sounding.readings.end(),
+        [metres](const SoundingReading& a, const SoundingReading& b) {
+            return std::abs(std::log(a.metres / metres)) < std::abs(std::log(b.metres / metres));
+        });
+    return metres * nearest->halfMNMetres / nearest->metres;
+}
+
+std::vector<LayeredCurvePoint> CurveOf(const Sounding& sounding, const LayeredFit& fit) {
+    const auto [nearest, farthest] = std::minmax_element(
+        sounding.readings.begin(), sounding.readings.end(),
+        [](const SoundingReading& a, const SoundingReading& b) { return a.metres < b.metres; });
+    const double low = std::log(nearest->metres / CurveMargin);
+    const double high = std::log(farthest->metres * CurveMargin);
+    const LayeredObjective objective(sounding, fit.earth.resistivities.size());
+    const LayerParameters at = objective.ParametersOf(fit.earth);
+    std::vector<LayeredCurvePoint> curve;
+    curve.reserve(CurvePoints);
+    for (int i = 0; i < CurvePoints; ++i) {
+        const double metres = std::exp(low + (high - low) * i / (CurvePoints - 1));
+        const SoundingReading reading{metres, HalfMNAt(sounding, metres), 1.0};
+        const double ohmMetres = ModelApparent(sounding.array, fit.earth, reading);
+        double factor = 1.0;
+        if (fit.covariance && std::isfinite(ohmMetres)) {
+            Eigen::VectorXd slopes(at.size());
+            for (Eigen::Index j = 0; j < at.size(); ++j) {
+                LayerParameters moved = at;
+                moved[j] += BandStep;
+                slopes[j] =
+                    (std::log(ModelApparent(sounding.array, objective.EarthOf(moved), reading)) -
+                     std::log(ohmMetres)) /
+                    BandStep;
+            }
+            factor = std::exp(std::sqrt(std::max(slopes.dot(*fit.covariance * slopes), 0.0)));
+        }
+        curve.push_back({metres, ohmMetres, std::isfinite(factor) ? factor : 1.0});
+    }
+    return curve;
+}
+
+// Each reading's residual from `earth`, and the outliers: a residual more
+// than OutlierRatio times the RMS of the other fitted readings' (the fitted
+// ones' for a reading left out), and above SmallestOutlierPercent.
+void MarkResiduals(SurveyLayers& layers, const SoilSurvey& survey, const Sounding& all,
+                   const LayeredEarth& earth) {
+    double fittedSquares = 0.0;
+    std::size_t fitted = 0;
+    for (std::size_t i = 0; i < all.readings.size(); ++i) {
+        const SoundingReading& r = all.readings[i];
+        const double percent = (1.0 - ModelApparent(all.array, earth, r) / r.ohmMetres) * 100.0;
+        layers.residualsPercent.push_back(percent);
+        if (!survey.readings[i].leftOut) {
+            fittedSquares += SquaredPercent(percent);
+            ++fitted;
+        }
+    }
+    for (std::size_t i = 0; i < all.readings.size(); ++i) {
+        const double percent = layers.residualsPercent[i];
+        const bool counted = !survey.readings[i].leftOut;
+        const std::size_t others = counted ? fitted - 1 : fitted;
+        const double othersSquares =
+            std::max(fittedSquares - (counted ? SquaredPercent(percent) : 0.0), 0.0);
+        const double othersRms = RmsPercentOf(othersSquares, others);
+        layers.outliers.push_back(others > 0 && std::abs(percent) > SmallestOutlierPercent &&
+                                  std::abs(percent) > OutlierRatio * othersRms);
+    }
+}
+
+void CompareTraverses(SurveyLayers& layers, const SoilSurvey& survey, const Sounding& all) {
+    double ownSquares = 0.0;
+    double jointSquares = 0.0;
+    std::size_t counted = 0;
+    for (const std::string& name : TraverseNames(survey)) {
+        TraverseLayers traverse{name, 0, 0.0, std::nullopt};
+        Sounding alone{all.array, {}};
+        double squares = 0.0;
+        for (std::size_t i = 0; i < all.readings.size(); ++i) {
+            if (survey.readings[i].traverse == name && !survey.readings[i].leftOut) {
+                alone.readings.push_back(all.readings[i]);
+                squares += SquaredPercent(layers.residualsPercent[i]);
+            }
+        }
+        traverse.readings = alone.readings.size();
+        traverse.jointRmsPercent = RmsPercentOf(squares, traverse.readings);
+        if (const LayerChoice own = FitLayers(alone); own.chosenLayers > 0) {
+            traverse.own = own.fits[own.chosenLayers - 1];
+        }
+        if (traverse.own) {
+            for (const double r : traverse.own->residualsPercent) {
+                ownSquares += SquaredPercent(r);
+            }
+            jointSquares += squares;
+            counted += traverse.readings;
+        }
+        layers.traverses.push_back(std::move(traverse));
+    }
+    const auto withOwn = std::count_if(layers.traverses.begin(), layers.traverses.end(),
+                                       [](const TraverseLayers& t) { return t.own.has_value(); });
+    layers.pooledRmsPercent = RmsPercentOf(ownSquares, counted);
+    layers.traversesDisagree =
+        withOwn >= 2 &&
+        RmsPercentOf(jointSquares, counted) >
+            DisagreementRatio * std::max(layers.pooledRmsPercent, SmallestPooledRmsPercent);
+}
+
+} // namespace
+
+const LayeredFit* SurveyLayers::Shown() const {
+    return shownLayers == 0 ? nullptr : &joint.fits[shownLayers - 1];
+}
+
+SurveyLayers LayerSurvey(const SoilSurvey& survey) {
+    SurveyLayers layers;
+    if (!survey.Exists()) {
+        return layers;
+    }
+    SoilPoints points = ApparentPoints(survey.array, survey.unit, survey.readings);
+    if (!points.problem.empty()) {
+        layers.problem = std::move(points.problem);
+        return layers;
+    }
+    Sounding all{survey.array, {}};
+    Sounding fitted{survey.array, {}};
+    for (std::size_t i = 0; i < survey.readings.size(); ++i) {
+        all.readings.push_back(SoundingOf(survey, survey.readings[i], points.points[i]));
+        if (!survey.readings[i].leftOut) {
+            fitted.readings.push_back(all.readings.back());
+        }
+    }
+    layers.joint = FitLayers(fitted);
+    if (!layers.joint.problem.empty() || layers.joint.chosenLayers == 0) {
+        layers.problem = layers.joint.problem;
+        return layers;
+    }
+    layers.shownByUser =
+        survey.chosenLayers >= 1 && survey.chosenLayers <= layers.joint.fits.size();
+    layers.shownLayers = layers.shownByUser ? survey.chosenLayers : layers.joint.chosenLayers;
+    MarkResiduals(layers, survey, all, layers.Shown()->earth);
+    if (SeveralTraverses(survey)) {
+        CompareTraverses(layers, survey, all);
+    }
+    layers.curve = CurveOf(fitted, *layers.Shown());
+    return layers;
+}
+
+} // namespace stakewell::soil
