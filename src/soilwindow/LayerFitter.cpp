@@ -10,11 +10,6 @@ LayerFitter::LayerFitter(QObject* parent) : QObject(parent) {
     connect(&watcher, &QFutureWatcher<Reading>::finished, this, &LayerFitter::Finished);
 }
 
-LayerFitter::~LayerFitter() {
-    watcher.disconnect(this);
-    watcher.waitForFinished();
-}
-
 void LayerFitter::Fit(const soil::SoilSurvey& survey) {
     ++latestGeneration;
     if (watcher.isRunning()) {

@@ -18,8 +18,9 @@ class LayerFitter : public QObject {
 
 public:
     explicit LayerFitter(QObject* parent = nullptr);
-    // Waits for the reading under way: it takes a fraction of a second.
-    ~LayerFitter() override;
+    // A reading under way runs on to its end unseen: it works on its own copy
+    // of the survey, and it can take seconds.
+    ~LayerFitter() override = default;
     LayerFitter(const LayerFitter&) = delete;
     LayerFitter& operator=(const LayerFitter&) = delete;
     LayerFitter(LayerFitter&&) = delete;

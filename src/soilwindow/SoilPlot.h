@@ -70,6 +70,7 @@ private:
     std::vector<std::string> traverseNames;
     std::vector<std::size_t> traverseOf;
     std::vector<bool> leftOut;
+    std::vector<double> halfMN; // metres, 0 for a Wenner reading
     std::vector<bool> outliers;
     std::size_t layeredCount = 0;
     std::vector<soil::LayeredCurvePoint> layeredCurve;

@@ -59,7 +59,7 @@ void SoilWindowTest::TypeReadings(const std::vector<std::pair<QString, QString>>
 
 bool SoilWindowTest::WaitForLayers() {
     return window->Fitting()
-               ? QSignalSpy(window, &stakewell::soilwindow::frmSoil::LayersShown).wait(5000)
+               ? QSignalSpy(window, &stakewell::soilwindow::frmSoil::LayersShown).wait(120000)
                : true;
 }
 
