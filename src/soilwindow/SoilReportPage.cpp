@@ -32,6 +32,26 @@ double Lines(QPainter& painter, double left, double top, double bottom, const QS
     return y;
 }
 
+// Each line broken between words to the width, the rest of it indented.
+QStringList Wrapped(const QPainter& painter, const QStringList& lines, double width) {
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    QStringList wrapped;
+    for (const QString& line : lines) {
+        QString current;
+        for (const QString& word : line.split(u' ')) {
+            const QString longer = current.isEmpty() ? word : current + u' ' + word;
+            if (!current.trimmed().isEmpty() && metrics.horizontalAdvance(longer) > width) {
+                wrapped.append(current);
+                current = QStringLiteral("    ") + word;
+            } else {
+                current = longer;
+            }
+        }
+        wrapped.append(current);
+    }
+    return wrapped;
+}
+
 QString Number(double value) {
     return QString::fromStdString(shared::DoubleText(value));
 }
@@ -133,7 +153,8 @@ void PaintSoilReportPage(QPainter& painter, const QRectF& page, qreal pixelWidth
     }
     painter.save();
     painter.setClipRect(QRectF(page.left(), modelTop, half, page.bottom() - modelTop));
-    const double layersHeading = Lines(painter, page.left(), modelTop, page.bottom(), model);
+    const double layersHeading =
+        Lines(painter, page.left(), modelTop, page.bottom(), Wrapped(painter, model, half));
     painter.setFont(Sized(base, 10, true));
     const double layersTop = Lines(painter, page.left(), layersHeading + page.height() * 0.01,
                                    page.bottom(), {QStringLiteral("Layered model")});
@@ -142,7 +163,7 @@ void PaintSoilReportPage(QPainter& painter, const QRectF& page, qreal pixelWidth
     for (const std::string& line : soil::LayerLines(survey, layers)) {
         layered.append(QString::fromStdString(line));
     }
-    Lines(painter, page.left(), layersTop, page.bottom(), layered);
+    Lines(painter, page.left(), layersTop, page.bottom(), Wrapped(painter, layered, half));
     painter.restore();
 
     const double right = page.left() + half + gutter;
