@@ -8,6 +8,7 @@
 #include "soil/SurveyLayers.h"
 #include "soilwindow/LayerFitter.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -73,6 +74,8 @@ TEST_F(SoilWindowTest, ATypedTraverseAndATickedLeftOutAreUndoneAndRefitted) {
     EXPECT_TRUE(Window().Fitting());
     ASSERT_TRUE(WaitForLayers());
     EXPECT_TRUE(ModelText().endsWith(LayeredText(typed))) << ModelText().toStdString();
+    // "N-S" and the unnamed traverse.
+    EXPECT_TRUE(Window().findChild<QCheckBox*>("chkOwnModels")->isEnabled());
 
     Activate();
     QTest::keyClick(&Window(), Qt::Key_Z, Qt::ControlModifier);
@@ -82,6 +85,7 @@ TEST_F(SoilWindowTest, ATypedTraverseAndATickedLeftOutAreUndoneAndRefitted) {
     EXPECT_EQ(form.Window().Work().Soil().readings[0].traverse, "");
     ASSERT_TRUE(WaitForLayers());
     EXPECT_TRUE(ModelText().endsWith(LayeredText(form.Window().Work().Soil())));
+    EXPECT_FALSE(Window().findChild<QCheckBox*>("chkOwnModels")->isEnabled());
 }
 
 TEST_F(SoilWindowTest, TheModelTableMarksTheDatasChoiceAndTheUsersIsKeptAndUndone) {
@@ -96,6 +100,7 @@ TEST_F(SoilWindowTest, TheModelTableMarksTheDatasChoiceAndTheUsersIsKeptAndUndon
     ASSERT_GE(chosen, 0);
     EXPECT_TRUE(models.item(chosen, 4)->text().contains("chosen by the data"));
     EXPECT_TRUE(models.item(chosen, 0)->font().bold());
+    EXPECT_TRUE(Window().findChild<QCheckBox*>("chkOwnModels")->isEnabled());
 
     auto& count = *Window().findChild<QComboBox*>("cboLayers");
     count.setCurrentIndex(1);
@@ -137,6 +142,38 @@ TEST_F(SoilWindowTest, AFitOfASurveySinceChangedIsNeverShown) {
     QTest::qWait(300);
     EXPECT_EQ(shown.count(), 1);
     EXPECT_TRUE(ModelText().endsWith(LayeredText(last)));
+}
+
+// A Schlumberger reading has MN where a Wenner one has its probe depth; the
+// traverse follows either.
+TEST_F(SoilWindowTest, ATraverseTypedForASchlumbergerReadingKeepsItsMN) {
+    form.Click("cmdAddRow");
+    form.Click("optSchlumberger");
+    TypeCell(0, 0, "20");
+    TypeCell(0, 1, "2");
+    TypeCell(0, TraverseColumn, "E-W");
+    const stakewell::soil::SoilReading& reading = form.Window().Work().Soil().readings.at(0);
+    EXPECT_EQ(reading.traverse, "E-W");
+    EXPECT_EQ(reading.potentialSpacing, 2.0);
+    TypeCell(0, TraverseColumn, "");
+    EXPECT_EQ(form.Window().Work().Soil().readings.at(0).traverse, "");
+}
+
+// Surveys given while one is being fitted: only the last is told, once.
+TEST(LayerFitter, TellsOnlyTheFitOfTheLastSurveyGiven) {
+    stakewell::soilwindow::LayerFitter fitter;
+    QSignalSpy told(&fitter, &stakewell::soilwindow::LayerFitter::Fitted);
+    const SoilSurvey last = ThreeLayerSurvey(6);
+    for (const SoilSurvey& survey : {ThreeLayerSurvey(), ThreeLayerSurvey(20), last}) {
+        fitter.Fit(survey);
+    }
+    ASSERT_TRUE(told.wait(120000));
+    QTest::qWait(300);
+    ASSERT_EQ(told.count(), 1);
+    EXPECT_FALSE(fitter.Busy());
+    const auto layers = told.at(0).at(0).value<stakewell::soil::SurveyLayers>();
+    EXPECT_EQ(layers.outliers, LayerSurvey(last).outliers);
+    EXPECT_EQ(layers.residualsPercent, LayerSurvey(last).residualsPercent);
 }
 
 // The window goes at once, the fit under way running on unseen.
