@@ -568,6 +568,34 @@
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Layers s&amp;hown:</source>
+        <translation>&amp;Capas mostradas:</translation>
+    </message>
+    <message>
+        <source>Chosen by the data</source>
+        <translation>Elegidas por los datos</translation>
+    </message>
+    <message>
+        <source>1 layer</source>
+        <translation>1 capa</translation>
+    </message>
+    <message>
+        <source>2 layers</source>
+        <translation>2 capas</translation>
+    </message>
+    <message>
+        <source>3 layers</source>
+        <translation>3 capas</translation>
+    </message>
+    <message>
+        <source>4 layers</source>
+        <translation>4 capas</translation>
+    </message>
+    <message>
+        <source>Each traverse&apos;s &amp;own model</source>
+        <translation>Modelo pr&amp;opio de cada perfil</translation>
+    </message>
 </context>
 <context>
     <name>stakewell::about::SysInfo</name>
@@ -860,6 +888,10 @@ Restaurar recupera el trabajo, sin guardar. Descartar lo elimina.</translation>
         <source>Not added: the distance must be at most %1 Metres.</source>
         <translation>No añadida: la distancia debe ser como máximo %1 metros.</translation>
     </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
 </context>
 <context>
     <name>stakewell::mainwindow::InputHint</name>
@@ -1021,6 +1053,18 @@ Import its readings into the fall-of-potential test?</source>
         <source>1 foot</source>
         <translation>1 pie</translation>
     </message>
+    <message>
+        <source>Traverse</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>Excluida</translation>
+    </message>
+    <message>
+        <source>Flag</source>
+        <translation>Aviso</translation>
+    </message>
 </context>
 <context>
     <name>stakewell::soilwindow::SoilPlot</name>
@@ -1035,6 +1079,14 @@ Import its readings into the fall-of-potential test?</source>
     <message>
         <source>; model %1</source>
         <translation>; modelo %1</translation>
+    </message>
+    <message>
+        <source>; 1 layer %1 %2</source>
+        <translation>; 1 capa %1 %2</translation>
+    </message>
+    <message>
+        <source>; %1 layers %2 %3</source>
+        <translation>; %1 capas %2 %3</translation>
     </message>
 </context>
 <context>
@@ -1156,6 +1208,62 @@ Es demasiado grande para un estudio.</translation>
 %2.</source>
         <translation>No se pudieron exportar las lecturas de suelo a %1:
 %2.</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>bueno</translation>
+    </message>
+    <message>
+        <source>usable</source>
+        <translation>utilizable</translation>
+    </message>
+    <message>
+        <source>not assessed</source>
+        <translation>no evaluado</translation>
+    </message>
+    <message>
+        <source>poor</source>
+        <translation>malo</translation>
+    </message>
+    <message>
+        <source>Layers</source>
+        <translation>Capas</translation>
+    </message>
+    <message>
+        <source>RMS %</source>
+        <translation>RMS %</translation>
+    </message>
+    <message>
+        <source>BIC</source>
+        <translation>BIC</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuste</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>chosen by the data</source>
+        <translation>elegido por los datos</translation>
+    </message>
+    <message>
+        <source>poorly resolved</source>
+        <translation>mal resuelto</translation>
+    </message>
+    <message>
+        <source>outlier?</source>
+        <translation>¿atípica?</translation>
+    </message>
+    <message>
+        <source>Fitting...</source>
+        <translation>Ajustando...</translation>
+    </message>
+    <message>
+        <source>The fit is graded poor: the figure may not describe the soil. Use it in the design?</source>
+        <translation>El ajuste se califica de malo: la cifra puede no describir el suelo. ¿Usarla en el diseño?</translation>
     </message>
 </context>
 </TS>

@@ -59,6 +59,18 @@ QString Heading(SoilColumn column, SoilArray array, LengthUnit unit) {
     return QStringLiteral("MN") + inUnit;
 }
 
+QString Heading(MarkColumn column) {
+    switch (column) {
+    case MarkColumn::Traverse:
+        return QCoreApplication::translate("stakewell::soilwindow::SoilCells", "Traverse");
+    case MarkColumn::LeftOut:
+        return QCoreApplication::translate("stakewell::soilwindow::SoilCells", "Left out");
+    case MarkColumn::Flag:
+        break;
+    }
+    return QCoreApplication::translate("stakewell::soilwindow::SoilCells", "Flag");
+}
+
 QString ColumnWord(SoilColumn column, SoilArray array) {
     switch (column) {
     case SoilColumn::Spacing:

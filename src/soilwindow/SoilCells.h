@@ -24,6 +24,12 @@ QString UnitName(soil::LengthUnit unit);
 QString LengthName(double length, soil::LengthUnit unit);
 
 QString Heading(SoilColumn column, soil::SoilArray array, soil::LengthUnit unit);
+
+// The columns after a reading's figures: the traverse it was taken on,
+// whether it is left out of the fits, and whether it reads as an outlier.
+enum class MarkColumn { Traverse, LeftOut, Flag };
+inline constexpr int MarkColumns = 3;
+QString Heading(MarkColumn column);
 // The column's name inside a sentence: "the spacing", "MN".
 QString ColumnWord(SoilColumn column, soil::SoilArray array);
 

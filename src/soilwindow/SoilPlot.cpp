@@ -8,7 +8,11 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <functional>
+#include <utility>
+
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace stakewell::soilwindow {
@@ -23,10 +27,64 @@ constexpr double BottomMargin = 40.0;
 constexpr double FrameGap = 12.0;
 
 const QColor Grid(0xDD, 0xDD, 0xDD);
-const QColor Reading(0x1F, 0x4E, 0xA0);
 const QColor Curve(0xC0, 0x30, 0x20);
-const QColor Band(0xC0, 0x30, 0x20, 0x38);
+const QColor Band(0xC0, 0x30, 0x20, 0x30);
+const QColor Layered(0x20, 0x80, 0x40);
+const QColor LayeredBand(0x20, 0x80, 0x40, 0x30);
 const QColor Misfit(0xE0, 0x80, 0x20);
+const QColor LeftOutReading(0x99, 0x99, 0x99);
+const QColor Outlier(0xE0, 0x10, 0x10);
+constexpr double MarkerRadius = 4.0;
+
+// Each traverse's colour and marker, the first the plain readings' own.
+const std::array<QColor, 4> TraverseColours{QColor(0x1F, 0x4E, 0xA0), QColor(0x7B, 0x3F, 0xA0),
+                                            QColor(0x1A, 0x8A, 0x8A), QColor(0x8A, 0x5A, 0x1A)};
+enum class Marker { Circle, Square, Triangle, Diamond };
+
+Marker MarkerOf(std::size_t traverse) {
+    return static_cast<Marker>(traverse % 4);
+}
+
+QColor ColourOf(std::size_t traverse) {
+    return TraverseColours.at(traverse % TraverseColours.size());
+}
+
+void DrawMarker(QPainter& painter, Marker marker, const QPointF& at) {
+    constexpr double r = MarkerRadius;
+    switch (marker) {
+    case Marker::Circle:
+        painter.drawEllipse(at, r, r);
+        return;
+    case Marker::Square:
+        painter.drawRect(QRectF(at.x() - r * 0.85, at.y() - r * 0.85, r * 1.7, r * 1.7));
+        return;
+    case Marker::Triangle:
+        painter.drawPolygon(QPolygonF{{at.x(), at.y() - r * 1.1},
+                                      {at.x() + r, at.y() + r * 0.8},
+                                      {at.x() - r, at.y() + r * 0.8}});
+        return;
+    case Marker::Diamond:
+        break;
+    }
+    painter.drawPolygon(QPolygonF{{at.x(), at.y() - r * 1.2},
+                                  {at.x() + r, at.y()},
+                                  {at.x(), at.y() + r * 1.2},
+                                  {at.x() - r, at.y()}});
+}
+
+// A traverse's own model at a spacing, read as the joint curve reads the
+// survey's: a Schlumberger MN in the proportion to AB of the traverse's
+// reading nearest that spacing.
+double OwnApparent(soil::SoilArray array, const soil::LayeredEarth& earth,
+                   const std::vector<soil::SoundingReading>& readings, double metres) {
+    const auto nearest = std::min_element(
+        readings.begin(), readings.end(),
+        [metres](const soil::SoundingReading& a, const soil::SoundingReading& b) {
+            return std::abs(std::log(a.metres / metres)) < std::abs(std::log(b.metres / metres));
+        });
+    return soil::ModelApparent(array, earth,
+                               {metres, metres * nearest->halfMNMetres / nearest->metres, 1.0});
+}
 
 QString OhmMetres() {
     return QStringLiteral("\u03A9\u00B7m");
@@ -61,6 +119,64 @@ void SoilPlot::Show(const soil::SoilSurvey& survey, const soil::SoilAnalysis& an
     unit = survey.unit;
     points = analysis.points;
     fit = analysis.fit;
+    traverseNames.clear();
+    traverseOf.clear();
+    leftOut.clear();
+    halfMN.clear();
+    for (const soil::SoilReading& reading : survey.readings) {
+        const auto known = std::find(traverseNames.begin(), traverseNames.end(), reading.traverse);
+        traverseOf.push_back(static_cast<std::size_t>(known - traverseNames.begin()));
+        if (known == traverseNames.end()) {
+            traverseNames.push_back(reading.traverse);
+        }
+        leftOut.push_back(reading.leftOut);
+        halfMN.push_back(array == soil::SoilArray::Schlumberger
+                             ? soil::Metres(reading.potentialSpacing, unit) / 2.0
+                             : 0.0);
+    }
+    outliers.clear();
+    layeredCount = 0;
+    layeredCurve.clear();
+    ownModels.clear();
+    Rescale();
+}
+
+void SoilPlot::ShowLayers(const soil::SurveyLayers& layers) {
+    outliers = layers.outliers;
+    layeredCount = layers.shownLayers;
+    layeredCurve = layers.curve;
+    ownModels.clear();
+    for (const soil::TraverseLayers& traverse : layers.traverses) {
+        const auto known = std::find(traverseNames.begin(), traverseNames.end(), traverse.name);
+        if (!traverse.own || known == traverseNames.end()) {
+            continue;
+        }
+        OwnModel model{static_cast<std::size_t>(known - traverseNames.begin()), {}};
+        std::vector<soil::SoundingReading> fitted;
+        for (std::size_t i = 0; i < points.size() && i < traverseOf.size(); ++i) {
+            if (traverseOf[i] == model.traverse && !leftOut[i]) {
+                fitted.push_back({points[i].metres, halfMN[i], points[i].ohmMetres});
+            }
+        }
+        if (fitted.empty()) {
+            continue;
+        }
+        for (const soil::LayeredCurvePoint& point : layeredCurve) {
+            model.curve.push_back(
+                {point.metres, OwnApparent(array, traverse.own->earth, fitted, point.metres)});
+        }
+        ownModels.push_back(std::move(model));
+    }
+    Rescale();
+}
+
+void SoilPlot::ShowOwnModels(bool shown) {
+    ownModelsShown = shown;
+    Rescale();
+}
+
+// The axes hold every reading and every curve drawn, the bands too.
+void SoilPlot::Rescale() {
     std::vector<double> xs;
     std::vector<double> ys;
     for (const soil::SoilPoint& point : points) {
@@ -75,6 +191,20 @@ void SoilPlot::Show(const soil::SoilSurvey& survey, const soil::SoilAnalysis& an
             ys.push_back(curve.ohmMetres);
             if (curve.plusMinus) {
                 ys.push_back(curve.ohmMetres + *curve.plusMinus);
+            }
+        }
+    }
+    for (const soil::LayeredCurvePoint& point : layeredCurve) {
+        ys.push_back(point.ohmMetres);
+        if (std::isfinite(point.factor) && point.factor > 1.0) {
+            ys.push_back(point.ohmMetres * point.factor);
+            ys.push_back(point.ohmMetres / point.factor);
+        }
+    }
+    if (ownModelsShown) {
+        for (const OwnModel& model : ownModels) {
+            for (const soil::SoilPoint& point : model.curve) {
+                ys.push_back(point.ohmMetres);
             }
         }
     }
@@ -127,6 +257,8 @@ void SoilPlot::paintEvent(QPaintEvent* /*event*/) {
     painter.save();
     painter.setClipRect(frames.curve);
     PaintCurve(painter, frames.curve);
+    PaintLayeredCurve(painter, frames.curve);
+    PaintOwnModels(painter, frames.curve);
     painter.restore();
     // A reading on a decade stands on the frame; it is drawn whole.
     PaintReadings(painter, frames.curve);
@@ -236,44 +368,191 @@ void SoilPlot::PaintCurve(QPainter& painter, const QRectF& frame) const {
         painter.setBrush(Band);
         painter.drawPolygon(upper + lower);
     }
-    painter.setPen(QPen(Curve, 2.0));
+    painter.setPen(QPen(Curve, 1.5, Qt::DashLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(curve);
 }
 
-void SoilPlot::PaintReadings(QPainter& painter, const QRectF& frame) const {
-    painter.setPen(QPen(Reading, 1.5));
-    painter.setBrush(Qt::white);
-    for (const soil::SoilPoint& point : points) {
-        painter.drawEllipse(At(frame, InUnit(point.metres), point.ohmMetres), 4.0, 4.0);
+void SoilPlot::PaintLayeredCurve(QPainter& painter, const QRectF& frame) const {
+    QPainterPath curve;
+    QPolygonF upper;
+    QPolygonF lower;
+    for (const soil::LayeredCurvePoint& point : layeredCurve) {
+        if (!std::isfinite(point.ohmMetres) || !(point.ohmMetres > 0.0)) {
+            continue;
+        }
+        const double spacing = InUnit(point.metres);
+        const QPointF at = At(frame, spacing, point.ohmMetres);
+        if (curve.elementCount() == 0) {
+            curve.moveTo(at);
+        } else {
+            curve.lineTo(at);
+        }
+        if (std::isfinite(point.factor)) {
+            upper.append(At(frame, spacing, point.ohmMetres * point.factor));
+            lower.prepend(At(frame, spacing, point.ohmMetres / point.factor));
+        }
+    }
+    if (!upper.isEmpty()) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(LayeredBand);
+        painter.drawPolygon(upper + lower);
+    }
+    painter.setPen(QPen(Layered, 2.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(curve);
+}
+
+void SoilPlot::PaintOwnModels(QPainter& painter, const QRectF& frame) const {
+    if (!ownModelsShown) {
+        return;
+    }
+    painter.setBrush(Qt::NoBrush);
+    for (const OwnModel& model : ownModels) {
+        QPainterPath curve;
+        for (const soil::SoilPoint& point : model.curve) {
+            if (!std::isfinite(point.ohmMetres) || !(point.ohmMetres > 0.0)) {
+                continue;
+            }
+            const QPointF at = At(frame, InUnit(point.metres), point.ohmMetres);
+            if (curve.elementCount() == 0) {
+                curve.moveTo(at);
+            } else {
+                curve.lineTo(at);
+            }
+        }
+        painter.setPen(QPen(ColourOf(model.traverse), 1.5, Qt::DotLine));
+        painter.drawPath(curve);
     }
 }
 
+// Readings left out are hollow and grey; the rest filled in their
+// traverse's colour.
+void SoilPlot::PaintReadings(QPainter& painter, const QRectF& frame) const {
+    const QFontMetricsF metrics(font());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const QPointF at = At(frame, InUnit(points[i].metres), points[i].ohmMetres);
+        const std::size_t traverse = i < traverseOf.size() ? traverseOf[i] : 0;
+        const bool out = i < leftOut.size() && leftOut[i];
+        painter.setPen(QPen(out ? LeftOutReading : ColourOf(traverse), 1.5));
+        painter.setBrush(out ? QBrush(Qt::white) : QBrush(ColourOf(traverse).lighter(150)));
+        DrawMarker(painter, MarkerOf(traverse), at);
+        if (i < outliers.size() && outliers[i]) {
+            painter.setPen(QPen(Outlier, 1.5));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(at, MarkerRadius * 2.2, MarkerRadius * 2.2);
+            painter.drawText(QPointF(at.x() + MarkerRadius * 2.6, at.y() - MarkerRadius * 1.5),
+                             QStringLiteral("outlier?"));
+        }
+    }
+}
+
+// One row each of what the plot shows: the traverses by marker where there
+// are several, readings left out and outliers where there are any, then the
+// curves and their bands.
 void SoilPlot::PaintLegend(QPainter& painter, const QRectF& frame) const {
+    using Sample = std::function<void(const QPointF& left)>;
+    std::vector<std::pair<Sample, QString>> rows;
+    const auto marker = [&painter](std::size_t traverse) {
+        return [&painter, traverse](const QPointF& left) {
+            painter.setPen(QPen(ColourOf(traverse), 1.5));
+            painter.setBrush(ColourOf(traverse).lighter(150));
+            DrawMarker(painter, MarkerOf(traverse), left + QPointF(10.0, 0.0));
+        };
+    };
+    if (traverseNames.size() > 1) {
+        for (std::size_t t = 0; t < traverseNames.size(); ++t) {
+            rows.emplace_back(marker(t), traverseNames[t].empty()
+                                             ? QStringLiteral("Unnamed traverse")
+                                             : QString::fromStdString(traverseNames[t]));
+        }
+    } else {
+        rows.emplace_back(marker(0), QStringLiteral("Readings"));
+    }
+    if (std::find(leftOut.begin(), leftOut.end(), true) != leftOut.end()) {
+        rows.emplace_back(
+            [&painter](const QPointF& left) {
+                painter.setPen(QPen(LeftOutReading, 1.5));
+                painter.setBrush(Qt::white);
+                DrawMarker(painter, Marker::Circle, left + QPointF(10.0, 0.0));
+            },
+            QStringLiteral("Left out"));
+    }
+    const auto line = [&painter](const QPen& pen) {
+        return [&painter, pen](const QPointF& left) {
+            painter.setPen(pen);
+            painter.drawLine(left, left + QPointF(20.0, 0.0));
+        };
+    };
+    if (fit) {
+        rows.emplace_back(line(QPen(Curve, 1.5, Qt::DashLine)), QStringLiteral("2 layers"));
+    }
+    if (!layeredCurve.empty()) {
+        rows.emplace_back(line(QPen(Layered, 2.0)),
+                          layeredCount == 1 ? QStringLiteral("1 layer")
+                                            : QStringLiteral("%1 layers").arg(layeredCount));
+    }
+    if (ownModelsShown && !ownModels.empty()) {
+        rows.emplace_back(line(QPen(Qt::darkGray, 1.5, Qt::DotLine)),
+                          QStringLiteral("Each traverse's own model"));
+    }
+    if (fit || !layeredCurve.empty()) {
+        rows.emplace_back(
+            [this, &painter](const QPointF& left) {
+                painter.fillRect(QRectF(left.x(), left.y() - 4.0, 9.0, 8.0), Band);
+                painter.fillRect(QRectF(left.x() + 11.0, left.y() - 4.0, 9.0, 8.0),
+                                 layeredCurve.empty() ? Band : LayeredBand);
+            },
+            QStringLiteral("68 % band"));
+    }
+
     const QFontMetricsF metrics(font());
     const double row = metrics.height() + 2.0;
-    const QString band = QStringLiteral("Its 68 % band");
-    const double width = metrics.horizontalAdvance(band) + 40.0;
-    const QRectF box(frame.right() - width - 8.0, frame.top() + 8.0, width, 3.0 * row + 6.0);
+    double widest = 0.0;
+    for (const auto& entry : rows) {
+        widest = std::max(widest, metrics.horizontalAdvance(entry.second));
+    }
+    const QRectF box =
+        LegendBox(frame, QSizeF(widest + 40.0, static_cast<double>(rows.size()) * row + 6.0));
     painter.setPen(Grid);
     painter.setBrush(Qt::white);
     painter.drawRect(box);
-    const double x = box.left() + 6.0;
-    const double text = box.left() + 32.0;
     double y = box.top() + 3.0 + row / 2.0;
-    painter.setPen(QPen(Reading, 1.5));
-    painter.drawEllipse(QPointF(x + 10.0, y), 4.0, 4.0);
-    painter.setPen(Qt::black);
-    painter.drawText(QPointF(text, y + metrics.ascent() / 2.0 - 1.0), QStringLiteral("Readings"));
-    y += row;
-    painter.setPen(QPen(Curve, 2.0));
-    painter.drawLine(QPointF(x, y), QPointF(x + 20.0, y));
-    painter.setPen(Qt::black);
-    painter.drawText(QPointF(text, y + metrics.ascent() / 2.0 - 1.0),
-                     QStringLiteral("Two-layer fit"));
-    y += row;
-    painter.fillRect(QRectF(x, y - 4.0, 20.0, 8.0), Band);
-    painter.drawText(QPointF(text, y + metrics.ascent() / 2.0 - 1.0), band);
+    for (const auto& [sample, text] : rows) {
+        sample(QPointF(box.left() + 6.0, y));
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(box.left() + 32.0, y + metrics.ascent() / 2.0 - 1.0), text);
+        y += row;
+    }
+}
+
+// The corner of the frame where the legend hides the fewest readings and
+// points of the layered curve, the top right where none is better.
+QRectF SoilPlot::LegendBox(const QRectF& frame, const QSizeF& size) const {
+    constexpr double Inset = 8.0;
+    const double left = frame.left() + Inset;
+    const double right = frame.right() - Inset - size.width();
+    const double top = frame.top() + Inset;
+    const double bottom = frame.bottom() - Inset - size.height();
+    std::optional<QRectF> best;
+    std::size_t fewest = 0;
+    for (const QPointF& corner :
+         {QPointF(right, top), QPointF(left, top), QPointF(right, bottom), QPointF(left, bottom)}) {
+        const QRectF box(corner, size);
+        const QRectF near = box.adjusted(-MarkerRadius, -MarkerRadius, MarkerRadius, MarkerRadius);
+        std::size_t hidden = 0;
+        for (const soil::SoilPoint& point : points) {
+            hidden += near.contains(At(frame, InUnit(point.metres), point.ohmMetres)) ? 1 : 0;
+        }
+        for (const soil::LayeredCurvePoint& point : layeredCurve) {
+            hidden += box.contains(At(frame, InUnit(point.metres), point.ohmMetres)) ? 1 : 0;
+        }
+        if (!best || hidden < fewest) {
+            best = box;
+            fewest = hidden;
+        }
+    }
+    return *best;
 }
 
 void SoilPlot::PaintMisfits(QPainter& painter, const QRectF& frame) const {
@@ -318,7 +597,29 @@ QString SoilPlot::ReadOutAt(const QPointF& position) const {
         }
         text += QStringLiteral(" %1").arg(OhmMetres());
     }
+    if (const std::optional<double> layered = LayeredAt(soil::Metres(spacing, unit))) {
+        text +=
+            (layeredCount == 1 ? tr("; 1 layer %1 %2") : tr("; %1 layers %2 %3").arg(layeredCount))
+                .arg(ResistivityFigure(*layered), OhmMetres());
+    }
     return text;
+}
+
+// Between two of the curve's spacings the model is read as the plot draws
+// it: straight on the logarithmic axes.
+std::optional<double> SoilPlot::LayeredAt(double metres) const {
+    const auto above = std::find_if(
+        layeredCurve.begin(), layeredCurve.end(),
+        [metres](const soil::LayeredCurvePoint& point) { return point.metres >= metres; });
+    if (above == layeredCurve.end() || (above == layeredCurve.begin() && above->metres > metres)) {
+        return std::nullopt;
+    }
+    if (above->metres == metres) {
+        return above->ohmMetres;
+    }
+    const auto below = std::prev(above);
+    const double t = std::log(metres / below->metres) / std::log(above->metres / below->metres);
+    return below->ohmMetres * std::pow(above->ohmMetres / below->ohmMetres, t);
 }
 
 void SoilPlot::mouseMoveEvent(QMouseEvent* event) {

@@ -32,12 +32,45 @@ double Lines(QPainter& painter, double left, double top, double bottom, const QS
     return y;
 }
 
+// Each line broken between words to the width, the rest of it indented.
+QStringList Wrapped(const QPainter& painter, const QStringList& lines, double width) {
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    QStringList wrapped;
+    for (const QString& line : lines) {
+        QString current;
+        for (const QString& word : line.split(u' ')) {
+            const QString longer = current.isEmpty() ? word : current + u' ' + word;
+            if (!current.trimmed().isEmpty() && metrics.horizontalAdvance(longer) > width) {
+                wrapped.append(current);
+                current = QStringLiteral("    ") + word;
+            } else {
+                current = longer;
+            }
+        }
+        wrapped.append(current);
+    }
+    return wrapped;
+}
+
 QString Number(double value) {
     return QString::fromStdString(shared::DoubleText(value));
 }
 
+// A reading's traverse and whether it is left out, after its figures.
+QString Marks(const soil::SoilReading& reading, bool namesTraverse) {
+    QString marks;
+    if (namesTraverse) {
+        marks = QStringLiteral("  %1").arg(QString::fromStdString(reading.traverse), -8);
+    }
+    if (reading.leftOut) {
+        marks += QStringLiteral("  left out");
+    }
+    return marks;
+}
+
 QStringList ReadingLines(const soil::SoilSurvey& survey) {
     const bool wenner = survey.array == soil::SoilArray::Wenner;
+    const bool namesTraverse = soil::SeveralTraverses(survey);
     const QString unit = QLatin1String(soil::UnitWord(survey.unit));
     QStringList lines{wenner ? QStringLiteral("   %1 %2 %3")
                                    .arg(QStringLiteral("a (%1)").arg(unit), 13)
@@ -47,6 +80,9 @@ QStringList ReadingLines(const soil::SoilSurvey& survey) {
                                    .arg(QStringLiteral("AB/2 (%1)").arg(unit), 13)
                                    .arg(QStringLiteral("MN (%1)").arg(unit), 12)
                                    .arg(QStringLiteral("R (ohms)"), 18)};
+    if (namesTraverse) {
+        lines.front() += QStringLiteral("  Traverse");
+    }
     int number = 0;
     for (const soil::SoilReading& reading : survey.readings) {
         QString line = QStringLiteral("%1 ").arg(++number, 2);
@@ -61,7 +97,7 @@ QStringList ReadingLines(const soil::SoilSurvey& survey) {
                         .arg(Number(reading.potentialSpacing), 12)
                         .arg(Number(reading.ohms), 18);
         }
-        lines.append(line);
+        lines.append(line + Marks(reading, namesTraverse));
     }
     return lines;
 }
@@ -71,6 +107,7 @@ QStringList ReadingLines(const soil::SoilSurvey& survey) {
 void PaintSoilReportPage(QPainter& painter, const QRectF& page, qreal pixelWidth,
                          const soil::SoilSurvey& survey, std::optional<soil::DesignRod> rod) {
     const soil::SoilAnalysis analysis = soil::AnalyseSoil(survey);
+    const soil::SurveyLayers layers = soil::LayerSurvey(survey);
     const QFont base = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     painter.save();
     painter.setFont(Sized(base, 15, true));
@@ -94,6 +131,7 @@ void PaintSoilReportPage(QPainter& painter, const QRectF& page, qreal pixelWidth
     plot.resize(static_cast<int>(plotArea.width() / pixelWidth),
                 static_cast<int>(plotArea.height() / pixelWidth));
     plot.Show(survey, analysis);
+    plot.ShowLayers(layers);
     painter.save();
     painter.translate(plotArea.topLeft());
     painter.scale(pixelWidth, pixelWidth);
@@ -115,7 +153,17 @@ void PaintSoilReportPage(QPainter& painter, const QRectF& page, qreal pixelWidth
     }
     painter.save();
     painter.setClipRect(QRectF(page.left(), modelTop, half, page.bottom() - modelTop));
-    Lines(painter, page.left(), modelTop, page.bottom(), model);
+    const double layersHeading =
+        Lines(painter, page.left(), modelTop, page.bottom(), Wrapped(painter, model, half));
+    painter.setFont(Sized(base, 10, true));
+    const double layersTop = Lines(painter, page.left(), layersHeading + page.height() * 0.01,
+                                   page.bottom(), {QStringLiteral("Layered model")});
+    painter.setFont(Sized(base, 7.5));
+    QStringList layered;
+    for (const std::string& line : soil::LayerLines(survey, layers)) {
+        layered.append(QString::fromStdString(line));
+    }
+    Lines(painter, page.left(), layersTop, page.bottom(), Wrapped(painter, layered, half));
     painter.restore();
 
     const double right = page.left() + half + gutter;

@@ -11,8 +11,9 @@ class QRectF;
 
 namespace stakewell::soilwindow {
 
-// The survey's page of the test report: its readings, the plot with the
-// fitted curve and its band, and the figures a design takes from it, with
+// The survey's page of the test report: its readings by traverse, the plot
+// with the fitted curves and their bands, the figures a design takes from it
+// and the layered model's lines, with
 // `rodFeet` the rod of the design's electrode length. `pixelWidth` is the
 // device units of one pixel of a plain screen.
 void PaintSoilReportPage(QPainter& painter, const QRectF& page, qreal pixelWidth,

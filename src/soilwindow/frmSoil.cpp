@@ -23,6 +23,25 @@ namespace stakewell::soilwindow {
 namespace {
 
 const QColor RefusedCell(0xFF, 0xD0, 0xD0);
+const QColor OutlierText(0xC0, 0x20, 0x20);
+
+int MarkIndex(soil::SoilArray array, MarkColumn column) {
+    return static_cast<int>(ColumnsOf(array).size()) + static_cast<int>(column);
+}
+
+QString GradeWord(soil::FitGrade grade) {
+    switch (grade) {
+    case soil::FitGrade::Good:
+        return QCoreApplication::translate("stakewell::soilwindow::frmSoil", "good");
+    case soil::FitGrade::Usable:
+        return QCoreApplication::translate("stakewell::soilwindow::frmSoil", "usable");
+    case soil::FitGrade::NotAssessed:
+        return QCoreApplication::translate("stakewell::soilwindow::frmSoil", "not assessed");
+    case soil::FitGrade::Poor:
+        break;
+    }
+    return QCoreApplication::translate("stakewell::soilwindow::frmSoil", "poor");
+}
 
 QString FigureText(double value) {
     return QString::fromStdString(soil::FigureText(value, 1));
@@ -56,6 +75,14 @@ frmSoil::frmSoil(work::SiteWork& work, QWidget* parent)
       showing(work.Observe([this](work::Aspects aspects) { Show(aspects); })) {
     ui->setupUi(this);
     ui->grdReadings->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    ui->grdReadings->horizontalHeader()->setMinimumSectionSize(40);
+    ui->grdModels->setColumnCount(5);
+    ui->grdModels->setHorizontalHeaderLabels(
+        {tr("Layers"), tr("RMS %"), tr("BIC"), tr("Fit"), tr("Note")});
+    ui->grdModels->verticalHeader()->hide();
+    ui->grdModels->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    ui->grdModels->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ui->grdModels->horizontalHeader()->setStretchLastSection(true);
     ui->cmdUndo->setEnabled(work.History().canUndo());
     ui->cmdRedo->setEnabled(work.History().canRedo());
     ConnectHandlers();
@@ -111,6 +138,9 @@ void frmSoil::ConnectHandlers() {
     connect(ui->cmdUndoUse, &QPushButton::clicked, this, &frmSoil::UndoUse);
     connect(ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
     connect(ui->picSoil, &SoilPlot::ReadOutChanged, ui->lbPointer, &QLabel::setText);
+    connect(&fitter, &LayerFitter::Fitted, this, &frmSoil::ShowLayers);
+    connect(ui->cboLayers, &QComboBox::activated, this, &frmSoil::ChooseLayers);
+    connect(ui->chkOwnModels, &QCheckBox::toggled, ui->picSoil, &SoilPlot::ShowOwnModels);
 }
 
 // A cell being edited keeps its own keys: its editor takes Ctrl+Z, Ctrl+V
@@ -162,10 +192,73 @@ void frmSoil::Apply(const soil::SoilSurvey& survey, TableShows shows) {
     const bool feet = survey.unit == soil::LengthUnit::Feet;
     ui->optFeet->setChecked(feet);
     ui->optMetres->setChecked(!feet);
+    {
+        const QSignalBlocker quiet(ui->cboLayers);
+        ui->cboLayers->setCurrentIndex(
+            static_cast<int>(std::min<std::size_t>(survey.chosenLayers, soil::MaxEarthLayers)));
+    }
     analysis = soil::AnalyseSoil(survey);
+    layers.reset();
+    fitter.Fit(survey);
     MarkCells();
     ShowFigures();
+    ShowModels();
     ui->picSoil->Show(survey, analysis);
+}
+
+void frmSoil::ShowLayers(const soil::SurveyLayers& fitted) {
+    layers = fitted;
+    MarkOutliers();
+    ShowFigures();
+    ShowModels();
+    ui->picSoil->ShowLayers(*layers);
+    emit LayersShown();
+}
+
+// One row a fitted number of layers; the model shown is in bold.
+void frmSoil::ShowModels() {
+    QTableWidget& table = *ui->grdModels;
+    const std::vector<soil::LayeredFit> none;
+    const std::vector<soil::LayeredFit>& fits = layers ? layers->joint.fits : none;
+    table.setRowCount(static_cast<int>(fits.size()));
+    for (std::size_t i = 0; i < fits.size(); ++i) {
+        const soil::LayeredFit& fit = fits[i];
+        const std::size_t count = i + 1;
+        QStringList notes;
+        if (count == layers->joint.chosenLayers) {
+            notes.append(tr("chosen by the data"));
+        }
+        if (!fit.resolved) {
+            notes.append(tr("poorly resolved"));
+        }
+        const QStringList cells{QString::number(count),
+                                QString::fromStdString(soil::FigureText(fit.rmsPercent, 2)),
+                                QString::fromStdString(soil::FigureText(fit.bic, 1)),
+                                GradeWord(fit.grade), notes.join(QStringLiteral("; "))};
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            QFont font = item->font();
+            font.setBold(count == layers->shownLayers);
+            item->setFont(font);
+            item->setTextAlignment(c < 3 ? Qt::AlignRight | Qt::AlignVCenter
+                                         : Qt::AlignLeft | Qt::AlignVCenter);
+            table.setItem(static_cast<int>(i), c, item);
+        }
+    }
+    ui->chkOwnModels->setEnabled(layers && !layers->traverses.empty());
+}
+
+// A flag from the survey before the last change could name another reading:
+// the flags wait for the fit of this one.
+void frmSoil::MarkOutliers() {
+    const QSignalBlocker quiet(ui->grdReadings);
+    QTableWidget& table = *ui->grdReadings;
+    const int column = MarkIndex(work.Soil().array, MarkColumn::Flag);
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const auto index = static_cast<std::size_t>(row);
+        const bool outlier = layers && index < layers->outliers.size() && layers->outliers[index];
+        table.item(row, column)->setText(outlier ? tr("outlier?") : QString());
+    }
 }
 
 void frmSoil::FillTable() {
@@ -175,22 +268,39 @@ void frmSoil::FillTable() {
     const int current = ui->grdReadings->currentRow();
     const int currentColumn = std::max(0, ui->grdReadings->currentColumn());
     QTableWidget& table = *ui->grdReadings;
-    table.setColumnCount(static_cast<int>(columns.size()));
+    table.setColumnCount(static_cast<int>(columns.size()) + MarkColumns);
     QStringList headings;
     for (const SoilColumn column : columns) {
         headings.append(Heading(column, survey.array, survey.unit));
     }
+    for (const MarkColumn column : {MarkColumn::Traverse, MarkColumn::LeftOut, MarkColumn::Flag}) {
+        headings.append(Heading(column));
+    }
     table.setHorizontalHeaderLabels(headings);
+    for (const MarkColumn column : {MarkColumn::Traverse, MarkColumn::LeftOut, MarkColumn::Flag}) {
+        table.horizontalHeader()->setSectionResizeMode(MarkIndex(survey.array, column),
+                                                       QHeaderView::ResizeToContents);
+    }
     table.setRowCount(static_cast<int>(survey.readings.size()));
     for (int row = 0; row < table.rowCount(); ++row) {
         const soil::SoilReading& reading = survey.readings[static_cast<std::size_t>(row)];
-        for (int c = 0; c < table.columnCount(); ++c) {
-            auto* item =
-                new QTableWidgetItem(CellText(reading, columns[static_cast<std::size_t>(c)]));
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            auto* item = new QTableWidgetItem(CellText(reading, columns[c]));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            table.setItem(row, c, item);
+            table.setItem(row, static_cast<int>(c), item);
         }
+        table.setItem(row, MarkIndex(survey.array, MarkColumn::Traverse),
+                      new QTableWidgetItem(QString::fromStdString(reading.traverse)));
+        auto* leftOut = new QTableWidgetItem;
+        leftOut->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        leftOut->setCheckState(reading.leftOut ? Qt::Checked : Qt::Unchecked);
+        table.setItem(row, MarkIndex(survey.array, MarkColumn::LeftOut), leftOut);
+        auto* flag = new QTableWidgetItem;
+        flag->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        flag->setForeground(OutlierText);
+        table.setItem(row, MarkIndex(survey.array, MarkColumn::Flag), flag);
     }
+    MarkOutliers();
     if (table.rowCount() > 0) {
         table.setCurrentCell(std::clamp(current, 0, table.rowCount() - 1), currentColumn);
     }
@@ -208,12 +318,17 @@ void frmSoil::MarkCells() {
         const soil::SoilReading& reading = survey.readings[static_cast<std::size_t>(row)];
         const std::optional<soil::ReadingFault> fault =
             soil::FaultOf(survey.array, survey.unit, reading);
-        for (int c = 0; c < table.columnCount(); ++c) {
-            QTableWidgetItem* item = table.item(row, c);
-            const SoilColumn column = columns[static_cast<std::size_t>(c)];
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            QTableWidgetItem* item = table.item(row, static_cast<int>(c));
+            const SoilColumn column = columns[c];
             const bool refused = CellRefused(reading, column) || (fault && fault->part == column);
             item->setBackground(refused ? QBrush(RefusedCell) : QBrush());
             item->setToolTip(refused && fault ? QString::fromStdString(fault->reason) : QString());
+        }
+        // A reading left out is greyed, its flag alone kept red.
+        const QBrush text = reading.leftOut ? QBrush(Qt::gray) : QBrush();
+        for (int c = 0; c < MarkIndex(survey.array, MarkColumn::Flag); ++c) {
+            table.item(row, c)->setForeground(text);
         }
     }
     const QString problem = CellProblem();
@@ -276,6 +391,14 @@ void frmSoil::ShowFigures() {
     for (const std::string& line : soil::SoilLines(work.Soil(), analysis, designRod)) {
         lines.append(QString::fromStdString(line));
     }
+    lines.append(QString());
+    if (layers) {
+        for (const std::string& line : soil::LayerLines(work.Soil(), *layers)) {
+            lines.append(QString::fromStdString(line));
+        }
+    } else {
+        lines.append(tr("Fitting..."));
+    }
     ui->tbxModel->setPlainText(lines.join(u'\n'));
 
     const bool anyPoint = !analysis.points.empty();
@@ -305,9 +428,12 @@ bool frmSoil::FitTrusted() {
         return true;
     }
     const QString question =
-        tr("The two-layer fit is %1.\n\nWrite %2 ohm-metres, the rod's figure from "
-           "that fit, into the design's earth resistivity all the same?")
-            .arg(QString::fromStdString(soil::GradeText(*analysis.fit)), rodFigure);
+        analysis.fit->grade == soil::FitGrade::Poor
+            ? tr("The fit is graded poor: the figure may not describe the soil. Use it in the "
+                 "design?")
+            : tr("The two-layer fit is %1.\n\nWrite %2 ohm-metres, the rod's figure from "
+                 "that fit, into the design's earth resistivity all the same?")
+                  .arg(QString::fromStdString(soil::GradeText(*analysis.fit)), rodFigure);
     return QMessageBox::question(this, QStringLiteral("Stakewell"), question,
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
@@ -343,14 +469,28 @@ void frmSoil::UndoUse() {
 
 void frmSoil::grdReadings_Change(QTableWidgetItem* item) {
     const auto row = static_cast<std::size_t>(item->row());
-    const std::vector<SoilColumn> columns = ColumnsOf(work.Soil().array);
-    if (row >= work.Soil().readings.size() || item->column() < 0 ||
-        static_cast<std::size_t>(item->column()) >= columns.size()) {
+    const soil::SoilArray array = work.Soil().array;
+    const std::vector<SoilColumn> columns = ColumnsOf(array);
+    if (row >= work.Soil().readings.size() || item->column() < 0) {
         return;
     }
-    const SoilColumn column = columns[static_cast<std::size_t>(item->column())];
     soil::SoilSurvey after = work.Soil();
-    SetCell(after.readings[row], column, ReadCell(item->text(), column, work.Units()));
+    soil::SoilReading& reading = after.readings[row];
+    if (static_cast<std::size_t>(item->column()) < columns.size()) {
+        const SoilColumn column = columns[static_cast<std::size_t>(item->column())];
+        SetCell(reading, column, ReadCell(item->text(), column, work.Units()));
+    } else if (item->column() == MarkIndex(array, MarkColumn::Traverse)) {
+        const QString name = item->text().trimmed();
+        if (name != item->text()) {
+            const QSignalBlocker quiet(ui->grdReadings);
+            item->setText(name);
+        }
+        reading.traverse = name.toStdString();
+    } else if (item->column() == MarkIndex(array, MarkColumn::LeftOut)) {
+        reading.leftOut = item->checkState() == Qt::Checked;
+    } else {
+        return;
+    }
     Change(after, TableShows::Already);
 }
 
@@ -404,6 +544,12 @@ void frmSoil::cmdRemoveRow_Click() {
 void frmSoil::ChooseUnit(soil::LengthUnit unit) {
     soil::SoilSurvey after = work.Soil();
     after.unit = unit;
+    Change(after);
+}
+
+void frmSoil::ChooseLayers(int count) {
+    soil::SoilSurvey after = work.Soil();
+    after.chosenLayers = static_cast<std::size_t>(count);
     Change(after);
 }
 

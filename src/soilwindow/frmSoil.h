@@ -1,6 +1,8 @@
 #pragma once
 
 #include "soil/SoilSurvey.h"
+#include "soil/SurveyLayers.h"
+#include "soilwindow/LayerFitter.h"
 #include "work/SiteWork.h"
 
 #include <QWidget>
@@ -22,8 +24,9 @@ namespace stakewell::soilwindow {
 enum class TableShows { Afresh, Already };
 
 // The site's resistivity survey: its readings as typed, their plot with the
-// two-layer fit, the fit's figures and what the design can take from them.
-// Every change of the survey is fitted at once and can be undone.
+// two-layer fit and the layered model, the fits' figures and what the design
+// can take from them. Every change of the survey is fitted at once, the
+// layered model off the window's thread, and can be undone.
 class frmSoil : public QWidget {
     Q_OBJECT
 
@@ -48,6 +51,13 @@ public:
     // The clipboard's CSV text as new readings after the current one.
     void PasteReadings();
 
+    // Whether the layered model of the survey shown is still being fitted.
+    bool Fitting() const { return !layers; }
+
+signals:
+    // The layered model of the survey now shown has arrived and is shown.
+    void LayersShown();
+
 private:
     void ConnectHandlers();
     void ConnectKeys();
@@ -58,6 +68,9 @@ private:
     void MarkCells();
     QString CellProblem() const;
     void ShowFigures();
+    void ShowLayers(const soil::SurveyLayers& fitted);
+    void ShowModels();
+    void MarkOutliers();
     std::optional<soil::DesignRod> Rod() const;
     int InsertionRow() const;
     void InsertReadings(std::vector<soil::SoilReading> readings, int at);
@@ -72,6 +85,7 @@ private:
     void cmdRemoveRow_Click();
     void ChooseArray(soil::SoilArray array);
     void ChooseUnit(soil::LengthUnit unit);
+    void ChooseLayers(int count); // 0 leaves it to the data
 
     std::unique_ptr<Ui::frmSoil> ui;
     work::SiteWork& work;
@@ -79,6 +93,9 @@ private:
     // How the table shows the change under way.
     TableShows changeShows = TableShows::Afresh;
     soil::SoilAnalysis analysis;
+    LayerFitter fitter;
+    // None while the survey shown is being fitted.
+    std::optional<soil::SurveyLayers> layers;
     QString meanFigure;
     QString midRangeFigure;
     QString rodFigure;

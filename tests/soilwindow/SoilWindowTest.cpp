@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
@@ -54,6 +55,12 @@ void SoilWindowTest::TypeReadings(const std::vector<std::pair<QString, QString>>
         TypeCell(row, 0, spacing);
         TypeCell(row, 1, ohms);
     }
+}
+
+bool SoilWindowTest::WaitForLayers() {
+    return window->Fitting()
+               ? QSignalSpy(window, &stakewell::soilwindow::frmSoil::LayersShown).wait(120000)
+               : true;
 }
 
 void stakewell::soil::PrintTo(const SoilSurvey& survey, std::ostream* os) {

@@ -30,6 +30,8 @@ protected:
     void TypeCell(int row, int column, const QString& text);
     // Appends one row a reading, its spacing and resistance typed.
     void TypeReadings(const std::vector<std::pair<QString, QString>>& readings);
+    // Whether the layered model arrived; a fit may take seconds on a slow build.
+    bool WaitForLayers();
 
     MainWindowDriver form;
     stakewell::soilwindow::frmSoil* window = nullptr;
