@@ -112,8 +112,13 @@ void CompareTraverses(SurveyLayers& layers, const SoilSurvey& survey, const Soun
         }
         traverse.readings = alone.readings.size();
         traverse.jointRmsPercent = RmsPercentOf(squares, traverse.readings);
+        // As many layers as the joint model where the traverse's own choice
+        // is fewer: a traverse whose one stray reading leaves its deeper
+        // layers unresolved would otherwise be judged by a uniform fit.
         if (const LayerChoice own = FitLayers(alone); own.chosenLayers > 0) {
-            traverse.own = own.fits[own.chosenLayers - 1];
+            const std::size_t count =
+                std::min(std::max(own.chosenLayers, layers.shownLayers), own.fits.size());
+            traverse.own = own.fits[count - 1];
         }
         if (traverse.own) {
             for (const double r : traverse.own->residualsPercent) {

@@ -10,8 +10,9 @@
 
 namespace stakewell::soil {
 
-// A traverse's share of the joint fit, and the fit its readings alone choose
-// (none where they are too few to fit).
+// A traverse's share of the joint fit, and its readings fitted alone with the
+// count they choose or the joint model's, whichever is more (none where they
+// are too few to fit).
 struct TraverseLayers {
     std::string name;         // empty for the unnamed traverse
     std::size_t readings = 0; // those fitted

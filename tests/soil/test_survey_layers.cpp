@@ -97,6 +97,11 @@ TEST(Soil, OutlierIsFlaggedAndLeftOutReadingFitsAsIfAbsent) {
     for (std::size_t i = 0; i < flagged.outliers.size(); ++i) {
         EXPECT_EQ(flagged.outliers[i], i == 7) << i;
     }
+    // The stray reading neither makes its traverse look uniform nor the two
+    // traverses disagree.
+    ASSERT_TRUE(flagged.traverses[0].own.has_value());
+    EXPECT_EQ(flagged.traverses[0].own->earth.resistivities.size(), 3U);
+    EXPECT_FALSE(flagged.traversesDisagree);
     const std::vector<std::string> lines = LayerLines(survey, flagged);
     EXPECT_EQ(std::count_if(
                   lines.begin(), lines.end(),
