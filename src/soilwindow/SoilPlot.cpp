@@ -135,6 +135,7 @@ void SoilPlot::Show(const soil::SoilSurvey& survey, const soil::SoilAnalysis& an
                              : 0.0);
     }
     outliers.clear();
+    layeredResiduals.clear();
     layeredCount = 0;
     layeredCurve.clear();
     ownModels.clear();
@@ -143,6 +144,7 @@ void SoilPlot::Show(const soil::SoilSurvey& survey, const soil::SoilAnalysis& an
 
 void SoilPlot::ShowLayers(const soil::SurveyLayers& layers) {
     outliers = layers.outliers;
+    layeredResiduals = layers.residualsPercent;
     layeredCount = layers.shownLayers;
     layeredCurve = layers.curve;
     ownModels.clear();
@@ -227,14 +229,20 @@ SoilPlot::Frames SoilPlot::FramesOf(const QRectF& area) {
 // misfit, in steps of 5 %.
 double SoilPlot::MisfitSpan() const {
     double largest = 10.0;
-    if (fit) {
-        for (const double residual : fit->residualsPercent) {
-            if (std::isfinite(residual)) {
-                largest = std::max(largest, std::ceil(std::abs(residual) / 5.0) * 5.0);
-            }
+    for (const double residual : ShownMisfits()) {
+        if (std::isfinite(residual)) {
+            largest = std::max(largest, std::ceil(std::abs(residual) / 5.0) * 5.0);
         }
     }
     return largest;
+}
+
+const std::vector<double>& SoilPlot::ShownMisfits() const {
+    static const std::vector<double> none;
+    if (!layeredResiduals.empty()) {
+        return layeredResiduals;
+    }
+    return fit ? fit->residualsPercent : none;
 }
 
 QPointF SoilPlot::At(const QRectF& frame, double spacing, double ohmMetres) const {
@@ -556,16 +564,17 @@ QRectF SoilPlot::LegendBox(const QRectF& frame, const QSizeF& size) const {
 }
 
 void SoilPlot::PaintMisfits(QPainter& painter, const QRectF& frame) const {
-    if (!fit) {
-        return;
-    }
     const double span = MisfitSpan();
     const double middle = frame.center().y();
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Misfit);
-    for (std::size_t i = 0; i < fit->points.size() && i < fit->residualsPercent.size(); ++i) {
-        const double x = At(frame, InUnit(fit->points[i].metres), 1.0).x();
-        const double y = middle - fit->residualsPercent[i] / span * frame.height() / 2.0;
+    const bool layered = !layeredResiduals.empty();
+    const std::vector<soil::SoilPoint>& at = layered ? points : fit ? fit->points : points;
+    const std::vector<double>& misfits = ShownMisfits();
+    for (std::size_t i = 0; i < at.size() && i < misfits.size(); ++i) {
+        painter.setBrush(layered && i < leftOut.size() && leftOut[i] ? QColor(Qt::lightGray)
+                                                                     : Misfit);
+        const double x = At(frame, InUnit(at[i].metres), 1.0).x();
+        const double y = middle - misfits[i] / span * frame.height() / 2.0;
         painter.drawRect(
             QRectF(QPointF(x - 3.0, std::min(y, middle)), QPointF(x + 3.0, std::max(y, middle))));
     }

@@ -15,8 +15,9 @@ namespace stakewell::soilwindow {
 // Apparent resistivity against spacing on log-log axes: the readings, each
 // traverse with its own marker, those left out hollow and the outliers
 // ringed; the two-layer curve and the layered model's, each with its 68 %
-// band, and on request each traverse's own model; each reading's two-layer
-// misfit in a strip below. The mouse pointer's place is told as text.
+// band, and on request each traverse's own model; each reading's misfit from
+// the layered model shown (from the two-layer one until there is such a
+// model) in a strip below, those left out grey. The mouse pointer's place is told as text.
 class SoilPlot : public QWidget {
     Q_OBJECT
 
@@ -47,6 +48,7 @@ private:
     };
     static Frames FramesOf(const QRectF& area);
     double MisfitSpan() const;
+    const std::vector<double>& ShownMisfits() const;
     void PaintAxes(QPainter& painter, const Frames& frames) const;
     void PaintCurve(QPainter& painter, const QRectF& frame) const;
     void PaintReadings(QPainter& painter, const QRectF& frame) const;
@@ -72,6 +74,7 @@ private:
     std::vector<bool> leftOut;
     std::vector<double> halfMN; // metres, 0 for a Wenner reading
     std::vector<bool> outliers;
+    std::vector<double> layeredResiduals; // percent, one a point
     std::size_t layeredCount = 0;
     std::vector<soil::LayeredCurvePoint> layeredCurve;
     struct OwnModel {
