@@ -182,29 +182,30 @@ LayeredEarth Split(const LayeredEarth& earth, std::size_t layer, double ratio,
 } // namespace
 
 LayeredMinimum MinimiseLayersFrom(const LayeredObjective& objective, const LayerParameters& start) {
-    LayeredMinimum best{objective.Bounded(start), 0.0};
-    Eigen::VectorXd residuals = objective.Residuals(best.at);
-    best.value = LayeredObjective::SumOfSquares(residuals);
+    LayeredMinimum best{objective.Bounded(start), 0.0, {}};
+    best.linearised = objective.LinearisedAt(best.at);
+    best.value = LayeredObjective::SumOfSquares(best.linearised.residuals);
     if (!std::isfinite(best.value)) {
         return best;
     }
     double damping = FirstDamping;
     int slowSteps = 0;
     for (int step = 0; step < MaxSteps && best.value > 0.0 && slowSteps < SlowStepsToStop; ++step) {
-        const Eigen::MatrixXd jacobian = objective.StepJacobian(best.at, residuals);
+        const Eigen::MatrixXd& jacobian = best.linearised.jacobian;
         const Eigen::MatrixXd normal = jacobian.transpose() * jacobian;
-        const Eigen::VectorXd gradient = jacobian.transpose() * residuals;
+        const Eigen::VectorXd gradient = jacobian.transpose() * best.linearised.residuals;
         if (!normal.allFinite() || Stationary(normal, gradient, best.value)) {
             break;
         }
         bool lowered = false;
-        LayeredMinimum next = best;
-        Eigen::VectorXd nextResiduals;
+        LayeredMinimum next;
         while (!lowered && damping <= LargestDamping) {
             if (const std::optional<Eigen::VectorXd> d = DampedStep(normal, gradient, damping)) {
                 next.at = objective.Bounded(best.at + *d);
-                nextResiduals = objective.Residuals(next.at);
-                next.value = LayeredObjective::SumOfSquares(nextResiduals);
+                // A step is kept far more often than not: its slopes come
+                // with its residuals.
+                next.linearised = objective.LinearisedAt(next.at);
+                next.value = LayeredObjective::SumOfSquares(next.linearised.residuals);
                 lowered = next.value < best.value;
             }
             damping *= lowered ? 1.0 / 3.0 : 4.0;
@@ -214,7 +215,6 @@ LayeredMinimum MinimiseLayersFrom(const LayeredObjective& objective, const Layer
         }
         slowSteps = best.value - next.value <= SlowGain * best.value ? slowSteps + 1 : 0;
         best = std::move(next);
-        residuals = std::move(nextResiduals);
     }
     return best;
 }
@@ -225,7 +225,7 @@ LayeredMinimum BestLayers(const LayeredObjective& objective,
     std::vector<LayeredMinimum> starts;
     const auto addStart = [&](const LayeredEarth& earth) {
         const LayerParameters at = objective.Bounded(objective.ParametersOf(earth));
-        starts.push_back({at, objective.Value(at)});
+        starts.push_back({at, objective.Value(at), {}});
     };
     for (const LayeredEarth& earth : SpreadStarts(curve, objective.Layers())) {
         addStart(earth);
@@ -235,7 +235,7 @@ LayeredMinimum BestLayers(const LayeredObjective& objective,
         for (std::size_t layer = 0; layer < fewerLayers->resistivities.size(); ++layer) {
             const LayeredEarth same = Split(*fewerLayers, layer, 1.0, curve.FarthestSpacing());
             const LayerParameters at = objective.Bounded(objective.ParametersOf(same));
-            const LayeredMinimum start{at, objective.Value(at)};
+            const LayeredMinimum start{at, objective.Value(at), {}};
             if (!plainSplit || start.value < plainSplit->value) {
                 plainSplit = start;
             }

@@ -6,9 +6,12 @@
 
 namespace stakewell::soil {
 
+// The residuals and their Jacobian come with the minimum, so that the fit's
+// report and ranges need no pass of the model of their own.
 struct LayeredMinimum {
     LayerParameters at;
     double value = 0.0;
+    LayeredObjective::Linearised linearised;
 };
 
 // Levenberg-Marquardt from `start` (taken into the objective's box first), as
