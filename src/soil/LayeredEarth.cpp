@@ -95,7 +95,13 @@ public:
     explicit TransformExcess(const LayeredEarth& earth)
         : earth_(earth), deepRatio_(earth.resistivities.back() / earth.resistivities.front()),
           deepContrast_(deepRatio_ - 1.0),
-          deepestDepth_(std::accumulate(earth.thicknesses.begin(), earth.thicknesses.end(), 0.0)) {}
+          deepestDepth_(std::accumulate(earth.thicknesses.begin(), earth.thicknesses.end(), 0.0)) {
+        // Once for the earth rather than at every frequency.
+        for (std::size_t i = 0; i < earth.resistivities.size(); ++i) {
+            relative_[i] = earth.resistivities[i] / earth.resistivities.front();
+            inverseRelative_[i] = 1.0 / relative_[i];
+        }
+    }
 
     std::size_t Layers() const { return earth_.resistivities.size(); }
     double DeepRatio() const { return deepRatio_; }
@@ -143,34 +149,33 @@ private:
     // The slopes of the recurrence below carried through each layer, so
     // that one pass gives them all.
     template <bool WithSlopes> Parts<WithSlopes> Split(double lambda) const {
-        const std::vector<double>& rho = earth_.resistivities;
-        const std::size_t layers = rho.size();
+        const std::size_t layers = Layers();
         if (layers == 1) {
             return {};
         }
-        const double top = rho.front();
-        double below = rho.back() / top;
+        double below = relative_[layers - 1];
         [[maybe_unused]] ExcessSlopes belowSlopes{};
         if constexpr (WithSlopes) {
             belowSlopes[layers - 2] = below;
         }
         double deepDecay = 1.0;
         for (std::size_t i = layers - 2; i > 0; --i) {
-            const double layer = rho[i] / top;
+            const double layer = relative_[i];
             const double lambdaDepth = lambda * earth_.thicknesses[i];
             const LayerFactors f = FactorsOf(lambdaDepth);
             if constexpr (WithSlopes) {
-                const double across = 1.0 + below * f.tanh / layer;
-                const double across2 = across * across;
+                const double across = 1.0 + below * f.tanh * inverseRelative_[i];
+                const double perAcross2 = 1.0 / (across * across);
                 const double sech2 = f.complement * (1.0 + f.tanh);
-                const double byBelow = sech2 / across2;
+                const double byBelow = sech2 * perAcross2;
                 for (double& slope : belowSlopes) {
                     slope *= byBelow;
                 }
+                const double belowSquaredPerLayer = below * below * inverseRelative_[i];
                 belowSlopes[i - 1] +=
-                    f.tanh * (layer + 2.0 * below * f.tanh + below * below / layer) / across2;
+                    f.tanh * (layer + 2.0 * below * f.tanh + belowSquaredPerLayer) * perAcross2;
                 belowSlopes[layers - 1 + i] +=
-                    (layer - below * below / layer) / across2 * lambdaDepth * sech2;
+                    (layer - belowSquaredPerLayer) * perAcross2 * lambdaDepth * sech2;
             }
             below = (below + layer * f.tanh) / (1.0 + below * f.tanh / layer);
             deepDecay *= f.decay;
@@ -183,18 +188,21 @@ private:
         parts.deepDecay = deepDecay * f.decay;
         if constexpr (WithSlopes) {
             const double across = 1.0 + below * f.tanh;
-            const double across2 = across * across;
+            const double perAcross2 = 1.0 / (across * across);
             const double sech2 = f.complement * (1.0 + f.tanh);
+            const double byBelow = sech2 * perAcross2;
             for (std::size_t i = 0; i < ExcessSlopeCount; ++i) {
-                parts.wholeSlopes[i] = belowSlopes[i] * (sech2 / across2);
+                parts.wholeSlopes[i] = belowSlopes[i] * byBelow;
             }
             parts.wholeSlopes[layers - 1] +=
-                (1.0 - below) * (1.0 + below) / across2 * lambdaDepth * sech2;
+                (1.0 - below) * (1.0 + below) * perAcross2 * lambdaDepth * sech2;
         }
         return parts;
     }
 
     const LayeredEarth& earth_;
+    std::array<double, MaxEarthLayers> relative_{};
+    std::array<double, MaxEarthLayers> inverseRelative_{};
     double deepRatio_;
     double deepContrast_;
     double deepestDepth_;
