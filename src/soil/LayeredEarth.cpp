@@ -50,14 +50,16 @@ LayerFactors FactorsOf(double lambdaDepth) {
 constexpr std::size_t ExcessSlopeCount = MaxEarthUnknowns - 1;
 using ExcessSlopes = std::array<double, ExcessSlopeCount>;
 
-// A filter sum of the excess and of its slopes together.
-struct SlopedSum {
+// A filter sum of the excess and of its `Count` slopes together, 2N - 2 of
+// them for N layers: sized to the earth, the sum does no work for slopes it
+// does not have.
+template <std::size_t Count> struct SlopedSum {
     double value = 0.0;
-    ExcessSlopes slopes{};
+    std::array<double, Count> slopes{};
 
     SlopedSum operator*(double weight) const {
         SlopedSum product{value * weight, {}};
-        for (std::size_t i = 0; i < ExcessSlopeCount; ++i) {
+        for (std::size_t i = 0; i < Count; ++i) {
             product.slopes[i] = slopes[i] * weight;
         }
         return product;
@@ -65,18 +67,22 @@ struct SlopedSum {
 
     SlopedSum& operator+=(const SlopedSum& other) {
         value += other.value;
-        for (std::size_t i = 0; i < ExcessSlopeCount; ++i) {
+        for (std::size_t i = 0; i < Count; ++i) {
             slopes[i] += other.slopes[i];
         }
         return *this;
     }
 };
 
+constexpr std::size_t SlopeCountOf(std::size_t layers) {
+    return 2 * layers - 2;
+}
+
 double ValueOf(double sum) {
     return sum;
 }
 
-double ValueOf(const SlopedSum& sum) {
+template <std::size_t Count> double ValueOf(const SlopedSum<Count>& sum) {
     return sum.value;
 }
 
@@ -114,47 +120,45 @@ public:
     }
 
     // The excess whole, T(lambda) / rho1 - 1.
-    double Whole(double lambda) const { return Split<false>(lambda).whole; }
+    double Whole(double lambda) const { return Split<0>(lambda).whole; }
 
     // What is left for the filter.
     double operator()(double lambda) const {
-        const Parts<false> parts = Split<false>(lambda);
+        const Parts<0> parts = Split<0>(lambda);
         return parts.whole - deepContrast_ * parts.deepDecay;
     }
 
-    // What is left for the filter, exactly as above, with its slopes.
-    SlopedSum Sloped(double lambda) const {
-        const Parts<true> parts = Split<true>(lambda);
-        SlopedSum left{parts.whole - deepContrast_ * parts.deepDecay, parts.wholeSlopes};
-        const std::size_t layers = Layers();
-        if (layers > 1) {
-            left.slopes[layers - 2] -= deepRatio_ * parts.deepDecay;
-            for (std::size_t i = 0; i + 1 < layers; ++i) {
-                left.slopes[layers - 1 + i] +=
-                    deepContrast_ * 2.0 * lambda * earth_.thicknesses[i] * parts.deepDecay;
-            }
+    // What is left for the filter, exactly as above, with its slopes, for an
+    // earth of `Layers` (2 or more).
+    template <std::size_t Layers> SlopedSum<SlopeCountOf(Layers)> Sloped(double lambda) const {
+        const Parts<SlopeCountOf(Layers)> parts = Split<SlopeCountOf(Layers)>(lambda);
+        SlopedSum<SlopeCountOf(Layers)> left{parts.whole - deepContrast_ * parts.deepDecay,
+                                             parts.wholeSlopes};
+        left.slopes[Layers - 2] -= deepRatio_ * parts.deepDecay;
+        for (std::size_t i = 0; i + 1 < Layers; ++i) {
+            left.slopes[Layers - 1 + i] +=
+                deepContrast_ * 2.0 * lambda * earth_.thicknesses[i] * parts.deepDecay;
         }
         return left;
     }
 
 private:
-    struct NoSlopes {};
-
-    template <bool WithSlopes> struct Parts {
+    template <std::size_t Count> struct Parts {
         double whole = 0.0;
         double deepDecay = 1.0; // exp(-2 lambda H)
-        [[no_unique_address]] std::conditional_t<WithSlopes, ExcessSlopes, NoSlopes> wholeSlopes{};
+        std::array<double, Count> wholeSlopes{};
     };
 
-    // The slopes of the recurrence below carried through each layer, so
-    // that one pass gives them all.
-    template <bool WithSlopes> Parts<WithSlopes> Split(double lambda) const {
-        const std::size_t layers = Layers();
+    // The `Count` slopes of the recurrence below, if any, carried through
+    // each layer, so that one pass gives them all.
+    template <std::size_t Count> Parts<Count> Split(double lambda) const {
+        constexpr bool WithSlopes = Count > 0;
+        const std::size_t layers = WithSlopes ? Count / 2 + 1 : Layers();
         if (layers == 1) {
             return {};
         }
         double below = relative_[layers - 1];
-        [[maybe_unused]] ExcessSlopes belowSlopes{};
+        [[maybe_unused]] std::array<double, Count> belowSlopes{};
         if constexpr (WithSlopes) {
             belowSlopes[layers - 2] = below;
         }
@@ -182,7 +186,7 @@ private:
         }
         const double lambdaDepth = lambda * earth_.thicknesses.front();
         const LayerFactors f = FactorsOf(lambdaDepth);
-        Parts<WithSlopes> parts;
+        Parts<Count> parts;
         // (T2 + t) / (1 + T2 t) - 1 rearranged so that nothing cancels.
         parts.whole = (below - 1.0) * f.complement / (1.0 + below * f.tanh);
         parts.deepDecay = deepDecay * f.decay;
@@ -191,7 +195,7 @@ private:
             const double perAcross2 = 1.0 / (across * across);
             const double sech2 = f.complement * (1.0 + f.tanh);
             const double byBelow = sech2 * perAcross2;
-            for (std::size_t i = 0; i < ExcessSlopeCount; ++i) {
+            for (std::size_t i = 0; i < Count; ++i) {
                 parts.wholeSlopes[i] = belowSlopes[i] * byBelow;
             }
             parts.wholeSlopes[layers - 1] +=
@@ -208,12 +212,31 @@ private:
     double deepestDepth_;
 };
 
+template <std::size_t Layers>
+SlopedSum<ExcessSlopeCount> SlopedLeftSum(const TransformExcess& excess, double r) {
+    const auto sum = HankelJ0TimesDistance(
+        [&excess](double lambda) { return excess.Sloped<Layers>(lambda); }, r, excess.ZeroAbove());
+    SlopedSum<ExcessSlopeCount> widened{sum.value, {}};
+    std::copy(sum.slopes.begin(), sum.slopes.end(), widened.slopes.begin());
+    return widened;
+}
+
 // The filter's sum of what is left of the excess at distance r, with its
 // slopes or without.
 template <bool WithSlopes> auto LeftSum(const TransformExcess& excess, double r) {
     if constexpr (WithSlopes) {
-        return HankelJ0TimesDistance([&excess](double lambda) { return excess.Sloped(lambda); }, r,
-                                     excess.ZeroAbove());
+        static_assert(MaxEarthLayers == 4);
+        switch (excess.Layers()) {
+        case 2:
+            return SlopedLeftSum<2>(excess, r);
+        case 3:
+            return SlopedLeftSum<3>(excess, r);
+        case 4:
+            return SlopedLeftSum<4>(excess, r);
+        default:
+            // One layer leaves nothing.
+            return SlopedSum<ExcessSlopeCount>{};
+        }
     } else {
         return HankelJ0TimesDistance(excess, r, excess.ZeroAbove());
     }
