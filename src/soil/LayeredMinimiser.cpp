@@ -13,22 +13,22 @@ namespace {
 
 // Gauss-Newton steps close in on a minimum the readings fix in a handful of
 // steps; what runs longer walks along a valley the readings barely see.
-constexpr int MaxSteps = 40;
+constexpr int MaxSteps = 25;
 constexpr double FirstDamping = 1e-3;
 constexpr double LargestDamping = 1e12;
 constexpr double SmallestGain = 1e-12;
 // A run of steps each gaining less than this share of the misfit stops the
-// search: such gains move the BIC by some n parts in ten thousand, far below
+// search: such gains move the BIC by some n parts in a thousand, far below
 // anything that decides between layer counts, and a layer the readings do
 // not see would otherwise be walked towards the box's edge for hundreds of
 // steps.
-constexpr double SlowGain = 1e-4;
+constexpr double SlowGain = 1e-3;
 constexpr int SlowStepsToStop = 3;
 
-constexpr int DepthsInSpread = 6;
-constexpr std::size_t GridStartsRun = 2;
+constexpr int DepthsInSpread = 5;
+constexpr std::size_t GridStartsRun = 1;
 constexpr int RaceSteps = 3;
-constexpr std::size_t ReadingsToRank = 10;
+constexpr std::size_t ReadingsToRank = 8;
 constexpr double SplitContrast = 3.0;
 
 using Positive = PositiveDefinite<Eigen::Dynamic>;
@@ -274,6 +274,28 @@ Sounding RankingSample(const Sounding& sounding) {
     return sample;
 }
 
+// `fewerLayers` with a layer split in two alike: the same earth whichever
+// layer is split, so that it reads the same and needs no ranking, unless the
+// box cuts a split short. The deepest is tried first: its split adds an
+// interface below all others, where the box has room.
+LayeredMinimum PlainSplit(const LayeredObjective& objective, const LayeredObjective& ranking,
+                          const LayeredEarth& fewerLayers, double farthestSpacing) {
+    std::optional<LayeredMinimum> lowest;
+    for (std::size_t layer = fewerLayers.resistivities.size(); layer-- > 0;) {
+        const LayerParameters whole =
+            objective.ParametersOf(Split(fewerLayers, layer, 1.0, farthestSpacing));
+        const LayerParameters at = objective.Bounded(whole);
+        if (at == whole) {
+            return {at, 0.0, {}};
+        }
+        const LayeredMinimum cut{at, ranking.Value(at), {}};
+        if (!lowest || cut.value < lowest->value) {
+            lowest = cut;
+        }
+    }
+    return *lowest;
+}
+
 } // namespace
 
 LayeredMinimum MinimiseLayersFrom(const LayeredObjective& objective, const LayerParameters& start) {
@@ -297,13 +319,8 @@ LayeredMinimum BestLayers(const LayeredObjective& objective,
     }
     std::optional<LayeredMinimum> plainSplit;
     if (fewerLayers) {
+        plainSplit = PlainSplit(objective, ranking, *fewerLayers, curve.FarthestSpacing());
         for (std::size_t layer = 0; layer < fewerLayers->resistivities.size(); ++layer) {
-            const LayeredEarth same = Split(*fewerLayers, layer, 1.0, curve.FarthestSpacing());
-            const LayerParameters at = objective.Bounded(objective.ParametersOf(same));
-            const LayeredMinimum start{at, ranking.Value(at), {}};
-            if (!plainSplit || start.value < plainSplit->value) {
-                plainSplit = start;
-            }
             addStart(Split(*fewerLayers, layer, SplitContrast, curve.FarthestSpacing()));
             addStart(Split(*fewerLayers, layer, 1.0 / SplitContrast, curve.FarthestSpacing()));
         }
