@@ -23,12 +23,12 @@ constexpr double SmallestGain = 1e-12;
 // not see would otherwise be walked towards the box's edge for hundreds of
 // steps.
 constexpr double SlowGain = 1e-3;
-constexpr int SlowStepsToStop = 3;
+constexpr int SlowStepsToStop = 2;
 
 constexpr int DepthsInSpread = 5;
 constexpr std::size_t GridStartsRun = 1;
-constexpr int RaceSteps = 3;
-constexpr std::size_t ReadingsToRank = 8;
+constexpr int RaceSteps = 2;
+constexpr std::size_t ReadingsToRank = 6;
 constexpr double SplitContrast = 3.0;
 
 using Positive = PositiveDefinite<Eigen::Dynamic>;
