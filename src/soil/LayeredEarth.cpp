@@ -149,8 +149,9 @@ private:
         std::array<double, Count> wholeSlopes{};
     };
 
-    // The `Count` slopes of the recurrence below, if any, carried through
-    // each layer, so that one pass gives them all.
+    // The `Count` slopes of the recurrence below, if any: each layer's own
+    // on the way down, chained on the way back up, so that one pass gives
+    // them all.
     template <std::size_t Count> Parts<Count> Split(double lambda) const {
         constexpr bool WithSlopes = Count > 0;
         const std::size_t layers = WithSlopes ? Count / 2 + 1 : Layers();
@@ -158,10 +159,10 @@ private:
             return {};
         }
         double below = relative_[layers - 1];
-        [[maybe_unused]] std::array<double, Count> belowSlopes{};
-        if constexpr (WithSlopes) {
-            belowSlopes[layers - 2] = below;
-        }
+        // d T_i / d T_(i+1), d T_i / d ln rho_i and d T_i / d ln h_i.
+        [[maybe_unused]] std::array<double, MaxEarthLayers> byBelowAt{};
+        [[maybe_unused]] std::array<double, MaxEarthLayers> byLayerAt{};
+        [[maybe_unused]] std::array<double, MaxEarthLayers> byDepthAt{};
         double deepDecay = 1.0;
         for (std::size_t i = layers - 2; i > 0; --i) {
             const double layer = relative_[i];
@@ -171,15 +172,11 @@ private:
                 const double across = 1.0 + below * f.tanh * inverseRelative_[i];
                 const double perAcross2 = 1.0 / (across * across);
                 const double sech2 = f.complement * (1.0 + f.tanh);
-                const double byBelow = sech2 * perAcross2;
-                for (double& slope : belowSlopes) {
-                    slope *= byBelow;
-                }
                 const double belowSquaredPerLayer = below * below * inverseRelative_[i];
-                belowSlopes[i - 1] +=
+                byBelowAt[i] = sech2 * perAcross2;
+                byLayerAt[i] =
                     f.tanh * (layer + 2.0 * below * f.tanh + belowSquaredPerLayer) * perAcross2;
-                belowSlopes[layers - 1 + i] +=
-                    (layer - belowSquaredPerLayer) * perAcross2 * lambdaDepth * sech2;
+                byDepthAt[i] = (layer - belowSquaredPerLayer) * perAcross2 * lambdaDepth * sech2;
             }
             below = (below + layer * f.tanh) / (1.0 + below * f.tanh / layer);
             deepDecay *= f.decay;
@@ -194,12 +191,15 @@ private:
             const double across = 1.0 + below * f.tanh;
             const double perAcross2 = 1.0 / (across * across);
             const double sech2 = f.complement * (1.0 + f.tanh);
-            const double byBelow = sech2 * perAcross2;
-            for (std::size_t i = 0; i < Count; ++i) {
-                parts.wholeSlopes[i] = belowSlopes[i] * byBelow;
-            }
-            parts.wholeSlopes[layers - 1] +=
+            parts.wholeSlopes[layers - 1] =
                 (1.0 - below) * (1.0 + below) * perAcross2 * lambdaDepth * sech2;
+            double byBelow = sech2 * perAcross2;
+            for (std::size_t i = 1; i + 1 < layers; ++i) {
+                parts.wholeSlopes[i - 1] = byBelow * byLayerAt[i];
+                parts.wholeSlopes[layers - 1 + i] = byBelow * byDepthAt[i];
+                byBelow *= byBelowAt[i];
+            }
+            parts.wholeSlopes[layers - 2] = byBelow * relative_[layers - 1];
         }
         return parts;
     }
