@@ -18,16 +18,16 @@ constexpr double FirstDamping = 1e-3;
 constexpr double LargestDamping = 1e12;
 constexpr double SmallestGain = 1e-12;
 // A run of steps each gaining less than this share of the misfit stops the
-// search: such gains move the BIC by some n parts in a thousand, far below
+// search: such gains move the BIC by under n / 500 each, far below
 // anything that decides between layer counts, and a layer the readings do
 // not see would otherwise be walked towards the box's edge for hundreds of
 // steps.
-constexpr double SlowGain = 1e-3;
+constexpr double SlowGain = 2e-3;
 constexpr int SlowStepsToStop = 2;
 
 constexpr int DepthsInSpread = 5;
 constexpr std::size_t GridStartsRun = 1;
-constexpr int RaceSteps = 2;
+constexpr int RaceSteps = 3;
 constexpr std::size_t ReadingsToRank = 6;
 constexpr double SplitContrast = 3.0;
 
