@@ -5,6 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -58,23 +60,55 @@ void BM_WennerFourLayers(benchmark::State& state) {
 }
 BENCHMARK(BM_WennerFourLayers)->Unit(benchmark::kMicrosecond)->Repetitions(9);
 
-// Thirty Schlumberger readings from 1 m to 300 m over three layers, a few
-// percent off the curve: choosing among one to four layers.
-void BM_ChooseLayersThirtyReadings(benchmark::State& state) {
-    const stakewell::soil::LayeredEarth earth{{43.0, 82.0, 20.0}, {2.8, 13.4}};
-    stakewell::soil::Sounding sounding{SoilArray::Schlumberger, {}};
-    for (int i = 0; i < 30; ++i) {
-        stakewell::soil::SoundingReading reading{std::pow(300.0, i / 29.0), 0.0, 0.0};
-        reading.halfMNMetres = reading.metres / 10.0;
-        reading.ohmMetres =
-            stakewell::soil::ModelApparent(SoilArray::Schlumberger, earth, reading) *
-            (1.0 + 0.03 * std::sin(1.7 * i));
-        sounding.readings.push_back(reading);
+// Two Wenner traverses of fifteen spacings each, from 0.5 m to 40 m and the
+// second's 7 % wider, over three layers, every reading off the curve by a
+// fixed pseudo-random share of sigma 2 % as field readings are.
+stakewell::soil::Sounding TwoTraverses() {
+    const stakewell::soil::LayeredEarth earth{{120.0, 35.0, 260.0}, {1.6, 7.0}};
+    stakewell::soil::Sounding sounding{SoilArray::Wenner, {}};
+    std::uint32_t state = 20261210U;
+    for (const double stretch : {1.0, 1.07}) {
+        for (int i = 0; i < 15; ++i) {
+            state = state * 1664525U + 1013904223U;
+            const double unit = static_cast<double>(state) / 4294967296.0;
+            const double off = 0.02 * std::sqrt(3.0) * (2.0 * unit - 1.0);
+            stakewell::soil::SoundingReading reading{stretch * 0.5 * std::pow(80.0, i / 14.0), 0.0,
+                                                     0.0};
+            reading.ohmMetres =
+                stakewell::soil::ModelApparent(SoilArray::Wenner, earth, reading) * (1.0 + off);
+            sounding.readings.push_back(reading);
+        }
     }
+    return sounding;
+}
+
+// Choosing among one to four layers over both traverses' thirty readings.
+void BM_ChooseLayersTwoTraverses(benchmark::State& state) {
+    const stakewell::soil::Sounding sounding = TwoTraverses();
     for (auto _ : state) {
         benchmark::DoNotOptimize(stakewell::soil::FitLayers(sounding));
     }
 }
-BENCHMARK(BM_ChooseLayersThirtyReadings)->Unit(benchmark::kMillisecond)->Repetitions(9);
+BENCHMARK(BM_ChooseLayersTwoTraverses)->Unit(benchmark::kMillisecond)->Repetitions(9);
+
+// The same, then each traverse's fifteen readings fitted alone: a bound on
+// fitting each traverse with the number of layers chosen, as the choice
+// fits every number.
+void BM_ChooseLayersThenEachTraverse(benchmark::State& state) {
+    const stakewell::soil::Sounding both = TwoTraverses();
+    const auto half = [&both](std::ptrdiff_t from) {
+        stakewell::soil::Sounding one{both.array, {}};
+        one.readings.assign(both.readings.begin() + from, both.readings.begin() + from + 15);
+        return one;
+    };
+    const stakewell::soil::Sounding first = half(0);
+    const stakewell::soil::Sounding second = half(15);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(stakewell::soil::FitLayers(both));
+        benchmark::DoNotOptimize(stakewell::soil::FitLayers(first));
+        benchmark::DoNotOptimize(stakewell::soil::FitLayers(second));
+    }
+}
+BENCHMARK(BM_ChooseLayersThenEachTraverse)->Unit(benchmark::kMillisecond)->Repetitions(9);
 
 } // namespace

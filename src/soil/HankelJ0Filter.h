@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <limits>
+#include <type_traits>
 
 namespace stakewell::soil {
 
@@ -23,12 +24,14 @@ const J0Filter& HankelJ0Filter();
 // r times the transform of `kernel` at distance `r` (> 0) by the filter
 // above: the filter's sum alone, which the apparent resistivities want. A
 // kernel that is exactly 0 at every lambda above `zeroAbove` is not asked
-// there: its sum is the same, for less work.
+// there: its sum is the same, for less work. A kernel may give, instead of a
+// double, a value-initialised sum of several figures that takes `* weight`
+// and `+=`, and so transform them all in one pass.
 template <typename Kernel>
-double HankelJ0TimesDistance(const Kernel& kernel, double r,
-                             double zeroAbove = std::numeric_limits<double>::infinity()) {
+auto HankelJ0TimesDistance(const Kernel& kernel, double r,
+                           double zeroAbove = std::numeric_limits<double>::infinity()) {
     const J0Filter& filter = HankelJ0Filter();
-    double sum = 0.0;
+    std::invoke_result_t<const Kernel&, double> sum{};
     for (std::size_t i = 0; i < J0FilterLength; ++i) {
         const double lambda = filter.abscissae[i] / r;
         if (lambda > zeroAbove) {

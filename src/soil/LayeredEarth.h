@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -16,6 +17,8 @@ struct LayeredEarth {
 };
 
 inline constexpr std::size_t MaxEarthLayers = 4;
+// ln rho of every layer and ln h of all but the last.
+inline constexpr std::size_t MaxEarthUnknowns = 2 * MaxEarthLayers - 1;
 
 // One to four layers, one thickness fewer than resistivities, every figure
 // finite and above 0.
@@ -39,5 +42,18 @@ double SchlumbergerApparent(const LayeredEarth& earth, double halfAB, double hal
 
 // Both give NaN for an earth not valid, a spacing out of range or contrasts
 // beyond the range of a double, never a figure that only looks right.
+
+// An apparent resistivity (ohm-metres), exactly as the functions above give
+// it, and its slopes d rho_a / d ln rho_i for every layer from the top, then
+// d rho_a / d ln h_i: 2N - 1 of them for N layers, the rest 0. A fit takes
+// them all from one pass over the filter, where differences would take a
+// pass for each.
+struct SlopedApparent {
+    double ohmMetres = 0.0;
+    std::array<double, MaxEarthUnknowns> slopes{};
+};
+
+SlopedApparent SlopedWennerApparent(const LayeredEarth& earth, double spacingMetres);
+SlopedApparent SlopedSchlumbergerApparent(const LayeredEarth& earth, double halfAB, double halfMN);
 
 } // namespace stakewell::soil

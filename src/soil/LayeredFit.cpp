@@ -76,7 +76,7 @@ std::optional<Eigen::MatrixXd> CovarianceAt(const LayeredObjective& objective,
     if (onSearchEdge || n <= objective.Unknowns()) {
         return std::nullopt;
     }
-    const Eigen::MatrixXd jacobian = objective.Jacobian(best.at);
+    const Eigen::MatrixXd& jacobian = best.linearised.jacobian;
     const auto factors = PositiveDefinite<Eigen::Dynamic>::Of(jacobian.transpose() * jacobian);
     if (!factors) {
         return std::nullopt;
@@ -135,7 +135,7 @@ LayeredFit FitOf(const LayeredObjective& objective, const LayeredMinimum& best,
                  std::size_t spacings) {
     LayeredFit fit;
     fit.earth = objective.EarthOf(best.at);
-    const Eigen::VectorXd residuals = objective.Residuals(best.at);
+    const Eigen::VectorXd& residuals = best.linearised.residuals;
     const auto n = static_cast<double>(residuals.size());
     for (const double r : residuals) {
         fit.residualsPercent.push_back(r * 100.0);

@@ -11,20 +11,24 @@
 namespace stakewell::soil {
 namespace {
 
-constexpr int MaxSteps = 200;
+// Gauss-Newton steps close in on a minimum the readings fix in a handful of
+// steps; what runs longer walks along a valley the readings barely see.
+constexpr int MaxSteps = 25;
 constexpr double FirstDamping = 1e-3;
 constexpr double LargestDamping = 1e12;
 constexpr double SmallestGain = 1e-12;
 // A run of steps each gaining less than this share of the misfit stops the
-// search: such gains move the BIC by some n parts in a million, far below
+// search: such gains move the BIC by under n / 500 each, far below
 // anything that decides between layer counts, and a layer the readings do
 // not see would otherwise be walked towards the box's edge for hundreds of
 // steps.
-constexpr double SlowGain = 1e-6;
-constexpr int SlowStepsToStop = 3;
+constexpr double SlowGain = 2e-3;
+constexpr int SlowStepsToStop = 2;
 
-constexpr int DepthsInSpread = 6;
-constexpr std::size_t GridStartsRun = 3;
+constexpr int DepthsInSpread = 5;
+constexpr std::size_t GridStartsRun = 1;
+constexpr int RaceSteps = 3;
+constexpr std::size_t ReadingsToRank = 6;
 constexpr double SplitContrast = 3.0;
 
 using Positive = PositiveDefinite<Eigen::Dynamic>;
@@ -42,6 +46,19 @@ std::optional<Eigen::VectorXd> DampedStep(const Eigen::MatrixXd& normal,
         return std::nullopt;
     }
     return factors->Solve(-gradient);
+}
+
+// The damping's factor after a step `taken` that lowered the misfit by
+// `gain`: eased where the linear model foretold the gain well, raised where
+// it promised far more, so that few trial steps are thrown away.
+double DampingAfter(const Eigen::MatrixXd& normal, const Eigen::VectorXd& gradient,
+                    const Eigen::VectorXd& taken, double gain) {
+    const double promised = -(2.0 * gradient.dot(taken) + taken.dot(normal * taken));
+    const double ratio = gain / promised;
+    if (ratio > 0.75) {
+        return 1.0 / 3.0;
+    }
+    return ratio < 0.25 ? 2.0 : 1.0;
 }
 
 // Whether the undamped Gauss-Newton step promises to lower the misfit by
@@ -179,66 +196,131 @@ LayeredEarth Split(const LayeredEarth& earth, std::size_t layer, double ratio,
     return split;
 }
 
-} // namespace
-
-LayeredMinimum MinimiseLayersFrom(const LayeredObjective& objective, const LayerParameters& start) {
-    LayeredMinimum best{objective.Bounded(start), 0.0};
-    Eigen::VectorXd residuals = objective.Residuals(best.at);
-    best.value = LayeredObjective::SumOfSquares(residuals);
-    if (!std::isfinite(best.value)) {
-        return best;
+// Levenberg-Marquardt a step at a time, so that several starts can race.
+class DampedSearch {
+public:
+    DampedSearch(const LayeredObjective& objective, const LayerParameters& start)
+        : objective(&objective), best{objective.Bounded(start), 0.0, {}} {
+        best.linearised = objective.LinearisedAt(best.at);
+        best.value = LayeredObjective::SumOfSquares(best.linearised.residuals);
+        stopped = !std::isfinite(best.value);
     }
-    double damping = FirstDamping;
-    int slowSteps = 0;
-    for (int step = 0; step < MaxSteps && best.value > 0.0 && slowSteps < SlowStepsToStop; ++step) {
-        const Eigen::MatrixXd jacobian = objective.StepJacobian(best.at, residuals);
+
+    const LayeredMinimum& Best() const { return best; }
+
+    // Takes one step that lowers the misfit; false once none is left to take.
+    bool Step() {
+        stopped =
+            stopped || steps >= MaxSteps || !(best.value > 0.0) || slowSteps >= SlowStepsToStop;
+        if (stopped) {
+            return false;
+        }
+        ++steps;
+        const Eigen::MatrixXd& jacobian = best.linearised.jacobian;
         const Eigen::MatrixXd normal = jacobian.transpose() * jacobian;
-        const Eigen::VectorXd gradient = jacobian.transpose() * residuals;
+        const Eigen::VectorXd gradient = jacobian.transpose() * best.linearised.residuals;
         if (!normal.allFinite() || Stationary(normal, gradient, best.value)) {
-            break;
+            stopped = true;
+            return false;
         }
         bool lowered = false;
-        LayeredMinimum next = best;
-        Eigen::VectorXd nextResiduals;
+        LayeredMinimum next;
         while (!lowered && damping <= LargestDamping) {
             if (const std::optional<Eigen::VectorXd> d = DampedStep(normal, gradient, damping)) {
-                next.at = objective.Bounded(best.at + *d);
-                nextResiduals = objective.Residuals(next.at);
-                next.value = LayeredObjective::SumOfSquares(nextResiduals);
+                next.at = objective->Bounded(best.at + *d);
+                // A step is kept far more often than not: its slopes come
+                // with its residuals.
+                next.linearised = objective->LinearisedAt(next.at);
+                next.value = LayeredObjective::SumOfSquares(next.linearised.residuals);
                 lowered = next.value < best.value;
             }
-            damping *= lowered ? 1.0 / 3.0 : 4.0;
+            damping *=
+                lowered ? DampingAfter(normal, gradient, next.at - best.at, best.value - next.value)
+                        : 4.0;
         }
         if (!lowered) {
-            break;
+            stopped = true;
+            return false;
         }
         slowSteps = best.value - next.value <= SlowGain * best.value ? slowSteps + 1 : 0;
         best = std::move(next);
-        residuals = std::move(nextResiduals);
+        return true;
     }
-    return best;
+
+private:
+    const LayeredObjective* objective;
+    LayeredMinimum best;
+    double damping = FirstDamping;
+    int steps = 0;
+    int slowSteps = 0;
+    bool stopped = false;
+};
+
+// The starts are only ranked, not fitted: readings spread across the
+// spacings rank them nearly as all would, for a fraction of the work.
+Sounding RankingSample(const Sounding& sounding) {
+    const std::size_t count = sounding.readings.size();
+    if (count <= ReadingsToRank) {
+        return sounding;
+    }
+    std::vector<SoundingReading> bySpacing = sounding.readings;
+    std::sort(
+        bySpacing.begin(), bySpacing.end(),
+        [](const SoundingReading& a, const SoundingReading& b) { return a.metres < b.metres; });
+    Sounding sample{sounding.array, {}};
+    for (std::size_t i = 0; i < ReadingsToRank; ++i) {
+        sample.readings.push_back(bySpacing[i * (count - 1) / (ReadingsToRank - 1)]);
+    }
+    return sample;
+}
+
+// `fewerLayers` with a layer split in two alike: the same earth whichever
+// layer is split, so that it reads the same and needs no ranking, unless the
+// box cuts a split short. The deepest is tried first: its split adds an
+// interface below all others, where the box has room.
+LayeredMinimum PlainSplit(const LayeredObjective& objective, const LayeredObjective& ranking,
+                          const LayeredEarth& fewerLayers, double farthestSpacing) {
+    std::optional<LayeredMinimum> lowest;
+    for (std::size_t layer = fewerLayers.resistivities.size(); layer-- > 0;) {
+        const LayerParameters whole =
+            objective.ParametersOf(Split(fewerLayers, layer, 1.0, farthestSpacing));
+        const LayerParameters at = objective.Bounded(whole);
+        if (at == whole) {
+            return {at, 0.0, {}};
+        }
+        const LayeredMinimum cut{at, ranking.Value(at), {}};
+        if (!lowest || cut.value < lowest->value) {
+            lowest = cut;
+        }
+    }
+    return *lowest;
+}
+
+} // namespace
+
+LayeredMinimum MinimiseLayersFrom(const LayeredObjective& objective, const LayerParameters& start) {
+    DampedSearch search(objective, start);
+    while (search.Step()) {
+    }
+    return search.Best();
 }
 
 LayeredMinimum BestLayers(const LayeredObjective& objective,
                           const std::optional<LayeredEarth>& fewerLayers) {
     const ApparentCurve curve(objective.Survey().readings);
+    const LayeredObjective ranking(RankingSample(objective.Survey()), objective.Layers());
     std::vector<LayeredMinimum> starts;
     const auto addStart = [&](const LayeredEarth& earth) {
         const LayerParameters at = objective.Bounded(objective.ParametersOf(earth));
-        starts.push_back({at, objective.Value(at)});
+        starts.push_back({at, ranking.Value(at), {}});
     };
     for (const LayeredEarth& earth : SpreadStarts(curve, objective.Layers())) {
         addStart(earth);
     }
     std::optional<LayeredMinimum> plainSplit;
     if (fewerLayers) {
+        plainSplit = PlainSplit(objective, ranking, *fewerLayers, curve.FarthestSpacing());
         for (std::size_t layer = 0; layer < fewerLayers->resistivities.size(); ++layer) {
-            const LayeredEarth same = Split(*fewerLayers, layer, 1.0, curve.FarthestSpacing());
-            const LayerParameters at = objective.Bounded(objective.ParametersOf(same));
-            const LayeredMinimum start{at, objective.Value(at)};
-            if (!plainSplit || start.value < plainSplit->value) {
-                plainSplit = start;
-            }
             addStart(Split(*fewerLayers, layer, SplitContrast, curve.FarthestSpacing()));
             addStart(Split(*fewerLayers, layer, 1.0 / SplitContrast, curve.FarthestSpacing()));
         }
@@ -251,15 +333,26 @@ LayeredMinimum BestLayers(const LayeredObjective& objective,
     if (plainSplit) {
         starts.push_back(*plainSplit);
     }
-    // The spread always holds one start at least.
-    LayeredMinimum best = MinimiseLayersFrom(objective, starts.front().at);
-    for (std::size_t i = 1; i < starts.size(); ++i) {
-        LayeredMinimum found = MinimiseLayersFrom(objective, starts[i].at);
-        if (found.value < best.value) {
-            best = std::move(found);
+    // Every start runs a few steps, and only the lowest then runs on: most
+    // starts fall into the same few valleys, and a few steps tell which.
+    std::vector<DampedSearch> searches;
+    searches.reserve(starts.size());
+    for (const LayeredMinimum& start : starts) {
+        searches.emplace_back(objective, start.at);
+    }
+    for (int step = 0; step < RaceSteps; ++step) {
+        for (DampedSearch& search : searches) {
+            search.Step();
         }
     }
-    return best;
+    // The spread always holds one start at least.
+    DampedSearch& lowest = *std::min_element(searches.begin(), searches.end(),
+                                             [](const DampedSearch& a, const DampedSearch& b) {
+                                                 return a.Best().value < b.Best().value;
+                                             });
+    while (lowest.Step()) {
+    }
+    return lowest.Best();
 }
 
 } // namespace stakewell::soil

@@ -6,9 +6,12 @@
 
 namespace stakewell::soil {
 
+// The residuals and their Jacobian come with the minimum, so that the fit's
+// report and ranges need no pass of the model of their own.
 struct LayeredMinimum {
     LayerParameters at;
     double value = 0.0;
+    LayeredObjective::Linearised linearised;
 };
 
 // Levenberg-Marquardt from `start` (taken into the objective's box first), as
@@ -20,10 +23,11 @@ LayeredMinimum MinimiseLayersFrom(const LayeredObjective& objective, const Layer
 // The lowest minimum over many starts: a spread of interface depths across
 // the spacings with resistivities read off the apparent curve, plainly and
 // with their contrasts doubled, and `fewerLayers` (the best fit of one layer
-// fewer) with each of its layers split in two, as it is and with the lower
-// half three times more and less resistive. The most promising few run
-// through MinimiseLayersFrom, always with the plain split, so that a fit
-// never fits worse than the one of a layer fewer.
+// fewer) with each of its layers split in two, the lower half three times
+// more and less resistive. The start a sample of the readings ranks best and
+// the plain split (a layer split in two alike) take a few steps of
+// MinimiseLayersFrom each, and the lower then runs on to its minimum, so that
+// a fit never fits worse than the one of a layer fewer.
 LayeredMinimum BestLayers(const LayeredObjective& objective,
                           const std::optional<LayeredEarth>& fewerLayers);
 

@@ -11,13 +11,13 @@ namespace {
 constexpr double ResistivityReach = 1000.0;
 constexpr double ThicknessReach = 100.0;
 constexpr double EdgeWidth = 1e-9;
-// Forward differences lose half the digits; the residuals hold some eleven,
-// so a step of 1e-6 leaves the slopes good to parts in 1e5, plenty for a
-// step's direction.
-constexpr double ForwardStep = 1e-6;
-// Central differences err by the step squared: 1e-8, as do the residuals'
-// digits divided by the step.
-constexpr double CentralStep = 1e-4;
+
+SlopedApparent SlopedModelApparent(SoilArray array, const LayeredEarth& earth,
+                                   const SoundingReading& reading) {
+    return array == SoilArray::Wenner
+               ? SlopedWennerApparent(earth, reading.metres)
+               : SlopedSchlumbergerApparent(earth, reading.metres, reading.halfMNMetres);
+}
 
 } // namespace
 
@@ -84,27 +84,20 @@ double LayeredObjective::SumOfSquares(const Eigen::VectorXd& residuals) {
     return std::isfinite(sum) ? sum : std::numeric_limits<double>::infinity();
 }
 
-Eigen::MatrixXd LayeredObjective::StepJacobian(const LayerParameters& p,
-                                               const Eigen::VectorXd& residuals) const {
-    Eigen::MatrixXd jacobian(residuals.size(), p.size());
-    for (Eigen::Index j = 0; j < p.size(); ++j) {
-        LayerParameters moved = p;
-        moved[j] += ForwardStep;
-        jacobian.col(j) = (Residuals(moved) - residuals) / ForwardStep;
+LayeredObjective::Linearised LayeredObjective::LinearisedAt(const LayerParameters& p) const {
+    const LayeredEarth earth = EarthOf(p);
+    const auto readings = static_cast<Eigen::Index>(sounding.readings.size());
+    Linearised linearised{Eigen::VectorXd(readings), Eigen::MatrixXd(readings, p.size())};
+    for (Eigen::Index i = 0; i < readings; ++i) {
+        const SoundingReading& reading = sounding.readings[static_cast<std::size_t>(i)];
+        const SlopedApparent model = SlopedModelApparent(sounding.array, earth, reading);
+        linearised.residuals[i] = 1.0 - model.ohmMetres / reading.ohmMetres;
+        for (Eigen::Index j = 0; j < p.size(); ++j) {
+            linearised.jacobian(i, j) =
+                -model.slopes[static_cast<std::size_t>(j)] / reading.ohmMetres;
+        }
     }
-    return jacobian;
-}
-
-Eigen::MatrixXd LayeredObjective::Jacobian(const LayerParameters& p) const {
-    Eigen::MatrixXd jacobian(static_cast<Eigen::Index>(sounding.readings.size()), p.size());
-    for (Eigen::Index j = 0; j < p.size(); ++j) {
-        LayerParameters up = p;
-        LayerParameters down = p;
-        up[j] += CentralStep;
-        down[j] -= CentralStep;
-        jacobian.col(j) = (Residuals(up) - Residuals(down)) / (2.0 * CentralStep);
-    }
-    return jacobian;
+    return linearised;
 }
 
 LayerParameters LayeredObjective::Bounded(const LayerParameters& p) const {

@@ -53,11 +53,13 @@ public:
     static double SumOfSquares(const Eigen::VectorXd& residuals);
     double Value(const LayerParameters& p) const { return SumOfSquares(Residuals(p)); }
 
-    // d residuals / d p by forward differences from `residuals` at p, cheap
-    // enough for every step of a search.
-    Eigen::MatrixXd StepJacobian(const LayerParameters& p, const Eigen::VectorXd& residuals) const;
-    // By central differences, for the ranges of the fit found.
-    Eigen::MatrixXd Jacobian(const LayerParameters& p) const;
+    // The residuals at p, exactly as above, and d residuals / d p, from one
+    // pass of the model.
+    struct Linearised {
+        Eigen::VectorXd residuals;
+        Eigen::MatrixXd jacobian;
+    };
+    Linearised LinearisedAt(const LayerParameters& p) const;
 
     LayerParameters Bounded(const LayerParameters& p) const;
     // Whether p lies on the box's edge, to within 1e-9 in the logarithms.

@@ -23,6 +23,9 @@ using stakewell::soil::IsValid;
 using stakewell::soil::LayeredEarth;
 using stakewell::soil::ResistivityTransform;
 using stakewell::soil::SchlumbergerApparent;
+using stakewell::soil::SlopedApparent;
+using stakewell::soil::SlopedSchlumbergerApparent;
+using stakewell::soil::SlopedWennerApparent;
 using stakewell::soil::WennerApparent;
 
 constexpr double Inf = std::numeric_limits<double>::infinity();
@@ -310,6 +313,63 @@ TEST(Soil, TransformFollowsTheRecurrence) {
     }
 }
 
+// The slopes a fit steers by, against central differences of the readings
+// in the logarithms of every figure; the reading itself must be the one the
+// plain model gives, to the bit.
+struct SlopesCase {
+    std::string name;
+    bool wenner;
+    LayeredEarth earth;
+};
+
+class ApparentSlopes : public testing::TestWithParam<SlopesCase> {};
+
+TEST_P(ApparentSlopes, MatchCentralDifferences) {
+    const SlopesCase& c = GetParam();
+    const auto apparent = [&c](const LayeredEarth& earth, double spacing) {
+        return c.wenner ? WennerApparent(earth, spacing)
+                        : SchlumbergerApparent(earth, spacing, spacing / 5.0);
+    };
+    const std::size_t layers = c.earth.resistivities.size();
+    constexpr double Step = 1e-5;
+    for (const double spacing : {0.3, 2.0, 9.0, 60.0, 400.0}) {
+        const SlopedApparent sloped =
+            c.wenner ? SlopedWennerApparent(c.earth, spacing)
+                     : SlopedSchlumbergerApparent(c.earth, spacing, spacing / 5.0);
+        ASSERT_EQ(sloped.ohmMetres, apparent(c.earth, spacing)) << spacing;
+        for (std::size_t j = 0; j < sloped.slopes.size(); ++j) {
+            if (j >= 2 * layers - 1) {
+                EXPECT_EQ(sloped.slopes[j], 0.0) << j;
+                continue;
+            }
+            const auto moved = [&](double by) {
+                LayeredEarth earth = c.earth;
+                double& figure =
+                    j < layers ? earth.resistivities[j] : earth.thicknesses[j - layers];
+                figure *= std::exp(by);
+                return apparent(earth, spacing);
+            };
+            const double central = (moved(Step) - moved(-Step)) / (2.0 * Step);
+            EXPECT_NEAR(sloped.slopes[j], central,
+                        1e-6 * sloped.ohmMetres + 1e-5 * std::fabs(central))
+                << "spacing " << spacing << ", unknown " << j;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Soil, ApparentSlopes,
+    testing::Values(SlopesCase{"uniform", true, {{57.0}, {}}},
+                    SlopesCase{"two", false, {{100.0, 20.0}, {3.0}}},
+                    SlopesCase{"three H", true, {{100.0, 20.0, 300.0}, {2.0, 10.0}}},
+                    SlopesCase{"three K", false, {{50.0, 400.0, 30.0}, {2.0, 10.0}}},
+                    SlopesCase{"four", true, {{43.0, 82.0, 20.0, 500.0}, {2.8, 13.4, 30.0}}},
+                    SlopesCase{"four", false, {{500.0, 10.0, 2000.0, 80.0}, {0.5, 4.0, 25.0}}}),
+    [](const testing::TestParamInfo<SlopesCase>& info) {
+        return CaseName(info.index,
+                        {info.param.name, info.param.wenner ? "wenner" : "schlumberger"});
+    });
+
 TEST(Soil, InvalidEarthsAreRefused) {
     const std::vector<LayeredEarth> earths{
         {{}, {}},
@@ -329,6 +389,8 @@ TEST(Soil, InvalidEarthsAreRefused) {
         EXPECT_TRUE(std::isnan(ResistivityTransform(earth, 1.0)));
         EXPECT_TRUE(std::isnan(WennerApparent(earth, 1.0)));
         EXPECT_TRUE(std::isnan(SchlumbergerApparent(earth, 1.0, 0.1)));
+        EXPECT_TRUE(std::isnan(SlopedWennerApparent(earth, 1.0).ohmMetres));
+        EXPECT_TRUE(std::isnan(SlopedSchlumbergerApparent(earth, 1.0, 0.1).ohmMetres));
     }
     EXPECT_TRUE(IsValid({{10.0, 20.0, 30.0, 40.0}, {1.0, 1.0, 1.0}}));
 }
