@@ -1,12 +1,14 @@
 #include "soil/LayeredEarth.h"
 #include "soil/LayeredFit.h"
 #include "soil/SoilFit.h"
+#include "soil/SurveyLayers.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <numbers>
 #include <vector>
 
 namespace {
@@ -91,24 +93,24 @@ void BM_ChooseLayersTwoTraverses(benchmark::State& state) {
 }
 BENCHMARK(BM_ChooseLayersTwoTraverses)->Unit(benchmark::kMillisecond)->Repetitions(9);
 
-// The same, then each traverse's fifteen readings fitted alone: a bound on
-// fitting each traverse with the number of layers chosen, as the choice
-// fits every number.
-void BM_ChooseLayersThenEachTraverse(benchmark::State& state) {
+// The survey read as the window reads it: the same readings as two named
+// traverses, chosen among one to four layers jointly, each traverse fitted
+// alone, the outliers marked and the curve with its band.
+void BM_LayerSurveyTwoTraverses(benchmark::State& state) {
+    stakewell::soil::SoilSurvey survey{SoilArray::Wenner, stakewell::soil::LengthUnit::Metres, {}};
     const stakewell::soil::Sounding both = TwoTraverses();
-    const auto half = [&both](std::ptrdiff_t from) {
-        stakewell::soil::Sounding one{both.array, {}};
-        one.readings.assign(both.readings.begin() + from, both.readings.begin() + from + 15);
-        return one;
-    };
-    const stakewell::soil::Sounding first = half(0);
-    const stakewell::soil::Sounding second = half(15);
+    for (std::size_t i = 0; i < both.readings.size(); ++i) {
+        const stakewell::soil::SoundingReading& r = both.readings[i];
+        stakewell::soil::SoilReading reading;
+        reading.spacing = r.metres;
+        reading.ohms = r.ohmMetres / (2.0 * std::numbers::pi * r.metres);
+        reading.traverse = i < 15 ? "N-S" : "E-W";
+        survey.readings.push_back(reading);
+    }
     for (auto _ : state) {
-        benchmark::DoNotOptimize(stakewell::soil::FitLayers(both));
-        benchmark::DoNotOptimize(stakewell::soil::FitLayers(first));
-        benchmark::DoNotOptimize(stakewell::soil::FitLayers(second));
+        benchmark::DoNotOptimize(stakewell::soil::LayerSurvey(survey));
     }
 }
-BENCHMARK(BM_ChooseLayersThenEachTraverse)->Unit(benchmark::kMillisecond)->Repetitions(9);
+BENCHMARK(BM_LayerSurveyTwoTraverses)->Unit(benchmark::kMillisecond)->Repetitions(9);
 
 } // namespace

@@ -298,13 +298,6 @@ LayeredMinimum PlainSplit(const LayeredObjective& objective, const LayeredObject
 
 } // namespace
 
-LayeredMinimum MinimiseLayersFrom(const LayeredObjective& objective, const LayerParameters& start) {
-    DampedSearch search(objective, start);
-    while (search.Step()) {
-    }
-    return search.Best();
-}
-
 LayeredMinimum BestLayers(const LayeredObjective& objective,
                           const std::optional<LayeredEarth>& fewerLayers) {
     const ApparentCurve curve(objective.Survey().readings);

@@ -14,19 +14,13 @@ struct LayeredMinimum {
     LayeredObjective::Linearised linearised;
 };
 
-// Levenberg-Marquardt from `start` (taken into the objective's box first), as
-// the two-layer fit's: each step solves (J^T J + lambda diag(J^T J)) d =
-// -J^T r, is pulled back into the box and is kept only when it lowers the
-// misfit. The value never rises from the start's.
-LayeredMinimum MinimiseLayersFrom(const LayeredObjective& objective, const LayerParameters& start);
-
 // The lowest minimum over many starts: a spread of interface depths across
 // the spacings with resistivities read off the apparent curve, plainly and
 // with their contrasts doubled, and `fewerLayers` (the best fit of one layer
 // fewer) with each of its layers split in two, the lower half three times
 // more and less resistive. The start a sample of the readings ranks best and
-// the plain split (a layer split in two alike) take a few steps of
-// MinimiseLayersFrom each, and the lower then runs on to its minimum, so that
+// the plain split (a layer split in two alike) take a few damped
+// Levenberg-Marquardt steps each, and the lower then runs on to its minimum, so that
 // a fit never fits worse than the one of a layer fewer.
 LayeredMinimum BestLayers(const LayeredObjective& objective,
                           const std::optional<LayeredEarth>& fewerLayers);

@@ -12,19 +12,19 @@ constexpr double ResistivityReach = 1000.0;
 constexpr double ThicknessReach = 100.0;
 constexpr double EdgeWidth = 1e-9;
 
-SlopedApparent SlopedModelApparent(SoilArray array, const LayeredEarth& earth,
-                                   const SoundingReading& reading) {
-    return array == SoilArray::Wenner
-               ? SlopedWennerApparent(earth, reading.metres)
-               : SlopedSchlumbergerApparent(earth, reading.metres, reading.halfMNMetres);
-}
-
 } // namespace
 
 double ModelApparent(SoilArray array, const LayeredEarth& earth, const SoundingReading& reading) {
     return array == SoilArray::Wenner
                ? WennerApparent(earth, reading.metres)
                : SchlumbergerApparent(earth, reading.metres, reading.halfMNMetres);
+}
+
+SlopedApparent SlopedModelApparent(SoilArray array, const LayeredEarth& earth,
+                                   const SoundingReading& reading) {
+    return array == SoilArray::Wenner
+               ? SlopedWennerApparent(earth, reading.metres)
+               : SlopedSchlumbergerApparent(earth, reading.metres, reading.halfMNMetres);
 }
 
 LayeredObjective::LayeredObjective(Sounding sounding, std::size_t layers)

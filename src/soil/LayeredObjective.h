@@ -27,6 +27,9 @@ struct Sounding {
 // The apparent resistivity `earth` gives for `reading`, NaN where the model
 // gives no finite figure.
 double ModelApparent(SoilArray array, const LayeredEarth& earth, const SoundingReading& reading);
+// The same with its slopes by the logarithms of the unknowns.
+SlopedApparent SlopedModelApparent(SoilArray array, const LayeredEarth& earth,
+                                   const SoundingReading& reading);
 
 // The unknowns of a fit over N layers: ln rho1 ... ln rhoN, then ln h1 ...
 // ln h(N-1), so that every value tried is an earth, above 0.

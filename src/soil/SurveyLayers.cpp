@@ -10,8 +10,6 @@ namespace {
 constexpr int CurvePoints = 80;
 // The curve reaches a little beyond the end readings, as the plot does.
 constexpr double CurveMargin = 1.25;
-// Forward differences for the band: a width needs two digits, not ten.
-constexpr double BandStep = 1e-6;
 
 std::vector<std::string> TraverseNames(const SoilSurvey& survey) {
     std::vector<std::string> names;
@@ -40,8 +38,6 @@ std::vector<LayeredCurvePoint> CurveOf(const Sounding& sounding, std::vector<Soi
         [](const SoundingReading& a, const SoundingReading& b) { return a.metres < b.metres; });
     const double low = std::log(nearest->metres / CurveMargin);
     const double high = std::log(farthest->metres * CurveMargin);
-    const LayeredObjective objective(sounding, fit.earth.resistivities.size());
-    const LayerParameters at = objective.ParametersOf(fit.earth);
     std::vector<LayeredCurvePoint> curve;
     curve.reserve(CurvePoints);
     for (int i = 0; i < CurvePoints; ++i) {
@@ -49,17 +45,13 @@ std::vector<LayeredCurvePoint> CurveOf(const Sounding& sounding, std::vector<Soi
         const double halfMN =
             sounding.array == SoilArray::Schlumberger ? CurveHalfMN(points, metres) : 0.0;
         const SoundingReading reading{metres, halfMN, 1.0};
-        const double ohmMetres = ModelApparent(sounding.array, fit.earth, reading);
+        const SlopedApparent model = SlopedModelApparent(sounding.array, fit.earth, reading);
+        const double ohmMetres = model.ohmMetres;
         double factor = 1.0;
         if (fit.covariance && std::isfinite(ohmMetres)) {
-            Eigen::VectorXd slopes(at.size());
-            for (Eigen::Index j = 0; j < at.size(); ++j) {
-                LayerParameters moved = at;
-                moved[j] += BandStep;
-                slopes[j] =
-                    (std::log(ModelApparent(sounding.array, objective.EarthOf(moved), reading)) -
-                     std::log(ohmMetres)) /
-                    BandStep;
+            Eigen::VectorXd slopes(fit.covariance->rows());
+            for (Eigen::Index j = 0; j < slopes.size(); ++j) {
+                slopes[j] = model.slopes[static_cast<std::size_t>(j)] / ohmMetres;
             }
             factor = std::exp(std::sqrt(std::max(slopes.dot(*fit.covariance * slopes), 0.0)));
         }
