@@ -26,7 +26,7 @@ constexpr double SlowGain = 2e-3;
 constexpr int SlowStepsToStop = 2;
 
 constexpr int DepthsInSpread = 5;
-constexpr std::size_t GridStartsRun = 1;
+constexpr std::size_t GridStartsRun = 2;
 constexpr int RaceSteps = 3;
 constexpr std::size_t ReadingsToRank = 6;
 constexpr double SplitContrast = 3.0;

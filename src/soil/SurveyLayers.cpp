@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
 #include <utility>
 
 namespace stakewell::soil {
@@ -88,26 +89,47 @@ void MarkResiduals(SurveyLayers& layers, const SoilSurvey& survey, const Soundin
     }
 }
 
-void CompareTraverses(SurveyLayers& layers, const SoilSurvey& survey, const Sounding& all) {
+// Each traverse's readings not left out, in the order the traverses first
+// appear.
+struct TraverseSounding {
+    std::string name;
+    Sounding sounding;
+};
+
+std::vector<TraverseSounding> TraverseSoundings(const SoilSurvey& survey, const Sounding& all) {
+    std::vector<TraverseSounding> traverses;
+    for (const std::string& name : TraverseNames(survey)) {
+        TraverseSounding traverse{name, {all.array, {}}};
+        for (std::size_t i = 0; i < all.readings.size(); ++i) {
+            if (survey.readings[i].traverse == name && !survey.readings[i].leftOut) {
+                traverse.sounding.readings.push_back(all.readings[i]);
+            }
+        }
+        traverses.push_back(std::move(traverse));
+    }
+    return traverses;
+}
+
+void CompareTraverses(SurveyLayers& layers, const SoilSurvey& survey,
+                      std::vector<std::future<LayerChoice>>& alone) {
     double ownSquares = 0.0;
     double jointSquares = 0.0;
     std::size_t counted = 0;
-    for (const std::string& name : TraverseNames(survey)) {
-        TraverseLayers traverse{name, 0, 0.0, std::nullopt};
-        Sounding alone{all.array, {}};
+    const std::vector<std::string> names = TraverseNames(survey);
+    for (std::size_t t = 0; t < names.size(); ++t) {
+        TraverseLayers traverse{names[t], 0, 0.0, std::nullopt};
         double squares = 0.0;
-        for (std::size_t i = 0; i < all.readings.size(); ++i) {
-            if (survey.readings[i].traverse == name && !survey.readings[i].leftOut) {
-                alone.readings.push_back(all.readings[i]);
+        for (std::size_t i = 0; i < survey.readings.size(); ++i) {
+            if (survey.readings[i].traverse == names[t] && !survey.readings[i].leftOut) {
+                ++traverse.readings;
                 squares += SquaredPercent(layers.residualsPercent[i]);
             }
         }
-        traverse.readings = alone.readings.size();
         traverse.jointRmsPercent = RmsPercentOf(squares, traverse.readings);
         // As many layers as the joint model where the traverse's own choice
         // is fewer: a traverse whose one stray reading leaves its deeper
         // layers unresolved would otherwise be judged by a uniform fit.
-        if (const LayerChoice own = FitLayers(alone); own.chosenLayers > 0) {
+        if (const LayerChoice own = alone[t].get(); own.chosenLayers > 0) {
             const std::size_t count =
                 std::min(std::max(own.chosenLayers, layers.shownLayers), own.fits.size());
             traverse.own = own.fits[count - 1];
@@ -157,6 +179,17 @@ SurveyLayers LayerSurvey(const SoilSurvey& survey) {
             fittedPoints.push_back(point);
         }
     }
+    // Each traverse alone is fitted beside the joint fit, on threads of its
+    // own: the fits share nothing, and the window waits for the slowest.
+    std::vector<std::future<LayerChoice>> alone;
+    if (SeveralTraverses(survey)) {
+        for (TraverseSounding& traverse : TraverseSoundings(survey, all)) {
+            alone.push_back(
+                std::async(std::launch::async, [sounding = std::move(traverse.sounding)] {
+                    return FitLayers(sounding);
+                }));
+        }
+    }
     layers.joint = FitLayers(fitted);
     if (!layers.joint.problem.empty() || layers.joint.chosenLayers == 0) {
         layers.problem = layers.joint.problem;
@@ -166,8 +199,8 @@ SurveyLayers LayerSurvey(const SoilSurvey& survey) {
         survey.chosenLayers >= 1 && survey.chosenLayers <= layers.joint.fits.size();
     layers.shownLayers = layers.shownByUser ? survey.chosenLayers : layers.joint.chosenLayers;
     MarkResiduals(layers, survey, all, layers.Shown()->earth);
-    if (SeveralTraverses(survey)) {
-        CompareTraverses(layers, survey, all);
+    if (!alone.empty()) {
+        CompareTraverses(layers, survey, alone);
     }
     layers.curve = CurveOf(fitted, std::move(fittedPoints), *layers.Shown());
     return layers;
