@@ -30,17 +30,9 @@ std::string Ranged(const RangedFigure& figure, double scale, int decimals,
 }
 
 std::string GradeWord(const LayeredFit& fit) {
-    switch (fit.grade) {
-    case FitGrade::Good:
-        return "good";
-    case FitGrade::Usable:
-        return "usable";
-    case FitGrade::NotAssessed:
-        return "not assessed";
-    case FitGrade::Poor:
-        break;
-    }
-    return fit.onSearchEdge ? "poor, at the edge of its search" : "poor";
+    const std::string grade = GradeName(fit.grade);
+    return fit.grade == FitGrade::Poor && fit.onSearchEdge ? grade + ", at the edge of its search"
+                                                           : grade;
 }
 
 std::string ProductLine(const FixedProduct& product) {

@@ -132,21 +132,16 @@ std::string ReadingMarks(const SoilReading& reading, bool namesTraverse) {
 }
 
 std::string GradeText(const SoilFit& fit) {
-    switch (fit.grade) {
-    case FitGrade::Good:
-        return "good";
-    case FitGrade::Usable:
-        return "usable";
-    case FitGrade::NotAssessed:
+    if (fit.grade == FitGrade::NotAssessed) {
         return fit.points.size() == 3
                    ? "not assessed: three readings fit any two-layer model exactly"
                    : "not assessed: readings at three spacings fit any two-layer model exactly";
-    case FitGrade::Poor:
-        break;
     }
-    return fit.onSearchEdge ? "poor: the best fit lies at the edge of its search, where the "
-                              "readings do not fix the soil"
-                            : "poor";
+    if (fit.grade == FitGrade::Poor && fit.onSearchEdge) {
+        return "poor: the best fit lies at the edge of its search, where the readings do not fix "
+               "the soil";
+    }
+    return GradeName(fit.grade);
 }
 
 const char* UnitWord(LengthUnit unit) {

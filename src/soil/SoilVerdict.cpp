@@ -5,6 +5,20 @@
 
 namespace stakewell::soil {
 
+const char* GradeName(FitGrade grade) {
+    switch (grade) {
+    case FitGrade::Good:
+        return "good";
+    case FitGrade::Usable:
+        return "usable";
+    case FitGrade::NotAssessed:
+        return "not assessed";
+    case FitGrade::Poor:
+        break;
+    }
+    return "poor";
+}
+
 FitGrade GradeOf(double rmsPercent, const std::vector<double>& residualsPercent) {
     const bool noneFar = std::all_of(residualsPercent.begin(), residualsPercent.end(),
                                      [](double r) { return std::fabs(r) <= 10.0; });

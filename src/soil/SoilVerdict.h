@@ -15,6 +15,9 @@ namespace stakewell::soil {
 // readings at all.
 enum class FitGrade { Good, Usable, Poor, NotAssessed };
 
+// "good", "usable", "poor" or "not assessed".
+const char* GradeName(FitGrade grade);
+
 // The grade by the misfit alone.
 FitGrade GradeOf(double rmsPercent, const std::vector<double>& residualsPercent);
 
