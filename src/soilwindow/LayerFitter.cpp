@@ -16,6 +16,9 @@ void LayerFitter::Fit(const soil::SoilSurvey& survey) {
         waiting = survey;
         return;
     }
+    // A survey left waiting for a task that has just ended, its end not yet
+    // told, is older than this one.
+    waiting.reset();
     Start(survey);
 }
 
