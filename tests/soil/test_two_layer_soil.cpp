@@ -226,14 +226,6 @@ TEST(Soil, ANarrowMNReadsAsThePointDipoleToTheLastDigits) {
     }
 }
 
-// A fifth of AB, as surveys take it, reads several per cent off the dipole.
-TEST(Soil, AnMNAFifthOfABReadsApartFromThePointDipole) {
-    const TwoLayerSoil soil{100.0, 10.0, 5.0};
-    const double dipole = ModelResistivity(SoilArray::Schlumberger, soil, HalfAB, 0.0);
-    const double wide = ModelResistivity(SoilArray::Schlumberger, soil, HalfAB, HalfAB / 5.0);
-    EXPECT_GT(RelativeDifference(wide, dipole), 0.02);
-}
-
 TEST(Soil, NoFigureForPotentialProbesNotInsideTheCurrentOnes) {
     const TwoLayerSoil soil{100.0, 10.0, 2.0};
     for (const double halfMN :

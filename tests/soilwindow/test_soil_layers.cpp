@@ -159,24 +159,6 @@ TEST_F(SoilWindowTest, ATraverseTypedForASchlumbergerReadingKeepsItsMN) {
     EXPECT_EQ(form.Window().Work().Soil().readings.at(0).traverse, "");
 }
 
-// Surveys given while one is being fitted: only the last is told, once.
-TEST(LayerFitter, TellsOnlyTheFitOfTheLastSurveyGiven) {
-    stakewell::soilwindow::LayerFitter fitter;
-    QSignalSpy told(&fitter, &stakewell::soilwindow::LayerFitter::Fitted);
-    const SoilSurvey last = ThreeLayerSurvey(6);
-    for (const SoilSurvey& survey : {ThreeLayerSurvey(), ThreeLayerSurvey(20), last}) {
-        fitter.Fit(survey);
-    }
-    ASSERT_TRUE(told.wait(120000));
-    QTest::qWait(300);
-    ASSERT_EQ(told.count(), 1);
-    EXPECT_FALSE(fitter.Busy());
-    const auto layers = told.at(0).at(0).value<stakewell::soil::SurveyLayers>();
-    EXPECT_EQ(layers.outliers, LayerSurvey(last).outliers);
-    EXPECT_EQ(layers.residualsPercent, LayerSurvey(last).residualsPercent);
-}
-
-// The window goes at once, the fit under way running on unseen.
 TEST(LayerFitter, IsDestroyedWhileFittingWithoutWaitingForIt) {
     auto fitter = std::make_unique<stakewell::soilwindow::LayerFitter>();
     int told = 0;
