@@ -110,16 +110,14 @@ void AddTraverses(std::vector<std::string>& lines, const SurveyLayers& layers,
     }
 }
 
-} // namespace
-
+// What the three-layer fit gives, for the note that three layers are likely.
 std::string ThreeLayerSummary(const SoilSurvey& survey, const SurveyLayers& layers) {
-    if (layers.joint.fits.size() < 3) {
-        return "";
-    }
     const LayeredFit& three = layers.joint.fits[2];
     return "three layers fit " + EarthText(three.earth, survey) + ", RMS " +
            RmsText(three.rmsPercent);
 }
+
+} // namespace
 
 std::vector<std::string> LayerLines(const SoilSurvey& survey, const SurveyLayers& layers) {
     std::vector<std::string> lines;

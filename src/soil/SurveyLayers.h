@@ -63,13 +63,9 @@ SurveyLayers LayerSurvey(const SoilSurvey& survey);
 
 // The lines the reports and the command line add after the survey's own:
 // "Layers chosen: N", each layer of the model shown with its range, one line
-// per fitted count "Model with N layers: RMS ... %, BIC ...", then the
-// traverses, their disagreement and the outliers.
+// per fitted count "Model with N layers: RMS ... %, BIC ...", the note that
+// three layers are likely with what three layers fit, then the traverses,
+// their disagreement and the outliers.
 std::vector<std::string> LayerLines(const SoilSurvey& survey, const SurveyLayers& layers);
-
-// What the three-layer fit gives, for the note that three layers are likely:
-// "three layers fit 43.0, 82.0 and 20.0 ohm-metres, 2.80 and 13.40 metres
-// thick, RMS 2.10 %"; empty without a three-layer fit.
-std::string ThreeLayerSummary(const SoilSurvey& survey, const SurveyLayers& layers);
 
 } // namespace stakewell::soil
