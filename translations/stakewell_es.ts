@@ -1261,9 +1261,5 @@ Es demasiado grande para un estudio.</translation>
         <source>Fitting...</source>
         <translation>Ajustando...</translation>
     </message>
-    <message>
-        <source>The fit is graded poor: the figure may not describe the soil. Use it in the design?</source>
-        <translation>El ajuste se califica de malo: la cifra puede no describir el suelo. ¿Usarla en el diseño?</translation>
-    </message>
 </context>
 </TS>

@@ -428,12 +428,9 @@ bool frmSoil::FitTrusted() {
         return true;
     }
     const QString question =
-        analysis.fit->grade == soil::FitGrade::Poor
-            ? tr("The fit is graded poor: the figure may not describe the soil. Use it in the "
-                 "design?")
-            : tr("The two-layer fit is %1.\n\nWrite %2 ohm-metres, the rod's figure from "
-                 "that fit, into the design's earth resistivity all the same?")
-                  .arg(QString::fromStdString(soil::GradeText(*analysis.fit)), rodFigure);
+        tr("The two-layer fit is %1.\n\nWrite %2 ohm-metres, the rod's figure from "
+           "that fit, into the design's earth resistivity all the same?")
+            .arg(QString::fromStdString(soil::GradeText(*analysis.fit)), rodFigure);
     return QMessageBox::question(this, QStringLiteral("Stakewell"), question,
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;

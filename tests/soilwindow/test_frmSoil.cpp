@@ -225,6 +225,18 @@ TEST_F(SoilWindowTest, UseInDesignWritesTheFigureAndIsUndone) {
 const std::vector<std::pair<QString, QString>> ThreeReadings{
     {"3", "7.85"}, {"10", "1.6"}, {"40", "0.29"}};
 
+// 100 ohm-metres read 25 % high and low by turns: no two layers come near.
+std::vector<std::pair<QString, QString>> ScatteredReadings() {
+    std::vector<std::pair<QString, QString>> readings;
+    int turn = 1;
+    for (const double feet : {2.0, 3.0, 5.0, 7.0, 10.0, 15.0, 20.0, 30.0}) {
+        const double ohms = 100.0 / (2.0 * std::numbers::pi * feet * 0.3048) * (1.0 + 0.25 * turn);
+        readings.emplace_back(QString::number(feet), QString::number(ohms, 'g', 4));
+        turn = -turn;
+    }
+    return readings;
+}
+
 struct UseCase {
     const char* name;
     std::vector<std::pair<QString, QString>> readings;
@@ -273,6 +285,10 @@ INSTANTIATE_TEST_SUITE_P(
                         QMessageBox::No, false},
                     UseCase{"rod_from_three_readings_taken", ThreeReadings, "cmdUseRod", true,
                             "not assessed", QMessageBox::Yes, true},
+                    UseCase{"rod_from_a_poor_fit_declined", ScatteredReadings(), "cmdUseRod", true,
+                            "The two-layer fit is poor", QMessageBox::No, false},
+                    UseCase{"rod_from_a_poor_fit_taken", ScatteredReadings(), "cmdUseRod", true,
+                            "The two-layer fit is poor", QMessageBox::Yes, true},
                     UseCase{"mean_from_three_readings", ThreeReadings, "cmdUseMean", true, "",
                             QMessageBox::No, true},
                     UseCase{"rod_without_a_fit",
@@ -285,42 +301,6 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<UseCase>& info) {
         return CaseName(info.index, {info.param.name});
     });
-
-// 100 ohm-metres read 25 % high and low by turns: no two layers come near.
-std::vector<std::pair<QString, QString>> ScatteredReadings() {
-    std::vector<std::pair<QString, QString>> readings;
-    int turn = 1;
-    for (const double feet : {2.0, 3.0, 5.0, 7.0, 10.0, 15.0, 20.0, 30.0}) {
-        const double ohms = 100.0 / (2.0 * std::numbers::pi * feet * 0.3048) * (1.0 + 0.25 * turn);
-        readings.emplace_back(QString::number(feet), QString::number(ohms, 'g', 4));
-        turn = -turn;
-    }
-    return readings;
-}
-
-class PoorFitUse : public SoilWindowTest,
-                   public testing::WithParamInterface<QMessageBox::StandardButton> {};
-
-TEST_P(PoorFitUse, TheRodFigureIsWrittenOnlyWhenTheUserSaysYes) {
-    ASSERT_EQ(AnalyseSoil(SurveyOf(ScatteredReadings())).fit->grade,
-              stakewell::soil::FitGrade::Poor);
-    form.Type("tbxEarthRes", "250");
-    form.Type("tbxElectLen", "10");
-    TypeReadings(ScatteredReadings());
-    const QString figure = form.Text("lbRod").section(u' ', 0, 0);
-    ModalAnswerer answerer;
-    answerer.AnswerMessagesWith(GetParam());
-    form.Click("cmdUseRod");
-    ASSERT_EQ(answerer.Messages().size(), 1);
-    EXPECT_EQ(answerer.Messages()[0], "The fit is graded poor: the figure may not describe the "
-                                      "soil. Use it in the design?");
-    EXPECT_EQ(form.Text("tbxEarthRes"), GetParam() == QMessageBox::Yes ? figure : "250");
-}
-
-INSTANTIATE_TEST_SUITE_P(Answers, PoorFitUse, testing::Values(QMessageBox::Yes, QMessageBox::No),
-                         [](const testing::TestParamInfo<QMessageBox::StandardButton>& info) {
-                             return std::string(info.param == QMessageBox::Yes ? "Yes" : "No");
-                         });
 
 // 2 pi 1e-5 ohms times the mean spacing, 5.715 m: 0.00035908 ohm-metres.
 TEST_F(SoilWindowTest, ATinyResistivityShowsItsDigitsAndIsTakenAsShown) {
