@@ -186,25 +186,13 @@ TEST(DataFile, ASiteRecordTravelsWhenFilledAndWritesNothingWhenEmpty) {
     EXPECT_EQ(ReadDataFile(store).Site, content.Site);
 }
 
-// Two named traverses and the unnamed one, two readings left out: a name and
-// a mark are written only where there is one.
+// Two named traverses and the unnamed one, two readings left out, as the
+// traverses fixture keeps them: a name and a mark only where there is one.
 const std::vector<stakewell::soil::SoilReading> MarkedReadings{
     {5.0, 2.0, std::nullopt, 0.0, "N\xE2\x80\x93S", false},
     {10.0, 1.0, 0.5, 0.0, "", true},
     {20.0, 0.5, std::nullopt, 0.0, "E-W <&> \"2\"", true},
 };
-
-TEST(DataFile, TraversesAndLeftOutReadingsTravelWithItemsOnlyWhereUsed) {
-    DataFileContent content;
-    content.Soil.readings = MarkedReadings;
-    stakewell::files::XmlValueStore store;
-    WriteDataFile(store, content);
-    EXPECT_EQ(store.GetValue(Item("/Soil/Traverse-1")), QString::fromUtf8("N\xE2\x80\x93S"));
-    EXPECT_FALSE(store.Holds(Item("/Soil/Traverse-2")));
-    EXPECT_FALSE(store.Holds(Item("/Soil/LeftOut-1")));
-    EXPECT_EQ(store.GetValue(Item("/Soil/LeftOut-2")), "1");
-    EXPECT_EQ(ReadDataFile(store).Soil, content.Soil);
-}
 
 // A survey left to the readings writes no item, as the fixtures written back
 // to the byte show; a number chosen travels.

@@ -162,14 +162,6 @@ TEST_P(WideMN, AgreesWithTheLayeredModel) {
               1e-6);
 }
 
-TEST_P(WideMN, AgreesWithTheImagePotentials) {
-    const TwoLayerSoil soil = SoilOf(GetParam());
-    const double halfMN = HalfAB * GetParam().mnPerAB;
-    const auto expected = static_cast<double>(SchlumbergerAt(soil, HalfAB, halfMN));
-    EXPECT_NEAR(ModelResistivity(SoilArray::Schlumberger, soil, HalfAB, halfMN), expected,
-                1e-10 * expected);
-}
-
 TEST_P(WideMN, SlopesAreTheLogarithmicDerivatives) {
     const TwoLayerSoil soil = SoilOf(GetParam());
     const double halfMN = HalfAB * GetParam().mnPerAB;
