@@ -30,8 +30,13 @@ double RmsPercentOf(double sumOfSquares, std::size_t count) {
     return count == 0 ? 0.0 : std::sqrt(sumOfSquares / static_cast<double>(count)) * 100.0;
 }
 
-std::vector<LayeredCurvePoint> CurveOf(const Sounding& sounding, std::vector<SoilPoint> points,
-                                       const LayeredFit& fit) {
+// The model's curve across the readings, with its band where `banded`.
+std::vector<LayeredCurvePoint> CurveOf(const Sounding& sounding, const LayeredFit& fit,
+                                       bool banded) {
+    std::vector<SoilPoint> points;
+    for (const SoundingReading& r : sounding.readings) {
+        points.push_back({r.metres, r.ohmMetres, r.halfMNMetres});
+    }
     std::sort(points.begin(), points.end(),
               [](const SoilPoint& a, const SoilPoint& b) { return a.metres < b.metres; });
     const auto [nearest, farthest] = std::minmax_element(
@@ -46,10 +51,14 @@ std::vector<LayeredCurvePoint> CurveOf(const Sounding& sounding, std::vector<Soi
         const double halfMN =
             sounding.array == SoilArray::Schlumberger ? CurveHalfMN(points, metres) : 0.0;
         const SoundingReading reading{metres, halfMN, 1.0};
+        if (!banded || !fit.covariance) {
+            curve.push_back({metres, ModelApparent(sounding.array, fit.earth, reading), 1.0});
+            continue;
+        }
         const SlopedApparent model = SlopedModelApparent(sounding.array, fit.earth, reading);
         const double ohmMetres = model.ohmMetres;
         double factor = 1.0;
-        if (fit.covariance && std::isfinite(ohmMetres)) {
+        if (std::isfinite(ohmMetres)) {
             Eigen::VectorXd slopes(fit.covariance->rows());
             for (Eigen::Index j = 0; j < slopes.size(); ++j) {
                 slopes[j] = model.slopes[static_cast<std::size_t>(j)] / ohmMetres;
@@ -111,13 +120,14 @@ std::vector<TraverseSounding> TraverseSoundings(const SoilSurvey& survey, const 
 }
 
 void CompareTraverses(SurveyLayers& layers, const SoilSurvey& survey,
+                      const std::vector<TraverseSounding>& soundings,
                       std::vector<std::future<LayerChoice>>& alone) {
     double ownSquares = 0.0;
     double jointSquares = 0.0;
     std::size_t counted = 0;
     const std::vector<std::string> names = TraverseNames(survey);
     for (std::size_t t = 0; t < names.size(); ++t) {
-        TraverseLayers traverse{names[t], 0, 0.0, std::nullopt};
+        TraverseLayers traverse{names[t], 0, 0.0, std::nullopt, {}};
         double squares = 0.0;
         for (std::size_t i = 0; i < survey.readings.size(); ++i) {
             if (survey.readings[i].traverse == names[t] && !survey.readings[i].leftOut) {
@@ -133,6 +143,7 @@ void CompareTraverses(SurveyLayers& layers, const SoilSurvey& survey,
             const std::size_t count =
                 std::min(std::max(own.chosenLayers, layers.shownLayers), own.fits.size());
             traverse.own = own.fits[count - 1];
+            traverse.curve = CurveOf(soundings[t].sounding, *traverse.own, false);
         }
         if (traverse.own) {
             for (const double r : traverse.own->residualsPercent) {
@@ -170,25 +181,21 @@ SurveyLayers LayerSurvey(const SoilSurvey& survey) {
     }
     Sounding all{survey.array, {}};
     Sounding fitted{survey.array, {}};
-    std::vector<SoilPoint> fittedPoints;
     for (std::size_t i = 0; i < survey.readings.size(); ++i) {
         const SoilPoint& point = points.points[i];
         all.readings.push_back({point.metres, point.halfMNMetres, point.ohmMetres});
         if (!survey.readings[i].leftOut) {
             fitted.readings.push_back(all.readings.back());
-            fittedPoints.push_back(point);
         }
     }
     // Each traverse alone is fitted beside the joint fit, on threads of its
     // own: the fits share nothing, and the window waits for the slowest.
+    const std::vector<TraverseSounding> soundings =
+        SeveralTraverses(survey) ? TraverseSoundings(survey, all) : std::vector<TraverseSounding>{};
     std::vector<std::future<LayerChoice>> alone;
-    if (SeveralTraverses(survey)) {
-        for (TraverseSounding& traverse : TraverseSoundings(survey, all)) {
-            alone.push_back(
-                std::async(std::launch::async, [sounding = std::move(traverse.sounding)] {
-                    return FitLayers(sounding);
-                }));
-        }
+    for (const TraverseSounding& traverse : soundings) {
+        alone.push_back(
+            std::async(std::launch::async, [&traverse] { return FitLayers(traverse.sounding); }));
     }
     layers.joint = FitLayers(fitted);
     if (!layers.joint.problem.empty() || layers.joint.chosenLayers == 0) {
@@ -200,9 +207,9 @@ SurveyLayers LayerSurvey(const SoilSurvey& survey) {
     layers.shownLayers = layers.shownByUser ? survey.chosenLayers : layers.joint.chosenLayers;
     MarkResiduals(layers, survey, all, layers.Shown()->earth);
     if (!alone.empty()) {
-        CompareTraverses(layers, survey, alone);
+        CompareTraverses(layers, survey, soundings, alone);
     }
-    layers.curve = CurveOf(fitted, std::move(fittedPoints), *layers.Shown());
+    layers.curve = CurveOf(fitted, *layers.Shown(), true);
     return layers;
 }
 

@@ -10,6 +10,14 @@
 
 namespace stakewell::soil {
 
+// A model's apparent resistivity at a spacing, with its 68 % range
+// from value / factor to value * factor (factor 1 where the fit gives none).
+struct LayeredCurvePoint {
+    double metres = 0.0;
+    double ohmMetres = 0.0;
+    double factor = 1.0;
+};
+
 // A traverse's share of the joint fit, and its readings fitted alone with the
 // count they choose or the joint model's, whichever is more (none where they
 // are too few to fit).
@@ -18,14 +26,7 @@ struct TraverseLayers {
     std::size_t readings = 0; // those fitted
     double jointRmsPercent = 0.0;
     std::optional<LayeredFit> own;
-};
-
-// The chosen model's apparent resistivity at a spacing, with its 68 % range
-// from value / factor to value * factor (factor 1 where the fit gives none).
-struct LayeredCurvePoint {
-    double metres = 0.0;
-    double ohmMetres = 0.0;
-    double factor = 1.0;
+    std::vector<LayeredCurvePoint> curve; // the own model's across its readings, no band
 };
 
 // The survey read as ground of one to four layers: the fits to every reading

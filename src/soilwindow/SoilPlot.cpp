@@ -72,20 +72,6 @@ void DrawMarker(QPainter& painter, Marker marker, const QPointF& at) {
                                   {at.x() - r, at.y()}});
 }
 
-// A traverse's own model at a spacing, read as the joint curve reads the
-// survey's: a Schlumberger MN in the proportion to AB of the traverse's
-// reading nearest that spacing.
-double OwnApparent(soil::SoilArray array, const soil::LayeredEarth& earth,
-                   const std::vector<soil::SoundingReading>& readings, double metres) {
-    const auto nearest = std::min_element(
-        readings.begin(), readings.end(),
-        [metres](const soil::SoundingReading& a, const soil::SoundingReading& b) {
-            return std::abs(std::log(a.metres / metres)) < std::abs(std::log(b.metres / metres));
-        });
-    return soil::ModelApparent(array, earth,
-                               {metres, metres * nearest->halfMNMetres / nearest->metres, 1.0});
-}
-
 QString OhmMetres() {
     return QStringLiteral("\u03A9\u00B7m");
 }
@@ -122,7 +108,6 @@ void SoilPlot::Show(const soil::SoilSurvey& survey, const soil::SoilAnalysis& an
     traverseNames.clear();
     traverseOf.clear();
     leftOut.clear();
-    halfMN.clear();
     for (const soil::SoilReading& reading : survey.readings) {
         const auto known = std::find(traverseNames.begin(), traverseNames.end(), reading.traverse);
         traverseOf.push_back(static_cast<std::size_t>(known - traverseNames.begin()));
@@ -130,9 +115,6 @@ void SoilPlot::Show(const soil::SoilSurvey& survey, const soil::SoilAnalysis& an
             traverseNames.push_back(reading.traverse);
         }
         leftOut.push_back(reading.leftOut);
-        halfMN.push_back(array == soil::SoilArray::Schlumberger
-                             ? soil::Metres(reading.potentialSpacing, unit) / 2.0
-                             : 0.0);
     }
     outliers.clear();
     layeredResiduals.clear();
@@ -150,22 +132,12 @@ void SoilPlot::ShowLayers(const soil::SurveyLayers& layers) {
     ownModels.clear();
     for (const soil::TraverseLayers& traverse : layers.traverses) {
         const auto known = std::find(traverseNames.begin(), traverseNames.end(), traverse.name);
-        if (!traverse.own || known == traverseNames.end()) {
+        if (traverse.curve.empty() || known == traverseNames.end()) {
             continue;
         }
         OwnModel model{static_cast<std::size_t>(known - traverseNames.begin()), {}};
-        std::vector<soil::SoundingReading> fitted;
-        for (std::size_t i = 0; i < points.size() && i < traverseOf.size(); ++i) {
-            if (traverseOf[i] == model.traverse && !leftOut[i]) {
-                fitted.push_back({points[i].metres, halfMN[i], points[i].ohmMetres});
-            }
-        }
-        if (fitted.empty()) {
-            continue;
-        }
-        for (const soil::LayeredCurvePoint& point : layeredCurve) {
-            model.curve.push_back(
-                {point.metres, OwnApparent(array, traverse.own->earth, fitted, point.metres)});
+        for (const soil::LayeredCurvePoint& point : traverse.curve) {
+            model.curve.push_back({point.metres, point.ohmMetres});
         }
         ownModels.push_back(std::move(model));
     }

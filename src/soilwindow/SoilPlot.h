@@ -72,7 +72,6 @@ private:
     std::vector<std::string> traverseNames;
     std::vector<std::size_t> traverseOf;
     std::vector<bool> leftOut;
-    std::vector<double> halfMN; // metres, 0 for a Wenner reading
     std::vector<bool> outliers;
     std::vector<double> layeredResiduals; // percent, one a point
     std::size_t layeredCount = 0;
