@@ -34,6 +34,7 @@ double RmsPercentOf(double sumOfSquares, std::size_t count) {
 std::vector<LayeredCurvePoint> CurveOf(const Sounding& sounding, const LayeredFit& fit,
                                        bool banded) {
     std::vector<SoilPoint> points;
+    points.reserve(sounding.readings.size());
     for (const SoundingReading& r : sounding.readings) {
         points.push_back({r.metres, r.ohmMetres, r.halfMNMetres});
     }
@@ -193,6 +194,7 @@ SurveyLayers LayerSurvey(const SoilSurvey& survey) {
     const std::vector<TraverseSounding> soundings =
         SeveralTraverses(survey) ? TraverseSoundings(survey, all) : std::vector<TraverseSounding>{};
     std::vector<std::future<LayerChoice>> alone;
+    alone.reserve(soundings.size());
     for (const TraverseSounding& traverse : soundings) {
         alone.push_back(
             std::async(std::launch::async, [&traverse] { return FitLayers(traverse.sounding); }));
