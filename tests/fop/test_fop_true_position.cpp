@@ -2,6 +2,7 @@
 #include "fop/FopAnalysis.h"
 #include "fop/TwoLayerProbe.h"
 #include "shared/TextForm.h"
+#include "soil/LayeredEarth.h"
 
 #include "CaseName.h"
 
@@ -83,6 +84,48 @@ INSTANTIATE_TEST_SUITE_P(
         return CaseName(info.index, {"K", DoubleText(info.param.k), "h_per_E2",
                                      DoubleText(info.param.depthPerE2)});
     });
+
+// The same condition reached another way: a surface potential's fall from a
+// to b is the integral of rho_a(s) / (2 pi s^2), rho_a the apparent
+// resistivity a Schlumberger sounding of point-dipole probes reads at AB/2 = s,
+// here from the soil core's J0 filter, with no images at all. The probe reads
+// the true resistance at x where the fall from C - x to x equals the fall
+// from C to infinity.
+double PotentialFall(const TwoLayerSoil& soil, double from, double to) {
+    const stakewell::soil::LayeredEarth earth{{soil.upperOhmMetres, soil.lowerOhmMetres},
+                                              {soil.upperDepthMetres}};
+    // Simpson's rule in u = ln s, where the integrand is rho_a(e^u) e^-u.
+    const auto integrand = [&](double u) {
+        const double s = std::exp(u);
+        return stakewell::soil::SchlumbergerApparent(earth, s, s * 1e-7) / s;
+    };
+    const int intervals = 2000;
+    const double step = (std::log(to) - std::log(from)) / intervals;
+    double sum = integrand(std::log(from)) + integrand(std::log(to));
+    for (int i = 1; i < intervals; ++i) {
+        sum += (i % 2 == 1 ? 4.0 : 2.0) * integrand(std::log(from) + i * step);
+    }
+    return sum * step / 3.0;
+}
+
+double Excess(const TwoLayerSoil& soil, double e2, double fraction) {
+    // Beyond 1e12 E2 the fall left is below 1e-12 of the whole.
+    return PotentialFall(soil, e2 - fraction * e2, fraction * e2) -
+           PotentialFall(soil, e2, 1e12 * e2);
+}
+
+TEST(FopTruePosition, AgreesWithTheSoundingsCurveIntegrated) {
+    const double e2 = 50.0;
+    for (const double k : {-0.9, 0.9}) {
+        for (const double depthPerE2 : {0.1, 0.3}) {
+            const TwoLayerSoil soil = Soil(k, depthPerE2 * e2);
+            const double fraction = *TrueResistanceFraction(soil, e2);
+            // Within a millionth of E2 either side.
+            EXPECT_LT(Excess(soil, e2, fraction - 1e-6), 0.0) << "K " << k << " " << depthPerE2;
+            EXPECT_GT(Excess(soil, e2, fraction + 1e-6), 0.0) << "K " << k << " " << depthPerE2;
+        }
+    }
+}
 
 TEST(FopTruePosition, InUniformGroundIsTheGoldenSection) {
     for (const double rho : {1.0, 100.0, 2.5e4}) {
@@ -188,11 +231,11 @@ TEST(FopTruePosition, ReadsTheCurveThereAsThe62PercentValueIsRead) {
 TEST(FopTruePosition, BeyondTheReadingsGivesNoFigure) {
     // Readings up to 70% of E2 against a position at 84%, and from 60%
     // against one at 52%.
-    const struct {
+    struct Case {
         std::vector<FOPPoint> readings;
         double k;
-    } cases[] = {{EvenCurve(0.3, 0.7), 0.9}, {EvenCurve(0.6, 0.9), -0.9}};
-    for (const auto& c : cases) {
+    };
+    for (const Case& c : {Case{EvenCurve(0.3, 0.7), 0.9}, Case{EvenCurve(0.6, 0.9), -0.9}}) {
         const FallOfPotential fop = Readings(c.readings, UnitSystem::Imperial);
         const auto result = stakewell::fop::AnalyseInSoil(fop, 100.0, Soil(c.k, 6.096));
         ASSERT_TRUE(result.InSoil && result.InSoil->Fraction);
