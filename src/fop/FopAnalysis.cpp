@@ -218,6 +218,37 @@ SlopeMethod ApplySlopeMethod(const Curve& curve) {
     return slope;
 }
 
+// Where the position lies, or why it lies nowhere; the curve is not read.
+TruePosition Locate(double e2Distance, shared::UnitSystem units, const soil::TwoLayerSoil& soil) {
+    TruePosition position;
+    if (!(e2Distance > 0.0) || !std::isfinite(e2Distance)) {
+        position.Why = Reason::NoE2Distance;
+    } else {
+        const double e2Metres = shared::Converted(e2Distance, shared::Measure::Length, units,
+                                                  shared::UnitSystem::Metric);
+        position.Fraction = TrueResistanceFraction(soil, e2Metres);
+        if (!position.Fraction) {
+            position.Why = Reason::NoSoilPosition;
+        }
+    }
+    return position;
+}
+
+TruePosition ReadOff(const Curve& curve, TruePosition position) {
+    if (!position.Fraction) {
+        position.At.Why = position.Why;
+        return position;
+    }
+    position.At = ValueAt(curve, *position.Fraction);
+    if (const Reason why = position.At.Why;
+        why == Reason::NoReadingBefore || why == Reason::NoReadingBeyond) {
+        // Beyond the readings the curve may do anything; only a reading
+        // there can tell what it reads.
+        position.At.Why = Reason::OutsideReadings;
+    }
+    return position;
+}
+
 } // namespace
 
 Stations StationsOf(const fop::FallOfPotential& fop) {
@@ -265,30 +296,7 @@ Result Analyse(const fop::FallOfPotential& fop, double e2Distance, double tolera
 
 TruePosition ReadTruePosition(const Stations& stations, double e2Distance, shared::UnitSystem units,
                               const soil::TwoLayerSoil& soil) {
-    TruePosition position;
-    const Curve curve = CurveBelow(stations, e2Distance);
-    if (!(e2Distance > 0.0) || !std::isfinite(e2Distance)) {
-        position.Why = Reason::NoE2Distance;
-    } else {
-        const double e2Metres = shared::Converted(e2Distance, shared::Measure::Length, units,
-                                                  shared::UnitSystem::Metric);
-        position.Fraction = TrueResistanceFraction(soil, e2Metres);
-        if (!position.Fraction) {
-            position.Why = Reason::NoSoilPosition;
-        }
-    }
-    if (!position.Fraction) {
-        position.At.Why = position.Why;
-        return position;
-    }
-    position.At = ValueAt(curve, *position.Fraction);
-    if (const Reason why = position.At.Why;
-        why == Reason::NoReadingBefore || why == Reason::NoReadingBeyond) {
-        // Beyond the readings the curve may do anything; only a reading
-        // there can tell what it reads.
-        position.At.Why = Reason::OutsideReadings;
-    }
-    return position;
+    return ReadOff(CurveBelow(stations, e2Distance), Locate(e2Distance, units, soil));
 }
 
 Result AnalyseInSoil(const fop::FallOfPotential& fop, double e2Distance,
@@ -311,7 +319,11 @@ Result AnalysisCache::Analyse(const fop::FallOfPotential& fop, double e2Distance
     Result result = fop::Analyse(stations, e2Distance, tolerancePercent);
     result.Units = fop.Units;
     if (soil) {
-        result.InSoil = ReadTruePosition(stations, e2Distance, fop.Units, *soil);
+        if (!located || located->Soil != *soil || located->E2 != e2Distance ||
+            located->Units != fop.Units) {
+            located = Located{*soil, e2Distance, fop.Units, Locate(e2Distance, fop.Units, *soil)};
+        }
+        result.InSoil = ReadOff(CurveBelow(stations, e2Distance), located->Position);
     }
     return result;
 }

@@ -147,16 +147,24 @@ Result AnalyseInSoil(const fop::FallOfPotential& fop, double e2Distance,
 
 // Keeps the stations of the last list it was given, so that analysing an
 // unchanged list again, as every mouse move over the graph does, costs a
-// comparison rather than a sort.
+// comparison rather than a sort; and the true-resistance position last found,
+// whose images' series is long where the layers' contrast is great.
 class AnalysisCache {
 public:
     Result Analyse(const fop::FallOfPotential& fop, double e2Distance, double tolerancePercent,
                    const std::optional<soil::TwoLayerSoil>& soil = std::nullopt);
 
 private:
+    struct Located {
+        soil::TwoLayerSoil Soil;
+        double E2 = 0.0;
+        shared::UnitSystem Units = shared::UnitSystem::Imperial;
+        TruePosition Position;
+    };
     std::vector<fop::FOPPoint> points;
     Stations stations;
     bool filled = false;
+    std::optional<Located> located;
 };
 
 // A sentence saying why, naming the fraction of E2 where it matters:

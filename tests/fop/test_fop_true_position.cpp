@@ -303,14 +303,25 @@ TEST(FopTruePosition, ItsLinesStandAfterThe62PercentValueAndChangeNoOther) {
     }
 }
 
-TEST(FopTruePosition, TheCacheGivesWhatTheAnalysisGives) {
-    const FallOfPotential fop = Readings(EvenCurve(), UnitSystem::Imperial);
-    const TwoLayerSoil soil = Soil(-0.6, 9.0);
+TEST(FopTruePosition, TheCacheFollowsTheSoilE2AndUnits) {
+    const FallOfPotential feet = Readings(EvenCurve(), UnitSystem::Imperial);
+    const FallOfPotential metres = Readings(EvenCurve(), UnitSystem::Metric);
     stakewell::fop::AnalysisCache cache;
-    EXPECT_FALSE(cache.Analyse(fop, 100.0, 5.0).InSoil);
-    const auto cached = cache.Analyse(fop, 100.0, 5.0, soil);
-    const auto direct = stakewell::fop::AnalyseInSoil(fop, 100.0, soil, 5.0);
-    EXPECT_EQ(stakewell::fop::AnalysisListing(cached), stakewell::fop::AnalysisListing(direct));
+    EXPECT_FALSE(cache.Analyse(feet, 100.0, 5.0).InSoil);
+    struct Step {
+        const FallOfPotential& fop;
+        double e2;
+        TwoLayerSoil soil;
+    };
+    const std::vector<Step> steps{{feet, 100.0, Soil(-0.6, 9.0)}, {feet, 100.0, Soil(-0.6, 9.0)},
+                                  {feet, 100.0, Soil(0.6, 9.0)},  {feet, 100.0, Soil(0.6, 3.0)},
+                                  {feet, 90.0, Soil(0.6, 3.0)},   {metres, 90.0, Soil(0.6, 3.0)},
+                                  {metres, 90.0, {0.0, 1.0, 3.0}}};
+    for (const Step& step : steps) {
+        const auto cached = cache.Analyse(step.fop, step.e2, 5.0, step.soil);
+        const auto direct = stakewell::fop::AnalyseInSoil(step.fop, step.e2, step.soil, 5.0);
+        EXPECT_EQ(stakewell::fop::AnalysisListing(cached), stakewell::fop::AnalysisListing(direct));
+    }
 }
 
 } // namespace
