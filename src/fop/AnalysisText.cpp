@@ -4,6 +4,7 @@
 #include "shared/TextForm.h"
 #include "shared/Units.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace stakewell::fop {
@@ -133,8 +134,9 @@ std::vector<Line> AnalysisLines(const Result& result) {
     if (result.InSoil) {
         // Beside the 62% value, which it corrects.
         const std::vector<Line> inSoil = TruePositionLines(*result.InSoil, units);
-        const auto after62 = std::next(lines.begin(), 4);
-        lines.insert(after62, inSoil.begin(), inSoil.end());
+        const auto at62 = std::find_if(lines.begin(), lines.end(),
+                                       [](const Line& line) { return line.Label == "R at 62%"; });
+        lines.insert(std::next(at62), inSoil.begin(), inSoil.end());
     }
     return lines;
 }

@@ -137,7 +137,8 @@ Result Analyse(const Stations& stations, double e2Distance,
 Result Analyse(const fop::FallOfPotential& fop, double e2Distance,
                double tolerancePercent = DefaultTolerancePercent);
 
-// The E2 distance in the stations' own `units`.
+// The true-resistance position in `soil` for an E2 distance in the stations'
+// own `units`, and the curve read there.
 TruePosition ReadTruePosition(const Stations& stations, double e2Distance, shared::UnitSystem units,
                               const soil::TwoLayerSoil& soil);
 // Analyse, with the true-resistance position in `soil` beside the 62% value.
