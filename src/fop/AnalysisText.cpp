@@ -4,6 +4,9 @@
 #include "shared/TextForm.h"
 #include "shared/Units.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace stakewell::fop {
 namespace {
 
@@ -107,7 +110,7 @@ std::vector<Line> AnalysisLines(const Result& result) {
     };
     const std::string noTrueValue = "none (" + SlopeWhy(slope, units) + ")";
 
-    return {
+    std::vector<Line> lines{
         {"E2 distance", length(result.E2Distance)},
         {"Readings", std::to_string(result.ReadingCount)},
         {"Left out", LeftOutText(result)},
@@ -127,6 +130,24 @@ std::vector<Line> AnalysisLines(const Result& result) {
         {"P_T", slopeValue(slope.TrueDistance, length)},
         {"R true", slope.AtTrueDistance.Ohms ? curve(slope.AtTrueDistance) : noTrueValue},
         {"R true by the model", slope.ModelOhms ? Ohms(*slope.ModelOhms) : noTrueValue},
+    };
+    if (result.InSoil) {
+        // Beside the 62% value, which it corrects.
+        const std::vector<Line> inSoil = TruePositionLines(*result.InSoil, units);
+        const auto at62 = std::find_if(lines.begin(), lines.end(),
+                                       [](const Line& line) { return line.Label == "R at 62%"; });
+        lines.insert(std::next(at62), inSoil.begin(), inSoil.end());
+    }
+    return lines;
+}
+
+std::vector<Line> TruePositionLines(const TruePosition& position, shared::UnitSystem units) {
+    const std::string where = position.Fraction
+                                  ? Number(*position.Fraction * 100.0, "#0.0") + "% of E2"
+                                  : None(position.Why, 0.0);
+    return {
+        {"True-resistance position", where},
+        {"R at the true-resistance position", Curve(position.At, units)},
     };
 }
 

@@ -17,6 +17,10 @@ struct Line {
 // reads "none (why)".
 std::vector<Line> AnalysisLines(const Result& result);
 
+// "True-resistance position" and "R at the true-resistance position", which
+// AnalysisLines puts after "R at 62%" when the result holds them.
+std::vector<Line> TruePositionLines(const TruePosition& position, shared::UnitSystem units);
+
 // "Label: value" lines ended by a line feed.
 std::string AnalysisListing(const Result& result);
 

@@ -1,12 +1,15 @@
 #include "fop/FopAnalysis.h"
 
 #include "fop/SlopeModel.h"
+#include "fop/TwoLayerProbe.h"
 #include "shared/DisplayPattern.h"
 #include "shared/TextForm.h"
+#include "shared/Units.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <iterator>
 #include <numeric>
 #include <span>
@@ -65,6 +68,15 @@ Reason RefusalOf(const Span& stations) {
         return Reason::FallingCurve;
     }
     return Reason::None;
+}
+
+// The stations below E2, and whether a value may be read off them at all.
+Curve CurveBelow(const Stations& stations, double e2Distance) {
+    const auto beyond =
+        std::lower_bound(stations.begin(), stations.end(), e2Distance,
+                         [](const Station& station, double e2) { return station.Distance < e2; });
+    const Span within(stations.begin(), beyond);
+    return {within, e2Distance, RefusalOf(within)};
 }
 
 // The resistance at fraction * E2.
@@ -206,6 +218,37 @@ SlopeMethod ApplySlopeMethod(const Curve& curve) {
     return slope;
 }
 
+// Where the position lies, or why it lies nowhere; the curve is not read.
+TruePosition Locate(double e2Distance, shared::UnitSystem units, const soil::TwoLayerSoil& soil) {
+    TruePosition position;
+    if (!(e2Distance > 0.0) || !std::isfinite(e2Distance)) {
+        position.Why = Reason::NoE2Distance;
+    } else {
+        const double e2Metres = shared::Converted(e2Distance, shared::Measure::Length, units,
+                                                  shared::UnitSystem::Metric);
+        position.Fraction = TrueResistanceFraction(soil, e2Metres);
+        if (!position.Fraction) {
+            position.Why = Reason::NoSoilPosition;
+        }
+    }
+    return position;
+}
+
+TruePosition ReadOff(const Curve& curve, TruePosition position) {
+    if (!position.Fraction) {
+        position.At.Why = position.Why;
+        return position;
+    }
+    position.At = ValueAt(curve, *position.Fraction);
+    if (const Reason why = position.At.Why;
+        why == Reason::NoReadingBefore || why == Reason::NoReadingBeyond) {
+        // Beyond the readings the curve may do anything; only a reading
+        // there can tell what it reads.
+        position.At.Why = Reason::OutsideReadings;
+    }
+    return position;
+}
+
 } // namespace
 
 Stations StationsOf(const fop::FallOfPotential& fop) {
@@ -229,10 +272,8 @@ Stations StationsOf(const fop::FallOfPotential& fop) {
 }
 
 Result Analyse(const Stations& stations, double e2Distance, double tolerancePercent) {
-    const auto beyond =
-        std::lower_bound(stations.begin(), stations.end(), e2Distance,
-                         [](const Station& station, double e2) { return station.Distance < e2; });
-    const Span within(stations.begin(), beyond);
+    const Curve curve = CurveBelow(stations, e2Distance);
+    const auto beyond = stations.begin() + static_cast<std::ptrdiff_t>(curve.Stations.size());
     const auto readings = [](auto from, auto to) {
         return std::accumulate(from, to, 0,
                                [](int sum, const Station& s) { return sum + s.Count; });
@@ -241,7 +282,6 @@ Result Analyse(const Stations& stations, double e2Distance, double tolerancePerc
     result.E2Distance = e2Distance;
     result.ReadingCount = readings(stations.begin(), beyond);
     result.LeftOut = readings(beyond, stations.end());
-    const Curve curve{within, e2Distance, RefusalOf(within)};
     result.At62 = ValueAt(curve, SixtyTwo);
     result.Flat = CheckFlatness(curve, result.At62, tolerancePercent);
     result.Slope = ApplySlopeMethod(curve);
@@ -254,8 +294,23 @@ Result Analyse(const fop::FallOfPotential& fop, double e2Distance, double tolera
     return result;
 }
 
+TruePosition ReadTruePosition(const Stations& stations, double e2Distance, shared::UnitSystem units,
+                              const soil::TwoLayerSoil& soil) {
+    return ReadOff(CurveBelow(stations, e2Distance), Locate(e2Distance, units, soil));
+}
+
+Result AnalyseInSoil(const fop::FallOfPotential& fop, double e2Distance,
+                     const soil::TwoLayerSoil& soil, double tolerancePercent) {
+    const Stations stations = StationsOf(fop);
+    Result result = Analyse(stations, e2Distance, tolerancePercent);
+    result.Units = fop.Units;
+    result.InSoil = ReadTruePosition(stations, e2Distance, fop.Units, soil);
+    return result;
+}
+
 Result AnalysisCache::Analyse(const fop::FallOfPotential& fop, double e2Distance,
-                              double tolerancePercent) {
+                              double tolerancePercent,
+                              const std::optional<soil::TwoLayerSoil>& soil) {
     if (!filled || fop.FOPPoints() != points) {
         points = fop.FOPPoints();
         stations = StationsOf(fop);
@@ -263,6 +318,13 @@ Result AnalysisCache::Analyse(const fop::FallOfPotential& fop, double e2Distance
     }
     Result result = fop::Analyse(stations, e2Distance, tolerancePercent);
     result.Units = fop.Units;
+    if (soil) {
+        if (!located || located->Soil != *soil || located->E2 != e2Distance ||
+            located->Units != fop.Units) {
+            located = Located{*soil, e2Distance, fop.Units, Locate(e2Distance, fop.Units, *soil)};
+        }
+        result.InSoil = ReadOff(CurveBelow(stations, e2Distance), located->Position);
+    }
     return result;
 }
 
@@ -294,6 +356,11 @@ std::string ReasonText(Reason why, double fraction) {
                shared::FormatPattern(LargestMu(), "0.0000");
     case Reason::NoReadingAroundTrueDistance:
         return "take a reading at P_T";
+    case Reason::NoSoilPosition:
+        return "the soil model gives none: both resistivities and the depth must be above 0, "
+               "their contrast below 70000 to 1";
+    case Reason::OutsideReadings:
+        return "the true-resistance position lies outside the readings";
     }
     return {};
 }

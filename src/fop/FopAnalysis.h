@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fop/FopPoints.h"
+#include "soil/TwoLayerSoil.h"
 
 #include <optional>
 #include <string>
@@ -28,6 +29,8 @@ enum class Reason {
     MuUndefined,
     MuOutOfRange,
     NoReadingAroundTrueDistance,
+    NoSoilPosition,
+    OutsideReadings,
 };
 
 // The readings taken at one distance, standing for one point of the curve
@@ -96,6 +99,15 @@ struct SlopeMethod {
     double WhyAt = 0.0;
 };
 
+// Where a probe reads the true resistance in the soil the survey found, and
+// the curve read there as the 62% value is read at 62%: given only where
+// readings stand on both sides of the position or at it.
+struct TruePosition {
+    std::optional<double> Fraction; // of E2
+    CurveValue At;
+    Reason Why = Reason::None;
+};
+
 struct Result {
     double E2Distance = 0.0;
     // The unit of every distance, the list's own.
@@ -107,6 +119,8 @@ struct Result {
     CurveValue At62;
     Flatness Flat;
     SlopeMethod Slope;
+    // Only where the work holds a soil model.
+    std::optional<TruePosition> InSoil;
 };
 
 inline constexpr double DefaultTolerancePercent = 5.0;
@@ -123,17 +137,35 @@ Result Analyse(const Stations& stations, double e2Distance,
 Result Analyse(const fop::FallOfPotential& fop, double e2Distance,
                double tolerancePercent = DefaultTolerancePercent);
 
+// The true-resistance position in `soil` for an E2 distance in the stations'
+// own `units`, and the curve read there.
+TruePosition ReadTruePosition(const Stations& stations, double e2Distance, shared::UnitSystem units,
+                              const soil::TwoLayerSoil& soil);
+// Analyse, with the true-resistance position in `soil` beside the 62% value.
+Result AnalyseInSoil(const fop::FallOfPotential& fop, double e2Distance,
+                     const soil::TwoLayerSoil& soil,
+                     double tolerancePercent = DefaultTolerancePercent);
+
 // Keeps the stations of the last list it was given, so that analysing an
 // unchanged list again, as every mouse move over the graph does, costs a
-// comparison rather than a sort.
+// comparison rather than a sort; and the true-resistance position last found,
+// whose images' series is long where the layers' contrast is great.
 class AnalysisCache {
 public:
-    Result Analyse(const fop::FallOfPotential& fop, double e2Distance, double tolerancePercent);
+    Result Analyse(const fop::FallOfPotential& fop, double e2Distance, double tolerancePercent,
+                   const std::optional<soil::TwoLayerSoil>& soil = std::nullopt);
 
 private:
+    struct Located {
+        soil::TwoLayerSoil Soil;
+        double E2 = 0.0;
+        shared::UnitSystem Units = shared::UnitSystem::Imperial;
+        TruePosition Position;
+    };
     std::vector<fop::FOPPoint> points;
     Stations stations;
     bool filled = false;
+    std::optional<Located> located;
 };
 
 // A sentence saying why, naming the fraction of E2 where it matters:
