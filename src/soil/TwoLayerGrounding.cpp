@@ -111,6 +111,56 @@ int OrdersNeeded(double k) {
     return static_cast<int>(std::ceil(std::log(SeriesEnd) / std::log(std::fabs(k))));
 }
 
+// The orders summed term by term: until the images lie four times deeper
+// than the pair's reach (horizontal distance, lengths and twice the deeper
+// depth), where an order's images all stand about 2nh down and its sum falls
+// smoothly with n; or until the series ends, if sooner.
+int OrdersSummed(const Conductor& observer, const Conductor& source, double depth, int needed) {
+    const LineSegment& o = observer.line;
+    const LineSegment& s = source.line;
+    const double across = std::hypot((o.start.x + o.end.x - s.start.x - s.end.x) / 2.0,
+                                     (o.start.y + o.end.y - s.start.y - s.end.y) / 2.0);
+    const double deepest = std::max({o.start.z, o.end.z, s.start.z, s.end.z});
+    const double reach = across + ((Length(o) + Length(s)) / 2.0) + (2.0 * deepest);
+    const double far = std::ceil(2.0 * reach / depth);
+    return far < needed ? std::max(static_cast<int>(far), MinOrdersSummed) : needed;
+}
+
+// The rest of the series past the last order summed. Far down, an order's
+// images all stand near 2nh deep, and its sum over K^n is close to that of one
+// image, A/sqrt((n + b)^2 + c): 1/sum^2 is a quadratic in n, fitted to the
+// last three orders; the rest is summed with it to where the series ends.
+// `sums` holds those orders' sums, the last order's K^n and the orders left.
+struct LastOrders {
+    std::array<double, 3> sums{};
+    double power = 0.0;
+    int remaining = 0;
+};
+
+double SeriesRest(double k, const LastOrders& last) {
+    std::array<double, 3> inverseSquare{};
+    double weight = last.power / (k * k);
+    for (std::size_t i = 0; i < last.sums.size(); ++i) {
+        const double amplitude = last.sums.at(i) / weight;
+        inverseSquare.at(i) = 1.0 / (amplitude * amplitude);
+        weight *= k;
+    }
+    const double now = inverseSquare[2];
+    const double curve = (inverseSquare[0] - (2.0 * inverseSquare[1]) + now) / 2.0;
+    const double slope = curve + now - inverseSquare[1];
+    double rest = 0.0;
+    double power = 1.0;
+    for (int m = 1; m <= last.remaining; ++m) {
+        power *= k;
+        const double fitted = (((curve * m) + slope) * m) + now;
+        if (!(fitted > 0.0)) {
+            break;
+        }
+        rest += power * std::sqrt(now / fitted);
+    }
+    return last.sums[2] * rest;
+}
+
 double PairResistance(const TwoLayerSoil& soil, double k, const Conductor& observer,
                       const Conductor& source) {
     const double depth = soil.upperDepthMetres;
@@ -118,10 +168,8 @@ double PairResistance(const TwoLayerSoil& soil, double k, const Conductor& obser
     const Layer sourceLayer = LayerOf(source, depth);
     const ImageMeans means(observer.line, source.line,
                            std::max(observer.radiusMetres, source.radiusMetres));
-    double power = 1.0;
-    const auto orderSum = [&](int n) {
+    const auto orderSum = [&](int n, double power) {
         const ImageOrder order = ImagesOfOrder(n, observerLayer, sourceLayer, k, power, depth);
-        power *= k;
         double sum = 0.0;
         for (std::size_t i = 0; i < order.count; ++i) {
             const Image& image = order.images.at(i);
@@ -130,23 +178,20 @@ double PairResistance(const TwoLayerSoil& soil, double k, const Conductor& obser
         return sum;
     };
     const int needed = OrdersNeeded(k);
-    const int orders = std::min(needed, MaxImageOrders);
-    double total = orderSum(0);
-    double previous = total;
-    double last = total;
+    const int orders = OrdersSummed(observer, source, depth, needed);
+    LastOrders last;
+    double total = orderSum(0, 1.0);
+    double power = 1.0;
     for (int n = 1; n <= orders; ++n) {
-        previous = last;
-        last = orderSum(n);
-        total += last;
+        power *= k;
+        const double sum = orderSum(n, power);
+        last.sums = {last.sums[1], last.sums[2], sum};
+        total += sum;
     }
-    // Far down, each order's images all lie about 2nh deep and their sum
-    // shrinks by nearly the same ratio from one order to the next: the rest
-    // is taken as the geometric series of the last ratio.
-    if (needed > orders && previous != 0.0) {
-        const double ratio = last / previous;
-        if (std::fabs(ratio) < 1.0) {
-            total += last * ratio / (1.0 - ratio);
-        }
+    if (needed > orders) {
+        last.power = power;
+        last.remaining = needed - orders;
+        total += SeriesRest(k, last);
     }
     return Prefactor(observerLayer, sourceLayer, soil, k) * total / (4.0 * std::numbers::pi);
 }

@@ -16,10 +16,10 @@ struct Conductor {
     double radiusMetres = 0.0;
 };
 
-// The image series of a very high contrast is summed this far and its rest
-// estimated as geometric (see MutualResistances); |K| up to 0.986 is summed in
-// full to SeriesEnd.
-inline constexpr int MaxImageOrders = 2000;
+// The images' series is summed term by term at least this far (orders n,
+// images 2nh deep); past where a pair's images all lie far below it, the rest
+// follows a fitted form (see the source) to where |K|^n falls below SeriesEnd.
+inline constexpr int MinOrdersSummed = 32;
 
 // R(i, j), ohms: the potential on conductor i, averaged as its current is
 // spread, per ampere leaking along conductor j. A conductor's leakage is
