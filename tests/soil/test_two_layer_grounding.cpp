@@ -167,4 +167,274 @@ INSTANTIATE_TEST_SUITE_P(
                                      std::to_string(c.sourceDepth)});
     });
 
+// The figures a design page shows, in one list to compare them all.
+std::vector<double> Figures(const TwoLayerDesignResults& r) {
+    return {r.oneRod,          r.linear.electrodes, r.linear.wire, r.linear.mutual, r.linear.total,
+            r.ring.electrodes, r.ring.wire,         r.ring.mutual, r.ring.total};
+}
+
+// A very thin upper layer leaves the lower's resistivity, a very deep one the
+// upper's, whichever way the contrast runs.
+struct LimitCase {
+    double upper;
+    double lower;
+    double depth;
+    double limit; // the uniform resistivity it tends to
+};
+
+std::ostream& operator<<(std::ostream& out, const LimitCase& c) {
+    return out << c.upper << " over " << c.lower << " at " << c.depth << " m";
+}
+
+class TwoLayerLimit : public testing::TestWithParam<LimitCase> {};
+
+TEST_P(TwoLayerLimit, TendsToUniformSoil) {
+    const LimitCase& c = GetParam();
+    const std::vector<double> layered =
+        Figures(ComputeTwoLayerDesign({c.upper, c.lower, c.depth}, Design()));
+    const std::vector<double> uniform = Figures(ComputeTwoLayerDesign(Uniform(c.limit), Design()));
+    for (std::size_t i = 0; i < layered.size(); ++i) {
+        EXPECT_LT(Relative(layered[i], uniform[i]), 1e-3)
+            << "figure " << i << ": " << layered[i] << " against " << uniform[i];
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Soil, TwoLayerLimit,
+    testing::Values(LimitCase{300.0, 100.0, 1e-5, 100.0}, LimitCase{100.0, 300.0, 1e-5, 300.0},
+                    LimitCase{1000.0, 20.0, 1e-6, 20.0}, LimitCase{300.0, 100.0, 1e5, 300.0},
+                    LimitCase{100.0, 300.0, 1e5, 100.0}, LimitCase{20.0, 1000.0, 1e6, 20.0}),
+    [](const testing::TestParamInfo<LimitCase>& info) {
+        const LimitCase& c = info.param;
+        return CaseName(info.index, {std::to_string(c.upper) + "_over_" + std::to_string(c.lower),
+                                     std::to_string(c.depth)});
+    });
+
+// A rod whose tip crosses the boundary: the figures either side of it, a
+// distance e each way, differ in proportion to e (the tip's share of the
+// current grows from 0 with its length).
+struct Contrast {
+    double upper;
+    double lower;
+};
+
+std::ostream& operator<<(std::ostream& out, const Contrast& c) {
+    return out << c.upper << " over " << c.lower;
+}
+
+class TipAtBoundary : public testing::TestWithParam<Contrast> {};
+
+TEST_P(TipAtBoundary, FiguresChangeContinuously) {
+    const TwoLayerSoil soil{GetParam().upper, GetParam().lower, 0.0};
+    std::vector<double> gaps;
+    for (const double e : {1e-2, 1e-3, 1e-4, 1e-5}) {
+        const std::vector<double> above = Figures(ComputeTwoLayerDesign(
+            {soil.upperOhmMetres, soil.lowerOhmMetres, 3.0 + e}, Design(3.0)));
+        const std::vector<double> below = Figures(ComputeTwoLayerDesign(
+            {soil.upperOhmMetres, soil.lowerOhmMetres, 3.0 - e}, Design(3.0)));
+        double largest = 0.0;
+        for (std::size_t i = 0; i < above.size(); ++i) {
+            largest = std::max(largest, Relative(above[i], below[i]));
+        }
+        gaps.push_back(largest);
+    }
+    for (std::size_t i = 1; i < gaps.size(); ++i) {
+        EXPECT_LT(gaps[i], gaps[i - 1] / 5.0) << "gap " << i;
+    }
+    EXPECT_LT(gaps.back(), 1e-3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Soil, TipAtBoundary,
+                         testing::Values(Contrast{300.0, 100.0}, Contrast{100.0, 300.0},
+                                         Contrast{2000.0, 20.0}),
+                         [](const testing::TestParamInfo<Contrast>& info) {
+                             return CaseName(info.index,
+                                             {std::to_string(info.param.upper) + "_over_" +
+                                              std::to_string(info.param.lower)});
+                         });
+
+// A 3 m rod wholly in the upper layer, crossing the boundary, and nearly all
+// below it: the nearer the lower layer, the more it tells, and the rod always
+// lies between its resistances in either soil alone.
+struct ReachCase {
+    double upper;
+    double lower;
+    std::vector<double> depths; // from wholly above to nearly all below
+    std::vector<double> ohms;   // the rod's resistance at each depth
+};
+
+std::ostream& operator<<(std::ostream& out, const ReachCase& c) {
+    return out << c.upper << " over " << c.lower;
+}
+
+class RodReachingLowerLayer : public testing::TestWithParam<ReachCase> {};
+
+TEST_P(RodReachingLowerLayer, MovesFromUpperToLowerResistivity) {
+    const ReachCase& c = GetParam();
+    const double inUpper = ComputeTwoLayerDesign(Uniform(c.upper), Design()).oneRod;
+    const double inLower = ComputeTwoLayerDesign(Uniform(c.lower), Design()).oneRod;
+    double previous = inUpper;
+    for (std::size_t i = 0; i < c.depths.size(); ++i) {
+        const double rod = ComputeTwoLayerDesign({c.upper, c.lower, c.depths[i]}, Design()).oneRod;
+        EXPECT_NEAR(rod, c.ohms[i], 5e-4) << "boundary at " << c.depths[i] << " m";
+        EXPECT_LT(std::fabs(rod - inLower), std::fabs(previous - inLower))
+            << "boundary at " << c.depths[i] << " m";
+        previous = rod;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Soil, RodReachingLowerLayer,
+    testing::Values(
+        ReachCase{
+            300.0, 100.0, {5.0, 3.0, 2.5, 1.0, 0.3}, {96.4303, 91.1890, 67.1668, 41.4254, 35.5457}},
+        ReachCase{
+            100.0, 300.0, {5.0, 3.0, 2.5, 1.0, 0.3}, {35.8677, 38.2761, 42.8189, 65.0524, 86.2524}},
+        ReachCase{1000.0,
+                  10.0,
+                  {5.0, 3.0, 2.5, 1.0, 0.3},
+                  {311.6462, 280.1000, 13.9662, 4.6896, 3.6614}}),
+    [](const testing::TestParamInfo<ReachCase>& info) {
+        return CaseName(info.index, {std::to_string(info.param.upper) + "_over_" +
+                                     std::to_string(info.param.lower)});
+    });
+
+// Rods in a line: each shields the others, so the group is more than the
+// rod's share, and comes to it only as they stand far apart.
+struct GroupCase {
+    int rods;
+    TwoLayerSoil soil;
+};
+
+std::ostream& operator<<(std::ostream& out, const GroupCase& c) {
+    return out << c.rods << " rods";
+}
+
+class RodGroup : public testing::TestWithParam<GroupCase> {};
+
+TEST_P(RodGroup, SharesApproachOneRodOverNOnlyFarApart) {
+    const GroupCase& c = GetParam();
+    GroundingDesign near = Design(3.0, c.rods);
+    near.wireLength = 3.0 * (c.rods - 1);
+    GroundingDesign far = near;
+    far.wireLength = 1e5 * (c.rods - 1);
+    const TwoLayerDesignResults closeBy = ComputeTwoLayerDesign(c.soil, near);
+    const TwoLayerDesignResults apart = ComputeTwoLayerDesign(c.soil, far);
+    const double share = closeBy.oneRod / c.rods;
+    EXPECT_GT(closeBy.linear.electrodes, 1.05 * share);
+    EXPECT_GT(closeBy.ring.electrodes, 1.05 * share);
+    EXPECT_LT(Relative(apart.linear.electrodes, share), 1e-3);
+    EXPECT_LT(Relative(apart.ring.electrodes, share), 1e-3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Soil, RodGroup,
+                         testing::Values(GroupCase{2, {300.0, 100.0, 2.0}},
+                                         GroupCase{4, {100.0, 300.0, 2.0}},
+                                         GroupCase{8, {500.0, 50.0, 1.0}},
+                                         GroupCase{16, {50.0, 500.0, 4.0}}),
+                         [](const testing::TestParamInfo<GroupCase>& info) {
+                             return CaseName(info.index, {std::to_string(info.param.rods)});
+                         });
+
+// The rods and the wire joined: less than either alone, and close to the
+// two combined through their mutual resistance, which lies below both.
+TEST(TwoLayerDesign, WholeIsLessThanRodsOrWire) {
+    for (const TwoLayerSoil soil :
+         {TwoLayerSoil{300.0, 100.0, 2.5}, TwoLayerSoil{100.0, 300.0, 0.5},
+          TwoLayerSoil{1000.0, 10.0, 1.0}}) {
+        const TwoLayerDesignResults r = ComputeTwoLayerDesign(soil, Design(3.0, 6));
+        for (const auto& arrangement : {r.linear, r.ring}) {
+            const double re = arrangement.electrodes;
+            const double rw = arrangement.wire;
+            const double rm = arrangement.mutual;
+            EXPECT_GT(rm, 0.0);
+            EXPECT_LT(rm, std::min(re, rw));
+            EXPECT_LT(arrangement.total, std::min(re, rw));
+            const double combined = ((re * rw) - (rm * rm)) / (re + rw - (2.0 * rm));
+            EXPECT_LT(Relative(arrangement.total, combined), 0.02);
+        }
+    }
+}
+
+// A contrast past the fast range still sums to the end of its series and
+// stays between the two soils alone.
+TEST(TwoLayerDesign, ExtremeContrastStaysBetweenTheLayers) {
+    const TwoLayerSoil soil{1.0, 1999.0, 1.0}; // K = 0.999
+    const TwoLayerDesignResults r = ComputeTwoLayerDesign(soil, Design(3.0, 8));
+    const TwoLayerDesignResults upper = ComputeTwoLayerDesign(Uniform(1.0), Design(3.0, 8));
+    const TwoLayerDesignResults lower = ComputeTwoLayerDesign(Uniform(1999.0), Design(3.0, 8));
+    const std::vector<double> layered = Figures(r);
+    for (std::size_t i = 0; i < layered.size(); ++i) {
+        EXPECT_GT(layered[i], Figures(upper)[i]) << "figure " << i;
+        EXPECT_LT(layered[i], Figures(lower)[i]) << "figure " << i;
+    }
+}
+
+// What the inputs cannot give is NaN, and only there.
+struct BadCase {
+    std::string name;
+    TwoLayerSoil soil;
+    GroundingDesign design;
+    std::vector<bool> computed; // one per Figures
+};
+
+std::ostream& operator<<(std::ostream& out, const BadCase& c) {
+    return out << c.name;
+}
+
+class TwoLayerBadInput : public testing::TestWithParam<BadCase> {};
+
+TEST_P(TwoLayerBadInput, GivesNaNWhereItCannotCompute) {
+    const BadCase& c = GetParam();
+    const std::vector<double> figures = Figures(ComputeTwoLayerDesign(c.soil, c.design));
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        EXPECT_EQ(std::isfinite(figures[i]), c.computed[i]) << "figure " << i;
+    }
+}
+
+GroundingDesign With(GroundingDesign design, double GroundingDesign::*field, double value) {
+    design.*field = value;
+    return design;
+}
+
+GroundingDesign WithRods(int rods) {
+    GroundingDesign design = Design();
+    design.rodCount = rods;
+    return design;
+}
+
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+const TwoLayerSoil Sound{300.0, 100.0, 2.0};
+const std::vector<bool> All(9, true);
+const std::vector<bool> None(9, false);
+const std::vector<bool> RodsOnly{true, true, false, false, false, true, false, false, false};
+const std::vector<bool> WireOnly{false, false, true, false, false, false, true, false, false};
+const std::vector<bool> OneRodOnly{true, false, false, false, false, false, false, false, false};
+
+INSTANTIATE_TEST_SUITE_P(
+    Soil, TwoLayerBadInput,
+    testing::Values(
+        BadCase{"sound", Sound, Design(), All},
+        BadCase{"rod length 0", Sound, With(Design(), &GroundingDesign::rodLength, 0.0), WireOnly},
+        BadCase{"rod diameter NaN", Sound, With(Design(), &GroundingDesign::rodDiameter, NaN),
+                WireOnly},
+        BadCase{"no rods", Sound, WithRods(0), WireOnly},
+        BadCase{"too many rods", Sound, WithRods(MaxLayeredRods + 1), WireOnly},
+        BadCase{"most rods", Sound, WithRods(MaxLayeredRods), All},
+        BadCase{"one rod", Sound, WithRods(1), All},
+        BadCase{"wire depth 0", Sound, With(Design(), &GroundingDesign::wireDepth, 0.0), RodsOnly},
+        BadCase{"wire diameter -1", Sound, With(Design(), &GroundingDesign::wireDiameter, -1.0),
+                RodsOnly},
+        BadCase{"wire length 0", Sound, With(Design(), &GroundingDesign::wireLength, 0.0),
+                OneRodOnly},
+        BadCase{"rods on one spot", Sound, With(Design(), &GroundingDesign::wireLength, 1e-12),
+                OneRodOnly},
+        BadCase{"no upper resistivity", {0.0, 100.0, 2.0}, Design(), None},
+        BadCase{"infinite lower resistivity", {300.0, INFINITY, 2.0}, Design(), None},
+        BadCase{"boundary at the surface", {300.0, 100.0, 0.0}, Design(), None},
+        BadCase{"boundary NaN", {300.0, 100.0, NaN}, Design(), None}),
+    [](const testing::TestParamInfo<BadCase>& info) {
+        return CaseName(info.index, {info.param.name});
+    });
+
 } // namespace
