@@ -26,7 +26,8 @@ inline constexpr int MinOrdersSummed = 32;
 // uniform along it within a layer; one that crosses the boundary is taken in
 // its two parts, each with the images of its own layer, with the parts'
 // densities in the ratio of the layers' conductivities. Symmetric by
-// construction; all NaN for a soil not finite and above 0.
+// construction; all NaN for a soil not finite and above 0, or of a contrast
+// whose series would outrun MaxSeriesTerms.
 Eigen::MatrixXd MutualResistances(const TwoLayerSoil& soil,
                                   const std::vector<Conductor>& conductors);
 
