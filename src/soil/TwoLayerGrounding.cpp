@@ -137,10 +137,12 @@ struct LastOrders {
     int remaining = 0;  // orders left to the series' end
 };
 
-// Over j = 0 .. length - 1: the sum of K^j, and the mean of j weighted so.
+// Over j = 0 .. length - 1: the sum of K^j, and the mean of j weighted so;
+// and K^length.
 struct Block {
     double weight = 0.0;
     double centre = 0.0;
+    double next = 0.0;
 };
 
 Block BlockOf(double k, int length) {
@@ -153,14 +155,14 @@ Block BlockOf(double k, int length) {
             moment += j * power;
             power *= k;
         }
-        return {weight, moment / weight};
+        return {weight, moment / weight, power};
     }
     const double last = std::pow(k, length - 1);
     const double all = last * k;
     const double weight = (1.0 - all) / (1.0 - k);
     const double moment =
         k * (1.0 - (length * last) + ((length - 1) * all)) / ((1.0 - k) * (1.0 - k));
-    return {weight, moment / weight};
+    return {weight, moment / weight, all};
 }
 
 // The fitted form changes over some (n + b) orders: the rest is summed in
@@ -195,7 +197,7 @@ double SeriesRest(double k, const LastOrders& last) {
             break;
         }
         rest += power * block.weight * std::sqrt(now / fitted);
-        power *= std::pow(k, length);
+        power *= block.next;
         m += length;
     }
     return last.sums[2] * rest;
