@@ -123,7 +123,9 @@ int OrdersSummed(const Conductor& observer, const Conductor& source, double dept
     const double deepest = std::max({o.start.z, o.end.z, s.start.z, s.end.z});
     const double reach = across + ((Length(o) + Length(s)) / 2.0) + (2.0 * deepest);
     const double far = std::ceil(2.0 * reach / depth);
-    return far < needed ? std::max(static_cast<int>(far), MinOrdersSummed) : needed;
+    const int summed =
+        far < MaxOrdersSummed ? std::max(static_cast<int>(far), MinOrdersSummed) : MaxOrdersSummed;
+    return std::min(summed, needed);
 }
 
 // The rest of the series past the last order summed. Far down, an order's

@@ -19,7 +19,10 @@ struct Conductor {
 // The images' series is summed term by term at least this far (orders n,
 // images 2nh deep); past where a pair's images all lie far below it, the rest
 // follows a fitted form (see the source) to where |K|^n falls below SeriesEnd.
+// A very thin upper layer leaves its images close together for many orders:
+// past MaxOrdersSummed the fitted form takes over all the same.
 inline constexpr int MinOrdersSummed = 32;
+inline constexpr int MaxOrdersSummed = 2000;
 
 // R(i, j), ohms: the potential on conductor i, averaged as its current is
 // spread, per ampere leaking along conductor j. A conductor's leakage is
