@@ -48,6 +48,7 @@ std::vector<double> LinePositions(const GroundingDesign& design) {
     }
     const double spacing = design.wireLength / (design.rodCount - 1);
     std::vector<double> positions;
+    positions.reserve(static_cast<std::size_t>(design.rodCount));
     for (int k = 0; k < design.rodCount; ++k) {
         positions.push_back(k * spacing);
     }
@@ -73,6 +74,7 @@ std::vector<Corner> RingCorners(const GroundingDesign& design) {
     // The polygon's perimeter, not the circle's, is the wire's length.
     const double radius = design.wireLength / (2.0 * corners * std::sin(angle / 2.0));
     std::vector<Corner> ring;
+    ring.reserve(static_cast<std::size_t>(corners));
     for (int k = 0; k < corners; ++k) {
         ring.push_back({radius * std::cos(k * angle), radius * std::sin(k * angle)});
     }

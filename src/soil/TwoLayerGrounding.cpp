@@ -359,6 +359,7 @@ Eigen::MatrixXd MutualResistances(const TwoLayerSoil& soil,
         return resistances;
     }
     std::vector<std::vector<Part>> parts;
+    parts.reserve(conductors.size());
     for (const Conductor& conductor : conductors) {
         parts.push_back(PartsInLayers(conductor, soil));
     }
@@ -372,10 +373,10 @@ Eigen::MatrixXd MutualResistances(const TwoLayerSoil& soil,
                            pieces.Between(observer.piece, source.piece);
                 }
             }
-            const auto row = static_cast<Eigen::Index>(i);
-            const auto column = static_cast<Eigen::Index>(j);
-            resistances(row, column) = sum;
-            resistances(column, row) = sum;
+            const auto observerIndex = static_cast<Eigen::Index>(i);
+            const auto sourceIndex = static_cast<Eigen::Index>(j);
+            resistances(observerIndex, sourceIndex) = sum;
+            resistances(sourceIndex, observerIndex) = sum;
         }
     }
     return resistances;
