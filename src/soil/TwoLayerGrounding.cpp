@@ -328,11 +328,27 @@ std::vector<Part> PartsInLayers(const Conductor& conductor, const TwoLayerSoil& 
 }
 
 // Pieces' resistances, each pair's computed once for every pair of its shape.
+// Shapes are told apart in whole nanometres of 64 bits: a conductor further
+// out than ShapeReach has its pairs computed each on its own.
+constexpr double ShapeReach = 1e9;
+
+bool Keyable(const Conductor& conductor) {
+    const auto within = [](const GroundPoint& p) {
+        return std::fabs(p.x) < ShapeReach && std::fabs(p.y) < ShapeReach &&
+               std::fabs(p.z) < ShapeReach;
+    };
+    return within(conductor.line.start) && within(conductor.line.end) &&
+           std::fabs(conductor.radiusMetres) < ShapeReach;
+}
+
 class PieceResistances {
 public:
     PieceResistances(const TwoLayerSoil& soil, double k) : soil(soil), k(k) {}
 
     double Between(const Conductor& observer, const Conductor& source) {
+        if (!Keyable(observer) || !Keyable(source)) {
+            return PairResistance(soil, k, observer, source);
+        }
         const PairShape shape = CanonicalShape(observer, source);
         auto found = known.find(shape);
         if (found == known.end()) {

@@ -427,6 +427,8 @@ INSTANTIATE_TEST_SUITE_P(
                 RodsOnly},
         BadCase{"wire length 0", Sound, With(Design(), &GroundingDesign::wireLength, 0.0),
                 OneRodOnly},
+        BadCase{"rods a world apart", Sound, With(Design(), &GroundingDesign::wireLength, 1e12),
+                All},
         BadCase{"rods on one spot", Sound, With(Design(), &GroundingDesign::wireLength, 1e-12),
                 OneRodOnly},
         BadCase{"no upper resistivity", {0.0, 100.0, 2.0}, Design(), None},
