@@ -10,24 +10,25 @@
 #include <limits>
 #include <map>
 #include <numbers>
-#include <utility>
 
 namespace stakewell::soil {
 namespace {
 
 // The potential at depth z of one ampere leaving a point at depth z' of
 // two-layer ground (rho1 from the surface to h, rho2 below, K = (rho2 - rho1)
-// / (rho2 + rho1)), R(u) = sqrt(r^2 + u^2) with r the horizontal distance:
+// / (rho2 + rho1)), with R(u) = sqrt(r^2 + u^2), r the horizontal distance,
+// and the sums over n >= 0 unless marked:
 //
 //   both in the upper layer:
-//     rho1/(4 pi) sum over all integers n of K^|n| [1/R(z - z' + 2nh) + 1/R(z + z' + 2nh)]
+//     rho1/(4 pi) sum over every integer n of
+//       K^|n| [1/R(z - z' + 2nh) + 1/R(z + z' + 2nh)]
 //   observer below, source above:
-//     rho1 (1 + K)/(4 pi) sum over n >= 0 of K^n [1/R(z - z' + 2nh) + 1/R(z + z' + 2nh)]
+//     rho1 (1 + K)/(4 pi) sum of K^n [1/R(z - z' + 2nh) + 1/R(z + z' + 2nh)]
 //   observer above, source below (the same by reciprocity):
-//     rho1 (1 + K)/(4 pi) sum over n >= 0 of K^n [1/R(z - z' - 2nh) + 1/R(z + z' + 2nh)]
+//     rho1 (1 + K)/(4 pi) sum of K^n [1/R(z - z' - 2nh) + 1/R(z + z' + 2nh)]
 //   both in the lower layer:
-//     rho2/(4 pi) [1/R(z - z') - K/R(z + z' - 2h) + (1 - K^2) sum over n >= 0 of K^n/R(z + z' +
-//     2nh)]
+//     rho2/(4 pi) [1/R(z - z') - K/R(z + z' - 2h)
+//                  + (1 - K^2) sum of K^n/R(z + z' + 2nh)]
 //
 // Each satisfies Laplace's equation in the observer's layer away from the
 // source, has no vertical gradient at the surface, and together they keep the
