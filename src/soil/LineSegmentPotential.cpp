@@ -190,26 +190,37 @@ double GaussMean(const LineSegment& observer, const Direction& o, const LineSegm
 }
 
 // Where the source touches or nearly touches the observer, the potential
-// along the observer peaks like a logarithm there: each side of that point is
-// integrated with nodes crowded towards it (x = u^4), which leaves the
-// integrand smooth enough for Gauss.
+// along the observer peaks there like a logarithm, rounded off over the
+// radius and bent again at the source's ends. Each side of that point is cut
+// into pieces shrinking geometrically towards it, down to a small part of the
+// radius, each smooth enough across itself for Gauss.
+constexpr double PieceRatio = 0.25;
+constexpr double FinestPiece = 0.05;
+
 double GradedMean(const LineSegment& observer, const Direction& o, const LineSegment& source,
                   const Direction& s, double radius, double peakFraction) {
-    constexpr double Power = 4.0;
-    const GaussRule<12>& rule = Rule<12>();
+    const GaussRule<8>& rule = Rule<8>();
     const double peak = peakFraction * o.length;
+    const double finest = std::max(FinestPiece * radius, 1e-12 * o.length);
+    const auto piece = [&](double from, double to) {
+        double sum = 0.0;
+        for (std::size_t i = 0; i < rule.nodes.size(); ++i) {
+            const double along = from + (rule.nodes[i] * (to - from));
+            sum += rule.weights[i] *
+                   PotentialAt(Plus(observer.start, Scaled(o.unit, along)), source, s, radius);
+        }
+        return sum * (to - from);
+    };
     double sum = 0.0;
     for (const double side : {-1.0, 1.0}) {
-        const double span = side < 0.0 ? peak : o.length - peak;
-        if (span <= 0.0) {
-            continue;
+        double reach = side < 0.0 ? peak : o.length - peak;
+        while (reach > finest) {
+            const double inner = reach * PieceRatio;
+            sum += piece(peak + (side * inner), peak + (side * reach)) * side;
+            reach = inner;
         }
-        for (std::size_t i = 0; i < rule.nodes.size(); ++i) {
-            const double u = rule.nodes[i];
-            const double offset = span * std::pow(u, Power);
-            const double jacobian = span * Power * std::pow(u, Power - 1.0);
-            const GroundPoint point = Plus(observer.start, Scaled(o.unit, peak + (side * offset)));
-            sum += rule.weights[i] * jacobian * PotentialAt(point, source, s, radius);
+        if (reach > 0.0) {
+            sum += piece(peak, peak + (side * reach)) * side;
         }
     }
     return sum / (o.length * s.length);

@@ -10,6 +10,7 @@
 #include <numbers>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -438,5 +439,89 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<BadCase>& info) {
         return CaseName(info.index, {info.param.name});
     });
+
+// The mean inverse distance between a rod and a horizontal wire square to it,
+// the wire's line passing `offset` from the rod's axis: the integral over the
+// rectangle they span, c^2 = offset^2 + a^2, in closed form.
+double RectanglePrimitive(double x, double z, double c) {
+    const double r = std::sqrt((x * x) + (z * z) + (c * c));
+    return (x * std::asinh(z / std::hypot(x, c))) + (z * std::asinh(x / std::hypot(z, c))) -
+           (c * std::atan(x * z / (c * r)));
+}
+
+struct CrossingCase {
+    double wireStart; // along the wire, from the point nearest the rod
+    double wireEnd;
+    double wireDepth;
+    double offset;
+};
+
+std::ostream& operator<<(std::ostream& out, const CrossingCase& c) {
+    return out << "wire " << c.wireStart << " to " << c.wireEnd << " at " << c.wireDepth << " m, "
+               << c.offset << " m off the rod";
+}
+
+class RodAndWire : public testing::TestWithParam<CrossingCase> {};
+
+TEST_P(RodAndWire, MeanInverseDistanceMatchesTheClosedForm) {
+    const CrossingCase& c = GetParam();
+    const double radius = FiveEighthsInch / 2.0;
+    const double length = 3.0;
+    const Conductor rod = Rod(length, FiveEighthsInch);
+    const Conductor wire{{{c.wireStart, c.offset, c.wireDepth}, {c.wireEnd, c.offset, c.wireDepth}},
+                         0.0013};
+    const double spread = std::hypot(c.offset, radius);
+    const double z0 = -c.wireDepth;
+    const double z1 = length - c.wireDepth;
+    const double exact =
+        (RectanglePrimitive(c.wireEnd, z1, spread) - RectanglePrimitive(c.wireStart, z1, spread) -
+         RectanglePrimitive(c.wireEnd, z0, spread) + RectanglePrimitive(c.wireStart, z0, spread)) /
+        (length * (c.wireEnd - c.wireStart));
+    EXPECT_LT(Relative(MeanInverseDistance(rod.line, wire.line, radius), exact), 1e-6);
+    EXPECT_LT(Relative(MeanInverseDistance(wire.line, rod.line, radius), exact), 1e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Soil, RodAndWire,
+    testing::Values(CrossingCase{0.0, 3.0, 0.762, 0.0}, CrossingCase{-2.0, 4.0, 0.762, 0.0},
+                    CrossingCase{0.0, 6.0, 2.9, 0.0}, CrossingCase{0.0, 3.0, 0.5, 0.3},
+                    CrossingCase{1.0, 2.0, 1.5, 2.0}, CrossingCase{4.0, 10.0, 0.762, 1.0},
+                    CrossingCase{30.0, 36.0, 0.762, 0.0}),
+    [](const testing::TestParamInfo<CrossingCase>& info) {
+        const CrossingCase& c = info.param;
+        return CaseName(info.index, {std::to_string(c.wireStart), std::to_string(c.wireEnd),
+                                     std::to_string(c.wireDepth), std::to_string(c.offset)});
+    });
+
+// Two chords of a ring meeting at a corner, and two wires askew, against a
+// fine midpoint sum of the same kernel.
+TEST(MeanInverseDistance, AskewWiresMatchAFineSum) {
+    const double radius = 0.0013;
+    const double turn = 2.0 * Pi / 12.0;
+    const std::vector<std::pair<stakewell::soil::LineSegment, stakewell::soil::LineSegment>> pairs{
+        {{{0.0, 0.0, 0.76}, {2.0, 0.0, 0.76}},
+         {{0.0, 0.0, 0.76}, {-2.0 * std::cos(turn), 2.0 * std::sin(turn), 0.76}}},
+        {{{0.0, 0.0, 0.76}, {2.0, 0.0, 0.76}}, {{1.0, -1.0, 1.5}, {1.5, 2.0, 0.5}}},
+        {{{0.0, 0.0, 0.76}, {2.0, 0.0, 0.76}}, {{5.0, 1.0, 0.76}, {6.0, 3.0, -0.76}}}};
+    for (const auto& [observer, source] : pairs) {
+        constexpr int Steps = 4000;
+        double sum = 0.0;
+        for (int i = 0; i < Steps; ++i) {
+            const double u = (i + 0.5) / Steps;
+            const double px = observer.start.x + (u * (observer.end.x - observer.start.x));
+            const double py = observer.start.y + (u * (observer.end.y - observer.start.y));
+            const double pz = observer.start.z + (u * (observer.end.z - observer.start.z));
+            for (int j = 0; j < Steps; ++j) {
+                const double v = (j + 0.5) / Steps;
+                const double dx = px - (source.start.x + (v * (source.end.x - source.start.x)));
+                const double dy = py - (source.start.y + (v * (source.end.y - source.start.y)));
+                const double dz = pz - (source.start.z + (v * (source.end.z - source.start.z)));
+                sum += 1.0 / std::sqrt((dx * dx) + (dy * dy) + (dz * dz) + (radius * radius));
+            }
+        }
+        const double fine = sum / (static_cast<double>(Steps) * Steps);
+        EXPECT_LT(Relative(MeanInverseDistance(observer, source, radius), fine), 1e-5);
+    }
+}
 
 } // namespace
