@@ -73,7 +73,7 @@ template <std::size_t Order> const GaussRule<Order>& Rule() {
 // asinh(b) - asinh(a) for a <= b, without the loss of digits the plain
 // difference suffers when both are large and of one sign.
 double AsinhDifference(double a, double b) {
-    if (b <= 0.0) {
+    if (b < 0.0) {
         return AsinhDifference(-b, -a);
     }
     if (a < 0.0) {
@@ -128,9 +128,9 @@ double ParallelMean(const LineSegment& observer, const Direction& o, const LineS
 }
 
 // Two segments far apart beside their lengths: the centres' inverse distance
-// and its quadrupole correction; odd orders vanish and the next term is below
-// (length/distance)^4 / 20. The squares are the segments' second moments,
-// length^2 / 12.
+// and its quadrupole correction. Odd orders vanish, so what is left is of the
+// fourth power of length over distance, parts in 1e6 at FarRatio. The squares
+// are the segments' second moments, length^2 / 12.
 double FarMean(const GroundPoint& between, double distanceSquare, const GroundPoint& oUnit,
                double oSquare, const GroundPoint& sUnit, double sSquare) {
     const double alongO = Dot(between, oUnit);

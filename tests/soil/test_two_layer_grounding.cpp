@@ -486,7 +486,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(CrossingCase{0.0, 3.0, 0.762, 0.0}, CrossingCase{-2.0, 4.0, 0.762, 0.0},
                     CrossingCase{0.0, 6.0, 2.9, 0.0}, CrossingCase{0.0, 3.0, 0.5, 0.3},
                     CrossingCase{1.0, 2.0, 1.5, 2.0}, CrossingCase{4.0, 10.0, 0.762, 1.0},
-                    CrossingCase{30.0, 36.0, 0.762, 0.0}),
+                    CrossingCase{30.0, 36.0, 0.762, 0.0}, CrossingCase{55.0, 61.0, 0.762, 0.0},
+                    CrossingCase{40.0, 41.0, 0.762, 20.0}),
     [](const testing::TestParamInfo<CrossingCase>& info) {
         const CrossingCase& c = info.param;
         return CaseName(info.index, {std::to_string(c.wireStart), std::to_string(c.wireEnd),
