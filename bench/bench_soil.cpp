@@ -2,6 +2,7 @@
 #include "soil/LayeredFit.h"
 #include "soil/SoilFit.h"
 #include "soil/SurveyLayers.h"
+#include "soil/TwoLayerDesign.h"
 
 #include <benchmark/benchmark.h>
 
@@ -116,3 +117,23 @@ void BM_LayerSurveyTwoTraverses(benchmark::State& state) {
 BENCHMARK(BM_LayerSurveyTwoTraverses)->Unit(benchmark::kMillisecond)->Repetitions(9)->UseRealTime();
 
 } // namespace
+
+// The design in two-layer ground as the design page recomputes it on every
+// keystroke: one rod, the rods in a line and around a ring with their wire,
+// 3 m rods 3 m apart, the boundary at 1 m, and a contrast of 99 to 1 either
+// way (K = +-0.98), where the images' series is longest.
+void BM_TwoLayerDesign(benchmark::State& state) {
+    const int rods = static_cast<int>(state.range(0));
+    const double k = static_cast<double>(state.range(1)) / 100.0;
+    const stakewell::soil::TwoLayerSoil soil{100.0, 100.0 * (1.0 + k) / (1.0 - k), 1.0};
+    const stakewell::soil::GroundingDesign design{3.0,    0.015875, rods, 3.0 * (rods - 1),
+                                                  0.0026, 0.762};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(stakewell::soil::ComputeTwoLayerDesign(soil, design));
+    }
+}
+BENCHMARK(BM_TwoLayerDesign)
+    ->ArgsProduct({{4, 32}, {-98, 98}})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);

@@ -1,0 +1,528 @@
+#include "soil/TwoLayerDesign.h"
+#include "soil/TwoLayerGrounding.h"
+
+#include "CaseName.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using stakewell::soil::ComputeTwoLayerDesign;
+using stakewell::soil::Conductor;
+using stakewell::soil::GroundingDesign;
+using stakewell::soil::MaxLayeredRods;
+using stakewell::soil::MeanInverseDistance;
+using stakewell::soil::MutualResistances;
+using stakewell::soil::TwoLayerDesignResults;
+using stakewell::soil::TwoLayerSoil;
+
+constexpr double Pi = std::numbers::pi;
+constexpr double FiveEighthsInch = 0.015875;
+
+// A design of 3 m rods of 5/8 in, four of them on 18.3 m of wire 2.6 mm
+// across, 0.76 m deep.
+GroundingDesign Design(double rodLength = 3.0, int rods = 4) {
+    return {rodLength, FiveEighthsInch, rods, 18.288, 0.0026, 0.762};
+}
+
+TwoLayerSoil Uniform(double ohmMetres) {
+    return {ohmMetres, ohmMetres, 1.0};
+}
+
+double Relative(double value, double reference) {
+    return std::fabs(value - reference) / std::fabs(reference);
+}
+
+Conductor Rod(double length, double diameter) {
+    return {{{0.0, 0.0, 0.0}, {0.0, 0.0, length}}, diameter / 2.0};
+}
+
+// Uniform soil: with K = 0 the method is the rod and its mirror image in the
+// surface, and both agree with Dwight's formula.
+struct RodCase {
+    double length;
+    double diameter;
+    double boundary; // depth of the layers' boundary, which K = 0 must not feel
+};
+
+std::ostream& operator<<(std::ostream& out, const RodCase& c) {
+    return out << c.length << " m by " << c.diameter << " m, boundary " << c.boundary << " m";
+}
+
+class UniformRod : public testing::TestWithParam<RodCase> {};
+
+TEST_P(UniformRod, EqualsTheRodAndItsMirrorImage) {
+    const RodCase& c = GetParam();
+    const Conductor rod = Rod(c.length, c.diameter);
+    const Conductor mirror{{{0.0, 0.0, 0.0}, {0.0, 0.0, -c.length}}, c.diameter / 2.0};
+    const double radius = c.diameter / 2.0;
+    const double expected = 100.0 / (4.0 * Pi) *
+                            (MeanInverseDistance(rod.line, rod.line, radius) +
+                             MeanInverseDistance(rod.line, mirror.line, radius));
+    const double twoLayer = MutualResistances({100.0, 100.0, c.boundary}, {rod})(0, 0);
+    EXPECT_LT(Relative(twoLayer, expected), 1e-9);
+}
+
+TEST_P(UniformRod, AgreesWithDwightWithinOnePercent) {
+    const RodCase& c = GetParam();
+    const double radius = c.diameter / 2.0;
+    const double dwight = 100.0 / (2.0 * Pi * c.length) * (std::log(4.0 * c.length / radius) - 1.0);
+    GroundingDesign design = Design(c.length);
+    design.rodDiameter = c.diameter;
+    const double oneRod = ComputeTwoLayerDesign({100.0, 100.0, c.boundary}, design).oneRod;
+    EXPECT_LT(Relative(oneRod, dwight), 0.01) << oneRod << " against " << dwight;
+}
+
+INSTANTIATE_TEST_SUITE_P(Soil, UniformRod,
+                         testing::Values(RodCase{3.0, FiveEighthsInch, 10.0},
+                                         RodCase{3.0, FiveEighthsInch, 1.3},
+                                         RodCase{1.2, 0.0127, 0.2}, RodCase{10.0, 0.019, 25.0},
+                                         RodCase{2.4, 0.0254, 2.4}),
+                         [](const testing::TestParamInfo<RodCase>& info) {
+                             const RodCase& c = info.param;
+                             return CaseName(info.index,
+                                             {std::to_string(c.length), std::to_string(c.diameter),
+                                              std::to_string(c.boundary)});
+                         });
+
+// The wire alone in uniform soil against Dwight's straight wire and ring.
+TEST(TwoLayerWire, AgreesWithDwightsStraightWireAndRing) {
+    const GroundingDesign design{3.0, FiveEighthsInch, 2, 18.288, 0.0026, 0.762};
+    const TwoLayerDesignResults r = ComputeTwoLayerDesign(Uniform(100.0), design);
+    const double radius = design.wireDiameter / 2.0;
+    const double length = design.wireLength;
+    const double straight =
+        100.0 / (Pi * length) *
+        (std::log(2.0 * length / std::sqrt(2.0 * radius * design.wireDepth)) - 1.0);
+    const double ringDiameter = length / Pi;
+    const double ring = 100.0 / (2.0 * Pi * Pi * ringDiameter) *
+                        (std::log(8.0 * ringDiameter / design.wireDiameter) +
+                         std::log(4.0 * ringDiameter / (2.0 * design.wireDepth)));
+    EXPECT_LT(Relative(r.linear.wire, straight), 0.01) << r.linear.wire << " against " << straight;
+    EXPECT_LT(Relative(r.ring.wire, ring), 0.01) << r.ring.wire << " against " << ring;
+}
+
+// The potential of a wire in the upper layer, and of one in the lower, read
+// on short wires either side of the boundary: it and the current across it
+// (1/rho dV/dz) must be continuous there, which each pair of image series
+// meets only if their weights are right.
+struct BoundaryCase {
+    TwoLayerSoil soil;
+    double sourceDepth;
+};
+
+std::ostream& operator<<(std::ostream& out, const BoundaryCase& c) {
+    return out << c.soil.upperOhmMetres << " over " << c.soil.lowerOhmMetres << ", source at "
+               << c.sourceDepth << " m";
+}
+
+class TwoLayerBoundary : public testing::TestWithParam<BoundaryCase> {};
+
+double PotentialAt(const BoundaryCase& c, double depth) {
+    const Conductor source{{{-1.0, 0.0, c.sourceDepth}, {1.0, 0.0, c.sourceDepth}}, 0.001};
+    const Conductor probe{{{0.5, 2.0, depth}, {0.5, 2.001, depth}}, 1e-6};
+    return MutualResistances(c.soil, {probe, source})(0, 1);
+}
+
+// Each side's value at the boundary and its slope there (second order, from
+// points 0, 1 and 2 steps away).
+struct SideOfBoundary {
+    double potential = 0.0;
+    double slope = 0.0;
+};
+
+SideOfBoundary Side(const BoundaryCase& c, double direction) {
+    const double h = c.soil.upperDepthMetres;
+    const double step = 1e-3;
+    const double at = PotentialAt(c, h + (direction * 1e-9));
+    const double one = PotentialAt(c, h + (direction * step));
+    const double two = PotentialAt(c, h + (direction * 2.0 * step));
+    return {at, direction * ((4.0 * one) - (3.0 * at) - two) / (2.0 * step)};
+}
+
+TEST_P(TwoLayerBoundary, PotentialAndCurrentAreContinuous) {
+    const BoundaryCase& c = GetParam();
+    const SideOfBoundary above = Side(c, -1.0);
+    const SideOfBoundary below = Side(c, 1.0);
+    EXPECT_LT(Relative(above.potential, below.potential), 1e-8);
+    const double currentBelow = below.slope / c.soil.lowerOhmMetres;
+    EXPECT_NEAR(above.slope / c.soil.upperOhmMetres, currentBelow, 1e-6 * std::fabs(currentBelow));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Soil, TwoLayerBoundary,
+    testing::Values(BoundaryCase{{300.0, 100.0, 1.5}, 0.7}, BoundaryCase{{300.0, 100.0, 1.5}, 2.5},
+                    BoundaryCase{{50.0, 400.0, 1.0}, 0.5}, BoundaryCase{{50.0, 400.0, 1.0}, 1.8}),
+    [](const testing::TestParamInfo<BoundaryCase>& info) {
+        const BoundaryCase& c = info.param;
+        return CaseName(info.index, {std::to_string(c.soil.upperOhmMetres) + "_over_" +
+                                         std::to_string(c.soil.lowerOhmMetres),
+                                     std::to_string(c.sourceDepth)});
+    });
+
+// The figures a design page shows, in one list to compare them all.
+std::vector<double> Figures(const TwoLayerDesignResults& r) {
+    return {r.oneRod,          r.linear.electrodes, r.linear.wire, r.linear.mutual, r.linear.total,
+            r.ring.electrodes, r.ring.wire,         r.ring.mutual, r.ring.total};
+}
+
+// A very thin upper layer leaves the lower's resistivity, a very deep one the
+// upper's, whichever way the contrast runs.
+struct LimitCase {
+    double upper;
+    double lower;
+    double depth;
+    double limit; // the uniform resistivity it tends to
+};
+
+std::ostream& operator<<(std::ostream& out, const LimitCase& c) {
+    return out << c.upper << " over " << c.lower << " at " << c.depth << " m";
+}
+
+class TwoLayerLimit : public testing::TestWithParam<LimitCase> {};
+
+TEST_P(TwoLayerLimit, TendsToUniformSoil) {
+    const LimitCase& c = GetParam();
+    const std::vector<double> layered =
+        Figures(ComputeTwoLayerDesign({c.upper, c.lower, c.depth}, Design()));
+    const std::vector<double> uniform = Figures(ComputeTwoLayerDesign(Uniform(c.limit), Design()));
+    for (std::size_t i = 0; i < layered.size(); ++i) {
+        EXPECT_LT(Relative(layered[i], uniform[i]), 1e-3)
+            << "figure " << i << ": " << layered[i] << " against " << uniform[i];
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Soil, TwoLayerLimit,
+    testing::Values(LimitCase{300.0, 100.0, 1e-5, 100.0}, LimitCase{100.0, 300.0, 1e-5, 300.0},
+                    LimitCase{1000.0, 20.0, 1e-6, 20.0}, LimitCase{300.0, 100.0, 1e5, 300.0},
+                    LimitCase{100.0, 300.0, 1e5, 100.0}, LimitCase{20.0, 1000.0, 1e6, 20.0}),
+    [](const testing::TestParamInfo<LimitCase>& info) {
+        const LimitCase& c = info.param;
+        return CaseName(info.index, {std::to_string(c.upper) + "_over_" + std::to_string(c.lower),
+                                     std::to_string(c.depth)});
+    });
+
+// A rod whose tip crosses the boundary: the figures either side of it, a
+// distance e each way, differ in proportion to e (the tip's share of the
+// current grows from 0 with its length).
+struct Contrast {
+    double upper;
+    double lower;
+};
+
+std::ostream& operator<<(std::ostream& out, const Contrast& c) {
+    return out << c.upper << " over " << c.lower;
+}
+
+class TipAtBoundary : public testing::TestWithParam<Contrast> {};
+
+TEST_P(TipAtBoundary, FiguresChangeContinuously) {
+    const TwoLayerSoil soil{GetParam().upper, GetParam().lower, 0.0};
+    std::vector<double> gaps;
+    for (const double e : {1e-2, 1e-3, 1e-4, 1e-5}) {
+        const std::vector<double> above = Figures(ComputeTwoLayerDesign(
+            {soil.upperOhmMetres, soil.lowerOhmMetres, 3.0 + e}, Design(3.0)));
+        const std::vector<double> below = Figures(ComputeTwoLayerDesign(
+            {soil.upperOhmMetres, soil.lowerOhmMetres, 3.0 - e}, Design(3.0)));
+        double largest = 0.0;
+        for (std::size_t i = 0; i < above.size(); ++i) {
+            largest = std::max(largest, Relative(above[i], below[i]));
+        }
+        gaps.push_back(largest);
+    }
+    for (std::size_t i = 1; i < gaps.size(); ++i) {
+        EXPECT_LT(gaps[i], gaps[i - 1] / 5.0) << "gap " << i;
+    }
+    EXPECT_LT(gaps.back(), 1e-3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Soil, TipAtBoundary,
+                         testing::Values(Contrast{300.0, 100.0}, Contrast{100.0, 300.0},
+                                         Contrast{2000.0, 20.0}),
+                         [](const testing::TestParamInfo<Contrast>& info) {
+                             return CaseName(info.index,
+                                             {std::to_string(info.param.upper) + "_over_" +
+                                              std::to_string(info.param.lower)});
+                         });
+
+// A 3 m rod wholly in the upper layer, crossing the boundary, and nearly all
+// below it: the nearer the lower layer, the more it tells, and the rod always
+// lies between its resistances in either soil alone.
+struct ReachCase {
+    double upper;
+    double lower;
+    std::vector<double> depths; // from wholly above to nearly all below
+    std::vector<double> ohms;   // the rod's resistance at each depth
+};
+
+std::ostream& operator<<(std::ostream& out, const ReachCase& c) {
+    return out << c.upper << " over " << c.lower;
+}
+
+class RodReachingLowerLayer : public testing::TestWithParam<ReachCase> {};
+
+TEST_P(RodReachingLowerLayer, MovesFromUpperToLowerResistivity) {
+    const ReachCase& c = GetParam();
+    const double inUpper = ComputeTwoLayerDesign(Uniform(c.upper), Design()).oneRod;
+    const double inLower = ComputeTwoLayerDesign(Uniform(c.lower), Design()).oneRod;
+    double previous = inUpper;
+    for (std::size_t i = 0; i < c.depths.size(); ++i) {
+        const double rod = ComputeTwoLayerDesign({c.upper, c.lower, c.depths[i]}, Design()).oneRod;
+        EXPECT_NEAR(rod, c.ohms[i], 5e-4) << "boundary at " << c.depths[i] << " m";
+        EXPECT_LT(std::fabs(rod - inLower), std::fabs(previous - inLower))
+            << "boundary at " << c.depths[i] << " m";
+        previous = rod;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Soil, RodReachingLowerLayer,
+    testing::Values(
+        ReachCase{
+            300.0, 100.0, {5.0, 3.0, 2.5, 1.0, 0.3}, {96.4303, 91.1890, 67.1668, 41.4254, 35.5457}},
+        ReachCase{
+            100.0, 300.0, {5.0, 3.0, 2.5, 1.0, 0.3}, {35.8677, 38.2761, 42.8189, 65.0524, 86.2524}},
+        ReachCase{1000.0,
+                  10.0,
+                  {5.0, 3.0, 2.5, 1.0, 0.3},
+                  {311.6462, 280.1000, 13.9662, 4.6896, 3.6614}}),
+    [](const testing::TestParamInfo<ReachCase>& info) {
+        return CaseName(info.index, {std::to_string(info.param.upper) + "_over_" +
+                                     std::to_string(info.param.lower)});
+    });
+
+// Rods in a line: each shields the others, so the group is more than the
+// rod's share, and comes to it only as they stand far apart.
+struct GroupCase {
+    int rods;
+    TwoLayerSoil soil;
+};
+
+std::ostream& operator<<(std::ostream& out, const GroupCase& c) {
+    return out << c.rods << " rods";
+}
+
+class RodGroup : public testing::TestWithParam<GroupCase> {};
+
+TEST_P(RodGroup, SharesApproachOneRodOverNOnlyFarApart) {
+    const GroupCase& c = GetParam();
+    GroundingDesign near = Design(3.0, c.rods);
+    near.wireLength = 3.0 * (c.rods - 1);
+    GroundingDesign far = near;
+    far.wireLength = 1e5 * (c.rods - 1);
+    const TwoLayerDesignResults closeBy = ComputeTwoLayerDesign(c.soil, near);
+    const TwoLayerDesignResults apart = ComputeTwoLayerDesign(c.soil, far);
+    const double share = closeBy.oneRod / c.rods;
+    EXPECT_GT(closeBy.linear.electrodes, 1.05 * share);
+    EXPECT_GT(closeBy.ring.electrodes, 1.05 * share);
+    EXPECT_LT(Relative(apart.linear.electrodes, share), 1e-3);
+    EXPECT_LT(Relative(apart.ring.electrodes, share), 1e-3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Soil, RodGroup,
+                         testing::Values(GroupCase{2, {300.0, 100.0, 2.0}},
+                                         GroupCase{4, {100.0, 300.0, 2.0}},
+                                         GroupCase{8, {500.0, 50.0, 1.0}},
+                                         GroupCase{16, {50.0, 500.0, 4.0}}),
+                         [](const testing::TestParamInfo<GroupCase>& info) {
+                             return CaseName(info.index, {std::to_string(info.param.rods)});
+                         });
+
+// The rods and the wire joined: less than either alone, and close to the
+// two combined through their mutual resistance, which lies below both.
+TEST(TwoLayerDesign, WholeIsLessThanRodsOrWire) {
+    for (const TwoLayerSoil soil :
+         {TwoLayerSoil{300.0, 100.0, 2.5}, TwoLayerSoil{100.0, 300.0, 0.5},
+          TwoLayerSoil{1000.0, 10.0, 1.0}}) {
+        const TwoLayerDesignResults r = ComputeTwoLayerDesign(soil, Design(3.0, 6));
+        for (const auto& arrangement : {r.linear, r.ring}) {
+            const double re = arrangement.electrodes;
+            const double rw = arrangement.wire;
+            const double rm = arrangement.mutual;
+            EXPECT_GT(rm, 0.0);
+            EXPECT_LT(rm, std::min(re, rw));
+            EXPECT_LT(arrangement.total, std::min(re, rw));
+            const double combined = ((re * rw) - (rm * rm)) / (re + rw - (2.0 * rm));
+            EXPECT_LT(Relative(arrangement.total, combined), 0.02);
+        }
+    }
+}
+
+// A contrast past the fast range still sums to the end of its series and
+// stays between the two soils alone.
+TEST(TwoLayerDesign, ExtremeContrastStaysBetweenTheLayers) {
+    const TwoLayerSoil soil{1.0, 1999.0, 1.0}; // K = 0.999
+    const TwoLayerDesignResults r = ComputeTwoLayerDesign(soil, Design(3.0, 8));
+    const TwoLayerDesignResults upper = ComputeTwoLayerDesign(Uniform(1.0), Design(3.0, 8));
+    const TwoLayerDesignResults lower = ComputeTwoLayerDesign(Uniform(1999.0), Design(3.0, 8));
+    const std::vector<double> layered = Figures(r);
+    for (std::size_t i = 0; i < layered.size(); ++i) {
+        EXPECT_GT(layered[i], Figures(upper)[i]) << "figure " << i;
+        EXPECT_LT(layered[i], Figures(lower)[i]) << "figure " << i;
+    }
+}
+
+// What the inputs cannot give is NaN, and only there.
+struct BadCase {
+    std::string name;
+    TwoLayerSoil soil;
+    GroundingDesign design;
+    std::vector<bool> computed; // one per Figures
+};
+
+std::ostream& operator<<(std::ostream& out, const BadCase& c) {
+    return out << c.name;
+}
+
+class TwoLayerBadInput : public testing::TestWithParam<BadCase> {};
+
+TEST_P(TwoLayerBadInput, GivesNaNWhereItCannotCompute) {
+    const BadCase& c = GetParam();
+    const std::vector<double> figures = Figures(ComputeTwoLayerDesign(c.soil, c.design));
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        EXPECT_EQ(std::isfinite(figures[i]), c.computed[i]) << "figure " << i;
+    }
+}
+
+GroundingDesign With(GroundingDesign design, double GroundingDesign::*field, double value) {
+    design.*field = value;
+    return design;
+}
+
+GroundingDesign WithRods(int rods) {
+    GroundingDesign design = Design();
+    design.rodCount = rods;
+    return design;
+}
+
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+const TwoLayerSoil Sound{300.0, 100.0, 2.0};
+const std::vector<bool> All(9, true);
+const std::vector<bool> None(9, false);
+const std::vector<bool> RodsOnly{true, true, false, false, false, true, false, false, false};
+const std::vector<bool> WireOnly{false, false, true, false, false, false, true, false, false};
+const std::vector<bool> OneRodOnly{true, false, false, false, false, false, false, false, false};
+
+INSTANTIATE_TEST_SUITE_P(
+    Soil, TwoLayerBadInput,
+    testing::Values(
+        BadCase{"sound", Sound, Design(), All},
+        BadCase{"rod length 0", Sound, With(Design(), &GroundingDesign::rodLength, 0.0), WireOnly},
+        BadCase{"rod diameter NaN", Sound, With(Design(), &GroundingDesign::rodDiameter, NaN),
+                WireOnly},
+        BadCase{"no rods", Sound, WithRods(0), WireOnly},
+        BadCase{"too many rods", Sound, WithRods(MaxLayeredRods + 1), WireOnly},
+        BadCase{"most rods", Sound, WithRods(MaxLayeredRods), All},
+        BadCase{"one rod", Sound, WithRods(1), All},
+        BadCase{"wire depth 0", Sound, With(Design(), &GroundingDesign::wireDepth, 0.0), RodsOnly},
+        BadCase{"wire diameter -1", Sound, With(Design(), &GroundingDesign::wireDiameter, -1.0),
+                RodsOnly},
+        BadCase{"wire length 0", Sound, With(Design(), &GroundingDesign::wireLength, 0.0),
+                OneRodOnly},
+        BadCase{"rods a world apart", Sound, With(Design(), &GroundingDesign::wireLength, 1e12),
+                All},
+        BadCase{"rods on one spot", Sound, With(Design(), &GroundingDesign::wireLength, 1e-12),
+                OneRodOnly},
+        BadCase{"no upper resistivity", {0.0, 100.0, 2.0}, Design(), None},
+        BadCase{"infinite lower resistivity", {300.0, INFINITY, 2.0}, Design(), None},
+        BadCase{"boundary at the surface", {300.0, 100.0, 0.0}, Design(), None},
+        BadCase{"boundary NaN", {300.0, 100.0, NaN}, Design(), None}),
+    [](const testing::TestParamInfo<BadCase>& info) {
+        return CaseName(info.index, {info.param.name});
+    });
+
+// The mean inverse distance between a rod and a horizontal wire square to it,
+// the wire's line passing `offset` from the rod's axis: the integral over the
+// rectangle they span, c^2 = offset^2 + a^2, in closed form.
+double RectanglePrimitive(double x, double z, double c) {
+    const double r = std::sqrt((x * x) + (z * z) + (c * c));
+    return (x * std::asinh(z / std::hypot(x, c))) + (z * std::asinh(x / std::hypot(z, c))) -
+           (c * std::atan(x * z / (c * r)));
+}
+
+struct CrossingCase {
+    double wireStart; // along the wire, from the point nearest the rod
+    double wireEnd;
+    double wireDepth;
+    double offset;
+};
+
+std::ostream& operator<<(std::ostream& out, const CrossingCase& c) {
+    return out << "wire " << c.wireStart << " to " << c.wireEnd << " at " << c.wireDepth << " m, "
+               << c.offset << " m off the rod";
+}
+
+class RodAndWire : public testing::TestWithParam<CrossingCase> {};
+
+TEST_P(RodAndWire, MeanInverseDistanceMatchesTheClosedForm) {
+    const CrossingCase& c = GetParam();
+    const double radius = FiveEighthsInch / 2.0;
+    const double length = 3.0;
+    const Conductor rod = Rod(length, FiveEighthsInch);
+    const Conductor wire{{{c.wireStart, c.offset, c.wireDepth}, {c.wireEnd, c.offset, c.wireDepth}},
+                         0.0013};
+    const double spread = std::hypot(c.offset, radius);
+    const double z0 = -c.wireDepth;
+    const double z1 = length - c.wireDepth;
+    const double exact =
+        (RectanglePrimitive(c.wireEnd, z1, spread) - RectanglePrimitive(c.wireStart, z1, spread) -
+         RectanglePrimitive(c.wireEnd, z0, spread) + RectanglePrimitive(c.wireStart, z0, spread)) /
+        (length * (c.wireEnd - c.wireStart));
+    EXPECT_LT(Relative(MeanInverseDistance(rod.line, wire.line, radius), exact), 1e-6);
+    EXPECT_LT(Relative(MeanInverseDistance(wire.line, rod.line, radius), exact), 1e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Soil, RodAndWire,
+    testing::Values(CrossingCase{0.0, 3.0, 0.762, 0.0}, CrossingCase{-2.0, 4.0, 0.762, 0.0},
+                    CrossingCase{0.0, 6.0, 2.9, 0.0}, CrossingCase{0.0, 3.0, 0.5, 0.3},
+                    CrossingCase{1.0, 2.0, 1.5, 2.0}, CrossingCase{4.0, 10.0, 0.762, 1.0},
+                    CrossingCase{30.0, 36.0, 0.762, 0.0}, CrossingCase{55.0, 61.0, 0.762, 0.0},
+                    CrossingCase{40.0, 41.0, 0.762, 20.0}),
+    [](const testing::TestParamInfo<CrossingCase>& info) {
+        const CrossingCase& c = info.param;
+        return CaseName(info.index, {std::to_string(c.wireStart), std::to_string(c.wireEnd),
+                                     std::to_string(c.wireDepth), std::to_string(c.offset)});
+    });
+
+// Two chords of a ring meeting at a corner, and two wires askew, against a
+// fine midpoint sum of the same kernel.
+TEST(MeanInverseDistance, AskewWiresMatchAFineSum) {
+    const double radius = 0.0013;
+    const double turn = 2.0 * Pi / 12.0;
+    const std::vector<std::pair<stakewell::soil::LineSegment, stakewell::soil::LineSegment>> pairs{
+        {{{0.0, 0.0, 0.76}, {2.0, 0.0, 0.76}},
+         {{0.0, 0.0, 0.76}, {-2.0 * std::cos(turn), 2.0 * std::sin(turn), 0.76}}},
+        {{{0.0, 0.0, 0.76}, {2.0, 0.0, 0.76}}, {{1.0, -1.0, 1.5}, {1.5, 2.0, 0.5}}},
+        {{{0.0, 0.0, 0.76}, {2.0, 0.0, 0.76}}, {{5.0, 1.0, 0.76}, {6.0, 3.0, -0.76}}}};
+    for (const auto& [observer, source] : pairs) {
+        constexpr int Steps = 4000;
+        double sum = 0.0;
+        for (int i = 0; i < Steps; ++i) {
+            const double u = (i + 0.5) / Steps;
+            const double px = observer.start.x + (u * (observer.end.x - observer.start.x));
+            const double py = observer.start.y + (u * (observer.end.y - observer.start.y));
+            const double pz = observer.start.z + (u * (observer.end.z - observer.start.z));
+            for (int j = 0; j < Steps; ++j) {
+                const double v = (j + 0.5) / Steps;
+                const double dx = px - (source.start.x + (v * (source.end.x - source.start.x)));
+                const double dy = py - (source.start.y + (v * (source.end.y - source.start.y)));
+                const double dz = pz - (source.start.z + (v * (source.end.z - source.start.z)));
+                sum += 1.0 / std::sqrt((dx * dx) + (dy * dy) + (dz * dz) + (radius * radius));
+            }
+        }
+        const double fine = sum / (static_cast<double>(Steps) * Steps);
+        EXPECT_LT(Relative(MeanInverseDistance(observer, source, radius), fine), 1e-5);
+    }
+}
+
+} // namespace
