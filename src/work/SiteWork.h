@@ -6,6 +6,7 @@
 #include "fop/FopRefresh.h"
 #include "soil/SoilSurvey.h"
 #include "work/DesignState.h"
+#include "work/SoilModel.h"
 #include "work/UnitSwitch.h"
 #include "work/WorkAspects.h"
 #include "work/WorkObservers.h"
@@ -43,6 +44,11 @@ public:
     shared::UnitSystem Units() const { return design.Units(); }
     // The design's rod as the soil survey's figures take it.
     soil::DesignRod Rod() const;
+    // The two-layer soil as typed on the design page, and the soil the
+    // design and the test are read in beside their uniform figures: the
+    // typed one, or the survey's fit while nothing is typed.
+    const SoilModelTexts& SoilModelTyped() const { return soilModelTyped; }
+    const SoilModel& LayeredSoil() const { return layeredSoil; }
 
     // As typed; see DesignState for how the wire's pair keeps in step.
     void TypeInput(calc::SheetInput input, const QString& text);
@@ -52,6 +58,7 @@ public:
     void ChooseWireLength(int index);
     // The distance every check, line and figure of the test uses.
     void TypeE2(const QString& text);
+    void TypeSoilModel(SoilModelText which, const QString& text);
     // Selects a reading to show; no change of the work.
     bool Browse(int point);
 

@@ -17,6 +17,9 @@ enum class Aspect : std::uint8_t {
     Site = 1U << 4U,
     // The unit system, with every length converted to it.
     Units = 1U << 5U,
+    // The two-layer soil the design and the test are also read in: typed,
+    // or the survey's fit, which a change of the survey may change.
+    SoilModel = 1U << 6U,
 };
 
 class Aspects {
@@ -30,7 +33,7 @@ public:
     constexpr Aspects operator|(Aspects other) const { return Aspects(bits | other.bits); }
     friend constexpr bool operator==(Aspects, Aspects) = default;
 
-    static constexpr Aspects All() { return Aspects(0x3F); }
+    static constexpr Aspects All() { return Aspects(0x7F); }
 
 private:
     constexpr explicit Aspects(unsigned value) : bits(static_cast<std::uint8_t>(value)) {}
