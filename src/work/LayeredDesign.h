@@ -1,0 +1,40 @@
+#pragma once
+
+#include "calc/GroundModel.h"
+#include "soil/TwoLayerDesign.h"
+
+#include <limits>
+#include <optional>
+
+namespace stakewell::work {
+
+class SiteWork;
+
+// What the design in two-layer soil is computed from, copied out of the work
+// so that it can be computed away from the window's thread: the soil and the
+// electrodes in metres (the ring's wire may differ in length from the
+// line's), and the design as the uniform computation takes it, for the
+// equivalent resistivity.
+struct LayeredDesignInputs {
+    soil::TwoLayerSoil soil;
+    soil::GroundingDesign line;
+    soil::GroundingDesign ring;
+    calc::DesignInputs uniformLine;
+    calc::DesignInputs uniformPolygon;
+};
+
+// None while the work holds no soil model.
+std::optional<LayeredDesignInputs> LayeredInputs(const SiteWork& work);
+
+struct LayeredDesign {
+    soil::TwoLayerDesignResults ohms;
+    // The uniform resistivity (ohm-metres) that makes the uniform total of
+    // the arrangement equal its two-layer total; NaN where either has none.
+    double linearEquivalent = std::numeric_limits<double>::quiet_NaN();
+    double polygonEquivalent = std::numeric_limits<double>::quiet_NaN();
+};
+
+// Safe on any thread: it reads nothing but its inputs.
+LayeredDesign ComputeLayeredDesign(const LayeredDesignInputs& inputs);
+
+} // namespace stakewell::work
