@@ -1,6 +1,7 @@
 #include "CaseName.h"
 
 #include "files/DataFile.h"
+#include "files/DataFileCheck.h"
 #include "files/XmlValueStore.h"
 #include "work/SiteWork.h"
 #include "work/SoilModel.h"
@@ -123,6 +124,7 @@ TEST(TypedSoil, IsKeptConvertedAndSaved) {
 
     stakewell::files::XmlValueStore store;
     stakewell::files::WriteDataFile(store, work.Content());
+    EXPECT_EQ(stakewell::files::DataFileDamage(store), std::nullopt);
     SiteWork loaded;
     loaded.Take(stakewell::files::ReadDataFile(store));
     EXPECT_EQ(loaded.SoilModelTyped(), work.SoilModelTyped());
