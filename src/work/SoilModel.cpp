@@ -81,7 +81,8 @@ std::string SoilModelLine(const SoilModel& model, shared::UnitSystem units) {
         shared::ConvertedLength(model.soil->upperDepthMetres, shared::UnitSystem::Metric, units);
     std::string line = "Two-layer soil: " + soil::FigureText(model.soil->upperOhmMetres, 1) +
                        " ohm-metres over " + soil::FigureText(model.soil->lowerOhmMetres, 1) +
-                       " ohm-metres from " + soil::LengthText(depth, unit) + " down, ";
+                       " ohm-metres from " + soil::FigureText(depth, 2) + " " +
+                       soil::UnitWord(unit) + " down, ";
     if (model.source == SoilModelSource::Typed) {
         return line + "typed";
     }

@@ -57,20 +57,20 @@ INSTANTIATE_TEST_SUITE_P(
                   {"300", "100", "8.2021"},
                   UnitSystem::Imperial,
                   true,
-                  "Two-layer soil: 300.0 ohm-metres over 100.0 ohm-metres from 8.2021 feet down, "
+                  "Two-layer soil: 300.0 ohm-metres over 100.0 ohm-metres from 8.20 feet down, "
                   "typed"},
         ModelCase{"TypedMetricWithAComma",
                   {"300", "100", "2,5"},
                   UnitSystem::Metric,
                   false,
-                  "Two-layer soil: 300.0 ohm-metres over 100.0 ohm-metres from 2.5 metres down, "
+                  "Two-layer soil: 300.0 ohm-metres over 100.0 ohm-metres from 2.50 metres down, "
                   "typed"},
         ModelCase{"DepthTypedWithItsUnit",
                   {"300", "100", "2.5 m"},
                   UnitSystem::Imperial,
                   false,
-                  "Two-layer soil: 300.0 ohm-metres over 100.0 ohm-metres from 8.20209973753 feet "
-                  "down, typed"},
+                  "Two-layer soil: 300.0 ohm-metres over 100.0 ohm-metres from 8.20 feet down, "
+                  "typed"},
         ModelCase{"NothingTypedTakesTheSurveysFit",
                   {},
                   UnitSystem::Metric,
