@@ -270,6 +270,26 @@ SiteRecord GetSite(const DataFileItems& items) {
     return site;
 }
 
+// Written only when typed, so that a file without a typed soil is as before.
+constexpr std::array<const char*, 3> LayeredSoilItems{
+    "/LayeredSoil/UpperResistivity", "/LayeredSoil/LowerResistivity", "/LayeredSoil/UpperDepth"};
+
+void SetLayeredSoil(ItemWriter& items, const std::array<QString, 3>& typed) {
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        if (!typed[i].isEmpty()) {
+            items.SetItem(LayeredSoilItems[i], typed[i]);
+        }
+    }
+}
+
+std::array<QString, 3> GetLayeredSoil(const DataFileItems& items) {
+    std::array<QString, 3> typed;
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        typed[i] = items.Value(FullPath(LayeredSoilItems[i]));
+    }
+    return typed;
+}
+
 } // namespace
 
 std::int32_t WholeNumber(const QString& text) {
@@ -306,6 +326,7 @@ void WriteDataFile(XmlValueStore& store, const DataFileContent& content) {
     SetChoices(items, content.Choices, content.Units);
     SetSoil(items, content.Soil);
     SetSite(items, content.Site);
+    SetLayeredSoil(items, content.LayeredSoil);
 }
 
 DataFileContent ReadDataFile(const DataFileItems& items) {
@@ -342,6 +363,7 @@ DataFileContent ReadDataFile(const DataFileItems& items, std::vector<FOPPoint> p
     content.Choices = GetChoices(items);
     content.Soil = GetSoil(items);
     content.Site = GetSite(items);
+    content.LayeredSoil = GetLayeredSoil(items);
     return content;
 }
 

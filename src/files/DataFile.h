@@ -53,6 +53,9 @@ struct DataFileContent {
     soil::SoilSurvey Soil;
     // Where and by whom the test was taken; a file without one holds none.
     SiteRecord Site;
+    // A two-layer soil typed for the design, as typed: the upper and lower
+    // resistivities and the upper layer's depth; empty in a file without one.
+    std::array<QString, 3> LayeredSoil;
 
     int PointCount() const { return static_cast<int>(FOPPoints.size()) - 1; }
 };

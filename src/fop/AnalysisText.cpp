@@ -143,7 +143,7 @@ std::vector<Line> AnalysisLines(const Result& result) {
 
 std::vector<Line> TruePositionLines(const TruePosition& position, shared::UnitSystem units) {
     const std::string where = position.Fraction
-                                  ? Number(*position.Fraction * 100.0, "#0.0") + "% of E2"
+                                  ? Number(*position.Fraction * 100.0, "#0.0") + " % of E2"
                                   : None(position.Why, 0.0);
     return {
         {"True-resistance position", where},

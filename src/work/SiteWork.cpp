@@ -109,6 +109,15 @@ void SiteWork::ChooseWireLength(int index) {
     Changed(Aspect::Design);
 }
 
+void SiteWork::TypeSoilModel(SoilModelText which, const QString& text) {
+    QString& typed = soilModelTyped[static_cast<std::size_t>(which)];
+    if (typed == text) {
+        return;
+    }
+    typed = text;
+    Changed(Aspect::SoilModel);
+}
+
 void SiteWork::TypeE2(const QString& text) {
     e2Text = text;
     fop.FOPE2Distance = ReadLength(text, Units());
@@ -184,7 +193,8 @@ bool SiteWork::ChangeSoil(const soil::SoilSurvey& survey) {
     history.push(new ValueCommand<soil::SoilSurvey>(QStringLiteral("Soil Survey Change"), soil,
                                                     survey, [this](const soil::SoilSurvey& value) {
                                                         soil = value;
-                                                        Changed(Aspect::Soil);
+                                                        surveyFit = soil::AnalyseSoil(soil).fit;
+                                                        Changed(Aspect::Soil | Aspect::SoilModel);
                                                     }));
     return true;
 }
@@ -233,8 +243,10 @@ soil::DesignRod SiteWork::Rod() const {
 
 UnitTexts SiteWork::UnitTextsNow() const {
     const WireChoices& wire = design.Wire();
-    return {Units(), design.Inputs(), wire.Gauge,      wire.Between,
-            e2Text,  fop.FOPPoints(), fop.FOPCurrent()};
+    return {Units(),          design.Inputs(),
+            wire.Gauge,       wire.Between,
+            e2Text,           fop.FOPPoints(),
+            fop.FOPCurrent(), soilModelTyped[static_cast<std::size_t>(SoilModelText::UpperDepth)]};
 }
 
 void SiteWork::RestoreUnitTexts(const UnitTexts& texts) {
@@ -244,7 +256,9 @@ void SiteWork::RestoreUnitTexts(const UnitTexts& texts) {
     fop.FOPE2Distance = ReadLength(e2Text, Units());
     fop.Units = Units();
     FollowUnits(soil, Units());
-    Changed(Aspect::Units | Aspect::Design | Aspect::Readings | Aspect::E2 | Aspect::Soil);
+    soilModelTyped[static_cast<std::size_t>(SoilModelText::UpperDepth)] = texts.soilModelDepth;
+    Changed(Aspect::Units | Aspect::Design | Aspect::Readings | Aspect::E2 | Aspect::Soil |
+            Aspect::SoilModel);
 }
 
 files::DataFileContent SiteWork::Content() const {
@@ -254,6 +268,7 @@ files::DataFileContent SiteWork::Content() const {
     content.Choices.FOPE2 = e2Text;
     content.Soil = soil;
     content.Site = site;
+    content.LayeredSoil = soilModelTyped;
     return content;
 }
 
@@ -269,6 +284,8 @@ void SiteWork::Take(const files::DataFileContent& content) {
     soil = content.Soil;
     FollowUnits(soil, Units());
     site = content.Site;
+    soilModelTyped = content.LayeredSoil;
+    surveyFit = soil::AnalyseSoil(soil).fit;
     Changed(Aspects::All());
 }
 
@@ -284,7 +301,7 @@ void SiteWork::Start(const std::array<QString, calc::SheetInputCount>& typed,
 
 SiteWork::Typed SiteWork::TypedNow() const {
     const WireChoices& wire = design.Wire();
-    return {design.Inputs(), wire.Between, wire.Length, wire.Size, e2Text};
+    return {design.Inputs(), wire.Between, wire.Length, wire.Size, e2Text, soilModelTyped};
 }
 
 bool SiteWork::Unsaved() const {
@@ -299,6 +316,9 @@ void SiteWork::MarkSaved() {
 void SiteWork::Changed(Aspects aspects) {
     if (aspects.Has(Aspect::Design)) {
         design.Recalculate();
+    }
+    if (aspects.Has(Aspect::SoilModel)) {
+        layeredSoil = ReadSoilModel(soilModelTyped, Units(), surveyFit);
     }
     Tell(aspects);
 }

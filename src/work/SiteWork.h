@@ -114,6 +114,7 @@ private:
         int length = 0;
         int size = 0;
         QString e2;
+        SoilModelTexts soilModel;
         bool operator==(const Typed&) const = default;
     };
 
@@ -131,6 +132,11 @@ private:
     QString e2Text;
     soil::SoilSurvey soil;
     files::SiteRecord site;
+    SoilModelTexts soilModelTyped;
+    // The survey's two-layer fit, kept while the survey stays as it is: a
+    // model typed and cleared again falls back on it without fitting anew.
+    std::optional<soil::SoilFit> surveyFit;
+    SoilModel layeredSoil;
     QUndoStack history;
     std::optional<Typed> saved;
     // The last change of units, from and to, which a switch back undoes

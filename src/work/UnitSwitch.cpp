@@ -40,6 +40,8 @@ UnitTexts ConvertedTexts(const UnitTexts& texts, shared::UnitSystem to) {
         between = ConvertedText(between, shared::Measure::Length, from, to);
     }
     converted.e2 = ConvertedText(texts.e2, shared::Measure::Length, from, to);
+    converted.soilModelDepth =
+        ConvertedText(texts.soilModelDepth, shared::Measure::Length, from, to);
     for (fop::FOPPoint& point : converted.points) {
         point.Distance = shared::ConvertedLength(point.Distance, from, to);
     }

@@ -22,6 +22,8 @@ struct UnitTexts {
     QString e2;
     std::vector<fop::FOPPoint> points;
     int current = 0;
+    // The depth of the upper layer of a two-layer soil typed for the design.
+    QString soilModelDepth;
     bool operator==(const UnitTexts&) const = default;
 };
 

@@ -188,7 +188,7 @@ TEST(FopTruePosition, ItsLinesFollowThe62PercentValueAndChangeNoOther) {
     const auto inSoil = stakewell::fop::AnalysisLines(AnalyseInSoil(fop, 100.0, {80.0, 80.0, 3.0}));
     ASSERT_EQ(inSoil.size(), plain.size() + 2);
     EXPECT_EQ(plain[3].Label, "R at 62%");
-    EXPECT_EQ(inSoil[4].Label + ": " + inSoil[4].Value, "True-resistance position: 61.8% of E2");
+    EXPECT_EQ(inSoil[4].Label + ": " + inSoil[4].Value, "True-resistance position: 61.8 % of E2");
     EXPECT_EQ(inSoil[5].Label + ": " + inSoil[5].Value,
               "R at the true-resistance position: 61.803 Ohms (between 60.0 feet 60.000 Ohms "
               "and 70.0 feet 70.000 Ohms)");

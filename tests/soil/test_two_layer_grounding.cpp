@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -15,14 +16,20 @@
 
 namespace {
 
+using stakewell::soil::ArrangementResistances;
 using stakewell::soil::ComputeTwoLayerDesign;
 using stakewell::soil::Conductor;
 using stakewell::soil::GroundingDesign;
+using stakewell::soil::JoinedResistance;
 using stakewell::soil::MaxLayeredRods;
 using stakewell::soil::MeanInverseDistance;
 using stakewell::soil::MutualResistances;
+using stakewell::soil::RodsAroundRing;
+using stakewell::soil::RodsInLine;
 using stakewell::soil::TwoLayerDesignResults;
 using stakewell::soil::TwoLayerSoil;
+using stakewell::soil::WireAroundRing;
+using stakewell::soil::WireInLine;
 
 constexpr double Pi = std::numbers::pi;
 constexpr double FiveEighthsInch = 0.015875;
@@ -337,22 +344,32 @@ INSTANTIATE_TEST_SUITE_P(Soil, RodGroup,
                              return CaseName(info.index, {std::to_string(info.param.rods)});
                          });
 
-// The rods and the wire joined: less than either alone, and close to the
-// two combined through their mutual resistance, which lies below both.
+// The rods and the wire combined through their mutual resistance, which lies
+// below both: less than either alone, and close to the whole solved at one
+// potential at once.
 TEST(TwoLayerDesign, WholeIsLessThanRodsOrWire) {
     for (const TwoLayerSoil soil :
          {TwoLayerSoil{300.0, 100.0, 2.5}, TwoLayerSoil{100.0, 300.0, 0.5},
           TwoLayerSoil{1000.0, 10.0, 1.0}}) {
         const TwoLayerDesignResults r = ComputeTwoLayerDesign(soil, Design(3.0, 6));
-        for (const auto& arrangement : {r.linear, r.ring}) {
+        const auto joined = [&soil](std::vector<Conductor> rods,
+                                    const std::vector<Conductor>& wire) {
+            rods.insert(rods.end(), wire.begin(), wire.end());
+            return JoinedResistance(MutualResistances(soil, rods));
+        };
+        const std::array<double, 2> whole{
+            joined(RodsInLine(Design(3.0, 6)), WireInLine(Design(3.0, 6))),
+            joined(RodsAroundRing(Design(3.0, 6)), WireAroundRing(Design(3.0, 6)))};
+        for (std::size_t i = 0; i < 2; ++i) {
+            const ArrangementResistances& arrangement = i == 0 ? r.linear : r.ring;
             const double re = arrangement.electrodes;
             const double rw = arrangement.wire;
             const double rm = arrangement.mutual;
             EXPECT_GT(rm, 0.0);
             EXPECT_LT(rm, std::min(re, rw));
             EXPECT_LT(arrangement.total, std::min(re, rw));
-            const double combined = ((re * rw) - (rm * rm)) / (re + rw - (2.0 * rm));
-            EXPECT_LT(Relative(arrangement.total, combined), 0.02);
+            EXPECT_DOUBLE_EQ(arrangement.total, ((re * rw) - (rm * rm)) / (re + rw - (2.0 * rm)));
+            EXPECT_LT(Relative(arrangement.total, whole[i]), 0.02);
         }
     }
 }

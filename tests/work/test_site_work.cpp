@@ -184,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
                     true},
         CommandCase{"SoilSurveyEdit",
                     [](SiteWork& w) { return w.ChangeSoil(ThreeReadings()); },
-                    {Aspect::Soil},
+                    {Aspect::Soil | Aspect::SoilModel},
                     [](const SiteWork& w) { return std::to_string(w.Soil().readings.size()); },
                     "3",
                     true},
