@@ -93,6 +93,20 @@ public:
         }
     }
 
+    // The text beside the user point, its top at the point: to the right,
+    // or to the left where the right would run past the area's edge.
+    void TextBeside(double x, double y, const QString& text) {
+        const QPointF at = Map(x, y);
+        const qreal gap = 3.0 * pixelWidth;
+        const qreal width = painter.fontMetrics().horizontalAdvance(text);
+        const qreal left =
+            at.x() + gap + width > area.right() ? at.x() - gap - width : at.x() + gap;
+        const QPointF corner(left, at.y());
+        if (Reachable(corner, area)) {
+            painter.drawText(corner + QPointF(0.0, painter.fontMetrics().ascent()), text);
+        }
+    }
+
     // Round dots `width` pixels of a plain screen across.
     void Dots(const std::vector<QPointF>& userPoints, const QColor& colour, int width) {
         if (auto* canvas = dynamic_cast<QImage*>(painter.device()); canvas != nullptr) {
@@ -195,10 +209,10 @@ void PaintTruePosition(UserScalePainter& painter, const PlotExtents& plot,
     painter.Line(x, plot.PlotTop, x, plot.PlotBottom);
     // Clear of the distances written along the top.
     const double y = plot.PlotBottom + 0.1 * (plot.PlotTop - plot.PlotBottom);
-    painter.Text(x, y,
-                 QStringLiteral("%1% (true, two-layer)")
-                     .arg(QString::fromStdString(
-                         shared::DoubleText(std::round(*position.Fraction * 1000.0) / 10.0))));
+    painter.TextBeside(x, y,
+                       QStringLiteral("%1% (true, two-layer)")
+                           .arg(QString::fromStdString(shared::DoubleText(
+                               std::round(*position.Fraction * 1000.0) / 10.0))));
 }
 
 // Dashed guides at 52% and 72% of E2, around the red 62% line, and at the
