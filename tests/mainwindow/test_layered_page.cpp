@@ -2,6 +2,8 @@
 
 #include "CaseName.h"
 #include "mainwindow/LayeredFigures.h"
+#include "soil/SoilSurvey.h"
+#include "soil/TwoLayerSoil.h"
 #include "work/LayeredDesign.h"
 
 #include <QApplication>
@@ -14,6 +16,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <string>
 
 namespace {
@@ -138,6 +141,58 @@ TEST_F(LayeredPage, FiguresOfEarlierInputsAreGreyedAndCannotBeUsed) {
     EXPECT_FALSE(Enabled("cmdUseLinearEquivalent"));
     WaitForTheFigures();
     EXPECT_TRUE(Enabled("cmdUseLinearEquivalent"));
+}
+
+// A Wenner traverse over 400 ohm-metres down to 2 m and 120 below.
+stakewell::soil::SoilSurvey TwoLayerSurvey() {
+    using namespace stakewell::soil;
+    const TwoLayerSoil soil{400.0, 120.0, 2.0};
+    SoilSurvey survey;
+    for (const double feet : {1.0, 2.0, 3.0, 5.0, 7.0, 10.0, 15.0, 20.0, 30.0, 50.0}) {
+        const double metres = Metres(feet, LengthUnit::Feet);
+        const double ohms =
+            ModelResistivity(SoilArray::Wenner, soil, metres) / (2.0 * std::numbers::pi * metres);
+        survey.readings.push_back(SoilReading{feet, ohms, std::nullopt, 0.0});
+    }
+    return survey;
+}
+
+TEST_F(LayeredPage, WithNothingTypedTheBoxesShowTheSurveysFitInTheWorksUnits) {
+    form.Window().Work().ChangeSoil(TwoLayerSurvey());
+    ASSERT_TRUE(form.Window().Work().LayeredSoil().soil.has_value());
+    EXPECT_NEAR(form.Field("tbxUpperRes")->placeholderText().toDouble(), 400.0, 20.0);
+    EXPECT_NEAR(form.Field("tbxLowerRes")->placeholderText().toDouble(), 120.0, 6.0);
+    EXPECT_NEAR(form.Field("tbxUpperDepth")->placeholderText().toDouble(), 2.0 / 0.3048, 0.4)
+        << "feet";
+    WaitForTheFigures();
+    EXPECT_FALSE(Cell(LinearTotalRow, TwoLayerColumn).isEmpty());
+
+    form.Type(QStringLiteral("tbxUpperRes"), QStringLiteral("300"));
+    EXPECT_EQ(form.Field("tbxLowerRes")->placeholderText(), "") << "a typed model is the model";
+}
+
+// The graph reads the test in the model as soon as the model is typed.
+TEST_F(LayeredPage, TheGraphsAnalysisFollowsTheModel) {
+    form.SelectTab(5);
+    form.Type(QStringLiteral("tbxFOPE2"), QStringLiteral("50"));
+    for (const auto& [feet, ohms] : {std::pair{"10", "24"},
+                                     {"20", "27.6"},
+                                     {"25", "28.3"},
+                                     {"30", "29.2"},
+                                     {"35", "30.6"},
+                                     {"40", "33"}}) {
+        form.Type(QStringLiteral("tbxFOPP2Feet"), QLatin1String(feet));
+        form.Type(QStringLiteral("tbxFOPP2Ohms"), QLatin1String(ohms));
+        form.Click(QStringLiteral("cmdFOPAdd"));
+    }
+    QWidget* graph = ShownGraphWindow();
+    ASSERT_NE(graph, nullptr);
+    const auto analysis = [graph] { return graph->findChild<QLabel*>("Panel_3")->toolTip(); };
+    EXPECT_FALSE(analysis().contains("True-resistance position"));
+    TypeModel("300", "100", "8.2");
+    EXPECT_TRUE(analysis().contains("True-resistance position: ")) << analysis().toStdString();
+    TypeModel("", "", "");
+    EXPECT_FALSE(analysis().contains("True-resistance position"));
 }
 
 TEST_F(LayeredPage, TheDepthUnitFollowsTheUnitSwitch) {
