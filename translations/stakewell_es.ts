@@ -980,7 +980,7 @@ Restaurar recupera el trabajo, sin guardar. Descartar lo elimina.</translation>
     </message>
     <message>
         <source>Two-layer</source>
-        <translation>Dos capas</translation>
+        <translation>2 capas</translation>
     </message>
     <message>
         <source>One electrode</source>
