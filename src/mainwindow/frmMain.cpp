@@ -341,8 +341,11 @@ void frmMain::SetUpFieldUse() {
         inputHints->Watch(findChild<QLineEdit*>(QLatin1String(row.Widget)),
                           TypedReader(work, work::MeasureOf(row.Input), InputHint::NumberHint));
     }
-    for (QLineEdit* field : {ui->tbxWireBetween_0, ui->tbxWireBetween_1}) {
+    for (QLineEdit* field : {ui->tbxWireBetween_0, ui->tbxWireBetween_1, ui->tbxUpperDepth}) {
         inputHints->Watch(field, TypedReader(work, shared::Measure::Length, InputHint::NumberHint));
+    }
+    for (QLineEdit* field : {ui->tbxUpperRes, ui->tbxLowerRes}) {
+        inputHints->Watch(field, TypedReader(work, std::nullopt, InputHint::NumberHint));
     }
     // A gauge is read as it always was; a cross-section is a number.
     const InputHint::Reader section = TypedReader(work, std::nullopt, InputHint::NumberHint);

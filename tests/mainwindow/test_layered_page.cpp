@@ -195,6 +195,14 @@ TEST_F(LayeredPage, TheGraphsAnalysisFollowsTheModel) {
     EXPECT_FALSE(analysis().contains("True-resistance position"));
 }
 
+TEST_F(LayeredPage, ADepthTypedInAnotherUnitIsHintedAsItReads) {
+    form.Type(QStringLiteral("tbxUpperDepth"), QStringLiteral("2.5 m"));
+    EXPECT_TRUE(form.Field("tbxUpperDepth")->toolTip().contains("converted from 2.5 m"))
+        << form.Field("tbxUpperDepth")->toolTip().toStdString();
+    form.Type(QStringLiteral("tbxUpperDepth"), QStringLiteral("8.2"));
+    EXPECT_EQ(form.Field("tbxUpperDepth")->toolTip(), "Upper layer's depth");
+}
+
 TEST_F(LayeredPage, TheDepthUnitFollowsTheUnitSwitch) {
     EXPECT_EQ(form.Text("lblUpperDepthUnit"), "Feet");
     form.Window().Work().ChangeUnits(stakewell::shared::UnitSystem::Metric);
