@@ -32,8 +32,6 @@ public:
     // Nothing computed so far is told any more: the work holds no design
     // to compute.
     void Drop();
-    // Whether the last inputs given are still being computed.
-    bool Busy() const { return shownGeneration != latestGeneration; }
 
 signals:
     void Computed(const stakewell::mainwindow::LayeredFigures& figures);

@@ -43,10 +43,6 @@ LayeredPage::LayeredPage(Ui::frmMain& ui, work::SiteWork& work, QWidget& window)
     Show(work::Aspects::All());
 }
 
-bool LayeredPage::Current() const {
-    return !designer->Busy();
-}
-
 void LayeredPage::SetUpTable() {
     QTableWidget& table = *ui.grdLayered;
     table.setColumnCount(2);
@@ -143,7 +139,6 @@ void LayeredPage::ShowFigures(const LayeredFigures& figures) {
     }
     ShowEquivalents(figures.linearEquivalent, figures.polygonEquivalent);
     ShowPending(false);
-    emit Shown();
 }
 
 // Figures of inputs since changed are greyed, and cannot be used.

@@ -28,13 +28,6 @@ class LayeredPage : public QObject {
 public:
     LayeredPage(Ui::frmMain& ui, work::SiteWork& work, QWidget& window);
 
-    // Whether the figures shown are those of the work as it stands.
-    bool Current() const;
-
-signals:
-    // Each time the two-layer figures of the work as it stands are shown.
-    void Shown();
-
 private:
     void SetUpTable();
     void ConnectControls();
