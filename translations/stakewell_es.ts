@@ -438,6 +438,62 @@
         <source>Metric (m, mm, mm²)</source>
         <translation>Métrico (m, mm, mm²)</translation>
     </message>
+    <message>
+        <source>La&amp;yers</source>
+        <translation>Capa&amp;s</translation>
+    </message>
+    <message>
+        <source>Two-Layer Soil:</source>
+        <translation>Suelo de dos capas:</translation>
+    </message>
+    <message>
+        <source>ρ&amp;1:</source>
+        <translation>ρ&amp;1:</translation>
+    </message>
+    <message>
+        <source>Upper layer&apos;s resistivity, ohm-metres</source>
+        <translation>Resistividad de la capa superior, ohmios-metro</translation>
+    </message>
+    <message>
+        <source>ρ&amp;2:</source>
+        <translation>ρ&amp;2:</translation>
+    </message>
+    <message>
+        <source>Lower layer&apos;s resistivity, ohm-metres</source>
+        <translation>Resistividad de la capa inferior, ohmios-metro</translation>
+    </message>
+    <message>
+        <source>ohm-m</source>
+        <translation>Ω·m</translation>
+    </message>
+    <message>
+        <source>&amp;h:</source>
+        <translation>&amp;h:</translation>
+    </message>
+    <message>
+        <source>Upper layer&apos;s depth</source>
+        <translation>Profundidad de la capa superior</translation>
+    </message>
+    <message>
+        <source>Resistances, uniform and two-layer</source>
+        <translation>Resistencias, uniforme y de dos capas</translation>
+    </message>
+    <message>
+        <source>Use the linear equivalent in the design</source>
+        <translation>Usar en el diseño el equivalente en línea</translation>
+    </message>
+    <message>
+        <source>Use l&amp;inear</source>
+        <translation>Usa&amp;r línea</translation>
+    </message>
+    <message>
+        <source>Use the polygon equivalent in the design</source>
+        <translation>Usar en el diseño el equivalente en polígono</translation>
+    </message>
+    <message>
+        <source>Use &amp;polygon</source>
+        <translation>Usar &amp;polígono</translation>
+    </message>
 </context>
 <context>
     <name>frmSite</name>
@@ -914,6 +970,69 @@ Restaurar recupera el trabajo, sin guardar. Descartar lo elimina.</translation>
     <message>
         <source>Read as gauge %1: the rest of the text is ignored.</source>
         <translation>Leído como calibre %1: se ignora el resto del texto.</translation>
+    </message>
+</context>
+<context>
+    <name>stakewell::mainwindow::LayeredPage</name>
+    <message>
+        <source>Uniform</source>
+        <translation>Uniforme</translation>
+    </message>
+    <message>
+        <source>Two-layer</source>
+        <translation>2 capas</translation>
+    </message>
+    <message>
+        <source>One electrode</source>
+        <translation>Un electrodo</translation>
+    </message>
+    <message>
+        <source>Linear electrodes</source>
+        <translation>Electrodos línea</translation>
+    </message>
+    <message>
+        <source>Linear wire</source>
+        <translation>Conductor línea</translation>
+    </message>
+    <message>
+        <source>Linear mutual</source>
+        <translation>Mutua línea</translation>
+    </message>
+    <message>
+        <source>Linear total</source>
+        <translation>Total línea</translation>
+    </message>
+    <message>
+        <source>Polygon electrodes</source>
+        <translation>Electrodos polígono</translation>
+    </message>
+    <message>
+        <source>Polygon wire</source>
+        <translation>Conductor polígono</translation>
+    </message>
+    <message>
+        <source>Polygon mutual</source>
+        <translation>Mutua polígono</translation>
+    </message>
+    <message>
+        <source>Polygon total</source>
+        <translation>Total polígono</translation>
+    </message>
+    <message>
+        <source>Equivalent resistivity, linear: none</source>
+        <translation>Resistividad equiv., línea: ninguna</translation>
+    </message>
+    <message>
+        <source>Equivalent resistivity, linear: %1 ohm-m</source>
+        <translation>Resistividad equiv., línea: %1 Ω·m</translation>
+    </message>
+    <message>
+        <source>Equivalent resistivity, polygon: none</source>
+        <translation>Resistividad equiv., polígono: ninguna</translation>
+    </message>
+    <message>
+        <source>Equivalent resistivity, polygon: %1 ohm-m</source>
+        <translation>Resistividad equiv., polígono: %1 Ω·m</translation>
     </message>
 </context>
 <context>

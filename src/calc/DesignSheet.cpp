@@ -32,15 +32,24 @@ std::int16_t ReadElectrodeCount(const std::string& text) {
     return count < 0 ? std::int16_t{1} : count;
 }
 
+DesignInputs ReadDesignInputs(const SheetInputs& inputs) {
+    using enum SheetInput;
+    DesignInputs in;
+    in.rho = ReadSingle(inputs[EarthResistivity]);
+    in.L = ReadSingle(inputs[ElectrodeLength]);
+    in.d = ReadSingle(inputs[ElectrodeDiameter]);
+    in.N = ReadElectrodeCount(inputs[ElectrodeCount]);
+    in.Lw = ReadSingle(inputs[WireLength]);
+    in.dw = ReadSingle(inputs[WireDiameter]);
+    in.h = ReadSingle(inputs[WireDepth]);
+    return in;
+}
+
 // The two arrangements share no step but the single electrode, so each takes
 // its results from a run of the whole model with its own wire length.
-DesignResults ComputeBetweenElectrodes(const DesignInputs& in, const WireTotals& totals) {
-    DesignInputs line = in;
-    line.Lw = totals.Line;
-    DesignInputs polygon = in;
-    polygon.Lw = totals.Polygon;
-    const DesignResults linear = ComputeDesign(line);
-    DesignResults r = ComputeDesign(polygon);
+DesignResults ComputeBetweenElectrodes(const ArrangementInputs& arrangements) {
+    const DesignResults linear = ComputeDesign(arrangements.Line);
+    DesignResults r = ComputeDesign(arrangements.Polygon);
     r.S = linear.S;
     r.HarmonicSum = linear.HarmonicSum;
     r.Re = linear.Re;
@@ -112,22 +121,24 @@ WireTotals BetweenWireTotals(const std::string& electrodeCount, const WireBetwee
             WireLength(ReadSingle(between.Polygon), count)};
 }
 
+ArrangementInputs ReadArrangements(const SheetInputs& inputs,
+                                   const std::optional<WireBetweenInputs>& between) {
+    const DesignInputs in = ReadDesignInputs(inputs);
+    ArrangementInputs arrangements{in, in};
+    if (between) {
+        const WireTotals totals = BetweenWireTotals(inputs[SheetInput::ElectrodeCount], *between);
+        arrangements.Line.Lw = totals.Line;
+        arrangements.Polygon.Lw = totals.Polygon;
+    }
+    return arrangements;
+}
+
 SheetNotes ComputeSheet(const SheetInputs& inputs, SheetResults& results,
                         const std::optional<WireBetweenInputs>& between,
                         shared::UnitSystem shownIn) {
-    using enum SheetInput;
-    DesignInputs in;
-    in.rho = ReadSingle(inputs[EarthResistivity]);
-    in.L = ReadSingle(inputs[ElectrodeLength]);
-    in.d = ReadSingle(inputs[ElectrodeDiameter]);
-    in.N = ReadElectrodeCount(inputs[ElectrodeCount]);
-    in.Lw = ReadSingle(inputs[WireLength]);
-    in.dw = ReadSingle(inputs[WireDiameter]);
-    in.h = ReadSingle(inputs[WireDepth]);
-
+    const DesignInputs in = ReadDesignInputs(inputs);
     DesignResults r =
-        between ? ComputeBetweenElectrodes(in, BetweenWireTotals(inputs[ElectrodeCount], *between))
-                : ComputeDesign(in);
+        between ? ComputeBetweenElectrodes(ReadArrangements(inputs, between)) : ComputeDesign(in);
     SheetNotes notes;
     JudgeDesign(inputs, in, !between, r, notes);
     constexpr std::string_view ohms = "##0.000";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/GroundModel.h"
 #include "shared/Units.h"
 
 #include <array>
@@ -151,6 +152,16 @@ struct WireTotals {
     float Polygon = 0.0F;
 };
 WireTotals BetweenWireTotals(const std::string& electrodeCount, const WireBetweenInputs& between);
+
+// The design as the computation reads the sheet's texts (feet and inches),
+// once for each arrangement: the two differ in the wire's length only, when
+// it is given between electrodes.
+struct ArrangementInputs {
+    DesignInputs Line;
+    DesignInputs Polygon;
+};
+ArrangementInputs ReadArrangements(const SheetInputs& inputs,
+                                   const std::optional<WireBetweenInputs>& between);
 
 // What the sheet has to say beside its figures; an empty text says nothing.
 // For an input: how its text was read, or what it lacks for the results it

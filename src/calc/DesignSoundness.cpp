@@ -1,6 +1,7 @@
 #include "calc/DesignSoundness.h"
 
 #include "shared/NumberReading.h"
+#include "shared/TextForm.h"
 
 #include <array>
 #include <cmath>
@@ -239,6 +240,20 @@ void JudgeDesign(const SheetInputs& texts, const DesignInputs& in, bool wireGive
     JudgeValues(judge, in);
     JudgeApproximation(judge, in);
     judge.NoteUnexplained();
+}
+
+void JudgeFigures(const DesignInputs& in, DesignResults& results) {
+    using enum SheetInput;
+    SheetInputs texts;
+    texts[EarthResistivity] = shared::ExactText(in.rho);
+    texts[ElectrodeLength] = shared::ExactText(in.L);
+    texts[ElectrodeDiameter] = shared::ExactText(in.d);
+    texts[ElectrodeCount] = std::to_string(in.N);
+    texts[WireLength] = shared::ExactText(in.Lw);
+    texts[WireDiameter] = shared::ExactText(in.dw);
+    texts[WireDepth] = shared::ExactText(in.h);
+    SheetNotes notes;
+    JudgeDesign(texts, in, true, results, notes);
 }
 
 } // namespace stakewell::calc

@@ -25,4 +25,8 @@ std::optional<std::string> NotAboveZero(const std::string& text, double value, c
 void JudgeDesign(const SheetInputs& texts, const DesignInputs& in, bool wireGiven,
                  DesignResults& results, SheetNotes& notes);
 
+// Marks as failed what JudgeDesign would of a design whose every input is
+// typed as the number `in` holds, the wire's total length among them.
+void JudgeFigures(const DesignInputs& in, DesignResults& results);
+
 } // namespace stakewell::calc

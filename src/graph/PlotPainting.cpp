@@ -1,6 +1,7 @@
 #include "graph/PlotPainting.h"
 
 #include "fop/AnalysisText.h"
+#include "shared/TextForm.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -25,6 +26,8 @@ const QColor Green{0x00, 0xFF, 0x00};
 // The analysis is drawn in colours of its own, apart from the plot's.
 const QColor Band{0x00, 0x30, 0xC0};
 const QColor TrueDistance{0xB0, 0x00, 0xB0};
+// The probe position that reads the true resistance in the soil model.
+const QColor InSoil{0x00, 0x80, 0x40};
 const QColor LeftOut{0x80, 0x80, 0x80};
 // A printed plot has no current point, and its 62% line is a darker red
 // than the window's, which marks the current point there.
@@ -85,6 +88,20 @@ public:
     // The text's top-left corner at the user point.
     void Text(double x, double y, const QString& text) {
         const QPointF corner = Map(x, y);
+        if (Reachable(corner, area)) {
+            painter.drawText(corner + QPointF(0.0, painter.fontMetrics().ascent()), text);
+        }
+    }
+
+    // The text beside the user point, its top at the point: to the right,
+    // or to the left where the right would run past the area's edge.
+    void TextBeside(double x, double y, const QString& text) {
+        const QPointF at = Map(x, y);
+        const qreal gap = 3.0 * pixelWidth;
+        const qreal width = painter.fontMetrics().horizontalAdvance(text);
+        const qreal left =
+            at.x() + gap + width > area.right() ? at.x() - gap - width : at.x() + gap;
+        const QPointF corner(left, at.y());
         if (Reachable(corner, area)) {
             painter.drawText(corner + QPointF(0.0, painter.fontMetrics().ascent()), text);
         }
@@ -183,8 +200,24 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// Drawn even where no reading stands on both sides of it: the line shows
+// where the next reading is wanted.
+void PaintTruePosition(UserScalePainter& painter, const PlotExtents& plot,
+                       const fop::TruePosition& position) {
+    const double x = 1000.0 * position.At.Distance;
+    painter.SetPen(CosmeticPen(InSoil, 2, Qt::DashDotLine));
+    painter.Line(x, plot.PlotTop, x, plot.PlotBottom);
+    // Clear of the distances written along the top.
+    const double y = plot.PlotBottom + 0.1 * (plot.PlotTop - plot.PlotBottom);
+    painter.TextBeside(x, y,
+                       QStringLiteral("%1% (true, two-layer)")
+                           .arg(QString::fromStdString(shared::DoubleText(
+                               std::round(*position.Fraction * 1000.0) / 10.0))));
+}
+
 // Dashed guides at 52% and 72% of E2, around the red 62% line, and at the
-// true distance; a diamond on every value the analysis found.
+// true distance; the true-resistance position in the soil model; a diamond
+// on every value the analysis found.
 std::vector<Marker> PaintAnalysis(UserScalePainter& painter, const PlotExtents& plot,
                                   const fop::Result& analysis) {
     std::vector<Marker> markers;
@@ -210,6 +243,10 @@ std::vector<Marker> PaintAnalysis(UserScalePainter& painter, const PlotExtents& 
     if (atTrue.Ohms) {
         guide(atTrue.Distance, TrueDistance);
     }
+    const bool inSoil = analysis.InSoil && analysis.InSoil->Fraction;
+    if (inSoil) {
+        PaintTruePosition(painter, plot, *analysis.InSoil);
+    }
     for (const fop::CurveValue* value : {&flat.At52, &analysis.At62, &flat.At72}) {
         if (value->Ohms) {
             diamond(value->Distance, *value->Ohms, Band,
@@ -219,6 +256,11 @@ std::vector<Marker> PaintAnalysis(UserScalePainter& painter, const PlotExtents& 
     if (atTrue.Ohms) {
         diamond(atTrue.Distance, *atTrue.Ohms, TrueDistance,
                 Text(fop::TrueValueTip(slope, analysis.Units)));
+    }
+    if (inSoil && analysis.InSoil->At.Ohms) {
+        const fop::CurveValue& value = analysis.InSoil->At;
+        diamond(value.Distance, *value.Ohms, InSoil,
+                Text(fop::CurveValueTip(value, analysis.Units)));
     }
     return markers;
 }
@@ -232,6 +274,7 @@ struct PlotItems {
     bool Band = false;
     bool CurveValues = false;
     bool TrueValue = false;
+    bool TruePosition = false;
 };
 
 PlotItems ItemsOf(const PlotState& state, const fop::Result& analysis) {
@@ -247,6 +290,7 @@ PlotItems ItemsOf(const PlotState& state, const fop::Result& analysis) {
     items.Band = analysis.E2Distance > 0.0;
     items.CurveValues = analysis.Flat.At52.Ohms || analysis.At62.Ohms || analysis.Flat.At72.Ohms;
     items.TrueValue = analysis.Slope.AtTrueDistance.Ohms.has_value();
+    items.TruePosition = analysis.InSoil && analysis.InSoil->Fraction;
     return items;
 }
 
@@ -272,7 +316,7 @@ void PaintReadings(UserScalePainter& user, const PlotExtents& plot, const PlotSt
 // One line of a printed plot's legend: the look of what it names, drawn in
 // a box the height of a line of text.
 struct LegendEntry {
-    enum class Symbol { Dot, Ring, Line, DashedLine, Diamond, DashedDiamond };
+    enum class Symbol { Dot, Ring, Line, DashedLine, DashDotLine, Diamond, DashedDiamond };
     Symbol Look;
     QColor Colour;
     QString Text;
@@ -302,6 +346,10 @@ std::vector<LegendEntry> LegendOf(const PlotItems& items) {
         legend.push_back(
             {Symbol::DashedDiamond, TrueDistance, QStringLiteral("True distance (slope method)")});
     }
+    if (items.TruePosition) {
+        legend.push_back({Symbol::DashDotLine, InSoil,
+                          QStringLiteral("True-resistance position (two-layer soil)")});
+    }
     return legend;
 }
 
@@ -325,9 +373,12 @@ void PaintSymbol(QPainter& painter, const QRectF& box, const LegendEntry& entry,
     }
     case Symbol::Line:
     case Symbol::DashedLine:
+    case Symbol::DashDotLine:
     case Symbol::DashedDiamond: {
-        const bool dashed = entry.Look != Symbol::Line;
-        QPen pen = CosmeticPen(entry.Colour, pixelWidth, dashed ? Qt::DashLine : Qt::SolidLine);
+        const Qt::PenStyle style = entry.Look == Symbol::Line          ? Qt::SolidLine
+                                   : entry.Look == Symbol::DashDotLine ? Qt::DashDotLine
+                                                                       : Qt::DashLine;
+        QPen pen = CosmeticPen(entry.Colour, pixelWidth, style);
         painter.setPen(pen);
         painter.drawLine(QPointF(box.left(), centre.y()), QPointF(box.right(), centre.y()));
         if (entry.Look != Symbol::DashedDiamond) {

@@ -3,6 +3,9 @@
 #include "fop/FopPoints.h"
 #include "fop/FopRefresh.h"
 #include "shared/modStakewell.h"
+#include "soil/TwoLayerSoil.h"
+
+#include <optional>
 
 namespace stakewell::graph {
 
@@ -19,15 +22,19 @@ struct PlotExtents {
     float PlotBottom = 0.0F;
 };
 
+inline const std::optional<soil::TwoLayerSoil> NoSoilModel;
+
 // What the graph draws from and what it keeps of its own: the survey it is
-// given to show (never changed here), the refresh it is shown at, and the
-// graph's own extents and placement.
+// given to show (never changed here), the refresh it is shown at, the soil
+// model the test is also read in, and the graph's own extents and placement.
 struct PlotState {
-    PlotState(const fop::FallOfPotential& fop, fop::FopRefresh& refresh)
-        : fop(fop), refresh(refresh) {}
+    PlotState(const fop::FallOfPotential& fop, fop::FopRefresh& refresh,
+              const std::optional<soil::TwoLayerSoil>& soil = NoSoilModel)
+        : fop(fop), refresh(refresh), soil(soil) {}
 
     const fop::FallOfPotential& fop;
     fop::FopRefresh& refresh;
+    const std::optional<soil::TwoLayerSoil>& soil;
     PlotExtents plot;
     shared::GraphPlacement graph;
 };

@@ -263,7 +263,8 @@ void frmGraph::ComputePlotExtents() {
 
 void frmGraph::DrawGraph() {
     const auto& fop = state.fop;
-    analysis = analysisCache.Analyse(fop, fop.FOPE2Distance, commands->TolerancePercent);
+    analysis =
+        analysisCache.Analyse(fop, fop.FOPE2Distance, commands->TolerancePercent, state.soil);
     ShowAnalysis();
     markers.clear();
     const int n = fop.PointCount();

@@ -6,7 +6,7 @@ int CompactTabStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                                  const QWidget* widget) const {
     const int value = QProxyStyle::pixelMetric(metric, option, widget);
     if (metric == PM_TabBarTabHSpace) {
-        return value / 2;
+        return value / 4;
     }
     return value;
 }

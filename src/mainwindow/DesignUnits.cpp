@@ -33,7 +33,8 @@ DesignUnits::DesignUnits(Ui::frmMain& ui, work::SiteWork& work, InputHint& hints
       e2PointSize(ui.tbx4ptE2->font().pointSizeF()) {
     const QString metres = tr("Metres");
     const QString millimetres = tr("Millimetres");
-    for (QWidget* label : {ui.Label2, ui.Label10, ui.Label4, ui.Label7, ui.Label15, ui.Label24}) {
+    for (QWidget* label : {ui.Label2, ui.Label10, ui.Label4, ui.Label7, ui.Label15, ui.Label24,
+                           ui.lblUpperDepthUnit}) {
         AddCaption(label, metres);
     }
     // Beside the between boxes the frame's edge leaves room for a symbol only.

@@ -172,6 +172,10 @@ void FopPage::Show(work::Aspects aspects) {
     }
     if (aspects.HasAny(work::Aspect::Readings | work::Aspect::E2)) {
         showCurrentPoint = aspects.Has(work::Aspect::Readings);
+    } else if (aspects.Has(work::Aspect::SoilModel)) {
+        // The analysis reads the test in the soil model too; nothing else
+        // asks for it to be shown afresh.
+        work.Refresh().Refresh();
     }
 }
 

@@ -21,13 +21,14 @@ QFont Scaled(QFont font, double factor) {
     return font;
 }
 
-// The parts of a composite control (a tab widget's bar and pages) that the
-// control places itself as it is resized.
+// The parts of a composite control (a tab widget's bar and pages, a table's
+// headers) that the control places itself as it is resized.
 bool LaidOutByParent(const QWidget& widget) {
     const QWidget* parent = widget.parentWidget();
     return widget.objectName().startsWith(QLatin1String("qt_")) ||
            (parent != nullptr &&
-            (parent->layout() != nullptr || parent->inherits("QStackedWidget")));
+            (parent->layout() != nullptr || parent->inherits("QStackedWidget") ||
+             parent->inherits("QAbstractScrollArea")));
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "mainwindow/FopPage.h"
 #include "mainwindow/InputHint.h"
 #include "mainwindow/LabelFitter.h"
+#include "mainwindow/LayeredPage.h"
 #include "mainwindow/RecentFiles.h"
 #include "mainwindow/UndoKeyHandOver.h"
 #include "mainwindow/WindowZoom.h"
@@ -52,7 +53,7 @@ using shared::PixelsFromTwips;
 
 const QPoint PageInView{PixelsFromTwips(240), PixelsFromTwips(360)};
 const QPoint PageOutOfSight{PixelsFromTwips(240), PixelsFromTwips(5000)};
-constexpr int FallOfPotentialPage = 5;
+constexpr int FallOfPotentialPage = 6;
 
 void SetPointSize(QWidget* widget, double points) {
     QFont font = widget->font();
@@ -131,7 +132,8 @@ frmMain::frmMain(QString lastConfigFile, QWidget* parent)
     : frmMain(std::move(lastConfigFile), QString(), parent) {}
 
 frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::frmMain>()), plot(work.Fop(), work.Refresh()),
+    : QWidget(parent), ui(std::make_unique<Ui::frmMain>()),
+      plot(work.Fop(), work.Refresh(), work.LayeredSoil().soil),
       graph(std::make_unique<graph::GraphWindowHost>(plot, this)) {
     InitProgramResources();
     about::SubstituteDialogFont();
@@ -146,7 +148,8 @@ frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* paren
     tabStyle->setParent(this);
     ui->TabStrip1->tabBar()->setStyle(tabStyle);
 
-    Frame = {ui->Frame_1, ui->Frame_2, ui->Frame_3, ui->Frame_4, ui->Frame_5, ui->Frame_6};
+    Frame = {ui->Frame_1,      ui->Frame_2, ui->Frame_3, ui->Frame_4,
+             ui->Frame_Layers, ui->Frame_5, ui->Frame_6};
     for (QGroupBox* page : Frame) {
         page->raise();
     }
@@ -160,6 +163,7 @@ frmMain::frmMain(QString lastConfigFile, const QString& dataFile, QWidget* paren
     inputHints = new InputHint(this);
     design = new DesignPage(*ui, work, *inputHints, *this);
     connect(design, &DesignPage::Recalculated, this, &frmMain::Recalculated);
+    layered = new LayeredPage(*ui, work, *this);
     fopPage = new FopPage(*ui, work, *inputHints, *this);
     files = new WorkFiles(
         *this, work, plot, std::move(lastConfigFile),
@@ -337,8 +341,11 @@ void frmMain::SetUpFieldUse() {
         inputHints->Watch(findChild<QLineEdit*>(QLatin1String(row.Widget)),
                           TypedReader(work, work::MeasureOf(row.Input), InputHint::NumberHint));
     }
-    for (QLineEdit* field : {ui->tbxWireBetween_0, ui->tbxWireBetween_1}) {
+    for (QLineEdit* field : {ui->tbxWireBetween_0, ui->tbxWireBetween_1, ui->tbxUpperDepth}) {
         inputHints->Watch(field, TypedReader(work, shared::Measure::Length, InputHint::NumberHint));
+    }
+    for (QLineEdit* field : {ui->tbxUpperRes, ui->tbxLowerRes}) {
+        inputHints->Watch(field, TypedReader(work, std::nullopt, InputHint::NumberHint));
     }
     // A gauge is read as it always was; a cross-section is a number.
     const InputHint::Reader section = TypedReader(work, std::nullopt, InputHint::NumberHint);

@@ -39,10 +39,11 @@ class DesignPage;
 class DesignUnits;
 class FopPage;
 class InputHint;
+class LayeredPage;
 class WindowZoom;
 class WorkFiles;
 
-// The calculator's working window: six tab pages of inputs and results, the
+// The calculator's working window: seven tab pages of inputs and results, the
 // fall-of-potential browser and the four command buttons, over the site's
 // work. Its pages and its files are parts of their own; the window puts them
 // together and keeps the keys, the zoom and the other windows.
@@ -113,10 +114,11 @@ private:
     work::SiteWork work;
     graph::PlotState plot;
     std::unique_ptr<graph::GraphWindowHost> graph;
-    std::array<QGroupBox*, 6> Frame{};
+    std::array<QGroupBox*, 7> Frame{};
     InputHint* inputHints = nullptr;
     DesignPage* design = nullptr;
     DesignUnits* units = nullptr;
+    LayeredPage* layered = nullptr;
     FopPage* fopPage = nullptr;
     WorkFiles* files = nullptr;
     std::unique_ptr<WindowZoom> zoom;

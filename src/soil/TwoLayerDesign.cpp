@@ -183,13 +183,18 @@ std::vector<Conductor> WireAroundRing(const GroundingDesign& design) {
 
 TwoLayerDesignResults ComputeTwoLayerDesign(const TwoLayerSoil& soil,
                                             const GroundingDesign& design) {
+    return ComputeTwoLayerDesign(soil, design, design);
+}
+
+TwoLayerDesignResults ComputeTwoLayerDesign(const TwoLayerSoil& soil, const GroundingDesign& line,
+                                            const GroundingDesign& ring) {
     TwoLayerDesignResults results{NaN, {NaN, NaN, NaN, NaN}, {NaN, NaN, NaN, NaN}};
-    if (RodsSound(design)) {
-        const std::vector<Conductor> rod{RodAt(design, 0.0, 0.0)};
+    if (RodsSound(line)) {
+        const std::vector<Conductor> rod{RodAt(line, 0.0, 0.0)};
         results.oneRod = JoinedResistance(MutualResistances(soil, rod));
     }
-    results.linear = Arrangement(soil, RodsInLine(design), WireInLine(design));
-    results.ring = Arrangement(soil, RodsAroundRing(design), WireAroundRing(design));
+    results.linear = Arrangement(soil, RodsInLine(line), WireInLine(line));
+    results.ring = Arrangement(soil, RodsAroundRing(ring), WireAroundRing(ring));
     return results;
 }
 

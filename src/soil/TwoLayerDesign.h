@@ -55,5 +55,10 @@ struct TwoLayerDesignResults {
 // conductors overlap so that their currents have no solution.
 TwoLayerDesignResults ComputeTwoLayerDesign(const TwoLayerSoil& soil,
                                             const GroundingDesign& design);
+// The line as `line` lays it out and the ring as `ring` does, for a wire
+// given between electrodes (the line's N - 1 spans, the ring's N); the one
+// rod is `line`'s.
+TwoLayerDesignResults ComputeTwoLayerDesign(const TwoLayerSoil& soil, const GroundingDesign& line,
+                                            const GroundingDesign& ring);
 
 } // namespace stakewell::soil

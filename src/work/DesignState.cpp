@@ -78,21 +78,33 @@ std::string DesignState::ComputedText(SheetInput input, const QString& text,
     return shared::ExactText(shared::ToImperial(shared::ReadNumber(typed.text), *measure));
 }
 
-void DesignState::Recalculate() {
+calc::SheetInputs DesignState::ComputedInputs(calc::SheetInputs& refusals) const {
     calc::SheetInputs texts;
-    calc::SheetInputs refusals;
     for (std::size_t i = 0; i < inputs.size(); ++i) {
         const auto input = static_cast<SheetInput>(i);
         texts[input] = ComputedText(input, inputs[i], refusals[input]);
     }
-    std::optional<calc::WireBetweenInputs> between;
-    if (wire.Length == 1) {
-        std::string refused;
-        between =
-            calc::WireBetweenInputs{ComputedText(SheetInput::WireLength, wire.Between[0], refused),
-                                    ComputedText(SheetInput::WireLength, wire.Between[1], refused)};
+    return texts;
+}
+
+calc::SheetInputs DesignState::ComputedInputs() const {
+    calc::SheetInputs refusals;
+    return ComputedInputs(refusals);
+}
+
+std::optional<calc::WireBetweenInputs> DesignState::ComputedBetween() const {
+    if (wire.Length != 1) {
+        return std::nullopt;
     }
-    notes = calc::ComputeSheet(texts, results, between, units);
+    std::string refused;
+    return calc::WireBetweenInputs{ComputedText(SheetInput::WireLength, wire.Between[0], refused),
+                                   ComputedText(SheetInput::WireLength, wire.Between[1], refused)};
+}
+
+void DesignState::Recalculate() {
+    calc::SheetInputs refusals;
+    const calc::SheetInputs texts = ComputedInputs(refusals);
+    notes = calc::ComputeSheet(texts, results, ComputedBetween(), units);
     for (std::size_t i = 0; i < inputs.size(); ++i) {
         if (!refusals.Texts[i].empty()) {
             notes.Inputs.Texts[i] = refusals.Texts[i];

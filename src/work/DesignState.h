@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace stakewell::work {
 
@@ -57,6 +58,10 @@ public:
     static QString SizeOfDiameter(const QString& diameter, shared::UnitSystem system);
     // The rod's length as the formulas take it, in feet whatever the units.
     double ElectrodeFeet() const;
+    // The inputs as the computation reads them, in feet and inches whatever
+    // the units, and the wire's lengths between electrodes when it is given so.
+    calc::SheetInputs ComputedInputs() const;
+    std::optional<calc::WireBetweenInputs> ComputedBetween() const;
 
     // A choice the file does not hold stays as it is.
     void Take(const files::DataFileContent& content);
@@ -70,6 +75,7 @@ private:
     // when the text is refused.
     std::string ComputedText(calc::SheetInput input, const QString& text,
                              std::string& refusal) const;
+    calc::SheetInputs ComputedInputs(calc::SheetInputs& refusals) const;
 
     std::array<QString, calc::SheetInputCount> inputs;
     WireChoices wire;

@@ -8,6 +8,7 @@
 
 namespace stakewell::work {
 
+class DesignState;
 class SiteWork;
 
 // What the design in two-layer soil is computed from, copied out of the work
@@ -25,6 +26,8 @@ struct LayeredDesignInputs {
 
 // None while the work holds no soil model.
 std::optional<LayeredDesignInputs> LayeredInputs(const SiteWork& work);
+// The design as typed, read in `soil`.
+LayeredDesignInputs LayeredInputs(const soil::TwoLayerSoil& soil, const DesignState& design);
 
 struct LayeredDesign {
     soil::TwoLayerDesignResults ohms;

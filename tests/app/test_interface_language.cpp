@@ -24,7 +24,7 @@ TEST(InterfaceLanguage, ASpanishSystemShowsTheWindowsInSpanish) {
     MainWindowDriver driver;
     const auto* tabs = qobject_cast<QTabWidget*>(driver.Control(QStringLiteral("TabStrip1")));
     ASSERT_NE(tabs, nullptr);
-    EXPECT_EQ(tabs->tabText(4), QStringLiteral("CdP"));
+    EXPECT_EQ(tabs->tabText(5), QStringLiteral("CdP"));
     EXPECT_EQ(driver.Text(QStringLiteral("cmdFOPAdd")), QStringLiteral("&Añadir punto"));
     EXPECT_EQ(driver.Text(QStringLiteral("lbPoint")), QStringLiteral("Punto 0 de 0"));
     driver.Type(QStringLiteral("tbxElectLen"), QStringLiteral("abc"));

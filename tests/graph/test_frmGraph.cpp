@@ -1,3 +1,4 @@
+#include "fop/TwoLayerProbe.h"
 #include "graph/GraphWindowHost.h"
 #include "graph/PlotPicture.h"
 #include "graph/ScreenPlacement.h"
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -113,8 +115,9 @@ protected:
     stakewell::fop::FallOfPotential survey;
 
     stakewell::fop::FopRefresh refresh;
+    std::optional<stakewell::soil::TwoLayerSoil> soil;
 
-    stakewell::graph::PlotState state{survey, refresh};
+    stakewell::graph::PlotState state{survey, refresh, soil};
     int refreshes = 0;
     stakewell::fop::FopRefresh::Subscription counting;
     stakewell::graph::GraphWindowHost host;
@@ -145,6 +148,74 @@ TEST_F(GraphWindowTest, WorkedExampleDrawsGridRedLineAndPoints) {
         }
     }
     EXPECT_TRUE(dark);
+}
+
+// The true-resistance position in the soil model: its lines in the analysis
+// and its own mark beside the 62% line, drawn even where no reading stands
+// beyond it.
+class TruePositionTest : public GraphWindowTest {
+protected:
+    static bool InSoilColour(const QColor& c) {
+        return c.green() > 90 && c.red() < 70 && c.blue() < 110 && c.green() > c.blue();
+    }
+
+    QString Analysis() { return host.Window().findChild<QLabel*>("Panel_3")->toolTip(); }
+
+    bool MarkedAt(double feet) {
+        const int x = PixelOf(1000.0 * feet, 0).x();
+        EXPECT_GT(x, 0);
+        EXPECT_LT(x, Picture().width());
+        // Above the label, which stands near the bottom on either side.
+        for (int y = 0; y < Picture().height() * 4 / 5; ++y) {
+            if (NearColumn({x, y}, InSoilColour)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    double TrueFeet(double e2Feet) {
+        const std::optional<double> fraction =
+            stakewell::fop::TrueResistanceFraction(*soil, e2Feet * 0.3048);
+        EXPECT_TRUE(fraction.has_value());
+        return fraction.value_or(0.0) * e2Feet;
+    }
+};
+
+TEST_F(TruePositionTest, TheAnalysisReadsTheTestInTheSoilModel) {
+    soil = stakewell::soil::TwoLayerSoil{300.0, 100.0, 2.5};
+    SetReadings({{10, 5}, {20, 6}, {25, 6.3}, {30, 6.5}, {35, 6.7}, {40, 7.5}}, 50, 1);
+    host.Window().resize(640, 480);
+    Refresh();
+    EXPECT_TRUE(Analysis().contains("True-resistance position: ")) << Analysis().toStdString();
+    EXPECT_TRUE(Analysis().contains(
+        QRegularExpression(R"(R at the true-resistance position: [0-9.]+ Ohms)")))
+        << Analysis().toStdString();
+    EXPECT_TRUE(MarkedAt(TrueFeet(50)));
+    EXPECT_FALSE(MarkedAt(TrueFeet(50) - 3)) << "the mark is a line of its own";
+}
+
+TEST_F(TruePositionTest, OutsideTheReadingsTheMarkStandsAndTheLinesSayWhy) {
+    soil = stakewell::soil::TwoLayerSoil{300.0, 100.0, 2.5};
+    SetReadings({{5, 3}, {10, 4}, {15, 4.5}}, 50, 1);
+    host.Window().resize(640, 480);
+    Refresh();
+    EXPECT_TRUE(Analysis().contains("True-resistance position: ")) << Analysis().toStdString();
+    EXPECT_FALSE(Analysis().contains(
+        QRegularExpression(R"(R at the true-resistance position: [0-9.]+ Ohms)")))
+        << Analysis().toStdString();
+    EXPECT_TRUE(MarkedAt(TrueFeet(50)));
+}
+
+TEST_F(TruePositionTest, WithoutASoilModelThereIsNeitherLineNorMark) {
+    SetReadings({{10, 5}, {20, 6}, {25, 6.3}, {30, 6.5}, {35, 6.7}, {40, 7.5}}, 50, 1);
+    host.Window().resize(640, 480);
+    Refresh();
+    EXPECT_FALSE(Analysis().contains("true-resistance", Qt::CaseInsensitive));
+    soil = stakewell::soil::TwoLayerSoil{300.0, 100.0, 2.5};
+    const double feet = TrueFeet(50);
+    soil.reset();
+    EXPECT_FALSE(MarkedAt(feet));
 }
 
 TEST_F(GraphWindowTest, EqualResistancesKeepAHeightAndDrawTheSixOhmLine) {

@@ -66,10 +66,19 @@ void MainWindowDriver::Click(const QString& name) {
     QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, where);
 }
 
-void MainWindowDriver::SelectTab(int index) {
+void MainWindowDriver::SelectTab(int page) {
+    SelectPage(QStringLiteral("Frame_%1").arg(page));
+}
+
+void MainWindowDriver::SelectPage(const QString& page) {
+    // The pages in the order of their tabs.
+    static const QStringList order{"Frame_1",      "Frame_2", "Frame_3", "Frame_4",
+                                   "Frame_Layers", "Frame_5", "Frame_6"};
+    const auto index = static_cast<int>(order.indexOf(page));
+    ASSERT_GE(index, 0) << "no page " << page.toStdString();
     auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("TabStrip1"));
     QTabBar* bar = tabs->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index - 1).center());
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index).center());
 }
 
 QString MainWindowDriver::Text(const QString& name) const {

@@ -30,7 +30,10 @@ public:
     void Append(const QString& name, const QString& text);
     void Backspace(const QString& name);
     void Click(const QString& name);
-    void SelectTab(int index);
+    // Clicks the tab of page Frame_<page>.
+    void SelectTab(int page);
+    // Clicks the tab of the page of that name.
+    void SelectPage(const QString& page);
 
     QString Text(const QString& name) const;
 

@@ -196,7 +196,7 @@ TEST(AccessKeys, EveryButtonHasOneOfItsOwn) {
             << "Alt+" << QString(key).toStdString() << ": " << owners[key].toStdString() << " and "
             << button->objectName().toStdString();
     }
-    EXPECT_EQ(owners.size(), 12U);
+    EXPECT_EQ(owners.size(), 14U);
 }
 
 // The graph window's keys, against a curve with an analysis to tell.

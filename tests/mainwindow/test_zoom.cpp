@@ -20,10 +20,22 @@ struct Layout {
     bool operator==(const Layout&) const = default;
 };
 
+// A table's headers and scroll bars are its own to place, when it is next
+// shown; they are parts of it rather than controls of the form.
+bool PartOfATable(const QWidget& control) {
+    for (const QWidget* parent = control.parentWidget(); parent != nullptr;
+         parent = parent->parentWidget()) {
+        if (parent->inherits("QAbstractItemView")) {
+            return true;
+        }
+    }
+    return false;
+}
+
 Layout LayoutOf(stakewell::mainwindow::frmMain& window) {
     Layout layout{window.size(), {}};
     for (QWidget* control : window.findChildren<QWidget*>()) {
-        if (control->window() == &window) {
+        if (control->window() == &window && !PartOfATable(*control)) {
             layout.controls.emplace_back(control->geometry(), control->font().pointSizeF());
         }
     }
