@@ -14,9 +14,6 @@ using calc::SheetResult;
 using soil::ArrangementResistances;
 using soil::TwoLayerDesignResults;
 
-// Float keeps about seven digits: past four decimals of a resistivity in the
-// hundreds more digits change nothing the computation sees.
-constexpr int MostDecimals = 4;
 constexpr const char* OhmsPattern = "##0.000";
 
 } // namespace
@@ -52,32 +49,11 @@ QString OhmsText(double ohms) {
     return QString::fromStdString(shared::FormatPattern(ohms, OhmsPattern));
 }
 
-QString EquivalentText(double equivalent, double twoLayerTotal, calc::DesignInputs uniform,
-                       calc::StepResult calc::DesignResults::*total) {
-    if (!(equivalent > 0.0) || !std::isfinite(equivalent) || !std::isfinite(twoLayerTotal)) {
-        return {};
-    }
-    const QString shown = OhmsText(twoLayerTotal);
-    std::string text;
-    for (int decimals = 1; decimals <= MostDecimals; ++decimals) {
-        text = soil::FigureText(equivalent, decimals);
-        uniform.rho = static_cast<float>(shared::ReadNumber(text));
-        const calc::StepResult result = calc::ComputeDesign(uniform).*total;
-        if (!result.faulted && OhmsText(result.value) == shown) {
-            break;
-        }
-    }
-    return QString::fromStdString(text);
-}
-
 LayeredFigures FiguresOf(const work::LayeredDesignInputs& inputs) {
     LayeredFigures figures;
     figures.design = work::ComputeLayeredDesign(inputs);
-    const TwoLayerDesignResults& ohms = figures.design.ohms;
-    figures.linearEquivalent = EquivalentText(figures.design.linearEquivalent, ohms.linear.total,
-                                              inputs.uniformLine, &calc::DesignResults::Rt);
-    figures.polygonEquivalent = EquivalentText(figures.design.polygonEquivalent, ohms.ring.total,
-                                               inputs.uniformPolygon, &calc::DesignResults::Rt2);
+    figures.linearEquivalent = QString::fromStdString(figures.design.linearEquivalentText);
+    figures.polygonEquivalent = QString::fromStdString(figures.design.polygonEquivalentText);
     return figures;
 }
 

@@ -26,12 +26,6 @@ double TwoLayerOhms(const soil::TwoLayerDesignResults& ohms, const LayeredRow& r
 // As the uniform results are written; empty where there is no figure.
 QString OhmsText(double ohms);
 
-// The equivalent resistivity as written into the design: the fewest decimals,
-// from one, with which the uniform computation gives back the two-layer
-// total as it is shown. Empty where there is none.
-QString EquivalentText(double equivalent, double twoLayerTotal, calc::DesignInputs uniform,
-                       calc::StepResult calc::DesignResults::*total);
-
 // What the page shows of a design computed in the two-layer soil.
 struct LayeredFigures {
     work::LayeredDesign design;

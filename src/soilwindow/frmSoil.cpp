@@ -1,10 +1,13 @@
 #include "soilwindow/frmSoil.h"
 
+#include "work/LayeredDesign.h"
+
 #include "ui_frmSoil.h"
 
 #include "shared/NumberReading.h"
 #include "soil/SoilDesign.h"
 #include "soilwindow/SoilCells.h"
+#include "work/LayeredDesign.h"
 #include "work/UnitReading.h"
 
 #include <QCoreApplication>
@@ -130,11 +133,16 @@ void frmSoil::ConnectHandlers() {
     connect(ui->cmdUseMean, &QPushButton::clicked, this, [this] { UseInDesign(meanFigure); });
     connect(ui->cmdUseMidRange, &QPushButton::clicked, this,
             [this] { UseInDesign(midRangeFigure); });
-    connect(ui->cmdUseRod, &QPushButton::clicked, this, [this] {
-        if (FitTrusted()) {
-            UseInDesign(rodFigure);
-        }
-    });
+    for (const auto& [button, figure, whatFigure] :
+         {std::tuple{ui->cmdUseRod, &rodFigure, tr("the rod's figure")},
+          std::tuple{ui->cmdUseLinear, &linearFigure, tr("the linear design's figure")},
+          std::tuple{ui->cmdUsePolygon, &polygonFigure, tr("the polygon design's figure")}}) {
+        connect(button, &QPushButton::clicked, this, [this, figure, whatFigure] {
+            if (FitTrusted(*figure, whatFigure)) {
+                UseInDesign(*figure);
+            }
+        });
+    }
     connect(ui->cmdUndoUse, &QPushButton::clicked, this, &frmSoil::UndoUse);
     connect(ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
     connect(ui->picSoil, &SoilPlot::ReadOutChanged, ui->lbPointer, &QLabel::setText);
@@ -408,13 +416,23 @@ void frmSoil::ShowFigures() {
         analysis.fit && designRod ? soil::RodResistivity(analysis.fit->soil, designRod->feet)
                                   : std::nullopt;
     rodFigure = rod ? FigureText(*rod) : QString();
+    // On the window's thread: a few milliseconds for a design of tens of
+    // rods, once for each change of the survey or of the design.
+    const std::optional<work::LayeredDesign> inFit =
+        analysis.fit ? std::optional{work::ComputeLayeredDesign(
+                           work::LayeredInputs(analysis.fit->soil, work.Design()))}
+                     : std::nullopt;
+    linearFigure = inFit ? QString::fromStdString(inFit->linearEquivalentText) : QString();
+    polygonFigure = inFit ? QString::fromStdString(inFit->polygonEquivalentText) : QString();
     ui->lbRodCaption->setText(
         designRod ? tr("Rod of %1:").arg(LengthName(designRod->Shown(), designRod->shownIn))
                   : tr("Rod:"));
     for (const auto& [label, button, figure] :
          {std::tuple{ui->lbMean, ui->cmdUseMean, &meanFigure},
           std::tuple{ui->lbMidRange, ui->cmdUseMidRange, &midRangeFigure},
-          std::tuple{ui->lbRod, ui->cmdUseRod, &rodFigure}}) {
+          std::tuple{ui->lbRod, ui->cmdUseRod, &rodFigure},
+          std::tuple{ui->lbLinear, ui->cmdUseLinear, &linearFigure},
+          std::tuple{ui->lbPolygon, ui->cmdUsePolygon, &polygonFigure}}) {
         label->setText(ShownFigure(*figure));
         button->setEnabled(UsableFigure(*figure));
     }
@@ -422,15 +440,15 @@ void frmSoil::ShowFigures() {
 
 // Only the rod's figure comes from the fit; the mean and mid-range are the
 // readings' own and stand whatever the fit.
-bool frmSoil::FitTrusted() {
+bool frmSoil::FitTrusted(const QString& figure, const QString& whatFigure) {
     if (!analysis.fit || (analysis.fit->grade != soil::FitGrade::Poor &&
                           analysis.fit->grade != soil::FitGrade::NotAssessed)) {
         return true;
     }
     const QString question =
-        tr("The two-layer fit is %1.\n\nWrite %2 ohm-metres, the rod's figure from "
+        tr("The two-layer fit is %1.\n\nWrite %2 ohm-metres, %3 from "
            "that fit, into the design's earth resistivity all the same?")
-            .arg(QString::fromStdString(soil::GradeText(*analysis.fit)), rodFigure);
+            .arg(QString::fromStdString(soil::GradeText(*analysis.fit)), figure, whatFigure);
     return QMessageBox::question(this, QStringLiteral("Stakewell"), question,
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;

@@ -76,7 +76,7 @@ private:
     void InsertReadings(std::vector<soil::SoilReading> readings, int at);
     void TakeCsv(const std::string& text, const QString& source, std::optional<int> at);
     // Whether the user takes a figure from a fit graded poor or not assessed.
-    bool FitTrusted();
+    bool FitTrusted(const QString& figure, const QString& whatFigure);
     void UseInDesign(const QString& figure);
     void UndoUse();
 
@@ -99,6 +99,9 @@ private:
     QString meanFigure;
     QString midRangeFigure;
     QString rodFigure;
+    // The uniform resistivities that give the design's totals in the fit.
+    QString linearFigure;
+    QString polygonFigure;
     // The design's earth resistivity before the last Use in Design, and what
     // that wrote, while it can still be put back.
     struct DesignUse {

@@ -2,9 +2,14 @@
 
 #include "calc/DesignSheet.h"
 #include "calc/EquivalentResistivity.h"
+#include "shared/DisplayPattern.h"
+#include "shared/NumberReading.h"
 #include "shared/Units.h"
+#include "soil/SoilSurvey.h"
 #include "work/DesignState.h"
 #include "work/SiteWork.h"
+
+#include <cmath>
 
 namespace stakewell::work {
 namespace {
@@ -22,6 +27,32 @@ soil::GroundingDesign InMetres(const calc::DesignInputs& design) {
     metres.wireDiameter = design.dw * MetresPerInch;
     metres.wireDepth = design.h * shared::MetresPerFoot;
     return metres;
+}
+
+// Float keeps about seven digits: past four decimals of a resistivity in the
+// hundreds more digits change nothing the computation sees.
+constexpr int MostDecimals = 4;
+
+std::string OhmsText(double ohms) {
+    return std::isfinite(ohms) ? shared::FormatPattern(ohms, "##0.000") : std::string();
+}
+
+std::string EquivalentText(double equivalent, double twoLayerTotal, calc::DesignInputs uniform,
+                           calc::StepResult calc::DesignResults::*total) {
+    if (!(equivalent > 0.0) || !std::isfinite(equivalent) || !std::isfinite(twoLayerTotal)) {
+        return {};
+    }
+    const std::string shown = OhmsText(twoLayerTotal);
+    std::string text;
+    for (int decimals = 1; decimals <= MostDecimals; ++decimals) {
+        text = soil::FigureText(equivalent, decimals);
+        uniform.rho = static_cast<float>(shared::ReadNumber(text));
+        const calc::StepResult result = calc::ComputeDesign(uniform).*total;
+        if (!result.faulted && OhmsText(result.value) == shown) {
+            break;
+        }
+    }
+    return text;
 }
 
 } // namespace
@@ -47,6 +78,10 @@ LayeredDesign ComputeLayeredDesign(const LayeredDesignInputs& inputs) {
         inputs.uniformLine, calc::Arrangement::Linear, design.ohms.linear.total);
     design.polygonEquivalent = calc::EquivalentResistivity(
         inputs.uniformPolygon, calc::Arrangement::Polygon, design.ohms.ring.total);
+    design.linearEquivalentText = EquivalentText(design.linearEquivalent, design.ohms.linear.total,
+                                                 inputs.uniformLine, &calc::DesignResults::Rt);
+    design.polygonEquivalentText = EquivalentText(design.polygonEquivalent, design.ohms.ring.total,
+                                                  inputs.uniformPolygon, &calc::DesignResults::Rt2);
     return design;
 }
 

@@ -5,6 +5,7 @@
 
 #include <limits>
 #include <optional>
+#include <string>
 
 namespace stakewell::work {
 
@@ -35,6 +36,11 @@ struct LayeredDesign {
     // the arrangement equal its two-layer total; NaN where either has none.
     double linearEquivalent = std::numeric_limits<double>::quiet_NaN();
     double polygonEquivalent = std::numeric_limits<double>::quiet_NaN();
+    // Each as written into the design: the fewest decimals, from one, with
+    // which the uniform computation gives back the two-layer total as it is
+    // shown. Empty where there is none.
+    std::string linearEquivalentText;
+    std::string polygonEquivalentText;
 };
 
 // Safe on any thread: it reads nothing but its inputs.

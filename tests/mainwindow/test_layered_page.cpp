@@ -239,37 +239,4 @@ TEST_F(LayeredPage, ClosingWhileAComputationRunsNeitherWaitsNorCrashes) {
     QApplication::processEvents();
 }
 
-// The fewest decimals from one that give back the total as shown.
-struct EquivalentCase {
-    const char* name;
-    double equivalent;
-    const char* expected;
-};
-
-class EquivalentDigits : public testing::TestWithParam<EquivalentCase> {};
-
-TEST_P(EquivalentDigits, ReproduceTheTotalAsShown) {
-    stakewell::calc::DesignInputs design{1.0F, 10.0F, 0.625F, 4, 40.0F, 0.1019F, 2.5F};
-    const float unit = stakewell::calc::ComputeDesign(design).Rt.value;
-    const double total = GetParam().equivalent * unit;
-    const QString text = stakewell::mainwindow::EquivalentText(GetParam().equivalent, total, design,
-                                                               &stakewell::calc::DesignResults::Rt);
-    EXPECT_EQ(text, GetParam().expected);
-    if (!text.isEmpty()) {
-        design.rho = text.toFloat();
-        EXPECT_EQ(stakewell::mainwindow::OhmsText(stakewell::calc::ComputeDesign(design).Rt.value),
-                  stakewell::mainwindow::OhmsText(total));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Figures, EquivalentDigits,
-                         testing::Values(EquivalentCase{"one decimal enough", 120.0, "120.0"},
-                                         EquivalentCase{"more decimals wanted", 187.4463, "187.45"},
-                                         EquivalentCase{
-                                             "none", std::numeric_limits<double>::quiet_NaN(), ""},
-                                         EquivalentCase{"not above zero", 0.0, ""}),
-                         [](const testing::TestParamInfo<EquivalentCase>& info) {
-                             return CaseName(info.index, {info.param.name});
-                         });
-
 } // namespace

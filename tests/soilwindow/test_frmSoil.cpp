@@ -107,7 +107,8 @@ TEST_P(RefusedCell, IsMarkedExplainedAndLeavesNoFigure) {
     EXPECT_TRUE(ModelText().startsWith("No soil model: Reading 3: "));
     EXPECT_FALSE(ModelText().contains("Upper layer"));
     EXPECT_EQ(form.Text("lbMean"), "none");
-    for (const char* use : {"cmdUseMean", "cmdUseMidRange", "cmdUseRod"}) {
+    for (const char* use :
+         {"cmdUseMean", "cmdUseMidRange", "cmdUseRod", "cmdUseLinear", "cmdUsePolygon"}) {
         EXPECT_FALSE(form.Control(use)->isEnabled()) << use;
     }
 }
@@ -253,12 +254,17 @@ TEST_P(UseInDesign, AsksBeforeTakingAFigureFromAFitTheReadingsDoNotSupport) {
     const UseCase& c = GetParam();
     form.Type("tbxEarthRes", "250");
     form.Type("tbxElectLen", "10");
+    form.Type("tbxElectDia", "0.625");
+    form.Type("tbxNumElect", "4");
+    form.Type("tbxWireLen", "40");
+    form.Type("tbxWireDia", "0.2");
+    form.Type("tbxWireDepth", "2.5");
     TypeReadings(c.readings);
     ASSERT_EQ(form.Control(c.button)->isEnabled(), c.enabled);
     if (!c.enabled) {
         return;
     }
-    const QString label = c.button == std::string("cmdUseRod") ? "lbRod" : "lbMean";
+    const QString label = QString::fromLatin1(c.button).replace(QStringLiteral("cmdUse"), "lb");
     const QString figure = form.Text(label).section(u' ', 0, 0);
     ModalAnswerer answerer;
     answerer.AnswerMessagesWith(c.answer);
@@ -276,28 +282,32 @@ TEST_P(UseInDesign, AsksBeforeTakingAFigureFromAFitTheReadingsDoNotSupport) {
 
 INSTANTIATE_TEST_SUITE_P(
     Figures, UseInDesign,
-    testing::Values(UseCase{"rod_from_a_good_fit", TwoLayerTraverse(), "cmdUseRod", true, "",
-                            QMessageBox::No, true},
-                    UseCase{
-                        "rod_from_three_readings_declined", ThreeReadings, "cmdUseRod", true,
-                        "The two-layer fit is not assessed: three readings fit any two-layer model "
-                        "exactly.",
-                        QMessageBox::No, false},
-                    UseCase{"rod_from_three_readings_taken", ThreeReadings, "cmdUseRod", true,
-                            "not assessed", QMessageBox::Yes, true},
-                    UseCase{"rod_from_a_poor_fit_declined", ScatteredReadings(), "cmdUseRod", true,
-                            "The two-layer fit is poor", QMessageBox::No, false},
-                    UseCase{"rod_from_a_poor_fit_taken", ScatteredReadings(), "cmdUseRod", true,
-                            "The two-layer fit is poor", QMessageBox::Yes, true},
-                    UseCase{"mean_from_three_readings", ThreeReadings, "cmdUseMean", true, "",
-                            QMessageBox::No, true},
-                    UseCase{"rod_without_a_fit",
-                            {{"3", "7.85"}, {"10", "1.6"}},
-                            "cmdUseRod",
-                            false,
-                            "",
-                            QMessageBox::No,
-                            false}),
+    testing::Values(
+        UseCase{"rod_from_a_good_fit", TwoLayerTraverse(), "cmdUseRod", true, "", QMessageBox::No,
+                true},
+        UseCase{"rod_from_three_readings_declined", ThreeReadings, "cmdUseRod", true,
+                "The two-layer fit is not assessed: three readings fit any two-layer model "
+                "exactly.",
+                QMessageBox::No, false},
+        UseCase{"rod_from_three_readings_taken", ThreeReadings, "cmdUseRod", true, "not assessed",
+                QMessageBox::Yes, true},
+        UseCase{"rod_from_a_poor_fit_declined", ScatteredReadings(), "cmdUseRod", true,
+                "The two-layer fit is poor", QMessageBox::No, false},
+        UseCase{"rod_from_a_poor_fit_taken", ScatteredReadings(), "cmdUseRod", true,
+                "The two-layer fit is poor", QMessageBox::Yes, true},
+        UseCase{"mean_from_three_readings", ThreeReadings, "cmdUseMean", true, "", QMessageBox::No,
+                true},
+        UseCase{"linear_design_from_a_good_fit", TwoLayerTraverse(), "cmdUseLinear", true, "",
+                QMessageBox::No, true},
+        UseCase{"polygon_design_from_a_poor_fit_declined", ScatteredReadings(), "cmdUsePolygon",
+                true, "the polygon design's figure from that fit", QMessageBox::No, false},
+        UseCase{"rod_without_a_fit",
+                {{"3", "7.85"}, {"10", "1.6"}},
+                "cmdUseRod",
+                false,
+                "",
+                QMessageBox::No,
+                false}),
     [](const testing::TestParamInfo<UseCase>& info) {
         return CaseName(info.index, {info.param.name});
     });

@@ -1,6 +1,7 @@
 #include "CaseName.h"
 
 #include "calc/GroundModel.h"
+#include "shared/DisplayPattern.h"
 #include "work/LayeredDesign.h"
 #include "work/SiteWork.h"
 
@@ -156,6 +157,15 @@ TEST_P(Equivalent, ReproducesTheTwoLayerTotalThroughTheUniformDesign) {
     polygon.rho = static_cast<float>(layered.polygonEquivalent);
     EXPECT_LT(Relative(ComputeDesign(line).Rt.value, layered.ohms.linear.total), 3e-7);
     EXPECT_LT(Relative(ComputeDesign(polygon).Rt2.value, layered.ohms.ring.total), 3e-7);
+    // As written into the design, with the fewest decimals that give back
+    // the total as the page shows it.
+    const auto shown = [](double ohms) {
+        return stakewell::shared::FormatPattern(ohms, "##0.000");
+    };
+    line.rho = std::stof(layered.linearEquivalentText);
+    polygon.rho = std::stof(layered.polygonEquivalentText);
+    EXPECT_EQ(shown(ComputeDesign(line).Rt.value), shown(layered.ohms.linear.total));
+    EXPECT_EQ(shown(ComputeDesign(polygon).Rt2.value), shown(layered.ohms.ring.total));
 }
 
 INSTANTIATE_TEST_SUITE_P(
