@@ -108,7 +108,31 @@ void LayeredPage::ShowModel() {
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         boxes.at(i)->setPlaceholderText(placeholders.at(i));
     }
-    ui.lbSoilModel->setText(QString::fromStdString(work::SoilModelLine(model, work.Units())));
+    ui.lbSoilModel->setText(SourceText(model));
+    ui.lbSoilModel->setToolTip(QString::fromStdString(work::SoilModelLine(model, work.Units())));
+}
+
+// Short, for the narrow column beside the table: the figures stand in the
+// boxes, and the tool tip gives the whole line the reports print.
+QString LayeredPage::SourceText(const work::SoilModel& model) {
+    if (!model.soil) {
+        return model.problem.empty() ? tr("Type ρ1, ρ2 and h, or fit a soil survey.")
+                                     : QString::fromStdString(model.problem);
+    }
+    if (model.source == work::SoilModelSource::Typed) {
+        return tr("Typed.");
+    }
+    switch (model.grade.value_or(soil::FitGrade::NotAssessed)) {
+    case soil::FitGrade::Good:
+        return tr("The survey's fit, graded good.");
+    case soil::FitGrade::Usable:
+        return tr("The survey's fit, graded usable.");
+    case soil::FitGrade::Poor:
+        return tr("The survey's fit, graded poor.");
+    case soil::FitGrade::NotAssessed:
+        break;
+    }
+    return tr("The survey's fit, not assessed.");
 }
 
 void LayeredPage::ShowUniform() {

@@ -33,6 +33,7 @@ private:
     void ConnectControls();
     void Show(work::Aspects aspects);
     void ShowModel();
+    static QString SourceText(const work::SoilModel& model);
     void ShowUniform();
     void Recompute();
     void ShowFigures(const LayeredFigures& figures);
