@@ -285,10 +285,11 @@ double MeanInverseDistance(const LineSegment& observer, const LineSegment& sourc
 
 ImageMeans::ImageMeans(const LineSegment& observer, const LineSegment& source, double radius)
     : observer(observer), source(source), radius(radius), observerCentre(Centre(observer)),
-      sourceCentre(Centre(source)), o(DirectionOf(observer)), s(DirectionOf(source)) {
-    observerSquare = o.length * o.length / 12.0;
-    sourceSquare = s.length * s.length / 12.0;
-    const double far = FarRatio * (o.length + s.length) / 2.0;
+      sourceCentre(Centre(source)), observerDirection(DirectionOf(observer)),
+      sourceDirection(DirectionOf(source)) {
+    observerSquare = observerDirection.length * observerDirection.length / 12.0;
+    sourceSquare = sourceDirection.length * sourceDirection.length / 12.0;
+    const double far = FarRatio * (observerDirection.length + sourceDirection.length) / 2.0;
     farSquare = far * far;
 }
 
@@ -297,13 +298,15 @@ double ImageMeans::ToImage(double sign, double shift) const {
                               observerCentre.z - ((sign * sourceCentre.z) + shift)};
     const double distanceSquare = Dot(between, between);
     if (distanceSquare > farSquare) {
-        const GroundPoint imageUnit{s.unit.x, s.unit.y, sign * s.unit.z};
-        return FarMean(between, distanceSquare, o.unit, observerSquare, imageUnit, sourceSquare);
+        const GroundPoint imageUnit{sourceDirection.unit.x, sourceDirection.unit.y,
+                                    sign * sourceDirection.unit.z};
+        return FarMean(between, distanceSquare, observerDirection.unit, observerSquare, imageUnit,
+                       sourceSquare);
     }
     LineSegment image = source;
     image.start.z = (sign * source.start.z) + shift;
     image.end.z = (sign * source.end.z) + shift;
-    return MeanFrom(observer, o, image, radius);
+    return MeanFrom(observer, observerDirection, image, radius);
 }
 
 } // namespace stakewell::soil

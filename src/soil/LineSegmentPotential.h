@@ -47,8 +47,8 @@ private:
     double radius;
     GroundPoint observerCentre;
     GroundPoint sourceCentre;
-    Direction o;
-    Direction s;
+    Direction observerDirection;
+    Direction sourceDirection;
     double observerSquare;
     double sourceSquare;
     double farSquare;
