@@ -81,6 +81,11 @@ double Hypot(double a, double b) {
     return std::hypot(a, b);
 }
 
+// sqrt(1 + x^2), as Hypot(1, x) gives it: beyond 1e150 the 1 is lost anyway.
+double RootOfOnePlusSquare(double x) {
+    return std::fabs(x) < 1e150 ? std::sqrt(1.0 + (x * x)) : std::fabs(x);
+}
+
 // asinh(b) - asinh(a) for a <= b, without the loss of digits the plain
 // difference suffers when both are large and of one sign.
 double AsinhDifference(double a, double b) {
@@ -90,8 +95,8 @@ double AsinhDifference(double a, double b) {
     if (a < 0.0) {
         return std::asinh(b) - std::asinh(a);
     }
-    const double rootA = Hypot(1.0, a);
-    const double rootB = Hypot(1.0, b);
+    const double rootA = RootOfOnePlusSquare(a);
+    const double rootB = RootOfOnePlusSquare(b);
     const double growth = (b - a) * (1.0 + ((a + b) / (rootA + rootB))) / (a + rootA);
     return std::log1p(growth);
 }
