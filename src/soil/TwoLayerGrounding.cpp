@@ -394,10 +394,10 @@ private:
     std::map<PairShape, std::size_t> known;
 };
 
-// A pair takes some tens of microseconds: a design of a few rods is done
-// sooner on one thread than by starting another, all the more on a machine
-// whose other cores are busy.
-constexpr std::size_t PairsPerThread = 64;
+// A pair takes some tens of microseconds and a thread about as long to
+// start: a helper is worth its start only with a share of a dozen pairs or
+// more, a single rod's few are summed where they are asked for.
+constexpr std::size_t PairsPerThread = 16;
 constexpr unsigned MaxThreads = 8;
 
 // The pairs share nothing, so they are computed on as many threads as the
