@@ -133,9 +133,14 @@ std::optional<Failure> Write(const PdfRequest& request) {
     graph::PlotState state(readings, unused);
     const graph::PlotSpans spans = graph::ComputeExtents(state.fop, state.plot);
     graph::ComputeLimits(state.plot);
-    const fop::Result analysis = fop::Analyse(state.fop, e2, fop::DefaultTolerancePercent);
-    const QString problem = graph::WriteTestReportPdf(request.pdfFile, ReportOf(request, content),
-                                                      {state, spans, analysis}, request.paper);
+    const graph::TestReportContent report = ReportOf(request, content);
+    const std::optional<soil::TwoLayerSoil> layers =
+        report.Design.Layered ? report.Design.Layered->Soil : std::nullopt;
+    const fop::Result analysis =
+        layers ? fop::AnalyseInSoil(state.fop, e2, *layers, fop::DefaultTolerancePercent)
+               : fop::Analyse(state.fop, e2, fop::DefaultTolerancePercent);
+    const QString problem =
+        graph::WriteTestReportPdf(request.pdfFile, report, {state, spans, analysis}, request.paper);
     if (!problem.isEmpty()) {
         return Failure{1, QStringLiteral("cannot write \"%1\": %2").arg(request.pdfFile, problem)};
     }

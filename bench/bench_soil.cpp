@@ -120,12 +120,15 @@ BENCHMARK(BM_LayerSurveyTwoTraverses)->Unit(benchmark::kMillisecond)->Repetition
 
 // The design in two-layer ground as the design page recomputes it on every
 // keystroke: one rod, the rods in a line and around a ring with their wire,
-// 3 m rods 3 m apart, the boundary at 1 m, and a contrast of 99 to 1 either
-// way (K = +-0.98), where the images' series is longest.
+// 3 m rods 3 m apart, the wire 0.762 m down, and a contrast of 99 to 1 either
+// way (K = +-0.98), where the images' series is longest. The boundary lies
+// 5 cm down (a thin crust: its images stand close together for many orders),
+// at the wire itself, at 1 m, or below the rods' tips.
 void BM_TwoLayerDesign(benchmark::State& state) {
     const int rods = static_cast<int>(state.range(0));
     const double k = static_cast<double>(state.range(1)) / 100.0;
-    const stakewell::soil::TwoLayerSoil soil{100.0, 100.0 * (1.0 + k) / (1.0 - k), 1.0};
+    const double depth = static_cast<double>(state.range(2)) / 1000.0;
+    const stakewell::soil::TwoLayerSoil soil{100.0, 100.0 * (1.0 + k) / (1.0 - k), depth};
     const stakewell::soil::GroundingDesign design{3.0,    0.015875, rods, 3.0 * (rods - 1),
                                                   0.0026, 0.762};
     for (auto _ : state) {
@@ -133,7 +136,8 @@ void BM_TwoLayerDesign(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TwoLayerDesign)
-    ->ArgsProduct({{4, 32}, {-98, 98}})
+    ->ArgNames({"rods", "K%", "h_mm"})
+    ->ArgsProduct({{4, 32}, {-98, 98}, {50, 762, 1000, 4000}})
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);

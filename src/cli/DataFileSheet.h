@@ -4,6 +4,7 @@
 #include "files/TextReport.h"
 #include "fop/FopPoints.h"
 #include "shared/Units.h"
+#include "soil/TwoLayerSoil.h"
 
 #include <QString>
 
@@ -16,6 +17,10 @@ namespace stakewell::cli {
 // The design sheet computed from the file's inputs and choices; without the
 // readings and the survey, which the caller points to where it keeps them.
 files::ReportContent DesignOf(const files::DataFileContent& content);
+
+// The two-layer soil the window reads the test in: the one typed, or else the
+// survey's fit.
+std::optional<soil::TwoLayerSoil> LayeredSoilOf(const files::DataFileContent& content);
 
 // "metric" or "imperial", in any case; nothing for any other name.
 std::optional<shared::UnitSystem> UnitsNamed(const QString& name);

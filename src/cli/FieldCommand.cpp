@@ -167,7 +167,10 @@ std::optional<Failure> Run(const QStringList& arguments, std::ostream& out) {
         const QByteArray bytes = Report(content, *e2, tolerance);
         out.write(bytes.constData(), bytes.size());
     } else {
-        out << fop::AnalysisListing(fop::Analyse(PointsOf(content, *e2), *e2, tolerance));
+        const fop::FallOfPotential fop = PointsOf(content, *e2);
+        const std::optional<soil::TwoLayerSoil> layers = LayeredSoilOf(content);
+        out << fop::AnalysisListing(layers ? fop::AnalyseInSoil(fop, *e2, *layers, tolerance)
+                                           : fop::Analyse(fop, *e2, tolerance));
     }
     out.flush();
     return std::nullopt;
@@ -185,6 +188,12 @@ files::ReportContent DesignOf(const DataFileContent& content) {
     report.FallOfPotential = nullptr;
     report.Soil = nullptr;
     return report;
+}
+
+std::optional<soil::TwoLayerSoil> LayeredSoilOf(const DataFileContent& content) {
+    work::SiteWork work;
+    work.Take(content);
+    return work.LayeredSoil().soil;
 }
 
 std::optional<shared::UnitSystem> UnitsNamed(const QString& name) {

@@ -2,9 +2,12 @@
 
 #include "files/DataFile.h"
 #include "files/SoilCsv.h"
+#include "shared/DisplayPattern.h"
+#include "shared/Units.h"
 #include "soil/LayeredEarth.h"
 #include "soil/SoilSurvey.h"
 #include "soil/SurveyLayers.h"
+#include "soil/TwoLayerDesign.h"
 
 #include <QFile>
 
@@ -12,8 +15,10 @@
 #include <cmath>
 #include <cstddef>
 #include <ostream>
+#include <string>
 #include <utility>
 #include <variant>
+#include <vector>
 
 namespace stakewell::cli {
 namespace {
@@ -26,8 +31,12 @@ struct SoilRequest {
     std::optional<soil::SoilArray> array;
     bool metres = false;
     std::optional<double> rodFeet;
+    std::optional<double> rodInches;
     std::optional<std::size_t> layers;
 };
+
+// The rod's diameter where none is given: the common 5/8 inch rod.
+constexpr double CommonRodInches = 0.625;
 
 struct Refusal {
     int status;
@@ -59,7 +68,8 @@ Parsed ParseArguments(const QStringList& arguments) {
             continue;
         }
         if (option != QStringLiteral("--soil") && option != QStringLiteral("--array") &&
-            option != QStringLiteral("--rod") && option != QStringLiteral("--layers")) {
+            option != QStringLiteral("--rod") && option != QStringLiteral("--rod-diameter") &&
+            option != QStringLiteral("--layers")) {
             return Refusal{2, QStringLiteral("--soil does not take \"%1\"").arg(option)};
         }
         const std::optional<QString> given = value();
@@ -85,6 +95,15 @@ Parsed ParseArguments(const QStringList& arguments) {
                                QStringLiteral("--layers is 1, 2, 3 or 4, not \"%1\"").arg(*given)};
             }
             request.layers = static_cast<std::size_t>(layers);
+        } else if (option == QStringLiteral("--rod-diameter")) {
+            bool ok = false;
+            const double inches = given->trimmed().toDouble(&ok);
+            if (!ok || !std::isfinite(inches) || !(inches > 0.0)) {
+                return Refusal{2, QStringLiteral("--rod-diameter needs a diameter above 0 inches, "
+                                                 "not \"%1\"")
+                                      .arg(*given)};
+            }
+            request.rodInches = inches;
         } else {
             bool ok = false;
             const double feet = given->trimmed().toDouble(&ok);
@@ -95,7 +114,32 @@ Parsed ParseArguments(const QStringList& arguments) {
             request.rodFeet = feet;
         }
     }
+    if (request.rodInches && !request.rodFeet) {
+        return Refusal{2, QStringLiteral("--rod-diameter goes with --rod")};
+    }
     return request;
+}
+
+// "Rod resistance in the layered soil: 12.345 ohms", for a rod driven from
+// the surface into the survey's two layers.
+std::string LayeredRodLine(const soil::TwoLayerSoil& layers, double feet, double inches) {
+    soil::GroundingDesign rod;
+    rod.rodLength = feet * shared::MetresPerFoot;
+    rod.rodDiameter = inches * shared::MillimetresPerInch / 1000.0;
+    rod.rodCount = 1;
+    const double ohms = soil::ComputeTwoLayerDesign(layers, rod).oneRod;
+    return "Rod resistance in the layered soil: " +
+           (std::isfinite(ohms) ? shared::FormatPattern(ohms, "##0.000") + " ohms"
+                                : std::string("none"));
+}
+
+// The survey's lines with the layered rod's right after the rod's own.
+std::vector<std::string> LinesWithRod(std::vector<std::string> lines, const std::string& rodLine) {
+    const auto rodsOwn = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.starts_with("Resistivity for a rod of ");
+    });
+    lines.insert(rodsOwn == lines.end() ? lines.end() : rodsOwn + 1, rodLine);
+    return lines;
 }
 
 // A data file is XML; anything else is taken as CSV text.
@@ -177,9 +221,15 @@ std::optional<int> RunSoilCommand(const QStringList& arguments, std::ostream& ou
         return refuse({1, QStringLiteral("\"%1\": no soil model: %2")
                               .arg(request.fileName, QString::fromStdString(analysis.problem))});
     }
-    for (const std::string& line : soil::SoilLines(
-             soil, analysis,
-             request.rodFeet ? std::optional{soil::DesignRod{*request.rodFeet}} : std::nullopt)) {
+    std::vector<std::string> lines = soil::SoilLines(
+        soil, analysis,
+        request.rodFeet ? std::optional{soil::DesignRod{*request.rodFeet}} : std::nullopt);
+    if (request.rodFeet) {
+        lines = LinesWithRod(std::move(lines),
+                             LayeredRodLine(analysis.fit->soil, *request.rodFeet,
+                                            request.rodInches.value_or(CommonRodInches)));
+    }
+    for (const std::string& line : lines) {
         out << line << '\n';
     }
     for (const std::string& line : soil::LayerLines(soil, soil::LayerSurvey(soil))) {

@@ -2,6 +2,7 @@
 
 #include "files/DataFileCheck.h"
 #include "fop/AnalysisText.h"
+#include "shared/DisplayPattern.h"
 #include "shared/TextForm.h"
 #include "shared/TypedNumber.h"
 #include "soil/SurveyLayers.h"
@@ -113,12 +114,53 @@ void AddFallOfPotential(ReportLines& lines, const fop::FallOfPotential& fop) {
 }
 
 // The analysis as the graph window lists it, readings left out included,
-// against the E2 distance the readings above were printed with.
-void AddAnalysis(ReportLines& lines, const fop::FallOfPotential& fop, double tolerancePercent) {
+// against the E2 distance the readings above were printed with; in a
+// two-layer soil with the true-resistance position beside the 62% value.
+void AddAnalysis(ReportLines& lines, const fop::FallOfPotential& fop, double tolerancePercent,
+                 const std::optional<soil::TwoLayerSoil>& layers) {
     lines.Add(QStringLiteral("----------- Fall of Potential Analysis ------------------"));
-    const fop::Result result = fop::Analyse(fop, fop.FOPE2Distance, tolerancePercent);
+    const fop::Result result =
+        layers ? fop::AnalyseInSoil(fop, fop.FOPE2Distance, *layers, tolerancePercent)
+               : fop::Analyse(fop, fop.FOPE2Distance, tolerancePercent);
     for (const fop::Line& line : fop::AnalysisLines(result)) {
         lines.Add(Text(line.Label + ": " + line.Value));
+    }
+    lines.Add(QLatin1String(Separator));
+}
+
+QString OhmsText(double ohms) {
+    return Text(shared::FormatPattern(ohms, "##0.000"));
+}
+
+// Laid out as the uniform blocks are, the arrangement's equivalent
+// resistivity last.
+void AddLayeredArrangement(ReportLines& lines, const QString& heading,
+                           const soil::ArrangementResistances& ohms, double equivalent) {
+    lines.Add({});
+    lines.Add(heading);
+    const auto line = [&lines](const char* label, double value) {
+        lines.Add(QLatin1String(label) + OhmsText(value) + QStringLiteral(" Ohms"));
+    };
+    line("Electrode resistance = ", ohms.electrodes);
+    line("Wire resistance      = ", ohms.wire);
+    line("Mutual resistance    = ", ohms.mutual);
+    line("Total resistance     = ", ohms.total);
+    lines.Add(QStringLiteral("Equivalent resistivity = ") +
+              Text(shared::FormatPattern(equivalent, "##0.00")) + QStringLiteral(" meter-Ohms"));
+}
+
+void AddLayeredDesign(ReportLines& lines, const LayeredReport& layered) {
+    lines.Add(QStringLiteral("----------- Two-Layer Soil ------------------------------"));
+    lines.Add(Text(layered.SoilLine));
+    if (layered.Soil) {
+        lines.Add(QStringLiteral("Single Electrode Resistance = ") + OhmsText(layered.Ohms.oneRod) +
+                  QStringLiteral(" Ohms"));
+        AddLayeredArrangement(
+            lines, QStringLiteral("------------- Linear Case, Two-Layer Soil ---------------"),
+            layered.Ohms.linear, layered.LinearEquivalent);
+        AddLayeredArrangement(
+            lines, QStringLiteral("------------- Rectangular Case, Two-Layer Soil ----------"),
+            layered.Ohms.ring, layered.PolygonEquivalent);
     }
     lines.Add(QLatin1String(Separator));
 }
@@ -213,9 +255,13 @@ QByteArray TextReport(const ReportContent& content) {
     lines.Add(QStringLiteral("------------- Rectangular Case --------------------------"));
     AddResults(lines, content, calc::ReportBlock::Polygon);
     lines.Add(QLatin1String(Separator));
+    if (content.Layered) {
+        AddLayeredDesign(lines, *content.Layered);
+    }
     if (content.FallOfPotential != nullptr && content.FallOfPotential->PointCount() >= 2) {
         AddFallOfPotential(lines, *content.FallOfPotential);
-        AddAnalysis(lines, *content.FallOfPotential, content.TolerancePercent);
+        AddAnalysis(lines, *content.FallOfPotential, content.TolerancePercent,
+                    content.Layered ? content.Layered->Soil : std::nullopt);
     }
     AddNotes(lines, content.Notes);
     if (content.Site.Filled()) {

@@ -5,12 +5,15 @@
 #include "fop/FopAnalysis.h"
 #include "fop/FopPoints.h"
 #include "soil/SoilSurvey.h"
+#include "soil/TwoLayerDesign.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
+#include <limits>
 #include <optional>
+#include <string>
 
 namespace stakewell::files {
 
@@ -21,6 +24,18 @@ struct WireBetweenReport {
     QString Polygon;
     float LineTotal = 0.0F;
     float PolygonTotal = 0.0F;
+};
+
+// The design computed in the work's two-layer soil, beside the uniform
+// figures.
+struct LayeredReport {
+    // The line naming the soil and where it comes from, or why there is none.
+    std::string SoilLine;
+    // None when the typed texts give no soil; the figures are then not shown.
+    std::optional<soil::TwoLayerSoil> Soil;
+    soil::TwoLayerDesignResults Ohms;
+    double LinearEquivalent = std::numeric_limits<double>::quiet_NaN();
+    double PolygonEquivalent = std::numeric_limits<double>::quiet_NaN();
 };
 
 // What the design report copies from the window: field texts and result
@@ -48,6 +63,10 @@ struct ReportContent {
     // Where and by whom the test was taken: a section of its own after the
     // specified lines, only when filled.
     SiteRecord Site;
+    // A section of its own after the uniform design's, only for a work that
+    // holds a soil model or has one typed; the analysis is then also read in
+    // that soil.
+    std::optional<LayeredReport> Layered;
 };
 
 // The wire part of a report whose results come from lengths between

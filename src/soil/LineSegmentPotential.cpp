@@ -70,6 +70,22 @@ template <std::size_t Order> const GaussRule<Order>& Rule() {
     return rule;
 }
 
+// sqrt(a^2 + b^2). std::hypot guards against overflow and underflow of the
+// squares at several times the cost, and only lengths no conductor in the
+// ground has (beyond 1e150 metres, or under 1e-150) come near them.
+double Hypot(double a, double b) {
+    const double larger = std::max(std::fabs(a), std::fabs(b));
+    if (larger < 1e150 && larger > 1e-150) {
+        return std::sqrt((a * a) + (b * b));
+    }
+    return std::hypot(a, b);
+}
+
+// sqrt(1 + x^2), as Hypot(1, x) gives it: beyond 1e150 the 1 is lost anyway.
+double RootOfOnePlusSquare(double x) {
+    return std::fabs(x) < 1e150 ? std::sqrt(1.0 + (x * x)) : std::fabs(x);
+}
+
 // asinh(b) - asinh(a) for a <= b, without the loss of digits the plain
 // difference suffers when both are large and of one sign.
 double AsinhDifference(double a, double b) {
@@ -79,16 +95,11 @@ double AsinhDifference(double a, double b) {
     if (a < 0.0) {
         return std::asinh(b) - std::asinh(a);
     }
-    const double rootA = std::hypot(1.0, a);
-    const double rootB = std::hypot(1.0, b);
+    const double rootA = RootOfOnePlusSquare(a);
+    const double rootB = RootOfOnePlusSquare(b);
     const double growth = (b - a) * (1.0 + ((a + b) / (rootA + rootB))) / (a + rootA);
     return std::log1p(growth);
 }
-
-struct Direction {
-    GroundPoint unit;
-    double length = 0.0;
-};
 
 Direction DirectionOf(const LineSegment& segment) {
     const GroundPoint along = Minus(segment.end, segment.start);
@@ -109,7 +120,7 @@ double PotentialAt(const GroundPoint& point, const LineSegment& source, const Di
 
 // Twice-integrated kernel of two parallel lines a distance `spread` apart.
 double ParallelPrimitive(double u, double spread) {
-    return (u * std::asinh(u / spread)) - std::hypot(u, spread);
+    return (u * std::asinh(u / spread)) - Hypot(u, spread);
 }
 
 double ParallelMean(const LineSegment& observer, const Direction& o, const LineSegment& source,
@@ -193,15 +204,19 @@ double GaussMean(const LineSegment& observer, const Direction& o, const LineSegm
 // along the observer peaks there like a logarithm, rounded off over the
 // radius and bent again at the source's ends. Each side of that point is cut
 // into pieces shrinking geometrically towards it, down to a small part of the
-// radius, each smooth enough across itself for Gauss.
+// radius, each smooth enough across itself for Gauss. A source that passes
+// at a distance rounds the peak off over that distance as well: pieces
+// shorter than a quarter of it leave Gauss nothing to gain.
 constexpr double PieceRatio = 0.25;
 constexpr double FinestPiece = 0.05;
+constexpr double FinestOfDistance = 0.25;
 
 double GradedMean(const LineSegment& observer, const Direction& o, const LineSegment& source,
-                  const Direction& s, double radius, double peakFraction) {
+                  const Direction& s, double radius, const Nearest& nearest) {
     const GaussRule<8>& rule = Rule<8>();
-    const double peak = peakFraction * o.length;
-    const double finest = std::max(FinestPiece * radius, 1e-12 * o.length);
+    const double peak = nearest.fraction * o.length;
+    const double finest =
+        std::max({FinestPiece * radius, FinestOfDistance * nearest.distance, 1e-12 * o.length});
     const auto piece = [&](double from, double to) {
         double sum = 0.0;
         for (std::size_t i = 0; i < rule.nodes.size(); ++i) {
@@ -229,23 +244,14 @@ double GradedMean(const LineSegment& observer, const Direction& o, const LineSeg
 constexpr double FarRatio = 12.0;
 constexpr double ParallelSine = 1e-9;
 
-} // namespace
-
-double Length(const LineSegment& segment) {
-    return Norm(Minus(segment.end, segment.start));
+bool Parallel(const GroundPoint& oUnit, const GroundPoint& sUnit) {
+    return Norm(Cross(oUnit, sUnit)) < ParallelSine;
 }
 
-double MeanInverseDistance(const LineSegment& observer, const LineSegment& source, double radius) {
-    const Direction o = DirectionOf(observer);
-    const Direction s = DirectionOf(source);
-    const GroundPoint between = Minus(Centre(observer), Centre(source));
-    const double distanceSquare = Dot(between, between);
-    const double far = FarRatio * (o.length + s.length) / 2.0;
-    if (distanceSquare > far * far) {
-        return FarMean(between, distanceSquare, o.unit, o.length * o.length / 12.0, s.unit,
-                       s.length * s.length / 12.0);
-    }
-    if (Norm(Cross(o.unit, s.unit)) < ParallelSine) {
+// MeanInverseDistance of segments too close for FarMean.
+double NearMean(const LineSegment& observer, const Direction& o, const LineSegment& source,
+                const Direction& s, double radius, bool parallel) {
+    if (parallel) {
         return ParallelMean(observer, o, source, s, radius);
     }
     const Nearest nearest = NearestApproach(observer, source);
@@ -255,19 +261,40 @@ double MeanInverseDistance(const LineSegment& observer, const LineSegment& sourc
     if (nearest.distance >= o.length) {
         return GaussMean<8>(observer, o, source, s, radius);
     }
-    return GradedMean(observer, o, source, s, radius, nearest.fraction);
+    return GradedMean(observer, o, source, s, radius, nearest);
+}
+
+// MeanInverseDistance from an observer whose direction is known.
+double MeanFrom(const LineSegment& observer, const Direction& o, const LineSegment& source,
+                double radius) {
+    const Direction s = DirectionOf(source);
+    const GroundPoint between = Minus(Centre(observer), Centre(source));
+    const double distanceSquare = Dot(between, between);
+    const double far = FarRatio * (o.length + s.length) / 2.0;
+    if (distanceSquare > far * far) {
+        return FarMean(between, distanceSquare, o.unit, o.length * o.length / 12.0, s.unit,
+                       s.length * s.length / 12.0);
+    }
+    return NearMean(observer, o, source, s, radius, Parallel(o.unit, s.unit));
+}
+
+} // namespace
+
+double Length(const LineSegment& segment) {
+    return Norm(Minus(segment.end, segment.start));
+}
+
+double MeanInverseDistance(const LineSegment& observer, const LineSegment& source, double radius) {
+    return MeanFrom(observer, DirectionOf(observer), source, radius);
 }
 
 ImageMeans::ImageMeans(const LineSegment& observer, const LineSegment& source, double radius)
     : observer(observer), source(source), radius(radius), observerCentre(Centre(observer)),
-      sourceCentre(Centre(source)) {
-    const Direction o = DirectionOf(observer);
-    const Direction s = DirectionOf(source);
-    observerUnit = o.unit;
-    sourceUnit = s.unit;
-    observerSquare = o.length * o.length / 12.0;
-    sourceSquare = s.length * s.length / 12.0;
-    const double far = FarRatio * (o.length + s.length) / 2.0;
+      sourceCentre(Centre(source)), observerDirection(DirectionOf(observer)),
+      sourceDirection(DirectionOf(source)) {
+    observerSquare = observerDirection.length * observerDirection.length / 12.0;
+    sourceSquare = sourceDirection.length * sourceDirection.length / 12.0;
+    const double far = FarRatio * (observerDirection.length + sourceDirection.length) / 2.0;
     farSquare = far * far;
 }
 
@@ -276,14 +303,15 @@ double ImageMeans::ToImage(double sign, double shift) const {
                               observerCentre.z - ((sign * sourceCentre.z) + shift)};
     const double distanceSquare = Dot(between, between);
     if (distanceSquare > farSquare) {
-        const GroundPoint imageUnit{sourceUnit.x, sourceUnit.y, sign * sourceUnit.z};
-        return FarMean(between, distanceSquare, observerUnit, observerSquare, imageUnit,
+        const GroundPoint imageUnit{sourceDirection.unit.x, sourceDirection.unit.y,
+                                    sign * sourceDirection.unit.z};
+        return FarMean(between, distanceSquare, observerDirection.unit, observerSquare, imageUnit,
                        sourceSquare);
     }
     LineSegment image = source;
     image.start.z = (sign * source.start.z) + shift;
     image.end.z = (sign * source.end.z) + shift;
-    return MeanInverseDistance(observer, image, radius);
+    return MeanFrom(observer, observerDirection, image, radius);
 }
 
 } // namespace stakewell::soil

@@ -17,6 +17,12 @@ struct LineSegment {
 
 double Length(const LineSegment& segment);
 
+// A segment's unit vector from its start to its end, and its length.
+struct Direction {
+    GroundPoint unit;
+    double length = 0.0;
+};
+
 // The mean of 1/sqrt(r^2 + a^2) over every point of `observer` and every
 // point of `source` (r their distance, a = `radius`): the average potential on
 // one straight conductor from a uniform line current along another, per unit
@@ -41,8 +47,8 @@ private:
     double radius;
     GroundPoint observerCentre;
     GroundPoint sourceCentre;
-    GroundPoint observerUnit;
-    GroundPoint sourceUnit;
+    Direction observerDirection;
+    Direction sourceDirection;
     double observerSquare;
     double sourceSquare;
     double farSquare;

@@ -105,23 +105,31 @@ double CombinedTotal(double electrodes, double wire, double mutual) {
     return ((electrodes * wire) - (mutual * mutual)) / spread;
 }
 
-ArrangementResistances Arrangement(const TwoLayerSoil& soil, const std::vector<Conductor>& rods,
-                                   const std::vector<Conductor>& wire) {
-    const bool rodsSound = !rods.empty();
-    const bool wireSound = !wire.empty();
-    std::vector<Conductor> conductors = rods;
-    const auto rodCount = static_cast<Eigen::Index>(rods.size());
-    conductors.insert(conductors.end(), wire.begin(), wire.end());
-    const Eigen::MatrixXd all = MutualResistances(soil, conductors);
+// The rods and the wire as one set of conductors, the rods first.
+struct Layout {
+    std::vector<Conductor> conductors;
+    Eigen::Index rods = 0;
+    bool rodsSound = false;
+    bool wireSound = false;
+};
+
+Layout LayoutOf(const std::vector<Conductor>& rods, const std::vector<Conductor>& wire) {
+    Layout layout{rods, static_cast<Eigen::Index>(rods.size()), !rods.empty(), !wire.empty()};
+    layout.conductors.insert(layout.conductors.end(), wire.begin(), wire.end());
+    return layout;
+}
+
+ArrangementResistances Arrangement(const Layout& layout, const Eigen::MatrixXd& all) {
+    const Eigen::Index rodCount = layout.rods;
     const Eigen::Index wireCount = all.rows() - rodCount;
     ArrangementResistances result{NaN, NaN, NaN, NaN};
-    if (rodsSound) {
+    if (layout.rodsSound) {
         result.electrodes = JoinedResistance(all.topLeftCorner(rodCount, rodCount));
     }
-    if (wireSound) {
+    if (layout.wireSound) {
         result.wire = JoinedResistance(all.bottomRightCorner(wireCount, wireCount));
     }
-    if (rodsSound && wireSound) {
+    if (layout.rodsSound && layout.wireSound) {
         result.mutual = MutualOfBlocks(all, rodCount, result.electrodes, result.wire).value_or(NaN);
         result.total = CombinedTotal(result.electrodes, result.wire, result.mutual);
     }
@@ -189,12 +197,21 @@ TwoLayerDesignResults ComputeTwoLayerDesign(const TwoLayerSoil& soil,
 TwoLayerDesignResults ComputeTwoLayerDesign(const TwoLayerSoil& soil, const GroundingDesign& line,
                                             const GroundingDesign& ring) {
     TwoLayerDesignResults results{NaN, {NaN, NaN, NaN, NaN}, {NaN, NaN, NaN, NaN}};
-    if (RodsSound(line)) {
-        const std::vector<Conductor> rod{RodAt(line, 0.0, 0.0)};
-        results.oneRod = JoinedResistance(MutualResistances(soil, rod));
+    const Layout linear = LayoutOf(RodsInLine(line), WireInLine(line));
+    const Layout around = LayoutOf(RodsAroundRing(ring), WireAroundRing(ring));
+    std::vector<std::vector<Conductor>> sets{linear.conductors, around.conductors};
+    const bool rodSound = RodsSound(line);
+    if (rodSound) {
+        sets.push_back({RodAt(line, 0.0, 0.0)});
     }
-    results.linear = Arrangement(soil, RodsInLine(line), WireInLine(line));
-    results.ring = Arrangement(soil, RodsAroundRing(ring), WireAroundRing(ring));
+    // One rod's pairs are among the line's, and pairs of a shape the line and
+    // the ring share are computed once.
+    const std::vector<Eigen::MatrixXd> matrices = MutualResistances(soil, sets);
+    if (rodSound) {
+        results.oneRod = JoinedResistance(matrices[2]);
+    }
+    results.linear = Arrangement(linear, matrices[0]);
+    results.ring = Arrangement(around, matrices[1]);
     return results;
 }
 

@@ -4,12 +4,17 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <future>
 #include <limits>
 #include <map>
 #include <numbers>
+#include <system_error>
+#include <thread>
+#include <utility>
 
 namespace stakewell::soil {
 namespace {
@@ -256,35 +261,50 @@ double HorizontalDistance(const GroundPoint& p, const GroundPoint& q) {
     return std::hypot(p.x - q.x, p.y - q.y);
 }
 
-PairShape ShapeOf(const GroundPoint& a0, const GroundPoint& a1, double aRadius,
-                  const GroundPoint& b0, const GroundPoint& b1, double bRadius) {
-    return {Nanometres(a0.z),
-            Nanometres(a1.z),
-            Nanometres(b0.z),
-            Nanometres(b1.z),
-            Nanometres(aRadius),
-            Nanometres(bRadius),
-            Nanometres(HorizontalDistance(a0, a1)),
-            Nanometres(HorizontalDistance(b0, b1)),
-            Nanometres(HorizontalDistance(a0, b0)),
-            Nanometres(HorizontalDistance(a0, b1)),
-            Nanometres(HorizontalDistance(a1, b0)),
-            Nanometres(HorizontalDistance(a1, b1))};
+// One conductor's part of a pair's shape, in nanometres: its ends' depths,
+// its radius and its horizontal span.
+struct EndsShape {
+    std::array<std::int64_t, 2> depths{};
+    std::int64_t radius = 0;
+    std::int64_t span = 0;
+};
+
+EndsShape EndsOf(const Conductor& conductor) {
+    return {{Nanometres(conductor.line.start.z), Nanometres(conductor.line.end.z)},
+            Nanometres(conductor.radiusMetres),
+            Nanometres(HorizontalDistance(conductor.line.start, conductor.line.end))};
 }
 
+// The least of the shapes the pair takes with either conductor first and
+// either end of each first: a turn of the pair only reorders the distances,
+// which are measured once.
 PairShape CanonicalShape(const Conductor& a, const Conductor& b) {
+    const std::array<EndsShape, 2> ends{EndsOf(a), EndsOf(b)};
+    const std::array<GroundPoint, 2> aEnds{a.line.start, a.line.end};
+    const std::array<GroundPoint, 2> bEnds{b.line.start, b.line.end};
+    std::array<std::array<std::int64_t, 2>, 2> across{};
+    for (std::size_t i = 0; i < 2; ++i) {
+        for (std::size_t j = 0; j < 2; ++j) {
+            across.at(i).at(j) = Nanometres(HorizontalDistance(aEnds.at(i), bEnds.at(j)));
+        }
+    }
     PairShape best{};
     bool first = true;
-    for (const bool swap : {false, true}) {
-        const Conductor& p = swap ? b : a;
-        const Conductor& q = swap ? a : b;
-        for (const bool flipP : {false, true}) {
-            for (const bool flipQ : {false, true}) {
-                const GroundPoint& p0 = flipP ? p.line.end : p.line.start;
-                const GroundPoint& p1 = flipP ? p.line.start : p.line.end;
-                const GroundPoint& q0 = flipQ ? q.line.end : q.line.start;
-                const GroundPoint& q1 = flipQ ? q.line.start : q.line.end;
-                const PairShape shape = ShapeOf(p0, p1, p.radiusMetres, q0, q1, q.radiusMetres);
+    for (const std::size_t swap : {0U, 1U}) {
+        const EndsShape& p = ends.at(swap);
+        const EndsShape& q = ends.at(1 - swap);
+        // Between end i of the first and end j of the second.
+        const auto distance = [&](std::size_t i, std::size_t j) {
+            return swap == 0 ? across.at(i).at(j) : across.at(j).at(i);
+        };
+        for (const std::size_t p0 : {0U, 1U}) {
+            for (const std::size_t q0 : {0U, 1U}) {
+                const std::size_t p1 = 1 - p0;
+                const std::size_t q1 = 1 - q0;
+                const PairShape shape{p.depths.at(p0),  p.depths.at(p1),  q.depths.at(q0),
+                                      q.depths.at(q1),  p.radius,         q.radius,
+                                      p.span,           q.span,           distance(p0, q0),
+                                      distance(p0, q1), distance(p1, q0), distance(p1, q1)};
                 if (first || shape < best) {
                     best = shape;
                     first = false;
@@ -342,61 +362,140 @@ bool Keyable(const Conductor& conductor) {
            std::fabs(conductor.radiusMetres) < ShapeReach;
 }
 
-class PieceResistances {
+// The pieces' pairs of several sets of conductors, each shape listed once
+// where it is first met, and for every pair of pieces, in the order the
+// matrices are summed, which listed pair gives its resistance.
+class PairList {
 public:
-    PieceResistances(const TwoLayerSoil& soil, double k) : soil(soil), k(k) {}
-
-    double Between(const Conductor& observer, const Conductor& source) {
+    void Add(const Conductor& observer, const Conductor& source) {
         if (!Keyable(observer) || !Keyable(source)) {
-            return PairResistance(soil, k, observer, source);
+            uses.push_back(List(observer, source));
+            return;
         }
-        const PairShape shape = CanonicalShape(observer, source);
-        auto found = known.find(shape);
-        if (found == known.end()) {
-            found = known.emplace(shape, PairResistance(soil, k, observer, source)).first;
+        const auto [found, added] =
+            known.try_emplace(CanonicalShape(observer, source), pairs.size());
+        if (added) {
+            List(observer, source);
         }
-        return found->second;
+        uses.push_back(found->second);
     }
 
+    const std::vector<std::pair<Conductor, Conductor>>& Pairs() const { return pairs; }
+    const std::vector<std::size_t>& Uses() const { return uses; }
+
 private:
-    TwoLayerSoil soil;
-    double k;
-    std::map<PairShape, double> known;
+    std::size_t List(const Conductor& observer, const Conductor& source) {
+        pairs.emplace_back(observer, source);
+        return pairs.size() - 1;
+    }
+
+    std::vector<std::pair<Conductor, Conductor>> pairs;
+    std::vector<std::size_t> uses;
+    std::map<PairShape, std::size_t> known;
 };
+
+// A pair takes some tens of microseconds and a thread about as long to
+// start: a helper is worth its start only with a share of a dozen pairs or
+// more, a single rod's few are summed where they are asked for.
+constexpr std::size_t PairsPerThread = 16;
+constexpr unsigned MaxThreads = 8;
+
+// The pairs share nothing, so they are computed on as many threads as the
+// machine offers, each taking the next pair not yet taken; every figure is
+// the same whichever thread computes it.
+std::vector<double> PairResistances(const TwoLayerSoil& soil, double k,
+                                    const std::vector<std::pair<Conductor, Conductor>>& pairs) {
+    std::vector<double> resistances(pairs.size());
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < pairs.size(); i = next++) {
+            resistances[i] = PairResistance(soil, k, pairs[i].first, pairs[i].second);
+        }
+    };
+    const auto threads =
+        static_cast<std::size_t>(std::clamp(std::thread::hardware_concurrency(), 1U, MaxThreads));
+    const std::size_t helpers =
+        std::max<std::size_t>(std::min(threads, pairs.size() / PairsPerThread), 1) - 1;
+    std::vector<std::future<void>> helping;
+    try {
+        for (std::size_t t = 0; t < helpers; ++t) {
+            helping.push_back(std::async(std::launch::async, work));
+        }
+    } catch (const std::system_error&) {
+        // No thread to spare: this one takes whatever the others do not.
+    }
+    work();
+    for (std::future<void>& helper : helping) {
+        helper.get();
+    }
+    return resistances;
+}
 
 } // namespace
 
-Eigen::MatrixXd MutualResistances(const TwoLayerSoil& soil,
-                                  const std::vector<Conductor>& conductors) {
-    const auto size = static_cast<Eigen::Index>(conductors.size());
-    Eigen::MatrixXd resistances(size, size);
+std::vector<Eigen::MatrixXd> MutualResistances(const TwoLayerSoil& soil,
+                                               const std::vector<std::vector<Conductor>>& sets) {
+    std::vector<Eigen::MatrixXd> matrices;
+    matrices.reserve(sets.size());
+    for (const std::vector<Conductor>& conductors : sets) {
+        const auto size = static_cast<Eigen::Index>(conductors.size());
+        matrices.emplace_back(size, size);
+    }
     const double k = ReflectionFactor(soil);
     if (std::isnan(k) || !Positive(soil.upperDepthMetres) || OrdersNeeded(k) > MaxSeriesTerms) {
-        resistances.setConstant(std::numeric_limits<double>::quiet_NaN());
-        return resistances;
+        for (Eigen::MatrixXd& matrix : matrices) {
+            matrix.setConstant(std::numeric_limits<double>::quiet_NaN());
+        }
+        return matrices;
     }
-    std::vector<std::vector<Part>> parts;
-    parts.reserve(conductors.size());
-    for (const Conductor& conductor : conductors) {
-        parts.push_back(PartsInLayers(conductor, soil));
-    }
-    PieceResistances pieces(soil, k);
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        for (std::size_t j = i; j < parts.size(); ++j) {
-            double sum = 0.0;
-            for (const Part& observer : parts[i]) {
-                for (const Part& source : parts[j]) {
-                    sum += observer.share * source.share *
-                           pieces.Between(observer.piece, source.piece);
-                }
-            }
-            const auto observerIndex = static_cast<Eigen::Index>(i);
-            const auto sourceIndex = static_cast<Eigen::Index>(j);
-            resistances(observerIndex, sourceIndex) = sum;
-            resistances(sourceIndex, observerIndex) = sum;
+    std::vector<std::vector<std::vector<Part>>> setParts;
+    setParts.reserve(sets.size());
+    for (const std::vector<Conductor>& conductors : sets) {
+        std::vector<std::vector<Part>>& parts = setParts.emplace_back();
+        parts.reserve(conductors.size());
+        for (const Conductor& conductor : conductors) {
+            parts.push_back(PartsInLayers(conductor, soil));
         }
     }
-    return resistances;
+    // Listed in the very order they are summed in below.
+    PairList list;
+    for (const std::vector<std::vector<Part>>& parts : setParts) {
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            for (std::size_t j = i; j < parts.size(); ++j) {
+                for (const Part& observer : parts[i]) {
+                    for (const Part& source : parts[j]) {
+                        list.Add(observer.piece, source.piece);
+                    }
+                }
+            }
+        }
+    }
+    const std::vector<double> pairs = PairResistances(soil, k, list.Pairs());
+    auto use = list.Uses().begin();
+    for (std::size_t set = 0; set < sets.size(); ++set) {
+        const std::vector<std::vector<Part>>& parts = setParts[set];
+        Eigen::MatrixXd& resistances = matrices[set];
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            for (std::size_t j = i; j < parts.size(); ++j) {
+                double sum = 0.0;
+                for (const Part& observer : parts[i]) {
+                    for (const Part& source : parts[j]) {
+                        sum += observer.share * source.share * pairs[*use++];
+                    }
+                }
+                const auto observerIndex = static_cast<Eigen::Index>(i);
+                const auto sourceIndex = static_cast<Eigen::Index>(j);
+                resistances(observerIndex, sourceIndex) = sum;
+                resistances(sourceIndex, observerIndex) = sum;
+            }
+        }
+    }
+    return matrices;
+}
+
+Eigen::MatrixXd MutualResistances(const TwoLayerSoil& soil,
+                                  const std::vector<Conductor>& conductors) {
+    return MutualResistances(soil, std::vector<std::vector<Conductor>>{conductors}).front();
 }
 
 std::optional<Eigen::VectorXd> CurrentsAtOneVolt(const Eigen::MatrixXd& resistances) {

@@ -33,6 +33,10 @@ inline constexpr int MaxOrdersSummed = 2000;
 // whose series would outrun MaxSeriesTerms.
 Eigen::MatrixXd MutualResistances(const TwoLayerSoil& soil,
                                   const std::vector<Conductor>& conductors);
+// The matrix of each set, every pair of pieces of one shape computed once
+// for all the sets.
+std::vector<Eigen::MatrixXd> MutualResistances(const TwoLayerSoil& soil,
+                                               const std::vector<std::vector<Conductor>>& sets);
 
 // The currents (amperes) the conductors leak when all stand at one volt, or
 // nothing when the matrix is not positive definite (conductors on top of one

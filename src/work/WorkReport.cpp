@@ -1,5 +1,7 @@
 #include "work/WorkReport.h"
 
+#include "work/LayeredDesign.h"
+
 namespace stakewell::work {
 
 files::ReportContent WorkReport(const SiteWork& work, double tolerancePercent) {
@@ -20,6 +22,19 @@ files::ReportContent WorkReport(const SiteWork& work, double tolerancePercent) {
                                                   {work.Design().Wire().Between[0].toStdString(),
                                                    work.Design().Wire().Between[1].toStdString()},
                                                   work.Units());
+    }
+    const SoilModel& model = work.LayeredSoil();
+    if (model.soil || !model.problem.empty()) {
+        files::LayeredReport layered;
+        layered.SoilLine = SoilModelLine(model, work.Units());
+        layered.Soil = model.soil;
+        if (const std::optional<LayeredDesignInputs> inputs = LayeredInputs(work)) {
+            const LayeredDesign design = ComputeLayeredDesign(*inputs);
+            layered.Ohms = design.ohms;
+            layered.LinearEquivalent = design.linearEquivalent;
+            layered.PolygonEquivalent = design.polygonEquivalent;
+        }
+        report.Layered = layered;
     }
     return report;
 }

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -176,6 +178,108 @@ TEST_F(FieldCommand, ReportAndAnalyseTogetherAreRefused) {
               2);
     EXPECT_EQ(err.str(), "stakewell: --report and --analyse cannot be given together\n");
     EXPECT_EQ(out.str(), "");
+}
+
+// A work with a two-layer soil typed (300 ohm-metres over 100 from 8.2 feet
+// down) and readings rising past the 62% point towards E2 at 100 feet.
+class LayeredFieldCommand : public FieldCommand {
+protected:
+    void SetUp() override {
+        FieldCommand::SetUp();
+        DataFileContent content;
+        content.FieldTexts = {"100", "10", "0.625", "4", "60", "0.1019", "2.5", "", "50"};
+        content.FOPPoints = {{},         {10, 18.0}, {20, 21.5}, {30, 23.0}, {40, 24.0},
+                             {50, 24.8}, {60, 25.6}, {70, 26.6}, {80, 28.4}, {90, 33.0}};
+        content.Choices.FOPE2 = QStringLiteral("100");
+        content.LayeredSoil = {QStringLiteral("300"), QStringLiteral("100"), QStringLiteral("8.2")};
+        stakewell::files::XmlValueStore store;
+        store.FileName(Layered());
+        stakewell::files::WriteDataFile(store, content);
+        ASSERT_FALSE(store.Write());
+    }
+
+    QString Layered() const { return folder.filePath(QStringLiteral("layered.xml")); }
+};
+
+TEST_F(LayeredFieldCommand, ReportAddsTheDesignInTheSoilAndTheTruePosition) {
+    EXPECT_EQ(Run({QStringLiteral("--report"), Layered()}), 0) << err.str();
+    const std::string report = out.str();
+    EXPECT_NE(report.find("Total resistance     = 7.815 Ohms\r\n"
+                          "-------------------------------------------------------\r\n"
+                          "----------- Two-Layer Soil ------------------------------\r\n"
+                          "Two-layer soil: 300.0 ohm-metres over 100.0 ohm-metres from 8.2 feet "
+                          "down, typed\r\n"
+                          "Single Electrode Resistance = 65.098 Ohms\r\n"
+                          "\r\n"
+                          "------------- Linear Case, Two-Layer Soil ---------------\r\n"
+                          "Electrode resistance = 17.726 Ohms\r\n"
+                          "Wire resistance      = 24.908 Ohms\r\n"
+                          "Mutual resistance    = 5.761 Ohms\r\n"
+                          "Total resistance     = 13.105 Ohms\r\n"
+                          "Equivalent resistivity = 185.40 meter-Ohms\r\n"
+                          "\r\n"
+                          "------------- Rectangular Case, Two-Layer Soil ----------\r\n"),
+              std::string::npos)
+        << report;
+    EXPECT_NE(report.find("Total resistance     = 14.821 Ohms\r\n"
+                          "Equivalent resistivity = 189.64 meter-Ohms\r\n"
+                          "-------------------------------------------------------\r\n"
+                          "----------- Fall of Potential Case ----------------------\r\n"),
+              std::string::npos)
+        << report;
+    EXPECT_NE(report.find("R at 62%: 25.800 Ohms (between 60.0 feet 25.600 Ohms and 70.0 feet "
+                          "26.600 Ohms)\r\n"
+                          "True-resistance position: 60.8% of E2\r\n"
+                          "R at the true-resistance position: 25.679 Ohms (between 60.0 feet "
+                          "25.600 Ohms and 70.0 feet 26.600 Ohms)\r\n"),
+              std::string::npos)
+        << report;
+}
+
+TEST_F(LayeredFieldCommand, AnalysePrintsTheTruePositionAfterThe62PercentValue) {
+    EXPECT_EQ(Run({QStringLiteral("--analyse"), Layered()}), 0) << err.str();
+    const std::string listing = out.str();
+    EXPECT_NE(listing.find("R at 62%: 25.800 Ohms (between 60.0 feet 25.600 Ohms and 70.0 feet "
+                           "26.600 Ohms)\n"
+                           "True-resistance position: 60.8% of E2\n"
+                           "R at the true-resistance position: 25.679 Ohms (between 60.0 feet "
+                           "25.600 Ohms and 70.0 feet 26.600 Ohms)\n"
+                           "R at 52%: "),
+              std::string::npos)
+        << listing;
+}
+
+// Against an E2 three times as far the position lies beyond every reading:
+// that is said, not extrapolated.
+TEST_F(LayeredFieldCommand, AnalyseSaysWhyThereIsNoValueAtTheTruePosition) {
+    EXPECT_EQ(Run({QStringLiteral("--analyse"), Layered(), QStringLiteral("--e2=300")}), 0);
+    EXPECT_NE(out.str().find("True-resistance position: 61.7% of E2\n"
+                             "R at the true-resistance position: none (the true-resistance "
+                             "position lies outside the readings)\n"),
+              std::string::npos)
+        << out.str();
+}
+
+// A file of an earlier version, with readings and no soil: every line as it
+// printed before the two-layer soil was read.
+TEST(OldFieldFile, ReportsAndAnalysesAsBefore) {
+    const QString file = QStringLiteral(STAKEWELL_OLD_FILES "/twelve-readings.xml");
+    for (const char* mode : {"report", "analyse"}) {
+        std::ifstream expected(std::string(STAKEWELL_CLI_EXPECTED "/twelve-readings-") + mode +
+                                   ".txt",
+                               std::ios::binary);
+        ASSERT_TRUE(expected) << mode;
+        const std::string before{std::istreambuf_iterator<char>(expected),
+                                 std::istreambuf_iterator<char>()};
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(stakewell::cli::RunFieldCommand({QStringLiteral("stakewell"),
+                                                   QStringLiteral("--") + QLatin1String(mode), file,
+                                                   QStringLiteral("--e2"), QStringLiteral("100")},
+                                                  out, err),
+                  0);
+        EXPECT_EQ(out.str(), before) << mode;
+    }
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
 #include <sstream>
 #include <string>
 
@@ -87,6 +89,19 @@ INSTANTIATE_TEST_SUITE_P(
                  0,
                  "Resistivity for a rod of 10 feet: 29.3 ohm-metres",
                  ""},
+        SoilCase{"rod_in_the_layers_after_its_resistivity",
+                 Traverse,
+                 {Soil, "FILE", "--rod", "10"},
+                 0,
+                 "Resistivity for a rod of 10 feet: 29.3 ohm-metres\n"
+                 "Rod resistance in the layered soil: 9.275 ohms",
+                 ""},
+        SoilCase{"rod_of_a_diameter",
+                 Traverse,
+                 {Soil, "FILE", "--rod", "10", "--rod-diameter=1"},
+                 0,
+                 "Rod resistance in the layered soil: 8.558 ohms",
+                 ""},
         SoilCase{"metres",
                  Traverse,
                  {Soil, "FILE", "--metres"},
@@ -163,11 +178,51 @@ INSTANTIATE_TEST_SUITE_P(
                  "stakewell: --layers is 1, 2, 3 or 4, not \"7\"\n"},
         SoilCase{"bad_array", Traverse, {Soil, "FILE", "--array", "dipole"}, 2, "", "--array"},
         SoilCase{"bad_rod", Traverse, {Soil, "FILE", "--rod", "-3"}, 2, "", "--rod"},
+        SoilCase{"bad_rod_diameter",
+                 Traverse,
+                 {Soil, "FILE", "--rod", "10", "--rod-diameter", "5/8"},
+                 2,
+                 "",
+                 "stakewell: --rod-diameter needs a diameter above 0 inches, not \"5/8\"\n"},
+        SoilCase{"rod_diameter_without_rod",
+                 Traverse,
+                 {Soil, "FILE", "--rod-diameter", "0.75"},
+                 2,
+                 "",
+                 "--rod-diameter goes with --rod"},
         SoilCase{"with_report", Traverse, {Soil, "FILE", "--report", "FILE"}, 2, "", "--report"},
         SoilCase{"no_value", Traverse, {Soil}, 2, "", "--soil needs a value"}),
     [](const testing::TestParamInfo<SoilCase>& info) {
         return CaseName(info.index, {info.param.name});
     });
+
+// The rod reaches through the fitted upper layer (46.8 ohm-metres, 4.65 feet)
+// into the lower (22.1): its resistance lies between Dwight's for either
+// soil alone.
+TEST(SoilCommandRod, LiesBetweenTheRodInEitherLayerAlone) {
+    QTemporaryDir folder;
+    const QString name = folder.filePath(QStringLiteral("survey.csv"));
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(Traverse);
+    file.close();
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(stakewell::cli::RunSoilCommand({QStringLiteral("stakewell"), QStringLiteral("--soil"),
+                                              name, QStringLiteral("--rod"), QStringLiteral("10")},
+                                             out, err),
+              0);
+    const std::string label = "Rod resistance in the layered soil: ";
+    const std::size_t at = out.str().find(label);
+    ASSERT_NE(at, std::string::npos) << out.str();
+    const double ohms = std::stod(out.str().substr(at + label.size()));
+    const double metres = 3.048;
+    const double radius = 0.0254 * 0.625 / 2.0;
+    const double perOhmMetre =
+        (std::log(4.0 * metres / radius) - 1.0) / (2.0 * std::numbers::pi * metres);
+    EXPECT_GT(ohms, 22.1 * perOhmMetre);
+    EXPECT_LT(ohms, 46.8 * perOhmMetre);
+}
 
 // Columns named in another order, with every traverse and mark left empty,
 // print what the plain file prints, line for line.

@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include <array>
+#include <limits>
 #include <ostream>
 #include <string>
 
@@ -80,6 +81,50 @@ TEST(TextReport, WithoutReadingsEndsAfterTheResults) {
 
 // After the specified lines and any analysis, each note is a line of its own, named by the line it
 // is about; an input or figure without a note adds nothing.
+// A soil typed but not read gives its line alone; figures the soil cannot
+// give are left empty as the uniform blocks leave theirs.
+TEST(TextReport, ASoilModelFollowsTheUniformBlocksWithWhatItGives) {
+    ReportContent content = Content(nullptr);
+    stakewell::files::LayeredReport unread;
+    unread.SoilLine = "Two-layer soil: none, the lower resistivity is not given";
+    content.Layered = unread;
+    EXPECT_EQ(stakewell::files::TextReport(content).toStdString(),
+              std::string(Head) + Inputs() + Results +
+                  "----------- Two-Layer Soil ------------------------------\r\n"
+                  "Two-layer soil: none, the lower resistivity is not given\r\n"
+                  "-------------------------------------------------------\r\n");
+
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    stakewell::files::LayeredReport layered;
+    layered.SoilLine = "Two-layer soil: 300.0 ohm-metres over 100.0 ohm-metres from 8.2 feet "
+                       "down, typed";
+    layered.Soil = stakewell::soil::TwoLayerSoil{300.0, 100.0, 2.5};
+    layered.Ohms = {20.1234, {9.0, 12.5, 4.25, 7.0005}, {8.0, nan, nan, nan}};
+    layered.LinearEquivalent = 123.456;
+    content.Layered = layered;
+    EXPECT_EQ(stakewell::files::TextReport(content).toStdString(),
+              std::string(Head) + Inputs() + Results +
+                  "----------- Two-Layer Soil ------------------------------\r\n" +
+                  layered.SoilLine +
+                  "\r\n"
+                  "Single Electrode Resistance = 20.123 Ohms\r\n"
+                  "\r\n"
+                  "------------- Linear Case, Two-Layer Soil ---------------\r\n"
+                  "Electrode resistance = 9.000 Ohms\r\n"
+                  "Wire resistance      = 12.500 Ohms\r\n"
+                  "Mutual resistance    = 4.250 Ohms\r\n"
+                  "Total resistance     = 7.001 Ohms\r\n"
+                  "Equivalent resistivity = 123.46 meter-Ohms\r\n"
+                  "\r\n"
+                  "------------- Rectangular Case, Two-Layer Soil ----------\r\n"
+                  "Electrode resistance = 8.000 Ohms\r\n"
+                  "Wire resistance      =  Ohms\r\n"
+                  "Mutual resistance    =  Ohms\r\n"
+                  "Total resistance     =  Ohms\r\n"
+                  "Equivalent resistivity =  meter-Ohms\r\n"
+                  "-------------------------------------------------------\r\n");
+}
+
 TEST(TextReport, NotesFollowTheResultsOneLineEach) {
     using stakewell::calc::SheetInput;
     using stakewell::calc::SheetResult;

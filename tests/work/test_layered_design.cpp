@@ -191,8 +191,8 @@ TEST(Equivalent, InUniformSoilIsProportionalToItsResistivity) {
     const LayeredDesign at250 = ComputeLayeredDesign(*LayeredInputs(work));
     EXPECT_LT(Relative(at250.linearEquivalent, 2.5 * at100.linearEquivalent), 3e-7);
     EXPECT_LT(Relative(at250.polygonEquivalent, 2.5 * at100.polygonEquivalent), 3e-7);
-    EXPECT_LT(Relative(at100.linearEquivalent, 100.0), 0.1) << at100.linearEquivalent;
-    EXPECT_LT(Relative(at100.polygonEquivalent, 100.0), 0.1) << at100.polygonEquivalent;
+    EXPECT_LT(Relative(at100.linearEquivalent, 100.0), 0.05) << at100.linearEquivalent;
+    EXPECT_LT(Relative(at100.polygonEquivalent, 100.0), 0.05) << at100.polygonEquivalent;
 }
 
 // A design that gives the uniform total no figure gives it no equivalent
