@@ -135,7 +135,8 @@ QString OhmsText(double ohms) {
 // Laid out as the uniform blocks are, the arrangement's equivalent
 // resistivity last.
 void AddLayeredArrangement(ReportLines& lines, const QString& heading,
-                           const soil::ArrangementResistances& ohms, double equivalent) {
+                           const soil::ArrangementResistances& ohms,
+                           const std::string& equivalent) {
     lines.Add({});
     lines.Add(heading);
     const auto line = [&lines](const char* label, double value) {
@@ -145,8 +146,8 @@ void AddLayeredArrangement(ReportLines& lines, const QString& heading,
     line("Wire resistance      = ", ohms.wire);
     line("Mutual resistance    = ", ohms.mutual);
     line("Total resistance     = ", ohms.total);
-    lines.Add(QStringLiteral("Equivalent resistivity = ") +
-              Text(shared::FormatPattern(equivalent, "##0.00")) + QStringLiteral(" meter-Ohms"));
+    lines.Add(QStringLiteral("Equivalent resistivity = ") + Text(equivalent) +
+              QStringLiteral(" meter-Ohms"));
 }
 
 void AddLayeredDesign(ReportLines& lines, const LayeredReport& layered) {

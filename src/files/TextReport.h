@@ -11,7 +11,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <limits>
 #include <optional>
 #include <string>
 
@@ -34,8 +33,10 @@ struct LayeredReport {
     // None when the typed texts give no soil; the figures are then not shown.
     std::optional<soil::TwoLayerSoil> Soil;
     soil::TwoLayerDesignResults Ohms;
-    double LinearEquivalent = std::numeric_limits<double>::quiet_NaN();
-    double PolygonEquivalent = std::numeric_limits<double>::quiet_NaN();
+    // The equivalent resistivities as written into the design; empty where
+    // there is none.
+    std::string LinearEquivalent;
+    std::string PolygonEquivalent;
 };
 
 // What the design report copies from the window: field texts and result

@@ -31,8 +31,8 @@ files::ReportContent WorkReport(const SiteWork& work, double tolerancePercent) {
         if (const std::optional<LayeredDesignInputs> inputs = LayeredInputs(work)) {
             const LayeredDesign design = ComputeLayeredDesign(*inputs);
             layered.Ohms = design.ohms;
-            layered.LinearEquivalent = design.linearEquivalent;
-            layered.PolygonEquivalent = design.polygonEquivalent;
+            layered.LinearEquivalent = design.linearEquivalentText;
+            layered.PolygonEquivalent = design.polygonEquivalentText;
         }
         report.Layered = layered;
     }

@@ -207,7 +207,7 @@ TEST_F(LayeredFieldCommand, ReportAddsTheDesignInTheSoilAndTheTruePosition) {
     EXPECT_NE(report.find("Total resistance     = 7.815 Ohms\r\n"
                           "-------------------------------------------------------\r\n"
                           "----------- Two-Layer Soil ------------------------------\r\n"
-                          "Two-layer soil: 300.0 ohm-metres over 100.0 ohm-metres from 8.2 feet "
+                          "Two-layer soil: 300.0 ohm-metres over 100.0 ohm-metres from 8.20 feet "
                           "down, typed\r\n"
                           "Single Electrode Resistance = 65.098 Ohms\r\n"
                           "\r\n"
@@ -215,21 +215,21 @@ TEST_F(LayeredFieldCommand, ReportAddsTheDesignInTheSoilAndTheTruePosition) {
                           "Electrode resistance = 17.726 Ohms\r\n"
                           "Wire resistance      = 24.908 Ohms\r\n"
                           "Mutual resistance    = 5.761 Ohms\r\n"
-                          "Total resistance     = 13.105 Ohms\r\n"
-                          "Equivalent resistivity = 185.40 meter-Ohms\r\n"
+                          "Total resistance     = 13.125 Ohms\r\n"
+                          "Equivalent resistivity = 185.67 meter-Ohms\r\n"
                           "\r\n"
                           "------------- Rectangular Case, Two-Layer Soil ----------\r\n"),
               std::string::npos)
         << report;
-    EXPECT_NE(report.find("Total resistance     = 14.821 Ohms\r\n"
-                          "Equivalent resistivity = 189.64 meter-Ohms\r\n"
+    EXPECT_NE(report.find("Total resistance     = 14.861 Ohms\r\n"
+                          "Equivalent resistivity = 190.16 meter-Ohms\r\n"
                           "-------------------------------------------------------\r\n"
                           "----------- Fall of Potential Case ----------------------\r\n"),
               std::string::npos)
         << report;
     EXPECT_NE(report.find("R at 62%: 25.800 Ohms (between 60.0 feet 25.600 Ohms and 70.0 feet "
                           "26.600 Ohms)\r\n"
-                          "True-resistance position: 60.8% of E2\r\n"
+                          "True-resistance position: 60.8 % of E2\r\n"
                           "R at the true-resistance position: 25.679 Ohms (between 60.0 feet "
                           "25.600 Ohms and 70.0 feet 26.600 Ohms)\r\n"),
               std::string::npos)
@@ -241,7 +241,7 @@ TEST_F(LayeredFieldCommand, AnalysePrintsTheTruePositionAfterThe62PercentValue) 
     const std::string listing = out.str();
     EXPECT_NE(listing.find("R at 62%: 25.800 Ohms (between 60.0 feet 25.600 Ohms and 70.0 feet "
                            "26.600 Ohms)\n"
-                           "True-resistance position: 60.8% of E2\n"
+                           "True-resistance position: 60.8 % of E2\n"
                            "R at the true-resistance position: 25.679 Ohms (between 60.0 feet "
                            "25.600 Ohms and 70.0 feet 26.600 Ohms)\n"
                            "R at 52%: "),
@@ -253,7 +253,7 @@ TEST_F(LayeredFieldCommand, AnalysePrintsTheTruePositionAfterThe62PercentValue) 
 // that is said, not extrapolated.
 TEST_F(LayeredFieldCommand, AnalyseSaysWhyThereIsNoValueAtTheTruePosition) {
     EXPECT_EQ(Run({QStringLiteral("--analyse"), Layered(), QStringLiteral("--e2=300")}), 0);
-    EXPECT_NE(out.str().find("True-resistance position: 61.7% of E2\n"
+    EXPECT_NE(out.str().find("True-resistance position: 61.7 % of E2\n"
                              "R at the true-resistance position: none (the true-resistance "
                              "position lies outside the readings)\n"),
               std::string::npos)

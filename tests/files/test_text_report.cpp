@@ -100,7 +100,7 @@ TEST(TextReport, ASoilModelFollowsTheUniformBlocksWithWhatItGives) {
                        "down, typed";
     layered.Soil = stakewell::soil::TwoLayerSoil{300.0, 100.0, 2.5};
     layered.Ohms = {20.1234, {9.0, 12.5, 4.25, 7.0005}, {8.0, nan, nan, nan}};
-    layered.LinearEquivalent = 123.456;
+    layered.LinearEquivalent = "123.46";
     content.Layered = layered;
     EXPECT_EQ(stakewell::files::TextReport(content).toStdString(),
               std::string(Head) + Inputs() + Results +
