@@ -652,6 +652,22 @@
         <source>Each traverse&apos;s &amp;own model</source>
         <translation>Modelo pr&amp;opio de cada perfil</translation>
     </message>
+    <message>
+        <source>Linear design:</source>
+        <translation>Diseño lineal:</translation>
+    </message>
+    <message>
+        <source>The uniform resistivity that gives the design&apos;s linear total in the two-layer fit</source>
+        <translation>La resistividad uniforme que da el total lineal del diseño en el ajuste de dos capas</translation>
+    </message>
+    <message>
+        <source>Polygon design:</source>
+        <translation>Diseño poligonal:</translation>
+    </message>
+    <message>
+        <source>The uniform resistivity that gives the design&apos;s polygon total in the two-layer fit</source>
+        <translation>La resistividad uniforme que da el total poligonal del diseño en el ajuste de dos capas</translation>
+    </message>
 </context>
 <context>
     <name>stakewell::about::SysInfo</name>
@@ -1034,6 +1050,30 @@ Restaurar recupera el trabajo, sin guardar. Descartar lo elimina.</translation>
         <source>Equivalent resistivity, polygon: %1 ohm-m</source>
         <translation>Resistividad equiv., polígono: %1 Ω·m</translation>
     </message>
+    <message>
+        <source>Type ρ1, ρ2 and h, or fit a soil survey.</source>
+        <translation>Escriba ρ1, ρ2 y h, o ajuste un estudio del suelo.</translation>
+    </message>
+    <message>
+        <source>Typed.</source>
+        <translation>Escrito.</translation>
+    </message>
+    <message>
+        <source>The survey&apos;s fit, graded good.</source>
+        <translation>El ajuste del estudio, calificado bueno.</translation>
+    </message>
+    <message>
+        <source>The survey&apos;s fit, graded usable.</source>
+        <translation>El ajuste del estudio, calificado utilizable.</translation>
+    </message>
+    <message>
+        <source>The survey&apos;s fit, graded poor.</source>
+        <translation>El ajuste del estudio, calificado pobre.</translation>
+    </message>
+    <message>
+        <source>The survey&apos;s fit, not assessed.</source>
+        <translation>El ajuste del estudio, sin evaluar.</translation>
+    </message>
 </context>
 <context>
     <name>stakewell::mainwindow::WorkFiles</name>
@@ -1247,14 +1287,6 @@ Import its readings into the fall-of-potential test?</source>
         <translation>Varilla:</translation>
     </message>
     <message>
-        <source>The two-layer fit is %1.
-
-Write %2 ohm-metres, the rod&apos;s figure from that fit, into the design&apos;s earth resistivity all the same?</source>
-        <translation>El ajuste de dos capas es %1.
-
-¿Escribir de todos modos %2 ohmios-metro, el valor de la varilla según ese ajuste, en la resistividad del terreno del diseño?</translation>
-    </message>
-    <message>
         <source>The design&apos;s earth resistivity is now %1 ohm-metres.</source>
         <translation>La resistividad del terreno del diseño es ahora %1 ohmios-metro.</translation>
     </message>
@@ -1379,6 +1411,26 @@ Es demasiado grande para un estudio.</translation>
     <message>
         <source>Fitting...</source>
         <translation>Ajustando...</translation>
+    </message>
+    <message>
+        <source>the rod&apos;s figure</source>
+        <translation>el valor de la varilla</translation>
+    </message>
+    <message>
+        <source>the linear design&apos;s figure</source>
+        <translation>el valor del diseño lineal</translation>
+    </message>
+    <message>
+        <source>the polygon design&apos;s figure</source>
+        <translation>el valor del diseño poligonal</translation>
+    </message>
+    <message>
+        <source>The two-layer fit is %1.
+
+Write %2 ohm-metres, %3 from that fit, into the design&apos;s earth resistivity all the same?</source>
+        <translation>El ajuste de dos capas es %1.
+
+¿Escribir de todos modos %2 ohmios-metro, %3 según ese ajuste, en la resistividad del terreno del diseño?</translation>
     </message>
 </context>
 </TS>
