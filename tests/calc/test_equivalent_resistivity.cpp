@@ -64,17 +64,6 @@ INSTANTIATE_TEST_SUITE_P(
         return CaseName(info.index, {info.param.name});
     });
 
-// The design's own total gives back the design's own resistivity, whatever
-// the resistivity it was computed with.
-TEST(Equivalent, OfTheDesignsOwnTotalIsItsResistivity) {
-    for (const float rho : {0.5F, 100.0F, 333.3F, 12345.0F}) {
-        for (const Arrangement arrangement : {Arrangement::Linear, Arrangement::Polygon}) {
-            const double ohms = TotalAt(FourRods, arrangement, rho);
-            EXPECT_FLOAT_EQ(EquivalentResistivity(FourRods, arrangement, ohms), rho) << ohms;
-        }
-    }
-}
-
 struct NoneCase {
     const char* name;
     DesignInputs design;

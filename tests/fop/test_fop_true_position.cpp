@@ -147,14 +147,6 @@ TEST(FopTruePosition, AnUnsoundSoilOrE2GivesNone) {
               Reason::NoE2Distance);
 }
 
-TEST(FopTruePosition, TakesE2InTheReadingsOwnUnit) {
-    // 6.096 m is 0.2 of 100 ft and of 30.48 m.
-    const auto inFeet = AnalyseInSoil(Readings(UnitSystem::Imperial), 100.0, Soil(0.5, 6.096));
-    const auto inMetres = AnalyseInSoil(Readings(UnitSystem::Metric), 30.48, Soil(0.5, 6.096));
-    EXPECT_NEAR(inFeet.InSoil->Fraction.value(), 0.68753604, 1e-8);
-    EXPECT_NEAR(inMetres.InSoil->Fraction.value(), 0.68753604, 1e-8);
-}
-
 TEST(FopTruePosition, ReadsTheCurveThereAsThe62PercentValueIsRead) {
     // K 0.5 at h/E2 0.2 puts it at 68.75%, between the 60 and 70 ft readings.
     const auto inSoil =

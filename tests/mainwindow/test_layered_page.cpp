@@ -196,30 +196,6 @@ TEST_F(LayeredPage, TheGraphsAnalysisFollowsTheModel) {
     EXPECT_FALSE(analysis().contains("True-resistance position"));
 }
 
-TEST_F(LayeredPage, ADepthTypedInAnotherUnitIsHintedAsItReads) {
-    form.Type(QStringLiteral("tbxUpperDepth"), QStringLiteral("2.5 m"));
-    EXPECT_TRUE(form.Field("tbxUpperDepth")->toolTip().contains("converted from 2.5 m"))
-        << form.Field("tbxUpperDepth")->toolTip().toStdString();
-    form.Type(QStringLiteral("tbxUpperDepth"), QStringLiteral("8.2"));
-    EXPECT_EQ(form.Field("tbxUpperDepth")->toolTip(), "Upper layer's depth");
-}
-
-TEST_F(LayeredPage, TheTabKeyVisitsThePageInReadingOrder) {
-    TypeModel("300", "100", "8.2");
-    WaitForTheFigures();
-    form.Window().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form.Window()));
-    form.Control(QStringLiteral("cmdSaveText"))->setFocus();
-    std::vector<QString> visited;
-    for (int i = 0; i < 7; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited.push_back(QApplication::focusWidget()->objectName());
-    }
-    EXPECT_EQ(visited, (std::vector<QString>{"tbxUpperRes", "tbxLowerRes", "tbxUpperDepth",
-                                             "grdLayered", "cmdUseLinearEquivalent",
-                                             "cmdUsePolygonEquivalent", "qt_tabwidget_tabbar"}));
-}
-
 TEST_F(LayeredPage, TheDepthUnitFollowsTheUnitSwitch) {
     EXPECT_EQ(form.Text("lblUpperDepthUnit"), "Feet");
     form.Window().Work().ChangeUnits(stakewell::shared::UnitSystem::Metric);

@@ -60,14 +60,6 @@ double Relative(double a, double b) {
     return std::abs(a - b) / std::abs(b);
 }
 
-TEST(LayeredInputs, NoneWithoutASoilModel) {
-    SiteWork work;
-    TypeDesign(work, Imperial, UnitSystem::Imperial);
-    EXPECT_FALSE(LayeredInputs(work));
-    TypeSoil(work, "300", "", "2.5");
-    EXPECT_FALSE(LayeredInputs(work));
-}
-
 // The electrodes in metres, whichever units the design is typed in.
 class TypedIn : public testing::TestWithParam<std::pair<const Texts*, UnitSystem>> {};
 
@@ -193,21 +185,6 @@ TEST(Equivalent, InUniformSoilIsProportionalToItsResistivity) {
     EXPECT_LT(Relative(at250.polygonEquivalent, 2.5 * at100.polygonEquivalent), 3e-7);
     EXPECT_LT(Relative(at100.linearEquivalent, 100.0), 0.05) << at100.linearEquivalent;
     EXPECT_LT(Relative(at100.polygonEquivalent, 100.0), 0.05) << at100.polygonEquivalent;
-}
-
-// A design that gives the uniform total no figure gives it no equivalent
-// either, while the two-layer figures the inputs support are still there.
-TEST(Equivalent, NoneWhereTheDesignHasNoTotal) {
-    SiteWork work;
-    TypeDesign(work, Imperial, UnitSystem::Imperial);
-    work.TypeInput(SheetInput::WireDepth, QString());
-    TypeSoil(work, "300", "100", "8.2021");
-    const LayeredDesign layered = ComputeLayeredDesign(*LayeredInputs(work));
-    EXPECT_TRUE(std::isnan(layered.linearEquivalent));
-    EXPECT_TRUE(std::isnan(layered.polygonEquivalent));
-    EXPECT_TRUE(std::isnan(layered.ohms.linear.total));
-    EXPECT_GT(layered.ohms.linear.electrodes, 0.0);
-    EXPECT_GT(layered.ohms.oneRod, 0.0);
 }
 
 } // namespace
