@@ -171,20 +171,4 @@ INSTANTIATE_TEST_SUITE_P(
         return CaseName(info.index, {info.param.name});
     });
 
-// In uniform soil the two-layer figures are the image method's, not the
-// closed forms': the equivalent is not the soil's resistivity, but it is
-// proportional to it and lies within the two methods' few per cent.
-TEST(Equivalent, InUniformSoilIsProportionalToItsResistivity) {
-    SiteWork work;
-    TypeDesign(work, Imperial, UnitSystem::Imperial);
-    TypeSoil(work, "100", "100", "10");
-    const LayeredDesign at100 = ComputeLayeredDesign(*LayeredInputs(work));
-    TypeSoil(work, "250", "250", "10");
-    const LayeredDesign at250 = ComputeLayeredDesign(*LayeredInputs(work));
-    EXPECT_LT(Relative(at250.linearEquivalent, 2.5 * at100.linearEquivalent), 3e-7);
-    EXPECT_LT(Relative(at250.polygonEquivalent, 2.5 * at100.polygonEquivalent), 3e-7);
-    EXPECT_LT(Relative(at100.linearEquivalent, 100.0), 0.05) << at100.linearEquivalent;
-    EXPECT_LT(Relative(at100.polygonEquivalent, 100.0), 0.05) << at100.polygonEquivalent;
-}
-
 } // namespace
