@@ -18,24 +18,25 @@ constexpr const char* OhmsPattern = "##0.000";
 
 } // namespace
 
+// The totals first, where the page shows them without scrolling.
 const std::array<LayeredRow, LayeredRowCount> LayeredRows{{
     {SheetResult::OneElectrode, &TwoLayerDesignResults::oneRod, nullptr, nullptr},
+    {SheetResult::LinearTotal, nullptr, &TwoLayerDesignResults::linear,
+     &ArrangementResistances::total},
+    {SheetResult::PolygonTotal, nullptr, &TwoLayerDesignResults::ring,
+     &ArrangementResistances::total},
     {SheetResult::LinearElectrodes, nullptr, &TwoLayerDesignResults::linear,
      &ArrangementResistances::electrodes},
     {SheetResult::LinearWire, nullptr, &TwoLayerDesignResults::linear,
      &ArrangementResistances::wire},
     {SheetResult::LinearMutual, nullptr, &TwoLayerDesignResults::linear,
      &ArrangementResistances::mutual},
-    {SheetResult::LinearTotal, nullptr, &TwoLayerDesignResults::linear,
-     &ArrangementResistances::total},
     {SheetResult::PolygonElectrodes, nullptr, &TwoLayerDesignResults::ring,
      &ArrangementResistances::electrodes},
     {SheetResult::PolygonWire, nullptr, &TwoLayerDesignResults::ring,
      &ArrangementResistances::wire},
     {SheetResult::PolygonMutual, nullptr, &TwoLayerDesignResults::ring,
      &ArrangementResistances::mutual},
-    {SheetResult::PolygonTotal, nullptr, &TwoLayerDesignResults::ring,
-     &ArrangementResistances::total},
 }};
 
 double TwoLayerOhms(const TwoLayerDesignResults& ohms, const LayeredRow& row) {

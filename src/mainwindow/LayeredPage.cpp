@@ -48,10 +48,10 @@ void LayeredPage::SetUpTable() {
     table.setColumnCount(2);
     table.setRowCount(static_cast<int>(LayeredRowCount));
     table.setHorizontalHeaderLabels({tr("Uniform"), tr("Two-layer")});
-    table.setVerticalHeaderLabels({tr("One electrode"), tr("Linear electrodes"), tr("Linear wire"),
-                                   tr("Linear mutual"), tr("Linear total"),
+    table.setVerticalHeaderLabels({tr("One electrode"), tr("Linear total"), tr("Polygon total"),
+                                   tr("Linear electrodes"), tr("Linear wire"), tr("Linear mutual"),
                                    tr("Polygon electrodes"), tr("Polygon wire"),
-                                   tr("Polygon mutual"), tr("Polygon total")});
+                                   tr("Polygon mutual")});
     for (int row = 0; row < table.rowCount(); ++row) {
         for (int column : {UniformColumn, TwoLayerColumn}) {
             table.setItem(row, column, ReadOnlyItem());

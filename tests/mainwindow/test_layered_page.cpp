@@ -26,8 +26,8 @@ using stakewell::mainwindow::LayeredRowCount;
 
 constexpr int UniformColumn = 0;
 constexpr int TwoLayerColumn = 1;
-constexpr int LinearTotalRow = 4;
-constexpr int PolygonTotalRow = 8;
+constexpr int LinearTotalRow = 1;
+constexpr int PolygonTotalRow = 2;
 
 class LayeredPage : public testing::Test {
 protected:
