@@ -1074,6 +1074,10 @@ Restaurar recupera el trabajo, sin guardar. Descartar lo elimina.</translation>
         <source>The survey&apos;s fit, not assessed.</source>
         <translation>El ajuste del estudio, sin evaluar.</translation>
     </message>
+    <message>
+        <source>More than %1 rods are not computed in two layers.</source>
+        <translation>Más de %1 varillas no se calculan en dos capas.</translation>
+    </message>
 </context>
 <context>
     <name>stakewell::mainwindow::WorkFiles</name>

@@ -108,7 +108,6 @@ void LayeredPage::ShowModel() {
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         boxes.at(i)->setPlaceholderText(placeholders.at(i));
     }
-    ui.lbSoilModel->setText(SourceText(model));
     ui.lbSoilModel->setToolTip(QString::fromStdString(work::SoilModelLine(model, work.Units())));
 }
 
@@ -145,6 +144,11 @@ void LayeredPage::ShowUniform() {
 
 void LayeredPage::Recompute() {
     const std::optional<work::LayeredDesignInputs> inputs = work::LayeredInputs(work);
+    const bool tooManyRods = inputs && inputs->line.rodCount > soil::MaxLayeredRods;
+    ui.lbSoilModel->setText(
+        tooManyRods
+            ? tr("More than %1 rods are not computed in two layers.").arg(soil::MaxLayeredRods)
+            : SourceText(work.LayeredSoil()));
     if (!inputs) {
         designer->Drop();
         ShowFigures({});

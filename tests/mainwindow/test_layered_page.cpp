@@ -120,7 +120,7 @@ TEST_F(LayeredPage, UseInDesignGivesTheTwoLayerTotalAndUndoTakesItBack) {
     EXPECT_EQ(form.Text("tbxEarthRes"), "150");
 }
 
-TEST_F(LayeredPage, WithoutAModelTheColumnIsEmptyAndThePageSaysSo) {
+TEST_F(LayeredPage, WithoutAModelOrWithTooManyRodsTheColumnIsEmptyAndThePageSaysWhy) {
     TypeModel("300", "100", "8.2");
     WaitForTheFigures();
     TypeModel("", "", "");
@@ -131,6 +131,12 @@ TEST_F(LayeredPage, WithoutAModelTheColumnIsEmptyAndThePageSaysSo) {
     }
     EXPECT_FALSE(Enabled("cmdUseLinearEquivalent"));
     EXPECT_FALSE(Enabled("cmdUsePolygonEquivalent"));
+
+    TypeModel("300", "100", "8.2");
+    form.Type(QStringLiteral("tbxNumElect"), QStringLiteral("65"));
+    WaitForTheFigures();
+    EXPECT_EQ(form.Text("lbSoilModel"), "More than 64 rods are not computed in two layers.");
+    EXPECT_EQ(Cell(LinearTotalRow, TwoLayerColumn), "");
 }
 
 TEST_F(LayeredPage, FiguresOfEarlierInputsAreGreyedAndCannotBeUsed) {
