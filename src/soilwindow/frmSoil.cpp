@@ -1,7 +1,5 @@
 #include "soilwindow/frmSoil.h"
 
-#include "work/LayeredDesign.h"
-
 #include "ui_frmSoil.h"
 
 #include "shared/NumberReading.h"
@@ -133,16 +131,18 @@ void frmSoil::ConnectHandlers() {
     connect(ui->cmdUseMean, &QPushButton::clicked, this, [this] { UseInDesign(meanFigure); });
     connect(ui->cmdUseMidRange, &QPushButton::clicked, this,
             [this] { UseInDesign(midRangeFigure); });
-    for (const auto& [button, figure, whatFigure] :
-         {std::tuple{ui->cmdUseRod, &rodFigure, tr("the rod's figure")},
-          std::tuple{ui->cmdUseLinear, &linearFigure, tr("the linear design's figure")},
-          std::tuple{ui->cmdUsePolygon, &polygonFigure, tr("the polygon design's figure")}}) {
+    // The figures that come from the fit, which a poor fit makes doubtful.
+    const auto useFitted = [this](QPushButton* button, const QString* figure,
+                                  const QString& whatFigure) {
         connect(button, &QPushButton::clicked, this, [this, figure, whatFigure] {
             if (FitTrusted(*figure, whatFigure)) {
                 UseInDesign(*figure);
             }
         });
-    }
+    };
+    useFitted(ui->cmdUseRod, &rodFigure, tr("the rod's figure"));
+    useFitted(ui->cmdUseLinear, &linearFigure, tr("the linear design's figure"));
+    useFitted(ui->cmdUsePolygon, &polygonFigure, tr("the polygon design's figure"));
     connect(ui->cmdUndoUse, &QPushButton::clicked, this, &frmSoil::UndoUse);
     connect(ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
     connect(ui->picSoil, &SoilPlot::ReadOutChanged, ui->lbPointer, &QLabel::setText);
