@@ -201,57 +201,31 @@ protected:
     QString Layered() const { return folder.filePath(QStringLiteral("layered.xml")); }
 };
 
+// The report's two-layer block is the text report's; here it is enough that
+// the file's soil reaches it and the analysis.
 TEST_F(LayeredFieldCommand, ReportAddsTheDesignInTheSoilAndTheTruePosition) {
     EXPECT_EQ(Run({QStringLiteral("--report"), Layered()}), 0) << err.str();
     const std::string report = out.str();
-    EXPECT_NE(report.find("Total resistance     = 7.815 Ohms\r\n"
-                          "-------------------------------------------------------\r\n"
-                          "----------- Two-Layer Soil ------------------------------\r\n"
-                          "Two-layer soil: 300.0 ohm-metres over 100.0 ohm-metres from 8.20 feet "
-                          "down, typed\r\n"
-                          "Single Electrode Resistance = 65.098 Ohms\r\n"
-                          "\r\n"
-                          "------------- Linear Case, Two-Layer Soil ---------------\r\n"
-                          "Electrode resistance = 17.726 Ohms\r\n"
-                          "Wire resistance      = 24.908 Ohms\r\n"
-                          "Mutual resistance    = 5.761 Ohms\r\n"
-                          "Total resistance     = 13.125 Ohms\r\n"
-                          "Equivalent resistivity = 185.67 meter-Ohms\r\n"
-                          "\r\n"
-                          "------------- Rectangular Case, Two-Layer Soil ----------\r\n"),
-              std::string::npos)
-        << report;
-    EXPECT_NE(report.find("Total resistance     = 14.861 Ohms\r\n"
-                          "Equivalent resistivity = 190.16 meter-Ohms\r\n"
-                          "-------------------------------------------------------\r\n"
-                          "----------- Fall of Potential Case ----------------------\r\n"),
-              std::string::npos)
-        << report;
-    EXPECT_NE(report.find("R at 62%: 25.800 Ohms (between 60.0 feet 25.600 Ohms and 70.0 feet "
-                          "26.600 Ohms)\r\n"
-                          "True-resistance position: 60.8 % of E2\r\n"
-                          "R at the true-resistance position: 25.679 Ohms (between 60.0 feet "
-                          "25.600 Ohms and 70.0 feet 26.600 Ohms)\r\n"),
-              std::string::npos)
-        << report;
+    for (const char* line :
+         {"Two-layer soil: 300.0 ohm-metres over 100.0 ohm-metres from 8.20 feet down, typed\r\n",
+          "Total resistance     = 13.125 Ohms\r\nEquivalent resistivity = 185.67 meter-Ohms\r\n",
+          "True-resistance position: 60.8 % of E2\r\n"}) {
+        EXPECT_NE(report.find(line), std::string::npos) << line << report;
+    }
 }
 
-TEST_F(LayeredFieldCommand, AnalysePrintsTheTruePositionAfterThe62PercentValue) {
+// Right after the 62% line; against an E2 three times as far the position
+// lies beyond every reading, which is said, not extrapolated.
+TEST_F(LayeredFieldCommand, AnalysePrintsTheTruePositionOrWhyThereIsNoValue) {
     EXPECT_EQ(Run({QStringLiteral("--analyse"), Layered()}), 0) << err.str();
-    const std::string listing = out.str();
-    EXPECT_NE(listing.find("R at 62%: 25.800 Ohms (between 60.0 feet 25.600 Ohms and 70.0 feet "
-                           "26.600 Ohms)\n"
-                           "True-resistance position: 60.8 % of E2\n"
-                           "R at the true-resistance position: 25.679 Ohms (between 60.0 feet "
-                           "25.600 Ohms and 70.0 feet 26.600 Ohms)\n"
-                           "R at 52%: "),
+    EXPECT_NE(out.str().find("26.600 Ohms)\n"
+                             "True-resistance position: 60.8 % of E2\n"
+                             "R at the true-resistance position: 25.679 Ohms (between 60.0 feet "
+                             "25.600 Ohms and 70.0 feet 26.600 Ohms)\n"
+                             "R at 52%: "),
               std::string::npos)
-        << listing;
-}
-
-// Against an E2 three times as far the position lies beyond every reading:
-// that is said, not extrapolated.
-TEST_F(LayeredFieldCommand, AnalyseSaysWhyThereIsNoValueAtTheTruePosition) {
+        << out.str();
+    out.str({});
     EXPECT_EQ(Run({QStringLiteral("--analyse"), Layered(), QStringLiteral("--e2=300")}), 0);
     EXPECT_NE(out.str().find("True-resistance position: 61.7 % of E2\n"
                              "R at the true-resistance position: none (the true-resistance "

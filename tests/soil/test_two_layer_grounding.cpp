@@ -105,64 +105,6 @@ TEST(TwoLayerWire, AgreesWithDwightsStraightWireAndRing) {
     EXPECT_LT(Relative(r.ring.wire, ring), 0.01) << r.ring.wire << " against " << ring;
 }
 
-// The potential of a wire in the upper layer, and of one in the lower, read
-// on short wires either side of the boundary: it and the current across it
-// (1/rho dV/dz) must be continuous there, which each pair of image series
-// meets only if their weights are right.
-struct BoundaryCase {
-    TwoLayerSoil soil;
-    double sourceDepth;
-};
-
-std::ostream& operator<<(std::ostream& out, const BoundaryCase& c) {
-    return out << c.soil.upperOhmMetres << " over " << c.soil.lowerOhmMetres << ", source at "
-               << c.sourceDepth << " m";
-}
-
-class TwoLayerBoundary : public testing::TestWithParam<BoundaryCase> {};
-
-double PotentialAt(const BoundaryCase& c, double depth) {
-    const Conductor source{{{-1.0, 0.0, c.sourceDepth}, {1.0, 0.0, c.sourceDepth}}, 0.001};
-    const Conductor probe{{{0.5, 2.0, depth}, {0.5, 2.001, depth}}, 1e-6};
-    return MutualResistances(c.soil, {probe, source})(0, 1);
-}
-
-// Each side's value at the boundary and its slope there (second order, from
-// points 0, 1 and 2 steps away).
-struct SideOfBoundary {
-    double potential = 0.0;
-    double slope = 0.0;
-};
-
-SideOfBoundary Side(const BoundaryCase& c, double direction) {
-    const double h = c.soil.upperDepthMetres;
-    const double step = 1e-3;
-    const double at = PotentialAt(c, h + (direction * 1e-9));
-    const double one = PotentialAt(c, h + (direction * step));
-    const double two = PotentialAt(c, h + (direction * 2.0 * step));
-    return {at, direction * ((4.0 * one) - (3.0 * at) - two) / (2.0 * step)};
-}
-
-TEST_P(TwoLayerBoundary, PotentialAndCurrentAreContinuous) {
-    const BoundaryCase& c = GetParam();
-    const SideOfBoundary above = Side(c, -1.0);
-    const SideOfBoundary below = Side(c, 1.0);
-    EXPECT_LT(Relative(above.potential, below.potential), 1e-8);
-    const double currentBelow = below.slope / c.soil.lowerOhmMetres;
-    EXPECT_NEAR(above.slope / c.soil.upperOhmMetres, currentBelow, 1e-6 * std::fabs(currentBelow));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Soil, TwoLayerBoundary,
-    testing::Values(BoundaryCase{{300.0, 100.0, 1.5}, 0.7}, BoundaryCase{{300.0, 100.0, 1.5}, 2.5},
-                    BoundaryCase{{50.0, 400.0, 1.0}, 0.5}, BoundaryCase{{50.0, 400.0, 1.0}, 1.8}),
-    [](const testing::TestParamInfo<BoundaryCase>& info) {
-        const BoundaryCase& c = info.param;
-        return CaseName(info.index, {std::to_string(c.soil.upperOhmMetres) + "_over_" +
-                                         std::to_string(c.soil.lowerOhmMetres),
-                                     std::to_string(c.sourceDepth)});
-    });
-
 // The figures a design page shows, in one list to compare them all.
 std::vector<double> Figures(const TwoLayerDesignResults& r) {
     return {r.oneRod,          r.linear.electrodes, r.linear.wire, r.linear.mutual, r.linear.total,
@@ -294,43 +236,6 @@ INSTANTIATE_TEST_SUITE_P(
         return CaseName(info.index, {std::to_string(info.param.upper) + "_over_" +
                                      std::to_string(info.param.lower)});
     });
-
-// Rods in a line: each shields the others, so the group is more than the
-// rod's share, and comes to it only as they stand far apart.
-struct GroupCase {
-    int rods;
-    TwoLayerSoil soil;
-};
-
-std::ostream& operator<<(std::ostream& out, const GroupCase& c) {
-    return out << c.rods << " rods";
-}
-
-class RodGroup : public testing::TestWithParam<GroupCase> {};
-
-TEST_P(RodGroup, SharesApproachOneRodOverNOnlyFarApart) {
-    const GroupCase& c = GetParam();
-    GroundingDesign near = Design(3.0, c.rods);
-    near.wireLength = 3.0 * (c.rods - 1);
-    GroundingDesign far = near;
-    far.wireLength = 1e5 * (c.rods - 1);
-    const TwoLayerDesignResults closeBy = ComputeTwoLayerDesign(c.soil, near);
-    const TwoLayerDesignResults apart = ComputeTwoLayerDesign(c.soil, far);
-    const double share = closeBy.oneRod / c.rods;
-    EXPECT_GT(closeBy.linear.electrodes, 1.05 * share);
-    EXPECT_GT(closeBy.ring.electrodes, 1.05 * share);
-    EXPECT_LT(Relative(apart.linear.electrodes, share), 1e-3);
-    EXPECT_LT(Relative(apart.ring.electrodes, share), 1e-3);
-}
-
-INSTANTIATE_TEST_SUITE_P(Soil, RodGroup,
-                         testing::Values(GroupCase{2, {300.0, 100.0, 2.0}},
-                                         GroupCase{4, {100.0, 300.0, 2.0}},
-                                         GroupCase{8, {500.0, 50.0, 1.0}},
-                                         GroupCase{16, {50.0, 500.0, 4.0}}),
-                         [](const testing::TestParamInfo<GroupCase>& info) {
-                             return CaseName(info.index, {std::to_string(info.param.rods)});
-                         });
 
 // The rods and the wire combined through their mutual resistance, which lies
 // below both: less than either alone, and close to the whole solved at one

@@ -53,12 +53,6 @@ TEST_P(ReadModel, TakesTheTypedSoilOrElseTheSurveys) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, ReadModel,
     testing::Values(
-        ModelCase{"TypedImperial",
-                  {"300", "100", "8.2021"},
-                  UnitSystem::Imperial,
-                  true,
-                  "Two-layer soil: 300.0 ohm-metres over 100.0 ohm-metres from 8.20 feet down, "
-                  "typed"},
         ModelCase{"TypedMetricWithAComma",
                   {"300", "100", "2,5"},
                   UnitSystem::Metric,
