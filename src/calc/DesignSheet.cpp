@@ -115,6 +115,10 @@ void WriteFourPointResults(const SheetInputs& inputs, SheetResults& results, She
 
 } // namespace
 
+std::string OhmsText(double ohms) {
+    return std::isfinite(ohms) ? shared::FormatPattern(ohms, "##0.000") : std::string();
+}
+
 WireTotals BetweenWireTotals(const std::string& electrodeCount, const WireBetweenInputs& between) {
     const int count = ReadElectrodeCount(electrodeCount);
     return {WireLength(ReadSingle(between.Line), count - 1),

@@ -163,6 +163,9 @@ struct ArrangementInputs {
 ArrangementInputs ReadArrangements(const SheetInputs& inputs,
                                    const std::optional<WireBetweenInputs>& between);
 
+// A resistance as the sheet shows its results; empty where there is none.
+std::string OhmsText(double ohms);
+
 // What the sheet has to say beside its figures; an empty text says nothing.
 // For an input: how its text was read, or what it lacks for the results it
 // leaves empty. For a result: why it has no figure when no input says so, or

@@ -129,7 +129,7 @@ void AddAnalysis(ReportLines& lines, const fop::FallOfPotential& fop, double tol
 }
 
 QString OhmsText(double ohms) {
-    return Text(shared::FormatPattern(ohms, "##0.000"));
+    return Text(calc::OhmsText(ohms));
 }
 
 // Laid out as the uniform blocks are, the arrangement's equivalent

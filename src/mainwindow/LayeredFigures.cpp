@@ -1,11 +1,5 @@
 #include "mainwindow/LayeredFigures.h"
 
-#include "shared/DisplayPattern.h"
-#include "shared/NumberReading.h"
-#include "soil/SoilSurvey.h"
-
-#include <cmath>
-
 namespace stakewell::mainwindow {
 
 namespace {
@@ -13,8 +7,6 @@ namespace {
 using calc::SheetResult;
 using soil::ArrangementResistances;
 using soil::TwoLayerDesignResults;
-
-constexpr const char* OhmsPattern = "##0.000";
 
 } // namespace
 
@@ -41,13 +33,6 @@ const std::array<LayeredRow, LayeredRowCount> LayeredRows{{
 
 double TwoLayerOhms(const TwoLayerDesignResults& ohms, const LayeredRow& row) {
     return row.Single != nullptr ? ohms.*row.Single : (ohms.*row.Arrangement).*row.Part;
-}
-
-QString OhmsText(double ohms) {
-    if (!std::isfinite(ohms)) {
-        return {};
-    }
-    return QString::fromStdString(shared::FormatPattern(ohms, OhmsPattern));
 }
 
 LayeredFigures FiguresOf(const work::LayeredDesignInputs& inputs) {

@@ -23,8 +23,6 @@ inline constexpr std::size_t LayeredRowCount = 9;
 extern const std::array<LayeredRow, LayeredRowCount> LayeredRows;
 
 double TwoLayerOhms(const soil::TwoLayerDesignResults& ohms, const LayeredRow& row);
-// As the uniform results are written; empty where there is no figure.
-QString OhmsText(double ohms);
 
 // What the page shows of a design computed in the two-layer soil.
 struct LayeredFigures {

@@ -163,7 +163,7 @@ void LayeredPage::ShowFigures(const LayeredFigures& figures) {
     for (std::size_t row = 0; row < LayeredRows.size(); ++row) {
         const double ohms = TwoLayerOhms(figures.design.ohms, LayeredRows.at(row));
         ui.grdLayered->item(static_cast<int>(row), TwoLayerColumn)
-            ->setText(none ? QString() : OhmsText(ohms));
+            ->setText(none ? QString() : QString::fromStdString(calc::OhmsText(ohms)));
     }
     ShowEquivalents(figures.linearEquivalent, figures.polygonEquivalent);
     ShowPending(false);

@@ -2,7 +2,6 @@
 
 #include "calc/DesignSheet.h"
 #include "calc/EquivalentResistivity.h"
-#include "shared/DisplayPattern.h"
 #include "shared/NumberReading.h"
 #include "shared/Units.h"
 #include "soil/SoilSurvey.h"
@@ -33,22 +32,18 @@ soil::GroundingDesign InMetres(const calc::DesignInputs& design) {
 // hundreds more digits change nothing the computation sees.
 constexpr int MostDecimals = 4;
 
-std::string OhmsText(double ohms) {
-    return std::isfinite(ohms) ? shared::FormatPattern(ohms, "##0.000") : std::string();
-}
-
 std::string EquivalentText(double equivalent, double twoLayerTotal, calc::DesignInputs uniform,
                            calc::StepResult calc::DesignResults::*total) {
     if (!(equivalent > 0.0) || !std::isfinite(equivalent) || !std::isfinite(twoLayerTotal)) {
         return {};
     }
-    const std::string shown = OhmsText(twoLayerTotal);
+    const std::string shown = calc::OhmsText(twoLayerTotal);
     std::string text;
     for (int decimals = 1; decimals <= MostDecimals; ++decimals) {
         text = soil::FigureText(equivalent, decimals);
         uniform.rho = static_cast<float>(shared::ReadNumber(text));
         const calc::StepResult result = calc::ComputeDesign(uniform).*total;
-        if (!result.faulted && OhmsText(result.value) == shown) {
+        if (!result.faulted && calc::OhmsText(result.value) == shown) {
             break;
         }
     }
