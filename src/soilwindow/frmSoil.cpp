@@ -205,7 +205,7 @@ void frmSoil::Apply(const soil::SoilSurvey& survey, TableShows shows) {
         ui->cboLayers->setCurrentIndex(
             static_cast<int>(std::min<std::size_t>(survey.chosenLayers, soil::MaxEarthLayers)));
     }
-    analysis = soil::AnalyseSoil(survey);
+    analysis = work.SurveyAnalysis();
     layers.reset();
     fitter.Fit(survey);
     MarkCells();

@@ -73,7 +73,7 @@ private:
     Set set;
 };
 
-SiteWork::SiteWork() {
+SiteWork::SiteWork() : surveyAnalysis(soil::AnalyseSoil(soil)) {
     history.setUndoLimit(HistoryLength);
 }
 
@@ -193,7 +193,7 @@ bool SiteWork::ChangeSoil(const soil::SoilSurvey& survey) {
     history.push(new ValueCommand<soil::SoilSurvey>(QStringLiteral("Soil Survey Change"), soil,
                                                     survey, [this](const soil::SoilSurvey& value) {
                                                         soil = value;
-                                                        surveyFit = soil::AnalyseSoil(soil).fit;
+                                                        surveyAnalysis = soil::AnalyseSoil(soil);
                                                         Changed(Aspect::Soil | Aspect::SoilModel);
                                                     }));
     return true;
@@ -285,7 +285,7 @@ void SiteWork::Take(const files::DataFileContent& content) {
     FollowUnits(soil, Units());
     site = content.Site;
     soilModelTyped = content.LayeredSoil;
-    surveyFit = soil::AnalyseSoil(soil).fit;
+    surveyAnalysis = soil::AnalyseSoil(soil);
     Changed(Aspects::All());
 }
 
@@ -318,7 +318,7 @@ void SiteWork::Changed(Aspects aspects) {
         design.Recalculate();
     }
     if (aspects.Has(Aspect::SoilModel)) {
-        layeredSoil = ReadSoilModel(soilModelTyped, Units(), surveyFit);
+        layeredSoil = ReadSoilModel(soilModelTyped, Units(), surveyAnalysis.fit);
     }
     Tell(aspects);
 }

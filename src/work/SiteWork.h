@@ -49,6 +49,8 @@ public:
     // typed one, or the survey's fit while nothing is typed.
     const SoilModelTexts& SoilModelTyped() const { return soilModelTyped; }
     const SoilModel& LayeredSoil() const { return layeredSoil; }
+    // The survey's apparent resistivities and two-layer fit.
+    const soil::SoilAnalysis& SurveyAnalysis() const { return surveyAnalysis; }
 
     // As typed; see DesignState for how the wire's pair keeps in step.
     void TypeInput(calc::SheetInput input, const QString& text);
@@ -133,9 +135,10 @@ private:
     soil::SoilSurvey soil;
     files::SiteRecord site;
     SoilModelTexts soilModelTyped;
-    // The survey's two-layer fit, kept while the survey stays as it is: a
-    // model typed and cleared again falls back on it without fitting anew.
-    std::optional<soil::SoilFit> surveyFit;
+    // The survey read as two layers, kept while the survey stays as it is:
+    // the survey window shows it, and a model typed and cleared again falls
+    // back on its fit, without fitting anew.
+    soil::SoilAnalysis surveyAnalysis;
     SoilModel layeredSoil;
     QUndoStack history;
     std::optional<Typed> saved;
